@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installe, avec apt-get, les paquets Debian 12 dont Kovra a besoin. Sans effet s'ils sont là.
+set -euo pipefail
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+
+paquets=(
+  build-essential g++ cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libjpeg-dev libzip-dev libpugixml-dev libxlsxwriter-dev
+  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installe les dépendances, construit Kovra avec AddressSanitizer et UBSan, passe tous les tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash outils/installer-dependances.sh
+cmake -S . -B build/tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON
+cmake --build build/tests
+cmake --build build/tests --target bench
+ctest --test-dir build/tests --output-on-failure

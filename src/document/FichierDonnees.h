@@ -1,0 +1,12 @@
+#pragma once
+// Fichier de données .kvf : une valeur par ligne.
+#include <QString>
+
+#include "Document.h"
+
+// En cas d'échec le document reste tel qu'il était et `erreur` dit pourquoi, en français.
+// Une lecture réussie remplace le document (NomFichierDonnees := chemin) et calcule les
+// racines non valides ; elle ne lance pas l'analyse.
+bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur);
+// Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
+bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);

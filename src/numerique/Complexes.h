@@ -1,0 +1,35 @@
+#pragma once
+// Nombres complexes en précision étendue et textes des nombres.
+#include <string>
+
+using Reel = long double;
+
+struct TComplexe {
+    Reel Re = 0;
+    Reel Im = 0;
+};
+
+inline constexpr Reel Pi = 3.14159265358979323846264338327950288L;
+inline constexpr Reel DeuxPi = 6.28318530717958647692528676655900577L;
+
+TComplexe ComplexeReel(Reel x);
+TComplexe Oppose(TComplexe z);
+TComplexe Somme(TComplexe a, TComplexe b);
+TComplexe Difference(TComplexe a, TComplexe b);
+TComplexe Produit(TComplexe a, TComplexe b);
+TComplexe Quotient(TComplexe a, TComplexe b);
+TComplexe Puissance(TComplexe z, int n);
+Reel Module(TComplexe z);
+Reel Argument(TComplexe z);
+TComplexe DePolaire(TComplexe z);
+TComplexe Exponentielle(TComplexe z);
+Reel Distance(TComplexe a, TComplexe b);
+bool Egaux(TComplexe a, TComplexe b);
+bool Voisins(TComplexe a, TComplexe b);
+
+// Séparateur décimal des textes affichés : réglé une fois au démarrage d'après la locale.
+void DefinitSeparateurDecimal(char separateur);
+char SeparateurDecimal();
+
+std::string NombreEnTexte(Reel x, int n);
+std::string ComplexeEnTexte(TComplexe z, int n);

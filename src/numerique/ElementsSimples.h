@@ -1,0 +1,32 @@
+#pragma once
+// Décomposition de N/D en partie entière et éléments simples.
+#include <memory>
+
+#include "Polynomes.h"
+
+// Coefficients A[i][l], i pôle distinct et l puissance, indices 1..DegreMax.
+// 101 x 101 complexes : trop gros pour la pile, le tableau vit sur le tas.
+class TDecomposition {
+public:
+    TDecomposition();
+    TDecomposition(const TDecomposition& autre);
+    TDecomposition& operator=(const TDecomposition& autre);
+    TComplexe& operator()(int i, int l) { return valeurs_[Indice(i, l)]; }
+    const TComplexe& operator()(int i, int l) const { return valeurs_[Indice(i, l)]; }
+    void Efface();
+
+private:
+    static int Indice(int i, int l) { return (i - 1) * DegreMax + (l - 1); }
+    std::unique_ptr<TComplexe[]> valeurs_;
+};
+
+enum StatutDecomposition : int {
+    DecompositionFaite = 0,
+    DegreNegatif = 1,
+    DenominateurNul = 2,
+    DrapeauxInvalides = 3,
+    DegreTropGrand = 4,  // une dérivée dépasserait DegreMax : rien n'est écrit
+};
+
+int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome& partieEntiere,
+                               TDecomposition& decomposition);

@@ -1,0 +1,37 @@
+#pragma once
+// Polynômes sous leurs deux formes : coefficients et forme factorisée.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "Complexes.h"
+
+inline constexpr int DegreMax = 101;
+
+struct TPolynome {
+    int Degre = 0;
+    std::array<TComplexe, DegreMax + 1> Coef{};
+    std::array<TComplexe, DegreMax + 1> Racines{};
+    std::array<int, DegreMax + 1> Multiplicites{};
+    bool CoefsValides = false;
+    bool RacinesValides = false;
+};
+
+// Le noyau n'a pas de boîte de message : l'application y branche la sienne.
+using FonctionMessage = std::function<void(const std::string&)>;
+void DefinitFonctionMessage(FonctionMessage f);
+void MessageNoyau(const std::string& texte);
+
+TPolynome InitPolynome();
+TPolynome InitPolynomeValide();
+void CalculeRacines(TPolynome& p);
+void CoefsDepuisRacines(TPolynome& p);
+void TrieEtGroupeRacines(TPolynome& p);
+int RangRacine(const TPolynome& p, int k);
+TComplexe ValeurEn(const TPolynome& p, TComplexe z);
+TPolynome SommePolynomes(const TPolynome& a, const TPolynome& b);
+TPolynome ProduitPolynomes(const TPolynome& a, const TPolynome& b);
+void OpposePolynome(TPolynome& p);
+TPolynome Derivee(const TPolynome& p);
+TPolynome EnleveRacine(int k, int m, const TPolynome& p);
+Reel Factorielle(int n);

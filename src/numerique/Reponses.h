@@ -1,0 +1,15 @@
+#pragma once
+// Réponse fréquentielle, gain statique et réponses temporelles en forme close.
+#include "Systeme.h"
+
+TComplexe ReponseFrequentielle(const TSysteme& s, TComplexe p);
+
+struct TGainStatique {
+    TComplexe Valeur;
+    bool Infini = false;
+};
+TGainStatique GainStatique(const TPolynome& n, const TPolynome& d);
+
+Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t);
+Reel ReponseEchelon(const TSysteme& s, Reel t, Reel T, Reel u0, Reel u1, Reel y0);
+Reel ReponseRampe(const TSysteme& s, Reel t, Reel T, Reel a, Reel y0);
