@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "../diagrammes/EchellesFrequentielles.h"
 #include "../numerique/Systeme.h"
 #include "../sorties/SchemaCouleurs.h"
 
@@ -24,6 +25,8 @@ struct TDocument : TSysteme, TEchellesAuto {
     std::vector<Reel> AbaquePhases;  // au plus NbValeursAbaqueMax valeurs, en degrés
     TTypeDiagramme TypeDiagramme = TTypeDiagramme::Aucun;
     TTypeReponse TypeReponse = TTypeReponse::Aucune;
+    TEchellesFrequentielles EchellesFrequentielles;
+    TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
 };
 
 // Valeurs de démarrage (le dossier des fichiers est fixé par l'application).
