@@ -1,0 +1,101 @@
+#include "SaisieNombres.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+bool EstChiffre(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Recopie une suite de chiffres ; rend leur nombre.
+int CopieChiffres(const QString& t, qsizetype& i, std::string& sortie)
+{
+    int n = 0;
+    while (i < t.size() && EstChiffre(t[i])) {
+        sortie += char(t[i].unicode());
+        ++i;
+        ++n;
+    }
+    return n;
+}
+
+// Forme admise : signe, chiffres, séparateur, chiffres, exposant. La traduit en texte « C »
+// pour from_chars, qui n'a pas à voir « inf », « nan » ni l'hexadécimal.
+bool TraduitEnTexteC(const QString& t, QChar separateur, std::string& sortie)
+{
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
+        if (t[i] == u'-')
+            sortie += '-';
+        ++i;
+    }
+    int chiffres = CopieChiffres(t, i, sortie);
+    if (i < t.size() && t[i] == separateur) {
+        sortie += '.';
+        ++i;
+        chiffres += CopieChiffres(t, i, sortie);
+    }
+    if (chiffres == 0)
+        return false;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        sortie += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
+            sortie += char(t[i].unicode());
+            ++i;
+        }
+        if (CopieChiffres(t, i, sortie) == 0)
+            return false;
+    }
+    return i == t.size();
+}
+
+} // namespace
+
+QString NormaliseSeparateur(const QString& texte)
+{
+    const QChar separateur = QChar::fromLatin1(SeparateurDecimal());
+    QString resultat = texte;
+    for (QChar& c : resultat)
+        if (c == u',' || c == u'.')
+            c = separateur;
+    return resultat;
+}
+
+bool LitReel(const QString& texte, Reel& valeur)
+{
+    std::string c;
+    if (!TraduitEnTexteC(texte.trimmed(), QChar::fromLatin1(SeparateurDecimal()), c))
+        return false;
+    Reel lu = 0;
+    // Hors de la plage étendue, dans un sens comme dans l'autre, le texte est refusé.
+    const auto [fin, erreur] = std::from_chars(c.data(), c.data() + c.size(), lu);
+    if (erreur != std::errc() || fin != c.data() + c.size() || !std::isfinite(lu))
+        return false;
+    valeur = lu;
+    return true;
+}
+
+QString ReelEnTexte(Reel x)
+{
+    if (x == 0)
+        return QStringLiteral("0");
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 15);
+    QString t = QString::fromLatin1(tampon, r.ptr - tampon);
+    t.replace(u'.', QChar::fromLatin1(SeparateurDecimal()));
+    // Exposant à la manière habituelle : 1E20, 1E-5.
+    const qsizetype e = t.indexOf(u'e');
+    if (e < 0)
+        return t;
+    QString exposant = t.mid(e + 1);
+    const bool negatif = exposant.startsWith(u'-');
+    exposant.remove(0, 1);
+    while (exposant.size() > 1 && exposant.startsWith(u'0'))
+        exposant.remove(0, 1);
+    return t.left(e) + u'E' + (negatif ? QStringLiteral("-") : QString()) + exposant;
+}
