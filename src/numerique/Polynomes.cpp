@@ -1,0 +1,225 @@
+#include "Polynomes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <stdexcept>
+#include <utility>
+
+#include "Laguerre.h"
+
+static_assert(DegreMaxLaguerre == DegreMax, "les tableaux du polynôme et du chercheur de racines doivent coïncider");
+
+namespace {
+
+FonctionMessage fonctionMessage;
+
+constexpr Reel ToleranceGroupes = 1e-4L;
+
+TPolynome Constante(TComplexe c)
+{
+    TPolynome p = InitPolynome();
+    p.Coef[0] = c;
+    p.CoefsValides = true;
+    return p;
+}
+
+TPolynome Facteur(TComplexe r)
+{
+    TPolynome p = Constante(Oppose(r));
+    p.Degre = 1;
+    p.Coef[1] = {1, 0};
+    return p;
+}
+
+bool EstZeroConstant(const TPolynome& p) { return p.Degre == 0 && Egaux(p.Coef[0], {0, 0}); }
+
+void TrieRacines(TPolynome& p)
+{
+    const int n = p.Degre;
+    for (int i = 1; i <= n - 1; ++i)
+        for (int j = i + 1; j <= n; ++j) {
+            const Reel d = p.Racines[i].Re - p.Racines[j].Re;
+            if (d > ToleranceGroupes
+                || (std::fabs(d) < ToleranceGroupes && p.Racines[i].Im - p.Racines[j].Im > ToleranceGroupes))
+                std::swap(p.Racines[i], p.Racines[j]);
+        }
+}
+
+// Chaque membre d'un groupe est comparé à la première racine du groupe, pas à sa voisine.
+void GroupeRacines(TPolynome& p)
+{
+    const int n = p.Degre;
+    int k = 1;
+    int i = 1;
+    while (i <= n - 1) {
+        int j = 1;
+        while (i + j <= n && Distance(p.Racines[i], p.Racines[i + j]) < ToleranceGroupes)
+            ++j;
+        p.Multiplicites[k++] = j;
+        i += j;
+    }
+    if (i == n)
+        p.Multiplicites[k++] = 1;
+    p.Multiplicites[0] = k - 1;
+}
+
+}  // namespace
+
+void DefinitFonctionMessage(FonctionMessage f) { fonctionMessage = std::move(f); }
+
+void MessageNoyau(const std::string& texte)
+{
+    if (fonctionMessage)
+        fonctionMessage(texte);
+    else
+        std::cerr << texte << '\n';
+}
+
+TPolynome InitPolynome() { return TPolynome{}; }
+
+TPolynome InitPolynomeValide()
+{
+    TPolynome p;
+    p.CoefsValides = true;
+    p.RacinesValides = true;
+    return p;
+}
+
+void CalculeRacines(TPolynome& p)
+{
+    const int n = p.Degre;
+    p.Racines.fill({0, 0});
+    if (n < 1) {
+        p.Racines[0] = p.Coef[0];
+    } else {
+        // L'état n'est pas examiné : les racines non atteintes restent nulles.
+        const TResultatLaguerre r = RacinesLaguerre(n, p.Coef, {1, 1}, 1000, 1e-10L);
+        for (int i = 1; i <= r.Nombre; ++i)
+            p.Racines[i] = r.Racines[i];
+        p.Racines[0] = p.Coef[n];
+        for (int i = 1; i <= n; ++i)
+            if (std::fabs(p.Racines[i].Im) < 1e-8L * std::fabs(p.Racines[i].Re))
+                p.Racines[i].Im = 0;
+    }
+    TrieEtGroupeRacines(p);
+}
+
+void CoefsDepuisRacines(TPolynome& p)
+{
+    if (p.Degre <= 0) {
+        p.Coef[0] = p.Racines[0];
+    } else {
+        TPolynome produit = Constante(p.Racines[0]);
+        for (int i = 1; i <= p.Degre; ++i)
+            produit = ProduitPolynomes(produit, Facteur(p.Racines[i]));
+        for (int k = 0; k <= p.Degre; ++k)
+            p.Coef[k] = produit.Coef[k];
+    }
+    p.CoefsValides = true;
+}
+
+void TrieEtGroupeRacines(TPolynome& p)
+{
+    for (int k = 0; k <= DegreMax; ++k)
+        p.Multiplicites[k] = 0;
+    if (p.Degre < 2) {
+        p.Multiplicites[0] = p.Degre;
+        if (p.Degre == 1)
+            p.Multiplicites[1] = 1;
+    } else {
+        TrieRacines(p);
+        GroupeRacines(p);
+    }
+    p.RacinesValides = true;
+}
+
+int RangRacine(const TPolynome& p, int k)
+{
+    int rang = 1;
+    for (int i = 1; i <= k - 1 && i <= DegreMax; ++i)
+        rang += p.Multiplicites[i];
+    return rang;
+}
+
+TComplexe ValeurEn(const TPolynome& p, TComplexe z)
+{
+    TComplexe v = p.Coef[p.Degre];
+    for (int k = p.Degre - 1; k >= 0; --k)
+        v = Somme(Produit(v, z), p.Coef[k]);
+    return v;
+}
+
+TPolynome SommePolynomes(const TPolynome& a, const TPolynome& b)
+{
+    TPolynome s = InitPolynome();
+    const int n = std::max(a.Degre, b.Degre);
+    for (int k = 0; k <= n; ++k)
+        s.Coef[k] = Somme(k <= a.Degre ? a.Coef[k] : TComplexe{}, k <= b.Degre ? b.Coef[k] : TComplexe{});
+    s.Degre = n;
+    while (s.Degre > 0 && Distance(s.Coef[s.Degre], {0, 0}) < 1e-10L)
+        --s.Degre;
+    s.CoefsValides = true;
+    return s;
+}
+
+TPolynome ProduitPolynomes(const TPolynome& a, const TPolynome& b)
+{
+    if (EstZeroConstant(a) || EstZeroConstant(b))
+        return Constante({0, 0});
+    const int n = a.Degre + b.Degre;
+    if (n > DegreMax)
+        throw std::out_of_range("Produit de polynômes de degré supérieur à " + std::to_string(DegreMax));
+    TPolynome p = Constante({0, 0});
+    p.Degre = n;
+    for (int l = 0; l <= a.Degre; ++l)
+        for (int m = 0; m <= b.Degre; ++m)
+            p.Coef[l + m] = Somme(p.Coef[l + m], Produit(a.Coef[l], b.Coef[m]));
+    return p;
+}
+
+void OpposePolynome(TPolynome& p)
+{
+    for (int k = 0; k <= p.Degre; ++k)
+        p.Coef[k] = Oppose(p.Coef[k]);
+    p.Racines[0] = Oppose(p.Racines[0]);
+}
+
+TPolynome Derivee(const TPolynome& p)
+{
+    TPolynome d = Constante({0, 0});
+    if (p.Degre <= 0)
+        return d;
+    d.Degre = p.Degre - 1;
+    for (int k = 0; k <= d.Degre; ++k) {
+        const Reel facteur = k + 1;
+        d.Coef[k] = {facteur * p.Coef[k + 1].Re, facteur * p.Coef[k + 1].Im};
+    }
+    return d;
+}
+
+// Division faite sur la forme factorisée : aucune division de coefficients.
+TPolynome EnleveRacine(int k, int m, const TPolynome& p)
+{
+    const bool horsLimites = k < 1 || k > p.Multiplicites[0] || k > DegreMax;
+    if (horsLimites || p.Multiplicites[k] < m)
+        MessageNoyau("erreur dans la procédure EnleveRacine (Polynomes)");
+    const int premier = horsLimites ? p.Degre + 1 : RangRacine(p, k);
+    TPolynome q = InitPolynome();
+    int j = 0;
+    for (int i = 0; i <= p.Degre; ++i)
+        if (i < premier || i >= premier + m)
+            q.Racines[j++] = p.Racines[i];
+    q.Degre = j - 1;
+    CoefsDepuisRacines(q);
+    TrieEtGroupeRacines(q);
+    return q;
+}
+
+Reel Factorielle(int n)
+{
+    Reel f = 1;
+    for (int i = 2; i <= n; ++i)
+        f *= i;
+    return f;
+}
