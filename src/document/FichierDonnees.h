@@ -1,6 +1,7 @@
 #pragma once
 // Fichier de données .kvf : une valeur par ligne.
 #include <QString>
+#include <string_view>
 
 #include "Document.h"
 
@@ -10,3 +11,5 @@
 bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur);
 // Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);
+// Réel d'un mot entier, "." pour séparateur quelle que soit la locale ; refuse le non fini.
+bool LitReelPoint(std::string_view mot, Reel& x);
