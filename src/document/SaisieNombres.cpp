@@ -1,5 +1,6 @@
 #include "SaisieNombres.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -76,7 +77,28 @@ bool LitReel(const QString& texte, Reel& valeur)
     const auto [fin, erreur] = std::from_chars(c.data(), c.data() + c.size(), lu);
     if (erreur != std::errc() || fin != c.data() + c.size() || !std::isfinite(lu))
         return false;
-    valeur = lu;
+    // « -0 » tapé vaut 0 : pas de zéro négatif dans le document.
+    valeur = lu == 0 ? 0 : lu;
+    return true;
+}
+
+bool LitEntier(const QString& texte, int& valeur)
+{
+    const QString t = texte.trimmed();
+    qsizetype i = 0;
+    const bool negatif = i < t.size() && t[i] == u'-';
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    if (i == t.size())
+        return false;
+    constexpr long long borne = 999999999;
+    long long lu = 0;
+    for (; i < t.size(); ++i) {
+        if (!EstChiffre(t[i]))
+            return false;
+        lu = std::min(borne, lu * 10 + (t[i].unicode() - u'0'));
+    }
+    valeur = int(negatif ? -lu : lu);
     return true;
 }
 

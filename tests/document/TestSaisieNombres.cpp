@@ -82,6 +82,34 @@ TEST_P(SaisieNombres, RefuseLAutreSeparateurSansNormalisation)
     EXPECT_EQ(v, 0.5L);
 }
 
+TEST_P(SaisieNombres, MoinsZeroDevientZero)
+{
+    Reel v = 1;
+    ASSERT_TRUE(LitReel(Avec("-0#0"), v));
+    EXPECT_FALSE(std::signbit(v));
+}
+
+TEST(LitEntier, EntiersAdmisEtBornes)
+{
+    const std::pair<const char*, int> admis[] = {
+        {"0", 0}, {" 7 ", 7}, {"+3", 3}, {"-2", -2}, {"0010", 10},
+        {"12345678901234567890", 999999999}, {"-99999999999", -999999999},
+    };
+    for (const auto& [texte, attendu] : admis) {
+        int v = 42;
+        EXPECT_TRUE(LitEntier(texte, v)) << texte;
+        EXPECT_EQ(v, attendu) << texte;
+    }
+    for (const char* texte : {"", " ", "-", "2.0", "2,", "1e1", "abc", "3 4", "0x3", "--1"}) {
+        int v = 42;
+        EXPECT_FALSE(LitEntier(texte, v)) << texte;
+        EXPECT_EQ(v, 42) << texte;
+    }
+    int v = 0;
+    EXPECT_TRUE(LitEntier(QString(1000, u'7'), v));
+    EXPECT_EQ(v, 999999999);
+}
+
 TEST_P(SaisieNombres, ReelEnTexteCourtEtRelisible)
 {
     EXPECT_EQ(ReelEnTexte(0), "0");
