@@ -43,6 +43,9 @@ struct TPointFrequentiel {
 
 inline constexpr int IndicePointMin = -2;
 inline constexpr int IndicePointMax = 2000;
+// Ligne gardée pour une valeur qui n'est pas finie (module nul ou infini) : loin de toute
+// fenêtre, pour qu'aucun clic ne la trouve, et sans débordement quand on en soustrait un pixel.
+inline constexpr int PixelAbsent = -1000000;
 
 // Indices de -2 à 2000 : Nyquist et Black amorcent leurs repères avec deux points sous fmin.
 // Un indice hors de ces bornes lève std::out_of_range plutôt que d'écrire n'importe où.
