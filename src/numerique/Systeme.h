@@ -13,6 +13,8 @@ struct TSysteme {
     TPolynome DRampe = InitPolynome();
     TPolynome EntiereRampe = InitPolynome();
     TDecomposition DecompositionRampe;
+    // Faux quand N/(p.D) n'a pu être décomposé : la réponse à la rampe vaut alors y0.
+    bool DecompositionRampeFaite = false;
 };
 
 struct TEchellesAuto {

@@ -1,0 +1,62 @@
+#include "RacinesCommunes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// N a au plus dix racines distinctes : onze passes suffisent à les épuiser.
+constexpr int PassesMax = 11;
+
+struct TPaire {
+    int RacineN = 0;  // rang de la racine distincte dans N, 0 si aucune
+    int RacineD = 0;
+};
+
+TComplexe RacineDistincte(const TPolynome& p, int k) { return p.Racines[RangRacine(p, k)]; }
+
+// La dernière paire voisine rencontrée l'emporte.
+TPaire DernierePaireCommune(const TPolynome& n, const TPolynome& d)
+{
+    TPaire paire;
+    for (int k = 1; k <= n.Multiplicites[0]; ++k)
+        for (int l = 1; l <= d.Multiplicites[0]; ++l)
+            if (Voisins(RacineDistincte(n, k), RacineDistincte(d, l)))
+                paire = {k, l};
+    return paire;
+}
+
+std::string TexteRacine(TComplexe r, int chiffres)
+{
+    if (std::fabs(r.Im) < 1e-5L)
+        return NombreEnTexte(r.Re, chiffres);
+    return ComplexeEnTexte(r, chiffres);
+}
+
+// Un pôle sur l'axe imaginaire (partie réelle exactement nulle) laisse le système stable.
+bool Stable(const TPolynome& n, const TPolynome& d)
+{
+    if (d.Degre < n.Degre)
+        return false;
+    for (int i = 1; i <= d.Degre; ++i)
+        if (d.Racines[i].Re > 0)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+void SimplifieRacinesCommunes(TSysteme& s, int chiffresSignificatifs, const AvertissementRacine& avertir)
+{
+    for (int passe = 0; passe < PassesMax; ++passe) {
+        const TPaire paire = DernierePaireCommune(s.Numerateur, s.Denominateur);
+        if (paire.RacineN == 0)
+            break;
+        const int m = std::min(s.Numerateur.Multiplicites[paire.RacineN], s.Denominateur.Multiplicites[paire.RacineD]);
+        if (avertir)
+            avertir(TexteRacine(RacineDistincte(s.Numerateur, paire.RacineN), chiffresSignificatifs));
+        s.Numerateur = EnleveRacine(paire.RacineN, m, s.Numerateur);
+        s.Denominateur = EnleveRacine(paire.RacineD, m, s.Denominateur);
+    }
+    s.SystemeStable = Stable(s.Numerateur, s.Denominateur);
+}
