@@ -42,6 +42,9 @@ TValeursEtDerivees ValeursEtDerivees(int n, const TCoefsLaguerre& a, TComplexe z
     d[n] = b[n];
     for (int k = n - 1; k >= 1; --k)
         d[k] = Somme(Produit(d[k + 1], z), b[k]);
+    // Au premier degré, le départ e = d[n] donnerait 2·a[1] au lieu de zéro.
+    if (n < 2)
+        return {b[0], d[1], {0, 0}};
     TComplexe e = d[n];
     for (int k = n - 1; k >= 2; --k)
         e = Somme(Produit(e, z), d[k]);

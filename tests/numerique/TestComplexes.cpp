@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "numerique/Complexes.h"
+
+namespace {
+
+void ExpectComplexe(TComplexe z, Reel re, Reel im, Reel tol = 1e-15L)
+{
+    EXPECT_NEAR(static_cast<double>(z.Re), static_cast<double>(re), static_cast<double>(tol));
+    EXPECT_NEAR(static_cast<double>(z.Im), static_cast<double>(im), static_cast<double>(tol));
+}
+
+TEST(Complexes, OperationsArithmetiques)
+{
+    const TComplexe a{1.5L, -2};
+    const TComplexe b{-0.5L, 3};
+    ExpectComplexe(Somme(a, b), 1, 1);
+    ExpectComplexe(Difference(a, b), 2, -5);
+    ExpectComplexe(Produit(a, b), 5.25L, 5.5L);
+    ExpectComplexe(Produit(Quotient(a, b), b), 1.5L, -2);
+    ExpectComplexe(Oppose(a), -1.5L, 2);
+    ExpectComplexe(ComplexeReel(7), 7, 0);
+    ExpectComplexe(Puissance({1, 1}, 3), -2, 2);
+    ExpectComplexe(Puissance({0, 1}, 4), 1, 0);
+}
+
+TEST(Complexes, PuissanceZeroDonneUn)
+{
+    for (const TComplexe z : {TComplexe{0, 0}, TComplexe{-3, 2}, TComplexe{1e300L, 0}})
+        EXPECT_TRUE(Egaux(Puissance(z, 0), {1, 0}));
+}
+
+// Choix retenu : pas d'interruption, et un résultat NaN qui ne passe pour aucune valeur.
+TEST(Complexes, QuotientParZeroDonneNaNSansInterruption)
+{
+    const TComplexe q = Quotient({2, -1}, {0, 0});
+    EXPECT_TRUE(std::isnan(q.Re));
+    EXPECT_TRUE(std::isnan(q.Im));
+    EXPECT_FALSE(Voisins(q, {0, 0}));
+}
+
+TEST(Complexes, ModuleSansEleverAuCarreUnePartieNegligeable)
+{
+    EXPECT_EQ(Module({1e-1001L, 5}), 5);
+    EXPECT_EQ(Module({-5, 1e-1001L}), 5);
+    EXPECT_EQ(Module({3, -4}), 5);
+    // Les carrés dépassent la double précision : le calcul doit rester étendu.
+    EXPECT_NEAR(static_cast<double>(Module({3e1000L, 4e1000L}) / 1e1000L), 5.0, 1e-15);
+}
+
+TEST(Complexes, ArgumentDansChaqueQuadrantEtSurLesAxes)
+{
+    EXPECT_EQ(Argument({-1, 0}), Pi);
+    EXPECT_EQ(Argument({0, -3}), -Pi / 2);
+    EXPECT_EQ(Argument({0, 2}), Pi / 2);
+    EXPECT_EQ(Argument({0, 0}), 0);
+    EXPECT_EQ(Argument({2, 0}), 0);
+    EXPECT_NEAR(static_cast<double>(Argument({1, 1})), M_PI / 4, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Argument({-1, 1})), 3 * M_PI / 4, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Argument({-1, -1})), -3 * M_PI / 4, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Argument({1, -1})), -M_PI / 4, 1e-15);
+}
+
+TEST(Complexes, FormePolaireEtExponentielle)
+{
+    ExpectComplexe(DePolaire({2, Pi / 2}), 0, 2);
+    ExpectComplexe(Exponentielle({0, Pi}), -1, 0);
+    ExpectComplexe(Exponentielle({std::log(3.0L), -Pi / 2}), 0, -3);
+}
+
+TEST(Complexes, EgalitesExacteEtApprochee)
+{
+    EXPECT_TRUE(Egaux({1, 2}, {1, 2}));
+    EXPECT_FALSE(Egaux({1, 2}, {1, 2 + 1e-18L}));
+    EXPECT_TRUE(Voisins({1, 1}, {1 + 0.6e-5L, 1 + 0.6e-5L}));
+    EXPECT_FALSE(Voisins({1, 1}, {1 + 0.8e-5L, 1 + 0.8e-5L}));
+    EXPECT_NEAR(static_cast<double>(Distance({1, 1}, {4, 5})), 5.0, 1e-15);
+}
+
+struct TCasTexte {
+    Reel x;
+    int n;
+    std::string texte;  // écrit avec le point
+};
+
+std::string AvecSeparateur(std::string texte, char separateur)
+{
+    for (char& c : texte)
+        if (c == '.')
+            c = separateur;
+    return texte;
+}
+
+class TexteDesNombres : public testing::TestWithParam<char> {
+protected:
+    void SetUp() override { DefinitSeparateurDecimal(GetParam()); }
+    void TearDown() override { DefinitSeparateurDecimal('.'); }
+    std::string Attendu(const std::string& texte) const { return AvecSeparateur(texte, GetParam()); }
+};
+
+TEST_P(TexteDesNombres, BornesDuFormatGeneral)
+{
+    const std::vector<TCasTexte> cas = {
+        {0, 4, "+0"},
+        {-0.0L, 4, "+0"},
+        {-0.0005L, 4, "-5.00000E-4"},
+        {10000, 4, "+1E4"},
+        {10000.5L, 4, "+1.00005E+4"},
+        {0.001L, 3, "+0.001"},
+        {0.00099L, 3, "+9.9000E-4"},
+        {1234, 3, "+1.23E3"},
+        {25, 1, "+3E1"},
+        {0.000123456L, 4, "+1.23456E-4"},
+        {123456, 3, "+1.2346E+5"},
+    };
+    for (const TCasTexte& c : cas)
+        EXPECT_EQ(NombreEnTexte(c.x, c.n), Attendu(c.texte)) << static_cast<double>(c.x) << " n=" << c.n;
+}
+
+TEST_P(TexteDesNombres, FormatGeneralPositionnel)
+{
+    const std::vector<TCasTexte> cas = {
+        {2, 4, "+2"},
+        {-1.5L, 4, "-1.5"},
+        {123.456L, 4, "+123.5"},
+        {1000, 4, "+1000"},
+        {100, 3, "+100"},
+        {100, 1, "+1E2"},
+        {120, 2, "+1.2E2"},
+        {0.0123L, 3, "+0.0123"},
+        {0.1L, 4, "+0.1"},
+        {3.14159265L, 1, "+3"},
+        {-9.87654L, 3, "-9.88"},
+    };
+    for (const TCasTexte& c : cas)
+        EXPECT_EQ(NombreEnTexte(c.x, c.n), Attendu(c.texte)) << static_cast<double>(c.x) << " n=" << c.n;
+}
+
+TEST_P(TexteDesNombres, ArrondiDesMoitiesLoinDeZeroEtRetenues)
+{
+    const std::vector<TCasTexte> cas = {
+        {2.5L, 1, "+3"},
+        {-2.5L, 1, "-3"},
+        {0.125L, 2, "+0.13"},
+        {-0.125L, 2, "-0.13"},
+        // Valeurs tapées en décimal : leur moitié se lit sur les chiffres décimaux.
+        {1.0005L, 4, "+1.001"},
+        {0.15L, 1, "+0.2"},
+        {9.9996L, 4, "+10"},
+        {9999.7L, 4, "+1E4"},
+        {0.0099996L, 4, "+0.01"},
+        {999999.7L, 4, "+1.00000E+6"},
+        {0.00099999999L, 3, "+1.0000E-3"},
+        {1.23455e-7L, 4, "+1.23455E-7"},
+    };
+    for (const TCasTexte& c : cas)
+        EXPECT_EQ(NombreEnTexte(c.x, c.n), Attendu(c.texte)) << static_cast<double>(c.x) << " n=" << c.n;
+}
+
+TEST_P(TexteDesNombres, ExposantsExtremesDuReelEtendu)
+{
+    EXPECT_EQ(NombreEnTexte(1e-1000L, 4), Attendu("+1.00000E-1000"));
+    EXPECT_EQ(NombreEnTexte(-2.5e3000L, 1), Attendu("-2.50E+3000"));
+    EXPECT_EQ(NombreEnTexte(1.5e300L, 1), Attendu("+1.50E+300"));
+}
+
+TEST_P(TexteDesNombres, TexteDesComplexes)
+{
+    EXPECT_EQ(ComplexeEnTexte({2, 0}, 4), Attendu("+2"));
+    EXPECT_EQ(ComplexeEnTexte({0, 1}, 4), Attendu("+0 + j"));
+    EXPECT_EQ(ComplexeEnTexte({1.5L, -2}, 4), Attendu("+1.5 -2 j"));
+    EXPECT_EQ(ComplexeEnTexte({-1, -1}, 4), Attendu("-1 -j"));
+    EXPECT_EQ(ComplexeEnTexte({0.5L, 0.25L}, 4), Attendu("+0.5 +0.25 j"));
+    EXPECT_EQ(ComplexeEnTexte({0, 0}, 4), Attendu("+0"));
+    // Les comparaisons à 1 et -1 sont exactes.
+    EXPECT_EQ(ComplexeEnTexte({0, 1.0000001L}, 4), Attendu("+0 +1 j"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Separateurs, TexteDesNombres, testing::Values('.', ','),
+                         [](const testing::TestParamInfo<char>& info) {
+                             return std::string(info.param == '.' ? "Point" : "Virgule");
+                         });
+
+TEST(Complexes, SeparateurParDefautEtReglage)
+{
+    EXPECT_EQ(SeparateurDecimal(), '.');
+    DefinitSeparateurDecimal(',');
+    EXPECT_EQ(SeparateurDecimal(), ',');
+    EXPECT_EQ(NombreEnTexte(-0.5L, 4), "-0,5");
+    DefinitSeparateurDecimal('.');
+}
+
+}  // namespace

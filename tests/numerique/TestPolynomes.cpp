@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "numerique/Polynomes.h"
+
+namespace {
+
+TPolynome ParCoefs(std::initializer_list<Reel> coefs)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(coefs.size()) - 1;
+    int k = 0;
+    for (const Reel c : coefs)
+        p.Coef[k++] = ComplexeReel(c);
+    p.CoefsValides = true;
+    return p;
+}
+
+TPolynome ParRacines(TComplexe constante, std::initializer_list<TComplexe> racines)
+{
+    TPolynome p = InitPolynome();
+    p.Racines[0] = constante;
+    for (const TComplexe& r : racines)
+        p.Racines[++p.Degre] = r;
+    TrieEtGroupeRacines(p);
+    CoefsDepuisRacines(p);
+    return p;
+}
+
+std::vector<int> Multiplicites(const TPolynome& p)
+{
+    return {p.Multiplicites.begin() + 1, p.Multiplicites.begin() + 1 + p.Multiplicites[0]};
+}
+
+TEST(Polynomes, InitialisationsEtDrapeaux)
+{
+    const TPolynome p = InitPolynome();
+    EXPECT_EQ(p.Degre, 0);
+    EXPECT_FALSE(p.CoefsValides);
+    EXPECT_FALSE(p.RacinesValides);
+    const TPolynome v = InitPolynomeValide();
+    EXPECT_TRUE(v.CoefsValides && v.RacinesValides);
+    for (int k = 0; k <= DegreMax; ++k) {
+        EXPECT_TRUE(Egaux(v.Coef[k], {0, 0}) && Egaux(v.Racines[k], {0, 0}));
+        EXPECT_EQ(v.Multiplicites[k], 0);
+    }
+}
+
+TEST(Polynomes, GroupesComparesALeurPremiereRacine)
+{
+    const TPolynome trois = ParRacines({1, 0}, {{1, 0}, {1.00005L, 0}, {1.00009L, 0}});
+    EXPECT_EQ(Multiplicites(trois), (std::vector<int>{3}));
+    // Des parties réelles voisines à 1e-4 près ne sont pas échangées.
+    const TPolynome voisines = ParRacines({1, 0}, {{1.00009L, 0}, {1, 0}});
+    EXPECT_TRUE(Egaux(voisines.Racines[1], {1.00009L, 0}));
+    EXPECT_EQ(Multiplicites(voisines), (std::vector<int>{2}));
+
+    const TPolynome deux = ParRacines({1, 0}, {{1, 0}, {1.00009L, 0}, {1.00018L, 0}});
+    EXPECT_EQ(Multiplicites(deux), (std::vector<int>{2, 1}));
+    EXPECT_EQ(RangRacine(deux, 2), 3);
+}
+
+TEST(Polynomes, TriParPartieReellePuisImaginaire)
+{
+    const TPolynome p = ParRacines({1, 0}, {{3, 0}, {-1, 2}, {0, 0}, {-1, -2}, {-5, 0}});
+    const std::vector<TComplexe> attendu = {{-5, 0}, {-1, -2}, {-1, 2}, {0, 0}, {3, 0}};
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(Egaux(p.Racines[i], attendu[i - 1])) << i;
+    EXPECT_EQ(Multiplicites(p), (std::vector<int>{1, 1, 1, 1, 1}));
+}
+
+TEST(Polynomes, GroupesEnFinEtEnMilieu)
+{
+    const TPolynome p = ParRacines({1, 0}, {{-2, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {0, 1}, {0, 1}});
+    EXPECT_EQ(Multiplicites(p), (std::vector<int>{1, 3, 2}));
+    EXPECT_EQ(RangRacine(p, 1), 1);
+    EXPECT_EQ(RangRacine(p, 2), 2);
+    EXPECT_EQ(RangRacine(p, 3), 5);
+}
+
+TEST(Polynomes, MultiplicitesDesPetitsDegres)
+{
+    TPolynome un = InitPolynome();
+    un.Degre = 1;
+    un.Racines[1] = {4, 0};
+    un.Multiplicites[2] = 7;
+    TrieEtGroupeRacines(un);
+    EXPECT_EQ(Multiplicites(un), (std::vector<int>{1}));
+    EXPECT_EQ(un.Multiplicites[2], 0);
+    EXPECT_TRUE(un.RacinesValides);
+
+    TPolynome zero = ParCoefs({3});
+    CalculeRacines(zero);
+    EXPECT_EQ(zero.Multiplicites[0], 0);
+    EXPECT_TRUE(Egaux(zero.Racines[0], {3, 0}));
+}
+
+TEST(Polynomes, RacinesDuCalculNettoyeesEtTriees)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = 1;
+    p.Coef[0] = {-3, -1e-9L};
+    p.Coef[1] = {1, 0};
+    CalculeRacines(p);
+    EXPECT_EQ(p.Racines[1].Im, 0);
+    EXPECT_NEAR(static_cast<double>(p.Racines[1].Re), 3.0, 1e-15);
+
+    TPolynome q = ParCoefs({1, 0, 1});
+    q.Racines[5] = {9, 9};
+    CalculeRacines(q);
+    EXPECT_LT(Distance(q.Racines[1], {0, -1}), 1e-12L);
+    EXPECT_LT(Distance(q.Racines[2], {0, 1}), 1e-12L);
+    EXPECT_TRUE(Egaux(q.Racines[0], {1, 0}));
+    EXPECT_TRUE(Egaux(q.Racines[5], {0, 0}));
+    EXPECT_TRUE(q.RacinesValides && q.CoefsValides);
+}
+
+// Racines non atteintes : laissées nulles, et le calcul se termine.
+TEST(Polynomes, RacinesNonAtteintesNulles)
+{
+    TPolynome p = ParCoefs({NAN, 2, 1});
+    CalculeRacines(p);
+    EXPECT_TRUE(Egaux(p.Racines[1], {0, 0}));
+    EXPECT_TRUE(Egaux(p.Racines[2], {0, 0}));
+    EXPECT_EQ(Multiplicites(p), (std::vector<int>{2}));
+}
+
+TEST(Polynomes, SommeAbaisseLeDegre)
+{
+    const TPolynome s = SommePolynomes(ParCoefs({0, 1, 1}), ParCoefs({0, 0, -1}));
+    EXPECT_EQ(s.Degre, 1);
+    EXPECT_TRUE(s.CoefsValides);
+    EXPECT_FALSE(s.RacinesValides);
+    const TPolynome nul = SommePolynomes(ParCoefs({0, 1}), ParCoefs({0, -1}));
+    EXPECT_EQ(nul.Degre, 0);
+    EXPECT_TRUE(Egaux(nul.Coef[0], {0, 0}));
+    const TPolynome court = SommePolynomes(ParCoefs({1}), ParCoefs({2, 3, 4}));
+    EXPECT_EQ(court.Degre, 2);
+    EXPECT_TRUE(Egaux(court.Coef[0], {3, 0}));
+    EXPECT_TRUE(Egaux(court.Coef[2], {4, 0}));
+}
+
+TEST(Polynomes, ProduitEtZeroConstant)
+{
+    const TPolynome p = ProduitPolynomes(ParCoefs({1, 1}), ParCoefs({-1, 0, 2}));
+    EXPECT_EQ(p.Degre, 3);
+    const std::vector<Reel> attendu = {-1, -1, 2, 2};
+    for (int k = 0; k <= 3; ++k)
+        EXPECT_TRUE(Egaux(p.Coef[k], ComplexeReel(attendu[k]))) << k;
+    EXPECT_TRUE(p.CoefsValides);
+    EXPECT_FALSE(p.RacinesValides);
+    for (const TPolynome& nul : {ProduitPolynomes(ParCoefs({1, 2, 3}), ParCoefs({0})),
+                                  ProduitPolynomes(ParCoefs({0}), ParCoefs({1, 2}))}) {
+        EXPECT_EQ(nul.Degre, 0);
+        EXPECT_TRUE(Egaux(nul.Coef[0], {0, 0}));
+    }
+}
+
+TEST(Polynomes, ProduitTropGrandRefuse)
+{
+    TPolynome grand = ParCoefs({1});
+    grand.Degre = 60;
+    grand.Coef[60] = {1, 0};
+    EXPECT_THROW(ProduitPolynomes(grand, grand), std::out_of_range);
+}
+
+TEST(Polynomes, OpposeDeriveeValeurFactorielle)
+{
+    TPolynome p = ParRacines({2, 0}, {{1, 0}, {-3, 0}});
+    OpposePolynome(p);
+    EXPECT_TRUE(Egaux(p.Racines[0], {-2, 0}));
+    EXPECT_TRUE(Egaux(ValeurEn(p, {0, 0}), {6, 0}));
+    EXPECT_TRUE(p.CoefsValides && p.RacinesValides);
+
+    const TPolynome d = Derivee(ParCoefs({5, -2, 0, 1}));
+    EXPECT_EQ(d.Degre, 2);
+    EXPECT_TRUE(Egaux(d.Coef[0], {-2, 0}) && Egaux(d.Coef[1], {0, 0}) && Egaux(d.Coef[2], {3, 0}));
+    EXPECT_EQ(Derivee(ParCoefs({7})).Degre, 0);
+    EXPECT_TRUE(Egaux(Derivee(ParCoefs({7})).Coef[0], {0, 0}));
+
+    EXPECT_TRUE(Egaux(ValeurEn(ParCoefs({5, -2, 0, 1}), {0, 1}), {5, -3}));
+    EXPECT_EQ(Factorielle(-1), 1);
+    EXPECT_EQ(Factorielle(0), 1);
+    EXPECT_EQ(Factorielle(10), 3628800);
+    EXPECT_EQ(Factorielle(20), 2432902008176640000.0L);
+}
+
+class EnleveRacineTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        DefinitFonctionMessage([this](const std::string& t) { messages.push_back(t); });
+    }
+    void TearDown() override { DefinitFonctionMessage(nullptr); }
+    std::vector<std::string> messages;
+};
+
+TEST_F(EnleveRacineTest, EnleveUneCopieDUneRacineDouble)
+{
+    const TPolynome p = ParRacines({3, 0}, {{-1, 0}, {-2, 0}, {-2, 0}, {4, 0}});
+    const TPolynome q = EnleveRacine(1, 1, p);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(q.Degre, 3);
+    EXPECT_EQ(Multiplicites(q), (std::vector<int>{1, 1, 1}));
+    EXPECT_TRUE(Egaux(q.Racines[0], {3, 0}));
+    EXPECT_TRUE(q.CoefsValides && q.RacinesValides);
+    // 3 (p + 1)(p + 2)(p - 4) = 3p³ - 3p² - 30p - 24
+    const std::vector<Reel> attendu = {-24, -30, -3, 3};
+    for (int k = 0; k <= 3; ++k)
+        EXPECT_TRUE(Egaux(q.Coef[k], ComplexeReel(attendu[k]))) << k;
+}
+
+TEST_F(EnleveRacineTest, TropDeCopiesSignaleEtPoursuit)
+{
+    const TPolynome p = ParRacines({1, 0}, {{-1, 0}, {-2, 0}, {5, 0}});
+    const TPolynome q = EnleveRacine(1, 2, p);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "erreur dans la procédure EnleveRacine (Polynomes)");
+    EXPECT_EQ(q.Degre, 1);
+    EXPECT_TRUE(Egaux(q.Racines[1], {5, 0}));
+
+    // Au-delà des racines présentes : rien n'est enlevé hors du tableau.
+    const TPolynome r = EnleveRacine(3, 4, p);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(r.Degre, 2);
+    const TPolynome s = EnleveRacine(7, 1, p);
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(s.Degre, 3);
+}
+
+TEST(Polynomes, MessageParDefautSurLaSortieDErreur)
+{
+    DefinitFonctionMessage(nullptr);
+    testing::internal::CaptureStderr();
+    MessageNoyau("essai");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "essai\n");
+}
+
+// Propriété : les coefficients reconstruits depuis les racines calculées redonnent les coefficients.
+void VerifieReconstruction(const TPolynome& p, Reel tolerance)
+{
+    TPolynome q = p;
+    CalculeRacines(q);
+    int somme = 0;
+    for (int i = 1; i <= q.Multiplicites[0]; ++i)
+        somme += q.Multiplicites[i];
+    EXPECT_EQ(somme, p.Degre);
+    CoefsDepuisRacines(q);
+    for (int k = 0; k <= p.Degre; ++k) {
+        const Reel echelle = std::fmax(1, Module(p.Coef[k]));
+        EXPECT_LT(Distance(q.Coef[k], p.Coef[k]) / echelle, tolerance) << "degré " << p.Degre << ", k=" << k;
+    }
+}
+
+TEST(Polynomes, ReconstructionDepuisLesRacinesCalculees)
+{
+    VerifieReconstruction(ParCoefs({2, 3, 1}), 1e-15L);
+    VerifieReconstruction(ParCoefs({5, 7, 3, 1}), 1e-15L);
+    VerifieReconstruction(ParCoefs({1, 0, 0, 0, 1}), 1e-15L);
+    VerifieReconstruction(ParCoefs({-1, 0, 0, 0, 0, 0, 0, 1}), 1e-14L);
+    VerifieReconstruction(
+        ParCoefs({3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1}), 1e-12L);
+    // Une racine d'ordre m s'arrête à |P| <= 1e-15 : écart de l'ordre de (1e-15 / reste)^(1/m).
+    // (p + 1)³ (p² + 2p + 5)², degré 7
+    VerifieReconstruction(ParRacines({2, 0}, {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}}),
+                          1e-5L);
+    // (p + 1)² (p + 2)² (p² + 2p + 5)² (p + 3)(p - 4), degré 10
+    VerifieReconstruction(ParRacines({1, 0}, {{-1, 0}, {-1, 0}, {-2, 0}, {-2, 0}, {-1, 2}, {-1, -2}, {-1, 2},
+                                              {-1, -2}, {-3, 0}, {4, 0}}),
+                          1e-6L);
+    // -0,5 (p - 2)⁵ (p + 0,5)³ (p² + 1), degré 10
+    VerifieReconstruction(ParRacines({-0.5L, 0},
+                                     {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {-0.5L, 0}, {-0.5L, 0}, {-0.5L, 0},
+                                      {0, 1}, {0, -1}}),
+                          2e-3L);
+    // Racines nulles et complexes : p² (p² + p + 1)(p - 3)
+    VerifieReconstruction(ParRacines({1, 0}, {{0, 0}, {0, 0}, {-0.5L, 0.8660254037844386L},
+                                              {-0.5L, -0.8660254037844386L}, {3, 0}}),
+                          1e-15L);
+}
+
+TEST(Polynomes, RacineMultipleGroupeeApresCalcul)
+{
+    TPolynome p = ParCoefs({-8, 12, -6, 1});
+    CalculeRacines(p);
+    EXPECT_EQ(Multiplicites(p), (std::vector<int>{3}));
+    TPolynome q = ParRacines({1, 0}, {{-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}});
+    CalculeRacines(q);
+    EXPECT_EQ(Multiplicites(q), (std::vector<int>{2, 2}));
+    EXPECT_LT(Distance(q.Racines[1], {-1, -2}), 1e-6L);
+    EXPECT_LT(Distance(q.Racines[3], {-1, 2}), 1e-6L);
+}
+
+// Cas de référence calculés indépendamment : racines triées et groupées des saisies par coefficients.
+TPolynome DepuisTextes(const nlohmann::json& textes)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(textes.size()) - 1;
+    for (int k = 0; k <= p.Degre; ++k)
+        p.Coef[k] = ComplexeReel(std::stold(textes[k].get<std::string>()));
+    p.CoefsValides = true;
+    return p;
+}
+
+void CompareRacines(const TPolynome& p, const nlohmann::json& racines, const nlohmann::json& multiplicites,
+                    const nlohmann::json& tolerance, const std::string& nom)
+{
+    ASSERT_EQ(p.Degre, static_cast<int>(racines.size())) << nom;
+    EXPECT_EQ(Multiplicites(p), multiplicites.get<std::vector<int>>()) << nom;
+    for (int i = 1; i <= p.Degre; ++i) {
+        const TComplexe r{racines[i - 1][0].get<double>(), racines[i - 1][1].get<double>()};
+        const Reel ecart = tolerance["abs"].get<double>() + tolerance["rel"].get<double>() * Module(r);
+        EXPECT_LE(Distance(p.Racines[i], r), ecart) << nom << " racine " << i;
+    }
+}
+
+TEST(Polynomes, CasDeReferenceSaisisParCoefficients)
+{
+    std::ifstream fichier(std::string(KOVRA_DONNEES_TESTS) + "/cas.json");
+    ASSERT_TRUE(fichier.good());
+    const nlohmann::json cas = nlohmann::json::parse(fichier);
+    int essais = 0;
+    for (const nlohmann::json& c : cas) {
+        const nlohmann::json& attendu = c["attendu"];
+        if (!c["entree"].contains("d") || !attendu["racines_communes"].empty())
+            continue;
+        TPolynome n = DepuisTextes(c["entree"]["n"]);
+        TPolynome d = DepuisTextes(c["entree"]["d"]);
+        CalculeRacines(n);
+        CalculeRacines(d);
+        CompareRacines(n, attendu["zeros"], attendu["multiplicites_zeros"], c["tolerance"], c["nom"]);
+        CompareRacines(d, attendu["poles"], attendu["multiplicites_poles"], c["tolerance"], c["nom"]);
+        ++essais;
+    }
+    EXPECT_GE(essais, 10);
+}
+
+}  // namespace
