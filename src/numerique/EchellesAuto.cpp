@@ -133,6 +133,8 @@ TPolynome DenominateurRampe(const TPolynome& d)
 
 void DecomposeRampe(TSysteme& s)
 {
+    s.DecompositionRampeFaite = false;
+    s.DRampe = InitPolynome();
     if (s.Denominateur.Degre < DegreMax) {
         s.DRampe = DenominateurRampe(s.Denominateur);
         s.DecompositionRampeFaite = DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe,
@@ -154,14 +156,13 @@ void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
         Elargit(ReponseRampe(s, Instant(e, k), 0, 1, 0), e.RampeMin, e.RampeMax);
 }
 
-void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
+void PlagesTemporelles(const TSysteme& s, TEchellesAuto& e)
 {
     const Reel sigma = PoleLePlusLent(s.Denominateur);
     e.TMaxAuto = sigma > 0 ? 10 / sigma + s.TempsMort : s.TempsMort + 10;
     EtendueIndicielle(s, e);
     const TGainStatique k = GainStatique(s.Numerateur, s.Denominateur);
     e.GainStat = k.Infini ? 0 : k.Valeur.Re;
-    DecomposeRampe(s);
     EtendueRampe(s, e);
 }
 
@@ -170,7 +171,8 @@ void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
 void CalculeEchellesAuto(TSysteme& s, TEchellesAuto& e)
 {
     BalayageFrequentiel(s, e);
-    s.DecompositionRampeFaite = false;
+    // Décomposée même pour un système instable : la rampe ne garde jamais rien de l'étude précédente.
+    DecomposeRampe(s);
     if (s.SystemeStable)
         PlagesTemporelles(s, e);
 }

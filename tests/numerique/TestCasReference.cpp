@@ -1,0 +1,274 @@
+// Cas de référence calculés en haute précision, hors de Kovra : toute l'analyse d'une saisie.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "numerique/EchellesAuto.h"
+#include "numerique/RacinesCommunes.h"
+#include "numerique/Reponses.h"
+
+using nlohmann::json;
+
+namespace {
+
+const json& Cas()
+{
+    static const json cas = [] {
+        std::ifstream f(std::string(KOVRA_DONNEES_TESTS) + "/cas.json");
+        return json::parse(f);
+    }();
+    return cas;
+}
+
+std::vector<std::string> NomsDesCas()
+{
+    std::vector<std::string> noms;
+    for (const json& c : Cas())
+        noms.push_back(c["nom"]);
+    return noms;
+}
+
+const json& CasNomme(const std::string& nom)
+{
+    for (const json& c : Cas())
+        if (c["nom"] == nom)
+            return c;
+    throw std::runtime_error("cas inconnu : " + nom);
+}
+
+Reel LitReel(const json& v) { return v.is_string() ? std::stold(v.get<std::string>()) : v.get<double>(); }
+
+TComplexe LitComplexe(const json& v)
+{
+    if (v.is_array())
+        return {LitReel(v[0]), LitReel(v[1])};
+    return ComplexeReel(LitReel(v));
+}
+
+// Saisie par coefficients : les racines sont calculées.
+TPolynome ParCoefficients(const json& coefs)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(coefs.size()) - 1;
+    for (int k = 0; k <= p.Degre; ++k)
+        p.Coef[k] = LitComplexe(coefs[k]);
+    p.CoefsValides = true;
+    CalculeRacines(p);
+    return p;
+}
+
+// Saisie par racines : les coefficients sont reconstruits.
+TPolynome ParRacines(const json& constante, const json& racines)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(racines.size());
+    p.Racines[0] = LitComplexe(constante);
+    for (int i = 1; i <= p.Degre; ++i)
+        p.Racines[i] = LitComplexe(racines[i - 1]);
+    CoefsDepuisRacines(p);
+    TrieEtGroupeRacines(p);
+    return p;
+}
+
+TPolynome Polynome(const json& entree, const std::string& nom)
+{
+    if (entree.contains(nom))
+        return ParCoefficients(entree[nom]);
+    return ParRacines(entree[nom + "_const"], entree[nom + "_racines"]);
+}
+
+struct TTolerance {
+    Reel Rel = 0;
+    Reel Abs = 0;
+};
+
+::testing::AssertionResult Proche(Reel x, Reel r, TTolerance tol)
+{
+    if (std::fabs(x - r) <= tol.Abs + tol.Rel * std::fabs(r))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "obtenu " << static_cast<double>(x) << ", attendu "
+                                         << static_cast<double>(r);
+}
+
+::testing::AssertionResult Proche(TComplexe z, TComplexe r, TTolerance tol)
+{
+    if (Distance(z, r) <= tol.Abs + tol.Rel * Module(r))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "obtenu (" << static_cast<double>(z.Re) << ", " << static_cast<double>(z.Im)
+                                         << "), attendu (" << static_cast<double>(r.Re) << ", "
+                                         << static_cast<double>(r.Im) << ")";
+}
+
+// Valeurs sentinelles : ce que l'analyse ne doit pas toucher les garde.
+constexpr Reel Sentinelle = -12345;
+
+const std::map<std::string, Reel TEchellesAuto::*> ChampsEchelles = {
+    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
+    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
+    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
+    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
+    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
+    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
+    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
+};
+
+class CasReference : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        DefinitSeparateurDecimal('.');
+        const json& entree = CeCas()["entree"];
+        systeme.Numerateur = Polynome(entree, "n");
+        systeme.Denominateur = Polynome(entree, "d");
+        systeme.TempsMort = LitReel(entree["T"]);
+        SimplifieRacinesCommunes(systeme, 4, [this](const std::string& texte) { communes.push_back(texte); });
+        statut = DecomposeEnElementsSimples(systeme.Numerateur, systeme.Denominateur, systeme.PartieEntiere,
+                                            systeme.Decomposition);
+        for (const auto& [nom, champ] : ChampsEchelles)
+            echelles.*champ = Sentinelle;
+        CalculeEchellesAuto(systeme, echelles);
+    }
+
+    const json& CeCas() const { return CasNomme(GetParam()); }
+    const json& Attendu() const { return CeCas()["attendu"]; }
+    TTolerance Tolerance() const { return {LitReel(CeCas()["tolerance"]["rel"]), LitReel(CeCas()["tolerance"]["abs"])}; }
+
+    void VerifieRacines(const TPolynome& p, const json& racines, const json& multiplicites) const
+    {
+        ASSERT_EQ(p.Degre, static_cast<int>(racines.size()));
+        for (int i = 1; i <= p.Degre; ++i)
+            EXPECT_TRUE(Proche(p.Racines[i], LitComplexe(racines[i - 1]), Tolerance())) << "racine " << i;
+        ASSERT_EQ(p.Multiplicites[0], static_cast<int>(multiplicites.size()));
+        for (int k = 1; k <= p.Multiplicites[0]; ++k)
+            EXPECT_EQ(p.Multiplicites[k], multiplicites[k - 1].get<int>()) << "racine distincte " << k;
+    }
+
+    TSysteme systeme;
+    TEchellesAuto echelles;
+    std::vector<std::string> communes;
+    int statut = -1;
+};
+
+TEST_P(CasReference, RacinesApresSimplification)
+{
+    VerifieRacines(systeme.Numerateur, Attendu()["zeros"], Attendu()["multiplicites_zeros"]);
+    VerifieRacines(systeme.Denominateur, Attendu()["poles"], Attendu()["multiplicites_poles"]);
+}
+
+TEST_P(CasReference, RacinesCommunesEtStabilite)
+{
+    const json& attendues = Attendu()["racines_communes"];
+    ASSERT_EQ(communes.size(), attendues.size());
+    for (std::size_t i = 0; i < communes.size(); ++i) {
+        // Texte à quatre chiffres significatifs : sa valeur est exacte à 5e-4 près en relatif.
+        const TComplexe r = LitComplexe(attendues[i]);
+        EXPECT_TRUE(Proche(std::strtold(communes[i].c_str(), nullptr), r.Re, {5e-4L, 1e-12L})) << communes[i];
+        EXPECT_EQ(communes[i].find('j') != std::string::npos, std::fabs(r.Im) >= 1e-5L) << communes[i];
+    }
+    EXPECT_EQ(systeme.SystemeStable, Attendu()["stable"].get<bool>());
+}
+
+TEST_P(CasReference, PartieEntiereEtElementsSimples)
+{
+    ASSERT_EQ(statut, DecompositionFaite);
+    const json& entiere = Attendu()["partie_entiere"];
+    ASSERT_EQ(systeme.PartieEntiere.Degre, static_cast<int>(entiere.size()) - 1);
+    for (int k = 0; k <= systeme.PartieEntiere.Degre; ++k)
+        EXPECT_TRUE(Proche(systeme.PartieEntiere.Coef[k], LitComplexe(entiere[k]), Tolerance())) << "p^" << k;
+    const json& elements = Attendu()["elements_simples"];
+    const TPolynome& d = systeme.Denominateur;
+    ASSERT_EQ(d.Multiplicites[0], static_cast<int>(elements.size()));
+    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
+        const json& element = elements[i - 1];
+        EXPECT_TRUE(Proche(d.Racines[RangRacine(d, i)], LitComplexe(element["pole"]), Tolerance())) << "pôle " << i;
+        ASSERT_EQ(d.Multiplicites[i], element["multiplicite"].get<int>());
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            EXPECT_TRUE(Proche(systeme.Decomposition(i, l), LitComplexe(element["coefficients"][l - 1]), Tolerance()))
+                << "pôle " << i << ", puissance " << l;
+    }
+}
+
+// Partie entière et éléments simples réunis redonnent N/D en des points quelconques.
+TEST_P(CasReference, RecompositionRedonneNSurD)
+{
+    ASSERT_EQ(statut, DecompositionFaite);
+    const TPolynome& d = systeme.Denominateur;
+    for (const TComplexe z : {TComplexe{0.3L, 0.7L}, TComplexe{-1.7L, 2.1L}, TComplexe{2, 0.5L}, TComplexe{-0.2L, -3}}) {
+        const TComplexe attendu = Quotient(ValeurEn(systeme.Numerateur, z), ValeurEn(d, z));
+        TComplexe somme = ValeurEn(systeme.PartieEntiere, z);
+        Reel ordreDeGrandeur = Module(somme) + Module(attendu);
+        for (int i = 1; i <= d.Multiplicites[0]; ++i)
+            for (int l = 1; l <= d.Multiplicites[i]; ++l) {
+                const TComplexe terme =
+                    Quotient(systeme.Decomposition(i, l), Puissance(Difference(z, d.Racines[RangRacine(d, i)]), l));
+                somme = Somme(somme, terme);
+                ordreDeGrandeur += Module(terme);
+            }
+        EXPECT_LE(Distance(somme, attendu), Tolerance().Rel * ordreDeGrandeur)
+            << "en (" << static_cast<double>(z.Re) << ", " << static_cast<double>(z.Im) << ")";
+    }
+}
+
+TEST_P(CasReference, GainStatique)
+{
+    const TGainStatique g = GainStatique(systeme.Numerateur, systeme.Denominateur);
+    EXPECT_EQ(g.Infini, Attendu()["gain_statique"]["infini"].get<bool>());
+    EXPECT_TRUE(Proche(g.Valeur, LitComplexe(Attendu()["gain_statique"]["valeur"]), Tolerance()));
+}
+
+TEST_P(CasReference, ReponseFrequentielle)
+{
+    for (const json& point : Attendu()["reponse_frequentielle"]) {
+        const Reel f = LitReel(point["f"]);
+        const TComplexe h = ReponseFrequentielle(systeme, {0, DeuxPi * f});
+        SCOPED_TRACE("f = " + std::to_string(static_cast<double>(f)));
+        EXPECT_TRUE(Proche(h.Re, LitReel(point["re"]), Tolerance()));
+        EXPECT_TRUE(Proche(h.Im, LitReel(point["im"]), Tolerance()));
+        EXPECT_TRUE(Proche(20 * std::log10(Module(h)), LitReel(point["gain_db"]), Tolerance()));
+        EXPECT_TRUE(Proche(Argument(h) * 180 / Pi, LitReel(point["phase_deg"]), Tolerance()));
+    }
+}
+
+TEST_P(CasReference, ReponsesIndicielleEtRampe)
+{
+    const Reel T = systeme.TempsMort;
+    if (!Attendu().contains("indicielle")) {
+        // Fonction impropre : la sortie reste au repos.
+        for (const Reel t : {0.0L, 0.5L, 3.0L})
+            EXPECT_EQ(ReponseEchelon(systeme, t, T, 0, 1, 0.25L), 0.25L);
+        return;
+    }
+    for (const json& point : Attendu()["indicielle"]) {
+        const Reel t = LitReel(point["t"]);
+        EXPECT_TRUE(Proche(ReponseEchelon(systeme, t, T, 0, 1, 0), LitReel(point["y"]), Tolerance()))
+            << "échelon, t = " << static_cast<double>(t);
+    }
+    for (const json& point : Attendu()["rampe"]) {
+        const Reel t = LitReel(point["t"]);
+        EXPECT_TRUE(Proche(ReponseRampe(systeme, t, T, 1, 0), LitReel(point["y"]), Tolerance()))
+            << "rampe, t = " << static_cast<double>(t);
+    }
+}
+
+// Un champ absent de la référence (aucun départ, ou système instable) garde sa valeur d'avant.
+TEST_P(CasReference, EchellesAutomatiques)
+{
+    const json& attendues = Attendu()["echelles_auto"];
+    for (const auto& [nom, champ] : ChampsEchelles) {
+        if (attendues.contains(nom))
+            EXPECT_TRUE(Proche(echelles.*champ, LitReel(attendues[nom]), Tolerance())) << nom;
+        else
+            EXPECT_EQ(echelles.*champ, Sentinelle) << nom;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, CasReference, ::testing::ValuesIn(NomsDesCas()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
