@@ -181,18 +181,15 @@ TEST_P(TexteDesNombres, TexteDesComplexes)
     EXPECT_EQ(ComplexeEnTexte({0, 1.0000001L}, 4), Attendu("+0 +1 j"));
 }
 
+TEST(Complexes, SeparateurParDefautLePoint)
+{
+    EXPECT_EQ(SeparateurDecimal(), '.');
+    EXPECT_EQ(NombreEnTexte(-0.5L, 4), "-0.5");
+}
+
 INSTANTIATE_TEST_SUITE_P(Separateurs, TexteDesNombres, testing::Values('.', ','),
                          [](const testing::TestParamInfo<char>& info) {
                              return std::string(info.param == '.' ? "Point" : "Virgule");
                          });
-
-TEST(Complexes, SeparateurParDefautEtReglage)
-{
-    EXPECT_EQ(SeparateurDecimal(), '.');
-    DefinitSeparateurDecimal(',');
-    EXPECT_EQ(SeparateurDecimal(), ',');
-    EXPECT_EQ(NombreEnTexte(-0.5L, 4), "-0,5");
-    DefinitSeparateurDecimal('.');
-}
 
 }  // namespace

@@ -144,13 +144,4 @@ TEST(Laguerre, DeflationParUneRacine)
     EXPECT_TRUE(Egaux(a[3], {0, 0}));
 }
 
-TEST(Laguerre, UneRacineSeuleEtSonEtat)
-{
-    const TCoefsLaguerre a = Coefs({{-2, 0}, {0, 0}, {1, 0}});
-    const TRacineLaguerre r = RacineLaguerre(2, a, {1, 0}, 1000, 1e-10L);
-    EXPECT_EQ(r.Statut, LaguerreReussi);
-    EXPECT_NEAR(static_cast<double>(std::fabs(r.Z.Re)), std::sqrt(2.0), 1e-15);
-    EXPECT_EQ(RacineLaguerre(2, a, {1, 0}, 0, 1e-10L).Statut, LaguerreNonConvergent);
-}
-
 }  // namespace

@@ -39,20 +39,6 @@ std::vector<int> Multiplicites(const TPolynome& p)
     return {p.Multiplicites.begin() + 1, p.Multiplicites.begin() + 1 + p.Multiplicites[0]};
 }
 
-TEST(Polynomes, InitialisationsEtDrapeaux)
-{
-    const TPolynome p = InitPolynome();
-    EXPECT_EQ(p.Degre, 0);
-    EXPECT_FALSE(p.CoefsValides);
-    EXPECT_FALSE(p.RacinesValides);
-    const TPolynome v = InitPolynomeValide();
-    EXPECT_TRUE(v.CoefsValides && v.RacinesValides);
-    for (int k = 0; k <= DegreMax; ++k) {
-        EXPECT_TRUE(Egaux(v.Coef[k], {0, 0}) && Egaux(v.Racines[k], {0, 0}));
-        EXPECT_EQ(v.Multiplicites[k], 0);
-    }
-}
-
 TEST(Polynomes, GroupesComparesALeurPremiereRacine)
 {
     const TPolynome trois = ParRacines({1, 0}, {{1, 0}, {1.00005L, 0}, {1.00009L, 0}});
