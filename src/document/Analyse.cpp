@@ -12,3 +12,14 @@ int AnalyseApresSaisieCoeur(TDocument& doc, const AvertissementRacine& avertir)
         CalculeEchellesAuto(doc, doc);
     return statut;
 }
+
+TSysteme SystemeAvecRampe(const TDocument& doc)
+{
+    TSysteme s = doc;
+    if (!s.SystemeStable) {
+        s.SystemeStable = true;
+        TEchellesAuto ignorees;
+        CalculeEchellesAuto(s, ignorees);
+    }
+    return s;
+}

@@ -5,3 +5,7 @@
 #include "Document.h"
 
 int AnalyseApresSaisieCoeur(TDocument& doc, const AvertissementRacine& avertir);
+
+// Les plages automatiques ne préparent la rampe que d'un système stable ; cette copie la
+// prépare toujours, pour qui veut la réponse d'un système instable.
+TSysteme SystemeAvecRampe(const TDocument& doc);

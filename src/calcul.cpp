@@ -1,0 +1,393 @@
+// kovra-calcul : l'étude d'une fonction de transfert, sans fenêtre, en une ligne JSON.
+#include <QString>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/Analyse.h"
+#include "document/FichierDonnees.h"
+#include "numerique/Reponses.h"
+
+namespace {
+
+constexpr int SortieFichierIllisible = 1;
+constexpr int SortieArguments = 2;
+
+const char* const Usage =
+    "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"
+    "        kovra-calcul --num \"c0 c1 ...\" --den \"c0 c1 ...\" [--retard T]\n"
+    "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
+    "Coefficients par puissances croissantes, \".\" comme séparateur décimal.\n"
+    "Écrit l'étude en JSON sur la sortie standard.\n";
+
+struct TArguments {
+    std::string Fichier;
+    std::string Num;
+    std::string Den;
+    std::string Retard;
+    std::vector<Reel> Frequences;
+    std::vector<Reel> Temps;
+};
+
+bool LitListe(std::string_view texte, std::string_view separateurs, std::vector<Reel>& valeurs)
+{
+    valeurs.clear();
+    std::size_t debut = texte.find_first_not_of(separateurs);
+    while (debut != std::string_view::npos) {
+        const std::size_t fin = texte.find_first_of(separateurs, debut);
+        Reel x = 0;
+        if (!LitReelPoint(texte.substr(debut, fin == std::string_view::npos ? fin : fin - debut), x))
+            return false;
+        valeurs.push_back(x);
+        debut = fin == std::string_view::npos ? fin : texte.find_first_not_of(separateurs, fin);
+    }
+    return true;
+}
+
+// Les valeurs f1,f2,... n'admettent que la virgule entre elles, sans case vide.
+bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
+{
+    const bool caseVide = texte.empty() || texte.front() == ',' || texte.back() == ','
+                          || texte.find(",,") != std::string::npos;
+    return !caseVide && LitListe(texte, ",", valeurs);
+}
+
+bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option.empty() || option.front() != '-') {
+            if (!a.Fichier.empty()) {
+                faute = "un seul fichier à la fois";
+                return false;
+            }
+            a.Fichier = option;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            faute = "valeur manquante après " + option;
+            return false;
+        }
+        const std::string valeur = argv[++i];
+        if (option == "--num")
+            a.Num = valeur;
+        else if (option == "--den")
+            a.Den = valeur;
+        else if (option == "--retard")
+            a.Retard = valeur;
+        else if (option == "--frequences" || option == "--temps") {
+            if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
+                faute = "liste illisible après " + option;
+                return false;
+            }
+        } else {
+            faute = "option inconnue " + option;
+            return false;
+        }
+    }
+    const bool parFichier = !a.Fichier.empty();
+    const bool parCoefficients = !a.Num.empty() || !a.Den.empty() || !a.Retard.empty();
+    if (parFichier == parCoefficients || (parCoefficients && (a.Num.empty() || a.Den.empty()))) {
+        faute = "donner soit un fichier, soit --num et --den";
+        return false;
+    }
+    return true;
+}
+
+bool PolynomeDesCoefficients(const std::string& texte, TPolynome& p)
+{
+    std::vector<Reel> coefs;
+    if (!LitListe(texte, " \t", coefs) || coefs.empty() || coefs.size() > std::size_t(DegreMax) + 1)
+        return false;
+    p = InitPolynome();
+    p.CoefsValides = true;
+    for (std::size_t i = 0; i < coefs.size(); ++i) {
+        p.Coef[i] = ComplexeReel(coefs[i]);
+        if (coefs[i] != 0)
+            p.Degre = int(i);
+    }
+    return true;
+}
+
+bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& faute)
+{
+    Reel retard = 0;
+    if (!PolynomeDesCoefficients(a.Num, doc.Numerateur) || !PolynomeDesCoefficients(a.Den, doc.Denominateur)) {
+        faute = "coefficients illisibles (au plus " + std::to_string(DegreMax + 1) + " nombres)";
+        return false;
+    }
+    if (!a.Retard.empty() && (!LitReelPoint(a.Retard, retard) || retard < 0)) {
+        faute = "retard illisible ou négatif";
+        return false;
+    }
+    doc.TempsMort = retard;
+    CalculeRacines(doc.Numerateur);
+    CalculeRacines(doc.Denominateur);
+    return true;
+}
+
+// Ce que CalculeEchellesAuto n'écrit pas reste NaN et n'est pas rapporté.
+void MarqueEchellesNonEcrites(TEchellesAuto& e)
+{
+    constexpr Reel Rien = std::numeric_limits<Reel>::quiet_NaN();
+    for (Reel* v : {&e.FreqBasseAuto, &e.FreqHauteAuto, &e.ReMinAuto, &e.ReMaxAuto, &e.ImMinAuto, &e.ImMaxAuto,
+                    &e.GainMinAuto, &e.GainMaxAuto, &e.TMaxAuto, &e.YMinIndicielle, &e.YMaxIndicielle,
+                    &e.RampeMin, &e.RampeMax, &e.GainStat})
+        *v = Rien;
+}
+
+int Occurrences(const TPolynome& p, TComplexe r)
+{
+    int n = 0;
+    for (int i = 1; i <= p.Degre; ++i)
+        n += Voisins(p.Racines[i], r) ? 1 : 0;
+    return n;
+}
+
+// Entre l'état du numérateur à une annonce et l'état suivant, la racine simplifiée est celle
+// qui a perdu des occurrences.
+TComplexe RacineEnlevee(const TPolynome& avant, const TPolynome& apres)
+{
+    TComplexe racine;
+    int perte = -1;
+    for (int k = 1; k <= avant.Multiplicites[0]; ++k) {
+        const TComplexe r = avant.Racines[RangRacine(avant, k)];
+        const int p = avant.Multiplicites[k] - Occurrences(apres, r);
+        if (p > perte) {
+            perte = p;
+            racine = r;
+        }
+    }
+    return racine;
+}
+
+class TJson {
+public:
+    void Brut(std::string_view t) { texte_ += t; }
+    void Cle(std::string_view nom)
+    {
+        Separe();
+        texte_ += '"';
+        texte_ += nom;
+        texte_ += "\":";
+        premier_ = true;
+    }
+    void Nombre(Reel x)
+    {
+        Separe();
+        if (!std::isfinite(x)) {
+            texte_ += "null";
+            return;
+        }
+        char tampon[64];
+        const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 19);
+        texte_.append(tampon, r.ptr);
+    }
+    void Entier(int n)
+    {
+        Separe();
+        texte_ += std::to_string(n);
+    }
+    void Booleen(bool b)
+    {
+        Separe();
+        texte_ += b ? "true" : "false";
+    }
+    void Complexe(TComplexe z)
+    {
+        Ouvre('[');
+        Nombre(z.Re);
+        Nombre(z.Im);
+        Ferme(']');
+    }
+    void Ouvre(char c)
+    {
+        Separe();
+        texte_ += c;
+        premier_ = true;
+    }
+    void Ferme(char c)
+    {
+        texte_ += c;
+        premier_ = false;
+    }
+    const std::string& Texte() const { return texte_; }
+
+private:
+    void Separe()
+    {
+        if (!premier_)
+            texte_ += ',';
+        premier_ = false;
+    }
+    std::string texte_;
+    bool premier_ = true;
+};
+
+void EcritRacines(TJson& j, const char* nomRacines, const char* nomMultiplicites, const TPolynome& p)
+{
+    j.Cle(nomRacines);
+    j.Ouvre('[');
+    for (int i = 1; i <= p.Degre; ++i)
+        j.Complexe(p.Racines[i]);
+    j.Ferme(']');
+    j.Cle(nomMultiplicites);
+    j.Ouvre('[');
+    for (int k = 1; k <= p.Multiplicites[0]; ++k)
+        j.Entier(p.Multiplicites[k]);
+    j.Ferme(']');
+}
+
+void EcritDecomposition(TJson& j, const TDocument& doc, bool faite)
+{
+    j.Cle("partie_entiere");
+    j.Ouvre('[');
+    for (int i = 0; faite && i <= doc.PartieEntiere.Degre; ++i)
+        j.Complexe(doc.PartieEntiere.Coef[i]);
+    j.Ferme(']');
+    j.Cle("elements_simples");
+    j.Ouvre('[');
+    const TPolynome& d = doc.Denominateur;
+    for (int i = 1; faite && i <= d.Multiplicites[0]; ++i) {
+        j.Ouvre('{');
+        j.Cle("pole");
+        j.Complexe(d.Racines[RangRacine(d, i)]);
+        j.Cle("multiplicite");
+        j.Entier(d.Multiplicites[i]);
+        j.Cle("coefficients");
+        j.Ouvre('[');
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            j.Complexe(doc.Decomposition(i, l));
+        j.Ferme(']');
+        j.Ferme('}');
+    }
+    j.Ferme(']');
+}
+
+void EcritEchelles(TJson& j, const TEchellesAuto& e)
+{
+    const std::pair<const char*, Reel> valeurs[] = {
+        {"FreqBasseAuto", e.FreqBasseAuto}, {"FreqHauteAuto", e.FreqHauteAuto},
+        {"ReMinAuto", e.ReMinAuto},         {"ReMaxAuto", e.ReMaxAuto},
+        {"ImMinAuto", e.ImMinAuto},         {"ImMaxAuto", e.ImMaxAuto},
+        {"GainMinAuto", e.GainMinAuto},     {"GainMaxAuto", e.GainMaxAuto},
+        {"TMaxAuto", e.TMaxAuto},           {"YMinIndicielle", e.YMinIndicielle},
+        {"YMaxIndicielle", e.YMaxIndicielle}, {"RampeMin", e.RampeMin},
+        {"RampeMax", e.RampeMax},           {"GainStat", e.GainStat},
+    };
+    j.Cle("echelles_auto");
+    j.Ouvre('{');
+    for (const auto& [nom, valeur] : valeurs)
+        if (!std::isnan(valeur)) {
+            j.Cle(nom);
+            j.Nombre(valeur);
+        }
+    j.Ferme('}');
+}
+
+void EcritReponseFrequentielle(TJson& j, const TDocument& doc, const std::vector<Reel>& frequences)
+{
+    j.Cle("reponse_frequentielle");
+    j.Ouvre('[');
+    for (Reel f : frequences) {
+        const TComplexe h = ReponseFrequentielle(doc, {0, DeuxPi * f});
+        j.Ouvre('{');
+        j.Cle("f");
+        j.Nombre(f);
+        j.Cle("re");
+        j.Nombre(h.Re);
+        j.Cle("im");
+        j.Nombre(h.Im);
+        j.Cle("gain_db");
+        j.Nombre(20 * std::log10(Module(h)));
+        j.Cle("phase_deg");
+        j.Nombre(Argument(h) * 180 / Pi);
+        j.Ferme('}');
+    }
+    j.Ferme(']');
+}
+
+template <typename Reponse>
+void EcritReponseTemporelle(TJson& j, const char* nom, const std::vector<Reel>& temps, bool faite, Reponse reponse)
+{
+    j.Cle(nom);
+    j.Ouvre('[');
+    for (std::size_t k = 0; faite && k < temps.size(); ++k) {
+        j.Ouvre('{');
+        j.Cle("t");
+        j.Nombre(temps[k]);
+        j.Cle("y");
+        j.Nombre(reponse(temps[k]));
+        j.Ferme('}');
+    }
+    j.Ferme(']');
+}
+
+std::string Etude(TDocument& doc, const TArguments& a)
+{
+    MarqueEchellesNonEcrites(doc);
+    std::vector<TPolynome> etats;
+    const int statut = AnalyseApresSaisieCoeur(doc, [&](const std::string&) { etats.push_back(doc.Numerateur); });
+    etats.push_back(doc.Numerateur);
+    const bool faite = statut == DecompositionFaite;
+
+    TJson j;
+    j.Ouvre('{');
+    EcritRacines(j, "zeros", "multiplicites_zeros", doc.Numerateur);
+    EcritRacines(j, "poles", "multiplicites_poles", doc.Denominateur);
+    j.Cle("racines_communes");
+    j.Ouvre('[');
+    for (std::size_t k = 0; k + 1 < etats.size(); ++k)
+        j.Complexe(RacineEnlevee(etats[k], etats[k + 1]));
+    j.Ferme(']');
+    j.Cle("stable");
+    j.Booleen(doc.SystemeStable);
+    j.Cle("statut_decomposition");
+    j.Entier(statut);
+    EcritDecomposition(j, doc, faite);
+    const TGainStatique k = GainStatique(doc.Numerateur, doc.Denominateur);
+    j.Cle("gain_statique");
+    j.Ouvre('{');
+    j.Cle("valeur");
+    j.Complexe(k.Valeur);
+    j.Cle("infini");
+    j.Booleen(k.Infini);
+    j.Ferme('}');
+    j.Cle("temps_mort");
+    j.Nombre(doc.TempsMort);
+    EcritEchelles(j, doc);
+    EcritReponseFrequentielle(j, doc, a.Frequences);
+    const Reel T = doc.TempsMort;
+    EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); });
+    const TSysteme rampe = faite ? SystemeAvecRampe(doc) : TSysteme{};
+    EcritReponseTemporelle(j, "rampe", a.Temps, faite, [&](Reel t) { return ReponseRampe(rampe, t, T, 1, 0); });
+    j.Ferme('}');
+    j.Brut("\n");
+    return j.Texte();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TArguments a;
+    std::string faute;
+    TDocument doc = DocumentInitial();
+    const bool argumentsLus = LitArguments(argc, argv, a, faute);
+    if (!argumentsLus || (a.Fichier.empty() && !DocumentDesCoefficients(a, doc, faute))) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
+        return SortieArguments;
+    }
+    QString erreur;
+    if (!a.Fichier.empty() && !LitFichierDonnees(QString::fromLocal8Bit(a.Fichier.c_str()), doc, erreur)) {
+        std::fprintf(stderr, "%s\n", erreur.toUtf8().constData());
+        return SortieFichierIllisible;
+    }
+    const std::string json = Etude(doc, a);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return 0;
+}
