@@ -1,7 +1,24 @@
-#include <cstdio>
+// Démarrage de Kovra : réglages de l'application, fenêtre principale, boucle d'événements.
+#include <QApplication>
+#include <QLocale>
 
-int main()
+#include "document/IconeKovra.h"
+#include "document/Messages.h"
+#include "document/UPrinc.h"
+#include "numerique/Polynomes.h"
+
+int main(int argc, char** argv)
 {
-    std::puts("Kovra : la fenêtre principale n'est pas encore construite ; rien ne s'ouvre pour l'instant.");
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kovra"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(IconeKovra(64))));
+
+    // Le séparateur décimal de la locale sert à tous les nombres affichés ou tapés.
+    const QString separateur = QLocale::system().decimalPoint();
+    DefinitSeparateurDecimal(separateur == QStringLiteral(",") ? ',' : '.');
+    DefinitFonctionMessage([](const std::string& texte) { AfficheMessage(QString::fromStdString(texte)); });
+
+    TEcranPrincipal ecranPrincipal;
+    ecranPrincipal.Demarre();
+    return application.exec();
 }

@@ -1,0 +1,51 @@
+#include "document/UAPropos.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(BoiteAPropos, DispositionEtTextes)
+{
+    TBoiteAPropos boite;
+    EXPECT_EQ(boite.windowTitle(), "A propos");
+    EXPECT_EQ(boite.size(), QSize(431, 212));
+    EXPECT_EQ(boite.minimumSize(), boite.maximumSize());
+    EXPECT_EQ(boite.Cadre->geometry(), QRect(24, 24, 281, 161));
+    EXPECT_EQ(boite.Image1->geometry(), QRect(48, 40, 33, 33));
+    EXPECT_FALSE(boite.Image1->pixmap().isNull());
+    EXPECT_EQ(boite.Label1->text(), "Kovra");
+    EXPECT_EQ(boite.Label1->pos(), QPoint(104, 32));
+    EXPECT_EQ(boite.Label1->font().pixelSize(), 21);
+    EXPECT_EQ(boite.Label2->pos(), QPoint(104, 64));
+    EXPECT_EQ(boite.Label3->pos(), QPoint(192, 64));
+    EXPECT_EQ(boite.Label4->pos(), QPoint(40, 104));
+    EXPECT_EQ(boite.Label4->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(boite.Label2->palette().color(QPalette::WindowText), QColor(0, 128, 128));
+    EXPECT_EQ(boite.BtnMail->geometry(), QRect(40, 136, 249, 25));
+    EXPECT_EQ(boite.BtnMail->text(), AdresseContact);
+    EXPECT_EQ(boite.BtnValider->text(), "Fermer");
+    EXPECT_EQ(boite.BtnValider->geometry(), QRect(324, 24, 77, 161));
+    EXPECT_TRUE(boite.BtnValider->isDefault());
+    EXPECT_FALSE(boite.Label4->text().isEmpty());
+}
+
+TEST(BoiteAPropos, VersionEtDateRefaitesAChaqueAffichagePuisFermer)
+{
+    TBoiteAPropos boite;
+    boite.Label2->setText("autre");
+    boite.Label3->setText("autre");
+    boite.show();
+    EXPECT_EQ(boite.Label2->text(), "Version 1.8.0");
+    EXPECT_EQ(boite.Label3->text(), "du 20/04/2005");
+    EXPECT_EQ(boite.focusWidget(), boite.BtnValider);
+    boite.BtnValider->click();
+    EXPECT_FALSE(boite.isVisible());
+
+    boite.Label2->setText("encore");
+    boite.show();
+    EXPECT_EQ(boite.Label2->text(), "Version 1.8.0");
+    // Le libellé s'agrandit avec son texte : rien n'est rogné.
+    EXPECT_GE(boite.Label2->width(), boite.Label2->fontMetrics().horizontalAdvance("Version 1.8.0"));
+}

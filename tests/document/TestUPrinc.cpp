@@ -1,0 +1,342 @@
+#include "document/UPrinc.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "document/Messages.h"
+#include "document/UAPropos.h"
+#include "document/UEcranElemSimples.h"
+#include "numerique/Complexes.h"
+#include "sorties/CouleurQt.h"
+
+void PrintTo(const QString& texte, std::ostream* flux)
+{
+    *flux << '"' << texte.toStdString() << '"';
+}
+
+namespace {
+
+const QString Donnees = QStringLiteral(KOVRA_DONNEES_TESTS "/");
+
+// Dossier de fichiers fait pour le test, avec ou sans image d'accueil ; messages enregistrés.
+class EcranPrincipal : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        RemplaceAfficheurMessages([this](const QString& texte) { messages_ << texte; });
+        PoseImageAccueil(Qt::red);
+    }
+    void TearDown() override { RemplaceAfficheurMessages({}); }
+
+    QString Dossier() const { return dossier_.path() + "/"; }
+
+    // Image unie de 40 x 20 : ses pixels se reconnaissent sur la fenêtre.
+    void PoseImageAccueil(QColor couleur)
+    {
+        QImage image(40, 20, QImage::Format_RGB888);
+        image.fill(couleur);
+        image.save(Dossier() + "accueil.jpg", "JPG", 100);
+    }
+
+    // Les dialogues de fichiers sont répondus sans s'ouvrir ; leurs titres sont gardés.
+    void Repond(TEcranPrincipal& ecran, const QString& chemin)
+    {
+        ecran.ChoixFichier = [this, chemin](QFileDialog& dialogue) {
+            titresDialogues_ << dialogue.windowTitle();
+            filtres_ << dialogue.nameFilters().join(";");
+            return chemin;
+        };
+        ecran.AfficheAvertissement = [this](const QString& racine) { avertissements_ << racine; };
+    }
+
+    static QImage Zone(TEcranPrincipal& ecran)
+    {
+        ecran.resize(900, 650);
+        ecran.show();
+        return ecran.ZoneClient()->grab().toImage();
+    }
+
+    QTemporaryDir dossier_;
+    QStringList messages_;
+    QStringList avertissements_;
+    QStringList titresDialogues_;
+    QStringList filtres_;
+};
+
+struct ArticleMenu {
+    const char* nom;
+    const char* titre;
+};
+
+bool Actif(const TEcranPrincipal& ecran, const char* nom)
+{
+    return ecran.findChild<QAction*>(nom)->isEnabled();
+}
+
+}
+
+TEST_F(EcranPrincipal, MenuComplet)
+{
+    TEcranPrincipal ecran(Dossier());
+    EXPECT_EQ(ecran.windowTitle(), "Kovra");
+    EXPECT_EQ(ecran.menuBar()->objectName(), "MainMenu1");
+
+    const ArticleMenu barre[] = {{"Fichier", "&Fichier"},
+                                 {"Kovra", "Kovra"},
+                                 {"ElementsSimples", "&Eléments simples"},
+                                 {"RegimeHarmonique", "Régime Harmonique"},
+                                 {"ReponsesTemporelles", "Réponses temporelles"},
+                                 {"Configuration1", "Configuration"},
+                                 {"Apropos1", "A propos"}};
+    const QList<QAction*> actions = ecran.menuBar()->actions();
+    ASSERT_EQ(actions.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(actions[i]->objectName(), barre[i].nom);
+        EXPECT_EQ(actions[i]->text(), QString::fromUtf8(barre[i].titre));
+    }
+
+    const std::pair<QMenu*, std::vector<ArticleMenu>> sousMenus[] = {
+        {ecran.Fichier,
+         {{"Nouveau", "Nouveau"},
+          {"Lireunfichierdonnees", "Lire un fichier données"},
+          {"Enregistrerlesdonnees", "Enregistrer les données"},
+          {"Quitter", "Quitter"}}},
+        {ecran.Kovra,
+         {{"ParCoefficients", "Saisie par Coefficients"},
+          {"ParRacines", "Saisie par racines"},
+          {"ImpressionKovra1", "Impression Kovra"}}},
+        {ecran.RegimeHarmonique, {{"DiagBode", "Diag. Bode"}, {"DiagNyquist", "Diag. Nyquist"}, {"DiagBlack", "Diag. Black"}}},
+        {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}}},
+        {ecran.Configuration1, {{"Couleurs1", "Couleurs"}, {"DiagBlack1", "Déphasages"}}},
+    };
+    for (const auto& [menu, articles] : sousMenus) {
+        const QList<QAction*> commandes = menu->actions();
+        ASSERT_EQ(commandes.size(), qsizetype(articles.size())) << menu->objectName().toStdString();
+        for (size_t i = 0; i < articles.size(); ++i) {
+            EXPECT_EQ(commandes[qsizetype(i)]->objectName(), articles[i].nom);
+            EXPECT_EQ(commandes[qsizetype(i)]->text(), QString::fromUtf8(articles[i].titre));
+        }
+    }
+    EXPECT_EQ(ecran.DiagBlack1, ecran.findChild<QAction*>("DiagBlack1"));
+}
+
+TEST_F(EcranPrincipal, EtatsDeDemarrage)
+{
+    TEcranPrincipal ecran(Dossier());
+    for (const char* nom : {"Fichier", "Nouveau", "Lireunfichierdonnees", "Enregistrerlesdonnees", "Quitter",
+                            "Configuration1", "Apropos1"})
+        EXPECT_TRUE(Actif(ecran, nom)) << nom;
+    for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
+        EXPECT_FALSE(Actif(ecran, nom)) << nom;
+
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_FALSE(ecran.Document.EtudeFaite);
+    EXPECT_EQ(ecran.Document.DossierFichiers, Dossier());
+    EXPECT_EQ(ecran.Document.AbaqueGains.size(), 23u);
+
+    ecran.Demarre();
+    EXPECT_TRUE(ecran.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(ecran.BoiteAPropos->isVisible());
+    EXPECT_EQ(ecran.BoiteAPropos->Label2->text(), "Version 1.8.0");
+    ecran.BoiteAPropos->BtnValider->click();
+    EXPECT_FALSE(ecran.BoiteAPropos->isVisible());
+    ecran.Apropos1->trigger();
+    EXPECT_TRUE(ecran.BoiteAPropos->isVisible());
+    ecran.Quitter->trigger();
+    EXPECT_FALSE(ecran.isVisible());
+}
+
+TEST_F(EcranPrincipal, DossierFichiersGardeLaCasse)
+{
+    EXPECT_EQ(DossierFichiersDuProgramme(), QCoreApplication::applicationDirPath() + "/fichiers/");
+}
+
+// L'image livrée, faite à la construction, se lit depuis le dossier réel du programme.
+TEST_F(EcranPrincipal, ImageLivreeLueACoteDuProgramme)
+{
+    TEcranPrincipal ecran;
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_GT(ecran.ImageAccueil.width(), 400);
+    EXPECT_GT(ecran.ImageAccueil.height(), 200);
+}
+
+TEST_F(EcranPrincipal, PositionImageAccueil)
+{
+    EXPECT_EQ(PositionImageAccueil({1000, 600}, {760, 460}), QPoint(120, 70));
+    EXPECT_EQ(PositionImageAccueil({103, 15}, {100, 10}), QPoint(1, 2));
+    EXPECT_EQ(PositionImageAccueil({500, 300}, {760, 460}), QPoint(0, 0));
+    EXPECT_EQ(PositionImageAccueil({760, 100}, {760, 460}), QPoint(0, 0));
+}
+
+TEST_F(EcranPrincipal, ImageAccueilCentreeSurLeFond)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QImage zone = Zone(ecran);
+    const QColor fond = CouleurQt(CouleurDe(ecran.Document.SchemaCouleurs, "EPFond"));
+    const QPoint coin = PositionImageAccueil(zone.size(), QSize(40, 20));
+    EXPECT_EQ(zone.pixelColor(5, 5), fond);
+    const QColor centre = zone.pixelColor(coin + QPoint(20, 10));
+    EXPECT_GT(centre.red(), 240);
+    EXPECT_LT(centre.green(), 20);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(-1, 10)), fond);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(20, -1)), fond);
+    EXPECT_NE(zone.pixelColor(coin), fond);
+    EXPECT_NE(zone.pixelColor(coin + QPoint(39, 19)), fond);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(40, 19)), fond);
+
+    // « Nouveau » cache l'image et rend « Kovra » utilisable, sans toucher au document.
+    ecran.Nouveau->trigger();
+    EXPECT_TRUE(Actif(ecran, "Kovra"));
+    EXPECT_EQ(Zone(ecran).pixelColor(coin + QPoint(20, 10)), fond);
+    EXPECT_FALSE(ecran.Document.EtudeFaite);
+}
+
+TEST_F(EcranPrincipal, ImageAbsenteOuAbimeeAnnonceeEtLaFenetreSertQuandMeme)
+{
+    QFile::remove(Dossier() + "accueil.jpg");
+    for (const QByteArray& contenu : {QByteArray(), QByteArray("pas une image")}) {
+        if (!contenu.isNull()) {
+            QFile fichier(Dossier() + "accueil.jpg");
+            fichier.open(QIODevice::WriteOnly);
+            fichier.write(contenu);
+        }
+        messages_.clear();
+        TEcranPrincipal ecran(Dossier());
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_TRUE(messages_[0].contains("accueil.jpg"));
+        EXPECT_TRUE(ecran.ImageAccueil.isNull());
+        EXPECT_FALSE(Zone(ecran).isNull());
+
+        Repond(ecran, Donnees + "premier_ordre.kvf");
+        ecran.Lireunfichierdonnees->trigger();
+        EXPECT_TRUE(ecran.Document.EtudeFaite);
+        EXPECT_EQ(messages_.size(), 1);
+    }
+}
+
+TEST_F(EcranPrincipal, LectureAvecRacineCommune)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QString chemin = Donnees + "racine_commune.kvf";
+    Repond(ecran, chemin);
+    ecran.Lireunfichierdonnees->trigger();
+
+    EXPECT_EQ(titresDialogues_, QStringList{"Ouvrir un fichier de données"});
+    EXPECT_EQ(filtres_, QStringList{"fichiers Kovra (*.kvf)"});
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_EQ(avertissements_, QStringList{QString::fromStdString(NombreEnTexte(-2, 4))});
+    EXPECT_TRUE(ecran.Document.EtudeFaite);
+    EXPECT_TRUE(ecran.Document.SystemeStable);
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + chemin);
+    for (const char* nom : {"Kovra", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
+        EXPECT_TRUE(Actif(ecran, nom)) << nom;
+
+    // L'étude remplace l'image : le cadre de la forme développée est à sa place, dans sa couleur.
+    const QImage zone = Zone(ecran);
+    const QColor cadre = CouleurQt(CouleurDe(ecran.Document.SchemaCouleurs, "EPCadre"));
+    EXPECT_EQ(zone.pixelColor(10, 100), cadre);
+    EXPECT_EQ(zone.pixelColor(60, 79), cadre);
+
+    ecran.ElementsSimples->trigger();
+    EXPECT_TRUE(ecran.EcranElemSimples->isVisible());
+}
+
+TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
+{
+    TEcranPrincipal ecran(Dossier());
+    Repond(ecran, Donnees + "instable.kvf");
+    ecran.Lireunfichierdonnees->trigger();
+    EXPECT_TRUE(avertissements_.isEmpty());
+    EXPECT_FALSE(ecran.Document.SystemeStable);
+    EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
+    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+    EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+
+    // Une lecture stable ensuite les rend, une instable les reprend.
+    Repond(ecran, Donnees + "depassement.kvf");
+    ecran.Lireunfichierdonnees->trigger();
+    EXPECT_TRUE(Actif(ecran, "RegimeHarmonique"));
+    Repond(ecran, Donnees + "impropre.kvf");
+    ecran.Lireunfichierdonnees->trigger();
+    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+    EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+    EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
+}
+
+TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
+{
+    TEcranPrincipal ecran(Dossier());
+    Repond(ecran, QString());
+    ecran.Lireunfichierdonnees->trigger();
+    EXPECT_TRUE(messages_.isEmpty());
+
+    QFile abime(Dossier() + "abime.kvf");
+    abime.open(QIODevice::WriteOnly);
+    abime.write("Kovra 1.8.0\r\n1\r\n pas un nombre\r\n");
+    abime.close();
+    for (const QString& chemin : {Dossier() + "absent.kvf", abime.fileName()}) {
+        messages_.clear();
+        Repond(ecran, chemin);
+        ecran.Lireunfichierdonnees->trigger();
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_FALSE(ecran.Document.EtudeFaite);
+        EXPECT_TRUE(ecran.Document.NomFichierDonnees.isEmpty());
+        EXPECT_EQ(ecran.windowTitle(), "Kovra");
+        EXPECT_FALSE(Actif(ecran, "Kovra"));
+        EXPECT_FALSE(Actif(ecran, "ElementsSimples"));
+    }
+}
+
+TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeMenusInchanges)
+{
+    TEcranPrincipal ecran(Dossier());
+    ecran.Document.Numerateur = InitPolynomeValide();
+    ecran.Document.Denominateur = InitPolynomeValide();
+    ecran.Document.Numerateur.Coef[0] = ComplexeReel(1);
+    ecran.Document.Numerateur.Racines[0] = ComplexeReel(1);
+    // D = 0 : rien à décomposer.
+    EXPECT_FALSE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
+    EXPECT_EQ(messages_, QStringList{"Erreur décomposition en éléments simples"});
+    EXPECT_TRUE(ecran.Document.EtudeFaite);
+    EXPECT_FALSE(Actif(ecran, "ElementsSimples"));
+    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+}
+
+TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
+{
+    TEcranPrincipal ecran(Dossier());
+    Repond(ecran, Donnees + "depassement.kvf");
+    ecran.Lireunfichierdonnees->trigger();
+    const TPolynome d = ecran.Document.Denominateur;
+
+    const QString copie = Dossier() + "copie.kvf";
+    titresDialogues_.clear();
+    Repond(ecran, copie);
+    ecran.Enregistrerlesdonnees->trigger();
+    EXPECT_EQ(titresDialogues_, QStringList{"Fichier de sauvegarde des données"});
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
+    EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+
+    TEcranPrincipal relu(Dossier());
+    Repond(relu, copie);
+    relu.Lireunfichierdonnees->trigger();
+    ASSERT_EQ(relu.Document.Denominateur.Degre, d.Degre);
+    for (int i = 0; i <= d.Degre; ++i)
+        EXPECT_NEAR(double(relu.Document.Denominateur.Coef[i].Re), double(d.Coef[i].Re), 1e-12);
+
+    // Un enregistrement impossible laisse le titre et le nom de fichier tels quels.
+    Repond(ecran, Dossier() + "absent/x.kvf");
+    ecran.Enregistrerlesdonnees->trigger();
+    EXPECT_EQ(messages_.size(), 1);
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
+    EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+}
