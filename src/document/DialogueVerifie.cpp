@@ -1,0 +1,110 @@
+#include "DialogueVerifie.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Remet le drapeau à sa valeur d'avant, même si la vérification sort tôt.
+class TGarde {
+public:
+    explicit TGarde(bool& drapeau) : drapeau_(drapeau), avant_(drapeau) { drapeau_ = true; }
+    ~TGarde() { drapeau_ = avant_; }
+    TGarde(const TGarde&) = delete;
+    TGarde& operator=(const TGarde&) = delete;
+
+private:
+    bool& drapeau_;
+    bool avant_;
+};
+
+} // namespace
+
+QFont PoliceTimes(int pixels, bool italique)
+{
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPixelSize(pixels);
+    police.setItalic(italique);
+    return police;
+}
+
+TDialogueVerifie::TDialogueVerifie(int largeur, int hauteur, const QString& titre, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(titre);
+    setFixedSize(largeur, hauteur);
+}
+
+void TDialogueVerifie::done(int resultat)
+{
+    TGarde garde(verificationEnCours_);
+    if (resultat == Accepted && !PeutFermer())
+        return;
+    QDialog::done(resultat);
+}
+
+void TDialogueVerifie::SurveilleSortie(QLineEdit* champ)
+{
+    champ->installEventFilter(this);
+}
+
+// Par défaut, aucun champ n'est vérifié à sa sortie.
+void TDialogueVerifie::ChampQuitte(QLineEdit*)
+{
+}
+
+bool TDialogueVerifie::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() != QEvent::FocusOut)
+        return QDialog::eventFilter(objet, evenement);
+    // La fenêtre qui perd l'activation (boîte de message, autre application) ne quitte pas le champ.
+    const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+    if (raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason || verificationEnCours_
+        || !isVisible())
+        return false;
+    TGarde garde(verificationEnCours_);
+    ChampQuitte(static_cast<QLineEdit*>(objet));
+    return false;
+}
+
+void TDialogueVerifie::showEvent(QShowEvent* evenement)
+{
+    if (const QScreen* ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
+    QDialog::showEvent(evenement);
+    Active();
+}
+
+QLabel* TDialogueVerifie::AjouteLabel(const QString& texte, int x, int y, const QFont& police,
+                                      const QColor& couleur)
+{
+    auto* label = new QLabel(texte, this);
+    label->setFont(police);
+    if (couleur.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, couleur);
+        label->setPalette(palette);
+    }
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* TDialogueVerifie::AjouteChamp(int x, int y, int largeur, int hauteur)
+{
+    auto* champ = new QLineEdit(this);
+    champ->setGeometry(x, y, largeur, hauteur);
+    return champ;
+}
+
+QPushButton* TDialogueVerifie::AjouteBouton(const QString& texte, int x, int y, int largeur, int hauteur)
+{
+    auto* bouton = new QPushButton(texte, this);
+    bouton->setGeometry(x, y, largeur, hauteur);
+    bouton->setFocusPolicy(Qt::TabFocus);
+    return bouton;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Dialogue modal à taille fixe qui vérifie ses champs : à la sortie d'un champ, et avant de
+// se fermer par sa validation. L'annulation et la case de fermeture ferment toujours.
+#include <QColor>
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+inline const QColor CouleurSarcelle(0, 128, 128);
+
+QFont PoliceTimes(int pixels, bool italique);
+
+class TDialogueVerifie : public QDialog {
+    Q_OBJECT
+public:
+    TDialogueVerifie(int largeur, int hauteur, const QString& titre, QWidget* parent);
+
+    // Contrôle de fermeture : faux garde le dialogue ouvert, après son message.
+    virtual bool PeutFermer() = 0;
+    void done(int resultat) override;
+
+protected:
+    // Champ dont la sortie déclenche ChampQuitte.
+    void SurveilleSortie(QLineEdit* champ);
+    virtual void ChampQuitte(QLineEdit* champ);
+    // À chaque présentation : titres selon le document, focus initial.
+    virtual void Active() = 0;
+
+    QLabel* AjouteLabel(const QString& texte, int x, int y, const QFont& police,
+                        const QColor& couleur = QColor());
+    QLineEdit* AjouteChamp(int x, int y, int largeur, int hauteur);
+    // Un clic ne prend pas le focus au champ en cours : Annuler et RAZ ne déclenchent pas
+    // sa vérification, Valider la fait une seule fois, par le contrôle de fermeture.
+    QPushButton* AjouteBouton(const QString& texte, int x, int y, int largeur, int hauteur);
+
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    // Pendant une vérification, les déplacements de focus qu'elle provoque ne relancent rien.
+    bool verificationEnCours_ = false;
+};

@@ -1,0 +1,56 @@
+#include "USaisieTau.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "Messages.h"
+#include "SaisieNombres.h"
+
+TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
+    : TDialogueVerifie(452, 136, QStringLiteral("Valeur du temps mort T"), parent)
+{
+    auto* cadre = new QFrame(this);
+    cadre->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    cadre->setGeometry(24, 24, 281, 84);
+    AjouteLabel(QStringLiteral("Valeur de T"), 42, 42, PoliceTimes(19, true));
+    AjouteLabel(QStringLiteral("(en secondes)"), 42, 68, PoliceTimes(16, true));
+    editTau_ = AjouteChamp(172, 49, 98, 21);
+    editTau_->setToolTip(QStringLiteral("nombre réel positif ou nul"));
+
+    cancelBtn_ = AjouteBouton(QStringLiteral("Annuler"), 332, 26, 85, 31);
+    btnValider_ = AjouteBouton(QStringLiteral("Valider"), 332, 72, 85, 32);
+    btnValider_->setDefault(true);
+    connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TBoiteSaisieTau::Active()
+{
+    editTau_->setText(QStringLiteral("0"));
+    editTau_->setFocus();
+}
+
+bool TBoiteSaisieTau::PeutFermer()
+{
+    editTau_->setText(NormaliseSeparateur(editTau_->text()));
+    Reel tau = 0;
+    if (!LitReel(editTau_->text(), tau)) {
+        AfficheMessage(QStringLiteral("Tau est mal saisi"));
+        editTau_->setFocus();
+        return false;
+    }
+    if (tau < 0) {
+        AfficheMessage(QStringLiteral("Tau doit être positif"));
+        editTau_->setFocus();
+        return false;
+    }
+    return true;
+}
+
+Reel TBoiteSaisieTau::Tau() const
+{
+    Reel tau = 0;
+    LitReel(editTau_->text(), tau);
+    return tau;
+}
