@@ -131,21 +131,23 @@ TPolynome DenominateurRampe(const TPolynome& d)
     return r;
 }
 
-void DecomposeRampe(TSysteme& s)
+// Rien de l'étude précédente ne doit survivre dans la rampe.
+void OublieRampe(TSysteme& s)
 {
     s.DecompositionRampeFaite = false;
     s.DRampe = InitPolynome();
-    if (s.Denominateur.Degre < DegreMax) {
-        s.DRampe = DenominateurRampe(s.Denominateur);
-        s.DecompositionRampeFaite = DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe,
-                                                               s.DecompositionRampe)
-                                    == DecompositionFaite;
-    }
-    if (!s.DecompositionRampeFaite) {
-        // Rien de l'étude précédente ne doit survivre : la rampe reste alors à y0.
-        s.EntiereRampe = InitPolynome();
-        s.DecompositionRampe.Efface();
-    }
+    s.EntiereRampe = InitPolynome();
+    s.DecompositionRampe.Efface();
+}
+
+void DecomposeRampe(TSysteme& s)
+{
+    OublieRampe(s);
+    if (s.Denominateur.Degre >= DegreMax)
+        return;
+    s.DRampe = DenominateurRampe(s.Denominateur);
+    s.DecompositionRampeFaite =
+        DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe, s.DecompositionRampe) == DecompositionFaite;
 }
 
 void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
@@ -156,13 +158,14 @@ void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
         Elargit(ReponseRampe(s, Instant(e, k), 0, 1, 0), e.RampeMin, e.RampeMax);
 }
 
-void PlagesTemporelles(const TSysteme& s, TEchellesAuto& e)
+void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
 {
     const Reel sigma = PoleLePlusLent(s.Denominateur);
     e.TMaxAuto = sigma > 0 ? 10 / sigma + s.TempsMort : s.TempsMort + 10;
     EtendueIndicielle(s, e);
     const TGainStatique k = GainStatique(s.Numerateur, s.Denominateur);
     e.GainStat = k.Infini ? 0 : k.Valeur.Re;
+    DecomposeRampe(s);
     EtendueRampe(s, e);
 }
 
@@ -171,8 +174,8 @@ void PlagesTemporelles(const TSysteme& s, TEchellesAuto& e)
 void CalculeEchellesAuto(TSysteme& s, TEchellesAuto& e)
 {
     BalayageFrequentiel(s, e);
-    // Décomposée même pour un système instable : la rampe ne garde jamais rien de l'étude précédente.
-    DecomposeRampe(s);
     if (s.SystemeStable)
         PlagesTemporelles(s, e);
+    else
+        OublieRampe(s);
 }

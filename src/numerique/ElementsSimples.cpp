@@ -19,12 +19,6 @@ int Statut(const TPolynome& n, const TPolynome& d)
     return DecompositionFaite;
 }
 
-// Les produits de polynômes refusent un degré au-delà de DegreMax : on le vérifie avant.
-bool ProduitPossible(const TPolynome& a, const TPolynome& b)
-{
-    return EstZeroConstant(a) || EstZeroConstant(b) || a.Degre + b.Degre <= DegreMax;
-}
-
 TComplexe CoefOuZero(const TPolynome& p, int k) { return k <= p.Degre ? p.Coef[k] : TComplexe{}; }
 
 struct TDivision {
@@ -57,27 +51,64 @@ TDivision DivisionLongue(const TPolynome& n, const TPolynome& d)
     return r;
 }
 
-// Coefficients d'un pôle d'ordre m : dérivées successives de R/Q par la règle du quotient,
-// dénominateurs gardés non développés (Q, Q², Q⁴…). La dérivée d'ordre k donne la puissance m - k.
-// Rend faux si un produit dépasserait DegreMax.
-bool CoefficientsDuPole(const TPolynome& reste, const TPolynome& q, TComplexe pole, int m, TComplexe* coefficients)
+// Développement de Taylor en h de P(pole + h), ordres 0..m-1, par divisions synthétiques
+// successives par (p - pole) : chaque reste est le coefficient suivant.
+void DeveloppementDuReste(const TPolynome& reste, TComplexe pole, int m, TComplexe* t)
 {
-    TPolynome numerateur = reste;
-    TPolynome denominateur = q;
-    for (int k = 0;; ++k) {
-        const TComplexe derivee = Quotient(ValeurEn(numerateur, pole), ValeurEn(denominateur, pole));
-        coefficients[m - k - 1] = Produit(derivee, ComplexeReel(1 / Factorielle(k)));
-        if (k == m - 1)
-            return true;
-        const TPolynome nDerive = Derivee(numerateur);
-        const TPolynome dDerive = Derivee(denominateur);
-        if (!ProduitPossible(nDerive, denominateur) || !ProduitPossible(numerateur, dDerive)
-            || !ProduitPossible(denominateur, denominateur))
-            return false;
-        TPolynome soustrait = ProduitPolynomes(numerateur, dDerive);
-        OpposePolynome(soustrait);
-        numerateur = SommePolynomes(ProduitPolynomes(nDerive, denominateur), soustrait);
-        denominateur = ProduitPolynomes(denominateur, denominateur);
+    TComplexe b[DegreMax + 1];
+    int n = reste.Degre;
+    for (int k = 0; k <= n; ++k)
+        b[k] = reste.Coef[k];
+    for (int k = 0; k < m; ++k, --n) {
+        if (n < 0) {
+            t[k] = {0, 0};
+            continue;
+        }
+        TComplexe v = b[n];
+        for (int j = n - 1; j >= 0; --j) {
+            const TComplexe c = b[j];
+            b[j] = v;
+            v = Somme(Produit(v, pole), c);
+        }
+        t[k] = v;
+    }
+}
+
+// Même développement pour D/(p - pi)^m, pris sur la forme factorisée : le produit des
+// facteurs (pi - rj + h) n'ajoute aucune compensation entre grands coefficients.
+void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
+{
+    const int premier = RangRacine(d, i);
+    const TComplexe pole = d.Racines[premier];
+    q[0] = d.Racines[0];
+    for (int k = 1; k < m; ++k)
+        q[k] = {0, 0};
+    for (int j = 1; j <= d.Degre; ++j) {
+        if (j >= premier && j < premier + m)
+            continue;
+        const TComplexe ecart = Difference(pole, d.Racines[j]);
+        for (int k = m - 1; k >= 1; --k)
+            q[k] = Somme(Produit(q[k], ecart), q[k - 1]);
+        q[0] = Produit(q[0], ecart);
+    }
+}
+
+// A[i][l] est le coefficient d'ordre m - l du développement de R/Q autour du pôle :
+// la formule des résidus sans dériver de fractions, donc sans degrés qui explosent.
+void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, int i, TDecomposition& a)
+{
+    const int m = d.Multiplicites[i];
+    TComplexe r[DegreMax + 1];
+    TComplexe q[DegreMax + 1];
+    TComplexe c[DegreMax + 1];
+    DeveloppementDuReste(reste, d.Racines[RangRacine(d, i)], m, r);
+    DeveloppementDuCofacteur(d, i, m, q);
+    for (int k = 0; k < m; ++k) {
+        TComplexe somme = r[k];
+        for (int j = 1; j <= k; ++j)
+            somme = Difference(somme, Produit(q[j], c[k - j]));
+        c[k] = Quotient(somme, q[0]);
+        a(i, m - k) = c[k];
     }
 }
 
@@ -114,23 +145,9 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
         return DecompositionFaite;
     }
     const TDivision division = DivisionLongue(n, d);
-    // Rangés comme les racines de D (pôle par pôle, puissance par puissance) : rien n'est écrit
-    // dans la décomposition tant qu'un pôle pourrait encore échouer.
-    TComplexe coefficients[DegreMax + 1];
-    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
-        const int rang = RangRacine(d, i);
-        const TComplexe pole = d.Racines[rang];
-        const int m = d.Multiplicites[i];
-        const TPolynome q = EnleveRacine(i, m, d);
-        if (!CoefficientsDuPole(division.Reste, q, pole, m, &coefficients[rang]))
-            return DegreTropGrand;
-    }
     partieEntiere = division.Quotient;
     decomposition.Efface();
-    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
-        const int rang = RangRacine(d, i);
-        for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            decomposition(i, l) = coefficients[rang + l - 1];
-    }
+    for (int i = 1; i <= d.Multiplicites[0]; ++i)
+        CoefficientsDuPole(division.Reste, d, i, decomposition);
     return DecompositionFaite;
 }

@@ -25,7 +25,6 @@ enum StatutDecomposition : int {
     DegreNegatif = 1,
     DenominateurNul = 2,
     DrapeauxInvalides = 3,
-    DegreTropGrand = 4,  // une dérivée dépasserait DegreMax : rien n'est écrit
 };
 
 int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome& partieEntiere,

@@ -13,7 +13,7 @@ struct TSysteme {
     TPolynome DRampe = InitPolynome();
     TPolynome EntiereRampe = InitPolynome();
     TDecomposition DecompositionRampe;
-    // Faux quand N/(p.D) n'a pu être décomposé : la réponse à la rampe vaut alors y0.
+    // N/(p.D) n'est décomposé que pour un système stable ; sinon la réponse à la rampe vaut y0.
     bool DecompositionRampeFaite = false;
 };
 

@@ -1,0 +1,86 @@
+#pragma once
+// Polynômes saisis, études complètes et comparaisons à tolérance pour les tests du noyau.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "numerique/EchellesAuto.h"
+#include "numerique/RacinesCommunes.h"
+
+// Comme la saisie par coefficients : coefficients par puissances croissantes, racines calculées.
+inline TPolynome ParCoefficients(const std::vector<TComplexe>& coefs)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(coefs.size()) - 1;
+    for (int k = 0; k <= p.Degre; ++k)
+        p.Coef[k] = coefs[k];
+    p.CoefsValides = true;
+    CalculeRacines(p);
+    return p;
+}
+
+// Comme la saisie par racines : facteur constant et racines répétées, coefficients reconstruits.
+inline TPolynome ParRacines(TComplexe constante, const std::vector<TComplexe>& racines)
+{
+    TPolynome p = InitPolynome();
+    p.Degre = static_cast<int>(racines.size());
+    p.Racines[0] = constante;
+    for (int i = 1; i <= p.Degre; ++i)
+        p.Racines[i] = racines[i - 1];
+    CoefsDepuisRacines(p);
+    TrieEtGroupeRacines(p);
+    return p;
+}
+
+// Toute l'analyse qui suit une saisie ; rend le statut de la décomposition.
+inline int Analyse(TSysteme& s, TEchellesAuto& e)
+{
+    SimplifieRacinesCommunes(s, 4, {});
+    const int statut = DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
+    if (statut == DecompositionFaite)
+        CalculeEchellesAuto(s, e);
+    return statut;
+}
+
+struct TRecomposition {
+    TComplexe Valeur;
+    Reel OrdreDeGrandeur = 0;  // somme des modules des termes, pour juger l'erreur d'arrondi
+};
+
+// E(z) + somme des A[i][l] / (z - pi)^l.
+inline TRecomposition Recompose(const TPolynome& d, const TPolynome& e, const TDecomposition& a, TComplexe z)
+{
+    TRecomposition r{ValeurEn(e, z), 0};
+    r.OrdreDeGrandeur = Module(r.Valeur);
+    for (int i = 1; i <= d.Multiplicites[0]; ++i)
+        for (int l = 1; l <= d.Multiplicites[i]; ++l) {
+            const TComplexe terme = Quotient(a(i, l), Puissance(Difference(z, d.Racines[RangRacine(d, i)]), l));
+            r.Valeur = Somme(r.Valeur, terme);
+            r.OrdreDeGrandeur += Module(terme);
+        }
+    return r;
+}
+
+struct TTolerance {
+    Reel Rel = 0;
+    Reel Abs = 0;
+};
+
+// x convient quand |x - r| <= abs + rel.|r|.
+inline ::testing::AssertionResult Proche(Reel x, Reel r, TTolerance tol)
+{
+    if (std::fabs(x - r) <= tol.Abs + tol.Rel * std::fabs(r))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "obtenu " << static_cast<double>(x) << ", attendu "
+                                         << static_cast<double>(r);
+}
+
+inline ::testing::AssertionResult Proche(TComplexe z, TComplexe r, TTolerance tol)
+{
+    if (Distance(z, r) <= tol.Abs + tol.Rel * Module(r))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "obtenu (" << static_cast<double>(z.Re) << ", " << static_cast<double>(z.Im)
+                                         << "), attendu (" << static_cast<double>(r.Re) << ", "
+                                         << static_cast<double>(r.Im) << ")";
+}
