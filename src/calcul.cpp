@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/Analyse.h"
@@ -130,14 +131,21 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
     return true;
 }
 
+const std::pair<const char*, Reel TEchellesAuto::*> ChampsEchelles[] = {
+    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
+    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
+    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
+    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
+    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
+    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
+    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
+};
+
 // Ce que CalculeEchellesAuto n'écrit pas reste NaN et n'est pas rapporté.
 void MarqueEchellesNonEcrites(TEchellesAuto& e)
 {
-    constexpr Reel Rien = std::numeric_limits<Reel>::quiet_NaN();
-    for (Reel* v : {&e.FreqBasseAuto, &e.FreqHauteAuto, &e.ReMinAuto, &e.ReMaxAuto, &e.ImMinAuto, &e.ImMaxAuto,
-                    &e.GainMinAuto, &e.GainMaxAuto, &e.TMaxAuto, &e.YMinIndicielle, &e.YMaxIndicielle,
-                    &e.RampeMin, &e.RampeMax, &e.GainStat})
-        *v = Rien;
+    for (const auto& [nom, champ] : ChampsEchelles)
+        e.*champ = std::numeric_limits<Reel>::quiet_NaN();
 }
 
 int Occurrences(const TPolynome& p, TComplexe r)
@@ -270,21 +278,12 @@ void EcritDecomposition(TJson& j, const TDocument& doc, bool faite)
 
 void EcritEchelles(TJson& j, const TEchellesAuto& e)
 {
-    const std::pair<const char*, Reel> valeurs[] = {
-        {"FreqBasseAuto", e.FreqBasseAuto}, {"FreqHauteAuto", e.FreqHauteAuto},
-        {"ReMinAuto", e.ReMinAuto},         {"ReMaxAuto", e.ReMaxAuto},
-        {"ImMinAuto", e.ImMinAuto},         {"ImMaxAuto", e.ImMaxAuto},
-        {"GainMinAuto", e.GainMinAuto},     {"GainMaxAuto", e.GainMaxAuto},
-        {"TMaxAuto", e.TMaxAuto},           {"YMinIndicielle", e.YMinIndicielle},
-        {"YMaxIndicielle", e.YMaxIndicielle}, {"RampeMin", e.RampeMin},
-        {"RampeMax", e.RampeMax},           {"GainStat", e.GainStat},
-    };
     j.Cle("echelles_auto");
     j.Ouvre('{');
-    for (const auto& [nom, valeur] : valeurs)
-        if (!std::isnan(valeur)) {
+    for (const auto& [nom, champ] : ChampsEchelles)
+        if (!std::isnan(e.*champ)) {
             j.Cle(nom);
-            j.Nombre(valeur);
+            j.Nombre(e.*champ);
         }
     j.Ferme('}');
 }

@@ -223,7 +223,10 @@ public:
     void Drapeau(bool b) { Ligne(b ? "O" : "N"); }
     void Nombre(Reel x)
     {
-        finis_ = finis_ && std::isfinite(x);
+        if (!std::isfinite(x)) {
+            finis_ = false;
+            return;
+        }
         Ligne(ReelFichier(x));
     }
     void Complexe(TComplexe z)

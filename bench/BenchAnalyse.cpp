@@ -1,0 +1,38 @@
+// Analyse complète d'une saisie de degré 10 : racines, racines communes, décomposition, plages.
+#include <benchmark/benchmark.h>
+
+#include "document/Analyse.h"
+
+namespace {
+
+// D = (p + 1)(p + 2)...(p + 10), N = 1 : dix pôles réels distincts.
+TDocument SaisieDegreDix()
+{
+    const Reel coefs[] = {3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1};
+    TDocument doc = DocumentInitial();
+    doc.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Numerateur.CoefsValides = true;
+    doc.Denominateur.Degre = 10;
+    for (int i = 0; i <= 10; ++i)
+        doc.Denominateur.Coef[i] = ComplexeReel(coefs[i]);
+    doc.Denominateur.CoefsValides = true;
+    return doc;
+}
+
+void AnalyseDegreDix(benchmark::State& etat)
+{
+    TDocument doc = SaisieDegreDix();
+    const TPolynome n = doc.Numerateur;
+    const TPolynome d = doc.Denominateur;
+    for (auto _ : etat) {
+        doc.Numerateur = n;
+        doc.Denominateur = d;
+        CalculeRacines(doc.Numerateur);
+        CalculeRacines(doc.Denominateur);
+        benchmark::DoNotOptimize(AnalyseApresSaisieCoeur(doc, [](const std::string&) {}));
+        benchmark::DoNotOptimize(doc.RampeMax);
+    }
+}
+BENCHMARK(AnalyseDegreDix)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,170 @@
+// kovra-calcul lancé comme un enseignant le lancerait, sortie JSON comparée aux cas de référence.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/CasReference.h"
+
+using nlohmann::json;
+
+namespace {
+
+struct TExecution {
+    int Statut = -1;
+    std::string Sortie;
+    std::string Erreurs;
+};
+
+TExecution Lance(const std::vector<std::string>& arguments)
+{
+    QTemporaryDir dossier;
+    const std::string erreurs = dossier.filePath("erreurs").toStdString();
+    std::string commande = "'" KOVRA_CALCUL "'";
+    for (const std::string& a : arguments)
+        commande += " '" + a + "'";
+    commande += " 2>'" + erreurs + "'";
+    TExecution e;
+    FILE* flot = popen(commande.c_str(), "r");
+    if (flot == nullptr)
+        return e;
+    char tampon[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(tampon, 1, sizeof tampon, flot)) > 0)
+        e.Sortie.append(tampon, n);
+    const int etat = pclose(flot);
+    e.Statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    std::ifstream f(erreurs);
+    std::stringstream s;
+    s << f.rdbuf();
+    e.Erreurs = s.str();
+    return e;
+}
+
+std::string Liste(const json& valeurs, const char* separateur)
+{
+    std::string t;
+    for (const json& v : valeurs)
+        t += (t.empty() ? "" : separateur) + (v.is_string() ? v.get<std::string>() : v.dump());
+    return t;
+}
+
+// Les instants et fréquences du cas, quand il en a.
+std::vector<std::string> Arguments(const json& cas, std::vector<std::string> debut)
+{
+    for (const char* liste : {"frequences", "temps"})
+        if (!cas[liste].empty()) {
+            debut.push_back(std::string("--") + liste);
+            debut.push_back(Liste(cas[liste], ","));
+        }
+    return debut;
+}
+
+void VerifieEtude(const TExecution& e, const json& cas, const std::string& nom)
+{
+    ASSERT_EQ(e.Statut, 0) << nom << " : " << e.Erreurs;
+    EXPECT_TRUE(e.Erreurs.empty()) << e.Erreurs;
+    const json obtenu = json::parse(e.Sortie);
+    EXPECT_EQ(obtenu["statut_decomposition"], 0) << nom;
+    EXPECT_DOUBLE_EQ(obtenu["temps_mort"].get<double>(), std::stod(cas["entree"]["T"].get<std::string>())) << nom;
+    CompareJson(obtenu, cas["attendu"], cas["tolerance"], nom);
+    CompareClesEchelles(obtenu["echelles_auto"], cas["attendu"]["echelles_auto"], nom);
+}
+
+TEST(KovraCalcul, ChaqueFichierDeReferenceDonneLAttendu)
+{
+    for (const json& cas : CasReference()) {
+        const TExecution e = Lance(Arguments(cas, {CheminDonnees(cas["fichier"].get<std::string>())}));
+        VerifieEtude(e, cas, cas["nom"].get<std::string>());
+    }
+}
+
+TEST(KovraCalcul, LesCoefficientsDonnesDirectementDonnentLAttendu)
+{
+    int essais = 0;
+    for (const json& cas : CasReference()) {
+        const json& entree = cas["entree"];
+        if (!entree.contains("n"))
+            continue;
+        ++essais;
+        const TExecution e = Lance(Arguments(cas, {"--num", Liste(entree["n"], " "), "--den", Liste(entree["d"], " "),
+                                                   "--retard", entree["T"].get<std::string>()}));
+        VerifieEtude(e, cas, cas["nom"].get<std::string>());
+    }
+    EXPECT_GT(essais, 5);
+}
+
+TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
+{
+    const TExecution tiers = Lance({"--num", "1", "--den", "3"});
+    ASSERT_EQ(tiers.Statut, 0);
+    EXPECT_NE(tiers.Sortie.find("[[0.3333333333333333333,0]]"), std::string::npos) << tiers.Sortie;
+
+    const TExecution nul = Lance({"--num", "0", "--den", "1 1", "--frequences", "1"});
+    ASSERT_EQ(nul.Statut, 0);
+    const json j = json::parse(nul.Sortie);
+    EXPECT_TRUE(j["reponse_frequentielle"][0]["gain_db"].is_null());
+    EXPECT_EQ(j["reponse_frequentielle"][0]["re"], 0);
+}
+
+TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
+{
+    const TExecution e = Lance({"--num", "1", "--den", "0 0", "--temps", "1"});
+    ASSERT_EQ(e.Statut, 0) << e.Erreurs;
+    const json j = json::parse(e.Sortie);
+    EXPECT_EQ(j["statut_decomposition"], 2);
+    EXPECT_TRUE(j["echelles_auto"].empty());
+    EXPECT_TRUE(j["elements_simples"].empty());
+    EXPECT_TRUE(j["indicielle"].empty());
+}
+
+TEST(KovraCalcul, FichierIllisibleStatutUnEtMessageFrancais)
+{
+    QTemporaryDir dossier;
+    const std::string absent = dossier.filePath("absent.kvf").toStdString();
+    const TExecution e = Lance({absent});
+    EXPECT_EQ(e.Statut, 1);
+    EXPECT_TRUE(e.Sortie.empty());
+    EXPECT_EQ(e.Erreurs, "Lecture impossible du fichier « " + absent
+                             + " » : le fichier n'existe pas ou ne peut pas être ouvert.\n");
+}
+
+TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
+{
+    const std::string fichier = CheminDonnees("premier_ordre.kvf");
+    const std::vector<std::vector<std::string>> fautes = {
+        {},
+        {"--num", "1"},
+        {"--den", "1 1"},
+        {fichier, "--num", "1", "--den", "1"},
+        {fichier, fichier},
+        {fichier, "--retard", "1"},
+        {fichier, "--frequences", "1,,2"},
+        {fichier, "--frequences", "1;2"},
+        {fichier, "--temps"},
+        {fichier, "--bidule", "1"},
+        {"-h"},
+        {"--num", "1 x", "--den", "1"},
+        {"--num", "1", "--den", "1,5"},
+        {"--num", "", "--den", "1"},
+        {"--num", "1", "--den", "1 1", "--retard", "-1"},
+        {"--num", "1", "--den", "1 1", "--retard", "nan"},
+    };
+    for (const auto& arguments : fautes) {
+        const TExecution e = Lance(arguments);
+        std::string texte;
+        for (const std::string& a : arguments)
+            texte += a + " ";
+        EXPECT_EQ(e.Statut, 2) << texte;
+        EXPECT_TRUE(e.Sortie.empty()) << texte;
+        EXPECT_NE(e.Erreurs.find("Usage : kovra-calcul"), std::string::npos) << texte;
+    }
+}
+
+} // namespace

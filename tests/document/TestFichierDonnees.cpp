@@ -1,0 +1,452 @@
+#include "document/FichierDonnees.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "document/CasReference.h"
+
+namespace {
+
+using TLignes = std::vector<std::string>;
+
+QByteArray Contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
+}
+
+void EcritBrut(const QString& chemin, const QByteArray& contenu)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(contenu), contenu.size());
+}
+
+TLignes LignesDe(const QByteArray& contenu)
+{
+    TLignes lignes;
+    for (const QByteArray& l : contenu.split('\n'))
+        lignes.push_back(l.endsWith('\r') ? l.chopped(1).toStdString() : l.toStdString());
+    if (!lignes.empty() && lignes.back().empty())
+        lignes.pop_back();
+    return lignes;
+}
+
+QByteArray Joint(const TLignes& lignes, const char* fin = "\r\n")
+{
+    QByteArray t;
+    for (const std::string& l : lignes)
+        t += QByteArray::fromStdString(l) + fin;
+    return t;
+}
+
+// Le document lu : pour la lecture, document et nom de fichier sont tout ce qui compte.
+testing::AssertionResult MemePolynome(const TPolynome& a, const TPolynome& b)
+{
+    if (a.Degre != b.Degre || a.CoefsValides != b.CoefsValides || a.RacinesValides != b.RacinesValides)
+        return testing::AssertionFailure() << "degré ou drapeaux";
+    for (int i = 0; i <= DegreMax; ++i)
+        if (!Egaux(a.Coef[i], b.Coef[i]) || !Egaux(a.Racines[i], b.Racines[i])
+            || a.Multiplicites[i] != b.Multiplicites[i])
+            return testing::AssertionFailure() << "rang " << i;
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult MemeDocument(const TDocument& a, const TDocument& b)
+{
+    if (!MemePolynome(a.Numerateur, b.Numerateur))
+        return testing::AssertionFailure() << "numérateur";
+    if (!MemePolynome(a.Denominateur, b.Denominateur))
+        return testing::AssertionFailure() << "dénominateur";
+    for (int i = 0; i < NbElementsCouleur; ++i)
+        if (a.SchemaCouleurs[i].Couleur != b.SchemaCouleurs[i].Couleur
+            || a.SchemaCouleurs[i].Cle != b.SchemaCouleurs[i].Cle)
+            return testing::AssertionFailure() << "couleur " << i;
+    if (a.TempsMort != b.TempsMort || a.ImpressionCouleur != b.ImpressionCouleur
+        || a.PhaseSymetrique != b.PhaseSymetrique || a.AbaqueGains != b.AbaqueGains
+        || a.AbaquePhases != b.AbaquePhases)
+        return testing::AssertionFailure() << "temps mort, drapeaux ou abaque";
+    if (a.NomFichierDonnees != b.NomFichierDonnees || a.DossierFichiers != b.DossierFichiers)
+        return testing::AssertionFailure() << "noms de fichier";
+    return testing::AssertionSuccess();
+}
+
+class FichierDonnees : public testing::Test {
+protected:
+    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    QTemporaryDir dossier_;
+};
+
+TEST_F(FichierDonnees, DemarrageEcritLes84LignesAttendues)
+{
+    ASSERT_TRUE(dossier_.isValid());
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d.kvf"), DocumentInitial(), erreur)) << erreur.toStdString();
+    const QByteArray brut = Contenu(Chemin("d.kvf"));
+    EXPECT_EQ(brut.count("\r\n"), 84);
+    EXPECT_EQ(brut.count('\n'), 84);
+    EXPECT_TRUE(brut.endsWith("\r\n"));
+
+    const std::string zero = " 0.00000000000000E+0000";
+    const TLignes bloc = {"0", zero, zero, zero, zero, "0", "N", "N"};
+    TLignes attendu = {"Kovra 1.8.0"};
+    attendu.insert(attendu.end(), bloc.begin(), bloc.end());
+    attendu.insert(attendu.end(), bloc.begin(), bloc.end());
+    const TLignes suite = {
+        zero,       "16777215", "32768",    "16711680", "16711680", "16777215", "32896",    "32896",
+        "16777215", "16711680", "49848",    "16711680", "255",      "255",      "65535",    "0",
+        "8388608",  "0",        "51200",    "16711935", "12632256", "N",        "N",        "23",
+        " 1.20000000000000E+0001", " 6.00000000000000E+0000", " 4.00000000000000E+0000",
+        " 3.00000000000000E+0000", " 2.00000000000000E+0000", " 1.00000000000000E+0000",
+        " 5.00000000000000E-0001", zero,                      "-5.00000000000000E-0001",
+        "-1.00000000000000E+0000", "-2.00000000000000E+0000", "-3.00000000000000E+0000",
+        "-4.00000000000000E+0000", "-5.00000000000000E+0000", "-6.00000000000000E+0000",
+        "-9.00000000000000E+0000", "-1.20000000000000E+0001", "-1.50000000000000E+0001",
+        "-2.00000000000000E+0001", "-2.50000000000000E+0001", "-3.00000000000000E+0001",
+        "-4.00000000000000E+0001", "-5.00000000000000E+0001", "19",
+        "-2.00000000000000E+0000", "-5.00000000000000E+0000", "-1.00000000000000E+0001",
+        "-2.00000000000000E+0001", "-3.00000000000000E+0001", "-4.00000000000000E+0001",
+        "-5.00000000000000E+0001", "-6.00000000000000E+0001", "-7.00000000000000E+0001",
+        "-8.00000000000000E+0001", "-9.00000000000000E+0001", "-1.00000000000000E+0002",
+        "-1.10000000000000E+0002", "-1.20000000000000E+0002", "-1.30000000000000E+0002",
+        "-1.40000000000000E+0002", "-1.50000000000000E+0002", "-1.60000000000000E+0002",
+        "-1.70000000000000E+0002",
+    };
+    attendu.insert(attendu.end(), suite.begin(), suite.end());
+    ASSERT_EQ(attendu.size(), 84u);
+    const TLignes lignes = LignesDe(brut);
+    ASSERT_EQ(lignes.size(), attendu.size());
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        EXPECT_EQ(lignes[i], attendu[i]) << "ligne " << i + 1;
+}
+
+TEST_F(FichierDonnees, ReelsSurVingtTroisCaracteresArrondisAQuinzeChiffres)
+{
+    TDocument doc = DocumentInitial();
+    doc.AbaqueGains = {2.5L, -0.001L, -0.0L, 1e-4000L, -1e4000L, 9.9999999999999996L, 1.0L / 3, 123456789012345.67L};
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("r.kvf"), doc, erreur));
+    const TLignes lignes = LignesDe(Contenu(Chemin("r.kvf")));
+    ASSERT_EQ(lignes.size(), 84u - 23u + doc.AbaqueGains.size());
+    const TLignes attendu = {
+        " 2.50000000000000E+0000", "-1.00000000000000E-0003", " 0.00000000000000E+0000",
+        " 1.00000000000000E-4000", "-1.00000000000000E+4000", " 1.00000000000000E+0001",
+        " 3.33333333333333E-0001", " 1.23456789012346E+0014",
+    };
+    for (std::size_t i = 0; i < attendu.size(); ++i)
+        EXPECT_EQ(lignes[41 + i], attendu[i]);
+}
+
+// Un document où chaque valeur stockée diffère de celles du démarrage.
+TDocument DocumentVarie()
+{
+    TDocument doc = DocumentInitial();
+    TPolynome& n = doc.Numerateur;
+    n.Degre = 2;
+    n.Racines[0] = {1.5L, 0};
+    n.Racines[1] = {-0.1234567890123L, 2.0000000000001L};
+    n.Racines[2] = {-0.1234567890123L, -2.0000000000001L};
+    n.Multiplicites = {2, 1, 1};
+    n.Coef[0] = {6.0000000000012L, 0};
+    n.Coef[1] = {0.37037036703690L, 0};
+    n.Coef[2] = {1.5L, 0};
+    n.CoefsValides = n.RacinesValides = true;
+    TPolynome& d = doc.Denominateur;
+    d.Degre = 2;
+    d.Coef[0] = {2, 0};
+    d.Coef[1] = {3, 0};
+    d.Coef[2] = {1, 0};
+    d.CoefsValides = true;
+    doc.TempsMort = 1.0L / 3;
+    doc.SchemaCouleurs[0].Couleur = 0x123456;
+    doc.SchemaCouleurs[19].Couleur = 0xFFFFFF;
+    doc.ImpressionCouleur = true;
+    doc.PhaseSymetrique = true;
+    doc.AbaqueGains = {0.25L, -7e-300L};
+    doc.AbaquePhases = {};
+    return doc;
+}
+
+class AllerRetour : public testing::TestWithParam<char> {
+protected:
+    void SetUp() override
+    {
+        ancien_ = SeparateurDecimal();
+        DefinitSeparateurDecimal(GetParam());
+    }
+    void TearDown() override { DefinitSeparateurDecimal(ancien_); }
+    char ancien_ = '.';
+    QTemporaryDir dossier_;
+};
+
+void ExpectQuinzeChiffres(Reel lu, Reel ecrit)
+{
+    EXPECT_LE(std::fabs(lu - ecrit), 5e-15L * std::fabs(ecrit)) << double(lu) << " / " << double(ecrit);
+}
+
+TEST_P(AllerRetour, EcrireLireRestitueChaqueReelAQuinzeChiffres)
+{
+    const TDocument ecrit = DocumentVarie();
+    const QString chemin = dossier_.filePath("a.kvf");
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(chemin, ecrit, erreur)) << erreur.toStdString();
+    EXPECT_FALSE(Contenu(chemin).contains(','));
+    TDocument lu = DocumentInitial();
+    lu.DossierFichiers = "/dossier/";
+    ASSERT_TRUE(LitFichierDonnees(chemin, lu, erreur)) << erreur.toStdString();
+
+    EXPECT_EQ(lu.NomFichierDonnees, chemin);
+    EXPECT_EQ(lu.DossierFichiers, "/dossier/");
+    // Racines déclarées valides : reprises telles quelles, sans le chercheur de racines.
+    EXPECT_TRUE(MemePolynome(lu.Numerateur, ecrit.Numerateur));
+    for (int i = 0; i <= 2; ++i) {
+        ExpectQuinzeChiffres(lu.Denominateur.Coef[i].Re, ecrit.Denominateur.Coef[i].Re);
+        EXPECT_EQ(lu.Denominateur.Coef[i].Im, 0);
+    }
+    // Racines non valides : calculées à la lecture.
+    EXPECT_TRUE(lu.Denominateur.RacinesValides);
+    EXPECT_EQ(lu.Denominateur.Multiplicites[0], 2);
+    EXPECT_NEAR(double(lu.Denominateur.Racines[1].Re), -2, 1e-12);
+    EXPECT_NEAR(double(lu.Denominateur.Racines[2].Re), -1, 1e-12);
+    ExpectQuinzeChiffres(lu.TempsMort, ecrit.TempsMort);
+    EXPECT_NE(lu.TempsMort, ecrit.TempsMort);  // 1/3 n'a pas quinze chiffres : l'arrondi se voit
+    for (int i = 0; i < NbElementsCouleur; ++i) {
+        EXPECT_EQ(lu.SchemaCouleurs[i].Couleur, ecrit.SchemaCouleurs[i].Couleur);
+        EXPECT_EQ(lu.SchemaCouleurs[i].Libelle, SchemaDefaut()[i].Libelle);
+    }
+    EXPECT_TRUE(lu.ImpressionCouleur);
+    EXPECT_TRUE(lu.PhaseSymetrique);
+    EXPECT_EQ(lu.AbaqueGains, ecrit.AbaqueGains);
+    EXPECT_TRUE(lu.AbaquePhases.empty());
+
+    // Relu puis réécrit, le fichier ne bouge plus d'un caractère.
+    const QString copie = dossier_.filePath("b.kvf");
+    ASSERT_TRUE(EnregistreFichierDonnees(copie, lu, erreur));
+    const QByteArray premier = Contenu(copie);
+    TDocument relu = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(copie, relu, erreur));
+    ASSERT_TRUE(EnregistreFichierDonnees(copie, relu, erreur));
+    EXPECT_EQ(Contenu(copie), premier);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separateurs, AllerRetour, testing::Values('.', ','));
+
+TEST_F(FichierDonnees, LitLesVariantesAdmisesDuFormat)
+{
+    TLignes l = LignesDe(Contenu(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf"))));
+    TDocument reference = DocumentInitial();
+    QString erreur;
+    ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf")), reference, erreur));
+
+    l[0] = "autre en-tête";
+    l[1] = "  +1   reste ignoré";
+    l[2] = "\t1.5E0 commentaire";
+    l[3] = "-0";
+    l[37] = "1.25";
+    l[58] = "oui";  // seul « O » majuscule vaut vrai
+    l[59] = "Oui";
+    EcritBrut(Chemin("v.kvf"), Joint(l, "\n"));
+    TDocument doc = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(Chemin("v.kvf"), doc, erreur)) << erreur.toStdString();
+    reference.NomFichierDonnees = Chemin("v.kvf");
+    reference.PhaseSymetrique = true;
+    EXPECT_TRUE(MemeDocument(doc, reference));
+    EXPECT_FALSE(doc.ImpressionCouleur);
+}
+
+TEST_F(FichierDonnees, DegreDouzeAccepte)
+{
+    TDocument doc = DocumentInitial();
+    doc.Denominateur.Degre = 12;
+    doc.Denominateur.Coef[0] = {1, 0};
+    doc.Denominateur.Coef[12] = {1, 0};
+    doc.Denominateur.CoefsValides = true;
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d12.kvf"), doc, erreur));
+    TDocument lu = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(Chemin("d12.kvf"), lu, erreur)) << erreur.toStdString();
+    EXPECT_EQ(lu.Denominateur.Degre, 12);
+    EXPECT_EQ(lu.Denominateur.Multiplicites[0], 12);
+}
+
+// Lignes de retard_et_pole_double.kvf : N de degré 1 (2 à 14), D de degré 3 (15 à 37), T (38),
+// couleurs (39 à 58), drapeaux (59, 60), 23 gains (61 à 84), 19 phases (85 à 104).
+class FichierRefuse : public FichierDonnees {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier_.isValid());
+        lignes_ = LignesDe(Contenu(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf"))));
+        ASSERT_EQ(lignes_.size(), 104u);
+        QString erreur;
+        ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees("premier_ordre.kvf")), doc_, erreur));
+        doc_.NomFichierDonnees = "ancien.kvf";
+        avant_ = doc_;
+    }
+
+    // Lit le fichier fautif et rend le message ; le document ne doit pas avoir bougé.
+    QString Refus(const QByteArray& contenu)
+    {
+        EcritBrut(Chemin("faux.kvf"), contenu);
+        QString erreur;
+        EXPECT_FALSE(LitFichierDonnees(Chemin("faux.kvf"), doc_, erreur));
+        EXPECT_TRUE(MemeDocument(doc_, avant_));
+        return erreur;
+    }
+
+    QString RefusLigne(int numero, const std::string& texte)
+    {
+        TLignes l = lignes_;
+        l[std::size_t(numero - 1)] = texte;
+        return Refus(Joint(l));
+    }
+
+    QString Message(const char* raison, int ligne) const
+    {
+        return QStringLiteral("Lecture impossible du fichier « %1 » : %2 à la ligne %3.")
+            .arg(Chemin("faux.kvf"), QString::fromUtf8(raison))
+            .arg(ligne);
+    }
+
+    TLignes lignes_;
+    TDocument doc_ = DocumentInitial();
+    TDocument avant_;
+};
+
+TEST_F(FichierRefuse, LeFichierDeBaseEstLisible)
+{
+    QString erreur;
+    EcritBrut(Chemin("bon.kvf"), Joint(lignes_));
+    EXPECT_TRUE(LitFichierDonnees(Chemin("bon.kvf"), doc_, erreur)) << erreur.toStdString();
+}
+
+TEST_F(FichierRefuse, CoupeAChaqueLigne)
+{
+    for (std::size_t garde = 0; garde < lignes_.size(); ++garde) {
+        const TLignes debut(lignes_.begin(), lignes_.begin() + std::ptrdiff_t(garde));
+        EXPECT_EQ(Refus(Joint(debut)), Message("fin du fichier atteinte trop tôt", int(garde) + 1));
+    }
+}
+
+TEST_F(FichierRefuse, FichierVideOuAbsent)
+{
+    EXPECT_EQ(Refus(""), Message("fin du fichier atteinte trop tôt", 1));
+    QString erreur;
+    EXPECT_FALSE(LitFichierDonnees(Chemin("absent.kvf"), doc_, erreur));
+    EXPECT_EQ(erreur, QStringLiteral("Lecture impossible du fichier « %1 » : le fichier n'existe pas ou ne peut "
+                                     "pas être ouvert.")
+                          .arg(Chemin("absent.kvf")));
+    EXPECT_TRUE(MemeDocument(doc_, avant_));
+    EXPECT_FALSE(LitFichierDonnees(dossier_.path(), doc_, erreur));  // un dossier
+    EXPECT_TRUE(MemeDocument(doc_, avant_));
+}
+
+TEST_F(FichierRefuse, NombresIllisibles)
+{
+    EXPECT_EQ(RefusLigne(12, " 1.0000x000000000E+0000"), Message("nombre illisible", 12));
+    EXPECT_EQ(RefusLigne(3, "x1.50000000000000E+0000"), Message("nombre illisible", 3));
+    EXPECT_EQ(RefusLigne(38, ""), Message("nombre illisible", 38));
+    EXPECT_EQ(RefusLigne(38, "inf"), Message("nombre illisible", 38));
+    EXPECT_EQ(RefusLigne(38, "1,25"), Message("nombre illisible", 38));
+    EXPECT_EQ(RefusLigne(38, "1e99999"), Message("nombre illisible", 38));
+    EXPECT_EQ(RefusLigne(2, "un"), Message("nombre illisible", 2));
+    EXPECT_EQ(RefusLigne(2, "1.0"), Message("nombre illisible", 2));
+    EXPECT_EQ(RefusLigne(40, "327a68"), Message("nombre illisible", 40));
+    EXPECT_EQ(RefusLigne(61, "99999999999999999999"), Message("nombre illisible", 61));
+}
+
+TEST_F(FichierRefuse, DegresEtNombresDeValeursHorsLimites)
+{
+    EXPECT_EQ(RefusLigne(2, "102"), Message("degré hors des limites (0 à 101)", 2));
+    EXPECT_EQ(RefusLigne(2, "-1"), Message("degré hors des limites (0 à 101)", 2));
+    EXPECT_EQ(RefusLigne(15, "102"), Message("degré hors des limites (0 à 101)", 15));
+    EXPECT_EQ(RefusLigne(85, "-1"), Message("nombre de valeurs hors des limites (0 à 30)", 85));
+
+    TLignes trenteEtUn = lignes_;
+    trenteEtUn[60] = "31";
+    trenteEtUn.insert(trenteEtUn.begin() + 61, 8, " 1.00000000000000E+0000");
+    EXPECT_EQ(Refus(Joint(trenteEtUn)), Message("nombre de valeurs hors des limites (0 à 30)", 61));
+    TLignes trente = trenteEtUn;
+    trente[60] = "30";
+    trente.erase(trente.begin() + 61);
+    EcritBrut(Chemin("trente.kvf"), Joint(trente));
+    QString erreur;
+    EXPECT_TRUE(LitFichierDonnees(Chemin("trente.kvf"), doc_, erreur)) << erreur.toStdString();
+    EXPECT_EQ(doc_.AbaqueGains.size(), 30u);
+}
+
+TEST_F(FichierRefuse, MultiplicitesIncoherentesDesRacinesValides)
+{
+    // D : 2 racines distinctes (ligne 32), multiplicités 2 et 1 (lignes 33, 34), 0 (ligne 35).
+    EXPECT_EQ(RefusLigne(32, "4"), Message("multiplicités incohérentes", 32));
+    EXPECT_EQ(RefusLigne(32, "3"), Message("multiplicités incohérentes", 35));  // troisième multiplicité nulle
+    EXPECT_EQ(RefusLigne(32, "0"), Message("multiplicités incohérentes", 32));
+    EXPECT_EQ(RefusLigne(32, "-1"), Message("multiplicités incohérentes", 32));
+    EXPECT_EQ(RefusLigne(33, "0"), Message("multiplicités incohérentes", 33));
+    EXPECT_EQ(RefusLigne(34, "-1"), Message("multiplicités incohérentes", 34));
+    EXPECT_EQ(RefusLigne(34, "2"), Message("multiplicités incohérentes", 34));
+    EXPECT_EQ(RefusLigne(35, "100000"), Message("multiplicités incohérentes", 35));
+    // Racines non valides : les multiplicités stockées sont recalculées, pas vérifiées.
+    TLignes l = lignes_;
+    l[31] = "7";
+    l[36] = "N";
+    EcritBrut(Chemin("recalcul.kvf"), Joint(l));
+    QString erreur;
+    ASSERT_TRUE(LitFichierDonnees(Chemin("recalcul.kvf"), doc_, erreur)) << erreur.toStdString();
+    EXPECT_EQ(doc_.Denominateur.Multiplicites[0], 2);
+}
+
+TEST_F(FichierRefuse, CouleursEtTempsMortHorsLimites)
+{
+    EXPECT_EQ(RefusLigne(39, "16777216"), Message("couleur hors des limites (0 à 16777215)", 39));
+    EXPECT_EQ(RefusLigne(58, "-1"), Message("couleur hors des limites (0 à 16777215)", 58));
+    EXPECT_EQ(RefusLigne(38, "-1.00000000000000E+0000"), Message("temps mort négatif", 38));
+}
+
+TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
+{
+    ASSERT_TRUE(dossier_.isValid());
+    const TDocument doc = DocumentVarie();
+    QString erreur;
+    const QString ancien = Chemin("ancien.kvf");
+    ASSERT_TRUE(EnregistreFichierDonnees(ancien, doc, erreur));
+    const QByteArray avant = Contenu(ancien);
+
+    // Une valeur non finie ne peut pas s'écrire : le fichier n'est pas touché.
+    TDocument invalide = DocumentInitial();
+    invalide.TempsMort = std::nanl("");
+    EXPECT_FALSE(EnregistreFichierDonnees(ancien, invalide, erreur));
+    EXPECT_EQ(erreur, QStringLiteral("Enregistrement impossible du fichier « %1 » : une valeur n'est pas un "
+                                     "nombre fini.")
+                          .arg(ancien));
+    EXPECT_EQ(Contenu(ancien), avant);
+
+    // Dossier parent qui est un fichier : refusé même à root.
+    const QString dansUnFichier = ancien + "/x.kvf";
+    EXPECT_FALSE(EnregistreFichierDonnees(dansUnFichier, DocumentInitial(), erreur));
+    EXPECT_EQ(erreur, QStringLiteral("Enregistrement impossible du fichier « %1 » : le fichier ne peut pas être "
+                                     "créé.")
+                          .arg(dansUnFichier));
+    EXPECT_EQ(Contenu(ancien), avant);
+
+    // Cible qui est un dossier : il garde son contenu.
+    ASSERT_TRUE(QDir(dossier_.path()).mkpath("cible.kvf"));
+    EcritBrut(Chemin("cible.kvf/dedans"), "garde");
+    erreur.clear();
+    EXPECT_FALSE(EnregistreFichierDonnees(Chemin("cible.kvf"), DocumentInitial(), erreur));
+    EXPECT_TRUE(erreur.startsWith(QStringLiteral("Enregistrement impossible du fichier « %1 » : ").arg(Chemin("cible.kvf"))));
+    EXPECT_EQ(Contenu(Chemin("cible.kvf/dedans")), "garde");
+
+    // Aucun fichier temporaire ne traîne après ces échecs ; une réussite remplace l'ancien.
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"ancien.kvf"});
+    ASSERT_TRUE(EnregistreFichierDonnees(ancien, DocumentInitial(), erreur));
+    EXPECT_EQ(LignesDe(Contenu(ancien)).size(), 84u);
+}
+
+} // namespace
