@@ -1,0 +1,271 @@
+#include "document/USaisieRacines.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "document/AideDialogues.h"
+#include "document/Document.h"
+#include "document/SaisieNombres.h"
+
+namespace {
+
+class BoiteRacines : public testing::TestWithParam<char> {
+protected:
+    BoiteRacines() : separateur_(GetParam()), boite_(document_) {}
+
+    // Remise à zéro puis degré et racines « re:im » ; la boîte est montrée et active.
+    void Saisit(const QString& degre, const QStringList& racines, const QString& constante = "1")
+    {
+        MontreActif(boite_);
+        boite_.RAZClick();
+        boite_.Degr()->setText(degre);
+        boite_.P0()->setText(constante);
+        for (int k = 1; k <= racines.size(); ++k) {
+            const QStringList parties = racines[k - 1].split(':');
+            boite_.PartieReelle(k)->setText(parties[0]);
+            boite_.PartieImaginaire(k)->setText(parties.value(1, "0"));
+        }
+    }
+    void Valide()
+    {
+        messages_.Messages.clear();
+        AppuieEntree(boite_.Degr());
+    }
+
+    SeparateurImpose separateur_;
+    EnregistreurMessages messages_;
+    TDocument document_ = DocumentInitial();
+    TBoiteSaisieRacines boite_;
+};
+
+TEST_P(BoiteRacines, DispositionEtTextes)
+{
+    EXPECT_EQ(boite_.windowTitle(), "Boîte de Saisie des Racines");
+    EXPECT_EQ(boite_.size(), QSize(589, 524));
+    EXPECT_EQ(boite_.Degr()->geometry(), QRect(136, 59, 130, 24));
+    EXPECT_EQ(boite_.Degr()->toolTip(), "nombre entier");
+    EXPECT_EQ(boite_.P0()->geometry(), QRect(136, 119, 130, 24));
+    const int y[] = {154, 188, 223, 258, 292, 326, 361, 395, 430, 464};
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(boite_.PartieReelle(k)->geometry(), QRect(136, y[k - 1], 130, 24)) << k;
+        EXPECT_EQ(boite_.PartieImaginaire(k)->geometry(), QRect(282, y[k - 1], 131, 24)) << k;
+    }
+    EXPECT_EQ(boite_.BtnRAZ()->geometry(), QRect(454, 366, 81, 26));
+    EXPECT_EQ(boite_.BtnRAZ()->toolTip(), "remet tout à zéro");
+    EXPECT_EQ(boite_.BtnAnnuler()->geometry(), QRect(454, 413, 81, 27));
+    EXPECT_EQ(boite_.BtnValider()->geometry(), QRect(454, 458, 81, 26));
+    EXPECT_TRUE(boite_.BtnValider()->isDefault());
+    EXPECT_EQ(boite_.P0()->palette().color(QPalette::Base), boite_.palette().color(QPalette::ToolTipBase));
+    EXPECT_EQ(boite_.Label1()->pos(), QPoint(185, 17));
+}
+
+TEST_P(BoiteRacines, ActivationSelonLePolynome)
+{
+    MontreActif(boite_);
+    EXPECT_EQ(boite_.Label1()->text(), "Racines du numérateur N(p)");
+    EXPECT_EQ(boite_.Label2()->text(), "Coefficient N0");
+    EXPECT_EQ(boite_.Label15()->text(), "de 0 à 10");
+    EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+    boite_.reject();
+    document_.SaisieDenominateur = true;
+    document_.Numerateur.Degre = 2;
+    MontreActif(boite_);
+    EXPECT_EQ(boite_.Label1()->text(), "Racines du dénominateur D(p)");
+    EXPECT_EQ(boite_.Label2()->text(), "Coefficient D0");
+    EXPECT_EQ(boite_.Label15()->text(), "de 2 à 10");
+}
+
+TEST_P(BoiteRacines, RAZEtChampsRacines)
+{
+    QStringList champs;
+    for (int i = 0; i < TBoiteSaisieRacines::NbChamps; ++i)
+        champs << QString("t%1").arg(i);
+    boite_.EcritChamps(champs);
+    EXPECT_EQ(boite_.LitChamps(), champs);
+    EXPECT_EQ(boite_.P0()->text(), "t0");
+    EXPECT_EQ(boite_.Degr()->text(), "t1");
+    EXPECT_EQ(boite_.PartieReelle(3)->text(), "t6");
+    EXPECT_EQ(boite_.PartieImaginaire(10)->text(), "t21");
+    MontreActif(boite_);
+    boite_.P0()->setFocus();
+    boite_.BtnRAZ()->click();
+    const QStringList attendus = boite_.LitChamps();
+    EXPECT_EQ(attendus.mid(0, 4), (QStringList{"1", "0", "", "0"}));
+    EXPECT_EQ(attendus.count(""), 10);
+    EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+}
+
+TEST_P(BoiteRacines, ValeursParDefautAccepteesAussitot)
+{
+    Saisit("0", {});
+    Valide();
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_EQ(boite_.result(), QDialog::Accepted);
+    EXPECT_FALSE(boite_.isVisible());
+}
+
+TEST_P(BoiteRacines, SortieDuDegre)
+{
+    const std::pair<const char*, const char*> cas[] = {
+        {"abc", "Degré: Réponse incorrecte"}, {"2.5", "Degré: Réponse incorrecte"},
+        {"11", "Degré trop grand ou trop petit"}, {"-1", "Degré trop grand ou trop petit"},
+    };
+    for (const auto& [texte, message] : cas) {
+        Saisit("0", {});
+        boite_.Degr()->setFocus();
+        boite_.Degr()->setText(texte);
+        messages_.Messages.clear();
+        boite_.P0()->setFocus();
+        EXPECT_EQ(messages_.Messages, QStringList{message}) << texte;
+        EXPECT_EQ(boite_.focusWidget(), boite_.Degr()) << texte;
+    }
+    boite_.Degr()->setText("10");
+    messages_.Messages.clear();
+    boite_.P0()->setFocus();
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+}
+
+TEST_P(BoiteRacines, DegreHorsPlageValideParEntreeRefuse)
+{
+    for (const char* texte : {"11", "-1", "-5", "99999999999999999999"}) {
+        Saisit(texte, {});
+        Valide();
+        EXPECT_EQ(messages_.Messages, QStringList{"Degré trop grand ou trop petit"}) << texte;
+        EXPECT_TRUE(boite_.isVisible());
+        EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+    }
+    Saisit("x", {});
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"le degré est mal saisi"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+}
+
+TEST_P(BoiteRacines, DegreDuDenominateurInferieurACeluiDuNumerateur)
+{
+    document_.SaisieDenominateur = true;
+    document_.Numerateur.Degre = 2;
+    Saisit("1", {"-1"});
+    Valide();
+    EXPECT_EQ(messages_.Messages,
+              QStringList{"le degré du dénominateur doit être supérieur ou égal à celui du numérateur"});
+    EXPECT_TRUE(boite_.isVisible());
+    Saisit("2", {"-1", "-2"});
+    Valide();
+    EXPECT_FALSE(boite_.isVisible());
+}
+
+TEST_P(BoiteRacines, Constante)
+{
+    Saisit("1", {"-1"}, "0");
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"N0 ou D0 ne doit pas être nul"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.P0());
+    Saisit("1", {"-1"}, "abc");
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"N0 ou D0 est mal saisi"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.P0());
+    const QString autre = SeparateurDecimal() == ',' ? "2.5" : "2,5";
+    Saisit("1", {"-1"}, autre);
+    Valide();
+    EXPECT_FALSE(boite_.isVisible());
+    EXPECT_EQ(boite_.P0()->text(), AvecSeparateur("2#5"));
+}
+
+TEST_P(BoiteRacines, RacineMalSaisieEtNormalisation)
+{
+    Saisit("2", {"-1", ""});
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°2"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.PartieReelle(2));
+    Saisit("3", {"-1.5:0,5", "-1,5:-0.5", "-2:zz"});
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°3"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.PartieImaginaire(3));
+    EXPECT_EQ(boite_.PartieReelle(1)->text(), AvecSeparateur("-1#5"));
+    EXPECT_EQ(boite_.PartieImaginaire(2)->text(), AvecSeparateur("-0#5"));
+}
+
+TEST_P(BoiteRacines, PairesConjuguees)
+{
+    Saisit("2", {"1:2", "3:-2"});
+    Valide();
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_FALSE(boite_.isVisible());
+
+    Saisit("1", {"1:2"});
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"Les racines ne sont pas conjuguées par paire"});
+    EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+    EXPECT_TRUE(boite_.isVisible());
+
+    Saisit("1", {"-1:5e-5"});
+    Valide();
+    EXPECT_FALSE(boite_.isVisible());
+
+    // Les racines au-delà du degré ne sont pas lues.
+    Saisit("1", {"-1", "2:7"});
+    Valide();
+    EXPECT_FALSE(boite_.isVisible());
+}
+
+TEST_P(BoiteRacines, ErreurDeRacineSuivieDuControleDesPaires)
+{
+    Saisit("3", {"1:2", "1:-2", "x"});
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°3"});
+    Saisit("3", {"1:2", "x", "1:-2"});
+    Valide();
+    EXPECT_EQ(messages_.Messages,
+              (QStringList{"Erreur dans la racine n°2", "Les racines ne sont pas conjuguées par paire"}));
+    EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+}
+
+TEST_P(BoiteRacines, RacinesDontLesCoefficientsDebordentRefusees)
+{
+    const QString grande = QString(1000, u'9');
+    Saisit("10", QStringList(10, grande));
+    Valide();
+    ASSERT_EQ(messages_.Messages.size(), 1);
+    EXPECT_TRUE(messages_.Messages[0].startsWith("Racines trop grandes"));
+    EXPECT_TRUE(boite_.isVisible());
+    Saisit("4", QStringList(4, grande));
+    Valide();
+    EXPECT_FALSE(boite_.isVisible());
+}
+
+TEST_P(BoiteRacines, TextesHostilesDansChaqueChamp)
+{
+    for (int rang = 0; rang < 4; ++rang) {
+        for (const QString& texte : TextesHostiles()) {
+            Saisit("1", {"-1:0"});
+            QLineEdit* champ = rang == 0   ? boite_.P0()
+                               : rang == 1 ? boite_.Degr()
+                               : rang == 2 ? boite_.PartieReelle(1)
+                                           : boite_.PartieImaginaire(1);
+            champ->setText(texte);
+            Valide();
+            const std::string nom = std::to_string(rang) + " " + texte.left(20).toStdString();
+            if (boite_.isVisible()) {
+                EXPECT_FALSE(messages_.Messages.isEmpty()) << nom;
+                boite_.reject();
+                continue;
+            }
+            int degre = -1;
+            ASSERT_TRUE(LitEntier(boite_.Degr()->text(), degre)) << nom;
+            EXPECT_TRUE(degre >= 0 && degre <= 10) << nom;
+            for (int i = 0; i < 2 * degre + 2; ++i) {
+                if (i == 1)
+                    continue;
+                Reel v = 0;
+                EXPECT_TRUE(LitReel(boite_.LitChamps()[i], v)) << nom;
+                EXPECT_TRUE(std::isfinite(v)) << nom;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DeuxSeparateurs, BoiteRacines, testing::Values(',', '.'));
+
+} // namespace
