@@ -50,13 +50,14 @@ TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades
 
 Reel GainDecibels(TComplexe h)
 {
-    return 20 * Log10(Module(h));
+    const Reel m = Module(h);
+    return m >= ModuleSurPole ? std::numeric_limits<Reel>::infinity() : 20 * Log10(m);
 }
 
 Reel PhaseDegres(TComplexe h, bool symetrique)
 {
     const Reel m = Module(h);
-    if (!(m > 0) || !std::isfinite(m))
+    if (!(m > 0) || !(m < ModuleSurPole))
         return std::numeric_limits<Reel>::quiet_NaN();
     Reel phase = Argument(h) * 180 / Pi;
     if (!symetrique && phase > 0)

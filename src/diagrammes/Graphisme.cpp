@@ -86,6 +86,12 @@ bool CandidatRetenu(const TRepere& r, TPointMonde q, TPointMonde p1, TPointMonde
     return (q == p2 && SurBord(r, p2.X, p2.Y)) || (q == p1 && SurBord(r, p1.X, p1.Y));
 }
 
+// Confondus à l'échelle du cadre : les deux calculs d'un même coin diffèrent par l'arrondi.
+bool Confondus(const TRepere& r, TPointMonde a, TPointMonde b)
+{
+    return std::abs(a.X - b.X) <= EcartX(r) && std::abs(a.Y - b.Y) <= EcartY(r);
+}
+
 // Cas général : croisements de la droite avec les quatre bords. Un passage par un coin
 // donne deux candidats confondus, comptés une seule fois : sinon un segment sortant par
 // un coin disparaîtrait.
@@ -101,7 +107,8 @@ std::optional<TSegmentPixel> SegmentOblique(const TRepere& r, TPointMonde p1, TP
     std::array<TPointMonde, 4> retenus{};
     int nb = 0;
     for (const TPointMonde& q : candidats)
-        if (CandidatRetenu(r, q, p1, p2) && std::find(retenus.begin(), retenus.begin() + nb, q) == retenus.begin() + nb)
+        if (CandidatRetenu(r, q, p1, p2) &&
+            std::none_of(retenus.begin(), retenus.begin() + nb, [&](TPointMonde v) { return Confondus(r, v, q); }))
             retenus[nb++] = q;
     if (nb == 2)
         return SegmentEnPixels(r, retenus[0], retenus[1], bornage);
@@ -219,16 +226,10 @@ std::optional<Reel> PasGraduation(Reel etendue, bool fin)
     const Reel e = Log10(etendue);
     const Reel k = Ent(e);
     const Reel m = Puiss10(e - k);
-    Reel facteur = 10;
-    if (m < 1.7L)
-        facteur = 1;
-    else if (m < 4)
-        facteur = 2;
-    else if (m < 8)
-        facteur = 5;
-    if (fin)
-        facteur /= 2;
-    return facteur * Puiss10(k - 1);
+    const int tranche = m < 1.7L ? 0 : m < 4 ? 1 : m < 8 ? 2 : 3;
+    constexpr std::array<Reel, 4> normal{1, 2, 5, 10};
+    constexpr std::array<Reel, 4> serre{0.5L, 1, 2, 5};
+    return (fin ? serre : normal)[std::size_t(tranche)] * Puiss10(k - 1);
 }
 
 TBornes BornesGraduees(Reel min, Reel max, Reel pas)
@@ -236,6 +237,37 @@ TBornes BornesGraduees(Reel min, Reel max, Reel pas)
     if (!(pas > 0) || !std::isfinite(pas))
         return {min, max};
     return {Ent((min + 1e-6L) / pas) * pas, (Ent((max - 1e-6L) / pas) + 1) * pas};
+}
+
+std::vector<Reel> Graduations(Reel min, Reel max, Reel pas)
+{
+    // Le pas donne une vingtaine de lignes ; la borne protège d'un pas absurde.
+    constexpr int NbGraduationsMax = 1000;
+    std::vector<Reel> valeurs;
+    if (!(pas > 0) || !std::isfinite(pas) || !std::isfinite(min) || !std::isfinite(max))
+        return valeurs;
+    Reel n = std::nearbyint(Ent(max / pas));
+    for (int k = 0; k < NbGraduationsMax && n * pas >= min; ++k, n -= 1)
+        valeurs.push_back(n * pas);
+    return valeurs;
+}
+
+int ChiffresGraduation(const std::vector<Reel>& valeurs, Reel pas)
+{
+    constexpr int ChiffresMax = 15;
+    int chiffres = 1;
+    for (const Reel v : valeurs) {
+        if (v == 0)
+            continue;
+        const Reel rang = std::floor(Log10(std::abs(v)));
+        while (chiffres < ChiffresMax) {
+            const Reel unite = Puiss10(rang - chiffres + 1);
+            if (std::abs(std::nearbyint(v / unite) * unite - v) <= pas * 1e-6L)
+                break;
+            ++chiffres;
+        }
+    }
+    return chiffres;
 }
 
 QString Minuscules(const QString& texte)

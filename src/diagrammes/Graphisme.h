@@ -3,6 +3,7 @@
 // à l'autre, le découpage des segments au cadre et les pas de graduation.
 // Seuls TracerSegment et Minuscules touchent Qt ; le reste se teste sans surface.
 #include <optional>
+#include <vector>
 
 #include "../numerique/Complexes.h"
 
@@ -67,5 +68,11 @@ struct TBornes {
 };
 // Élargit [min, max] aux multiples du pas ; un pas qui n'est pas fini et positif ne change rien.
 TBornes BornesGraduees(Reel min, Reel max, Reel pas);
+
+// Multiples du pas entre min et max, du haut vers le bas, dans l'ordre du tracé.
+std::vector<Reel> Graduations(Reel min, Reel max, Reel pas);
+// Chiffres significatifs, au moins un, qui écrivent exactement chacune de ces valeurs :
+// avec un seul chiffre, -15 s'écrirait -2E1.
+int ChiffresGraduation(const std::vector<Reel>& valeurs, Reel pas);
 
 QString Minuscules(const QString& texte);

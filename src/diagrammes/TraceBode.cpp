@@ -13,9 +13,6 @@
 #include "Graphisme.h"
 
 namespace {
-// Garde-fou : le pas de graduation donne une vingtaine de lignes au plus.
-constexpr int NbLignesGainMax = 1000;
-
 struct TEchantillonBode {
     Reel X = 0;
     Reel Frequence = 0;
@@ -126,7 +123,10 @@ public:
                 Termine(trace);
                 trace << debut;
             }
-            trace << QPoint(s->Fin.X, s->Fin.Y);
+            // Un point répété en fin de polyligne en effacerait le dernier pixel.
+            const QPoint fin(s->Fin.X, s->Fin.Y);
+            if (fin != debut)
+                trace << fin;
         }
         Termine(trace);
     }
@@ -229,11 +229,12 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     phase.YMax = doc.PhaseSymetrique ? 180 : 0;
     const std::vector<TEchantillonBode> ech = Echantillonne(doc, *decades, mise.NbPoints);
 
-    Reel n = std::nearbyint(Ent(gain.YMax / *pas));
-    for (int k = 0; k < NbLignesGainMax && n * *pas >= gain.YMin; ++k, n -= 1) {
+    const std::vector<Reel> valeurs = Graduations(gain.YMin, gain.YMax, *pas);
+    const int chiffres = ChiffresGraduation(valeurs, *pas);
+    for (const Reel v : valeurs) {
         dessin.Crayon("DQuadrillage");
-        TracerSegment(gain, surface, gain.XMin, n * *pas, gain.XMax, n * *pas, TBornage::Borne);
-        dessin.Graduation(gain, n * *pas, QString::fromStdString(NombreEnTexte(n * *pas, 1)));
+        TracerSegment(gain, surface, gain.XMin, v, gain.XMax, v, TBornage::Borne);
+        dessin.Graduation(gain, v, QString::fromStdString(NombreEnTexte(v, chiffres)));
     }
     dessin.GrilleFrequences(gain, decades->Nombre);
     dessin.AxeZero(gain);
