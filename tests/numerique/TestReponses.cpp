@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "numerique/OutilsAnalyse.h"
+#include "numerique/Reponses.h"
+
+namespace {
+
+constexpr TTolerance Serre{1e-12L, 1e-15L};
+
+TComplexe R(Reel x) { return ComplexeReel(x); }
+
+TSysteme Etudie(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
+{
+    TSysteme s;
+    s.Numerateur = n;
+    s.Denominateur = d;
+    s.TempsMort = tempsMort;
+    TEchellesAuto e;
+    EXPECT_EQ(Analyse(s, e), DecompositionFaite);
+    return s;
+}
+
+Reel Indicielle(const TSysteme& s, Reel t)
+{
+    return ReponseIndicielleUnitaire(s.Denominateur, s.PartieEntiere, s.Decomposition, t);
+}
+
+TEST(ReponseIndicielle, PremierOrdreEtEchelonEntreDeuxNiveaux)
+{
+    const TSysteme s = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
+    const Reel s1 = 1 - std::exp(-1.0L);
+    EXPECT_TRUE(Proche(Indicielle(s, 1), s1, Serre));
+    EXPECT_TRUE(Proche(ReponseEchelon(s, 1, 0, 0, 1, 0), s1, Serre));
+    EXPECT_EQ(Indicielle(s, -0.5L), 0);
+
+    const TSysteme retarde = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 0.5L);
+    EXPECT_EQ(ReponseEchelon(retarde, 0.4L, 0.5L, 2, 3, 2), 2);
+    EXPECT_TRUE(Proche(ReponseEchelon(retarde, 1.5L, 0.5L, 2, 3, 2), 2 + s1, Serre));
+}
+
+TEST(ReponseIndicielle, PolesMultiplesEtPolesNuls)
+{
+    const TSysteme integrateur = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}));
+    EXPECT_TRUE(Proche(ReponseEchelon(integrateur, 3, 0, 2, 3, 0), 3, Serre));
+
+    const TSysteme doubleIntegrateur = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(0), R(0)}));
+    EXPECT_TRUE(Proche(Indicielle(doubleIntegrateur, 3), 4.5L, Serre));
+
+    const TSysteme double1 = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(-1), R(-1)}));
+    const TSysteme triple2 = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(-2), R(-2), R(-2)}));
+    for (const Reel t : {0.0L, 0.3L, 1.0L, 4.0L}) {
+        EXPECT_TRUE(Proche(Indicielle(double1, t), 1 - std::exp(-t) * (1 + t), Serre)) << static_cast<double>(t);
+        const Reel attendu = (1 - std::exp(-2 * t) * (1 + 2 * t + 2 * t * t)) / 8;
+        EXPECT_TRUE(Proche(Indicielle(triple2, t), attendu, Serre)) << static_cast<double>(t);
+    }
+}
+
+TEST(ReponseIndicielle, TermeDirectEtFonctionImpropre)
+{
+    const TSysteme s = Etudie(ParCoefficients({R(2), R(1)}), ParCoefficients({R(1), R(1)}));
+    EXPECT_TRUE(Proche(Indicielle(s, 0), 1, Serre));
+    EXPECT_TRUE(Proche(Indicielle(s, 50), 2, Serre));
+
+    const TSysteme impropre = Etudie(ParCoefficients({R(1), R(0), R(1)}), ParCoefficients({R(1), R(1)}));
+    EXPECT_EQ(ReponseEchelon(impropre, 2, 0, 0, 1, 0.5L), 0.5L);
+}
+
+TEST(ReponseRampe, PremierOrdreAvecEtSansRetard)
+{
+    const TSysteme s = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
+    for (const Reel t : {0.0L, 0.5L, 2.0L})
+        EXPECT_TRUE(Proche(ReponseRampe(s, t, 0, 1, 0), t - 1 + std::exp(-t), Serre)) << static_cast<double>(t);
+    EXPECT_TRUE(Proche(ReponseRampe(s, 2, 0, 3, 1), 1 + 3 * (1 + std::exp(-2.0L)), Serre));
+    EXPECT_EQ(ReponseRampe(s, 0.2L, 0.5L, 1, 0.7L), 0.7L);
+    EXPECT_TRUE(Proche(ReponseRampe(s, 2.5L, 0.5L, 1, 0), 1 + std::exp(-2.0L), Serre));
+}
+
+TEST(GainStatique, LimiteEnZero)
+{
+    const TGainStatique fini = GainStatique(ParCoefficients({R(4), R(2)}), ParCoefficients({R(2), R(3), R(1)}));
+    EXPECT_FALSE(fini.Infini);
+    EXPECT_TRUE(Proche(fini.Valeur, R(2), Serre));
+
+    const TGainStatique nul = GainStatique(ParCoefficients({R(0), R(1)}), ParCoefficients({R(1), R(1)}));
+    EXPECT_FALSE(nul.Infini);
+    EXPECT_TRUE(Egaux(nul.Valeur, {0, 0}));
+
+    const TGainStatique infini = GainStatique(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1), R(1)}));
+    EXPECT_TRUE(infini.Infini);
+    EXPECT_TRUE(Egaux(infini.Valeur, {0, 0}));
+
+    // Pôle et zéro nuls de même ordre : la limite est le rapport des premiers coefficients.
+    const TGainStatique simplifie = GainStatique(ParCoefficients({R(0), R(3)}), ParCoefficients({R(0), R(2), R(1)}));
+    EXPECT_TRUE(Proche(simplifie.Valeur, R(1.5L), Serre));
+
+    EXPECT_FALSE(GainStatique(ParCoefficients({R(0)}), ParCoefficients({R(0), R(1)})).Infini);
+}
+
+TEST(ReponseFrequentielle, RetardPurDephasageSansChangerLeModule)
+{
+    const TSysteme sans = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
+    const TSysteme avec = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 0.25L);
+    const Reel omega = 3;
+    const TComplexe h0 = ReponseFrequentielle(sans, {0, omega});
+    const TComplexe h = ReponseFrequentielle(avec, {0, omega});
+    EXPECT_TRUE(Proche(h0, Quotient(R(1), {1, omega}), Serre));
+    EXPECT_TRUE(Proche(Module(h), Module(h0), Serre));
+    EXPECT_TRUE(Proche(Argument(h), Argument(h0) - omega * 0.25L, Serre));
+}
+
+// Sur un pôle, une valeur finie reconnaissable ; l'échantillon suivant n'en garde rien.
+TEST(ReponseFrequentielle, EchantillonExactementSurUnPole)
+{
+    const TSysteme integrateur = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}));
+    const TComplexe surPole = ReponseFrequentielle(integrateur, {0, 0});
+    EXPECT_TRUE(Egaux(surPole, R(ModuleSurPole)));
+    EXPECT_TRUE(Proche(ReponseFrequentielle(integrateur, {0, 2}), {0, -0.5L}, Serre));
+
+    const TSysteme oscillateur = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(0), R(1)}));
+    EXPECT_GE(Module(ReponseFrequentielle(oscillateur, {0, 1})), ModuleSurPole);
+    EXPECT_TRUE(Proche(ReponseFrequentielle(oscillateur, {0, 2}), R(-1 / 3.0L), Serre));
+}
+
+}  // namespace
