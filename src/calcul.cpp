@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "document/Analyse.h"
@@ -131,20 +130,10 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
     return true;
 }
 
-const std::pair<const char*, Reel TEchellesAuto::*> ChampsEchelles[] = {
-    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
-    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
-    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
-    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
-    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
-    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
-    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
-};
-
 // Ce que CalculeEchellesAuto n'écrit pas reste NaN et n'est pas rapporté.
 void MarqueEchellesNonEcrites(TEchellesAuto& e)
 {
-    for (const auto& [nom, champ] : ChampsEchelles)
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
         e.*champ = std::numeric_limits<Reel>::quiet_NaN();
 }
 
@@ -280,7 +269,7 @@ void EcritEchelles(TJson& j, const TEchellesAuto& e)
 {
     j.Cle("echelles_auto");
     j.Ouvre('{');
-    for (const auto& [nom, champ] : ChampsEchelles)
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
         if (!std::isnan(e.*champ)) {
             j.Cle(nom);
             j.Nombre(e.*champ);

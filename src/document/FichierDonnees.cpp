@@ -76,15 +76,20 @@ public:
         return true;
     }
 
-    bool Entier(qint64& n)
+    // Le premier mot de la ligne suivante, lu par `lire`.
+    template <typename T>
+    bool Valeur(T& valeur, bool (*lire)(std::string_view, T&))
     {
         QByteArray ligne;
         if (!Ligne(ligne))
             return false;
-        if (!LitEntierPoint(PremierMot(ligne), n))
+        if (!lire(PremierMot(ligne), valeur))
             return Refuse(QStringLiteral("nombre illisible"), numero_);
         return true;
     }
+
+    bool Entier(qint64& n) { return Valeur(n, LitEntierPoint); }
+    bool Nombre(Reel& x) { return Valeur(x, LitReelPoint); }
 
     bool EntierBorne(int& n, qint64 min, qint64 max, const QString& horsLimites)
     {
@@ -94,16 +99,6 @@ public:
         if (lu < min || lu > max)
             return Refuse(horsLimites, numero_);
         n = int(lu);
-        return true;
-    }
-
-    bool Nombre(Reel& x)
-    {
-        QByteArray ligne;
-        if (!Ligne(ligne))
-            return false;
-        if (!LitReelPoint(PremierMot(ligne), x))
-            return Refuse(QStringLiteral("nombre illisible"), numero_);
         return true;
     }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "document/CasReference.h"
@@ -15,16 +14,6 @@
 using nlohmann::json;
 
 namespace {
-
-const std::pair<const char*, Reel TEchellesAuto::*> ChampsEchelles[] = {
-    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
-    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
-    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
-    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
-    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
-    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
-    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
-};
 
 json Complexe(TComplexe z)
 {
@@ -105,7 +94,7 @@ json Etude(const TDocument& doc, const json& cas)
     e["indicielle"] = ReponsesTemporelles(doc, cas["temps"], false);
     e["rampe"] = ReponsesTemporelles(doc, cas["temps"], true);
     e["echelles_auto"] = json::object();
-    for (const auto& [nom, champ] : ChampsEchelles)
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
         if (!std::isnan(doc.*champ))
             e["echelles_auto"][nom] = double(doc.*champ);
     return e;
@@ -113,7 +102,7 @@ json Etude(const TDocument& doc, const json& cas)
 
 void MarqueEchelles(TDocument& doc)
 {
-    for (const auto& [nom, champ] : ChampsEchelles)
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
         doc.*champ = std::numeric_limits<Reel>::quiet_NaN();
 }
 
