@@ -15,8 +15,9 @@ int PremierCoefNonNul(const TPolynome& p)
     return i;
 }
 
-// Intégrale de 0 à t de la réponse impulsionnelle de a / (p - pole)^l.
-TComplexe IntegraleElement(TComplexe a, TComplexe pole, int l, Reel t)
+// Intégrale de 0 à t de la réponse impulsionnelle de a / (p - pole)^l ; exponentielle = e^(pole.t),
+// calculée une fois par pôle.
+TComplexe IntegraleElement(TComplexe a, TComplexe pole, TComplexe exponentielle, int l, Reel t)
 {
     const TComplexe temps = ComplexeReel(t);
     if (Voisins(pole, {0, 0}))
@@ -31,7 +32,7 @@ TComplexe IntegraleElement(TComplexe a, TComplexe pole, int l, Reel t)
     }
     const Reel signeFinal = (n + 1) % 2 == 0 ? 1 : -1;
     const TComplexe constante = Quotient(ComplexeReel(signeFinal * factN), Puissance(pole, n));
-    const TComplexe crochet = Somme(Produit(Exponentielle(Produit(pole, temps)), somme), constante);
+    const TComplexe crochet = Somme(Produit(exponentielle, somme), constante);
     return Produit(Quotient(a, Produit(ComplexeReel(factN), pole)), crochet);
 }
 
@@ -67,8 +68,9 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
     TComplexe y = e.Coef[0];
     for (int i = 1; i <= d.Multiplicites[0]; ++i) {
         const TComplexe pole = d.Racines[RangRacine(d, i)];
+        const TComplexe exponentielle = Exponentielle(Produit(pole, ComplexeReel(t)));
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            y = Somme(y, IntegraleElement(a(i, l), pole, l, t));
+            y = Somme(y, IntegraleElement(a(i, l), pole, exponentielle, l, t));
     }
     return y.Re;
 }
