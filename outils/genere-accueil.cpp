@@ -32,13 +32,13 @@ void DessineFond(QPainter& p)
     degrade.setColorAt(1, QColor(214, 236, 236));
     p.fillRect(0, 0, Largeur, Hauteur, degrade);
     p.setPen(QPen(Sarcelle, 3));
-    p.drawRect(6, 6, Largeur - 13, Hauteur - 13);
+    p.drawRect(1, 1, Largeur - 3, Hauteur - 3);
 }
 
 void DessineCourbeBode(QPainter& p, const QRect& cadre)
 {
-    // Quatre décades en abscisse, de +20 à -60 dB en ordonnée.
-    const double decades = 4, gainHaut = 20, gainBas = -60;
+    // Quatre décades en abscisse, de 10^-2,5 à 10^1,5 fois la pulsation propre ; +20 à -60 dB.
+    const double decades = 4, premiereDecade = -2.5, gainHaut = 20, gainBas = -60;
     p.setPen(QPen(QColor(170, 200, 200), 1));
     for (int d = 0; d <= 4; ++d)
         for (int k = 1; k <= 9 && (d < 4 || k == 1); ++k) {
@@ -52,7 +52,7 @@ void DessineCourbeBode(QPainter& p, const QRect& cadre)
     QPainterPath courbe;
     for (int i = 0; i <= 400; ++i) {
         const double exposant = decades * i / 400.0;
-        const double gain = GainSecondOrdre(std::pow(10.0, exposant - 2));
+        const double gain = GainSecondOrdre(std::pow(10.0, exposant + premiereDecade));
         const QPointF point(cadre.left() + cadre.width() * exposant / decades,
                             cadre.top() + cadre.height() * (gainHaut - gain) / (gainHaut - gainBas));
         if (i == 0)
@@ -60,10 +60,12 @@ void DessineCourbeBode(QPainter& p, const QRect& cadre)
         else
             courbe.lineTo(point);
     }
+    p.save();
+    p.setClipRect(cadre.adjusted(-3, -3, 3, 3));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(200, 30, 30), 4, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(courbe);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.restore();
 }
 
 void DessineTextes(QPainter& p)

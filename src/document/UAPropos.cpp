@@ -24,13 +24,6 @@ QFont Police(const QString& famille, int pixels)
     return police;
 }
 
-QFont PoliceParDefaut(int pixels)
-{
-    QFont police;
-    police.setPixelSize(pixels);
-    return police;
-}
-
 }
 
 TBoiteAPropos::TBoiteAPropos(QWidget* parent)
@@ -39,6 +32,7 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("A propos"));
     setFixedSize(431, 212);
+    // Police étroite partout : « Version 1.8.0 » doit finir avant « du », posé 88 pixels plus loin.
     const QString times = QStringLiteral("Times New Roman");
 
     Cadre = new QFrame(this);
@@ -50,8 +44,8 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
     Image1->setGeometry(48, 40, 33, 33);
 
     Label1 = AjouteLabel(QStringLiteral("Kovra"), Police(times, 21), Sarcelle, 104, 32);
-    Label2 = AjouteLabel(QStringLiteral("Version"), PoliceParDefaut(15), Sarcelle, 104, 64);
-    Label3 = AjouteLabel(QStringLiteral("du"), PoliceParDefaut(15), Sarcelle, 192, 64);
+    Label2 = AjouteLabel(QStringLiteral("Version"), Police(times, 15), Sarcelle, 104, 64);
+    Label3 = AjouteLabel(QStringLiteral("du"), Police(times, 15), Sarcelle, 192, 64);
     Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), Police(times, 16), Vert, 40, 104);
 
     BtnMail = new QPushButton(AdresseContact, this);

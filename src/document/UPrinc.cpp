@@ -6,16 +6,21 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 
 #include "../sorties/CouleurQt.h"
 #include "Analyse.h"
 #include "FichierDonnees.h"
+#include "FluxSaisie.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
 #include "TraceEtude.h"
 #include "UAPropos.h"
 #include "UAvertRacinesCommunes.h"
 #include "UEcranElemSimples.h"
+#include "USaisieCoefs.h"
+#include "USaisieRacines.h"
+#include "USaisieTau.h"
 
 namespace {
 
@@ -157,9 +162,16 @@ void TEcranPrincipal::ChargeImageAccueil()
 // retard, la rampe, les diagrammes et le tableau de valeurs.
 void TEcranPrincipal::CreeFenetres()
 {
+    BoiteSaisieCoef = new TBoiteSaisieCoef(Document, this);
+    BoiteSaisieRacines = new TBoiteSaisieRacines(Document, this);
     Avertissement1 = new TAvertissement1(this);
     EcranElemSimples = new TEcranElemSimples(Document, this);
     BoiteAPropos = new TBoiteAPropos(this);
+    BoiteSaisieTau = new TBoiteSaisieTau(this);
+    FluxSaisie = new TFluxSaisie(
+        Document, *BoiteSaisieCoef, *BoiteSaisieRacines, *BoiteSaisieTau,
+        [this](const QString& titre) { setWindowTitle(titre); },
+        [this](const QString& messageErreur) { AnalyseApresSaisie(messageErreur); }, this);
     CreeDialoguesFichiers();
 }
 
@@ -184,9 +196,11 @@ void TEcranPrincipal::BrancheCommandes()
     connect(Quitter, &QAction::triggered, this, &QWidget::close);
     connect(ElementsSimples, &QAction::triggered, EcranElemSimples, &TEcranElemSimples::Affiche);
     connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
+    connect(ParCoefficients, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraCoef);
+    connect(ParRacines, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraRacines);
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ParCoefficients, ParRacines, ImpressionKovra1, DiagBode, DiagNyquist, DiagBlack,
+    commandesEnAttente_ = {ImpressionKovra1, DiagBode, DiagNyquist, DiagBlack,
                            Echelon1, Rampe1, Couleurs1, DiagBlack1};
     for (QAction* commande : commandesEnAttente_)
         commande->setEnabled(false);
@@ -199,6 +213,9 @@ void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
 
 void TEcranPrincipal::Demarre()
 {
+    // Sans gestionnaire de fenêtres, « maximisée » ne serait qu'un vœu : on prend déjà tout l'écran.
+    if (const QScreen* ecran = screen())
+        setGeometry(ecran->availableGeometry());
     showMaximized();
     MontreAPropos();
 }

@@ -46,6 +46,9 @@ TEST(BoiteAPropos, VersionEtDateRefaitesAChaqueAffichagePuisFermer)
     boite.Label2->setText("encore");
     boite.show();
     EXPECT_EQ(boite.Label2->text(), "Version 1.8.0");
-    // Le libellé s'agrandit avec son texte : rien n'est rogné.
+    // Le libellé s'agrandit avec son texte, sans empiéter sur la date.
     EXPECT_GE(boite.Label2->width(), boite.Label2->fontMetrics().horizontalAdvance("Version 1.8.0"));
+    EXPECT_LE(boite.Label2->pos().x() + boite.Label2->fontMetrics().horizontalAdvance("Version 1.8.0"),
+              boite.Label3->pos().x());
+    EXPECT_LE(boite.Label3->geometry().right(), boite.Cadre->geometry().right());
 }
