@@ -8,21 +8,14 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "DialogueVerifie.h"
 #include "IconeKovra.h"
 
 namespace {
 
-const QColor Sarcelle(0, 128, 128);
 const QColor Vert(0, 128, 0);
 const QString VersionProgramme = QStringLiteral("1.8.0");
 const QString DateVersion = QStringLiteral("20/04/2005");
-
-QFont Police(const QString& famille, int pixels)
-{
-    QFont police(famille);
-    police.setPixelSize(pixels);
-    return police;
-}
 
 }
 
@@ -32,8 +25,6 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("A propos"));
     setFixedSize(431, 212);
-    // Police étroite partout : « Version 1.8.0 » doit finir avant « du », posé 88 pixels plus loin.
-    const QString times = QStringLiteral("Times New Roman");
 
     Cadre = new QFrame(this);
     Cadre->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -43,10 +34,11 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
     Image1->setPixmap(QPixmap::fromImage(IconeKovra(33)));
     Image1->setGeometry(48, 40, 33, 33);
 
-    Label1 = AjouteLabel(QStringLiteral("Kovra"), Police(times, 21), Sarcelle, 104, 32);
-    Label2 = AjouteLabel(QStringLiteral("Version"), Police(times, 15), Sarcelle, 104, 64);
-    Label3 = AjouteLabel(QStringLiteral("du"), Police(times, 15), Sarcelle, 192, 64);
-    Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), Police(times, 16), Vert, 40, 104);
+    // Police étroite partout : « Version 1.8.0 » doit finir avant « du », posé 88 pixels plus loin.
+    Label1 = AjouteLabel(QStringLiteral("Kovra"), PoliceTimes(21, false), CouleurSarcelle, 104, 32);
+    Label2 = AjouteLabel(QStringLiteral("Version"), PoliceTimes(15, false), CouleurSarcelle, 104, 64);
+    Label3 = AjouteLabel(QStringLiteral("du"), PoliceTimes(15, false), CouleurSarcelle, 192, 64);
+    Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), PoliceTimes(16, false), Vert, 40, 104);
 
     BtnMail = new QPushButton(AdresseContact, this);
     BtnMail->setGeometry(40, 136, 249, 25);
@@ -54,9 +46,9 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
 
     BtnValider = new QPushButton(QStringLiteral("Fermer"), this);
     BtnValider->setGeometry(324, 24, 77, 161);
-    BtnValider->setFont(Police(times, 16));
+    BtnValider->setFont(PoliceTimes(16, false));
     QPalette palette = BtnValider->palette();
-    palette.setColor(QPalette::ButtonText, Sarcelle);
+    palette.setColor(QPalette::ButtonText, CouleurSarcelle);
     BtnValider->setPalette(palette);
     BtnValider->setDefault(true);
     connect(BtnValider, &QPushButton::clicked, this, &QDialog::close);
