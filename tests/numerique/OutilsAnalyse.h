@@ -33,10 +33,21 @@ inline TPolynome ParRacines(TComplexe constante, const std::vector<TComplexe>& r
     return p;
 }
 
-// Toute l'analyse qui suit une saisie ; rend le statut de la décomposition.
-inline int Analyse(TSysteme& s, TEchellesAuto& e)
+inline TComplexe R(Reel x) { return ComplexeReel(x); }
+
+inline TSysteme Systeme(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {
-    SimplifieRacinesCommunes(s, 4, {});
+    TSysteme s;
+    s.Numerateur = n;
+    s.Denominateur = d;
+    s.TempsMort = tempsMort;
+    return s;
+}
+
+// Toute l'analyse qui suit une saisie ; rend le statut de la décomposition.
+inline int Analyse(TSysteme& s, TEchellesAuto& e, const AvertissementRacine& avertir = {})
+{
+    SimplifieRacinesCommunes(s, 4, avertir);
     const int statut = DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
     if (statut == DecompositionFaite)
         CalculeEchellesAuto(s, e);
@@ -66,6 +77,9 @@ struct TTolerance {
     Reel Rel = 0;
     Reel Abs = 0;
 };
+
+// Pour les cas simples calculés à la main.
+inline constexpr TTolerance Serre{1e-12L, 1e-15L};
 
 // x convient quand |x - r| <= abs + rel.|r|.
 inline ::testing::AssertionResult Proche(Reel x, Reel r, TTolerance tol)

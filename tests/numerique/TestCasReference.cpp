@@ -84,15 +84,10 @@ protected:
     {
         DefinitSeparateurDecimal('.');
         const json& entree = CeCas()["entree"];
-        systeme.Numerateur = Polynome(entree, "n");
-        systeme.Denominateur = Polynome(entree, "d");
-        systeme.TempsMort = LitReel(entree["T"]);
-        SimplifieRacinesCommunes(systeme, 4, [this](const std::string& texte) { communes.push_back(texte); });
-        statut = DecomposeEnElementsSimples(systeme.Numerateur, systeme.Denominateur, systeme.PartieEntiere,
-                                            systeme.Decomposition);
+        systeme = Systeme(Polynome(entree, "n"), Polynome(entree, "d"), LitReel(entree["T"]));
         for (const auto& [nom, champ] : ChampsEchelles)
             echelles.*champ = Sentinelle;
-        CalculeEchellesAuto(systeme, echelles);
+        statut = Analyse(systeme, echelles, [this](const std::string& texte) { communes.push_back(texte); });
     }
 
     const json& CeCas() const { return CasNomme(GetParam()); }

@@ -7,19 +7,6 @@
 
 namespace {
 
-constexpr TTolerance Serre{1e-12L, 1e-15L};
-
-TComplexe R(Reel x) { return ComplexeReel(x); }
-
-TSysteme Systeme(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
-{
-    TSysteme s;
-    s.Numerateur = n;
-    s.Denominateur = d;
-    s.TempsMort = tempsMort;
-    return s;
-}
-
 TEST(CalculeEchellesAuto, DureeDixConstantesDeTempsApresLeRetard)
 {
     TSysteme s = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 2);

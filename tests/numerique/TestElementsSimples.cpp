@@ -4,10 +4,7 @@
 
 namespace {
 
-constexpr TTolerance Serre{1e-12L, 1e-15L};
 const TComplexe Marque{7, -7};
-
-TComplexe R(Reel x) { return ComplexeReel(x); }
 
 struct TResultat {
     int Statut = -1;

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr TTolerance Serre{1e-12L, 1e-15L};
-
-TComplexe R(Reel x) { return ComplexeReel(x); }
-
 struct TSimplification {
     TSysteme Systeme;
     std::vector<std::string> Annonces;
@@ -19,9 +15,7 @@ struct TSimplification {
 TSimplification Simplifie(const TPolynome& n, const TPolynome& d)
 {
     DefinitSeparateurDecimal('.');
-    TSimplification r;
-    r.Systeme.Numerateur = n;
-    r.Systeme.Denominateur = d;
+    TSimplification r{Systeme(n, d), {}};
     SimplifieRacinesCommunes(r.Systeme, 4, [&r](const std::string& texte) { r.Annonces.push_back(texte); });
     return r;
 }
@@ -65,9 +59,7 @@ TEST(SimplifieRacinesCommunes, PartieImaginaireNegligeableNonEcrite)
 
 TEST(SimplifieRacinesCommunes, SansAvertisseurNiRacineCommune)
 {
-    TSysteme s;
-    s.Numerateur = ParRacines(R(1), {R(-1)});
-    s.Denominateur = ParRacines(R(1), {R(-1), R(-2)});
+    TSysteme s = Systeme(ParRacines(R(1), {R(-1)}), ParRacines(R(1), {R(-1), R(-2)}));
     SimplifieRacinesCommunes(s, 4, {});
     EXPECT_EQ(s.Denominateur.Degre, 1);
 

@@ -7,16 +7,9 @@
 
 namespace {
 
-constexpr TTolerance Serre{1e-12L, 1e-15L};
-
-TComplexe R(Reel x) { return ComplexeReel(x); }
-
 TSysteme Etudie(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {
-    TSysteme s;
-    s.Numerateur = n;
-    s.Denominateur = d;
-    s.TempsMort = tempsMort;
+    TSysteme s = Systeme(n, d, tempsMort);
     TEchellesAuto e;
     EXPECT_EQ(Analyse(s, e), DecompositionFaite);
     return s;
