@@ -41,6 +41,17 @@ int PlaceTexte(TDessinPlace& dessin, const QString& texte, QPoint position, cons
     return position.x() + t.Largeur;
 }
 
+namespace {
+
+// Un trait s'arrête juste avant son point d'arrivée, qui appartient au trait suivant.
+QLine SansDernierPoint(const QLine& l)
+{
+    const QPoint d = l.p2() - l.p1();
+    return QLine(l.p1(), l.p2() - QPoint((d.x() > 0) - (d.x() < 0), (d.y() > 0) - (d.y() < 0)));
+}
+
+}  // namespace
+
 void PeintDessin(QPainter& p, const QRect& zone, const TDessinPlace& dessin)
 {
     p.save();
@@ -51,7 +62,7 @@ void PeintDessin(QPainter& p, const QRect& zone, const TDessinPlace& dessin)
     p.setBrush(Qt::NoBrush);
     for (const TTraitPlace& t : dessin.Traits) {
         p.setPen(QPen(t.Couleur, 0));
-        p.drawLine(t.Ligne);
+        p.drawLine(SansDernierPoint(t.Ligne));
     }
     for (const TCadrePlace& c : dessin.Cadres) {
         p.setPen(QPen(c.Couleur, 0));
