@@ -11,6 +11,10 @@
 class QFileDialog;
 class QMenu;
 class TAvertissement1;
+class TBoiteSaisieCoef;
+class TBoiteSaisieRacines;
+class TBoiteSaisieTau;
+class TFluxSaisie;
 class TBoiteAPropos;
 class TEcranElemSimples;
 
@@ -55,6 +59,11 @@ public:
     QAction* Apropos1 = nullptr;
 
     // Fenêtres et dialogues possédés.
+    TBoiteSaisieCoef* BoiteSaisieCoef = nullptr;
+    TBoiteSaisieRacines* BoiteSaisieRacines = nullptr;
+    TBoiteSaisieTau* BoiteSaisieTau = nullptr;
+    // Saisies par coefficients et par racines ; les tests répondent eux-mêmes à ses dialogues.
+    TFluxSaisie* FluxSaisie = nullptr;
     TAvertissement1* Avertissement1 = nullptr;
     TEcranElemSimples* EcranElemSimples = nullptr;
     TBoiteAPropos* BoiteAPropos = nullptr;

@@ -1,0 +1,317 @@
+#include "document/FluxSaisie.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "document/AideDialogues.h"
+#include "document/Document.h"
+#include "document/UPrinc.h"
+#include "document/USaisieCoefs.h"
+#include "document/USaisieRacines.h"
+#include "document/USaisieTau.h"
+
+namespace {
+
+using Reponse = std::function<bool(QDialog&)>;
+
+// Fenêtre principale réelle ; chaque dialogue montré par un flux reçoit la réponse suivante
+// de la file, et ce qu'il présentait (titre, champs préremplis) est gardé.
+class Flux : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ecran_ = std::make_unique<TEcranPrincipal>(dossier_.path() + "/");
+        messages_.Messages.clear();
+        ecran_->AfficheAvertissement = [this](const QString& racine) { avertissements_ << racine; };
+        ecran_->FluxSaisie->Montre = [this](QDialog& dialogue) {
+            if (reponses_.empty()) {
+                ADD_FAILURE() << "dialogue inattendu : " << dialogue.windowTitle().toStdString();
+                return false;
+            }
+            const Reponse reponse = reponses_.front();
+            reponses_.pop_front();
+            MontreActif(dialogue);
+            Note(dialogue);
+            return reponse(dialogue);
+        };
+    }
+
+    void Repond(std::initializer_list<Reponse> reponses) { reponses_.assign(reponses); }
+
+    // Titre et champs tels que le flux les présente.
+    void Note(QDialog& dialogue)
+    {
+        if (auto* boite = dynamic_cast<TBoiteSaisieCoef*>(&dialogue)) {
+            titres_ << boite->Label3()->text();
+            QStringList vus;
+            for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+                vus << boite->LitTabEdit(i);
+            prerempli_ << vus;
+        } else if (auto* boite = dynamic_cast<TBoiteSaisieRacines*>(&dialogue)) {
+            titres_ << boite->Label1()->text();
+            prerempli_ << boite->LitChamps();
+        } else {
+            titres_ << dialogue.windowTitle();
+        }
+    }
+
+    // Coefficients du degré 0 vers le haut ; les autres à "0".
+    Reponse Coefs(const QStringList& coefs)
+    {
+        return [coefs](QDialog& d) {
+            auto& boite = dynamic_cast<TBoiteSaisieCoef&>(d);
+            for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+                boite.EcritTabEdit(i, coefs.value(i, "0"));
+            return Valide(boite);
+        };
+    }
+    // Racines « re:im ».
+    Reponse Racines(const QString& constante, const QStringList& racines)
+    {
+        return [constante, racines](QDialog& d) {
+            auto& boite = dynamic_cast<TBoiteSaisieRacines&>(d);
+            boite.RAZClick();
+            boite.P0()->setText(constante);
+            boite.Degr()->setText(QString::number(racines.size()));
+            for (int k = 1; k <= racines.size(); ++k) {
+                boite.PartieReelle(k)->setText(racines[k - 1].section(':', 0, 0));
+                boite.PartieImaginaire(k)->setText(racines[k - 1].section(':', 1, 1, QString::SectionSkipEmpty));
+                if (boite.PartieImaginaire(k)->text().isEmpty())
+                    boite.PartieImaginaire(k)->setText("0");
+            }
+            return Valide(boite);
+        };
+    }
+    Reponse Tau(const QString& texte)
+    {
+        return [texte](QDialog& d) {
+            auto& boite = dynamic_cast<TBoiteSaisieTau&>(d);
+            boite.EditTau()->setText(texte);
+            return Valide(boite);
+        };
+    }
+    Reponse Annule()
+    {
+        return [](QDialog& d) {
+            d.reject();
+            return false;
+        };
+    }
+    static bool Valide(TDialogueVerifie& boite)
+    {
+        boite.accept();
+        const bool accepte = !boite.isVisible() && boite.result() == QDialog::Accepted;
+        if (boite.isVisible())
+            boite.reject();
+        return accepte;
+    }
+
+    bool Actif(QAction* commande) const { return commande->isEnabled(); }
+    bool MenusDiagrammes() const
+    {
+        return Actif(ecran_->RegimeHarmonique->menuAction()) && Actif(ecran_->ReponsesTemporelles->menuAction());
+    }
+
+    SeparateurImpose separateur_{','};
+    EnregistreurMessages messages_;
+    QTemporaryDir dossier_;
+    std::unique_ptr<TEcranPrincipal> ecran_;
+    std::deque<Reponse> reponses_;
+    QStringList titres_;
+    QList<QStringList> prerempli_;
+    QStringList avertissements_;
+};
+
+TEST_F(Flux, CoefficientsPremierOrdreTempsMortAnnule)
+{
+    ecran_->NouveauClick();
+    ecran_->setWindowTitle("autre");
+    Repond({Coefs({"1"}), Coefs({"1", "1"}), Annule()});
+    ecran_->ParCoefficients->trigger();
+    EXPECT_TRUE(reponses_.empty());
+    EXPECT_EQ(titres_, (QStringList{"Coefficients du numérateur N(p)", "Coefficients du dénominateur D(p)",
+                                    "Valeur du temps mort T"}));
+    EXPECT_EQ(prerempli_[0], QStringList(11, "0"));
+    EXPECT_EQ(ecran_->windowTitle(), "Kovra");
+    const TDocument& doc = ecran_->Document;
+    EXPECT_EQ(doc.TempsMort, 0);
+    EXPECT_EQ(doc.Numerateur.Degre, 0);
+    ASSERT_EQ(doc.Denominateur.Degre, 1);
+    EXPECT_NEAR(doc.Denominateur.Racines[1].Re, -1, 1e-12L);
+    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_TRUE(doc.EtudeFaite);
+    EXPECT_TRUE(MenusDiagrammes());
+    EXPECT_TRUE(Actif(ecran_->ElementsSimples));
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_TRUE(avertissements_.isEmpty());
+}
+
+TEST_F(Flux, CoefficientsPrerempliesDepuisLaSaisiePrecedente)
+{
+    Repond({Coefs({"1", "2"}), Coefs({"2", "3", "1"}), Tau("0.5")});
+    ecran_->FluxSaisie->KovraCoef();
+    EXPECT_EQ(ecran_->Document.TempsMort, 0.5L);
+    Repond({Coefs({"1", "2"}), Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    ASSERT_EQ(prerempli_.size(), 4);
+    EXPECT_EQ(prerempli_[2].mid(0, 3), (QStringList{"1", "2", "0"}));
+    EXPECT_EQ(prerempli_[3].mid(0, 4), (QStringList{"2", "3", "1", "0"}));
+    EXPECT_EQ(ecran_->Document.Denominateur.Degre, 2);
+}
+
+TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
+{
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraRacines();
+    const TDocument& doc = ecran_->Document;
+    EXPECT_FALSE(doc.Numerateur.CoefsValides);
+    EXPECT_FALSE(doc.Numerateur.RacinesValides);
+    EXPECT_FALSE(doc.EtudeFaite);
+    EXPECT_FALSE(Actif(ecran_->ElementsSimples));
+}
+
+TEST_F(Flux, AnnulerLeDenominateurGardeLeNouveauNumerateurSansRecalcul)
+{
+    Repond({Coefs({"1"}), Coefs({"1", "1"}), Tau("0")});
+    ecran_->FluxSaisie->KovraCoef();
+    Repond({Coefs({"3", "2"}), Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    const TDocument& doc = ecran_->Document;
+    EXPECT_EQ(doc.Numerateur.Degre, 1);
+    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 3);
+    EXPECT_EQ(doc.Numerateur.Coef[1].Re, 2);
+    EXPECT_TRUE(doc.Numerateur.CoefsValides);
+    // Les racines d'avant ne valent plus pour ces coefficients.
+    EXPECT_FALSE(doc.Numerateur.RacinesValides);
+    EXPECT_EQ(doc.Denominateur.Degre, 1);
+    EXPECT_TRUE(doc.SystemeStable);
+
+    Repond({Racines("2", {"-1"}), Annule()});
+    ecran_->FluxSaisie->KovraRacines();
+    EXPECT_TRUE(ecran_->Document.Numerateur.RacinesValides);
+    EXPECT_FALSE(ecran_->Document.Numerateur.CoefsValides);
+    EXPECT_EQ(ecran_->Document.Numerateur.Racines[1].Re, -1);
+}
+
+TEST_F(Flux, NumerateurDeDegreSuperieurLaisseLesDiagrammesInterdits)
+{
+    ecran_->NouveauClick();
+    Repond({Coefs({"1", "0", "1"}), Coefs({"1", "1"}), Tau("0")});
+    ecran_->ParCoefficients->trigger();
+    EXPECT_FALSE(ecran_->Document.SystemeStable);
+    EXPECT_FALSE(Actif(ecran_->RegimeHarmonique->menuAction()));
+    EXPECT_FALSE(Actif(ecran_->ReponsesTemporelles->menuAction()));
+    EXPECT_TRUE(Actif(ecran_->ElementsSimples));
+    EXPECT_TRUE(Actif(ecran_->Kovra->menuAction()));
+}
+
+TEST_F(Flux, RacinesAvecTempsMortEtPrerempliSuivant)
+{
+    ecran_->NouveauClick();
+    Repond({Racines("2", {"-1"}), Racines("1", {"-1:2", "-1:-2"}), Tau("0,5")});
+    ecran_->ParRacines->trigger();
+    const TDocument& doc = ecran_->Document;
+    EXPECT_EQ(titres_, (QStringList{"Racines du numérateur N(p)", "Racines du dénominateur D(p)",
+                                    "Valeur du temps mort T"}));
+    EXPECT_EQ(prerempli_[0].mid(0, 4), (QStringList{"1", "0", "", "0"}));
+    EXPECT_EQ(doc.TempsMort, 0.5L);
+    EXPECT_NEAR(doc.Numerateur.Coef[1].Re, 2, 1e-15L);
+    EXPECT_NEAR(doc.Numerateur.Coef[0].Re, 2, 1e-15L);
+    EXPECT_NEAR(doc.Denominateur.Coef[2].Re, 1, 1e-15L);
+    EXPECT_NEAR(doc.Denominateur.Coef[1].Re, 2, 1e-15L);
+    EXPECT_NEAR(doc.Denominateur.Coef[0].Re, 5, 1e-15L);
+    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_TRUE(MenusDiagrammes());
+
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraRacines();
+    EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"2", "1", "-1", "0"}));
+    EXPECT_EQ(prerempli_.last().mid(4), (QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}
+                                         + QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}
+                                         + QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}));
+}
+
+TEST_F(Flux, RacineCommuneAnnonceeUneFoisEtSimplifiee)
+{
+    Repond({Racines("1", {"-1"}), Racines("1", {"-1", "-2"}), Tau("0")});
+    ecran_->FluxSaisie->KovraRacines();
+    EXPECT_EQ(avertissements_.size(), 1);
+    EXPECT_EQ(ecran_->Document.Numerateur.Degre, 0);
+    EXPECT_EQ(ecran_->Document.Denominateur.Degre, 1);
+}
+
+TEST_F(Flux, UnDegrePlusPetitNEffacePasLesAnciensCoefficients)
+{
+    Repond({Racines("1", {"-1", "-2", "-3"}), Racines("1", {"-4", "-5", "-6"}), Tau("0")});
+    ecran_->FluxSaisie->KovraRacines();
+    Repond({Racines("1", {"-1"}), Racines("1", {"-2", "-3"}), Tau("0")});
+    ecran_->FluxSaisie->KovraRacines();
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"1", "1", "0", "0"}));
+    EXPECT_EQ(prerempli_.last().mid(4), QStringList(7, "0"));
+}
+
+TEST_F(Flux, NouveauNEffaceRien)
+{
+    Repond({Coefs({"2"}), Coefs({"2", "3", "1"}), Tau("1")});
+    ecran_->FluxSaisie->KovraCoef();
+    ecran_->NouveauClick();
+    const TDocument& doc = ecran_->Document;
+    EXPECT_TRUE(doc.EtudeFaite);
+    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(doc.Denominateur.Degre, 2);
+    EXPECT_EQ(doc.TempsMort, 1);
+    EXPECT_TRUE(Actif(ecran_->Kovra->menuAction()));
+    EXPECT_TRUE(MenusDiagrammes());
+}
+
+TEST(ChampsRacines, DefautsQuandLesRacinesNeValentPas)
+{
+    SeparateurImpose separateur('.');
+    TPolynome p = InitPolynome();
+    p.Degre = 2;
+    const QStringList defauts = ChampsRacines(p);
+    ASSERT_EQ(defauts.size(), 22);
+    EXPECT_EQ(defauts.mid(0, 4), (QStringList{"1", "0", "", "0"}));
+    p.RacinesValides = true;
+    p.Racines[0] = {-0.5L, 0};
+    p.Racines[1] = {-1, 2};
+    p.Racines[2] = {-1, -2};
+    EXPECT_EQ(ChampsRacines(p).mid(0, 8), (QStringList{"-0.5", "2", "-1", "2", "-1", "-2", "", "0"}));
+    p.Degre = 11;
+    EXPECT_EQ(ChampsRacines(p), defauts);
+}
+
+// Chaque flux donne son propre message d'erreur à la fin commune.
+TEST(FluxSeul, MessageDErreurPropreAChaqueFlux)
+{
+    TDocument document = DocumentInitial();
+    TBoiteSaisieCoef coefs(document);
+    TBoiteSaisieRacines racines(document);
+    TBoiteSaisieTau tau;
+    QStringList titres, analyses;
+    TFluxSaisie flux(
+        document, coefs, racines, tau, [&](const QString& t) { titres << t; },
+        [&](const QString& m) { analyses << m; });
+    flux.Montre = [&](QDialog& d) {
+        coefs.EcritTabEdit(0, "1");
+        d.show();
+        d.accept();
+        return !d.isVisible() && d.result() == QDialog::Accepted;
+    };
+    flux.KovraCoef();
+    flux.KovraRacines();
+    EXPECT_EQ(titres, (QStringList{"Kovra", "Kovra"}));
+    EXPECT_EQ(analyses, (QStringList{"Erreur décomposition en éléments simples",
+                                     "Erreur dans le calcul de la décomposition en éléments simples"}));
+}
+
+} // namespace
