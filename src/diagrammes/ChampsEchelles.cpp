@@ -1,0 +1,134 @@
+#include "ChampsEchelles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "../document/Messages.h"
+#include "../document/SaisieNombres.h"
+#include "EchantillonsFrequentiels.h"
+#include "Graphisme.h"
+
+namespace {
+
+constexpr int HauteurChamp = 21;
+constexpr int LargeurBouton = 97;
+constexpr int HauteurBouton = 25;
+// Le tracé de Bode prend 2000 intervalles, Nyquist et Black au moins un point par décade.
+constexpr int DecadesMax = 2000;
+
+}
+
+void RefuseChamp(QLineEdit* champ, const QString& message)
+{
+    AfficheMessage(message);
+    champ->setFocus(Qt::OtherFocusReason);
+}
+
+bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur)
+{
+    champ->setText(NormaliseSeparateur(champ->text()));
+    if (LitReel(champ->text(), valeur))
+        return true;
+    RefuseChamp(champ, message);
+    return false;
+}
+
+QString TexteAutomatique(Reel valeur, int chiffres)
+{
+    return QString::fromStdString(NombreEnTexte(valeur, chiffres));
+}
+
+bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax)
+{
+    if (fmin <= 0) {
+        RefuseChamp(champMin, QStringLiteral("Fréquence minimum nulle: l'échelle des fréquences est logarithmique"));
+        return false;
+    }
+    const std::optional<TDecades> decades = ArrondiDecades(fmin, fmax);
+    if (!decades) {
+        RefuseChamp(champMax, QStringLiteral("Fréquences minimum et maximum égales: aucune décade à tracer"));
+        return false;
+    }
+    if (decades->Nombre > DecadesMax) {
+        RefuseChamp(champMin, QStringLiteral("Plus de 2000 décades entre fréquence minimum et maximum: c'est trop"));
+        return false;
+    }
+    return true;
+}
+
+bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine)
+{
+    const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
+    if (!pas) {
+        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop grand"));
+        return false;
+    }
+    const TBornes bornes = BornesGraduees(gmin, gmax, *pas);
+    if (!(bornes.Min < bornes.Max)) {
+        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop faible"));
+        return false;
+    }
+    return true;
+}
+
+void TMemoireChamps::Retient(const QWidget* dialogue)
+{
+    champs_ = dialogue->findChildren<QLineEdit*>();
+    textes_.clear();
+    for (const QLineEdit* champ : champs_)
+        textes_.append(champ->text());
+    cases_ = dialogue->findChildren<QCheckBox*>();
+    coches_.clear();
+    for (const QCheckBox* boite : cases_)
+        coches_.append(boite->isChecked());
+}
+
+void TMemoireChamps::Restaure() const
+{
+    for (qsizetype i = 0; i < champs_.size(); ++i)
+        champs_[i]->setText(textes_[i]);
+    for (qsizetype i = 0; i < cases_.size(); ++i)
+        cases_[i]->setChecked(coches_[i]);
+}
+
+TDialogueEchelles::TDialogueEchelles(int largeur, int hauteur, const QString& titre, QWidget* parent)
+    : TDialogueVerifie(largeur, hauteur, titre, parent)
+{
+}
+
+void TDialogueEchelles::done(int resultat)
+{
+    if (resultat != Accepted)
+        memoire_.Restaure();
+    TDialogueVerifie::done(resultat);
+}
+
+void TDialogueEchelles::showEvent(QShowEvent* evenement)
+{
+    memoire_.Retient(this);
+    TDialogueVerifie::showEvent(evenement);
+}
+
+QLabel* TDialogueEchelles::Libelle(const QString& texte, int x, int y)
+{
+    return AjouteLabel(texte, x, y, font());
+}
+
+QLabel* TDialogueEchelles::Entete(const QString& texte)
+{
+    QFont gras = font();
+    gras.setBold(true);
+    return AjouteLabel(texte, 24, 16, gras);
+}
+
+QLineEdit* TDialogueEchelles::Champ(int x, int y, int largeur)
+{
+    return AjouteChamp(x, y, largeur, HauteurChamp);
+}
+
+QPushButton* TDialogueEchelles::Bouton(const QString& texte, int x, int y)
+{
+    return AjouteBouton(texte, x, y, LargeurBouton, HauteurBouton);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Ce que partagent les dialogues d'échelles des diagrammes fréquentiels : lecture des champs
+// avec message et focus, refus de ce que les diagrammes ne savent pas tracer, et textes
+// rendus tels quels quand l'utilisateur annule (les tracés relisent ces champs à chaque dessin).
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "../document/DialogueVerifie.h"
+#include "../numerique/Complexes.h"
+
+class QCheckBox;
+
+// Message, puis le focus dans le champ fautif.
+void RefuseChamp(QLineEdit* champ, const QString& message);
+
+// Le texte passe par NormaliseSeparateur et revient dans le champ avant d'être lu ; un texte
+// qui n'est pas un nombre est refusé avec son message.
+bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur);
+
+// Texte signé des valeurs automatiques.
+QString TexteAutomatique(Reel valeur, int chiffres);
+
+// Fréquences déjà reconnues positives ou nulles et ordonnées : refuse le minimum nul et une
+// plage qui, arrondie aux décades, n'en couvre aucune ou plus que le tracé n'a d'échantillons.
+bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax);
+// Gains déjà ordonnés : refuse un écart que la graduation ramène à rien, ou infini.
+bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine);
+
+class TMemoireChamps {
+public:
+    void Retient(const QWidget* dialogue);
+    void Restaure() const;
+
+private:
+    QList<QLineEdit*> champs_;
+    QStringList textes_;
+    QList<QCheckBox*> cases_;
+    QList<bool> coches_;
+};
+
+// « Valider » ne ferme qu'après le contrôle PeutFermer ; toute autre fermeture rend les
+// textes et cases que le dialogue avait en s'ouvrant.
+class TDialogueEchelles : public TDialogueVerifie {
+    Q_OBJECT
+public:
+    TDialogueEchelles(int largeur, int hauteur, const QString& titre, QWidget* parent);
+
+    void done(int resultat) override;
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    // Sans focus imposé à l'ouverture, sauf dans le dialogue qui le demande.
+    void Active() override {}
+
+    QLabel* Libelle(const QString& texte, int x, int y);
+    QLabel* Entete(const QString& texte);
+    QLineEdit* Champ(int x, int y, int largeur);
+    QPushButton* Bouton(const QString& texte, int x, int y);
+
+private:
+    TMemoireChamps memoire_;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// Fenêtre des diagrammes fréquentiels : un seul diagramme à la fois, redessiné en entier à
+// chaque affichage, peinture ou changement de taille, avec sa lecture à la souris.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPainter;
+class TDialogueEchelles;
+class TEchellesBlack;
+class TEchellesBode;
+class TEchellesNyquist;
+class TEcranTabVal;
+struct TDocument;
+enum class TTypeDiagramme;
+
+class TEcranDiagramme : public QMainWindow {
+    Q_OBJECT
+public:
+    TEcranDiagramme(TDocument& document, TEchellesBode& echellesBode, TEchellesNyquist& echellesNyquist,
+                    TEchellesBlack& echellesBlack, QWidget* parent = nullptr);
+
+    using ActivationCommande = std::function<void(QAction* commande, bool active)>;
+    // Les commandes « Diag. » du menu principal : un diagramme affiché grise les deux autres,
+    // la fermeture les rend ; `activer` applique l'état voulu par la fenêtre principale.
+    void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
+                                     ActivationCommande activer);
+    void DefinitTableau(TEcranTabVal* tableau);
+
+    // Commande « Diag. » du menu principal : le dialogue d'échelles, puis la fenêtre.
+    void CommandeDiagramme(TTypeDiagramme type);
+    // Suite d'une commande validée : ce diagramme, les deux autres commandes grisées, la
+    // fenêtre montrée ou ramenée devant.
+    void Montre(TTypeDiagramme type);
+
+    QWidget* ZoneClient = nullptr;
+    QLabel* EditFreq = nullptr;
+    QLabel* EditPuls = nullptr;
+    QLabel* EditReel = nullptr;
+    QLabel* EditIm = nullptr;
+    QLabel* EditGf = nullptr;
+    QLabel* EditPhif = nullptr;
+
+    QAction* Fermer1 = nullptr;
+    QAction* Echelles1 = nullptr;
+    QAction* Imprimer1 = nullptr;
+    QMenu* AbaquedeNichols1 = nullptr;
+    QAction* Dessiner1 = nullptr;
+    QAction* Effacer1 = nullptr;
+    QAction* ExportExcel1 = nullptr;
+    QAction* Tableau1 = nullptr;
+
+    void Echelles1Click();
+    void Dessiner1Click();
+    void Effacer1Click();
+    void Tableau1Click();
+    void SourisEnfoncee(QPoint clic);
+    void SourisRelachee();
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void CreeMenu();
+    QLabel* CreeChampLecture();
+    void Dessine(QPainter& surface);
+    TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
+    QAction* CommandeDe(TTypeDiagramme type) const;
+
+    TDocument& document_;
+    TEchellesBode& echellesBode_;
+    TEchellesNyquist& echellesNyquist_;
+    TEchellesBlack& echellesBlack_;
+    TEcranTabVal* tableau_ = nullptr;
+    std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
+    ActivationCommande activer_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Dialogue des échelles du diagramme de Bode : ses champs sont la seule mémoire des plages
+// choisies, relues par le tracé à chaque dessin.
+#include "ChampsEchelles.h"
+#include "TraceBode.h"
+
+class QLineEdit;
+class QPushButton;
+struct TDocument;
+
+class TEchellesBode : public TDialogueEchelles {
+    Q_OBJECT
+public:
+    explicit TEchellesBode(const TDocument& document, QWidget* parent = nullptr);
+
+    QLineEdit* FreqMin = nullptr;
+    QLineEdit* FreqMax = nullptr;
+    QLineEdit* GainMin = nullptr;
+    QLineEdit* GainMax = nullptr;
+    QLineEdit* Titre = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* Defaut = nullptr;
+
+    void DefautClick();
+    // Contrôle à la fermeture par « Valider ».
+    bool PeutFermer() override;
+    // Plages lues dans les champs, pour le tracé.
+    TParamBode Parametres() const;
+
+protected:
+    void Active() override;
+
+private:
+    const TDocument& document_;
+};

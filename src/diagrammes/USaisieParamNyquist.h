@@ -1,0 +1,36 @@
+#pragma once
+// Dialogue des paramètres du diagramme de Nyquist : fréquences, axes, titre, marques des décades.
+#include "ChampsEchelles.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+struct TDocument;
+
+class TEchellesNyquist : public TDialogueEchelles {
+    Q_OBJECT
+public:
+    explicit TEchellesNyquist(const TDocument& document, QWidget* parent = nullptr);
+
+    QLineEdit* Fmin = nullptr;
+    QLineEdit* Fmax = nullptr;
+    QLineEdit* ReMin = nullptr;
+    QLineEdit* ReMax = nullptr;
+    QLineEdit* ImMin = nullptr;
+    QLineEdit* ImMax = nullptr;
+    QLineEdit* Titre = nullptr;
+    QCheckBox* AffichageFrequence = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* BtnAutomatique = nullptr;
+
+    void BtnAutomatiqueClick();
+    bool PeutFermer() override;
+
+private:
+    // Chaque axe doit contenir 0 et avoir une étendue.
+    bool VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const QString& messageNul,
+                    const QString& messageInfini);
+
+    const TDocument& document_;
+};
