@@ -17,9 +17,17 @@ bool EtendueNulle(const TRepere& r)
     return !(r.XMax != r.XMin) || !(r.YMax != r.YMin);
 }
 
-bool TientSur32Bits(Reel v)
+bool TientSur32Bits(long long v)
 {
-    return v >= Reel(INT_MIN) && v <= Reel(INT_MAX);
+    return v >= INT_MIN && v <= INT_MAX;
+}
+
+// Arrondi au pair (mode d'arrondi par défaut) en une instruction ; au-delà de 2^62 le pixel
+// est de toute façon hors du cadre, donc ramené au bord ou refusé.
+long long ArrondiBorne(Reel q)
+{
+    constexpr Reel Limite = 4611686018427387904.0L;
+    return std::llrint(std::clamp(q, -Limite, Limite));
 }
 
 Reel EcartX(const TRepere& r)
@@ -142,12 +150,16 @@ std::optional<TPixel> VersPixelSelon(const TRepere& r, Reel x, Reel y, TBornage 
 {
     if (EtendueNulle(r) || !std::isfinite(x) || !std::isfinite(y))
         return std::nullopt;
-    Reel px = r.PixGauche + std::nearbyint((x - r.XMin) * (Reel(r.PixDroite) - r.PixGauche) / (r.XMax - r.XMin));
-    Reel py = r.PixHaut + std::nearbyint((r.YMax - y) * (Reel(r.PixBas) - r.PixHaut) / (r.YMax - r.YMin));
+    const Reel qx = (x - r.XMin) * (Reel(r.PixDroite) - r.PixGauche) / (r.XMax - r.XMin);
+    const Reel qy = (r.YMax - y) * (Reel(r.PixBas) - r.PixHaut) / (r.YMax - r.YMin);
+    if (std::isnan(qx) || std::isnan(qy))
+        return std::nullopt;
+    long long px = r.PixGauche + ArrondiBorne(qx);
+    long long py = r.PixHaut + ArrondiBorne(qy);
     const bool dehors = px > r.PixDroite || px < r.PixGauche || py > r.PixBas || py < r.PixHaut;
     if (dehors && bornage == TBornage::Borne) {
-        px = std::clamp(px, Reel(r.PixGauche), Reel(r.PixDroite));
-        py = std::clamp(py, Reel(r.PixHaut), Reel(r.PixBas));
+        px = std::clamp<long long>(px, r.PixGauche, r.PixDroite);
+        py = std::clamp<long long>(py, r.PixHaut, r.PixBas);
     }
     if (!TientSur32Bits(px) || !TientSur32Bits(py))
         return std::nullopt;
@@ -168,7 +180,7 @@ std::optional<TPixel> DecalagePixel(const TRepere& r, int dx, int dy)
 {
     const long long px = static_cast<long long>(r.PixGauche) + dx;
     const long long py = static_cast<long long>(r.PixHaut) + dy;
-    if (px < INT_MIN || px > INT_MAX || py < INT_MIN || py > INT_MAX)
+    if (!TientSur32Bits(px) || !TientSur32Bits(py))
         return std::nullopt;
     const bool dehors = px > r.PixDroite || px < r.PixGauche || py > r.PixBas || py < r.PixHaut;
     return TPixel{int(px), int(py), dehors};

@@ -173,23 +173,20 @@ std::vector<TEchantillonBode> Echantillonne(const TDocument& doc, const TDecades
     return ech;
 }
 
-int LigneOuAbsent(const TRepere& r, Reel x, Reel y)
-{
-    const std::optional<TPixel> pix = VersPixelBorne(r, x, y);
-    return pix ? pix->Y : PixelAbsent;
-}
-
 void Memorise(TDocument& doc, const TRepere& gain, const TRepere& phase, const std::vector<TEchantillonBode>& ech)
 {
     for (std::size_t i = 0; i < ech.size(); ++i) {
         const TEchantillonBode& e = ech[i];
+        const std::optional<TPixel> g = VersPixelBorne(gain, e.X, e.Gain);
+        const std::optional<TPixel> ph = VersPixelBorne(phase, e.X, e.Phase);
         TPointFrequentiel& point = doc.PointsFrequentiels[int(i)];
         point.Frequence = e.Frequence;
         point.Valeur1 = e.Gain;
         point.Valeur2 = e.Phase;
-        point.PixelX = VersPixelBorne(gain, e.X, gain.YMin)->X;
-        point.PixelY1 = LigneOuAbsent(gain, e.X, e.Gain);
-        point.PixelY2 = LigneOuAbsent(phase, e.X, e.Phase);
+        // Les deux cadres ont les mêmes colonnes.
+        point.PixelX = g ? g->X : ph ? ph->X : VersPixelBorne(gain, e.X, gain.YMin)->X;
+        point.PixelY1 = g ? g->Y : PixelAbsent;
+        point.PixelY2 = ph ? ph->Y : PixelAbsent;
     }
 }
 }

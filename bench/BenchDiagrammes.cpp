@@ -1,0 +1,52 @@
+// Diagramme de Bode d'une fonction de transfert de degré 10 repeint dans une image plein écran.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include "diagrammes/TraceBode.h"
+#include "document/Document.h"
+
+namespace {
+// (1 + 0.5 p + 0.1 p²) / (1 + p)^10 : coefficients par puissance croissante.
+TDocument DocumentDegreDix()
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = InitPolynomeValide();
+    doc.Numerateur.Degre = 2;
+    doc.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Numerateur.Coef[1] = ComplexeReel(0.5L);
+    doc.Numerateur.Coef[2] = ComplexeReel(0.1L);
+    doc.Denominateur = InitPolynomeValide();
+    doc.Denominateur.Degre = 10;
+    Reel binome = 1;
+    for (int k = 0; k <= 10; ++k) {
+        doc.Denominateur.Coef[k] = ComplexeReel(binome);
+        binome = binome * (10 - k) / (k + 1);
+    }
+    doc.TempsMort = 0.05L;
+    return doc;
+}
+
+void BodeDegreDix(benchmark::State& etat)
+{
+    TDocument doc = DocumentDegreDix();
+    const TParamBode param{0.001L, 1000, -200, 10, QStringLiteral("Degré 10")};
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : etat) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{}));
+    }
+}
+BENCHMARK(BodeDegreDix)->Unit(benchmark::kMillisecond);
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
