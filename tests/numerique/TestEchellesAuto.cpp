@@ -7,23 +7,6 @@
 
 namespace {
 
-TEST(CalculeEchellesAuto, DureeDixConstantesDeTempsApresLeRetard)
-{
-    TSysteme s = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 2);
-    TEchellesAuto e;
-    ASSERT_EQ(Analyse(s, e), DecompositionFaite);
-    EXPECT_TRUE(Proche(e.TMaxAuto, 12, Serre));
-    EXPECT_EQ(e.YMinIndicielle, 0);
-    EXPECT_EQ(e.YMaxIndicielle, 1);
-    // Le balayage de la rampe ne retranche pas le retard : r(12) = 12 - 1 + e^-12.
-    EXPECT_TRUE(Proche(e.RampeMax, 11 + std::exp(-12.0L), Serre));
-
-    TSysteme integrateur = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}), 1.5L);
-    ASSERT_EQ(Analyse(integrateur, e), DecompositionFaite);
-    EXPECT_TRUE(Proche(e.TMaxAuto, 11.5L, Serre));
-    EXPECT_EQ(e.GainStat, 0);
-}
-
 TEST(CalculeEchellesAuto, DenominateurDeLaRampe)
 {
     TSysteme s = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(2), R(3), R(1)}));
@@ -65,24 +48,6 @@ TEST(CalculeEchellesAuto, SystemeInstableGardeLesPlagesTemporelles)
     EXPECT_FALSE(s.DecompositionRampeFaite);
     EXPECT_EQ(ReponseRampe(s, 3, 0, 1, 0.25L), 0.25L);
     EXPECT_NE(e.ImMinAuto, avant.ImMinAuto);
-}
-
-TEST(CalculeEchellesAuto, GainPurSansDepartGardeLesFrequences)
-{
-    TSysteme s = Systeme(ParCoefficients({R(4)}), ParCoefficients({R(2)}));
-    TEchellesAuto e;
-    e.FreqBasseAuto = 0.5L;
-    e.FreqHauteAuto = 50;
-    ASSERT_EQ(Analyse(s, e), DecompositionFaite);
-    EXPECT_EQ(e.FreqBasseAuto, 0.5L);
-    EXPECT_EQ(e.FreqHauteAuto, 50);
-    EXPECT_EQ(e.ReMinAuto, -0.001L);
-    EXPECT_TRUE(Proche(e.ReMaxAuto, 2, Serre));
-    EXPECT_EQ(e.ImMinAuto, -0.001L);
-    EXPECT_EQ(e.ImMaxAuto, 0.001L);
-    EXPECT_TRUE(Proche(e.GainMinAuto, 20 * std::log10(2.0L), Serre));
-    EXPECT_EQ(e.GainMinAuto, e.GainMaxAuto);
-    EXPECT_EQ(e.YMaxIndicielle, 2);
 }
 
 // Un numérateur nul (fichier de données) ne doit pas donner de plage infinie.

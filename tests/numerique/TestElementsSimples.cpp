@@ -57,38 +57,6 @@ TEST(TDecomposition, CopieProfondeEtEffacement)
     EXPECT_TRUE(Egaux(a(3, 2), {0, 0}));
 }
 
-TEST(DecomposeEnElementsSimples, PolesSimplesRangesParOrdreCroissant)
-{
-    const TPolynome n = ParCoefficients({R(1)});
-    const TResultat r = Decompose(n, ParCoefficients({R(2), R(3), R(1)}));
-    ASSERT_EQ(r.Statut, DecompositionFaite);
-    EXPECT_TRUE(Proche(r.A(1, 1), R(-1), Serre));  // pôle -2
-    EXPECT_TRUE(Proche(r.A(2, 1), R(1), Serre));   // pôle -1
-    EXPECT_EQ(r.Entiere.Degre, 0);
-    EXPECT_TRUE(Egaux(r.Entiere.Coef[0], {0, 0}));
-}
-
-TEST(DecomposeEnElementsSimples, PoleDouble)
-{
-    const TPolynome n = ParCoefficients({R(2), R(1)});
-    const TPolynome d = ParRacines(R(1), {R(-1), R(-1)});
-    const TResultat r = Decompose(n, d);
-    ASSERT_EQ(r.Statut, DecompositionFaite);
-    EXPECT_TRUE(Proche(r.A(1, 1), R(1), Serre));
-    EXPECT_TRUE(Proche(r.A(1, 2), R(1), Serre));
-}
-
-TEST(DecomposeEnElementsSimples, PartieEntiereEtReste)
-{
-    const TPolynome n = ParCoefficients({R(1), R(0), R(1)});
-    const TResultat r = Decompose(n, ParCoefficients({R(1), R(1)}));
-    ASSERT_EQ(r.Statut, DecompositionFaite);
-    ASSERT_EQ(r.Entiere.Degre, 1);
-    EXPECT_TRUE(Proche(r.Entiere.Coef[0], R(-1), Serre));
-    EXPECT_TRUE(Proche(r.Entiere.Coef[1], R(1), Serre));
-    EXPECT_TRUE(Proche(r.A(1, 1), R(2), Serre));
-}
-
 TEST(DecomposeEnElementsSimples, DenominateurConstantDonneLaPartieEntiereSeule)
 {
     const TResultat r = Decompose(ParCoefficients({R(5), R(1)}), ParCoefficients({R(2)}));
@@ -99,19 +67,6 @@ TEST(DecomposeEnElementsSimples, DenominateurConstantDonneLaPartieEntiereSeule)
     EXPECT_TRUE(Proche(r.Entiere.Racines[0], R(0.5L), Serre));
     EXPECT_TRUE(Egaux(r.A(1, 1), {0, 0}));
     EXPECT_TRUE(Egaux(r.A(DegreMax, DegreMax), {0, 0}));
-}
-
-TEST(DecomposeEnElementsSimples, PolesConjuguesDonnentDesLignesConjuguees)
-{
-    const TPolynome n = ParCoefficients({R(1), R(3)});
-    const TPolynome d = ParCoefficients({R(5), R(7), R(3), R(1)});  // (p + 1)(p² + 2p + 5)
-    const TResultat r = Decompose(n, d);
-    ASSERT_EQ(r.Statut, DecompositionFaite);
-    ASSERT_EQ(d.Multiplicites[0], 3);
-    // Ordre : -1 - 2j, -1, -1 + 2j.
-    EXPECT_TRUE(Proche(r.A(1, 1), {r.A(3, 1).Re, -r.A(3, 1).Im}, Serre));
-    EXPECT_TRUE(Proche(r.A(2, 1), R(-0.5L), Serre));
-    VerifieRecomposition(n, d, r);
 }
 
 TEST(DecomposeEnElementsSimples, PoleUniqueDOrdreDix)

@@ -20,17 +20,13 @@ Reel Indicielle(const TSysteme& s, Reel t)
     return ReponseIndicielleUnitaire(s.Denominateur, s.PartieEntiere, s.Decomposition, t);
 }
 
-TEST(ReponseIndicielle, PremierOrdreEtEchelonEntreDeuxNiveaux)
+TEST(ReponseIndicielle, EchelonEntreDeuxNiveauxApresLeRetard)
 {
-    const TSysteme s = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
     const Reel s1 = 1 - std::exp(-1.0L);
-    EXPECT_TRUE(Proche(Indicielle(s, 1), s1, Serre));
-    EXPECT_TRUE(Proche(ReponseEchelon(s, 1, 0, 0, 1, 0), s1, Serre));
-    EXPECT_EQ(Indicielle(s, -0.5L), 0);
-
     const TSysteme retarde = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 0.5L);
     EXPECT_EQ(ReponseEchelon(retarde, 0.4L, 0.5L, 2, 3, 2), 2);
     EXPECT_TRUE(Proche(ReponseEchelon(retarde, 1.5L, 0.5L, 2, 3, 2), 2 + s1, Serre));
+    EXPECT_EQ(Indicielle(retarde, -0.5L), 0);
 }
 
 TEST(ReponseIndicielle, PolesMultiplesEtPolesNuls)
@@ -41,30 +37,17 @@ TEST(ReponseIndicielle, PolesMultiplesEtPolesNuls)
     const TSysteme doubleIntegrateur = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(0), R(0)}));
     EXPECT_TRUE(Proche(Indicielle(doubleIntegrateur, 3), 4.5L, Serre));
 
-    const TSysteme double1 = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(-1), R(-1)}));
     const TSysteme triple2 = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(-2), R(-2), R(-2)}));
     for (const Reel t : {0.0L, 0.3L, 1.0L, 4.0L}) {
-        EXPECT_TRUE(Proche(Indicielle(double1, t), 1 - std::exp(-t) * (1 + t), Serre)) << static_cast<double>(t);
         const Reel attendu = (1 - std::exp(-2 * t) * (1 + 2 * t + 2 * t * t)) / 8;
         EXPECT_TRUE(Proche(Indicielle(triple2, t), attendu, Serre)) << static_cast<double>(t);
     }
 }
 
-TEST(ReponseIndicielle, TermeDirectEtFonctionImpropre)
-{
-    const TSysteme s = Etudie(ParCoefficients({R(2), R(1)}), ParCoefficients({R(1), R(1)}));
-    EXPECT_TRUE(Proche(Indicielle(s, 0), 1, Serre));
-    EXPECT_TRUE(Proche(Indicielle(s, 50), 2, Serre));
-
-    const TSysteme impropre = Etudie(ParCoefficients({R(1), R(0), R(1)}), ParCoefficients({R(1), R(1)}));
-    EXPECT_EQ(ReponseEchelon(impropre, 2, 0, 0, 1, 0.5L), 0.5L);
-}
-
-TEST(ReponseRampe, PremierOrdreAvecEtSansRetard)
+// r(t) = t - 1 + e^-t pour 1/(p + 1) ; pente, niveau de repos et retard autour.
+TEST(ReponseRampe, PenteReposEtRetard)
 {
     const TSysteme s = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
-    for (const Reel t : {0.0L, 0.5L, 2.0L})
-        EXPECT_TRUE(Proche(ReponseRampe(s, t, 0, 1, 0), t - 1 + std::exp(-t), Serre)) << static_cast<double>(t);
     EXPECT_TRUE(Proche(ReponseRampe(s, 2, 0, 3, 1), 1 + 3 * (1 + std::exp(-2.0L)), Serre));
     EXPECT_EQ(ReponseRampe(s, 0.2L, 0.5L, 1, 0.7L), 0.7L);
     EXPECT_TRUE(Proche(ReponseRampe(s, 2.5L, 0.5L, 1, 0), 1 + std::exp(-2.0L), Serre));
@@ -72,35 +55,15 @@ TEST(ReponseRampe, PremierOrdreAvecEtSansRetard)
 
 TEST(GainStatique, LimiteEnZero)
 {
-    const TGainStatique fini = GainStatique(ParCoefficients({R(4), R(2)}), ParCoefficients({R(2), R(3), R(1)}));
-    EXPECT_FALSE(fini.Infini);
-    EXPECT_TRUE(Proche(fini.Valeur, R(2), Serre));
-
     const TGainStatique nul = GainStatique(ParCoefficients({R(0), R(1)}), ParCoefficients({R(1), R(1)}));
     EXPECT_FALSE(nul.Infini);
     EXPECT_TRUE(Egaux(nul.Valeur, {0, 0}));
-
-    const TGainStatique infini = GainStatique(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1), R(1)}));
-    EXPECT_TRUE(infini.Infini);
-    EXPECT_TRUE(Egaux(infini.Valeur, {0, 0}));
 
     // Pôle et zéro nuls de même ordre : la limite est le rapport des premiers coefficients.
     const TGainStatique simplifie = GainStatique(ParCoefficients({R(0), R(3)}), ParCoefficients({R(0), R(2), R(1)}));
     EXPECT_TRUE(Proche(simplifie.Valeur, R(1.5L), Serre));
 
     EXPECT_FALSE(GainStatique(ParCoefficients({R(0)}), ParCoefficients({R(0), R(1)})).Infini);
-}
-
-TEST(ReponseFrequentielle, RetardPurDephasageSansChangerLeModule)
-{
-    const TSysteme sans = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
-    const TSysteme avec = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}), 0.25L);
-    const Reel omega = 3;
-    const TComplexe h0 = ReponseFrequentielle(sans, {0, omega});
-    const TComplexe h = ReponseFrequentielle(avec, {0, omega});
-    EXPECT_TRUE(Proche(h0, Quotient(R(1), {1, omega}), Serre));
-    EXPECT_TRUE(Proche(Module(h), Module(h0), Serre));
-    EXPECT_TRUE(Proche(Argument(h), Argument(h0) - omega * 0.25L, Serre));
 }
 
 // Sur un pôle, une valeur finie reconnaissable ; l'échantillon suivant n'en garde rien.
