@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include "document/AideDialogues.h"
 #include "document/DocumentsDessin.h"
 
 namespace {
@@ -18,13 +19,7 @@ constexpr int Denominateurs = 100 + 13;
 
 class TraceElemSimples : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ancien_ = SeparateurDecimal();
-        DefinitSeparateurDecimal('.');
-    }
-    void TearDown() override { DefinitSeparateurDecimal(ancien_); }
-
+    SeparateurImpose point_{'.'};
     TDessinPlace Place(const TDocument& doc, int largeur = 800) const
     {
         return PlaceElemSimples(doc, MiseEnPageEcranElemSimples(doc, largeur), image_);
@@ -33,7 +28,6 @@ protected:
     int Largeur(const QString& texte) const { return LargeurTexte(texte, PoliceArial(9, image_), image_); }
 
     QImage image_ = ImageBlanche(800, 400);
-    char ancien_ = '.';
 };
 
 // Barres de fraction, de gauche à droite et de haut en bas.

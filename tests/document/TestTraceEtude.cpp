@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include "document/AideDialogues.h"
 #include "document/DocumentsDessin.h"
 
 namespace {
@@ -23,13 +24,7 @@ constexpr int PremiereRangee = 280 + 42;
 
 class TraceEtude : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ancien_ = SeparateurDecimal();
-        DefinitSeparateurDecimal('.');
-    }
-    void TearDown() override { DefinitSeparateurDecimal(ancien_); }
-
+    SeparateurImpose point_{'.'};
     static TDocument Colore(TDocument doc)
     {
         ChangeCouleur(doc, "EPFond", Fond.red(), Fond.green(), Fond.blue());
@@ -60,7 +55,6 @@ protected:
     }
 
     QImage image_ = ImageBlanche(800, 600);
-    char ancien_ = '.';
 };
 
 // Abscisse de fin de la barre de fraction posée à l'ordonnée y.
