@@ -27,7 +27,8 @@ TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
         const int y = 88 + 32 * i;
         QLabel* degre = AjouteLabel(QStringLiteral("degré ") + QString::number(i), 24, y, policeDegre,
                                     CouleurSarcelle);
-        degre->resize(54, 19);
+        // Au moins la taille prévue, sans couper « degré 10 » quand la police de remplacement est plus large.
+        degre->resize(std::max(54, degre->sizeHint().width()), 19);
         champs_[i] = AjouteChamp(88, y, 121, 21);
         champs_[i]->setFont(policeChamp);
         champs_[i]->setText(QStringLiteral("0"));

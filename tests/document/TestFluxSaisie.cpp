@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cmath>
 #include <deque>
 
 #include "document/AideDialogues.h"
@@ -312,6 +313,38 @@ TEST(FluxSeul, MessageDErreurPropreAChaqueFlux)
     EXPECT_EQ(titres, (QStringList{"Kovra", "Kovra"}));
     EXPECT_EQ(analyses, (QStringList{"Erreur décomposition en éléments simples",
                                      "Erreur dans le calcul de la décomposition en éléments simples"}));
+}
+
+} // namespace
+
+namespace {
+
+bool ToutFini(const TPolynome& p)
+{
+    for (int i = 0; i <= p.Degre; ++i)
+        if (!std::isfinite(p.Coef[i].Re) || !std::isfinite(p.Coef[i].Im) || !std::isfinite(p.Racines[i].Re)
+            || !std::isfinite(p.Racines[i].Im))
+            return false;
+    return true;
+}
+
+// Des nombres acceptés par les boîtes, mais aux extrêmes de la précision étendue.
+TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
+{
+    const QString mille(1000, u'9');
+    const QList<QStringList> numerateurs = {
+        {mille}, {"1", mille}, {"1e-4000", "1"}, {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1e4000"},
+        {"1e4000", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1e-4000"},
+    };
+    for (const QStringList& n : numerateurs) {
+        Repond({Coefs(n), Coefs({"1", "1e-4000", "0", "0", "0", "0", "0", "0", "0", "0", mille}), Tau(mille)});
+        ecran_->FluxSaisie->KovraCoef();
+        EXPECT_TRUE(reponses_.empty());
+        const TDocument& doc = ecran_->Document;
+        EXPECT_TRUE(ToutFini(doc.Numerateur)) << n.join(' ').left(40).toStdString();
+        EXPECT_TRUE(ToutFini(doc.Denominateur)) << n.join(' ').left(40).toStdString();
+        EXPECT_TRUE(std::isfinite(doc.TempsMort));
+    }
 }
 
 } // namespace
