@@ -8,6 +8,12 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "../diagrammes/UChoixDephasage.h"
+#include "../diagrammes/UEcranDiagramme.h"
+#include "../diagrammes/UEcranTabVal.h"
+#include "../diagrammes/USaisieParamBlack.h"
+#include "../diagrammes/USaisieParamBode.h"
+#include "../diagrammes/USaisieParamNyquist.h"
 #include "../sorties/CouleurQt.h"
 #include "Analyse.h"
 #include "FichierDonnees.h"
@@ -166,12 +172,19 @@ void TEcranPrincipal::CreeFenetres()
     BoiteSaisieRacines = new TBoiteSaisieRacines(Document, this);
     Avertissement1 = new TAvertissement1(this);
     EcranElemSimples = new TEcranElemSimples(Document, this);
+    EchellesBode = new TEchellesBode(Document, this);
+    EchellesNyquist = new TEchellesNyquist(Document, this);
+    EchellesBlack = new TEchellesBlack(Document, this);
+    ChoixDephasagesBlack = new TChoixDephasagesBlack(Document, this);
     BoiteAPropos = new TBoiteAPropos(this);
     BoiteSaisieTau = new TBoiteSaisieTau(this);
     FluxSaisie = new TFluxSaisie(
         Document, *BoiteSaisieCoef, *BoiteSaisieRacines, *BoiteSaisieTau,
         [this](const QString& titre) { setWindowTitle(titre); },
         [this](const QString& messageErreur) { AnalyseApresSaisie(messageErreur); }, this);
+    EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
+    EcranTabVal = new TEcranTabVal(Document, this);
+    EcranDiagramme->DefinitTableau(EcranTabVal);
     CreeDialoguesFichiers();
 }
 
@@ -198,10 +211,16 @@ void TEcranPrincipal::BrancheCommandes()
     connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
     connect(ParCoefficients, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraCoef);
     connect(ParRacines, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraRacines);
+    connect(DiagBode, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Bode); });
+    connect(DiagNyquist, &QAction::triggered, this,
+            [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Nyquist); });
+    connect(DiagBlack, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Black); });
+    EcranDiagramme->DefinitCommandesPrincipales(DiagBode, DiagNyquist, DiagBlack,
+                                                [this](QAction* commande, bool active) { ActiveCommande(commande, active); });
+    connect(DiagBlack1, &QAction::triggered, ChoixDephasagesBlack, &QDialog::exec);
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ImpressionKovra1, DiagBode, DiagNyquist, DiagBlack,
-                           Echelon1, Rampe1, Couleurs1, DiagBlack1};
+    commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1, Couleurs1};
     for (QAction* commande : commandesEnAttente_)
         commande->setEnabled(false);
 }

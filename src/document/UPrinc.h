@@ -17,6 +17,12 @@ class TBoiteSaisieTau;
 class TFluxSaisie;
 class TBoiteAPropos;
 class TEcranElemSimples;
+class TChoixDephasagesBlack;
+class TEchellesBlack;
+class TEchellesBode;
+class TEchellesNyquist;
+class TEcranDiagramme;
+class TEcranTabVal;
 
 // Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
@@ -66,6 +72,12 @@ public:
     TFluxSaisie* FluxSaisie = nullptr;
     TAvertissement1* Avertissement1 = nullptr;
     TEcranElemSimples* EcranElemSimples = nullptr;
+    TEchellesBode* EchellesBode = nullptr;
+    TEchellesNyquist* EchellesNyquist = nullptr;
+    TEchellesBlack* EchellesBlack = nullptr;
+    TChoixDephasagesBlack* ChoixDephasagesBlack = nullptr;
+    TEcranDiagramme* EcranDiagramme = nullptr;
+    TEcranTabVal* EcranTabVal = nullptr;
     TBoiteAPropos* BoiteAPropos = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;
