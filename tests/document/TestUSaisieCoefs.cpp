@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QPushButton>
 #include <cmath>
 
@@ -105,11 +107,44 @@ TEST_P(BoiteCoefs, SortieDUnChampMalSaisiRendLeFocusAvecSonDegre)
     Remplit("1");
     MontreActif(boite_);
     boite_.EcritTabEdit(3, "1.2.3");
+    boite_.EcritTabEdit(7, "zz");
     boite_.Champ(3)->setFocus();
     boite_.Champ(7)->setFocus();
     EXPECT_EQ(messages_.Messages, QStringList{"le coefficient de degré 3 est mal saisi"});
     EXPECT_EQ(boite_.focusWidget(), boite_.Champ(3));
     EXPECT_EQ(boite_.LitTabEdit(3), AvecSeparateur("1#2#3"));
+}
+
+// Passer à une autre fenêtre (boîte de message, autre programme) ne quitte pas le champ.
+TEST_P(BoiteCoefs, AutreFenetreActiveNeVerifiePasLeChamp)
+{
+    MontreActif(boite_);
+    boite_.Champ(4)->setFocus();
+    boite_.EcritTabEdit(4, "y");
+    QWidget autre;
+    autre.show();
+    QApplication::setActiveWindow(&autre);
+    QApplication::setActiveWindow(&boite_);
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_EQ(boite_.focusWidget(), boite_.Champ(4));
+}
+
+// Un clic de souris sur Annuler ne fait pas quitter le champ : rien n'est vérifié, tout se ferme.
+TEST_P(BoiteCoefs, ClicSurAnnulerFermeSansVerifierLeChamp)
+{
+    MontreActif(boite_);
+    boite_.Champ(2)->setFocus();
+    boite_.EcritTabEdit(2, "abc");
+    // Par la fenêtre, comme un vrai clic : c'est ce chemin qui donne le focus au bouton cliqué.
+    const QPointF centre = boite_.BtnAnnuler()->geometry().center();
+    const QPointF global = boite_.mapToGlobal(centre);
+    QMouseEvent appui(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent relache(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(boite_.windowHandle(), &appui);
+    QApplication::sendEvent(boite_.windowHandle(), &relache);
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_FALSE(boite_.isVisible());
+    EXPECT_EQ(boite_.result(), QDialog::Rejected);
 }
 
 TEST_P(BoiteCoefs, PolynomeNulRefuseAnnulerEtCaseDeFermetureFermentToujours)
