@@ -1,6 +1,7 @@
 #include "document/FluxSaisie.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -345,6 +346,42 @@ TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
         EXPECT_TRUE(ToutFini(doc.Denominateur)) << n.join(' ').left(40).toStdString();
         EXPECT_TRUE(std::isfinite(doc.TempsMort));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Le parcours d'un premier utilisateur : Nouveau, saisie par racines avec temps mort, racine
+// commune annoncée, enregistrement, relecture dans une autre fenêtre.
+TEST_F(Flux, SaisieEnregistreeEtRelue)
+{
+    ecran_->Nouveau->trigger();
+    ASSERT_TRUE(ecran_->ParRacines->isEnabled());
+    Repond({Racines("3", {"-1", "-2"}), Racines("1", {"-1", "-3:4", "-3:-4"}), Tau("0,25")});
+    ecran_->ParRacines->trigger();
+    ASSERT_TRUE(reponses_.empty());
+    EXPECT_EQ(avertissements_.size(), 1);
+    const QString chemin = dossier_.path() + "/etude.kvf";
+    ecran_->ChoixFichier = [&](QFileDialog&) { return chemin; };
+    ecran_->EnregistrerlesdonneesClick();
+
+    TEcranPrincipal relue(dossier_.path() + "/");
+    relue.AfficheAvertissement = [](const QString&) {};
+    relue.ChoixFichier = [&](QFileDialog&) { return chemin; };
+    relue.LireunfichierdonneesClick();
+    const TDocument& a = ecran_->Document;
+    const TDocument& b = relue.Document;
+    EXPECT_EQ(b.TempsMort, 0.25L);
+    ASSERT_EQ(b.Numerateur.Degre, a.Numerateur.Degre);
+    ASSERT_EQ(b.Denominateur.Degre, 2);
+    for (int i = 0; i <= 2; ++i) {
+        EXPECT_NEAR(b.Denominateur.Coef[i].Re, a.Denominateur.Coef[i].Re, 1e-12L) << i;
+        EXPECT_NEAR(b.Denominateur.Racines[i].Im, a.Denominateur.Racines[i].Im, 1e-12L) << i;
+    }
+    EXPECT_NEAR(b.Denominateur.Coef[0].Re, 25, 1e-12L);
+    EXPECT_EQ(b.SystemeStable, a.SystemeStable);
+    EXPECT_TRUE(relue.RegimeHarmonique->menuAction()->isEnabled());
 }
 
 } // namespace
