@@ -108,3 +108,12 @@ QPushButton* TDialogueVerifie::AjouteBouton(const QString& texte, int x, int y, 
     bouton->setFocusPolicy(Qt::TabFocus);
     return bouton;
 }
+
+void TDialogueVerifie::AjouteAnnulerValider(const QRect& annuler, const QRect& valider)
+{
+    btnAnnuler_ = AjouteBouton(QStringLiteral("Annuler"), annuler.x(), annuler.y(), annuler.width(), annuler.height());
+    btnValider_ = AjouteBouton(QStringLiteral("Valider"), valider.x(), valider.y(), valider.width(), valider.height());
+    btnValider_->setDefault(true);
+    connect(btnAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -21,6 +21,9 @@ public:
     virtual bool PeutFermer() = 0;
     void done(int resultat) override;
 
+    QPushButton* BtnAnnuler() const { return btnAnnuler_; }
+    QPushButton* BtnValider() const { return btnValider_; }
+
 protected:
     // Champ dont la sortie déclenche ChampQuitte.
     void SurveilleSortie(QLineEdit* champ);
@@ -34,6 +37,8 @@ protected:
     // Un clic ne prend pas le focus au champ en cours : Annuler et RAZ ne déclenchent pas
     // sa vérification, Valider la fait une seule fois, par le contrôle de fermeture.
     QPushButton* AjouteBouton(const QString& texte, int x, int y, int largeur, int hauteur);
+    // « Annuler » ferme toujours ; « Valider », bouton par défaut, passe par PeutFermer.
+    void AjouteAnnulerValider(const QRect& annuler, const QRect& valider);
 
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
@@ -41,4 +46,6 @@ protected:
 private:
     // Pendant une vérification, les déplacements de focus qu'elle provoque ne relancent rien.
     bool verificationEnCours_ = false;
+    QPushButton* btnAnnuler_ = nullptr;
+    QPushButton* btnValider_ = nullptr;
 };

@@ -37,12 +37,8 @@ TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
 
     btnRAZ_ = AjouteBouton(QStringLiteral("RAZ"), 236, 328, 75, 25);
     btnRAZ_->setToolTip(QStringLiteral("remet tous les coefficients à zéro"));
-    btnAnnuler_ = AjouteBouton(QStringLiteral("Annuler"), 236, 369, 75, 25);
-    btnValider_ = AjouteBouton(QStringLiteral("Valider"), 236, 409, 75, 25);
-    btnValider_->setDefault(true);
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieCoef::RAZClick);
-    connect(btnAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+    AjouteAnnulerValider(QRect(236, 369, 75, 25), QRect(236, 409, 75, 25));
 }
 
 QString TBoiteSaisieCoef::LitTabEdit(int degre) const

@@ -24,8 +24,6 @@ public:
     QLineEdit* Champ(int degre) const { return champs_[degre]; }
     QLabel* Label3() const { return label3_; }
     QPushButton* BtnRAZ() const { return btnRAZ_; }
-    QPushButton* BtnAnnuler() const { return btnAnnuler_; }
-    QPushButton* BtnValider() const { return btnValider_; }
 
 protected:
     void ChampQuitte(QLineEdit* champ) override;
@@ -39,6 +37,4 @@ private:
     std::array<QLineEdit*, NbChamps> champs_{};
     QLabel* label3_ = nullptr;
     QPushButton* btnRAZ_ = nullptr;
-    QPushButton* btnAnnuler_ = nullptr;
-    QPushButton* btnValider_ = nullptr;
 };

@@ -54,12 +54,8 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
 
     btnRAZ_ = AjouteBouton(QStringLiteral("RAZ"), 454, 366, 81, 26);
     btnRAZ_->setToolTip(QStringLiteral("remet tout à zéro"));
-    btnAnnuler_ = AjouteBouton(QStringLiteral("Annuler"), 454, 413, 81, 27);
-    btnValider_ = AjouteBouton(QStringLiteral("Valider"), 454, 458, 81, 26);
-    btnValider_->setDefault(true);
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieRacines::RAZClick);
-    connect(btnAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+    AjouteAnnulerValider(QRect(454, 413, 81, 27), QRect(454, 458, 81, 26));
 }
 
 QLineEdit* TBoiteSaisieRacines::ChampDeRang(int rang) const

@@ -32,8 +32,6 @@ public:
     QLabel* Label2() const { return label2_; }
     QLabel* Label15() const { return label15_; }
     QPushButton* BtnRAZ() const { return btnRAZ_; }
-    QPushButton* BtnAnnuler() const { return btnAnnuler_; }
-    QPushButton* BtnValider() const { return btnValider_; }
 
 protected:
     void ChampQuitte(QLineEdit* champ) override;
@@ -56,6 +54,4 @@ private:
     QLabel* label2_ = nullptr;
     QLabel* label15_ = nullptr;
     QPushButton* btnRAZ_ = nullptr;
-    QPushButton* btnAnnuler_ = nullptr;
-    QPushButton* btnValider_ = nullptr;
 };

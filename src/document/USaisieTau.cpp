@@ -18,11 +18,7 @@ TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
     editTau_ = AjouteChamp(172, 49, 98, 21);
     editTau_->setToolTip(QStringLiteral("nombre réel positif ou nul"));
 
-    cancelBtn_ = AjouteBouton(QStringLiteral("Annuler"), 332, 26, 85, 31);
-    btnValider_ = AjouteBouton(QStringLiteral("Valider"), 332, 72, 85, 32);
-    btnValider_->setDefault(true);
-    connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+    AjouteAnnulerValider(QRect(332, 26, 85, 31), QRect(332, 72, 85, 32));
 }
 
 void TBoiteSaisieTau::Active()

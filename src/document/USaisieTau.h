@@ -13,14 +13,11 @@ public:
     Reel Tau() const;
 
     QLineEdit* EditTau() const { return editTau_; }
-    QPushButton* CancelBtn() const { return cancelBtn_; }
-    QPushButton* BtnValider() const { return btnValider_; }
+    QPushButton* CancelBtn() const { return BtnAnnuler(); }
 
 protected:
     void Active() override;
 
 private:
     QLineEdit* editTau_ = nullptr;
-    QPushButton* cancelBtn_ = nullptr;
-    QPushButton* btnValider_ = nullptr;
 };
