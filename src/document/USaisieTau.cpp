@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "Messages.h"
 #include "SaisieNombres.h"
