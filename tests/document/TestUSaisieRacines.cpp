@@ -40,27 +40,6 @@ protected:
     TBoiteSaisieRacines boite_;
 };
 
-TEST_P(BoiteRacines, DispositionEtTextes)
-{
-    EXPECT_EQ(boite_.windowTitle(), "Boîte de Saisie des Racines");
-    EXPECT_EQ(boite_.size(), QSize(589, 524));
-    EXPECT_EQ(boite_.Degr()->geometry(), QRect(136, 59, 130, 24));
-    EXPECT_EQ(boite_.Degr()->toolTip(), "nombre entier");
-    EXPECT_EQ(boite_.P0()->geometry(), QRect(136, 119, 130, 24));
-    const int y[] = {154, 188, 223, 258, 292, 326, 361, 395, 430, 464};
-    for (int k = 1; k <= 10; ++k) {
-        EXPECT_EQ(boite_.PartieReelle(k)->geometry(), QRect(136, y[k - 1], 130, 24)) << k;
-        EXPECT_EQ(boite_.PartieImaginaire(k)->geometry(), QRect(282, y[k - 1], 131, 24)) << k;
-    }
-    EXPECT_EQ(boite_.BtnRAZ()->geometry(), QRect(454, 366, 81, 26));
-    EXPECT_EQ(boite_.BtnRAZ()->toolTip(), "remet tout à zéro");
-    EXPECT_EQ(boite_.BtnAnnuler()->geometry(), QRect(454, 413, 81, 27));
-    EXPECT_EQ(boite_.BtnValider()->geometry(), QRect(454, 458, 81, 26));
-    EXPECT_TRUE(boite_.BtnValider()->isDefault());
-    EXPECT_EQ(boite_.P0()->palette().color(QPalette::Base), boite_.palette().color(QPalette::ToolTipBase));
-    EXPECT_EQ(boite_.Label1()->pos(), QPoint(185, 17));
-}
-
 TEST_P(BoiteRacines, ActivationSelonLePolynome)
 {
     MontreActif(boite_);
