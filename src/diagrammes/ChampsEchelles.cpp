@@ -12,7 +12,9 @@
 
 namespace {
 
+constexpr int LargeurChamp = 105;
 constexpr int HauteurChamp = 21;
+constexpr int XBoutons = 320;
 constexpr int LargeurBouton = 97;
 constexpr int HauteurBouton = 25;
 // Le tracé de Bode prend 2000 intervalles, Nyquist et Black au moins un point par décade.
@@ -111,11 +113,6 @@ void TDialogueEchelles::showEvent(QShowEvent* evenement)
     TDialogueVerifie::showEvent(evenement);
 }
 
-QLabel* TDialogueEchelles::Libelle(const QString& texte, int x, int y)
-{
-    return AjouteLabel(texte, x, y, font());
-}
-
 QLabel* TDialogueEchelles::Entete(const QString& texte)
 {
     QFont gras = font();
@@ -123,12 +120,39 @@ QLabel* TDialogueEchelles::Entete(const QString& texte)
     return AjouteLabel(texte, 24, 16, gras);
 }
 
-QLineEdit* TDialogueEchelles::Champ(int x, int y, int largeur)
+QLineEdit* TDialogueEchelles::Rangee(const QString& libelle, int y, int xChamp, const QString& unite)
 {
-    return AjouteChamp(x, y, largeur, HauteurChamp);
+    AjouteLabel(libelle, 24, y + 3, font());
+    if (!unite.isEmpty())
+        AjouteLabel(unite, xChamp + LargeurChamp + 7, y + 3, font());
+    return AjouteChamp(xChamp, y, LargeurChamp, HauteurChamp);
 }
 
-QPushButton* TDialogueEchelles::Bouton(const QString& texte, int x, int y)
+QLineEdit* TDialogueEchelles::ChampTitre(int y, int largeur)
 {
-    return AjouteBouton(texte, x, y, LargeurBouton, HauteurBouton);
+    AjouteLabel(QStringLiteral("Titre"), 24, y + 3, font());
+    return AjouteChamp(80, y, largeur, HauteurChamp);
+}
+
+QCheckBox* TDialogueEchelles::Case(const QString& texte, int x, int y)
+{
+    auto* boite = new QCheckBox(texte, this);
+    boite->move(x, y);
+    boite->adjustSize();
+    return boite;
+}
+
+QPushButton* TDialogueEchelles::AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique)
+{
+    OKBtn = AjouteBouton(QStringLiteral("Valider"), XBoutons, yValider, LargeurBouton, HauteurBouton);
+    OKBtn->setDefault(true);
+    CancelBtn = AjouteBouton(QStringLiteral("Annuler"), XBoutons, yValider + 32, LargeurBouton, HauteurBouton);
+    QPushButton* automatique = AjouteBouton(texteAutomatique, XBoutons, yAutomatique, LargeurBouton, HauteurBouton);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(automatique, &QPushButton::clicked, this, [this] {
+        RemplitValeursAutomatiques();
+        OKBtn->setFocus(Qt::OtherFocusReason);
+    });
+    return automatique;
 }

@@ -48,15 +48,24 @@ public:
 
     void done(int resultat) override;
 
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
 protected:
     void showEvent(QShowEvent* evenement) override;
     // Sans focus imposé à l'ouverture, sauf dans le dialogue qui le demande.
     void Active() override {}
+    // Les valeurs calculées pour la fonction de transfert, écrites dans les champs.
+    virtual void RemplitValeursAutomatiques() = 0;
 
-    QLabel* Libelle(const QString& texte, int x, int y);
     QLabel* Entete(const QString& texte);
-    QLineEdit* Champ(int x, int y, int largeur);
-    QPushButton* Bouton(const QString& texte, int x, int y);
+    // Libellé à gauche, champ en `xChamp`, unité éventuelle à sa droite.
+    QLineEdit* Rangee(const QString& libelle, int y, int xChamp, const QString& unite = QString());
+    QLineEdit* ChampTitre(int y, int largeur);
+    QCheckBox* Case(const QString& texte, int x, int y);
+    // « Valider » (par défaut) et « Annuler » à droite, plus bas le bouton des valeurs
+    // automatiques, qui rend ensuite le focus à « Valider ».
+    QPushButton* AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique);
 
 private:
     TMemoireChamps memoire_;

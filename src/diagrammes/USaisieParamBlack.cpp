@@ -1,7 +1,6 @@
 #include "USaisieParamBlack.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,40 +11,24 @@ TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
 {
     Entete(QStringLiteral("Paramètres du Diagramme de Black"));
 
-    Libelle(QStringLiteral("Fréquence minimum (Hz)"), 24, 55);
-    FreqMin = Champ(176, 52, 105);
-    Libelle(QStringLiteral("Fréquence maximum (Hz)"), 24, 87);
-    FreqMax = Champ(176, 84, 105);
-    Libelle(QStringLiteral("Gain minimum (dB)"), 24, 119);
-    GainMin = Champ(176, 116, 105);
-    Libelle(QStringLiteral("Gain maximum (dB)"), 24, 151);
-    GainMax = Champ(176, 148, 105);
-    Libelle(QStringLiteral("Titre"), 24, 191);
-    Titre = Champ(80, 188, 201);
-    AffichageFrequence = new QCheckBox(QStringLiteral("Affichage\nfréquence"), this);
-    AffichageFrequence->move(24, 228);
-    AffichageFrequence->adjustSize();
-    QuadriFin = new QCheckBox(QStringLiteral("Quadrillage\nFin"), this);
-    QuadriFin->move(176, 228);
-    QuadriFin->adjustSize();
+    FreqMin = Rangee(QStringLiteral("Fréquence minimum (Hz)"), 52, 192);
+    FreqMax = Rangee(QStringLiteral("Fréquence maximum (Hz)"), 84, 192);
+    GainMin = Rangee(QStringLiteral("Gain minimum (dB)"), 116, 192);
+    GainMax = Rangee(QStringLiteral("Gain maximum (dB)"), 148, 192);
+    Titre = ChampTitre(188, 217);
+    AffichageFrequence = Case(QStringLiteral("Affichage\nfréquence"), 24, 228);
+    QuadriFin = Case(QStringLiteral("Quadrillage\nFin"), 192, 228);
 
-    OKBtn = Bouton(QStringLiteral("Valider"), 320, 52);
-    OKBtn->setDefault(true);
-    CancelBtn = Bouton(QStringLiteral("Annuler"), 320, 84);
-    BtnAutomatique = Bouton(QStringLiteral("Automatique"), 320, 186);
+    BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 186);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnAutomatique, &QPushButton::clicked, this, &TEchellesBlack::BtnAutomatiqueClick);
 }
 
-void TEchellesBlack::BtnAutomatiqueClick()
+void TEchellesBlack::RemplitValeursAutomatiques()
 {
     FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
     FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 3));
     GainMin->setText(TexteAutomatique(document_.GainMinAuto, 3));
     GainMax->setText(TexteAutomatique(document_.GainMaxAuto, 3));
-    OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
 bool TEchellesBlack::PeutFermer()

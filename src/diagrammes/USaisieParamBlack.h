@@ -19,12 +19,12 @@ public:
     QLineEdit* Titre = nullptr;
     QCheckBox* AffichageFrequence = nullptr;
     QCheckBox* QuadriFin = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
     QPushButton* BtnAutomatique = nullptr;
 
-    void BtnAutomatiqueClick();
     bool PeutFermer() override;
+
+protected:
+    void RemplitValeursAutomatiques() override;
 
 private:
     const TDocument& document_;

@@ -9,38 +9,21 @@
 TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 208, QStringLiteral("Echelles du Diagramme de Bode"), parent), document_(document)
 {
-    Libelle(QStringLiteral("Fréquence minimum"), 24, 27);
-    FreqMin = Champ(176, 24, 105);
-    Libelle(QStringLiteral("Hz"), 288, 27);
-    Libelle(QStringLiteral("Fréquence maximum"), 24, 59);
-    FreqMax = Champ(176, 56, 105);
-    Libelle(QStringLiteral("Hz"), 288, 59);
-    Libelle(QStringLiteral("Gain minimum"), 24, 91);
-    GainMin = Champ(176, 88, 105);
-    Libelle(QStringLiteral("dB"), 288, 91);
-    Libelle(QStringLiteral("Gain maximum"), 24, 123);
-    GainMax = Champ(176, 120, 105);
-    Libelle(QStringLiteral("dB"), 288, 123);
-    Libelle(QStringLiteral("Titre"), 24, 163);
-    Titre = Champ(80, 160, 201);
+    FreqMin = Rangee(QStringLiteral("Fréquence minimum"), 24, 176, QStringLiteral("Hz"));
+    FreqMax = Rangee(QStringLiteral("Fréquence maximum"), 56, 176, QStringLiteral("Hz"));
+    GainMin = Rangee(QStringLiteral("Gain minimum"), 88, 176, QStringLiteral("dB"));
+    GainMax = Rangee(QStringLiteral("Gain maximum"), 120, 176, QStringLiteral("dB"));
+    Titre = ChampTitre(160, 201);
     Titre->setToolTip(QStringLiteral("facultatif"));
-
-    OKBtn = Bouton(QStringLiteral("Valider"), 320, 24);
-    OKBtn->setDefault(true);
-    CancelBtn = Bouton(QStringLiteral("Annuler"), 320, 56);
-    Defaut = Bouton(QStringLiteral("Echelle autom."), 320, 158);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Defaut, &QPushButton::clicked, this, &TEchellesBode::DefautClick);
+    Defaut = AjouteBoutons(24, QStringLiteral("Echelle autom."), 158);
 }
 
-void TEchellesBode::DefautClick()
+void TEchellesBode::RemplitValeursAutomatiques()
 {
     FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
     FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 1));
     GainMin->setText(TexteAutomatique(document_.GainMinAuto, 3));
     GainMax->setText(TexteAutomatique(document_.GainMaxAuto, 3));
-    OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
 bool TEchellesBode::PeutFermer()

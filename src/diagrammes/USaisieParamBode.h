@@ -4,8 +4,6 @@
 #include "ChampsEchelles.h"
 #include "TraceBode.h"
 
-class QLineEdit;
-class QPushButton;
 struct TDocument;
 
 class TEchellesBode : public TDialogueEchelles {
@@ -18,18 +16,15 @@ public:
     QLineEdit* GainMin = nullptr;
     QLineEdit* GainMax = nullptr;
     QLineEdit* Titre = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
     QPushButton* Defaut = nullptr;
 
-    void DefautClick();
-    // Contrôle à la fermeture par « Valider ».
     bool PeutFermer() override;
     // Plages lues dans les champs, pour le tracé.
     TParamBode Parametres() const;
 
 protected:
     void Active() override;
+    void RemplitValeursAutomatiques() override;
 
 private:
     const TDocument& document_;

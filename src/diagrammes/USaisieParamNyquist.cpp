@@ -1,7 +1,5 @@
 #include "USaisieParamNyquist.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,35 +11,20 @@ TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
 {
     Entete(QStringLiteral("Paramètres du Diagramme de Nyquist"));
 
-    Libelle(QStringLiteral("Fréq. minimum (Hz)"), 24, 55);
-    Fmin = Champ(176, 52, 105);
-    Libelle(QStringLiteral("Fréq. maximum (Hz)"), 24, 87);
-    Fmax = Champ(176, 84, 105);
-    Libelle(QStringLiteral("X minimum"), 24, 119);
-    ReMin = Champ(176, 116, 105);
-    Libelle(QStringLiteral("X maximum"), 24, 151);
-    ReMax = Champ(176, 148, 105);
-    Libelle(QStringLiteral("Y minimum"), 24, 183);
-    ImMin = Champ(176, 180, 105);
-    Libelle(QStringLiteral("Y maximum"), 24, 215);
-    ImMax = Champ(176, 212, 105);
-    Libelle(QStringLiteral("Titre"), 24, 255);
-    Titre = Champ(80, 252, 201);
-    AffichageFrequence = new QCheckBox(QStringLiteral("Affichage de la fréquence"), this);
-    AffichageFrequence->move(24, 288);
-    AffichageFrequence->adjustSize();
+    Fmin = Rangee(QStringLiteral("Fréq. minimum (Hz)"), 52, 176);
+    Fmax = Rangee(QStringLiteral("Fréq. maximum (Hz)"), 84, 176);
+    ReMin = Rangee(QStringLiteral("X minimum"), 116, 176);
+    ReMax = Rangee(QStringLiteral("X maximum"), 148, 176);
+    ImMin = Rangee(QStringLiteral("Y minimum"), 180, 176);
+    ImMax = Rangee(QStringLiteral("Y maximum"), 212, 176);
+    Titre = ChampTitre(252, 201);
+    AffichageFrequence = Case(QStringLiteral("Affichage de la fréquence"), 24, 288);
 
-    OKBtn = Bouton(QStringLiteral("Valider"), 320, 52);
-    OKBtn->setDefault(true);
-    CancelBtn = Bouton(QStringLiteral("Annuler"), 320, 84);
-    BtnAutomatique = Bouton(QStringLiteral("Automatique"), 320, 250);
+    BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 250);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnAutomatique, &QPushButton::clicked, this, &TEchellesNyquist::BtnAutomatiqueClick);
 }
 
-void TEchellesNyquist::BtnAutomatiqueClick()
+void TEchellesNyquist::RemplitValeursAutomatiques()
 {
     Fmin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
     Fmax->setText(TexteAutomatique(document_.FreqHauteAuto, 3));
@@ -49,7 +32,6 @@ void TEchellesNyquist::BtnAutomatiqueClick()
     ReMax->setText(TexteAutomatique(document_.ReMaxAuto, 3));
     ImMin->setText(TexteAutomatique(document_.ImMinAuto, 3));
     ImMax->setText(TexteAutomatique(document_.ImMaxAuto, 3));
-    OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
 bool TEchellesNyquist::PeutFermer()

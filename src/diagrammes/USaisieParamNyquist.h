@@ -20,12 +20,12 @@ public:
     QLineEdit* ImMax = nullptr;
     QLineEdit* Titre = nullptr;
     QCheckBox* AffichageFrequence = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
     QPushButton* BtnAutomatique = nullptr;
 
-    void BtnAutomatiqueClick();
     bool PeutFermer() override;
+
+protected:
+    void RemplitValeursAutomatiques() override;
 
 private:
     // Chaque axe doit contenir 0 et avoir une étendue.

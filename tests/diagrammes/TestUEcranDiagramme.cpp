@@ -1,5 +1,5 @@
-// Fenêtre des diagrammes : dessin à l'affichage, menus, commandes du menu principal, lecture
-// à la souris sur les points gardés et tableau des valeurs.
+// Fenêtre des diagrammes : dessin à l'affichage, commandes du menu principal, lecture à la
+// souris sur les points gardés et tableau des valeurs.
 #include "diagrammes/UEcranDiagramme.h"
 
 #include <QAction>
@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "diagrammes/TextesValeurs.h"
@@ -34,13 +33,12 @@ protected:
         ecran_.setWindowState(Qt::WindowNoState);
     }
 
-    // Échelles validées comme par « Valider », fenêtre montrée et peinte à la taille voulue.
+    // Échelles validées, fenêtre montrée et peinte dans une zone client de 800 x 600.
     void MontreBode(const QStringList& echelles)
     {
-        bode_.FreqMin->setText(echelles[0]);
-        bode_.FreqMax->setText(echelles[1]);
-        bode_.GainMin->setText(echelles[2]);
-        bode_.GainMax->setText(echelles[3]);
+        QLineEdit* const champs[] = {bode_.FreqMin, bode_.FreqMax, bode_.GainMin, bode_.GainMax};
+        for (int i = 0; i < 4; ++i)
+            champs[i]->setText(echelles[i]);
         ASSERT_TRUE(bode_.PeutFermer()) << messages_.Messages.join('|').toStdString();
         ecran_.Montre(TTypeDiagramme::Bode);
         ecran_.ZoneClient->setFixedSize(LargeurClient, HauteurClient);
@@ -48,29 +46,18 @@ protected:
         ecran_.ZoneClient->grab();
     }
 
-    void Clique(int x, int y)
+    void Souris(QEvent::Type type, int x, int y)
     {
-        QMouseEvent appui(QEvent::MouseButtonPress, QPointF(x, y), ecran_.ZoneClient->mapToGlobal(QPointF(x, y)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(ecran_.ZoneClient, &appui);
-    }
-
-    void Relache(int x, int y)
-    {
-        QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(x, y), ecran_.ZoneClient->mapToGlobal(QPointF(x, y)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(ecran_.ZoneClient, &relache);
-    }
-
-    QList<QLabel*> Champs() const
-    {
-        return {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm, ecran_.EditGf, ecran_.EditPhif};
+        QMouseEvent evenement(type, QPointF(x, y), ecran_.ZoneClient->mapToGlobal(QPointF(x, y)), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(ecran_.ZoneClient, &evenement);
     }
 
     QStringList TextesVisibles() const
     {
         QStringList textes;
-        for (const QLabel* champ : Champs())
+        for (const QLabel* champ : {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm, ecran_.EditGf,
+                                    ecran_.EditPhif})
             if (champ->isVisible())
                 textes << champ->text();
         return textes;
@@ -102,114 +89,70 @@ protected:
     TEcranDiagramme ecran_;
 };
 
-TEST_F(EcranDiagramme, MenusDeLaFenetre)
-{
-    EXPECT_EQ(ecran_.windowTitle(), "EcranDiagramme");
-    EXPECT_EQ(ecran_.Fermer1->text(), "Fermer");
-    EXPECT_EQ(ecran_.Echelles1->text(), "Echelles");
-    EXPECT_EQ(ecran_.Imprimer1->text(), "Imprimer");
-    EXPECT_EQ(ecran_.AbaquedeNichols1->title(), "Abaque de Nichols");
-    EXPECT_EQ(ecran_.Dessiner1->text(), "Dessiner");
-    EXPECT_EQ(ecran_.Effacer1->text(), "Effacer");
-    EXPECT_EQ(ecran_.ExportExcel1->text(), "Export Excel");
-    EXPECT_EQ(ecran_.Tableau1->text(), "Tableau");
-    EXPECT_FALSE(ecran_.Imprimer1->isEnabled());
-    EXPECT_FALSE(ecran_.ExportExcel1->isEnabled());
-    EXPECT_EQ(doc_.TypeDiagramme, TTypeDiagramme::Aucun);
-    for (const QLabel* champ : Champs()) {
-        EXPECT_FALSE(champ->isVisible());
-        EXPECT_EQ(champ->font().family(), "Arial");
-        EXPECT_EQ(champ->font().pixelSize(), 12);
-    }
-}
-
-TEST_F(EcranDiagramme, LeDessinGardeLesPointsDeLaZoneClient)
+TEST_F(EcranDiagramme, LeDessinGardeLesPointsEtSuitLaPlageDesPhases)
 {
     MontreBode({"0.05", "300", "-47", "12"});
     const TEchellesFrequentielles& e = doc_.EchellesFrequentielles;
     EXPECT_EQ(e.NbPoints, 2000);
-    EXPECT_EQ(e.ZoneDroite, LargeurClient);
-    EXPECT_EQ(e.ZoneBas, HauteurClient);
-    EXPECT_NEAR(double(e.FreqMin), 0.01, 1e-12);
-    EXPECT_NEAR(double(e.FreqMax), 1000, 1e-9);
+    EXPECT_EQ(QPoint(e.ZoneDroite, e.ZoneBas), QPoint(LargeurClient, HauteurClient));
     EXPECT_EQ(e.GainMin, -50);
-    EXPECT_EQ(e.GainMax, 15);
     EXPECT_EQ(e.PhaseMin, -360);
     EXPECT_FALSE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
-
     doc_.PhaseSymetrique = true;
     ecran_.ZoneClient->grab();
     EXPECT_EQ(e.PhaseMin, -180);
     EXPECT_EQ(e.PhaseMax, 180);
 }
 
-TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRendues)
+TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRenduesALaFermeture)
 {
     ecran_.Montre(TTypeDiagramme::Bode);
     EXPECT_TRUE(ecran_.isVisible());
-    EXPECT_EQ(doc_.TypeDiagramme, TTypeDiagramme::Bode);
     EXPECT_TRUE(diagBode_.isEnabled());
     EXPECT_FALSE(diagNyquist_.isEnabled());
     EXPECT_FALSE(diagBlack_.isEnabled());
-
     ecran_.Fermer1->trigger();
     EXPECT_FALSE(ecran_.isVisible());
     EXPECT_EQ(doc_.TypeDiagramme, TTypeDiagramme::Aucun);
     EXPECT_TRUE(diagNyquist_.isEnabled());
     EXPECT_TRUE(diagBlack_.isEnabled());
     EXPECT_TRUE(messages_.Messages.isEmpty());
-}
 
-TEST_F(EcranDiagramme, FermetureSansCommandesConnuesSignaleLErreur)
-{
-    TEcranDiagramme ecran(doc_, bode_, nyquist_, black_);
-    ecran.Montre(TTypeDiagramme::Bode);
-    ecran.close();
+    TEcranDiagramme sansCommandes(doc_, bode_, nyquist_, black_);
+    sansCommandes.Montre(TTypeDiagramme::Bode);
+    sansCommandes.close();
     EXPECT_EQ(messages_.Messages, QStringList{"EcranDiagramme: fermeture: erreur"});
-    EXPECT_EQ(doc_.TypeDiagramme, TTypeDiagramme::Aucun);
 }
 
-TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALireNiALister)
+TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)
 {
     MontreBode({"0.01", "100", "-40", "5"});
+    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
     ecran_.Montre(TTypeDiagramme::Black);
     ecran_.ZoneClient->grab();
     EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
     EXPECT_TRUE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
-    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
-    Clique(p.PixelX, p.PixelY1);
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
     EXPECT_TRUE(TextesVisibles().isEmpty());
-    ecran_.Montre(TTypeDiagramme::Bode);
-    ecran_.ZoneClient->grab();
-    EXPECT_FALSE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
 }
 
-TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointMontreSesValeurs)
+TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeurs)
 {
     MontreBode({"0.01", "100", "-40", "5"});
+    // Le point 1 est le premier cherché : un clic près de lui le trouve toujours.
     const TPointFrequentiel p = doc_.PointsFrequentiels[1];
     const int x = p.PixelX + 2;
     const int y = p.PixelY1 - 2;
-    Clique(x, y);
+    Souris(QEvent::MouseButtonPress, x, y);
     EXPECT_EQ(TextesVisibles(), TextesBode(p));
     const int h = ecran_.EditFreq->height();
-    const int b = LargeurBloc();
     const QLabel* const champs[] = {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm};
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(champs[k]->geometry(), QRect(x + 15, y + k * (h + 1), b, h)) << k;
-
-    Relache(x, y);
+        EXPECT_EQ(champs[k]->geometry(), QRect(x + 15, y + k * (h + 1), LargeurBloc(), h)) << k;
+    Souris(QEvent::MouseButtonRelease, x, y);
     EXPECT_TRUE(TextesVisibles().isEmpty());
-}
 
-TEST_F(EcranDiagramme, UnClicSurLaPhaseMontreLesMemesLignesQueSurLeGain)
-{
-    MontreBode({"0.01", "100", "-40", "5"});
-    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
-    Clique(p.PixelX, p.PixelY2 + 2);
-    EXPECT_EQ(TextesVisibles(), TextesBode(p));
-    Relache(p.PixelX, p.PixelY2 + 2);
-    Clique(p.PixelX, p.PixelY1);
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY2 + 2);
     EXPECT_EQ(TextesVisibles(), TextesBode(p));
 }
 
@@ -217,52 +160,16 @@ TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
 {
     MontreBode({"0.01", "100", "-40", "5"});
     const TPointFrequentiel p = doc_.PointsFrequentiels[1];
-    // Aux basses fréquences le gain est plat : les premiers points sont sur la même ligne.
-    for (int i = 2; i <= 40; ++i)
+    // Aux basses fréquences gain et phase sont plats : les premiers points sont sur la même ligne.
+    for (int i = 2; i <= 8; ++i) {
         ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY1, p.PixelY1) << i;
-    Clique(p.PixelX - 3, p.PixelY1);
-    EXPECT_TRUE(TextesVisibles().isEmpty());
-    Clique(p.PixelX + 1, p.PixelY1 - 3);
-    EXPECT_TRUE(TextesVisibles().isEmpty());
-    Clique(p.PixelX + 1, p.PixelY2 + 3);
-    EXPECT_TRUE(TextesVisibles().isEmpty());
-}
-
-TEST_F(EcranDiagramme, LeBlocPasseAGaucheContreLeBordDroit)
-{
-    MontreBode({"0.01", "100", "-40", "5"});
-    const TPointFrequentiel& dernier = doc_.PointsFrequentiels[2000];
-    const int x = dernier.PixelX;
-    const int y = dernier.PixelY1;
-    Clique(x, y);
-    ASSERT_EQ(TextesVisibles().size(), 4);
-    const int b = LargeurBloc();
-    EXPECT_GE(x + b + 15, LargeurClient);
-    EXPECT_EQ(ecran_.EditFreq->pos(), QPoint(x - b - 10, y));
-    EXPECT_GE(ecran_.EditFreq->x(), 0);
-}
-
-class EcranDiagrammeQuatriemeOrdre : public EcranDiagramme {
-protected:
-    EcranDiagrammeQuatriemeOrdre() : EcranDiagramme(PolynomeDeCoefs({1, 4, 6, 4, 1})) {}
-};
-
-TEST_F(EcranDiagrammeQuatriemeOrdre, LeBlocRemonteContreLeBordBas)
-{
-    MontreBode({"0.01", "1000", "-200", "5"});
-    const TPointFrequentiel& dernier = doc_.PointsFrequentiels[2000];
-    const int x = dernier.PixelX;
-    const int y = dernier.PixelY2;
-    Clique(x, y);
-    ASSERT_EQ(TextesVisibles().size(), 4);
-    const int h = ecran_.EditFreq->height();
-    const int hauteurBloc = 4 * h + 3;
-    EXPECT_GE(y + hauteurBloc, HauteurClient);
-    EXPECT_EQ(ecran_.EditFreq->pos(), QPoint(x - LargeurBloc() - 10, y - hauteurBloc - 3));
-    EXPECT_LE(ecran_.EditIm->geometry().bottom(), HauteurClient);
-    Relache(x, y);
-    for (const QLabel* champ : Champs())
-        EXPECT_FALSE(champ->isVisible());
+        ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY2, p.PixelY2) << i;
+    }
+    for (QPoint clic : {QPoint(p.PixelX - 3, p.PixelY1), QPoint(p.PixelX + 1, p.PixelY1 - 3),
+                        QPoint(p.PixelX + 1, p.PixelY2 + 3)}) {
+        Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
+        EXPECT_TRUE(TextesVisibles().isEmpty()) << clic.x() << "," << clic.y();
+    }
 }
 
 TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
@@ -272,11 +179,38 @@ TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
     MontreBode({"0.01", "100", "-40", "5"});
     ecran_.Tableau1->trigger();
     ASSERT_TRUE(tableau.isVisible());
-    EXPECT_EQ(tableau.windowTitle(), "Valeurs du diagramme de Bode");
     EXPECT_EQ(tableau.TabVal->rowCount(), 2000);
     const TPointFrequentiel& p = doc_.PointsFrequentiels[1500];
     EXPECT_EQ(tableau.TabVal->item(1499, 0)->text(), TexteFixe(p.Frequence, 6, 4));
     EXPECT_EQ(tableau.TabVal->item(1499, 2)->text(), TexteFixe(p.Valeur1, 7, 3));
+}
+
+// Quatrième ordre : la phase finit près de -360°, au bas de la fenêtre, et à son bord droit.
+class EcranDiagrammeQuatriemeOrdre : public EcranDiagramme {
+protected:
+    EcranDiagrammeQuatriemeOrdre() : EcranDiagramme(PolynomeDeCoefs({1, 4, 6, 4, 1})) {}
+};
+
+TEST_F(EcranDiagrammeQuatriemeOrdre, LeBlocPasseDeLAutreCoteContreLesBordsDroitEtBas)
+{
+    MontreBode({"0.01", "1000", "-200", "5"});
+    const TPointFrequentiel& dernier = doc_.PointsFrequentiels[2000];
+    const int h = ecran_.EditFreq->height();
+    const int hauteurBloc = 4 * h + 3;
+
+    Souris(QEvent::MouseButtonPress, dernier.PixelX, dernier.PixelY1);
+    ASSERT_EQ(TextesVisibles().size(), 4);
+    ASSERT_GE(dernier.PixelX + LargeurBloc() + 15, LargeurClient);
+    ASSERT_LT(dernier.PixelY1 + hauteurBloc, HauteurClient);
+    EXPECT_EQ(ecran_.EditFreq->pos(), QPoint(dernier.PixelX - LargeurBloc() - 10, dernier.PixelY1));
+    Souris(QEvent::MouseButtonRelease, dernier.PixelX, dernier.PixelY1);
+
+    Souris(QEvent::MouseButtonPress, dernier.PixelX, dernier.PixelY2);
+    ASSERT_EQ(TextesVisibles().size(), 4);
+    ASSERT_GE(dernier.PixelY2 + hauteurBloc, HauteurClient);
+    EXPECT_EQ(ecran_.EditFreq->pos(),
+              QPoint(dernier.PixelX - LargeurBloc() - 10, dernier.PixelY2 - hauteurBloc - 3));
+    EXPECT_LE(ecran_.EditIm->geometry().bottom(), HauteurClient);
 }
 
 }
