@@ -1,10 +1,8 @@
 #include "DialogueVerifie.h"
 
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -23,20 +21,9 @@ private:
 
 } // namespace
 
-QFont PoliceTimes(int pixels, bool italique)
-{
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setPixelSize(pixels);
-    police.setItalic(italique);
-    return police;
-}
-
 TDialogueVerifie::TDialogueVerifie(int largeur, int hauteur, const QString& titre, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : TBoiteFixe(largeur, hauteur, titre, parent)
 {
-    setWindowTitle(titre);
-    setFixedSize(largeur, hauteur);
 }
 
 void TDialogueVerifie::done(int resultat)
@@ -44,7 +31,7 @@ void TDialogueVerifie::done(int resultat)
     TGarde garde(verificationEnCours_);
     if (resultat == Accepted && !PeutFermer())
         return;
-    QDialog::done(resultat);
+    TBoiteFixe::done(resultat);
 }
 
 void TDialogueVerifie::SurveilleSortie(QLineEdit* champ)
@@ -60,7 +47,7 @@ void TDialogueVerifie::ChampQuitte(QLineEdit*)
 bool TDialogueVerifie::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (evenement->type() != QEvent::FocusOut)
-        return QDialog::eventFilter(objet, evenement);
+        return TBoiteFixe::eventFilter(objet, evenement);
     // La fenêtre qui perd l'activation (boîte de message, autre application) ne quitte pas le champ.
     const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
     if (raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason || verificationEnCours_
@@ -73,25 +60,8 @@ bool TDialogueVerifie::eventFilter(QObject* objet, QEvent* evenement)
 
 void TDialogueVerifie::showEvent(QShowEvent* evenement)
 {
-    if (const QScreen* ecran = screen())
-        move(ecran->availableGeometry().center() - rect().center());
-    QDialog::showEvent(evenement);
+    TBoiteFixe::showEvent(evenement);
     Active();
-}
-
-QLabel* TDialogueVerifie::AjouteLabel(const QString& texte, int x, int y, const QFont& police,
-                                      const QColor& couleur)
-{
-    auto* label = new QLabel(texte, this);
-    label->setFont(police);
-    if (couleur.isValid()) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, couleur);
-        label->setPalette(palette);
-    }
-    label->move(x, y);
-    label->adjustSize();
-    return label;
 }
 
 QLineEdit* TDialogueVerifie::AjouteChamp(int x, int y, int largeur, int hauteur)

@@ -1,18 +1,12 @@
 #pragma once
 // Dialogue modal à taille fixe qui vérifie ses champs : à la sortie d'un champ, et avant de
 // se fermer par sa validation. L'annulation et la case de fermeture ferment toujours.
-#include <QColor>
-#include <QDialog>
+#include "BoiteFixe.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
-inline const QColor CouleurSarcelle(0, 128, 128);
-
-QFont PoliceTimes(int pixels, bool italique);
-
-class TDialogueVerifie : public QDialog {
+class TDialogueVerifie : public TBoiteFixe {
     Q_OBJECT
 public:
     TDialogueVerifie(int largeur, int hauteur, const QString& titre, QWidget* parent);
@@ -31,8 +25,6 @@ protected:
     // À chaque présentation : titres selon le document, focus initial.
     virtual void Active() = 0;
 
-    QLabel* AjouteLabel(const QString& texte, int x, int y, const QFont& police,
-                        const QColor& couleur = QColor());
     QLineEdit* AjouteChamp(int x, int y, int largeur, int hauteur);
     // Un clic ne prend pas le focus au champ en cours : Annuler et RAZ ne déclenchent pas
     // sa vérification, Valider la fait une seule fois, par le contrôle de fermeture.

@@ -5,10 +5,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
-#include "DialogueVerifie.h"
 #include "IconeKovra.h"
 
 namespace {
@@ -19,26 +17,19 @@ const QString DateVersion = QStringLiteral("20/04/2005");
 
 }
 
-TBoiteAPropos::TBoiteAPropos(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+TBoiteAPropos::TBoiteAPropos(QWidget* parent) : TBoiteFixe(431, 212, QStringLiteral("A propos"), parent)
 {
-    setWindowTitle(QStringLiteral("A propos"));
-    setFixedSize(431, 212);
-
-    Cadre = new QFrame(this);
-    Cadre->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Cadre->setGeometry(24, 24, 281, 161);
+    Cadre = AjouteCadreBiseaute(QRect(24, 24, 281, 161));
 
     Image1 = new QLabel(this);
     Image1->setPixmap(QPixmap::fromImage(IconeKovra(33)));
     Image1->setGeometry(48, 40, 33, 33);
 
     // Police étroite partout : « Version 1.8.0 » doit finir avant « du », posé 88 pixels plus loin.
-    Label1 = AjouteLabel(QStringLiteral("Kovra"), PoliceTimes(21, false), CouleurSarcelle, 104, 32);
-    Label2 = AjouteLabel(QStringLiteral("Version"), PoliceTimes(15, false), CouleurSarcelle, 104, 64);
-    Label3 = AjouteLabel(QStringLiteral("du"), PoliceTimes(15, false), CouleurSarcelle, 192, 64);
-    Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), PoliceTimes(16, false), Vert, 40, 104);
+    Label1 = AjouteLabel(QStringLiteral("Kovra"), 104, 32, PoliceTimes(21, false), CouleurSarcelle);
+    Label2 = AjouteLabel(QStringLiteral("Version"), 104, 64, PoliceTimes(15, false), CouleurSarcelle);
+    Label3 = AjouteLabel(QStringLiteral("du"), 192, 64, PoliceTimes(15, false), CouleurSarcelle);
+    Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), 40, 104, PoliceTimes(16, false), Vert);
 
     BtnMail = new QPushButton(AdresseContact, this);
     BtnMail->setGeometry(40, 136, 249, 25);
@@ -54,18 +45,6 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
     connect(BtnValider, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QLabel* TBoiteAPropos::AjouteLabel(const QString& texte, const QFont& police, const QColor& couleur, int x, int y)
-{
-    auto* label = new QLabel(texte, this);
-    label->setFont(police);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, couleur);
-    label->setPalette(palette);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 void TBoiteAPropos::BtnMailClick()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + AdresseContact));
@@ -78,8 +57,6 @@ void TBoiteAPropos::showEvent(QShowEvent* evenement)
     Label2->adjustSize();
     Label3->setText(QStringLiteral("du ") + DateVersion);
     Label3->adjustSize();
-    if (const QScreen* ecran = screen())
-        move(ecran->availableGeometry().center() - rect().center());
-    QDialog::showEvent(evenement);
+    TBoiteFixe::showEvent(evenement);
     BtnValider->setFocus();
 }

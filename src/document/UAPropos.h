@@ -1,6 +1,6 @@
 #pragma once
 // Boîte « A propos » : version, date, crédit et adresse de contact.
-#include <QDialog>
+#include "BoiteFixe.h"
 
 class QFrame;
 class QLabel;
@@ -8,7 +8,7 @@ class QPushButton;
 
 inline const QString AdresseContact = QStringLiteral("contact@kovra.example");
 
-class TBoiteAPropos : public QDialog {
+class TBoiteAPropos : public TBoiteFixe {
     Q_OBJECT
 public:
     explicit TBoiteAPropos(QWidget* parent = nullptr);
@@ -26,7 +26,4 @@ public:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
-
-private:
-    QLabel* AjouteLabel(const QString& texte, const QFont& police, const QColor& couleur, int x, int y);
 };

@@ -1,11 +1,11 @@
 #pragma once
 // Fenêtre d'avertissement : une racine commune à N et D vient d'être simplifiée.
-#include <QDialog>
+#include "BoiteFixe.h"
 
 class QLabel;
 class QPushButton;
 
-class TAvertissement1 : public QDialog {
+class TAvertissement1 : public TBoiteFixe {
     Q_OBJECT
 public:
     explicit TAvertissement1(QWidget* parent = nullptr);
@@ -16,12 +16,7 @@ public:
     QLabel* LabelRacine() const { return labelRacine_; }
     QPushButton* BtnNote() const { return btnNote_; }
 
-protected:
-    void showEvent(QShowEvent* evenement) override;
-
 private:
-    QLabel* AjouteLabel(const QString& texte, int x, int y);
-
     QLabel* labelRacine_ = nullptr;
     QPushButton* btnNote_ = nullptr;
 };

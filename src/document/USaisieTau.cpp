@@ -1,6 +1,5 @@
 #include "USaisieTau.h"
 
-#include <QFrame>
 #include <QLineEdit>
 
 #include "Messages.h"
@@ -9,9 +8,7 @@
 TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
     : TDialogueVerifie(452, 136, QStringLiteral("Valeur du temps mort T"), parent)
 {
-    auto* cadre = new QFrame(this);
-    cadre->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    cadre->setGeometry(24, 24, 281, 84);
+    AjouteCadreBiseaute(QRect(24, 24, 281, 84));
     AjouteLabel(QStringLiteral("Valeur de T"), 42, 42, PoliceTimes(19, true));
     AjouteLabel(QStringLiteral("(en secondes)"), 42, 68, PoliceTimes(16, true));
     editTau_ = AjouteChamp(172, 49, 98, 21);
