@@ -47,6 +47,18 @@ TFluxSaisie::TFluxSaisie(TDocument& document, TBoiteSaisieCoef& coefs, TBoiteSai
 {
 }
 
+const TPolynome& TFluxSaisie::Propose(bool denominateur) const
+{
+    if (enAttente_[denominateur])
+        return *enAttente_[denominateur];
+    return denominateur ? document_.Denominateur : document_.Numerateur;
+}
+
+void TFluxSaisie::OublieSaisieEnAttente()
+{
+    enAttente_ = {};
+}
+
 bool TFluxSaisie::SaisitCoefs(TPolynome& p, bool denominateur)
 {
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
@@ -54,15 +66,14 @@ bool TFluxSaisie::SaisitCoefs(TPolynome& p, bool denominateur)
     document_.SaisieDenominateur = denominateur;
     if (!Montre(coefs_))
         return false;
-    // Les racines ne correspondent plus : ni le fichier ni la saisie suivante ne doivent les reprendre.
     p.CoefsValides = true;
-    p.RacinesValides = false;
     for (int i = DegreMax; i >= 0; --i)
         p.Coef[i] = ComplexeReel(NombreDuTexte(coefs_.LitTabEdit(i)));
     int degre = TBoiteSaisieCoef::NbChamps - 1;
     while (degre > 0 && p.Coef[degre].Re == 0)
         --degre;
     p.Degre = degre;
+    CalculeRacines(p);
     return true;
 }
 
@@ -70,6 +81,8 @@ bool TFluxSaisie::SaisitRacines(TPolynome& p, bool denominateur)
 {
     racines_.EcritChamps(ChampsRacines(p));
     document_.SaisieDenominateur = denominateur;
+    // Le degré de D se compare à celui du N que cette saisie vient de valider.
+    racines_.DefinitDegreNumerateur(Propose(false).Degre);
     if (!Montre(racines_))
         return false;
     const QStringList champs = racines_.LitChamps();
@@ -79,39 +92,44 @@ bool TFluxSaisie::SaisitRacines(TPolynome& p, bool denominateur)
     p.Coef.fill({});
     p.Racines.fill({});
     p.RacinesValides = true;
-    p.CoefsValides = false;
     p.Degre = degre;
     p.Racines[0] = ComplexeReel(NombreDuTexte(champs[0]));
     for (int i = 1; i <= degre; ++i)
         p.Racines[i] = {NombreDuTexte(champs[2 * i]), NombreDuTexte(champs[2 * i + 1])};
+    CoefsDepuisRacines(p);
+    TrieEtGroupeRacines(p);
     return true;
 }
 
-void TFluxSaisie::SaisitTempsMort()
+Reel TFluxSaisie::SaisitTempsMort()
 {
-    document_.TempsMort = Montre(tau_) ? tau_.Tau() : 0;
+    return Montre(tau_) ? tau_.Tau() : 0;
+}
+
+void TFluxSaisie::Saisit(SaisiePolynome saisie, const QString& messageErreur)
+{
+    for (const bool denominateur : {false, true}) {
+        TPolynome p = Propose(denominateur);
+        if (!(this->*saisie)(p, denominateur))
+            return;
+        enAttente_[denominateur] = p;
+    }
+    const Reel tempsMort = SaisitTempsMort();
+    document_.Numerateur = *enAttente_[0];
+    document_.Denominateur = *enAttente_[1];
+    document_.TempsMort = tempsMort;
+    OublieSaisieEnAttente();
+    fixeTitre_(QStringLiteral("Kovra"));
+    analyse_(messageErreur);
 }
 
 void TFluxSaisie::KovraCoef()
 {
-    fixeTitre_(QStringLiteral("Kovra"));
-    if (!SaisitCoefs(document_.Numerateur, false) || !SaisitCoefs(document_.Denominateur, true))
-        return;
-    SaisitTempsMort();
-    CalculeRacines(document_.Numerateur);
-    CalculeRacines(document_.Denominateur);
-    analyse_(QStringLiteral("Erreur décomposition en éléments simples"));
+    Saisit(&TFluxSaisie::SaisitCoefs, QStringLiteral("Erreur décomposition en éléments simples"));
 }
 
 void TFluxSaisie::KovraRacines()
 {
-    fixeTitre_(QStringLiteral("Kovra"));
-    if (!SaisitRacines(document_.Numerateur, false) || !SaisitRacines(document_.Denominateur, true))
-        return;
-    SaisitTempsMort();
-    for (TPolynome* p : {&document_.Numerateur, &document_.Denominateur}) {
-        CoefsDepuisRacines(*p);
-        TrieEtGroupeRacines(*p);
-    }
-    analyse_(QStringLiteral("Erreur dans le calcul de la décomposition en éléments simples"));
+    Saisit(&TFluxSaisie::SaisitRacines,
+           QStringLiteral("Erreur dans le calcul de la décomposition en éléments simples"));
 }

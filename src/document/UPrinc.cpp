@@ -265,15 +265,18 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     Document.EtudeFaite = true;
     ImageAccueilVisible = false;
     zoneClient_->update();
-    if (statut != DecompositionFaite) {
+    const bool decomposee = statut == DecompositionFaite;
+    if (!decomposee) {
         AfficheMessage(messageErreur);
-        return false;
+        // La décomposition et les plages sont celles d'une autre fonction : rien ne doit plus les montrer.
+        EcranElemSimples->hide();
     }
-    ActiveCommande(ElementsSimples, true);
-    ActiveCommande(RegimeHarmonique->menuAction(), Document.SystemeStable);
-    ActiveCommande(ReponsesTemporelles->menuAction(), Document.SystemeStable);
-    ActiveCommande(ImpressionKovra1, true);
-    return true;
+    ActiveCommande(ElementsSimples, decomposee);
+    ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.SystemeStable);
+    ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
+    ActiveCommande(ImpressionKovra1, decomposee);
+    EcranElemSimples->update();
+    return decomposee;
 }
 
 void TEcranPrincipal::NouveauClick()
@@ -295,6 +298,7 @@ void TEcranPrincipal::LireunfichierdonneesClick()
         AfficheMessage(erreur);
         return;
     }
+    FluxSaisie->OublieSaisieEnAttente();
     ActiveCommande(Kovra->menuAction(), true);
     if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
         setWindowTitle(QStringLiteral("Kovra  ") + chemin);

@@ -92,7 +92,8 @@ public:
     std::function<QString(QFileDialog& dialogue)> ChoixFichier;
 
     // Fin commune des saisies et de la lecture : racines communes, étude, décomposition, menus.
-    // Rend false sur une erreur de décomposition, après avoir affiché `messageErreur`.
+    // Rend false sur une erreur de décomposition, après avoir affiché `messageErreur` et grisé
+    // ce qui montrerait la décomposition ou les plages automatiques.
     bool AnalyseApresSaisie(const QString& messageErreur);
 
     void NouveauClick();

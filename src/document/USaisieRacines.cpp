@@ -37,7 +37,7 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
     p0_ = AjouteChamp(136, 119, 130, 24);
     for (int k = 1; k <= NbRacines; ++k) {
         const int y = HauteursRangees[k - 1];
-        AjouteLabel(QStringLiteral("Racine ") + QString::number(k), 42, y, policeLabel, CouleurSarcelle);
+        AjouteLabel(QStringLiteral("Racine ") + QString::number(k), 42, y, PoliceTimes(16, false));
         racines_[k - 1] = {AjouteChamp(136, y, 130, 24), AjouteChamp(282, y, 131, 24)};
     }
 
@@ -87,7 +87,7 @@ void TBoiteSaisieRacines::Active()
     label1_->setText(denominateur ? QStringLiteral("Racines du dénominateur D(p)")
                                   : QStringLiteral("Racines du numérateur N(p)"));
     label2_->setText(denominateur ? QStringLiteral("Coefficient D0") : QStringLiteral("Coefficient N0"));
-    label15_->setText(denominateur ? QStringLiteral("de %1 à 10").arg(document_.Numerateur.Degre)
+    label15_->setText(denominateur ? QStringLiteral("de %1 à 10").arg(degreNumerateur_)
                                    : QStringLiteral("de 0 à 10"));
     for (QLabel* label : {label1_, label2_, label15_})
         label->adjustSize();
@@ -124,7 +124,7 @@ bool TBoiteSaisieRacines::LitDegre(int& degre)
         message = QStringLiteral("le degré est mal saisi");
     else if (degre < 0 || degre > DegreSaisiMax)
         message = QStringLiteral("Degré trop grand ou trop petit");
-    else if (document_.SaisieDenominateur && degre < document_.Numerateur.Degre)
+    else if (document_.SaisieDenominateur && degre < degreNumerateur_)
         message = QStringLiteral(
             "le degré du dénominateur doit être supérieur ou égal à celui du numérateur");
     else

@@ -17,6 +17,10 @@ public:
 
     TBoiteSaisieRacines(const TDocument& document, QWidget* parent = nullptr);
 
+    // Degré du numérateur qui borne celui du dénominateur : celui que la saisie en cours vient
+    // de valider, pas encore dans le document.
+    void DefinitDegreNumerateur(int degre) { degreNumerateur_ = degre; }
+
     // Les listes trop courtes laissent les champs restants tels quels.
     void EcritChamps(const QStringList& champs);
     QStringList LitChamps() const;
@@ -47,6 +51,7 @@ private:
     bool VerifieConjuguees(TComplexe somme);
 
     const TDocument& document_;
+    int degreNumerateur_ = 0;
     QLineEdit* degr_ = nullptr;
     QLineEdit* p0_ = nullptr;
     std::array<std::array<QLineEdit*, 2>, NbRacines> racines_{};

@@ -12,6 +12,7 @@
 
 #include "document/AideDialogues.h"
 #include "document/Document.h"
+#include "document/SaisieNombres.h"
 #include "document/UPrinc.h"
 #include "document/USaisieCoefs.h"
 #include "document/USaisieRacines.h"
@@ -179,27 +180,66 @@ TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
     EXPECT_FALSE(Actif(ecran_->ElementsSimples));
 }
 
-TEST_F(Flux, AnnulerLeDenominateurGardeLeNouveauNumerateurSansRecalcul)
+// Annuler D après avoir validé N laisse l'étude affichée faite de l'ancienne fonction, entière ;
+// le N validé revient au préremplissage suivant, par coefficients comme par racines.
+TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
 {
     Repond({Coefs({"1"}), Coefs({"1", "1"}), Tau("0")});
     ecran_->FluxSaisie->KovraCoef();
+    ecran_->setWindowTitle("Kovra  etude.kvf");
     Repond({Coefs({"3", "2"}), Annule()});
     ecran_->FluxSaisie->KovraCoef();
     const TDocument& doc = ecran_->Document;
-    EXPECT_EQ(doc.Numerateur.Degre, 1);
-    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 3);
-    EXPECT_EQ(doc.Numerateur.Coef[1].Re, 2);
-    EXPECT_TRUE(doc.Numerateur.CoefsValides);
-    // Les racines d'avant ne valent plus pour ces coefficients.
-    EXPECT_FALSE(doc.Numerateur.RacinesValides);
+    EXPECT_EQ(doc.Numerateur.Degre, 0);
+    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
+    EXPECT_EQ(doc.Numerateur.Coef[1].Re, 0);
+    EXPECT_EQ(doc.Numerateur.Racines[0].Re, 1);
+    EXPECT_TRUE(doc.Numerateur.RacinesValides);
     EXPECT_EQ(doc.Denominateur.Degre, 1);
-    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_EQ(ecran_->windowTitle(), "Kovra  etude.kvf");
+    EXPECT_TRUE(MenusDiagrammes());
 
-    Repond({Racines("2", {"-1"}), Annule()});
+    // Par racines, le N proposé est celui qui vient d'être validé : -1,5 et le facteur 2 ;
+    // la borne du degré de D en découle.
+    QString borneDegreD;
+    Repond({Annule()});
     ecran_->FluxSaisie->KovraRacines();
-    EXPECT_TRUE(ecran_->Document.Numerateur.RacinesValides);
-    EXPECT_FALSE(ecran_->Document.Numerateur.CoefsValides);
-    EXPECT_EQ(ecran_->Document.Numerateur.Racines[1].Re, -1);
+    EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"2", "1", "-1,5", "0"}));
+    Repond({Racines("1", {"-1", "-2"}), [&](QDialog& d) {
+                borneDegreD = dynamic_cast<TBoiteSaisieRacines&>(d).Label15()->text();
+                d.reject();
+                return false;
+            }});
+    ecran_->FluxSaisie->KovraRacines();
+    EXPECT_EQ(borneDegreD, "de 2 à 10");
+    EXPECT_EQ(doc.Numerateur.Degre, 0);
+
+    Repond({[](QDialog& d) { return Valide(dynamic_cast<TDialogueVerifie&>(d)); }, Coefs({"12", "7", "1"}),
+            Tau("0")});
+    ecran_->FluxSaisie->KovraCoef();
+    ASSERT_GE(prerempli_.size(), 2);
+    EXPECT_EQ(prerempli_[prerempli_.size() - 2].mid(0, 3), (QStringList{"2", "3", "1"}));
+    EXPECT_EQ(prerempli_.last().mid(0, 3), (QStringList{"1", "1", "0"}));
+    EXPECT_EQ(doc.Numerateur.Degre, 2);
+    EXPECT_EQ(doc.Denominateur.Coef[1].Re, 7);
+    EXPECT_EQ(ecran_->windowTitle(), "Kovra");
+}
+
+// Une lecture remplace le document : la saisie abandonnée avant elle n'est plus proposée.
+TEST_F(Flux, LectureOublieLaSaisieAbandonnee)
+{
+    Repond({Coefs({"3", "2"}), Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    ecran_->AfficheAvertissement = [](const QString&) {};
+    ecran_->ChoixFichier = [](QFileDialog&) { return QStringLiteral(KOVRA_DONNEES_TESTS "/premier_ordre.kvf"); };
+    ecran_->LireunfichierdonneesClick();
+    ASSERT_TRUE(ecran_->Document.EtudeFaite);
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    QStringList attendus;
+    for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+        attendus << ReelEnTexte(ecran_->Document.Numerateur.Coef[i].Re);
+    EXPECT_EQ(prerempli_.last(), attendus);
 }
 
 TEST_F(Flux, NumerateurDeDegreSuperieurLaisseLesDiagrammesInterdits)

@@ -295,9 +295,16 @@ TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
     }
 }
 
-TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeMenusInchanges)
+// Après une étude réussie, une décomposition impossible ne laisse rien montrer celle d'avant.
+TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecompositionGrisees)
 {
     TEcranPrincipal ecran(Dossier());
+    Repond(ecran, Donnees + "premier_ordre.kvf");
+    ecran.Lireunfichierdonnees->trigger();
+    ecran.ElementsSimples->trigger();
+    ASSERT_TRUE(Actif(ecran, "RegimeHarmonique"));
+    ASSERT_TRUE(ecran.EcranElemSimples->isVisible());
+
     ecran.Document.Numerateur = InitPolynomeValide();
     ecran.Document.Denominateur = InitPolynomeValide();
     ecran.Document.Numerateur.Coef[0] = ComplexeReel(1);
@@ -306,8 +313,10 @@ TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeMenusInchanges)
     EXPECT_FALSE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
     EXPECT_EQ(messages_, QStringList{"Erreur décomposition en éléments simples"});
     EXPECT_TRUE(ecran.Document.EtudeFaite);
-    EXPECT_FALSE(Actif(ecran, "ElementsSimples"));
-    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+    for (const char* nom : {"ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles", "ImpressionKovra1"})
+        EXPECT_FALSE(Actif(ecran, nom)) << nom;
+    EXPECT_TRUE(Actif(ecran, "Kovra"));
+    EXPECT_FALSE(ecran.EcranElemSimples->isVisible());
 }
 
 TEST_F(EcranPrincipal, EnregistrementPuisRelecture)

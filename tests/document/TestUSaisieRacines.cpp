@@ -49,7 +49,7 @@ TEST_P(BoiteRacines, ActivationSelonLePolynome)
     EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
     boite_.reject();
     document_.SaisieDenominateur = true;
-    document_.Numerateur.Degre = 2;
+    boite_.DefinitDegreNumerateur(2);
     MontreActif(boite_);
     EXPECT_EQ(boite_.Label1()->text(), "Racines du dénominateur D(p)");
     EXPECT_EQ(boite_.Label2()->text(), "Coefficient D0");
@@ -124,7 +124,7 @@ TEST_P(BoiteRacines, DegreHorsPlageValideParEntreeRefuse)
 TEST_P(BoiteRacines, DegreDuDenominateurInferieurACeluiDuNumerateur)
 {
     document_.SaisieDenominateur = true;
-    document_.Numerateur.Degre = 2;
+    boite_.DefinitDegreNumerateur(2);
     Saisit("1", {"-1"});
     Valide();
     EXPECT_EQ(messages_.Messages,
