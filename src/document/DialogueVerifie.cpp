@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Messages.h"
+
 namespace {
 
 // Remet le drapeau à sa valeur d'avant, même si la vérification sort tôt.
@@ -62,6 +64,13 @@ void TDialogueVerifie::showEvent(QShowEvent* evenement)
 {
     TBoiteFixe::showEvent(evenement);
     Active();
+}
+
+bool TDialogueVerifie::Refuse(QLineEdit* champ, const QString& message)
+{
+    AfficheMessage(message);
+    champ->setFocus();
+    return false;
 }
 
 QLineEdit* TDialogueVerifie::AjouteChamp(int x, int y, int largeur, int hauteur)

@@ -25,6 +25,9 @@ protected:
     // À chaque présentation : titres selon le document, focus initial.
     virtual void Active() = 0;
 
+    // Refus d'une saisie : son message, puis le focus au champ fautif ; rend toujours faux.
+    bool Refuse(QLineEdit* champ, const QString& message);
+
     QLineEdit* AjouteChamp(int x, int y, int largeur, int hauteur);
     // Un clic ne prend pas le focus au champ en cours : Annuler et RAZ ne déclenchent pas
     // sa vérification, Valider la fait une seule fois, par le contrôle de fermeture.

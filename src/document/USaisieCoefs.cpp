@@ -75,9 +75,7 @@ bool TBoiteSaisieCoef::VerifieCoefficient(int degre, Reel& valeur)
     champ->setText(NormaliseSeparateur(champ->text()));
     if (LitReel(champ->text(), valeur))
         return true;
-    AfficheMessage(QStringLiteral("le coefficient de degré %1 est mal saisi").arg(degre));
-    champ->setFocus();
-    return false;
+    return Refuse(champ, QStringLiteral("le coefficient de degré %1 est mal saisi").arg(degre));
 }
 
 void TBoiteSaisieCoef::ChampQuitte(QLineEdit* champ)

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "Document.h"
-#include "Messages.h"
 #include "SaisieNombres.h"
 
 namespace {
@@ -109,44 +108,31 @@ void TBoiteSaisieRacines::ChampQuitte(QLineEdit*)
 {
     int degre = 0;
     if (!LitEntier(degr_->text(), degre))
-        AfficheMessage(QStringLiteral("Degré: Réponse incorrecte"));
+        Refuse(degr_, QStringLiteral("Degré: Réponse incorrecte"));
     else if (degre < 0 || degre > DegreSaisiMax)
-        AfficheMessage(QStringLiteral("Degré trop grand ou trop petit"));
-    else
-        return;
-    degr_->setFocus();
+        Refuse(degr_, QStringLiteral("Degré trop grand ou trop petit"));
 }
 
 bool TBoiteSaisieRacines::LitDegre(int& degre)
 {
-    QString message;
     if (!LitEntier(degr_->text(), degre))
-        message = QStringLiteral("le degré est mal saisi");
-    else if (degre < 0 || degre > DegreSaisiMax)
-        message = QStringLiteral("Degré trop grand ou trop petit");
-    else if (document_.SaisieDenominateur && degre < degreNumerateur_)
-        message = QStringLiteral(
-            "le degré du dénominateur doit être supérieur ou égal à celui du numérateur");
-    else
-        return true;
-    AfficheMessage(message);
-    degr_->setFocus();
-    return false;
+        return Refuse(degr_, QStringLiteral("le degré est mal saisi"));
+    if (degre < 0 || degre > DegreSaisiMax)
+        return Refuse(degr_, QStringLiteral("Degré trop grand ou trop petit"));
+    if (document_.SaisieDenominateur && degre < degreNumerateur_)
+        return Refuse(degr_, QStringLiteral(
+                                 "le degré du dénominateur doit être supérieur ou égal à celui du numérateur"));
+    return true;
 }
 
 bool TBoiteSaisieRacines::LitConstante(Reel& constante)
 {
     p0_->setText(NormaliseSeparateur(p0_->text()));
-    QString message;
     if (!LitReel(p0_->text(), constante))
-        message = QStringLiteral("N0 ou D0 est mal saisi");
-    else if (constante == 0)
-        message = QStringLiteral("N0 ou D0 ne doit pas être nul");
-    else
-        return true;
-    AfficheMessage(message);
-    p0_->setFocus();
-    return false;
+        return Refuse(p0_, QStringLiteral("N0 ou D0 est mal saisi"));
+    if (constante == 0)
+        return Refuse(p0_, QStringLiteral("N0 ou D0 ne doit pas être nul"));
+    return true;
 }
 
 bool TBoiteSaisieRacines::LitRacines(int degre, Reel constante, TComplexe& somme)
@@ -159,20 +145,14 @@ bool TBoiteSaisieRacines::LitRacines(int degre, Reel constante, TComplexe& somme
         TComplexe racine;
         for (int partie = 0; partie < 2; ++partie) {
             QLineEdit* champ = racines_[k - 1][partie];
-            if (!LitReel(champ->text(), partie == 0 ? racine.Re : racine.Im)) {
-                AfficheMessage(QStringLiteral("Erreur dans la racine n°%1").arg(k));
-                champ->setFocus();
-                return false;
-            }
+            if (!LitReel(champ->text(), partie == 0 ? racine.Re : racine.Im))
+                return Refuse(champ, QStringLiteral("Erreur dans la racine n°%1").arg(k));
         }
         somme = Somme(somme, racine);
         borne *= 1 + std::fabs(racine.Re) + std::fabs(racine.Im);
-        if (!std::isfinite(borne)) {
-            AfficheMessage(QStringLiteral("Racines trop grandes : les coefficients du polynôme dépassent "
-                                          "les capacités du calcul"));
-            racines_[k - 1][0]->setFocus();
-            return false;
-        }
+        if (!std::isfinite(borne))
+            return Refuse(racines_[k - 1][0], QStringLiteral("Racines trop grandes : les coefficients du "
+                                                             "polynôme dépassent les capacités du calcul"));
     }
     return true;
 }
@@ -181,9 +161,7 @@ bool TBoiteSaisieRacines::VerifieConjuguees(TComplexe somme)
 {
     if (std::fabs(somme.Im) <= ToleranceConjuguees)
         return true;
-    AfficheMessage(QStringLiteral("Les racines ne sont pas conjuguées par paire"));
-    degr_->setFocus();
-    return false;
+    return Refuse(degr_, QStringLiteral("Les racines ne sont pas conjuguées par paire"));
 }
 
 bool TBoiteSaisieRacines::PeutFermer()

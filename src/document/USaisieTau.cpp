@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 
-#include "Messages.h"
 #include "SaisieNombres.h"
 
 TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
@@ -27,16 +26,10 @@ bool TBoiteSaisieTau::PeutFermer()
 {
     editTau_->setText(NormaliseSeparateur(editTau_->text()));
     Reel tau = 0;
-    if (!LitReel(editTau_->text(), tau)) {
-        AfficheMessage(QStringLiteral("Tau est mal saisi"));
-        editTau_->setFocus();
-        return false;
-    }
-    if (tau < 0) {
-        AfficheMessage(QStringLiteral("Tau doit être positif"));
-        editTau_->setFocus();
-        return false;
-    }
+    if (!LitReel(editTau_->text(), tau))
+        return Refuse(editTau_, QStringLiteral("Tau est mal saisi"));
+    if (tau < 0)
+        return Refuse(editTau_, QStringLiteral("Tau doit être positif"));
     return true;
 }
 
