@@ -1,14 +1,24 @@
 #include "Laguerre.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
-// Module sans les gardes de Module : l'algorithme n'en a pas besoin.
-Reel ModuleSimple(TComplexe z) { return std::sqrt(z.Re * z.Re + z.Im * z.Im); }
+// Sans carrés : ceux des valeurs extrêmes de la précision étendue en sortiraient.
+Reel ModuleSimple(TComplexe z) { return std::hypot(z.Re, z.Im); }
 
+bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
+
+// u et v divisés d'abord par la même puissance de deux (exacte), pour que |v|² reste dans l'étendue.
 TComplexe QuotientLaguerre(TComplexe u, TComplexe v)
 {
+    const Reel plusGrand = std::max(std::fabs(v.Re), std::fabs(v.Im));
+    const int e = plusGrand > 0 && std::isfinite(plusGrand) ? std::ilogb(plusGrand) : 0;
+    u = {std::scalbn(u.Re, -e), std::scalbn(u.Im, -e)};
+    v = {std::scalbn(v.Re, -e), std::scalbn(v.Im, -e)};
     const Reel m2 = v.Re * v.Re + v.Im * v.Im;
     const TComplexe p = Produit(u, {v.Re, -v.Im});
     return {p.Re / m2, p.Im / m2};
@@ -16,13 +26,145 @@ TComplexe QuotientLaguerre(TComplexe u, TComplexe v)
 
 TComplexe Multiple(Reel k, TComplexe z) { return {k * z.Re, k * z.Im}; }
 
+// Somme des modules des termes de P(z) : l'erreur d'arrondi de P(z) en est une petite fraction.
+Reel EchelleDesTermes(int n, const TCoefsLaguerre& a, Reel r)
+{
+    Reel s = ModuleSimple(a[n]);
+    for (int k = n - 1; k >= 0; --k)
+        s = s * r + ModuleSimple(a[k]);
+    return s;
+}
+
+// P(z) n'est plus distinguable de zéro : borne de l'erreur d'arrondi du schéma de Horner.
+bool ValeurNegligeable(int n, const TCoefsLaguerre& a, TComplexe z, TComplexe p)
+{
+    return ModuleSimple(p) <= 4 * (n + 1) * LDBL_EPSILON * EchelleDesTermes(n, a, ModuleSimple(z));
+}
+
+// Laguerre peut osciller sans fin entre deux points : un pas écourté de temps en temps rompt le cycle.
+constexpr int PeriodeCycle = 10;
+constexpr Reel FractionsDePas[] = {0.5L, 0.25L, 0.75L, 0.13L, 0.38L, 0.62L, 0.88L, 1.0L};
+
+// Les racines déjà trouvées r_i sont retirées implicitement (Maehly) : le pas de Laguerre est celui
+// de f = P / prod(z - r_i), dont f, f', f'' divisés par 1 / prod(z - r_i) valent P, P' - P.S1 et
+// P'' - 2.P'.S1 + P.(S1² + S2), avec S1 = somme des 1/(z - r_i) et S2 = somme des 1/(z - r_i)².
+struct TRacinesRetirees {
+    const TComplexe* Racines = nullptr;  // Racines[1..Nombre]
+    int Nombre = 0;
+};
+
+TComplexe PasDeflationImplicite(int n, TComplexe z, const TValeursEtDerivees& v, TRacinesRetirees retirees)
+{
+    TComplexe s1{};
+    TComplexe s2{};
+    for (int i = 1; i <= retirees.Nombre; ++i) {
+        const TComplexe ecart = Difference(z, retirees.Racines[i]);
+        // Sur une racine déjà trouvée, P s'annule aussi : rien à retirer.
+        if (Egaux(ecart, {0, 0}))
+            continue;
+        const TComplexe inverse = QuotientLaguerre({1, 0}, ecart);
+        s1 = Somme(s1, inverse);
+        s2 = Somme(s2, Produit(inverse, inverse));
+    }
+    const TComplexe p1 = Difference(v.P1, Produit(v.P, s1));
+    const TComplexe p2 =
+        Somme(Difference(v.P2, Multiple(2, Produit(v.P1, s1))), Produit(v.P, Somme(Produit(s1, s1), s2)));
+    return PasLaguerre(n - retirees.Nombre, v.P, p1, p2);
+}
+
+// Borne de Fujiwara : toutes les racines sont dans le disque de ce rayon.
+Reel BorneDesRacines(int n, const TCoefsLaguerre& a)
+{
+    const Reel dominant = ModuleSimple(a[n]);
+    Reel borne = 0;
+    for (int k = 1; k <= n; ++k) {
+        const Reel rapport = ModuleSimple(a[n - k]) / dominant / (k == n ? 2 : 1);
+        borne = std::max(borne, std::pow(rapport, 1 / Reel(k)));
+    }
+    return 2 * borne;
+}
+
+struct TPas {
+    TComplexe Dz;
+    bool Entier = true;  // un pas écourté ou un écart ne dit rien de la convergence
+};
+
+TComplexe Direction(int iteration) { return {std::cos(Reel(iteration)), std::sin(Reel(iteration))}; }
+
+// Près d'un point où P' et P'' sont presque nuls, le pas devient démesuré : il est ramené à la moitié
+// de |z| + borne, distance qui, de l'origine, mène au milieu du disque des racines.
+TPas PasCorrige(int n, const TCoefsLaguerre& a, TComplexe z, const TValeursEtDerivees& v, int iteration,
+                TRacinesRetirees retirees, Reel borne)
+{
+    const TComplexe dz = PasDeflationImplicite(n, z, v, retirees);
+    const Reel portee = (ModuleSimple(z) + borne) / 2;
+    // Pas nul loin d'une racine (P' et P'' nuls) : l'arrêt y serait une fausse racine, on s'en écarte.
+    if (Egaux(dz, {0, 0}) && !ValeurNegligeable(n, a, z, v.P))
+        return {Multiple(portee, Direction(iteration)), false};
+    const Reel longueur = ModuleSimple(dz);
+    if (longueur > portee)
+        return {Multiple(portee / longueur, dz), false};
+    if (iteration % PeriodeCycle == 0)
+        return {Multiple(FractionsDePas[(iteration / PeriodeCycle) % std::size(FractionsDePas)], dz), false};
+    return {dz, true};
+}
+
+TRacineLaguerre Recherche(int n, const TCoefsLaguerre& a, TComplexe depart, int limite, Reel eps,
+                          TRacinesRetirees retirees)
+{
+    const Reel borne = BorneDesRacines(n, a);
+    TComplexe z = depart;
+    TValeursEtDerivees v = ValeursEtDerivees(n, a, z);
+    bool converge = false;
+    for (int iteration = 1; iteration <= limite && !converge && EstFini(z); ++iteration) {
+        const TPas pas = PasCorrige(n, a, z, v, iteration, retirees, borne);
+        z = Difference(z, pas.Dz);
+        v = ValeursEtDerivees(n, a, z);
+        converge = ValeurNegligeable(n, a, z, v.P) || (pas.Entier && eps * ModuleSimple(z) > ModuleSimple(pas.Dz));
+    }
+    return {z, converge && EstFini(z) ? LaguerreReussi : LaguerreNonConvergent};
+}
+
+// Exposant qui ramène le plus grand coefficient entre 1 et 2 ; faux si un coefficient n'est pas fini.
+bool ExposantDEchelle(int n, const TCoefsLaguerre& a, int& exposant)
+{
+    Reel plusGrand = 0;
+    for (int k = 0; k <= n; ++k) {
+        if (!EstFini(a[k]))
+            return false;
+        plusGrand = std::max({plusGrand, std::fabs(a[k].Re), std::fabs(a[k].Im)});
+    }
+    exposant = plusGrand == 0 ? 0 : std::ilogb(plusGrand);
+    return true;
+}
+
+// Division exacte par une puissance de deux : les racines ne changent pas, et ni les carrés ni
+// les seuils de la recherche ne dépendent plus de l'unité choisie pour les coefficients.
+void MetALEchelle(int n, TCoefsLaguerre& a, int exposant)
+{
+    for (int k = 0; k <= n; ++k)
+        a[k] = {std::scalbn(a[k].Re, -exposant), std::scalbn(a[k].Im, -exposant)};
+}
+
+// Une recherche peut tourner en rond (racines en couronne autour d'un centre, que Laguerre prend
+// pour une racine multiple) : on repart de points répartis sur le cercle du module moyen des racines.
+constexpr int NombreAutresDeparts = 8;
+
+TComplexe AutreDepart(int n, const TCoefsLaguerre& a, int essai)
+{
+    const Reel rayon = std::pow(ModuleSimple(a[0]) / ModuleSimple(a[n]), 1 / Reel(n));
+    const Reel angle = 0.7L + DeuxPi * essai / NombreAutresDeparts;
+    return {rayon * std::cos(angle), rayon * std::sin(angle)};
+}
+
 }  // namespace
 
 TComplexe RacineCarree(TComplexe w)
 {
-    const Reel m = std::sqrt(w.Re * w.Re + w.Im * w.Im);
+    const Reel m = ModuleSimple(w);
     Reel theta;
-    if (std::fabs(w.Re) < 1e-15L)
+    // Partie réelle négligeable devant l'imaginaire, et non devant 1 : w peut être minuscule.
+    if (std::fabs(w.Re) <= 1e-15L * std::fabs(w.Im))
         theta = w.Im >= 0 ? Pi / 2 : -Pi / 2;
     else if (w.Re >= 0)
         theta = std::atan(w.Im / w.Re);
@@ -60,23 +202,17 @@ TComplexe PasLaguerre(int n, TComplexe p, TComplexe p1, TComplexe p2)
     const TComplexe d1 = Somme(p1, s);
     const TComplexe d2 = Difference(p1, s);
     const TComplexe d = ModuleSimple(d1) > ModuleSimple(d2) ? d1 : d2;
-    if (ModuleSimple(d) < 1e-15L)
+    // Seul un diviseur nul (ou un pas hors de l'étendue) annule le pas : un seuil absolu sur d
+    // dépendrait de l'unité des coefficients et arrêterait à tort la recherche près de l'origine.
+    if (ModuleSimple(d) == 0)
         return {0, 0};
-    return QuotientLaguerre(Multiple(nn, p), d);
+    const TComplexe dz = QuotientLaguerre(Multiple(nn, p), d);
+    return EstFini(dz) ? dz : TComplexe{0, 0};
 }
 
 TRacineLaguerre RacineLaguerre(int n, const TCoefsLaguerre& a, TComplexe depart, int limite, Reel eps)
 {
-    TComplexe z = depart;
-    TValeursEtDerivees v = ValeursEtDerivees(n, a, z);
-    bool converge = false;
-    for (int iterations = 0; iterations < limite && !converge; ++iterations) {
-        const TComplexe dz = PasLaguerre(n, v.P, v.P1, v.P2);
-        z = Difference(z, dz);
-        v = ValeursEtDerivees(n, a, z);
-        converge = ModuleSimple(v.P) <= 1e-15L || eps * ModuleSimple(z) > ModuleSimple(dz);
-    }
-    return {z, converge ? LaguerreReussi : LaguerreNonConvergent};
+    return Recherche(n, a, depart, limite, eps, {});
 }
 
 void Deflation(int& n, TCoefsLaguerre& a, TComplexe r)
@@ -116,17 +252,33 @@ TResultatLaguerre RacinesLaguerre(int n, const TCoefsLaguerre& a, TComplexe depa
     TResultatLaguerre resultat;
     if (n > DegreMaxLaguerre)
         n = DegreMaxLaguerre;
+    int exposant = 0;
+    if (n > 0 && !ExposantDEchelle(n, a, exposant)) {
+        resultat.Statut = LaguerreNonConvergent;
+        return resultat;
+    }
     int degre = n;
     TCoefsLaguerre reduit = a;
     PrepareRacines(degre, reduit, limite, eps, resultat);
+    TCoefsLaguerre origine = a;
+    MetALEchelle(n, origine, exposant);
+    MetALEchelle(degre, reduit, exposant);
     TComplexe s = depart;
     while (degre > 0 && resultat.Statut == LaguerreReussi) {
-        const TRacineLaguerre trouvee = RacineLaguerre(degre, reduit, s, limite, eps);
+        TRacineLaguerre trouvee = RacineLaguerre(degre, reduit, s, limite, eps);
+        // Le polynôme réduit a pu trop s'écarter : on cherche alors sur celui d'origine, les racines
+        // déjà trouvées retirées implicitement, depuis d'autres points.
+        for (int essai = 1; trouvee.Statut != LaguerreReussi && essai <= NombreAutresDeparts; ++essai)
+            trouvee = Recherche(n, origine, AutreDepart(degre, reduit, essai), limite, eps,
+                                {resultat.Racines.data(), resultat.Nombre});
         if (trouvee.Statut != LaguerreReussi) {
             resultat.Statut = trouvee.Statut;
             break;
         }
-        const TRacineLaguerre affinee = RacineLaguerre(n, a, trouvee.Z, limite, eps);
+        // Affinage sur le polynôme d'origine sans les racines déjà trouvées : la division explicite
+        // accumule des erreurs, et l'affinage ne doit pas retomber sur une racine déjà prise.
+        const TRacineLaguerre affinee =
+            Recherche(n, origine, trouvee.Z, limite, eps, {resultat.Racines.data(), resultat.Nombre});
         resultat.Statut = affinee.Statut;
         resultat.Racines[++resultat.Nombre] = affinee.Z;
         Deflation(degre, reduit, affinee.Z);

@@ -86,23 +86,30 @@ TPolynome InitPolynomeValide()
     return p;
 }
 
-void CalculeRacines(TPolynome& p)
+int CalculeRacines(TPolynome& p)
 {
-    const int n = p.Degre;
     p.Racines.fill({0, 0});
-    if (n < 1) {
+    int statut = LaguerreReussi;
+    if (p.Degre < 1) {
         p.Racines[0] = p.Coef[0];
     } else {
-        // L'état n'est pas examiné : les racines non atteintes restent nulles.
-        const TResultatLaguerre r = RacinesLaguerre(n, p.Coef, {1, 1}, 1000, 1e-10L);
+        const TResultatLaguerre r = RacinesLaguerre(p.Degre, p.Coef, {1, 1}, 1000, 1e-10L);
+        statut = r.Statut;
+        // Coefficients dominants négligeables : le degré retombe au nombre de racines, pour que
+        // la forme factorisée reste celle du polynôme.
+        if (statut == LaguerreReussi)
+            p.Degre = r.Nombre;
         for (int i = 1; i <= r.Nombre; ++i)
             p.Racines[i] = r.Racines[i];
-        p.Racines[0] = p.Coef[n];
-        for (int i = 1; i <= n; ++i)
+        p.Racines[0] = p.Coef[p.Degre];
+        for (int i = 1; i <= p.Degre; ++i)
             if (std::fabs(p.Racines[i].Im) < 1e-8L * std::fabs(p.Racines[i].Re))
                 p.Racines[i].Im = 0;
     }
     TrieEtGroupeRacines(p);
+    // Racines non atteintes laissées nulles : elles ne doivent passer pour valides nulle part.
+    p.RacinesValides = statut == LaguerreReussi;
+    return statut;
 }
 
 void CoefsDepuisRacines(TPolynome& p)

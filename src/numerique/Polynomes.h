@@ -24,7 +24,10 @@ void MessageNoyau(const std::string& texte);
 
 TPolynome InitPolynome();
 TPolynome InitPolynomeValide();
-void CalculeRacines(TPolynome& p);
+// Rend l'état du chercheur de racines (Laguerre.h). En cas d'échec, les racines non atteintes
+// restent nulles et RacinesValides reste faux. Des coefficients dominants négligeables devant
+// les autres abaissent le degré.
+int CalculeRacines(TPolynome& p);
 void CoefsDepuisRacines(TPolynome& p);
 void TrieEtGroupeRacines(TPolynome& p);
 int RangRacine(const TPolynome& p, int k);

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "numerique/Laguerre.h"
 #include "numerique/Polynomes.h"
 
 namespace {
@@ -108,14 +111,39 @@ TEST(Polynomes, RacinesDuCalculNettoyeesEtTriees)
     EXPECT_TRUE(q.RacinesValides && q.CoefsValides);
 }
 
-// Racines non atteintes : laissées nulles, et le calcul se termine.
-TEST(Polynomes, RacinesNonAtteintesNulles)
+// Racines non atteintes : laissées nulles, l'échec rendu et les racines marquées non valides.
+TEST(Polynomes, RacinesNonAtteintesNullesEtEchecRendu)
 {
     TPolynome p = ParCoefs({NAN, 2, 1});
-    CalculeRacines(p);
+    EXPECT_EQ(CalculeRacines(p), LaguerreNonConvergent);
+    EXPECT_FALSE(p.RacinesValides);
+    EXPECT_EQ(p.Degre, 2);
     EXPECT_TRUE(Egaux(p.Racines[1], {0, 0}));
     EXPECT_TRUE(Egaux(p.Racines[2], {0, 0}));
     EXPECT_EQ(Multiplicites(p), (std::vector<int>{2}));
+    TPolynome q = ParCoefs({2, 3, 1});
+    EXPECT_EQ(CalculeRacines(q), LaguerreReussi);
+    EXPECT_TRUE(q.RacinesValides);
+}
+
+// Un coefficient dominant négligeable abaisse le degré : la forme factorisée reste celle du
+// polynôme, sans racine nulle ajoutée pour les racines que la recherche n'a pas faites.
+TEST(Polynomes, CoefficientDominantNegligeableAbaisseLeDegre)
+{
+    TPolynome p = ParCoefs({2, -3, 1, 1e-16L});
+    EXPECT_EQ(CalculeRacines(p), LaguerreReussi);
+    ASSERT_EQ(p.Degre, 2);
+    EXPECT_TRUE(Egaux(p.Racines[0], {1, 0}));
+    EXPECT_NEAR(static_cast<double>(p.Racines[1].Re), 1, 1e-15);
+    EXPECT_NEAR(static_cast<double>(p.Racines[2].Re), 2, 1e-15);
+    TPolynome petit = ParCoefs({3e-20L, 1e-20L});
+    EXPECT_EQ(CalculeRacines(petit), LaguerreReussi);
+    EXPECT_EQ(petit.Degre, 0);
+    EXPECT_TRUE(Egaux(petit.Racines[0], {3e-20L, 0}));
+    TPolynome nul = ParCoefs({0, 0, 0});
+    EXPECT_EQ(CalculeRacines(nul), LaguerreReussi);
+    EXPECT_EQ(nul.Degre, 0);
+    EXPECT_TRUE(Egaux(nul.Racines[0], {0, 0}));
 }
 
 TEST(Polynomes, SommeAbaisseLeDegre)
@@ -282,6 +310,125 @@ TEST(Polynomes, RacineMultipleGroupeeApresCalcul)
     EXPECT_EQ(Multiplicites(q), (std::vector<int>{2, 2}));
     EXPECT_LT(Distance(q.Racines[1], {-1, -2}), 1e-6L);
     EXPECT_LT(Distance(q.Racines[3], {-1, 2}), 1e-6L);
+}
+
+// Banc d'essai de ce qu'un utilisateur peut taper : polynômes réels de degré 1 à 10, tirés au hasard
+// (graine fixe) par coefficients sur de larges plages, ou par racines réelles, conjuguées, multiples
+// et resserrées. Chaque recherche doit réussir, et les coefficients reconstruits depuis les racines
+// trouvées doivent redonner ceux du polynôme : une racine en double, manquante ou fausse s'y voit.
+constexpr int DegreMaxSaisi = 10;
+
+class TTirage {
+public:
+    explicit TTirage(unsigned graine) : generateur_(graine) {}
+    Reel Uniforme() { return static_cast<Reel>(generateur_() >> 11) / 9007199254740992.0L; }
+    int Entier(int n) { return static_cast<int>(generateur_() % static_cast<unsigned long long>(n)); }
+    Reel Signe() { return Entier(2) == 0 ? 1 : -1; }
+    Reel Puissance(Reel decades) { return std::pow(10.0L, decades * (2 * Uniforme() - 1)); }
+
+private:
+    std::mt19937_64 generateur_;
+};
+
+TPolynome TireParCoefficients(TTirage& t, int degre)
+{
+    const Reel decades = std::vector<Reel>{0, 3, 10, 30}[static_cast<std::size_t>(t.Entier(4))];
+    TPolynome p = InitPolynome();
+    p.Degre = degre;
+    p.CoefsValides = true;
+    for (int k = 0; k <= degre; ++k)
+        if (k == degre || t.Entier(6) != 0)
+            p.Coef[k] = {t.Signe() * (1 + t.Uniforme()) * t.Puissance(decades), 0};
+    // Un coefficient dominant négligeable abaisserait le degré (vérifié à part).
+    if (Module(p.Coef[degre]) < 1e-14L)
+        p.Coef[degre].Re = std::copysign(1e-14L, p.Coef[degre].Re);
+    return p;
+}
+
+// Grappe : le plus grand nombre de racines multiples ou resserrées d'affilée, qui fixe la précision
+// atteignable (une racine d'ordre m n'est connue qu'à la racine m-ième de l'arrondi près).
+TPolynome TireParRacines(TTirage& t, int degre, int& grappe)
+{
+    int suite = 1;
+    grappe = 1;
+    const Reel echelle = t.Puissance(std::vector<Reel>{0, 2, 6}[static_cast<std::size_t>(t.Entier(3))]);
+    TPolynome p = InitPolynome();
+    p.Racines[0] = {t.Signe() * t.Puissance(10), 0};
+    while (p.Degre < degre) {
+        const int choix = p.Degre == 0 ? 0 : t.Entier(4);
+        const TComplexe precedente = p.Racines[p.Degre];
+        suite = choix == 1 || choix == 2 ? suite + 1 : 1;
+        grappe = std::max(grappe, suite);
+        if (choix == 1 && p.Degre + 1 <= degre) {  // racine multiple
+            p.Racines[++p.Degre] = precedente;
+        } else if (choix == 2) {  // racine resserrée autour de la précédente
+            const Reel ecart = Module(precedente) * std::pow(10.0L, -1 - 6 * t.Uniforme());
+            p.Racines[++p.Degre] = {precedente.Re + ecart, precedente.Im};
+            if (precedente.Im != 0 && p.Degre < degre)
+                p.Racines[++p.Degre] = {precedente.Re + ecart, -precedente.Im};
+            else
+                p.Racines[p.Degre].Im = 0;
+        } else if (choix == 3 && p.Degre + 2 <= degre) {  // paire conjuguée
+            const TComplexe r{t.Signe() * echelle * t.Uniforme(), echelle * t.Uniforme()};
+            p.Racines[++p.Degre] = r;
+            p.Racines[++p.Degre] = {r.Re, -r.Im};
+        } else {
+            p.Racines[++p.Degre] = {t.Signe() * echelle * t.Uniforme(), 0};
+        }
+    }
+    CoefsDepuisRacines(p);
+    // Saisi par coefficients : des réels.
+    for (int k = 0; k <= degre; ++k)
+        p.Coef[k].Im = 0;
+    p.RacinesValides = false;
+    return p;
+}
+
+// Écart entre le polynôme et celui que redonnent les racines trouvées, mesuré sur les cercles
+// |z| = |r| de chaque racine r (et |z| = 1) : coefficient k pondéré par |r|^k, rapporté au plus
+// grand terme. Une racine en double, manquante ou fausse change le polynôme sur son cercle.
+Reel ErreurDeReconstruction(const TPolynome& p, TPolynome calcule)
+{
+    CoefsDepuisRacines(calcule);
+    Reel pire = 0;
+    for (int i = 0; i <= calcule.Degre; ++i) {
+        const Reel rayon = i == 0 ? 1 : Module(calcule.Racines[i]);
+        if (rayon == 0)
+            continue;
+        Reel ecart = 0;
+        Reel terme = 0;
+        for (int k = 0; k <= p.Degre; ++k) {
+            const Reel poids = std::pow(rayon, Reel(k));
+            ecart = std::max(ecart, Distance(calcule.Coef[k], p.Coef[k]) * poids);
+            terme = std::max(terme, Module(p.Coef[k]) * poids);
+        }
+        pire = std::max(pire, ecart / terme);
+    }
+    return pire;
+}
+
+// Racines simples : l'arrondi ; une grappe de m racines perd environ les m-1 m-ièmes des chiffres.
+// Une racine en double ou manquante hors d'une grappe donne un écart de l'ordre de 1.
+Reel ToleranceDeGrappe(int grappe)
+{
+    const Reel tolerances[] = {1e-14L, 1e-5L, 1e-3L};
+    return grappe <= 3 ? tolerances[grappe - 1] : 2e-2L;
+}
+
+TEST(Polynomes, BancDEssaiDesPolynomesSaisissables)
+{
+    TTirage tirage(20240611);
+    for (int essai = 0; essai < 4000; ++essai) {
+        const int degre = 1 + essai % DegreMaxSaisi;
+        int grappe = 1;
+        const TPolynome p = essai % 2 == 0 ? TireParCoefficients(tirage, degre) : TireParRacines(tirage, degre, grappe);
+        TPolynome calcule = p;
+        ASSERT_EQ(CalculeRacines(calcule), LaguerreReussi) << "essai " << essai;
+        ASSERT_EQ(calcule.Degre, degre) << "essai " << essai;
+        ASSERT_TRUE(calcule.RacinesValides);
+        const Reel erreur = ErreurDeReconstruction(p, calcule);
+        EXPECT_LT(erreur, ToleranceDeGrappe(grappe)) << "essai " << essai << ", grappe " << grappe;
+    }
 }
 
 // Cas de référence calculés indépendamment : racines triées et groupées des saisies par coefficients.
