@@ -6,6 +6,7 @@
 
 #include "diagrammes/TraceBode.h"
 #include "document/Document.h"
+#include "diagrammes/Graphisme.h"
 
 namespace {
 // (1 + 0.5 p + 0.1 p²) / (1 + p)^10 : coefficients par puissance croissante.
@@ -28,17 +29,30 @@ TDocument DocumentDegreDix()
     return doc;
 }
 
-void BodeDegreDix(benchmark::State& etat)
+void Repeint(benchmark::State& etat, const TParamBode& param)
 {
     TDocument doc = DocumentDegreDix();
-    const TParamBode param{0.001L, 1000, -200, 10, QStringLiteral("Degré 10")};
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : etat) {
         QPainter p(&image);
         benchmark::DoNotOptimize(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{}));
     }
 }
+
+void BodeDegreDix(benchmark::State& etat)
+{
+    Repeint(etat, {0.001L, 1000, -200, 10, QStringLiteral("Degré 10")});
+}
 BENCHMARK(BodeDegreDix)->Unit(benchmark::kMillisecond);
+
+// Décades serrées : 500, où la grille est la plus longue à tracer (une ligne presque par
+// colonne), et les 2000 que le dialogue laisse passer au plus, où ses lignes se confondent.
+void BodeDecadesSerrees(benchmark::State& etat)
+{
+    const Reel demi = Reel(etat.range(0)) / 2;
+    Repeint(etat, {Puiss10(-demi), Puiss10(demi), -200, 10, QString()});
+}
+BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 }
 
 int main(int argc, char** argv)

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "../document/Messages.h"
 #include "../document/SaisieNombres.h"
@@ -48,6 +49,10 @@ bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel f
         RefuseChamp(champMin, QStringLiteral("Fréquence minimum nulle: l'échelle des fréquences est logarithmique"));
         return false;
     }
+    if (!std::isfinite(DecadeSuperieure(fmax))) {
+        RefuseChamp(champMax, QStringLiteral("Fréquence maximum trop grande"));
+        return false;
+    }
     const std::optional<TDecades> decades = ArrondiDecades(fmin, fmax);
     if (!decades) {
         RefuseChamp(champMax, QStringLiteral("Fréquences minimum et maximum égales: aucune décade à tracer"));
@@ -63,12 +68,13 @@ bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel f
 bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine)
 {
     const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
-    if (!pas) {
+    const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
+    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max)) {
         RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop grand"));
         return false;
     }
-    const TBornes bornes = BornesGraduees(gmin, gmax, *pas);
-    if (!(bornes.Min < bornes.Max)) {
+    // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
+    if (Graduations(bornes.Min, bornes.Max, *pas).size() < 2) {
         RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop faible"));
         return false;
     }

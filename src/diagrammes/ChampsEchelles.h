@@ -8,6 +8,7 @@
 
 #include "../document/DialogueVerifie.h"
 #include "../numerique/Complexes.h"
+#include "NomsComposants.h"
 
 class QCheckBox;
 
@@ -21,10 +22,12 @@ bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur);
 // Texte signé des valeurs automatiques.
 QString TexteAutomatique(Reel valeur, int chiffres);
 
-// Fréquences déjà reconnues positives ou nulles et ordonnées : refuse le minimum nul et une
-// plage qui, arrondie aux décades, n'en couvre aucune ou plus que le tracé n'a d'échantillons.
+// Fréquences déjà reconnues positives ou nulles et ordonnées : refuse le minimum nul, un
+// maximum dont la décade supérieure sort de la précision étendue, et une plage qui, arrondie
+// aux décades, n'en couvre aucune ou plus que le tracé n'a d'échantillons.
 bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax);
-// Gains déjà ordonnés : refuse un écart que la graduation ramène à rien, ou infini.
+// Gains déjà ordonnés : refuse un écart qui ne laisse pas deux graduations distinctes, ou
+// dont les bornes graduées ne sont plus finies.
 bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine);
 
 class TMemoireChamps {

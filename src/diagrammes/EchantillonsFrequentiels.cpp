@@ -7,11 +7,12 @@
 #include "Graphisme.h"
 
 namespace {
-// La décade entière qui contient la borne, vers le bas pour fmin, vers le haut pour fmax.
+// Avec Ent, un logarithme entier négatif descend lui aussi d'une décade : 0,1 devient 0,01.
 Reel DecadeInferieure(Reel f)
 {
     const Reel l = Log10(f);
     return l != Ent(l) ? Puiss10(Ent(l)) : f;
+}
 }
 
 Reel DecadeSuperieure(Reel f)
@@ -19,11 +20,10 @@ Reel DecadeSuperieure(Reel f)
     const Reel l = Log10(f);
     return l != Ent(l) ? Puiss10(Ent(l) + 1) : f;
 }
-}
 
 std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax)
 {
-    if (!(fmin > 0) || !(fmin < fmax) || !std::isfinite(fmax))
+    if (!(fmin > 0) || !(fmin <= fmax) || !std::isfinite(fmax))
         return std::nullopt;
     TDecades d;
     d.FreqMin = DecadeInferieure(fmin);

@@ -12,8 +12,13 @@ struct TDecades {
     int Nombre = 0;
 };
 
+// La décade entière au-dessus d'une fréquence maximum (elle-même si elle en est une) ;
+// l'infini quand elle sort de la précision étendue.
+Reel DecadeSuperieure(Reel f);
+
 // Élargit [fmin, fmax] aux décades entières ; rien quand il ne reste pas au moins une décade
-// représentable (fréquence nulle ou négative, non finie, fmin >= fmax).
+// représentable (fréquence nulle ou négative, non finie, fmin > fmax, ou fmin = fmax sur une
+// décade exacte). Deux fréquences égales entre deux décades en donnent une.
 std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax);
 
 struct TEchantillonFrequentiel {

@@ -259,8 +259,12 @@ std::vector<Reel> Graduations(Reel min, Reel max, Reel pas)
     if (!(pas > 0) || !std::isfinite(pas) || !std::isfinite(min) || !std::isfinite(max))
         return valeurs;
     Reel n = std::nearbyint(Ent(max / pas));
-    for (int k = 0; k < NbGraduationsMax && n * pas >= min; ++k, n -= 1)
+    for (int k = 0; k < NbGraduationsMax && n * pas >= min; ++k, n -= 1) {
+        // Loin de zéro au regard du pas, n - 1 peut rester n : la même ligne reviendrait.
+        if (!valeurs.empty() && !(n * pas < valeurs.back()))
+            break;
         valeurs.push_back(n * pas);
+    }
     return valeurs;
 }
 

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <array>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -57,29 +59,55 @@ public:
                Mise.TailleGraduations, "DEchelle");
     }
 
-    void EtiquetteDecade(const TRepere& r, Reel x)
+    // Rend le bord droit de l'étiquette écrite, centrée sur la décade à `demiLargeur` près ;
+    // rien n'est écrit par-dessus la précédente (`finPrecedente`), qui resterait seule lisible.
+    int EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, int finPrecedente)
     {
         const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
-        if (!pix)
-            return;
-        const int gauche = pix->X - Mesure(Mise.TailleDecade).horizontalAdvance(Mise.ReferenceDecade) / 2;
+        if (!pix || pix->X - demiLargeur <= finPrecedente)
+            return finPrecedente;
+        const int gauche = pix->X - demiLargeur;
         const int largeur = Ecrire(gauche, pix->Y + Mise.DecalageDecade, QStringLiteral("10"), Mise.TailleDecade,
                                    "DEchelle");
-        Ecrire(gauche + largeur, pix->Y + Mise.DecalageExposant, QString::number(std::lround(x)),
-               Mise.TailleExposant, "DEchelle");
+        return gauche + largeur + Ecrire(gauche + largeur, pix->Y + Mise.DecalageExposant,
+                                         QString::number(std::lround(x)), Mise.TailleExposant, "DEchelle");
     }
 
-    // Lignes de chaque multiple dans chaque décade, pleines aux décades, pointillées entre.
+    // Lignes pleines aux décades, pointillées aux multiples entre elles, étiquettes sous le
+    // cadre. Quand les décades se serrent à quelques pixels, une ligne qui tombe sur une
+    // colonne déjà tracée n'ajoute rien : elle n'est pas redessinée, et des lignes pleines
+    // sur des colonnes voisines ne font plus qu'un rectangle.
     void GrilleFrequences(const TRepere& r, int nbDecades)
     {
+        std::vector<int> colonnes(std::size_t(nbDecades) + 1);
         for (int i = 0; i <= nbDecades; ++i)
-            for (int j = 1; j <= 9 && (i < nbDecades || j == 1); ++j) {
-                const Reel x = r.XMin + i + Log10(j);
-                Crayon("DQuadrillage", 1, j == 1 ? Qt::SolidLine : Qt::DotLine);
-                TracerSegment(r, P, x, r.YMin, x, r.YMax, TBornage::Borne);
-                if (j == 1)
-                    EtiquetteDecade(r, x);
+            colonnes[std::size_t(i)] = Colonne(r, r.XMin + i);
+        Crayon("DQuadrillage", 1, Qt::SolidLine);
+        for (std::size_t debut = 0, fin = 0; debut < colonnes.size(); debut = fin) {
+            fin = debut + 1;
+            while (fin < colonnes.size() && static_cast<long long>(colonnes[fin]) - colonnes[fin - 1] <= 1)
+                ++fin;
+            if (colonnes[fin - 1] == colonnes[debut])
+                TracerSegment(r, P, r.XMin + Reel(debut), r.YMin, r.XMin + Reel(debut), r.YMax, TBornage::Borne);
+            else
+                P.fillRect(QRect(QPoint(colonnes[debut], r.PixHaut), QPoint(colonnes[fin - 1], r.PixBas)),
+                           P.pen().color());
+        }
+        Crayon("DQuadrillage", 1, Qt::DotLine);
+        for (int i = 0; i < nbDecades; ++i) {
+            int derniere = colonnes[std::size_t(i)];
+            for (int j = 2; j <= 9; ++j) {
+                const Reel x = r.XMin + i + LogMultiple(j);
+                const int colonne = Colonne(r, x);
+                if (colonne != derniere && colonne != colonnes[std::size_t(i) + 1])
+                    TracerSegment(r, P, x, r.YMin, x, r.YMax, TBornage::Borne);
+                derniere = colonne;
             }
+        }
+        const int demiLargeur = Mesure(Mise.TailleDecade).horizontalAdvance(Mise.ReferenceDecade) / 2;
+        int finEtiquette = INT_MIN;
+        for (int i = 0; i <= nbDecades; ++i)
+            finEtiquette = EtiquetteDecade(r, r.XMin + i, demiLargeur, finEtiquette);
     }
 
     void AxeZero(const TRepere& r)
@@ -132,6 +160,23 @@ public:
     }
 
 private:
+    static Reel LogMultiple(int j)
+    {
+        static const std::array<Reel, 10> logs = [] {
+            std::array<Reel, 10> l{};
+            for (int k = 1; k <= 9; ++k)
+                l[std::size_t(k)] = Log10(k);
+            return l;
+        }();
+        return logs[std::size_t(j)];
+    }
+
+    static int Colonne(const TRepere& r, Reel x)
+    {
+        const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
+        return pix ? pix->X : INT_MIN;
+    }
+
     static QFont Police(Reel taille)
     {
         QFont police(QStringLiteral("Arial"));

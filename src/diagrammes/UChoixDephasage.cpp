@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "../document/Document.h"
+#include "NomsComposants.h"
 
 TChoixDephasagesBlack::TChoixDephasagesBlack(TDocument& document, QWidget* parent)
     : TDialogueVerifie(400, 176, QStringLiteral("Plage des déphasages"), parent), document_(document)
@@ -25,6 +26,8 @@ TChoixDephasagesBlack::TChoixDephasagesBlack(TDocument& document, QWidget* paren
     BtnValider->setDefault(true);
     connect(BtnValider, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnAnnuler, &QPushButton::clicked, this, &QDialog::reject);
+    NommeComposants(this, QStringLiteral("ChoixDephasagesBlack"),
+                    {{Radio1, "Radio1"}, {Radio2, "Radio2"}, {BtnValider, "BtnValider"}, {BtnAnnuler, "BtnAnnuler"}});
 }
 
 void TChoixDephasagesBlack::done(int resultat)

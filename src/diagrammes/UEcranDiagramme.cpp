@@ -12,6 +12,7 @@
 #include "../document/Messages.h"
 #include "../sorties/CouleurQt.h"
 #include "LectureSouris.h"
+#include "NomsComposants.h"
 #include "TraceBode.h"
 #include "UEcranTabVal.h"
 #include "USaisieParamBlack.h"
@@ -43,6 +44,12 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
     EditGf = CreeChampLecture();
     EditPhif = CreeChampLecture();
     CreeMenu();
+    NommeComposants(this, QStringLiteral("EcranDiagramme"),
+                    {{EditFreq, "EditFreq"}, {EditPuls, "EditPuls"}, {EditReel, "EditReel"}, {EditIm, "EditIm"},
+                     {EditGf, "EditGf"}, {EditPhif, "EditPhif"}, {Fermer1, "Fermer1"}, {Echelles1, "Echelles1"},
+                     {Imprimer1, "Imprimer1"}, {AbaquedeNichols1, "AbaquedeNichols1"},
+                     {AbaquedeNichols1->menuAction(), "AbaquedeNichols1"}, {Dessiner1, "Dessiner1"},
+                     {Effacer1, "Effacer1"}, {ExportExcel1, "ExportExcel1"}, {Tableau1, "Tableau1"}});
     document_.TypeDiagramme = TTypeDiagramme::Aucun;
 }
 

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "../document/Document.h"
+#include "NomsComposants.h"
 #include "TextesValeurs.h"
 
 namespace {
@@ -58,6 +59,7 @@ TEcranTabVal::TEcranTabVal(const TDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document)
 {
     TabVal = new QTableWidget(this);
+    NommeComposants(this, QStringLiteral("EcranTabVal"), {{TabVal, "TabVal"}});
     QFont police(QStringLiteral("Courier New"));
     police.setPixelSize(15);
     TabVal->setFont(police);

@@ -21,6 +21,10 @@ TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
 
     BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 186);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
+    NommeComposants(this, QStringLiteral("EchellesBlack"),
+                    {{FreqMin, "FreqMin"}, {FreqMax, "FreqMax"}, {GainMin, "GainMin"}, {GainMax, "GainMax"},
+                     {Titre, "Titre"}, {AffichageFrequence, "AffichageFrequence"}, {QuadriFin, "QuadriFin"},
+                     {BtnAutomatique, "BtnAutomatique"}});
 }
 
 void TEchellesBlack::RemplitValeursAutomatiques()

@@ -16,6 +16,9 @@ TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
     Titre = ChampTitre(160, 201);
     Titre->setToolTip(QStringLiteral("facultatif"));
     Defaut = AjouteBoutons(24, QStringLiteral("Echelle autom."), 158);
+    NommeComposants(this, QStringLiteral("EchellesBode"),
+                    {{FreqMin, "FreqMin"}, {FreqMax, "FreqMax"}, {GainMin, "GainMin"}, {GainMax, "GainMax"},
+                     {Titre, "Titre"}, {OKBtn, "OKBtn"}, {CancelBtn, "CancelBtn"}, {Defaut, "Defaut"}});
 }
 
 void TEchellesBode::RemplitValeursAutomatiques()
@@ -35,11 +38,11 @@ bool TEchellesBode::PeutFermer()
         || !LitChampOuRefuse(GainMax, QStringLiteral("Gain maximum mal saisi"), gmax))
         return false;
     if (!(fmin >= 0 && fmax >= 0 && fmin < fmax)) {
-    RefuseChamp(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
+        RefuseChamp(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
         return false;
     }
     if (!(gmin < gmax)) {
-    RefuseChamp(GainMin, QStringLiteral("Gain minimum supérieur au gain maximum!"));
+        RefuseChamp(GainMin, QStringLiteral("Gain minimum supérieur au gain maximum!"));
         return false;
     }
     return VerifieFrequencesTracables(FreqMin, FreqMax, fmin, fmax)

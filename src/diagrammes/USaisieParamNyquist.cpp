@@ -1,5 +1,6 @@
 #include "USaisieParamNyquist.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,6 +23,10 @@ TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
 
     BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 250);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
+    NommeComposants(this, QStringLiteral("EchellesNyquist"),
+                    {{Fmin, "Fmin"}, {Fmax, "Fmax"}, {ReMin, "ReMin"}, {ReMax, "ReMax"}, {ImMin, "ImMin"},
+                     {ImMax, "ImMax"}, {Titre, "Titre"}, {AffichageFrequence, "AffichageFrequence"},
+                     {BtnAutomatique, "BtnAutomatique"}});
 }
 
 void TEchellesNyquist::RemplitValeursAutomatiques()
@@ -66,11 +71,11 @@ bool TEchellesNyquist::VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const
                                   const QString& messageInfini)
 {
     if (min == max) {
-    RefuseChamp(champMin, messageNul);
+        RefuseChamp(champMin, messageNul);
         return false;
     }
     if (!PasGraduation(max - min, false)) {
-    RefuseChamp(champMin, messageInfini);
+        RefuseChamp(champMin, messageInfini);
         return false;
     }
     return true;

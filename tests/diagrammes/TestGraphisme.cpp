@@ -240,6 +240,12 @@ TEST(Graphisme, GraduationsEtChiffresQuiLesEcriventExactement)
     EXPECT_EQ(ChiffresGraduation(Graduations(-1.2L, 0.4L, 0.2L), 0.2L), 2);
     EXPECT_EQ(ChiffresGraduation(Graduations(96, 104, 2), 2), 3);
     EXPECT_TRUE(Graduations(0, 1, 0).empty());
+    // Loin de zéro au regard du pas, n - 1 = n en précision étendue : pas de ligne répétée.
+    const std::vector<Reel> serrees = Graduations(1e30L, 1e30L + 1e12L, 2e10L);
+    ASSERT_FALSE(serrees.empty());
+    EXPECT_LE(serrees.size(), 51u);
+    for (std::size_t i = 1; i < serrees.size(); ++i)
+        EXPECT_LT(serrees[i], serrees[i - 1]) << i;
 }
 
 TEST(Graphisme, MinusculesNeBaisseQueAaZ)

@@ -1,4 +1,6 @@
 // Diagramme de Bode : arrondis des échelles, points gardés, et faits lus sur l'image dessinée.
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -199,6 +201,14 @@ TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
     EXPECT_FALSE(ArrondiDecades(-1, 10));
     EXPECT_FALSE(ArrondiDecades(10, 10));
     EXPECT_FALSE(ArrondiDecades(20, 10));
+    // Deux fréquences égales entre deux décades en couvrent une.
+    const std::optional<TDecades> egales = ArrondiDecades(5, 5);
+    ASSERT_TRUE(egales);
+    EXPECT_EQ(egales->FreqMin, 1);
+    EXPECT_EQ(egales->FreqMax, 10);
+    EXPECT_EQ(egales->Nombre, 1);
+    EXPECT_TRUE(std::isinf(DecadeSuperieure(1.1e4932L)));
+    EXPECT_FALSE(ArrondiDecades(1, 1.1e4932L));
 }
 
 TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
@@ -274,6 +284,89 @@ TEST(TraceBode, EtiquettesDesDecadesSousChaqueCadre)
         // Entre deux décades, rien n'est écrit sous le cadre.
         const int milieu = VersPixelBorne(r, 0.5L, r.YMin)->X;
         EXPECT_EQ(CompteCouleur(image, echelle, milieu - 3, r.PixBas + 1, milieu + 3, r.PixBas + 20), 0);
+    }
+}
+
+// Part de la colonne, entre les bords du cadre, peinte de la couleur donnée.
+double PartDeLaColonne(const QImage& image, QRgb couleur, const TRepere& r, int colonne)
+{
+    return double(CompteCouleur(image, couleur, colonne, r.PixHaut + 2, colonne, r.PixBas - 2)) /
+           double(r.PixBas - r.PixHaut - 3);
+}
+
+TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const QImage image = Dessine(doc, {1, 1000, -40, 10, {}});
+    const QRgb grille = Couleur(doc, "DQuadrillage");
+    for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
+        EXPECT_GT(PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1, r.YMin)->X), 0.9);
+        for (int j : {2, 5, 9}) {
+            const double part = PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1 + Log10(j), r.YMin)->X);
+            EXPECT_GT(part, 0.15) << j;
+            EXPECT_LT(part, 0.6) << j;
+        }
+        // Entre deux multiples, aucune ligne.
+        EXPECT_LT(PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1 + Log10(1.5L), r.YMin)->X), 0.1);
+    }
+}
+
+TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const TParamBode param{1e-1000L, 1e1000L, -40, 10, {}};
+    bool trace = false;
+    const QImage image = Dessine(doc, param, {}, &trace);
+    ASSERT_TRUE(trace);
+    // Moins d'un pixel par décade : tout l'intérieur du cadre est grille, hors de la courbe.
+    const TRepere gain = CadreGain(doc);
+    const int ligne = VersPixelBorne(gain, 0, -37.5L)->Y;
+    const int largeur = gain.PixDroite - gain.PixGauche - 1;
+    EXPECT_GT(CompteCouleur(image, Couleur(doc, "DQuadrillage"), gain.PixGauche + 1, ligne, gain.PixDroite - 1, ligne),
+              largeur - 5);
+
+    // Chaque « 10 » est suivi de son exposant, et le suivant commence après celui-ci.
+    const std::vector<TTexteEcrit> textes = TextesDe(doc, param);
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(7);
+    const QFontMetrics exposant(police, &image);
+    int nbEtiquettes = 0;
+    qreal finPrecedente = -1e9;
+    qreal yPrecedent = -1;
+    for (std::size_t k = 0; k + 1 < textes.size(); ++k) {
+        if (textes[k].Texte != "10")
+            continue;
+        ++nbEtiquettes;
+        if (textes[k].Position.y() == yPrecedent) {
+            EXPECT_GT(textes[k].Position.x(), finPrecedente) << k;
+        }
+        yPrecedent = textes[k].Position.y();
+        finPrecedente = textes[k + 1].Position.x() + exposant.horizontalAdvance(textes[k + 1].Texte);
+    }
+    EXPECT_GT(nbEtiquettes, 10);
+    EXPECT_LT(nbEtiquettes, 200);
+}
+
+TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const TParamBode param{0.1L, 10, -40, 0, {}};
+    for (const QRect cible : {QRect(5, 5, 1, 1), QRect(5, 5, 300, 0), QRect(5, 5, 0, 300)}) {
+        QImage image(320, 320, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        EXPECT_FALSE(TracerBode(p, cible, doc, param, TMiseEnPageBode{})) << cible.width() << "x" << cible.height();
+        p.end();
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        const int noirs = CompteCouleur(image, qRgb(0, 0, 0), 0, 0, 319, 319);
+        EXPECT_EQ(noirs, 320 * 320 - cible.width() * cible.height());
+    }
+    // Dès deux pixels de côté, les cadres existent : tout se trace, textes compris.
+    for (const int cote : {2, 10}) {
+        QImage image(cote, cote, QImage::Format_RGB32);
+        QPainter p(&image);
+        EXPECT_TRUE(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{})) << cote;
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
     }
 }
 

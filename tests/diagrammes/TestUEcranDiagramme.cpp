@@ -3,6 +3,7 @@
 #include "diagrammes/UEcranDiagramme.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -170,6 +171,46 @@ TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
         Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
         EXPECT_TRUE(TextesVisibles().isEmpty()) << clic.x() << "," << clic.y();
     }
+}
+
+TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
+{
+    MontreBode({"0.01", "100", "-40", "5"});
+    for (const QSize taille : {QSize(1, 1), QSize(10, 10), QSize(300, 0), QSize(0, 0), QSize(2, 600)}) {
+        ecran_.ZoneClient->setFixedSize(taille);
+        ecran_.adjustSize();
+        ecran_.ZoneClient->grab();
+        if (taille == QSize(1, 1)) {
+            EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
+        }
+        for (const QPoint clic : {QPoint(0, 0), QPoint(taille.width() - 1, taille.height() - 1)}) {
+            Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
+            Souris(QEvent::MouseButtonRelease, clic.x(), clic.y());
+            EXPECT_TRUE(TextesVisibles().isEmpty()) << taille.width() << "x" << taille.height();
+        }
+    }
+    // Revenue à sa taille, la fenêtre redessine et relit ses points.
+    ecran_.ZoneClient->setFixedSize(LargeurClient, HauteurClient);
+    ecran_.adjustSize();
+    ecran_.ZoneClient->grab();
+    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 2000);
+    const TPointFrequentiel& p = doc_.PointsFrequentiels[1];
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
+    EXPECT_EQ(TextesVisibles(), TextesBode(p));
+}
+
+TEST_F(EcranDiagramme, ComposantsTrouvesParLeurNom)
+{
+    EXPECT_EQ(ecran_.objectName(), "EcranDiagramme");
+    for (const QLabel* champ : {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm, ecran_.EditGf,
+                                ecran_.EditPhif})
+        EXPECT_EQ(ecran_.findChild<QLabel*>(champ->objectName()), champ) << champ->objectName().toStdString();
+    EXPECT_EQ(ecran_.EditPhif->objectName(), "EditPhif");
+    EXPECT_EQ(ecran_.Tableau1->objectName(), "Tableau1");
+    EXPECT_EQ(ecran_.AbaquedeNichols1->objectName(), "AbaquedeNichols1");
+    EXPECT_EQ(bode_.findChild<QLineEdit*>("GainMax"), bode_.GainMax);
+    EXPECT_EQ(nyquist_.findChild<QLineEdit*>("ImMin"), nyquist_.ImMin);
+    EXPECT_EQ(black_.findChild<QCheckBox*>("QuadriFin"), black_.QuadriFin);
 }
 
 TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)

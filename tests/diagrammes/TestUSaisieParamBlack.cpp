@@ -6,8 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "SaisiesHostilesEchelles.h"
+#include "diagrammes/EchantillonsFrequentiels.h"
+#include "diagrammes/Graphisme.h"
 #include "document/AideDialogues.h"
 #include "document/Document.h"
+#include "document/SaisieNombres.h"
 
 namespace {
 
@@ -34,8 +38,9 @@ TEST_P(EchellesBlack, ChaqueRefusDansLOrdreAvecSonFocus)
         {{"100", "1", "10", "-10"}, false,
          {"Fréquence minimum ou maximum incorrecte", "GMin doit être inférieur à Gmax"}, &TEchellesBlack::GainMin},
         {{"-1", "1", "-10", "10"}, false, {"Fréquence minimum ou maximum incorrecte"}, &TEchellesBlack::FreqMin},
-        {{"5", "5", "-10", "10"}, false, {"Fréquences minimum et maximum égales: aucune décade à tracer"},
+        {{"10", "10", "-10", "10"}, false, {"Fréquences minimum et maximum égales: aucune décade à tracer"},
          &TEchellesBlack::FreqMax},
+        {{"1", "1.1e4932", "-10", "10"}, false, {"Fréquence maximum trop grande"}, &TEchellesBlack::FreqMax},
         {{"1", "10", "3", "3.0000001"}, true, {"Ecart entre gain minimum et gain maximum trop faible"},
          &TEchellesBlack::GainMin},
     };
@@ -65,6 +70,50 @@ TEST_P(EchellesBlack, ValeursAutomatiquesPuisValidation)
     dialogue_.OKBtn->click();
     EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
     EXPECT_EQ(dialogue_.result(), QDialog::Accepted);
+}
+
+TEST_P(EchellesBlack, FrequencesEgalesEntreDeuxDecadesAcceptees)
+{
+    for (const QString f : {"5", "0,5"}) {
+        MontreActif(dialogue_);
+        dialogue_.FreqMin->setText(f);
+        dialogue_.FreqMax->setText(f);
+        dialogue_.GainMin->setText("-10");
+        dialogue_.GainMax->setText("10");
+        dialogue_.OKBtn->click();
+        EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
+        EXPECT_EQ(dialogue_.result(), QDialog::Accepted) << f.toStdString();
+    }
+}
+
+TEST_P(EchellesBlack, TextesHostilesRefusesOuPlagesTracables)
+{
+    const TEssaiEchelles essai{
+        dialogue_,
+        {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax},
+        {"1", "100", "-40", "10"},
+        [this](const std::string& cas) {
+            Reel fmin = 0, fmax = 0, gmin = 0, gmax = 0;
+            ASSERT_TRUE(LitReel(dialogue_.FreqMin->text(), fmin) && LitReel(dialogue_.FreqMax->text(), fmax) &&
+                        LitReel(dialogue_.GainMin->text(), gmin) && LitReel(dialogue_.GainMax->text(), gmax))
+                << cas;
+            const std::optional<TDecades> decades = ArrondiDecades(fmin, fmax);
+            ASSERT_TRUE(decades) << cas;
+            EXPECT_LE(decades->Nombre, 2000) << cas;
+            const std::optional<Reel> pas = PasGraduation(gmax - gmin, dialogue_.QuadriFin->isChecked());
+            ASSERT_TRUE(pas) << cas;
+            const TBornes bornes = BornesGraduees(gmin, gmax, *pas);
+            EXPECT_GE(Graduations(bornes.Min, bornes.Max, *pas).size(), 2u) << cas;
+        }};
+    for (const bool fin : {false, true}) {
+        dialogue_.QuadriFin->setChecked(fin);
+        EssaieTousLesChamps(essai, messages_,
+                            {{"1e-300", "1e300", "-40", "10"},
+                             {"1e-4000", "1e4000", "-40", "10"},
+                             {"1", "100", "0", "1e-12"},
+                             {"1", "100", "1e30", "1.0000000000000000002e30"},
+                             {"1", "100", "1e4931", "1.15e4932"}});
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Separateurs, EchellesBlack, testing::Values(',', '.'));

@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QImage>
+#include <QPainter>
+
+#include "SaisiesHostilesEchelles.h"
 #include "document/AideDialogues.h"
 #include "document/DocumentsDessin.h"
 
@@ -52,6 +56,12 @@ TEST_P(EchellesBode, UnSeulMessageParRefusEtLeFocusSurLeChampFautif)
         {{"1", "10", "0", "1e-7"}, "Ecart entre gain minimum et gain maximum trop faible", &TEchellesBode::GainMin},
         {{"1", "10", "-1e4932", "1e4932"}, "Ecart entre gain minimum et gain maximum trop grand",
          &TEchellesBode::GainMin},
+        {{"1", "10", "1e4931", "1.15e4932"}, "Ecart entre gain minimum et gain maximum trop grand",
+         &TEchellesBode::GainMin},
+        // Trois unités du dernier chiffre : une seule graduation se distingue.
+        {{"1", "10", "1e30", "1.0000000000000000002e30"}, "Ecart entre gain minimum et gain maximum trop faible",
+         &TEchellesBode::GainMin},
+        {{"1", "1.1e4932", "-10", "10"}, "Fréquence maximum trop grande", &TEchellesBode::FreqMax},
     };
     for (const auto& c : cas) {
         Valide(c.Textes);
@@ -108,6 +118,31 @@ TEST_P(EchellesBode, AnnulerFermeToujoursEtRendLesTextesDeLOuverture)
     EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
     EXPECT_EQ(dialogue_.FreqMin->text(), "1");
     EXPECT_EQ(dialogue_.Titre->text(), "");
+}
+
+TEST_P(EchellesBode, TextesHostilesRefusesOuPlagesTracees)
+{
+    const TEssaiEchelles essai{
+        dialogue_,
+        {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax},
+        {"1", "100", "-40", "10"},
+        [this](const std::string& cas) {
+            QImage image(320, 240, QImage::Format_RGB32);
+            QPainter p(&image);
+            EXPECT_TRUE(TracerBode(p, image.rect(), document_, dialogue_.Parametres(), TMiseEnPageBode{})) << cas;
+        }};
+    EssaieTousLesChamps(essai, messages_,
+                        {{"1e-300", "1e300", "-40", "10"},
+                         {"1e-1000", "1e1000", "-40", "10"},
+                         {"1e-4000", "1e-3999", "-40", "10"},
+                         {"1e-4000", "1e4000", "-40", "10"},
+                         {"3.4e-4932", "1e-4931", "-40", "10"},
+                         {"1", "100", "0", "1e-12"},
+                         {"1", "100", "5", "5.000000000001"},
+                         {"1", "100", "-1e300", "1e300"},
+                         {"1", "100", "1e30", "1.0000000000000000002e30"},
+                         {"1", "100", "1e4931", "1.15e4932"},
+                         {"1", "100", "-1e4932", "1e4932"}});
 }
 
 INSTANTIATE_TEST_SUITE_P(Separateurs, EchellesBode, testing::Values(',', '.'));

@@ -6,8 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "SaisiesHostilesEchelles.h"
+#include "diagrammes/EchantillonsFrequentiels.h"
+#include "diagrammes/Graphisme.h"
 #include "document/AideDialogues.h"
 #include "document/Document.h"
+#include "document/SaisieNombres.h"
 
 namespace {
 
@@ -86,6 +90,32 @@ TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCas
     dialogue_.reject();
     EXPECT_EQ(dialogue_.ReMin->text(), AvecSeparateur("-0#001"));
     EXPECT_FALSE(dialogue_.AffichageFrequence->isChecked());
+}
+
+TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
+{
+    QLineEdit* const champs[] = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin,
+                                 dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
+    const TEssaiEchelles essai{
+        dialogue_, {std::begin(champs), std::end(champs)}, {"1", "100", "-1", "1", "-1", "1"},
+        [&champs](const std::string& cas) {
+            Reel v[6] = {};
+            for (int i = 0; i < 6; ++i)
+                ASSERT_TRUE(LitReel(champs[i]->text(), v[i])) << cas;
+            const std::optional<TDecades> decades = ArrondiDecades(v[0], v[1]);
+            ASSERT_TRUE(decades) << cas;
+            EXPECT_LE(decades->Nombre, 2000) << cas;
+            for (int axe : {2, 4}) {
+                EXPECT_TRUE(v[axe] <= 0 && 0 <= v[axe + 1] && v[axe] < v[axe + 1]) << cas;
+                EXPECT_TRUE(PasGraduation(v[axe + 1] - v[axe], false)) << cas;
+            }
+        }};
+    EssaieTousLesChamps(essai, messages_,
+                        {{"1e-300", "1e300", "-1", "1", "-1", "1"},
+                         {"1e-4000", "1e4000", "-1", "1", "-1", "1"},
+                         {"5", "5", "-1e-12", "0", "0", "1e-12"},
+                         {"1", "100", "-1e4932", "1e4932", "-1", "1"},
+                         {"1", "100", "-1", "1", "-1e300", "1e300"}});
 }
 
 INSTANTIATE_TEST_SUITE_P(Separateurs, EchellesNyquist, testing::Values(',', '.'));
