@@ -112,6 +112,24 @@ void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, int i, TDeco
     }
 }
 
+bool CoefficientsReels(const TPolynome& p)
+{
+    for (int k = 0; k <= p.Degre; ++k)
+        if (p.Coef[k].Im != 0)
+            return false;
+    return true;
+}
+
+// N et D réels, pôle réel : ses coefficients sont réels ; la partie imaginaire calculée n'est
+// qu'un reste d'arrondi des pôles complexes voisins, qu'on ne doit pas afficher.
+void CoefficientsReelsDuPoleReel(const TPolynome& d, int i, TDecomposition& a)
+{
+    if (d.Racines[RangRacine(d, i)].Im != 0)
+        return;
+    for (int l = 1; l <= d.Multiplicites[i]; ++l)
+        a(i, l).Im = 0;
+}
+
 }  // namespace
 
 TDecomposition::TDecomposition() : valeurs_(std::make_unique<TComplexe[]>(NombreCoefficients)) {}
@@ -147,7 +165,11 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
     const TDivision division = DivisionLongue(n, d);
     partieEntiere = division.Quotient;
     decomposition.Efface();
-    for (int i = 1; i <= d.Multiplicites[0]; ++i)
+    const bool reels = CoefficientsReels(n) && CoefficientsReels(d);
+    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
         CoefficientsDuPole(division.Reste, d, i, decomposition);
+        if (reels)
+            CoefficientsReelsDuPoleReel(d, i, decomposition);
+    }
     return DecompositionFaite;
 }

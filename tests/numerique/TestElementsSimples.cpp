@@ -127,4 +127,35 @@ TEST(DecomposeEnElementsSimples, PlusHautePuissanceDUnPoleMultiple)
     EXPECT_TRUE(Proche(Somme(r.A(1, 1), r.A(2, 1)), R(0), Serre));  // résidus de somme nulle
 }
 
+// N et D réels : le coefficient d'un pôle réel est réel (l'arrondi des pôles complexes voisins laissait
+// -1,35E-20 j) ; ceux des pôles complexes gardent leur partie imaginaire, et un N complexe aussi.
+TEST(DecomposeEnElementsSimples, PoleReelDeFonctionReelleACoefficientsReels)
+{
+    // (3p + 1) / ((p + 1)(p² + 2p + 5)), saisi par coefficients
+    const TPolynome n = ParCoefficients({R(1), R(3)});
+    const TPolynome d = ParCoefficients({R(5), R(7), R(3), R(1)});
+    const TResultat r = Decompose(n, d);
+    ASSERT_EQ(r.Statut, DecompositionFaite);
+    ASSERT_EQ(d.Multiplicites[0], 3);
+    EXPECT_EQ(d.Racines[RangRacine(d, 2)].Im, 0);
+    EXPECT_EQ(r.A(2, 1).Im, 0);
+    EXPECT_NEAR(static_cast<double>(r.A(2, 1).Re), -0.5, 1e-15);
+    EXPECT_NEAR(static_cast<double>(r.A(1, 1).Im), 0.75, 1e-15);
+    VerifieRecomposition(n, d, r);
+    // Pôle réel double à côté de deux pôles complexes : (p + 1)² (p² + p + 1)
+    const TPolynome d2 = ParRacines(R(1), {R(-1), R(-1), {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}});
+    TPolynome d2reel = d2;
+    for (int k = 0; k <= d2reel.Degre; ++k)
+        d2reel.Coef[k].Im = 0;
+    const TResultat r2 = Decompose(n, d2reel);
+    ASSERT_EQ(r2.Statut, DecompositionFaite);
+    const int reel = d2reel.Racines[RangRacine(d2reel, 2)].Im == 0 ? 2 : 1;
+    EXPECT_EQ(d2reel.Multiplicites[reel], 2);
+    EXPECT_EQ(r2.A(reel, 1).Im, 0);
+    EXPECT_EQ(r2.A(reel, 2).Im, 0);
+    const TPolynome nComplexe = ParCoefficients({{1, 1}, R(3)});
+    const TResultat r3 = Decompose(nComplexe, d);
+    EXPECT_NE(r3.A(2, 1).Im, 0);
+}
+
 }  // namespace
