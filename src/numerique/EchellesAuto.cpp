@@ -171,6 +171,16 @@ void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
 
 }  // namespace
 
+const std::array<TChampEchelle, 14> ChampsEchellesAuto = {{
+    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
+    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
+    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
+    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
+    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
+    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
+    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
+}};
+
 void CalculeEchellesAuto(TSysteme& s, TEchellesAuto& e)
 {
     BalayageFrequentiel(s, e);
@@ -178,4 +188,15 @@ void CalculeEchellesAuto(TSysteme& s, TEchellesAuto& e)
         PlagesTemporelles(s, e);
     else
         OublieRampe(s);
+}
+
+TSysteme SystemeAvecRampe(const TSysteme& systeme)
+{
+    TSysteme s = systeme;
+    if (!s.SystemeStable) {
+        s.SystemeStable = true;
+        TEchellesAuto ignorees;
+        CalculeEchellesAuto(s, ignorees);
+    }
+    return s;
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -68,16 +67,6 @@ TPolynome Polynome(const json& entree, const std::string& nom)
 // Valeurs sentinelles : ce que l'analyse ne doit pas toucher les garde.
 constexpr Reel Sentinelle = -12345;
 
-const std::map<std::string, Reel TEchellesAuto::*> ChampsEchelles = {
-    {"FreqBasseAuto", &TEchellesAuto::FreqBasseAuto},   {"FreqHauteAuto", &TEchellesAuto::FreqHauteAuto},
-    {"ReMinAuto", &TEchellesAuto::ReMinAuto},           {"ReMaxAuto", &TEchellesAuto::ReMaxAuto},
-    {"ImMinAuto", &TEchellesAuto::ImMinAuto},           {"ImMaxAuto", &TEchellesAuto::ImMaxAuto},
-    {"GainMinAuto", &TEchellesAuto::GainMinAuto},       {"GainMaxAuto", &TEchellesAuto::GainMaxAuto},
-    {"TMaxAuto", &TEchellesAuto::TMaxAuto},             {"YMinIndicielle", &TEchellesAuto::YMinIndicielle},
-    {"YMaxIndicielle", &TEchellesAuto::YMaxIndicielle}, {"RampeMin", &TEchellesAuto::RampeMin},
-    {"RampeMax", &TEchellesAuto::RampeMax},             {"GainStat", &TEchellesAuto::GainStat},
-};
-
 class CasReference : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
@@ -85,7 +74,7 @@ protected:
         DefinitSeparateurDecimal('.');
         const json& entree = CeCas()["entree"];
         systeme = Systeme(Polynome(entree, "n"), Polynome(entree, "d"), LitReel(entree["T"]));
-        for (const auto& [nom, champ] : ChampsEchelles)
+        for (const auto& [nom, champ] : ChampsEchellesAuto)
             echelles.*champ = Sentinelle;
         statut = Analyse(systeme, echelles, [this](const std::string& texte) { communes.push_back(texte); });
     }
@@ -196,13 +185,8 @@ TEST_P(CasReference, ReponsesIndicielleEtRampe)
         EXPECT_TRUE(Proche(ReponseEchelon(systeme, t, T, 0, 1, 0), LitReel(point["y"]), Tolerance()))
             << "échelon, t = " << static_cast<double>(t);
     }
-    // Un système instable n'a pas de rampe préparée : on la prépare sur une copie déclarée stable.
-    TSysteme avecRampe = systeme;
-    if (!avecRampe.SystemeStable) {
-        avecRampe.SystemeStable = true;
-        TEchellesAuto ignorees;
-        CalculeEchellesAuto(avecRampe, ignorees);
-    }
+    // Un système instable n'a pas de rampe préparée : on la prépare sur une copie.
+    const TSysteme avecRampe = SystemeAvecRampe(systeme);
     EXPECT_EQ(systeme.DecompositionRampeFaite, systeme.SystemeStable);
     for (const json& point : Attendu()["rampe"]) {
         const Reel t = LitReel(point["t"]);
@@ -215,7 +199,7 @@ TEST_P(CasReference, ReponsesIndicielleEtRampe)
 TEST_P(CasReference, EchellesAutomatiques)
 {
     const json& attendues = Attendu()["echelles_auto"];
-    for (const auto& [nom, champ] : ChampsEchelles) {
+    for (const auto& [nom, champ] : ChampsEchellesAuto) {
         if (attendues.contains(nom))
             EXPECT_TRUE(Proche(echelles.*champ, LitReel(attendues[nom]), Tolerance())) << nom;
         else
