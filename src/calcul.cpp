@@ -6,10 +6,12 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/Analyse.h"
 #include "document/FichierDonnees.h"
+#include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 
 namespace {
@@ -125,8 +127,11 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
         return false;
     }
     doc.TempsMort = retard;
-    CalculeRacines(doc.Numerateur);
-    CalculeRacines(doc.Denominateur);
+    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+        if (CalculeRacines(*p) != LaguerreReussi) {
+            faute = std::string("les racines du ") + nom + " n'ont pas pu être calculées";
+            return false;
+        }
     return true;
 }
 

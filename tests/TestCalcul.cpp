@@ -135,6 +135,16 @@ TEST(KovraCalcul, FichierIllisibleStatutUnEtMessageFrancais)
                              + " » : le fichier n'existe pas ou ne peut pas être ouvert.\n");
 }
 
+// Des pôles que la recherche n'atteint pas ne sont pas rapportés nuls avec un verdict : refus.
+TEST(KovraCalcul, RacinesIntrouvablesRefusees)
+{
+    const TExecution e = Lance({"--num", "1", "--den", "2e-4000 0 0 0 1"});
+    EXPECT_EQ(e.Statut, 2);
+    EXPECT_TRUE(e.Sortie.empty());
+    EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : les racines du dénominateur n'ont pas pu être calculées.\n", 0), 0u)
+        << e.Erreurs;
+}
+
 TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
 {
     const std::string fichier = CheminDonnees("premier_ordre.kvf");

@@ -6,11 +6,16 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <utility>
+
+#include "../numerique/Laguerre.h"
 
 namespace {
 
 const QByteArray EnTete = QByteArrayLiteral("Kovra 1.8.0");
 constexpr qint64 CouleurMax = 0xFFFFFF;
+// Au-delà, les puissances et les produits de l'analyse sortiraient de la précision étendue.
+constexpr Reel ValeurMax = 1e300L;
 
 QString ChaineFichier(const QString& chemin)
 {
@@ -89,7 +94,14 @@ public:
     }
 
     bool Entier(qint64& n) { return Valeur(n, LitEntierPoint); }
-    bool Nombre(Reel& x) { return Valeur(x, LitReelPoint); }
+    bool Nombre(Reel& x)
+    {
+        if (!Valeur(x, LitReelPoint))
+            return false;
+        if (std::fabs(x) > ValeurMax)
+            return Refuse(QStringLiteral("nombre trop grand (plus de 1E300 en valeur absolue)"), numero_);
+        return true;
+    }
 
     bool EntierBorne(int& n, qint64 min, qint64 max, const QString& horsLimites)
     {
@@ -303,9 +315,12 @@ bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur)
                      .arg(lecteur.LigneFautive());
         return false;
     }
-    for (TPolynome* p : {&lu.Numerateur, &lu.Denominateur})
-        if (!p->RacinesValides)
-            CalculeRacines(*p);
+    for (const auto& [p, nom] : {std::pair{&lu.Numerateur, "numérateur"}, std::pair{&lu.Denominateur, "dénominateur"}})
+        if (!p->RacinesValides && CalculeRacines(*p) != LaguerreReussi) {
+            erreur = QStringLiteral("Lecture impossible du fichier %1 : les racines du %2 n'ont pas pu être calculées.")
+                         .arg(ChaineFichier(chemin), QString::fromUtf8(nom));
+            return false;
+        }
     lu.NomFichierDonnees = chemin;
     doc = std::move(lu);
     return true;

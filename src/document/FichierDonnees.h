@@ -7,7 +7,8 @@
 
 // En cas d'échec le document reste tel qu'il était et `erreur` dit pourquoi, en français.
 // Une lecture réussie remplace le document (NomFichierDonnees := chemin) et calcule les
-// racines non valides ; elle ne lance pas l'analyse.
+// racines non valides ; elle ne lance pas l'analyse. Un fichier dont ces racines ne peuvent pas
+// être calculées, ou qui contient un nombre de plus de 1E300 en valeur absolue, est refusé.
 bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur);
 // Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);

@@ -402,6 +402,52 @@ TEST_F(FichierRefuse, MultiplicitesIncoherentesDesRacinesValides)
     EXPECT_EQ(doc_.Denominateur.Multiplicites[0], 2);
 }
 
+TEST_F(FichierRefuse, NombresTropGrands)
+{
+    const char* raison = "nombre trop grand (plus de 1E300 en valeur absolue)";
+    EXPECT_EQ(RefusLigne(38, "1e301"), Message(raison, 38));
+    EXPECT_EQ(RefusLigne(3, "-1e4000"), Message(raison, 3));
+    EXPECT_EQ(RefusLigne(70, "1.1E+0300"), Message(raison, 70));
+    // La borne elle-même et les nombres minuscules se lisent.
+    TLignes l = lignes_;
+    l[37] = "1e300";
+    l[69] = "-1e-4000";
+    EcritBrut(Chemin("bornes.kvf"), Joint(l));
+    QString erreur;
+    EXPECT_TRUE(LitFichierDonnees(Chemin("bornes.kvf"), doc_, erreur)) << erreur.toStdString();
+}
+
+// Un degré élevé se lit (1 + p + ... + p^60 donnait tous ses pôles nuls) ; des racines que la
+// recherche ne peut pas atteindre font refuser le fichier au lieu d'y laisser des zéros.
+TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
+{
+    TDocument ecrit = DocumentInitial();
+    TPolynome& d = ecrit.Denominateur;
+    d.Degre = 60;
+    for (int k = 0; k <= d.Degre; ++k)
+        d.Coef[k] = {1, 0};
+    d.CoefsValides = true;
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d60.kvf"), ecrit, erreur));
+    TDocument lu = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(Chemin("d60.kvf"), lu, erreur)) << erreur.toStdString();
+    ASSERT_EQ(lu.Denominateur.Degre, 60);
+    for (int i = 1; i <= 60; ++i)
+        EXPECT_NEAR(double(Module(lu.Denominateur.Racines[i])), 1, 1e-15) << i;
+
+    // p⁴ + 2e-4000 : racines de module 1e-1000, dont P'² sort de l'étendue.
+    d.Degre = 4;
+    d.Coef.fill({0, 0});
+    d.Coef[0] = {2e-4000L, 0};
+    d.Coef[4] = {1, 0};
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("faux.kvf"), ecrit, erreur));
+    EXPECT_FALSE(LitFichierDonnees(Chemin("faux.kvf"), doc_, erreur));
+    EXPECT_EQ(erreur, QStringLiteral("Lecture impossible du fichier « %1 » : les racines du dénominateur n'ont pas "
+                                     "pu être calculées.")
+                          .arg(Chemin("faux.kvf")));
+    EXPECT_TRUE(MemeDocument(doc_, avant_));
+}
+
 TEST_F(FichierRefuse, CouleursEtTempsMortHorsLimites)
 {
     EXPECT_EQ(RefusLigne(39, "16777216"), Message("couleur hors des limites (0 à 16777215)", 39));
