@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "Document.h"
+#include "Messages.h"
 #include "SaisieNombres.h"
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
@@ -113,6 +114,13 @@ void TFluxSaisie::Saisit(SaisiePolynome saisie, const QString& messageErreur)
         if (!(this->*saisie)(p, denominateur))
             return;
         enAttente_[denominateur] = p;
+        // Une étude faite de racines non trouvées serait fausse : le document reste tel quel.
+        if (!p.RacinesValides) {
+            AfficheMessage(QStringLiteral("Les racines du %1 n'ont pas pu être calculées : la fonction de "
+                                          "transfert n'est pas modifiée.")
+                               .arg(denominateur ? QStringLiteral("dénominateur") : QStringLiteral("numérateur")));
+            return;
+        }
     }
     const Reel tempsMort = SaisitTempsMort();
     document_.Numerateur = *enAttente_[0];

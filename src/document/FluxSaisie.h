@@ -18,8 +18,8 @@ class TBoiteSaisieTau;
 QStringList ChampsRacines(const TPolynome& p);
 
 // Le document ne reçoit N, D et T qu'une fois la saisie menée au bout : une saisie abandonnée
-// en chemin ne laisse jamais une étude faite d'un polynôme neuf et d'un ancien. Ce qu'elle
-// avait validé reste proposé à la saisie suivante.
+// en chemin, ou arrêtée faute de racines, ne laisse jamais une étude faite d'un polynôme neuf
+// et d'un ancien. Ce qu'elle avait validé reste proposé à la saisie suivante.
 class TFluxSaisie : public QObject {
     Q_OBJECT
 public:

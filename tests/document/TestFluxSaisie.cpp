@@ -380,12 +380,44 @@ TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
     for (const QStringList& n : numerateurs) {
         Repond({Coefs(n), Coefs({"1", "1e-4000", "0", "0", "0", "0", "0", "0", "0", "0", mille}), Tau(mille)});
         ecran_->FluxSaisie->KovraCoef();
-        EXPECT_TRUE(reponses_.empty());
+        reponses_.clear();
         const TDocument& doc = ecran_->Document;
         EXPECT_TRUE(ToutFini(doc.Numerateur)) << n.join(' ').left(40).toStdString();
         EXPECT_TRUE(ToutFini(doc.Denominateur)) << n.join(' ').left(40).toStdString();
         EXPECT_TRUE(std::isfinite(doc.TempsMort));
     }
+}
+
+// 1e4000 p^10 + 1 : le chercheur de racines n'aboutit pas. La saisie s'arrête là, l'étude
+// affichée reste entière et le polynôme refusé revient au préremplissage suivant.
+TEST_F(Flux, RacinesIntrouvablesRefuseesSansToucherAuDocument)
+{
+    Repond({Coefs({"1"}), Coefs({"2", "3", "1"}), Tau("0")});
+    ecran_->FluxSaisie->KovraCoef();
+    const QStringList introuvable = {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1e4000"};
+    messages_.Messages.clear();
+    Repond({Coefs(introuvable)});
+    ecran_->FluxSaisie->KovraCoef();
+    EXPECT_TRUE(reponses_.empty());
+    EXPECT_EQ(messages_.Messages, QStringList{"Les racines du numérateur n'ont pas pu être calculées : la "
+                                              "fonction de transfert n'est pas modifiée."});
+    const TDocument& doc = ecran_->Document;
+    EXPECT_EQ(doc.Numerateur.Degre, 0);
+    EXPECT_TRUE(doc.Numerateur.RacinesValides);
+    EXPECT_TRUE(MenusDiagrammes());
+
+    messages_.Messages.clear();
+    Repond({Coefs({"5"}), Coefs(introuvable)});
+    ecran_->FluxSaisie->KovraCoef();
+    EXPECT_TRUE(reponses_.empty());
+    EXPECT_EQ(messages_.Messages, QStringList{"Les racines du dénominateur n'ont pas pu être calculées : la "
+                                              "fonction de transfert n'est pas modifiée."});
+    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
+    EXPECT_EQ(doc.Denominateur.Degre, 2);
+
+    Repond({Annule()});
+    ecran_->FluxSaisie->KovraCoef();
+    EXPECT_EQ(prerempli_.last()[0], "5");
 }
 
 } // namespace
