@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDirIterator>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "document/Analyse.h"
 #include "document/CasReference.h"
 
 namespace {
@@ -493,6 +496,114 @@ TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"ancien.kvf"});
     ASSERT_TRUE(EnregistreFichierDonnees(ancien, DocumentInitial(), erreur));
     EXPECT_EQ(LignesDe(Contenu(ancien)).size(), 84u);
+}
+
+// Fichiers de référence abîmés au hasard (graine fixe) : chacun est refusé avec un message, le
+// document intact, ou bien lu puis analysé, et tout ce qu'une fenêtre dessinerait reste fini.
+class TAbimeur {
+public:
+    explicit TAbimeur(unsigned graine) : generateur_(graine) {}
+    std::size_t Choix(std::size_t n) { return static_cast<std::size_t>(generateur_() % n); }
+
+    std::string LigneAuHasard()
+    {
+        static const std::vector<std::string> extremes = {"1e4000", "-1e4000", "1e-4000", "1e300", "-1e301", "nan",
+                                                          "inf",    "-inf",    "-3",      "-0.5",  "",       "O",
+                                                          "N",      "1e-320",  "0x1p3",   " 7 8",  "+-1"};
+        switch (Choix(5)) {
+        case 0:
+        case 4:
+            return extremes[Choix(extremes.size())];
+        case 1:
+            return std::to_string(static_cast<int>(Choix(105)) - 2);  // degrés, nombres de valeurs
+        case 2:
+            return std::to_string(static_cast<int>(Choix(33)) - 1);
+        default: {
+            std::string t;
+            for (std::size_t k = Choix(12); k > 0; --k)
+                t += static_cast<char>(32 + Choix(95));
+            return t;
+        }
+        }
+    }
+
+    QByteArray Abime(TLignes lignes)
+    {
+        for (std::size_t n = 1 + Choix(3); n > 0 && !lignes.empty(); --n) {
+            const std::size_t i = Choix(lignes.size());
+            switch (Choix(4)) {
+            case 0:
+                lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(i));
+                break;
+            case 1:
+                lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(i), lignes[i]);
+                break;
+            default:
+                lignes[i] = LigneAuHasard();
+            }
+        }
+        const char* fins[] = {"\r\n", "\n", "\r", "\r\r\n"};
+        return Joint(lignes, fins[Choix(4) == 0 ? 1 + Choix(3) : 0]);
+    }
+
+private:
+    std::mt19937_64 generateur_;
+};
+
+bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
+
+// Ce que l'étude, les éléments simples et les dialogues d'échelles dessinent ou proposent.
+testing::AssertionResult ToutEstFini(const TDocument& doc, int statut)
+{
+    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur, &doc.PartieEntiere})
+        for (int k = 0; k <= p->Degre; ++k)
+            if (!EstFini(p->Coef[k]) || !EstFini(p->Racines[k]))
+                return testing::AssertionFailure() << "polynôme, rang " << k;
+    const TPolynome& d = doc.Denominateur;
+    for (int i = 1; statut == DecompositionFaite && i <= d.Multiplicites[0]; ++i)
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            if (!EstFini(doc.Decomposition(i, l)))
+                return testing::AssertionFailure() << "élément simple " << i << ", " << l;
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
+        if (!std::isfinite(doc.*champ))
+            return testing::AssertionFailure() << nom;
+    if (!std::isfinite(doc.TempsMort))
+        return testing::AssertionFailure() << "temps mort";
+    return testing::AssertionSuccess();
+}
+
+TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
+{
+    ASSERT_TRUE(dossier_.isValid());
+    std::vector<TLignes> modeles;
+    QDirIterator fichiers(QString::fromStdString(CheminDonnees("")), {"*.kvf"}, QDir::Files);
+    while (fichiers.hasNext())
+        modeles.push_back(LignesDe(Contenu(fichiers.next())));
+    ASSERT_GE(modeles.size(), 10u);
+    TAbimeur abimeur(314159);
+    int lus = 0;
+    int refuses = 0;
+    for (int essai = 0; essai < 400; ++essai) {
+        SCOPED_TRACE(essai);
+        const QByteArray contenu = abimeur.Abime(modeles[abimeur.Choix(modeles.size())]);
+        EcritBrut(Chemin("abime.kvf"), contenu);
+        TDocument doc = DocumentInitial();
+        doc.NomFichierDonnees = "avant.kvf";
+        const TDocument avant = doc;
+        QString erreur;
+        if (!LitFichierDonnees(Chemin("abime.kvf"), doc, erreur)) {
+            ++refuses;
+            EXPECT_TRUE(erreur.startsWith(QStringLiteral("Lecture impossible du fichier « "))) << erreur.toStdString();
+            ASSERT_TRUE(MemeDocument(doc, avant)) << contenu.toStdString();
+            continue;
+        }
+        ++lus;
+        const int statut = AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+        ASSERT_TRUE(ToutEstFini(doc, statut)) << contenu.toStdString();
+    }
+    // Le tirage doit exercer les deux issues.
+    EXPECT_GT(lus, 40);
+    EXPECT_GT(refuses, 40);
 }
 
 } // namespace
