@@ -93,6 +93,8 @@ void TDialogueVerifie::AjouteAnnulerValider(const QRect& annuler, const QRect& v
     btnAnnuler_ = AjouteBouton(QStringLiteral("Annuler"), annuler.x(), annuler.y(), annuler.width(), annuler.height());
     btnValider_ = AjouteBouton(QStringLiteral("Valider"), valider.x(), valider.y(), valider.width(), valider.height());
     btnValider_->setDefault(true);
+    btnAnnuler_->setObjectName(QStringLiteral("BtnAnnuler"));
+    btnValider_->setObjectName(QStringLiteral("BtnValider"));
     connect(btnAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "../diagrammes/NomsComposants.h"
 #include "IconeKovra.h"
 
 namespace {
@@ -43,6 +44,9 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent) : TBoiteFixe(431, 212, QStringLite
     BtnValider->setPalette(palette);
     BtnValider->setDefault(true);
     connect(BtnValider, &QPushButton::clicked, this, &QDialog::close);
+    NommeComposants(this, QStringLiteral("BoiteAPropos"),
+                    {{Image1, "Image1"}, {Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Label4, "Label4"},
+                     {BtnMail, "BtnMail"}, {BtnValider, "BtnValider"}});
 }
 
 void TBoiteAPropos::BtnMailClick()

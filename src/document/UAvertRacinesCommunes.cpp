@@ -15,6 +15,7 @@ TAvertissement1::TAvertissement1(QWidget* parent) : TBoiteFixe(434, 172, QString
     btnNote_->setGeometry(292, 105, 109, 32);
     btnNote_->setDefault(true);
     connect(btnNote_, &QPushButton::clicked, this, &QDialog::accept);
+    setObjectName(QStringLiteral("Avertissement1"));
 }
 
 void TAvertissement1::DefinitRacine(const QString& texteRacine)

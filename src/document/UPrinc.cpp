@@ -98,6 +98,7 @@ QPoint PositionImageAccueil(QSize zone, QSize image)
 
 TEcranPrincipal::TEcranPrincipal(const QString& dossierFichiers, QWidget* parent) : QMainWindow(parent)
 {
+    setObjectName(QStringLiteral("EcranPrincipal"));
     setWindowTitle(QStringLiteral("Kovra"));
     setFont(QFont(QStringLiteral("MS Sans Serif")));
     zoneClient_ = new TZoneClient([this](QPainter& p, const QRect& zone) { PeintZoneClient(p, zone); }, this);

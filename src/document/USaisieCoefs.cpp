@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "../diagrammes/NomsComposants.h"
 #include "Document.h"
 #include "Messages.h"
 #include "SaisieNombres.h"
@@ -15,8 +16,8 @@ TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
       document_(document)
 {
     label3_ = AjouteLabel(QStringLiteral("Coefficients du numérateur N(p)"), 40, 16, PoliceTimes(21, false));
-    AjouteLabel(QStringLiteral("terme de :"), 24, 56, PoliceTimes(16, true));
-    AjouteLabel(QStringLiteral("(unités SI)"), 237, 92, PoliceTimes(16, true));
+    QLabel* label14 = AjouteLabel(QStringLiteral("terme de :"), 24, 56, PoliceTimes(16, true));
+    QLabel* label13 = AjouteLabel(QStringLiteral("(unités SI)"), 237, 92, PoliceTimes(16, true));
 
     QFont policeChamp(QStringLiteral("MS Sans Serif"));
     policeChamp.setPointSize(8);
@@ -39,6 +40,8 @@ TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
     btnRAZ_->setToolTip(QStringLiteral("remet tous les coefficients à zéro"));
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieCoef::RAZClick);
     AjouteAnnulerValider(QRect(236, 369, 75, 25), QRect(236, 409, 75, 25));
+    NommeComposants(this, QStringLiteral("BoiteSaisieCoef"),
+                    {{label3_, "Label3"}, {label14, "Label14"}, {label13, "Label13"}, {btnRAZ_, "RAZ"}});
 }
 
 QString TBoiteSaisieCoef::LitTabEdit(int degre) const

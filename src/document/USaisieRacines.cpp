@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "../diagrammes/NomsComposants.h"
 #include "Document.h"
 #include "SaisieNombres.h"
 
@@ -23,7 +24,7 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
     const QFont policeLabel = PoliceTimes(16, true);
     label1_ = AjouteLabel(QStringLiteral("Racines du numérateur N(p)"), 185, 17, PoliceTimes(21, false),
                           QColor(0, 0, 255));
-    AjouteLabel(QStringLiteral("Degré:"), 52, 59, policeLabel, CouleurSarcelle);
+    QLabel* deg = AjouteLabel(QStringLiteral("Degré:"), 52, 59, policeLabel, CouleurSarcelle);
     label15_ = AjouteLabel(QStringLiteral("de 0 à 10"), 282, 59, PoliceTimes(16, false));
     AjouteLabel(QStringLiteral("Partie Réelle"), 136, 94, PoliceTimes(21, true), CouleurSarcelle);
     AjouteLabel(QStringLiteral("Partie Imaginaire"), 282, 94, PoliceTimes(21, true), CouleurSarcelle);
@@ -38,6 +39,8 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
         const int y = HauteursRangees[k - 1];
         AjouteLabel(QStringLiteral("Racine ") + QString::number(k), 42, y, PoliceTimes(16, false));
         racines_[k - 1] = {AjouteChamp(136, y, 130, 24), AjouteChamp(282, y, 131, 24)};
+        racines_[k - 1][0]->setObjectName(QStringLiteral("R%1R").arg(k));
+        racines_[k - 1][1]->setObjectName(QStringLiteral("R%1I").arg(k));
     }
 
     QFont policeChamp(QStringLiteral("MS Sans Serif"));
@@ -55,6 +58,9 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
     btnRAZ_->setToolTip(QStringLiteral("remet tout à zéro"));
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieRacines::RAZClick);
     AjouteAnnulerValider(QRect(454, 413, 81, 27), QRect(454, 458, 81, 26));
+    NommeComposants(this, QStringLiteral("BoiteSaisieRacines"),
+                    {{label1_, "Label1"}, {deg, "Deg"}, {degr_, "Degr"}, {label15_, "Label15"}, {label2_, "Label2"},
+                     {p0_, "P0"}, {btnRAZ_, "RAZ"}});
 }
 
 QLineEdit* TBoiteSaisieRacines::ChampDeRang(int rang) const

@@ -1,7 +1,9 @@
 #include "USaisieTau.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
+#include "../diagrammes/NomsComposants.h"
 #include "SaisieNombres.h"
 
 TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
@@ -14,6 +16,7 @@ TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
     editTau_->setToolTip(QStringLiteral("nombre réel positif ou nul"));
 
     AjouteAnnulerValider(QRect(332, 26, 85, 31), QRect(332, 72, 85, 32));
+    NommeComposants(this, QStringLiteral("BoiteSaisieTau"), {{editTau_, "EditTau"}, {CancelBtn(), "CancelBtn"}});
 }
 
 void TBoiteSaisieTau::Active()

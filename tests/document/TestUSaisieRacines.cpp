@@ -247,4 +247,18 @@ TEST_P(BoiteRacines, TextesHostilesDansChaqueChamp)
 
 INSTANTIATE_TEST_SUITE_P(DeuxSeparateurs, BoiteRacines, testing::Values(',', '.'));
 
+// Les champs se retrouvent par les noms du programme : R1R à R10R, R1I à R10I, Degr, P0.
+TEST(BoiteRacinesNoms, ChampsNommesSelonLeurRangee)
+{
+    const TDocument document = DocumentInitial();
+    const TBoiteSaisieRacines boite(document);
+    EXPECT_EQ(boite.objectName(), "BoiteSaisieRacines");
+    EXPECT_EQ(boite.findChild<QLineEdit*>("Degr"), boite.Degr());
+    EXPECT_EQ(boite.findChild<QLineEdit*>("P0"), boite.P0());
+    for (int k = 1; k <= TBoiteSaisieRacines::NbRacines; ++k) {
+        EXPECT_EQ(boite.findChild<QLineEdit*>(QString("R%1R").arg(k)), boite.PartieReelle(k)) << k;
+        EXPECT_EQ(boite.findChild<QLineEdit*>(QString("R%1I").arg(k)), boite.PartieImaginaire(k)) << k;
+    }
+}
+
 } // namespace
