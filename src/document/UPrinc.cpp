@@ -218,7 +218,11 @@ void TEcranPrincipal::BrancheCommandes()
     connect(DiagBlack, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Black); });
     EcranDiagramme->DefinitCommandesPrincipales(DiagBode, DiagNyquist, DiagBlack,
                                                 [this](QAction* commande, bool active) { ActiveCommande(commande, active); });
-    connect(DiagBlack1, &QAction::triggered, ChoixDephasagesBlack, &QDialog::exec);
+    // Un diagramme à l'écran prend tout de suite la nouvelle plage des phases.
+    connect(DiagBlack1, &QAction::triggered, this, [this] {
+        if (ChoixDephasagesBlack->exec() == QDialog::Accepted)
+            EcranDiagramme->ZoneClient->update();
+    });
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
     commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1, Couleurs1};
