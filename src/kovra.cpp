@@ -1,6 +1,8 @@
 // Démarrage de Kovra : réglages de l'application, fenêtre principale, boucle d'événements.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "document/IconeKovra.h"
 #include "document/Messages.h"
@@ -12,6 +14,11 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovra"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(IconeKovra(64))));
+    // Les boîtes standard de Qt (messages, fichiers, impression) parlent français comme le reste.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     // Le séparateur décimal de la locale sert à tous les nombres affichés ou tapés.
     const QString separateur = QLocale::system().decimalPoint();
