@@ -59,18 +59,34 @@ public:
                Mise.TailleGraduations, "DEchelle");
     }
 
-    // Rend le bord droit de l'étiquette écrite, centrée sur la décade à `demiLargeur` près ;
-    // rien n'est écrit par-dessus la précédente (`finPrecedente`), qui resterait seule lisible.
-    int EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, int finPrecedente)
+    void EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur)
     {
         const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
-        if (!pix || pix->X - demiLargeur <= finPrecedente)
-            return finPrecedente;
+        if (!pix)
+            return;
         const int gauche = pix->X - demiLargeur;
         const int largeur = Ecrire(gauche, pix->Y + Mise.DecalageDecade, QStringLiteral("10"), Mise.TailleDecade,
                                    "DEchelle");
-        return gauche + largeur + Ecrire(gauche + largeur, pix->Y + Mise.DecalageExposant,
-                                         QString::number(std::lround(x)), Mise.TailleExposant, "DEchelle");
+        Ecrire(gauche + largeur, pix->Y + Mise.DecalageExposant, QString::number(std::lround(x)), Mise.TailleExposant,
+               "DEchelle");
+    }
+
+    // Une étiquette toutes les 1, 2, 5, 10, 20… décades : assez pour qu'elles ne se touchent
+    // pas quand les décades se serrent ; à chaque décade dans un diagramme ordinaire.
+    int DecadesParEtiquette(const TRepere& r, int nbDecades) const
+    {
+        constexpr int Ecart = 3;
+        const int dix = Mesure(Mise.TailleDecade).horizontalAdvance(QStringLiteral("10"));
+        const QFontMetrics exposant = Mesure(Mise.TailleExposant);
+        const int largeur = dix + Ecart + std::max(exposant.horizontalAdvance(QString::number(std::lround(r.XMin))),
+                                                   exposant.horizontalAdvance(QString::number(std::lround(r.XMax))));
+        const Reel pixelsParDecade = Reel(r.PixDroite - r.PixGauche) / nbDecades;
+        constexpr int Facteurs[] = {1, 2, 5};
+        for (int puissance = 1; puissance < nbDecades; puissance *= 10)
+            for (const int f : Facteurs)
+                if (f * puissance * pixelsParDecade > largeur)
+                    return f * puissance;
+        return nbDecades;
     }
 
     // Lignes pleines aux décades, pointillées aux multiples entre elles, étiquettes sous le
@@ -105,9 +121,10 @@ public:
             }
         }
         const int demiLargeur = Mesure(Mise.TailleDecade).horizontalAdvance(Mise.ReferenceDecade) / 2;
-        int finEtiquette = INT_MIN;
+        const int pas = DecadesParEtiquette(r, nbDecades);
         for (int i = 0; i <= nbDecades; ++i)
-            finEtiquette = EtiquetteDecade(r, r.XMin + i, demiLargeur, finEtiquette);
+            if (std::lround(r.XMin + i) % pas == 0)
+                EtiquetteDecade(r, r.XMin + i, demiLargeur);
     }
 
     void AxeZero(const TRepere& r)

@@ -325,7 +325,8 @@ TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
     EXPECT_GT(CompteCouleur(image, Couleur(doc, "DQuadrillage"), gain.PixGauche + 1, ligne, gain.PixDroite - 1, ligne),
               largeur - 5);
 
-    // Chaque « 10 » est suivi de son exposant, et le suivant commence après celui-ci.
+    // Chaque « 10 » est suivi de son exposant ; le suivant commence après celui-ci, à un
+    // nombre de décades toujours le même.
     const std::vector<TTexteEcrit> textes = TextesDe(doc, param);
     QFont police(QStringLiteral("Arial"));
     police.setPointSizeF(7);
@@ -333,16 +334,24 @@ TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
     int nbEtiquettes = 0;
     qreal finPrecedente = -1e9;
     qreal yPrecedent = -1;
+    int exposantPrecedent = 0;
+    int pas = 0;
     for (std::size_t k = 0; k + 1 < textes.size(); ++k) {
         if (textes[k].Texte != "10")
             continue;
         ++nbEtiquettes;
+        const int e = textes[k + 1].Texte.toInt();
         if (textes[k].Position.y() == yPrecedent) {
             EXPECT_GT(textes[k].Position.x(), finPrecedente) << k;
+            if (pas == 0)
+                pas = e - exposantPrecedent;
+            EXPECT_EQ(e - exposantPrecedent, pas) << k;
         }
         yPrecedent = textes[k].Position.y();
+        exposantPrecedent = e;
         finPrecedente = textes[k + 1].Position.x() + exposant.horizontalAdvance(textes[k + 1].Texte);
     }
+    EXPECT_GT(pas, 1);
     EXPECT_GT(nbEtiquettes, 10);
     EXPECT_LT(nbEtiquettes, 200);
 }
