@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 #include "../document/Document.h"
@@ -23,6 +25,12 @@ namespace {
 
 constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
 
+// Hors maximisation, le diagramme doit rester lisible : trois quarts de la zone utile, au centre.
+QRect GeometrieNormale(const QRect& zoneUtile)
+{
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, zoneUtile.size() * 3 / 4, zoneUtile);
+}
+
 }
 
 TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBode,
@@ -31,6 +39,10 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
       echellesBlack_(echellesBlack)
 {
     setWindowTitle(QStringLiteral("EcranDiagramme"));
+    ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    // Sans taille donnée avant la maximisation, la fenêtre rendue à sa taille normale serait minuscule.
+    if (const QScreen* ecran = screen())
+        setGeometry(GeometrieNormale(ecran->availableGeometry()));
     setWindowState(Qt::WindowMaximized);
     ZoneClient = new QWidget(this);
     // Chaque peinture couvre toute la zone : rien à effacer avant.
@@ -124,7 +136,7 @@ QAction* TEcranDiagramme::CommandeDe(TTypeDiagramme type) const
 
 void TEcranDiagramme::CommandeDiagramme(TTypeDiagramme type)
 {
-    if (DialogueDe(type)->exec() == QDialog::Accepted)
+    if (ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
         Montre(type);
 }
 
@@ -165,7 +177,14 @@ void TEcranDiagramme::Dessine(QPainter& surface)
 void TEcranDiagramme::Echelles1Click()
 {
     TDialogueEchelles* dialogue = DialogueDe(document_.TypeDiagramme);
-    if (dialogue && dialogue->exec() == QDialog::Accepted)
+    if (!dialogue)
+        return;
+    const bool valide = ExecuteRattache(*dialogue, *this, ExecuteDialogue) == QDialog::Accepted;
+    // Le diagramme qu'on vient de régler reste devant, quelle que soit la fenêtre que le
+    // gestionnaire de fenêtres choisit d'activer.
+    raise();
+    activateWindow();
+    if (valide)
         ZoneClient->update();
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 
+#include "DialogueRattache.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -29,6 +31,9 @@ public:
     void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
+
+    // Exécution modale des dialogues d'échelles ; les tests la remplacent.
+    TExecutionDialogue ExecuteDialogue;
 
     // Commande « Diag. » du menu principal : le dialogue d'échelles, puis la fenêtre.
     void CommandeDiagramme(TTypeDiagramme type);

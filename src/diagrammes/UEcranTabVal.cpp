@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "../document/Document.h"
 #include "NomsComposants.h"
@@ -59,6 +60,10 @@ TEcranTabVal::TEcranTabVal(const TDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document)
 {
     TabVal = new QTableWidget(this);
+    // La grille suit la fenêtre, agrandie ou maximisée, à un pixel du bord.
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(1, 1, 1, 1);
+    disposition->addWidget(TabVal);
     NommeComposants(this, QStringLiteral("EcranTabVal"), {{TabVal, "TabVal"}});
     QFont police(QStringLiteral("Courier New"));
     police.setPixelSize(15);
@@ -112,12 +117,16 @@ void TEcranTabVal::Tableau()
     for (int c = 0; c < nbColonnes; ++c)
         TabVal->setColumnWidth(c, w14);
     TabVal->verticalHeader()->setFixedWidth(w4 + 5);
+    // Un nouveau tracé se lit depuis sa première ligne.
+    TabVal->scrollToTop();
     TabVal->setUpdatesEnabled(true);
 
     const int largeurGrille = nbColonnes * w14 + w4 + (type == TTypeDiagramme::Black ? 35 : 32);
-    TabVal->setGeometry(1, 1, largeurGrille, HauteurClient - 2);
-    resize(largeurGrille + 2, HauteurClient);
-    move(20, 120);
+    // Maximisée par l'utilisateur, la fenêtre le reste.
+    if (!isMaximized()) {
+        resize(largeurGrille + 2, HauteurClient);
+        move(20, 120);
+    }
     show();
     raise();
     activateWindow();

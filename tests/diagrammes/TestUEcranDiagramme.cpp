@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 #include "diagrammes/TextesValeurs.h"
@@ -123,6 +125,53 @@ TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRenduesALaFermeture)
     sansCommandes.Montre(TTypeDiagramme::Bode);
     sansCommandes.close();
     EXPECT_EQ(messages_.Messages, QStringList{"EcranDiagramme: fermeture: erreur"});
+}
+
+TEST_F(EcranDiagramme, HorsMaximisationGrandeEtCentree)
+{
+    TEcranDiagramme neuve(doc_, bode_, nyquist_, black_);
+    neuve.showNormal();
+    const QRect zoneUtile = neuve.screen()->availableGeometry();
+    EXPECT_TRUE(zoneUtile.contains(neuve.geometry()));
+    EXPECT_GE(neuve.width(), zoneUtile.width() / 2);
+    EXPECT_GE(neuve.height(), zoneUtile.height() / 2);
+    EXPECT_LE((neuve.geometry().center() - zoneUtile.center()).manhattanLength(), 2);
+}
+
+// Ouverts par « Echelles », les dialogues dépendent de la fenêtre du diagramme, qui revient
+// devant à leur fermeture ; ouverts par le menu principal, ils gardent leur parent.
+TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
+{
+    MontreBode({"0.01", "100", "-40", "5"});
+    QWidget principale;
+    QWidget* parentPendant = &principale;
+    auto ferme = [&](QPushButton* bouton, const QString& gainMin) {
+        ecran_.ExecuteDialogue = [&, bouton, gainMin](QDialog& dialogue) {
+            parentPendant = dialogue.parentWidget();
+            dialogue.show();
+            bode_.GainMin->setText(gainMin);
+            bouton->click();
+            return dialogue.result();
+        };
+    };
+    for (QPushButton* bouton : {bode_.CancelBtn, bode_.OKBtn}) {
+        principale.show();
+        principale.activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &principale);
+        ferme(bouton, "-80");
+        ecran_.Echelles1->trigger();
+        EXPECT_EQ(parentPendant, &ecran_);
+        EXPECT_EQ(bode_.parentWidget(), nullptr);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &ecran_);
+        EXPECT_EQ(doc_.EchellesFrequentielles.GainMin, bouton == bode_.OKBtn ? -80 : -40);
+    }
+
+    ferme(bode_.OKBtn, "-60");
+    ecran_.CommandeDiagramme(TTypeDiagramme::Bode);
+    EXPECT_EQ(parentPendant, nullptr);
+    EXPECT_EQ(bode_.GainMin->text(), "-60");
 }
 
 TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)

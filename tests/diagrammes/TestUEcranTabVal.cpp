@@ -3,6 +3,7 @@
 #include "diagrammes/UEcranTabVal.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "document/AideDialogues.h"
@@ -79,6 +80,32 @@ TEST_F(TableauValeurs, NyquistPuisBlackRemplissentLaMemeFenetre)
     EXPECT_EQ(Ligne(2).mid(3), (QStringList{"      3,250", "     -3,500", "   1003,000", "  -1003,000"}));
     const QTableWidget* grille = fenetre_.TabVal;
     EXPECT_LE(grille->verticalHeader()->width() + grille->horizontalHeader()->length(), grille->width());
+}
+
+TEST_F(TableauValeurs, RemplieDeNouveauRevientALaPremiereLigne)
+{
+    Remplit(TTypeDiagramme::Bode, 2000);
+    fenetre_.TabVal->scrollToBottom();
+    ASSERT_GT(fenetre_.TabVal->verticalScrollBar()->value(), 0);
+    Remplit(TTypeDiagramme::Bode, 2000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenetre_.TabVal->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(fenetre_.TabVal->rowAt(0), 0);
+}
+
+TEST_F(TableauValeurs, LaGrilleSuitLaFenetreMaximiseePuisRendue)
+{
+    Remplit(TTypeDiagramme::Nyquist, 1998);
+    const QSize normale = fenetre_.size();
+    fenetre_.showMaximized();
+    Remplit(TTypeDiagramme::Black, 1998);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fenetre_.isMaximized());
+    EXPECT_GT(fenetre_.width(), normale.width());
+    EXPECT_EQ(fenetre_.TabVal->geometry(), fenetre_.rect().adjusted(1, 1, -1, -1));
+    fenetre_.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenetre_.TabVal->geometry(), fenetre_.rect().adjusted(1, 1, -1, -1));
 }
 
 TEST_F(TableauValeurs, RienSansDiagrammeAffiche)
