@@ -1,5 +1,6 @@
 // kovra-calcul : l'étude d'une fonction de transfert, sans fenêtre, en une ligne JSON.
 #include <QString>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -23,10 +24,13 @@ const char* const Usage =
     "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"
     "        kovra-calcul --num \"c0 c1 ...\" --den \"c0 c1 ...\" [--retard T]\n"
     "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
-    "Coefficients par puissances croissantes, \".\" comme séparateur décimal.\n"
+    "        kovra-calcul --help\n"
+    "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
+    "fréquences en hertz, strictement positives.\n"
     "Écrit l'étude en JSON sur la sortie standard.\n";
 
 struct TArguments {
+    bool Aide = false;
     std::string Fichier;
     std::string Num;
     std::string Den;
@@ -70,6 +74,10 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Fichier = option;
             continue;
         }
+        if (option == "--help" || option == "-h") {
+            a.Aide = true;
+            return true;
+        }
         if (i + 1 >= argc) {
             faute = "valeur manquante après " + option;
             return false;
@@ -84,6 +92,12 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
         else if (option == "--frequences" || option == "--temps") {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;
+                return false;
+            }
+            // Une fréquence nulle ou négative n'a pas de point sur l'axe imaginaire étudié.
+            if (option == "--frequences"
+                && !std::all_of(a.Frequences.begin(), a.Frequences.end(), [](Reel f) { return f > 0; })) {
+                faute = "fréquences strictement positives attendues après --frequences";
                 return false;
             }
         } else {
@@ -115,6 +129,8 @@ bool PolynomeDesCoefficients(const std::string& texte, TPolynome& p)
     return true;
 }
 
+bool EstNul(const TPolynome& p) { return p.Degre == 0 && p.Coef[0].Re == 0; }
+
 bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& faute)
 {
     Reel retard = 0;
@@ -122,6 +138,12 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
         faute = "coefficients illisibles (au plus " + std::to_string(DegreMax + 1) + " nombres)";
         return false;
     }
+    // Même refus que la boîte de saisie des coefficients.
+    for (const auto& [p, option] : {std::pair{&doc.Numerateur, "--num"}, std::pair{&doc.Denominateur, "--den"}})
+        if (EstNul(*p)) {
+            faute = std::string("Le polynôme ne doit pas être nul (") + option + ")";
+            return false;
+        }
     if (!a.Retard.empty() && (!LitReelPoint(a.Retard, retard) || retard < 0)) {
         faute = "retard illisible ou négatif";
         return false;
@@ -371,6 +393,10 @@ int main(int argc, char** argv)
     std::string faute;
     TDocument doc = DocumentInitial();
     const bool argumentsLus = LitArguments(argc, argv, a, faute);
+    if (argumentsLus && a.Aide) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
     if (!argumentsLus || (a.Fichier.empty() && !DocumentDesCoefficients(a, doc, faute))) {
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
         return SortieArguments;

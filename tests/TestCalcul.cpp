@@ -6,11 +6,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/CasReference.h"
+#include "document/FichierDonnees.h"
 
 using nlohmann::json;
 
@@ -100,14 +103,32 @@ TEST(KovraCalcul, LesCoefficientsDonnesDirectementDonnentLAttendu)
     EXPECT_GT(essais, 5);
 }
 
+// Un polynôme nul ne vient que d'un fichier : les options le refusent. N et D par coefficients.
+std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> n, std::initializer_list<Reel> d)
+{
+    TDocument doc = DocumentInitial();
+    for (auto [p, coefs] : {std::pair{&doc.Numerateur, n}, std::pair{&doc.Denominateur, d}}) {
+        p->Degre = int(coefs.size()) - 1;
+        int k = 0;
+        for (Reel c : coefs)
+            p->Coef[k++] = ComplexeReel(c);
+        p->CoefsValides = true;
+    }
+    const QString chemin = dossier.filePath("etude.kvf");
+    QString erreur;
+    EXPECT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
+    return chemin.toStdString();
+}
+
 TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
 {
     const TExecution tiers = Lance({"--num", "1", "--den", "3"});
     ASSERT_EQ(tiers.Statut, 0);
     EXPECT_NE(tiers.Sortie.find("[[0.3333333333333333333,0]]"), std::string::npos) << tiers.Sortie;
 
-    const TExecution nul = Lance({"--num", "0", "--den", "1 1", "--frequences", "1"});
-    ASSERT_EQ(nul.Statut, 0);
+    QTemporaryDir dossier;
+    const TExecution nul = Lance({FichierDe(dossier, {0}, {1, 1}), "--frequences", "1"});
+    ASSERT_EQ(nul.Statut, 0) << nul.Erreurs;
     const json j = json::parse(nul.Sortie);
     EXPECT_TRUE(j["reponse_frequentielle"][0]["gain_db"].is_null());
     EXPECT_EQ(j["reponse_frequentielle"][0]["re"], 0);
@@ -115,7 +136,8 @@ TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
 
 TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
 {
-    const TExecution e = Lance({"--num", "1", "--den", "0 0", "--temps", "1"});
+    QTemporaryDir dossier;
+    const TExecution e = Lance({FichierDe(dossier, {1}, {0}), "--temps", "1"});
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
     const json j = json::parse(e.Sortie);
     EXPECT_EQ(j["statut_decomposition"], 2);
@@ -159,7 +181,11 @@ TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
         {fichier, "--frequences", "1;2"},
         {fichier, "--temps"},
         {fichier, "--bidule", "1"},
-        {"-h"},
+        {fichier, "--frequences", "0"},
+        {fichier, "--frequences", "-0"},
+        {fichier, "--frequences", "1,-2"},
+        {"--num", "1", "--den", "1 1", "--frequences", "-1e-300"},
+        {"--num", "-h", "--den", "1"},
         {"--num", "1 x", "--den", "1"},
         {"--num", "1", "--den", "1,5"},
         {"--num", "", "--den", "1"},
@@ -175,6 +201,38 @@ TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
         EXPECT_TRUE(e.Sortie.empty()) << texte;
         EXPECT_NE(e.Erreurs.find("Usage : kovra-calcul"), std::string::npos) << texte;
     }
+}
+
+TEST(KovraCalcul, AideSurLaSortieStandard)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--help"}, {"-h"}, {CheminDonnees("premier_ordre.kvf"), "--help"}}) {
+        const TExecution e = Lance(arguments);
+        EXPECT_EQ(e.Statut, 0) << arguments.front();
+        EXPECT_EQ(e.Sortie.rfind("Usage : kovra-calcul", 0), 0u) << e.Sortie;
+        EXPECT_NE(e.Sortie.find("--frequences"), std::string::npos);
+        EXPECT_TRUE(e.Erreurs.empty()) << e.Erreurs;
+    }
+}
+
+// Le refus de la boîte de saisie des coefficients, avec l'usage.
+TEST(KovraCalcul, PolynomeNulRefuse)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{"--num", "0", "--den", "1 1"}, "--num"},
+        {{"--num", "1", "--den", "0 -0 0"}, "--den"},
+        {{"--num", "0 0", "--den", "0", "--retard", "1"}, "--num"},
+    };
+    for (const auto& [arguments, option] : cas) {
+        const TExecution e = Lance(arguments);
+        EXPECT_EQ(e.Statut, 2) << option;
+        EXPECT_TRUE(e.Sortie.empty());
+        EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : Le polynôme ne doit pas être nul (" + option + ").\n", 0), 0u)
+            << e.Erreurs;
+        EXPECT_NE(e.Erreurs.find("Usage : kovra-calcul"), std::string::npos);
+    }
+    // Un coefficient minuscule n'est pas nul.
+    EXPECT_EQ(Lance({"--num", "1e-4000", "--den", "1 1"}).Statut, 0);
 }
 
 } // namespace

@@ -51,13 +51,13 @@ TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades
 Reel GainDecibels(TComplexe h)
 {
     const Reel m = Module(h);
-    return m >= ModuleSurPole ? std::numeric_limits<Reel>::infinity() : 20 * Log10(m);
+    return std::isfinite(m) ? 20 * Log10(m) : std::numeric_limits<Reel>::infinity();
 }
 
 Reel PhaseDegres(TComplexe h, bool symetrique)
 {
     const Reel m = Module(h);
-    if (!(m > 0) || !(m < ModuleSurPole))
+    if (!(m > 0) || !std::isfinite(m))
         return std::numeric_limits<Reel>::quiet_NaN();
     Reel phase = Argument(h) * 180 / Pi;
     if (!symetrique && phase > 0)

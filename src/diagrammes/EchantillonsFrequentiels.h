@@ -30,7 +30,8 @@ struct TEchantillonFrequentiel {
 // Échantillon i sur n intervalles répartis en logarithme de LogMin à LogMax.
 TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades& d, int i, int n);
 
-// Gain en dB : -inf pour un module nul, +inf sur un pôle, NaN pour une réponse indéfinie.
+// Gain en dB : -inf pour un module nul, +inf sur un pôle (réponse non finie) ; fini pour toute
+// autre réponse, si grande soit-elle.
 Reel GainDecibels(TComplexe h);
 // Phase en degrés, ramenée dans [-360, 0] sauf en plage symétrique ; NaN quand elle n'a
 // pas de sens (module nul ou réponse non finie).

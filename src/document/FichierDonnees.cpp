@@ -5,6 +5,9 @@
 #include <QSaveFile>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -14,8 +17,6 @@ namespace {
 
 const QByteArray EnTete = QByteArrayLiteral("Kovra 1.8.0");
 constexpr qint64 CouleurMax = 0xFFFFFF;
-// Au-delà, les puissances et les produits de l'analyse sortiraient de la précision étendue.
-constexpr Reel ValeurMax = 1e300L;
 
 QString ChaineFichier(const QString& chemin)
 {
@@ -94,14 +95,7 @@ public:
     }
 
     bool Entier(qint64& n) { return Valeur(n, LitEntierPoint); }
-    bool Nombre(Reel& x)
-    {
-        if (!Valeur(x, LitReelPoint))
-            return false;
-        if (std::fabs(x) > ValeurMax)
-            return Refuse(QStringLiteral("nombre trop grand (plus de 1E300 en valeur absolue)"), numero_);
-        return true;
-    }
+    bool Nombre(Reel& x) { return Valeur(x, LitReelPoint); }
 
     bool EntierBorne(int& n, qint64 min, qint64 max, const QString& horsLimites)
     {
@@ -279,6 +273,21 @@ void EcritDocument(TEcrivain& e, const TDocument& doc)
     }
 }
 
+// from_chars refuse aussi les nombres sous la plus petite valeur normale, que l'analyse peut
+// produire et donc écrire : ils se lisent à la valeur la plus proche, un dépassement par le
+// haut reste refusé.
+bool LitReelDenormalise(std::string_view mot, Reel& x)
+{
+    std::istringstream flot{std::string(mot)};
+    flot.imbue(std::locale::classic());
+    Reel lu = 0;
+    flot >> lu;
+    if (flot.fail() || !std::isfinite(lu) || std::fabs(lu) >= std::numeric_limits<Reel>::min())
+        return false;
+    x = lu == 0 ? 0 : lu;
+    return true;
+}
+
 } // namespace
 
 bool LitReelPoint(std::string_view mot, Reel& x)
@@ -287,7 +296,11 @@ bool LitReelPoint(std::string_view mot, Reel& x)
         return false;
     Reel lu = 0;
     const auto [fin, erreur] = std::from_chars(mot.data(), mot.data() + mot.size(), lu);
-    if (mot.empty() || erreur != std::errc() || fin != mot.data() + mot.size() || !std::isfinite(lu))
+    if (mot.empty() || fin != mot.data() + mot.size())
+        return false;
+    if (erreur == std::errc::result_out_of_range)
+        return LitReelDenormalise(mot, x);
+    if (erreur != std::errc() || !std::isfinite(lu))
         return false;
     x = lu;
     return true;

@@ -8,9 +8,11 @@
 // En cas d'échec le document reste tel qu'il était et `erreur` dit pourquoi, en français.
 // Une lecture réussie remplace le document (NomFichierDonnees := chemin) et calcule les
 // racines non valides ; elle ne lance pas l'analyse. Un fichier dont ces racines ne peuvent pas
-// être calculées, ou qui contient un nombre de plus de 1E300 en valeur absolue, est refusé.
+// être calculées est refusé.
 bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur);
 // Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);
-// Réel d'un mot entier, "." pour séparateur quelle que soit la locale ; refuse le non fini.
+// Réel d'un mot entier, "." pour séparateur quelle que soit la locale ; refuse le non fini et ce
+// qui dépasse la précision étendue, lit au plus proche ce qui est plus petit que sa plus petite
+// valeur normale.
 bool LitReelPoint(std::string_view mot, Reel& x);

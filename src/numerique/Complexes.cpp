@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -27,10 +28,18 @@ TComplexe Produit(TComplexe a, TComplexe b)
 
 // Diviseur nul : les divisions IEEE donnent NaN, sans interruption ; un NaN ne passe
 // aucun test (Voisins compris) au lieu de se faire passer pour une valeur.
+// On divise par le rapport des parties du diviseur (Smith), pas par le carré de son module :
+// ce carré sortirait de l'étendue pour un diviseur au-delà de 1E2466 ou en deçà de 1E-2466.
 TComplexe Quotient(TComplexe a, TComplexe b)
 {
-    const Reel d = b.Re * b.Re + b.Im * b.Im;
-    return {(a.Re * b.Re + a.Im * b.Im) / d, (a.Im * b.Re - a.Re * b.Im) / d};
+    if (std::fabs(b.Re) >= std::fabs(b.Im)) {
+        const Reel r = b.Im / b.Re;
+        const Reel d = b.Re + b.Im * r;
+        return {(a.Re + a.Im * r) / d, (a.Im - a.Re * r) / d};
+    }
+    const Reel r = b.Re / b.Im;
+    const Reel d = b.Re * r + b.Im;
+    return {(a.Re * r + a.Im) / d, (a.Im * r - a.Re) / d};
 }
 
 TComplexe Puissance(TComplexe z, int n)
@@ -41,14 +50,14 @@ TComplexe Puissance(TComplexe z, int n)
     return resultat;
 }
 
-// Une partie négligeable n'est pas élevée au carré : son carré sortirait de l'étendue.
+// Quand la somme des carrés sort de l'étendue (module au-delà de 1E2466 ou en deçà de
+// 1E-2466), hypot calcule le module sans elle.
 Reel Module(TComplexe z)
 {
-    if (std::fabs(z.Re) < 1e-1000L)
-        return std::fabs(z.Im);
-    if (std::fabs(z.Im) < 1e-1000L)
-        return std::fabs(z.Re);
-    return std::sqrt(z.Re * z.Re + z.Im * z.Im);
+    const Reel carre = z.Re * z.Re + z.Im * z.Im;
+    if (std::isfinite(carre) && carre >= std::numeric_limits<Reel>::min())
+        return std::sqrt(carre);
+    return std::hypot(z.Re, z.Im);
 }
 
 Reel Argument(TComplexe z)
@@ -80,6 +89,8 @@ Reel Distance(TComplexe a, TComplexe b)
 bool Egaux(TComplexe a, TComplexe b) { return a.Re == b.Re && a.Im == b.Im; }
 
 bool Voisins(TComplexe a, TComplexe b) { return Distance(a, b) < 1e-5L; }
+
+bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
 
 void DefinitSeparateurDecimal(char separateur) { separateurCourant = separateur; }
 

@@ -26,6 +26,8 @@ TComplexe Exponentielle(TComplexe z);
 Reel Distance(TComplexe a, TComplexe b);
 bool Egaux(TComplexe a, TComplexe b);
 bool Voisins(TComplexe a, TComplexe b);
+// Les deux parties finies : ni infinie ni NaN.
+bool EstFini(TComplexe z);
 
 // Séparateur décimal des textes affichés : réglé une fois au démarrage d'après la locale.
 void DefinitSeparateurDecimal(char separateur);

@@ -22,6 +22,9 @@ constexpr Reel MargePlage = 0.001L;
 struct TBalayage {
     std::array<Reel, DerniereFrequence + 1> Gains;
     std::array<Reel, DerniereFrequence + 1> Phases;
+    // Faux pour un échantillon tombé sur un pôle : il n'entre ni dans les plages ni dans
+    // les recherches de départ.
+    std::array<bool, DerniereFrequence + 1> Finis;
 };
 
 Reel Frequence(int k) { return std::pow(10.0L, DecadeBasse + k / PointsParDecade); }
@@ -29,8 +32,12 @@ Reel Frequence(int k) { return std::pow(10.0L, DecadeBasse + k / PointsParDecade
 // Une réponse nulle donnerait -infini : on s'arrête au plus petit module représentable.
 Reel GainDb(TComplexe h) { return 20 * std::log10(std::max(Module(h), std::numeric_limits<Reel>::min())); }
 
+// Une valeur qui sort de la précision étendue (rampe d'un retard immense, pôle) n'a pas de
+// place dans une plage proposée : elle est ignorée.
 void Elargit(Reel valeur, Reel& minimum, Reel& maximum)
 {
+    if (!std::isfinite(valeur))
+        return;
     if (valeur < minimum)
         minimum = valeur;
     if (valeur > maximum)
@@ -50,10 +57,12 @@ void ContientZero(Reel& minimum, Reel& maximum)
     }
 }
 
+// Un échantillon fini s'écarte toujours d'une référence tombée sur un pôle.
 bool Ecarte(const TBalayage& b, int k, int reference)
 {
-    return std::fabs(b.Gains[k] - b.Gains[reference]) > EcartDepart
-           || std::fabs(b.Phases[k] - b.Phases[reference]) > EcartDepart;
+    return b.Finis[k]
+           && (!b.Finis[reference] || std::fabs(b.Gains[k] - b.Gains[reference]) > EcartDepart
+               || std::fabs(b.Phases[k] - b.Phases[reference]) > EcartDepart);
 }
 
 bool Interessant(const TBalayage& b, int k, int reference)
@@ -68,6 +77,9 @@ void BalayageFrequentiel(const TSysteme& s, TEchellesAuto& e)
     e.ReMaxAuto = e.ImMaxAuto = e.GainMaxAuto = -100;
     for (int k = 0; k <= DerniereFrequence; ++k) {
         const TComplexe h = ReponseFrequentielle(s, {0, DeuxPi * Frequence(k)});
+        b.Finis[k] = EstFini(h);
+        if (!b.Finis[k])
+            continue;
         Elargit(h.Re, e.ReMinAuto, e.ReMaxAuto);
         Elargit(h.Im, e.ImMinAuto, e.ImMaxAuto);
         b.Gains[k] = GainDb(h);
@@ -91,7 +103,8 @@ void BalayageFrequentiel(const TSysteme& s, TEchellesAuto& e)
         w = 1;
     // Les deux recherches ont des références différentes : w peut précéder v.
     for (int k = std::min(v, w); k <= std::max(v, w); ++k)
-        Elargit(b.Gains[k], e.GainMinAuto, e.GainMaxAuto);
+        if (b.Finis[k])
+            Elargit(b.Gains[k], e.GainMinAuto, e.GainMaxAuto);
 }
 
 Reel PoleLePlusLent(const TPolynome& d)
@@ -104,7 +117,8 @@ Reel PoleLePlusLent(const TPolynome& d)
     return sigma;
 }
 
-Reel Instant(const TEchellesAuto& e, int k) { return k * e.TMaxAuto / (NombreInstants - 1); }
+// La fraction d'abord : k.TMaxAuto dépasserait l'étendue pour un TMaxAuto proche du maximum.
+Reel Instant(const TEchellesAuto& e, int k) { return Reel(k) / (NombreInstants - 1) * e.TMaxAuto; }
 
 void EtendueIndicielle(const TSysteme& s, TEchellesAuto& e)
 {
@@ -161,7 +175,9 @@ void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
 void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
 {
     const Reel sigma = PoleLePlusLent(s.Denominateur);
-    e.TMaxAuto = sigma > 0 ? 10 / sigma + s.TempsMort : s.TempsMort + 10;
+    // Un pôle si lent que dix constantes de temps sortent de l'étendue compte comme un pôle nul.
+    const Reel dixConstantes = sigma > 0 ? 10 / sigma + s.TempsMort : std::numeric_limits<Reel>::infinity();
+    e.TMaxAuto = std::isfinite(dixConstantes) ? dixConstantes : s.TempsMort + 10;
     EtendueIndicielle(s, e);
     const TGainStatique k = GainStatique(s.Numerateur, s.Denominateur);
     e.GainStat = k.Infini ? 0 : k.Valeur.Re;

@@ -1,6 +1,7 @@
 #include "ElementsSimples.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -130,6 +131,27 @@ void CoefficientsReelsDuPoleReel(const TPolynome& d, int i, TDecomposition& a)
         a(i, l).Im = 0;
 }
 
+bool ToutFini(const TPolynome& partieEntiere, const TPolynome& d, const TDecomposition& a)
+{
+    for (int k = 0; k <= partieEntiere.Degre; ++k)
+        if (!EstFini(partieEntiere.Coef[k]) || !EstFini(partieEntiere.Racines[k]))
+            return false;
+    for (int i = 1; i <= d.Multiplicites[0]; ++i)
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            if (!EstFini(a(i, l)))
+                return false;
+    return true;
+}
+
+int Verifie(TPolynome& partieEntiere, const TPolynome& d, TDecomposition& a)
+{
+    if (ToutFini(partieEntiere, d, a))
+        return DecompositionFaite;
+    partieEntiere = InitPolynome();
+    a.Efface();
+    return DecompositionHorsEtendue;
+}
+
 }  // namespace
 
 TDecomposition::TDecomposition() : valeurs_(std::make_unique<TComplexe[]>(NombreCoefficients)) {}
@@ -160,7 +182,7 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
             partieEntiere.Coef[k] = Quotient(n.Coef[k], d.Coef[0]);
         partieEntiere.Racines[0] = Quotient(n.Racines[0], d.Coef[0]);
         decomposition.Efface();
-        return DecompositionFaite;
+        return Verifie(partieEntiere, d, decomposition);
     }
     const TDivision division = DivisionLongue(n, d);
     partieEntiere = division.Quotient;
@@ -171,5 +193,5 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
         if (reels)
             CoefficientsReelsDuPoleReel(d, i, decomposition);
     }
-    return DecompositionFaite;
+    return Verifie(partieEntiere, d, decomposition);
 }

@@ -25,6 +25,9 @@ enum StatutDecomposition : int {
     DegreNegatif = 1,
     DenominateurNul = 2,
     DrapeauxInvalides = 3,
+    // Un coefficient sort de la précision étendue (racines de module démesuré) : la partie
+    // entière et les éléments simples sont effacés plutôt que laissés infinis ou indéfinis.
+    DecompositionHorsEtendue = 4,
 };
 
 int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome& partieEntiere,

@@ -7,38 +7,21 @@
 
 namespace {
 
-// Sans carrés : ceux des valeurs extrêmes de la précision étendue en sortiraient.
-Reel ModuleSimple(TComplexe z) { return std::hypot(z.Re, z.Im); }
-
-bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
-
-// u et v divisés d'abord par la même puissance de deux (exacte), pour que |v|² reste dans l'étendue.
-TComplexe QuotientLaguerre(TComplexe u, TComplexe v)
-{
-    const Reel plusGrand = std::max(std::fabs(v.Re), std::fabs(v.Im));
-    const int e = plusGrand > 0 && std::isfinite(plusGrand) ? std::ilogb(plusGrand) : 0;
-    u = {std::scalbn(u.Re, -e), std::scalbn(u.Im, -e)};
-    v = {std::scalbn(v.Re, -e), std::scalbn(v.Im, -e)};
-    const Reel m2 = v.Re * v.Re + v.Im * v.Im;
-    const TComplexe p = Produit(u, {v.Re, -v.Im});
-    return {p.Re / m2, p.Im / m2};
-}
-
 TComplexe Multiple(Reel k, TComplexe z) { return {k * z.Re, k * z.Im}; }
 
 // Somme des modules des termes de P(z) : l'erreur d'arrondi de P(z) en est une petite fraction.
 Reel EchelleDesTermes(int n, const TCoefsLaguerre& a, Reel r)
 {
-    Reel s = ModuleSimple(a[n]);
+    Reel s = Module(a[n]);
     for (int k = n - 1; k >= 0; --k)
-        s = s * r + ModuleSimple(a[k]);
+        s = s * r + Module(a[k]);
     return s;
 }
 
 // P(z) n'est plus distinguable de zéro : borne de l'erreur d'arrondi du schéma de Horner.
 bool ValeurNegligeable(int n, const TCoefsLaguerre& a, TComplexe z, TComplexe p)
 {
-    return ModuleSimple(p) <= 4 * (n + 1) * LDBL_EPSILON * EchelleDesTermes(n, a, ModuleSimple(z));
+    return Module(p) <= 4 * (n + 1) * LDBL_EPSILON * EchelleDesTermes(n, a, Module(z));
 }
 
 // Laguerre peut osciller sans fin entre deux points : un pas écourté de temps en temps rompt le cycle.
@@ -62,7 +45,7 @@ TComplexe PasDeflationImplicite(int n, TComplexe z, const TValeursEtDerivees& v,
         // Sur une racine déjà trouvée, P s'annule aussi : rien à retirer.
         if (Egaux(ecart, {0, 0}))
             continue;
-        const TComplexe inverse = QuotientLaguerre({1, 0}, ecart);
+        const TComplexe inverse = Quotient({1, 0}, ecart);
         s1 = Somme(s1, inverse);
         s2 = Somme(s2, Produit(inverse, inverse));
     }
@@ -75,10 +58,10 @@ TComplexe PasDeflationImplicite(int n, TComplexe z, const TValeursEtDerivees& v,
 // Borne de Fujiwara : toutes les racines sont dans le disque de ce rayon.
 Reel BorneDesRacines(int n, const TCoefsLaguerre& a)
 {
-    const Reel dominant = ModuleSimple(a[n]);
+    const Reel dominant = Module(a[n]);
     Reel borne = 0;
     for (int k = 1; k <= n; ++k) {
-        const Reel rapport = ModuleSimple(a[n - k]) / dominant / (k == n ? 2 : 1);
+        const Reel rapport = Module(a[n - k]) / dominant / (k == n ? 2 : 1);
         borne = std::max(borne, std::pow(rapport, 1 / Reel(k)));
     }
     return 2 * borne;
@@ -97,11 +80,11 @@ TPas PasCorrige(int n, const TCoefsLaguerre& a, TComplexe z, const TValeursEtDer
                 TRacinesRetirees retirees, Reel borne)
 {
     const TComplexe dz = PasDeflationImplicite(n, z, v, retirees);
-    const Reel portee = (ModuleSimple(z) + borne) / 2;
+    const Reel portee = (Module(z) + borne) / 2;
     // Pas nul loin d'une racine (P' et P'' nuls) : l'arrêt y serait une fausse racine, on s'en écarte.
     if (Egaux(dz, {0, 0}) && !ValeurNegligeable(n, a, z, v.P))
         return {Multiple(portee, Direction(iteration)), false};
-    const Reel longueur = ModuleSimple(dz);
+    const Reel longueur = Module(dz);
     if (longueur > portee)
         return {Multiple(portee / longueur, dz), false};
     if (iteration % PeriodeCycle == 0)
@@ -120,7 +103,7 @@ TRacineLaguerre Recherche(int n, const TCoefsLaguerre& a, TComplexe depart, int 
         const TPas pas = PasCorrige(n, a, z, v, iteration, retirees, borne);
         z = Difference(z, pas.Dz);
         v = ValeursEtDerivees(n, a, z);
-        converge = ValeurNegligeable(n, a, z, v.P) || (pas.Entier && eps * ModuleSimple(z) > ModuleSimple(pas.Dz));
+        converge = ValeurNegligeable(n, a, z, v.P) || (pas.Entier && eps * Module(z) > Module(pas.Dz));
     }
     return {z, converge && EstFini(z) ? LaguerreReussi : LaguerreNonConvergent};
 }
@@ -152,7 +135,7 @@ constexpr int NombreAutresDeparts = 8;
 
 TComplexe AutreDepart(int n, const TCoefsLaguerre& a, int essai)
 {
-    const Reel rayon = std::pow(ModuleSimple(a[0]) / ModuleSimple(a[n]), 1 / Reel(n));
+    const Reel rayon = std::pow(Module(a[0]) / Module(a[n]), 1 / Reel(n));
     const Reel angle = 0.7L + DeuxPi * essai / NombreAutresDeparts;
     return {rayon * std::cos(angle), rayon * std::sin(angle)};
 }
@@ -161,7 +144,7 @@ TComplexe AutreDepart(int n, const TCoefsLaguerre& a, int essai)
 
 TComplexe RacineCarree(TComplexe w)
 {
-    const Reel m = ModuleSimple(w);
+    const Reel m = Module(w);
     Reel theta;
     // Partie réelle négligeable devant l'imaginaire, et non devant 1 : w peut être minuscule.
     if (std::fabs(w.Re) <= 1e-15L * std::fabs(w.Im))
@@ -201,12 +184,12 @@ TComplexe PasLaguerre(int n, TComplexe p, TComplexe p1, TComplexe p2)
     const TComplexe s = RacineCarree(Difference(a, b));
     const TComplexe d1 = Somme(p1, s);
     const TComplexe d2 = Difference(p1, s);
-    const TComplexe d = ModuleSimple(d1) > ModuleSimple(d2) ? d1 : d2;
+    const TComplexe d = Module(d1) > Module(d2) ? d1 : d2;
     // Seul un diviseur nul (ou un pas hors de l'étendue) annule le pas : un seuil absolu sur d
     // dépendrait de l'unité des coefficients et arrêterait à tort la recherche près de l'origine.
-    if (ModuleSimple(d) == 0)
+    if (Module(d) == 0)
         return {0, 0};
-    const TComplexe dz = QuotientLaguerre(Multiple(nn, p), d);
+    const TComplexe dz = Quotient(Multiple(nn, p), d);
     return EstFini(dz) ? dz : TComplexe{0, 0};
 }
 
@@ -236,9 +219,9 @@ void PrepareRacines(int& n, TCoefsLaguerre& a, int limite, Reel eps, TResultatLa
         resultat.Statut = LaguerreLimiteNegative;
     if (resultat.Statut != LaguerreReussi)
         return;
-    while (n > 0 && ModuleSimple(a[n]) < 1e-15L)
+    while (n > 0 && Module(a[n]) < 1e-15L)
         --n;
-    while (n > 0 && ModuleSimple(a[0]) == 0) {
+    while (n > 0 && Module(a[0]) == 0) {
         resultat.Racines[++resultat.Nombre] = {0, 0};
         for (int k = 0; k < n; ++k)
             a[k] = a[k + 1];

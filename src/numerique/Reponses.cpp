@@ -1,10 +1,9 @@
 #include "Reponses.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
-
-bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
 
 // Indice du premier coefficient qui n'est pas voisin de zéro ; Degre + 1 s'il n'y en a pas.
 int PremierCoefNonNul(const TPolynome& p)
@@ -41,10 +40,8 @@ TComplexe IntegraleElement(TComplexe a, TComplexe pole, TComplexe exponentielle,
 TComplexe ReponseFrequentielle(const TSysteme& s, TComplexe p)
 {
     const TComplexe retard = Exponentielle(Produit(ComplexeReel(-s.TempsMort), p));
-    const TComplexe rapport = Quotient(ValeurEn(s.Numerateur, p), ValeurEn(s.Denominateur, p));
-    if (!EstFini(rapport))
-        return ComplexeReel(ModuleSurPole);
-    return Produit(retard, rapport);
+    const TComplexe h = Produit(retard, Quotient(ValeurEn(s.Numerateur, p), ValeurEn(s.Denominateur, p)));
+    return EstFini(h) ? h : ComplexeReel(std::numeric_limits<Reel>::infinity());
 }
 
 TGainStatique GainStatique(const TPolynome& n, const TPolynome& d)

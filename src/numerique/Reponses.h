@@ -2,9 +2,9 @@
 // Réponse fréquentielle, gain statique et réponses temporelles en forme close.
 #include "Systeme.h"
 
-// Exactement sur un pôle (D(p) nul), la réponse vaut le réel ModuleSurPole : fini, pour que
-// gains, bornes et tracés restent calculables ; un appelant le reconnaît à Module(H) >= ModuleSurPole.
-inline constexpr Reel ModuleSurPole = 1e100L;
+// Exactement sur un pôle (D(p) nul), ou quand la réponse sort de la précision étendue, elle
+// vaut +infini (partie imaginaire nulle) : aucune valeur finie, si grande soit-elle, ne peut se
+// confondre avec un pôle. Les appelants écartent les échantillons non finis.
 TComplexe ReponseFrequentielle(const TSysteme& s, TComplexe p);
 
 struct TGainStatique {

@@ -499,6 +499,21 @@ TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
     EXPECT_TRUE(Visible(CadreGain(doc), 1.2L, doc.PointsFrequentiels[1200].Valeur1));
 }
 
+// 1e150/(p + 1) : environ 3000 dB, loin d'un pôle ; chaque échantillon a son gain et sa phase.
+TEST(TraceBode, UneTresGrandeReponseSeDessine)
+{
+    TDocument doc = Document({1e150L}, {1, 1});
+    const QImage image = Dessine(doc, {0.01L, 100, 2940, 3010, {}});
+    for (int i : {0, 700, 1000, 1400, 2000}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const Reel w = DeuxPi * p.Frequence;
+        EXPECT_NEAR(double(p.Valeur1), double(3000 - 10 * Log10(1 + w * w)), 1e-9) << i;
+        EXPECT_NEAR(double(p.Valeur2), double(-std::atan(w) * 180 / Pi), 1e-9) << i;
+        EXPECT_NE(p.PixelY1, PixelAbsent) << i;
+        AttendCourbeAuPoint(image, doc, i);
+    }
+}
+
 TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 {
     TDocument doc = Document({1}, {1, 1});

@@ -405,21 +405,6 @@ TEST_F(FichierRefuse, MultiplicitesIncoherentesDesRacinesValides)
     EXPECT_EQ(doc_.Denominateur.Multiplicites[0], 2);
 }
 
-TEST_F(FichierRefuse, NombresTropGrands)
-{
-    const char* raison = "nombre trop grand (plus de 1E300 en valeur absolue)";
-    EXPECT_EQ(RefusLigne(38, "1e301"), Message(raison, 38));
-    EXPECT_EQ(RefusLigne(3, "-1e4000"), Message(raison, 3));
-    EXPECT_EQ(RefusLigne(70, "1.1E+0300"), Message(raison, 70));
-    // La borne elle-même et les nombres minuscules se lisent.
-    TLignes l = lignes_;
-    l[37] = "1e300";
-    l[69] = "-1e-4000";
-    EcritBrut(Chemin("bornes.kvf"), Joint(l));
-    QString erreur;
-    EXPECT_TRUE(LitFichierDonnees(Chemin("bornes.kvf"), doc_, erreur)) << erreur.toStdString();
-}
-
 // Un degré élevé se lit (1 + p + ... + p^60 donnait tous ses pôles nuls) ; des racines que la
 // recherche ne peut pas atteindre font refuser le fichier au lieu d'y laisser des zéros.
 TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
@@ -550,8 +535,6 @@ private:
     std::mt19937_64 generateur_;
 };
 
-bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
-
 // Ce que l'étude, les éléments simples et les dialogues d'échelles dessinent ou proposent.
 testing::AssertionResult ToutEstFini(const TDocument& doc, int statut)
 {
@@ -604,6 +587,60 @@ TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
     // Le tirage doit exercer les deux issues.
     EXPECT_GT(lus, 40);
     EXPECT_GT(refuses, 40);
+}
+
+// Ce que le programme tient en mémoire, il le relit : coefficients de dix racines 1e200,
+// valeurs minuscules, nombres sous la plus petite valeur normale.
+TEST_F(FichierDonnees, ValeursExtremesRelues)
+{
+    ASSERT_TRUE(dossier_.isValid());
+    TDocument ecrit = DocumentInitial();
+    TPolynome& n = ecrit.Numerateur;
+    n.Coef[0] = n.Racines[0] = {3.25e-2000L, -0.0L};
+    n.CoefsValides = n.RacinesValides = true;
+    TPolynome& d = ecrit.Denominateur;
+    d.Degre = 10;
+    Reel binome = 1;
+    for (int k = 0; k <= 10; ++k) {
+        d.Coef[k] = {binome * std::pow(1e200L, Reel(10 - k)), 0};
+        binome = binome * (10 - k) / (k + 1);
+        d.Racines[k] = {k == 0 ? 1 : -1e200L, 0};
+    }
+    d.Multiplicites[0] = 1;
+    d.Multiplicites[1] = 10;
+    d.CoefsValides = d.RacinesValides = true;
+    ecrit.TempsMort = 4.5e-2000L;
+    ecrit.AbaqueGains = {1e2000L, -7.123456789012345e-2000L, 1.1e4932L, 5e-4940L, -3.6e-4951L};
+    ecrit.AbaquePhases = {-1e300L, -2e301L, 1e-4000L};
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("x.kvf"), ecrit, erreur)) << erreur.toStdString();
+    TDocument lu = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(Chemin("x.kvf"), lu, erreur)) << erreur.toStdString();
+
+    for (const auto& [a, b] : {std::pair{&lu.Numerateur, &ecrit.Numerateur}, std::pair{&lu.Denominateur, &ecrit.Denominateur}}) {
+        ASSERT_EQ(a->Degre, b->Degre);
+        for (int k = 0; k <= a->Degre; ++k)
+            for (const auto& [x, y] : {std::pair{a->Coef[k], b->Coef[k]}, std::pair{a->Racines[k], b->Racines[k]}}) {
+                ExpectQuinzeChiffres(x.Re, y.Re);
+                ExpectQuinzeChiffres(x.Im, y.Im);
+            }
+    }
+    EXPECT_NE(lu.Denominateur.Coef[0].Re, 0);
+    ExpectQuinzeChiffres(lu.TempsMort, ecrit.TempsMort);
+    for (const auto& [a, b] : {std::pair{&lu.AbaqueGains, &ecrit.AbaqueGains}, std::pair{&lu.AbaquePhases, &ecrit.AbaquePhases}}) {
+        ASSERT_EQ(a->size(), b->size());
+        for (std::size_t i = 0; i < a->size(); ++i)
+            ExpectQuinzeChiffres((*a)[i], (*b)[i]);
+    }
+    EXPECT_TRUE(ToutEstFini(lu, AnalyseApresSaisieCoeur(lu, [](const std::string&) {})));
+
+    // Un dépassement de la précision étendue, lui, reste illisible.
+    TLignes lignes = LignesDe(Contenu(Chemin("x.kvf")));
+    lignes[lignes.size() - 3] = "-1.2E+4932";
+    EcritBrut(Chemin("trop.kvf"), Joint(lignes));
+    EXPECT_FALSE(LitFichierDonnees(Chemin("trop.kvf"), lu, erreur));
+    EXPECT_TRUE(erreur.endsWith(QStringLiteral("nombre illisible à la ligne %1.").arg(lignes.size() - 2)))
+        << erreur.toStdString();
 }
 
 } // namespace

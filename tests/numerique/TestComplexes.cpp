@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,6 +52,22 @@ TEST(Complexes, ModuleSansEleverAuCarreUnePartieNegligeable)
     EXPECT_EQ(Module({3, -4}), 5);
     // Les carrés dépassent la double précision : le calcul doit rester étendu.
     EXPECT_NEAR(static_cast<double>(Module({3e1000L, 4e1000L}) / 1e1000L), 5.0, 1e-15);
+    // Ils sortent même de l'étendue, par le haut ou par le bas.
+    EXPECT_NEAR(static_cast<double>(Module({-3e3000L, 4e3000L}) / 1e3000L), 5.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Module({3e-3000L, 4e-3000L}) / 1e-3000L), 5.0, 1e-15);
+    EXPECT_TRUE(std::isinf(Module({std::numeric_limits<Reel>::infinity(), 1})));
+    EXPECT_TRUE(std::isnan(Module({std::nanl(""), 1})));
+}
+
+// 1E±3000 : le carré du module du diviseur sortirait de l'étendue.
+TEST(Complexes, QuotientDeTresGrandsEtDeTresPetitsNombres)
+{
+    ExpectComplexe(Quotient({1e-3000L, 0}, {1e-3000L, 1e-3000L}), 0.5L, -0.5L);
+    ExpectComplexe(Quotient({2e3000L, 0}, {1e3000L, -1e3000L}), 1, 1);
+    const TComplexe petit = Quotient({1, 0}, {0, 1e3000L});
+    ExpectComplexe({petit.Re * 1e3000L, petit.Im * 1e3000L}, 0, -1);
+    const TComplexe minuscule = Quotient({1e-4900L, 0}, {0, 1e-100L});
+    ExpectComplexe({minuscule.Re * 1e4800L, minuscule.Im * 1e4800L}, 0, -1);
 }
 
 TEST(Complexes, ArgumentDansChaqueQuadrantEtSurLesAxes)

@@ -63,4 +63,41 @@ TEST(CalculeEchellesAuto, NumerateurNulDonneDesPlagesFinies)
     EXPECT_EQ(e.YMaxIndicielle, 1);
 }
 
+// 1/(p² + w²) avec w sur la fréquence balayée de 1 Hz : l'échantillon sur le pôle n'entre ni
+// dans les plages ni dans les gains, ses voisins si.
+TEST(CalculeEchellesAuto, EchantillonSurUnPoleEcarte)
+{
+    const Reel w = DeuxPi * std::pow(10.0L, 0.0L);
+    TSysteme s = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(w * w), R(0), R(1)}));
+    ASSERT_TRUE(std::isinf(ReponseFrequentielle(s, {0, w}).Re));
+    TEchellesAuto e;
+    ASSERT_EQ(Analyse(s, e), DecompositionFaite);
+    // Les voisins du pôle valent environ +0,56 et -0,54.
+    EXPECT_GT(e.ReMaxAuto, 0.5L);
+    EXPECT_LT(e.ReMaxAuto, 0.6L);
+    EXPECT_LT(e.ReMinAuto, -0.5L);
+    EXPECT_GT(e.ReMinAuto, -0.6L);
+    EXPECT_LT(e.GainMaxAuto, 0);
+    EXPECT_GT(e.GainMaxAuto, -10);
+    EXPECT_LT(e.FreqBasseAuto, 1);
+    EXPECT_GT(e.FreqHauteAuto, 1);
+}
+
+// Ce qui sortirait de l'étendue (rampe t³/6 au-delà de 1E2000 s, dix constantes de temps d'un
+// pôle en 5E-4932) ne devient pas une plage infinie.
+TEST(CalculeEchellesAuto, PlagesFiniesAuxBornesDeLEtendue)
+{
+    TSysteme doubleIntegrateur = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(0), R(1)}), 1e2000L);
+    TSysteme lent = Systeme(ParCoefficients({R(1)}), ParRacines(R(1), {R(-5e-4932L)}));
+    for (TSysteme* s : {&doubleIntegrateur, &lent}) {
+        TEchellesAuto e;
+        ASSERT_EQ(Analyse(*s, e), DecompositionFaite);
+        for (const auto& [nom, champ] : ChampsEchellesAuto)
+            EXPECT_TRUE(std::isfinite(e.*champ)) << nom;
+    }
+    TEchellesAuto e;
+    ASSERT_EQ(Analyse(lent, e), DecompositionFaite);
+    EXPECT_EQ(e.TMaxAuto, 10);
+}
+
 }  // namespace

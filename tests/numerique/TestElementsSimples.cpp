@@ -99,6 +99,20 @@ TEST(DecomposeEnElementsSimples, DrapeauFauxOuDenominateurNulNeTouchentARien)
 }
 
 // Pôles très multiples : développer Q^(2^k) ferait perdre toute précision, ou dépasser DegreMax.
+// Ce que l'étendue ne contient pas est refusé, sans rien d'infini ni d'indéfini laissé derrière.
+TEST(DecomposeEnElementsSimples, CoefficientHorsEtendueRefuse)
+{
+    // Cofacteur du pôle -2 - 1E4000 j : (1 + 1E4000 j)³.
+    const TResultat r = Decompose(ParCoefficients({R(1)}), ParRacines(R(1), {{-2, -1e4000L}, R(-1), R(-1), R(-1)}));
+    EXPECT_EQ(r.Statut, DecompositionHorsEtendue);
+    EXPECT_EQ(r.Entiere.Degre, 0);
+    EXPECT_TRUE(Egaux(r.Entiere.Coef[0], {0, 0}));
+    EXPECT_TRUE(Egaux(r.A(1, 1), {0, 0}));
+    EXPECT_TRUE(Egaux(r.A(DegreMax, DegreMax), {0, 0}));
+
+    EXPECT_EQ(Decompose(ParCoefficients({R(1e4000L)}), ParCoefficients({R(1e-1000L)})).Statut, DecompositionHorsEtendue);
+}
+
 TEST(DecomposeEnElementsSimples, PolesTresMultiplesRestentExacts)
 {
     const TPolynome n = ParCoefficients({R(1), R(2)});
