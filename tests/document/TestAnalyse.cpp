@@ -108,7 +108,7 @@ void MarqueEchelles(TDocument& doc)
 
 TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
 {
-    const json cas = CasReference();
+    const json& cas = CasReference();
     ASSERT_FALSE(cas.empty());
     for (const json& c : cas) {
         const std::string nom = c["nom"].get<std::string>();
@@ -134,7 +134,7 @@ TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
             EXPECT_EQ(annonces[i], texte);
         }
         const json obtenu = Etude(doc, c);
-        CompareJson(obtenu, attendu, c["tolerance"], nom);
+        CompareJson(obtenu, attendu, LitTolerance(c["tolerance"]), nom);
         CompareClesEchelles(obtenu["echelles_auto"], attendu["echelles_auto"], nom);
     }
 }

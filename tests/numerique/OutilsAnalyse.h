@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ComparaisonReference.h"
 #include "numerique/EchellesAuto.h"
 #include "numerique/RacinesCommunes.h"
 
@@ -71,30 +72,4 @@ inline TRecomposition Recompose(const TPolynome& d, const TPolynome& e, const TD
             r.OrdreDeGrandeur += Module(terme);
         }
     return r;
-}
-
-struct TTolerance {
-    Reel Rel = 0;
-    Reel Abs = 0;
-};
-
-// Pour les cas simples calculés à la main.
-inline constexpr TTolerance Serre{1e-12L, 1e-15L};
-
-// x convient quand |x - r| <= abs + rel.|r|.
-inline ::testing::AssertionResult Proche(Reel x, Reel r, TTolerance tol)
-{
-    if (std::fabs(x - r) <= tol.Abs + tol.Rel * std::fabs(r))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "obtenu " << static_cast<double>(x) << ", attendu "
-                                         << static_cast<double>(r);
-}
-
-inline ::testing::AssertionResult Proche(TComplexe z, TComplexe r, TTolerance tol)
-{
-    if (Distance(z, r) <= tol.Abs + tol.Rel * Module(r))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "obtenu (" << static_cast<double>(z.Re) << ", " << static_cast<double>(z.Im)
-                                         << "), attendu (" << static_cast<double>(r.Re) << ", "
-                                         << static_cast<double>(r.Im) << ")";
 }

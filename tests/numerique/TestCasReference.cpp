@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -15,38 +14,20 @@ using nlohmann::json;
 
 namespace {
 
-const json& Cas()
-{
-    static const json cas = [] {
-        std::ifstream f(std::string(KOVRA_DONNEES_TESTS) + "/cas.json");
-        return json::parse(f);
-    }();
-    return cas;
-}
-
 std::vector<std::string> NomsDesCas()
 {
     std::vector<std::string> noms;
-    for (const json& c : Cas())
+    for (const json& c : CasReference())
         noms.push_back(c["nom"]);
     return noms;
 }
 
 const json& CasNomme(const std::string& nom)
 {
-    for (const json& c : Cas())
+    for (const json& c : CasReference())
         if (c["nom"] == nom)
             return c;
     throw std::runtime_error("cas inconnu : " + nom);
-}
-
-Reel LitReel(const json& v) { return v.is_string() ? std::stold(v.get<std::string>()) : v.get<double>(); }
-
-TComplexe LitComplexe(const json& v)
-{
-    if (v.is_array())
-        return {LitReel(v[0]), LitReel(v[1])};
-    return ComplexeReel(LitReel(v));
 }
 
 std::vector<TComplexe> Complexes(const json& valeurs)
@@ -67,7 +48,7 @@ TPolynome Polynome(const json& entree, const std::string& nom)
 // Valeurs sentinelles : ce que l'analyse ne doit pas toucher les garde.
 constexpr Reel Sentinelle = -12345;
 
-class CasReference : public ::testing::TestWithParam<std::string> {
+class Reference : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
@@ -81,7 +62,7 @@ protected:
 
     const json& CeCas() const { return CasNomme(GetParam()); }
     const json& Attendu() const { return CeCas()["attendu"]; }
-    TTolerance Tolerance() const { return {LitReel(CeCas()["tolerance"]["rel"]), LitReel(CeCas()["tolerance"]["abs"])}; }
+    TTolerance Tolerance() const { return LitTolerance(CeCas()["tolerance"]); }
 
     void VerifieRacines(const TPolynome& p, const json& racines, const json& multiplicites) const
     {
@@ -99,13 +80,13 @@ protected:
     int statut = -1;
 };
 
-TEST_P(CasReference, RacinesApresSimplification)
+TEST_P(Reference, RacinesApresSimplification)
 {
     VerifieRacines(systeme.Numerateur, Attendu()["zeros"], Attendu()["multiplicites_zeros"]);
     VerifieRacines(systeme.Denominateur, Attendu()["poles"], Attendu()["multiplicites_poles"]);
 }
 
-TEST_P(CasReference, RacinesCommunesEtStabilite)
+TEST_P(Reference, RacinesCommunesEtStabilite)
 {
     const json& attendues = Attendu()["racines_communes"];
     ASSERT_EQ(communes.size(), attendues.size());
@@ -118,7 +99,7 @@ TEST_P(CasReference, RacinesCommunesEtStabilite)
     EXPECT_EQ(systeme.SystemeStable, Attendu()["stable"].get<bool>());
 }
 
-TEST_P(CasReference, PartieEntiereEtElementsSimples)
+TEST_P(Reference, PartieEntiereEtElementsSimples)
 {
     ASSERT_EQ(statut, DecompositionFaite);
     const json& entiere = Attendu()["partie_entiere"];
@@ -139,7 +120,7 @@ TEST_P(CasReference, PartieEntiereEtElementsSimples)
 }
 
 // Partie entière et éléments simples réunis redonnent N/D en des points quelconques.
-TEST_P(CasReference, RecompositionRedonneNSurD)
+TEST_P(Reference, RecompositionRedonneNSurD)
 {
     ASSERT_EQ(statut, DecompositionFaite);
     for (const TComplexe z : {TComplexe{0.3L, 0.7L}, TComplexe{-1.7L, 2.1L}, TComplexe{2, 0.5L}, TComplexe{-0.2L, -3}}) {
@@ -151,14 +132,14 @@ TEST_P(CasReference, RecompositionRedonneNSurD)
     }
 }
 
-TEST_P(CasReference, GainStatique)
+TEST_P(Reference, GainStatique)
 {
     const TGainStatique g = GainStatique(systeme.Numerateur, systeme.Denominateur);
     EXPECT_EQ(g.Infini, Attendu()["gain_statique"]["infini"].get<bool>());
     EXPECT_TRUE(Proche(g.Valeur, LitComplexe(Attendu()["gain_statique"]["valeur"]), Tolerance()));
 }
 
-TEST_P(CasReference, ReponseFrequentielle)
+TEST_P(Reference, ReponseFrequentielle)
 {
     for (const json& point : Attendu()["reponse_frequentielle"]) {
         const Reel f = LitReel(point["f"]);
@@ -171,7 +152,7 @@ TEST_P(CasReference, ReponseFrequentielle)
     }
 }
 
-TEST_P(CasReference, ReponsesIndicielleEtRampe)
+TEST_P(Reference, ReponsesIndicielleEtRampe)
 {
     const Reel T = systeme.TempsMort;
     if (!Attendu().contains("indicielle")) {
@@ -196,7 +177,7 @@ TEST_P(CasReference, ReponsesIndicielleEtRampe)
 }
 
 // Un champ absent de la référence (aucun départ, ou système instable) garde sa valeur d'avant.
-TEST_P(CasReference, EchellesAutomatiques)
+TEST_P(Reference, EchellesAutomatiques)
 {
     const json& attendues = Attendu()["echelles_auto"];
     for (const auto& [nom, champ] : ChampsEchellesAuto) {
@@ -207,7 +188,7 @@ TEST_P(CasReference, EchellesAutomatiques)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cas, CasReference, ::testing::ValuesIn(NomsDesCas()),
+INSTANTIATE_TEST_SUITE_P(Cas, Reference, ::testing::ValuesIn(NomsDesCas()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ComparaisonReference.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Polynomes.h"
 
@@ -275,29 +275,34 @@ void VerifieReconstruction(const TPolynome& p, Reel tolerance)
 
 TEST(Polynomes, ReconstructionDepuisLesRacinesCalculees)
 {
-    VerifieReconstruction(ParCoefs({2, 3, 1}), 1e-15L);
-    VerifieReconstruction(ParCoefs({5, 7, 3, 1}), 1e-15L);
-    VerifieReconstruction(ParCoefs({1, 0, 0, 0, 1}), 1e-15L);
-    VerifieReconstruction(ParCoefs({-1, 0, 0, 0, 0, 0, 0, 1}), 1e-14L);
-    VerifieReconstruction(
-        ParCoefs({3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1}), 1e-12L);
     // Une racine d'ordre m s'arrête à |P| <= 1e-15 : écart de l'ordre de (1e-15 / reste)^(1/m).
-    // (p + 1)³ (p² + 2p + 5)², degré 7
-    VerifieReconstruction(ParRacines({2, 0}, {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}}),
-                          1e-5L);
-    // (p + 1)² (p + 2)² (p² + 2p + 5)² (p + 3)(p - 4), degré 10
-    VerifieReconstruction(ParRacines({1, 0}, {{-1, 0}, {-1, 0}, {-2, 0}, {-2, 0}, {-1, 2}, {-1, -2}, {-1, 2},
-                                              {-1, -2}, {-3, 0}, {4, 0}}),
-                          1e-6L);
-    // -0,5 (p - 2)⁵ (p + 0,5)³ (p² + 1), degré 10
-    VerifieReconstruction(ParRacines({-0.5L, 0},
-                                     {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {-0.5L, 0}, {-0.5L, 0}, {-0.5L, 0},
-                                      {0, 1}, {0, -1}}),
-                          2e-3L);
-    // Racines nulles et complexes : p² (p² + p + 1)(p - 3)
-    VerifieReconstruction(ParRacines({1, 0}, {{0, 0}, {0, 0}, {-0.5L, 0.8660254037844386L},
-                                              {-0.5L, -0.8660254037844386L}, {3, 0}}),
-                          1e-15L);
+    const struct {
+        const char* Nom;
+        TPolynome P;
+        Reel Tolerance;
+    } cas[] = {
+        {"p² + 3p + 2", ParCoefs({2, 3, 1}), 1e-15L},
+        {"degré 3", ParCoefs({5, 7, 3, 1}), 1e-15L},
+        {"p⁴ + 1", ParCoefs({1, 0, 0, 0, 1}), 1e-15L},
+        {"p⁷ - 1", ParCoefs({-1, 0, 0, 0, 0, 0, 0, 1}), 1e-14L},
+        {"(p + 1)…(p + 10)",
+         ParCoefs({3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1}), 1e-12L},
+        {"(p + 1)³ (p² + 2p + 5)²",
+         ParRacines({2, 0}, {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}}), 1e-5L},
+        {"(p + 1)² (p + 2)² (p² + 2p + 5)² (p + 3)(p - 4)",
+         ParRacines({1, 0}, {{-1, 0}, {-1, 0}, {-2, 0}, {-2, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}, {-3, 0}, {4, 0}}),
+         1e-6L},
+        {"-0,5 (p - 2)⁵ (p + 0,5)³ (p² + 1)",
+         ParRacines({-0.5L, 0}, {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {-0.5L, 0}, {-0.5L, 0}, {-0.5L, 0}, {0, 1}, {0, -1}}),
+         2e-3L},
+        {"p² (p² + p + 1)(p - 3)",
+         ParRacines({1, 0}, {{0, 0}, {0, 0}, {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}, {3, 0}}),
+         1e-15L},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        VerifieReconstruction(c.P, c.Tolerance);
+    }
 }
 
 TEST(Polynomes, RacineMultipleGroupeeApresCalcul)
@@ -437,39 +442,34 @@ TPolynome DepuisTextes(const nlohmann::json& textes)
     TPolynome p = InitPolynome();
     p.Degre = static_cast<int>(textes.size()) - 1;
     for (int k = 0; k <= p.Degre; ++k)
-        p.Coef[k] = ComplexeReel(std::stold(textes[k].get<std::string>()));
+        p.Coef[k] = LitComplexe(textes[k]);
     p.CoefsValides = true;
     return p;
 }
 
 void CompareRacines(const TPolynome& p, const nlohmann::json& racines, const nlohmann::json& multiplicites,
-                    const nlohmann::json& tolerance, const std::string& nom)
+                    TTolerance tolerance)
 {
-    ASSERT_EQ(p.Degre, static_cast<int>(racines.size())) << nom;
-    EXPECT_EQ(Multiplicites(p), multiplicites.get<std::vector<int>>()) << nom;
-    for (int i = 1; i <= p.Degre; ++i) {
-        const TComplexe r{racines[i - 1][0].get<double>(), racines[i - 1][1].get<double>()};
-        const Reel ecart = tolerance["abs"].get<double>() + tolerance["rel"].get<double>() * Module(r);
-        EXPECT_LE(Distance(p.Racines[i], r), ecart) << nom << " racine " << i;
-    }
+    ASSERT_EQ(p.Degre, static_cast<int>(racines.size()));
+    EXPECT_EQ(Multiplicites(p), multiplicites.get<std::vector<int>>());
+    for (int i = 1; i <= p.Degre; ++i)
+        EXPECT_TRUE(Proche(p.Racines[i], LitComplexe(racines[i - 1]), tolerance)) << "racine " << i;
 }
 
 TEST(Polynomes, CasDeReferenceSaisisParCoefficients)
 {
-    std::ifstream fichier(std::string(KOVRA_DONNEES_TESTS) + "/cas.json");
-    ASSERT_TRUE(fichier.good());
-    const nlohmann::json cas = nlohmann::json::parse(fichier);
     int essais = 0;
-    for (const nlohmann::json& c : cas) {
+    for (const nlohmann::json& c : CasReference()) {
         const nlohmann::json& attendu = c["attendu"];
         if (!c["entree"].contains("d") || !attendu["racines_communes"].empty())
             continue;
+        SCOPED_TRACE(c["nom"].get<std::string>());
         TPolynome n = DepuisTextes(c["entree"]["n"]);
         TPolynome d = DepuisTextes(c["entree"]["d"]);
         CalculeRacines(n);
         CalculeRacines(d);
-        CompareRacines(n, attendu["zeros"], attendu["multiplicites_zeros"], c["tolerance"], c["nom"]);
-        CompareRacines(d, attendu["poles"], attendu["multiplicites_poles"], c["tolerance"], c["nom"]);
+        CompareRacines(n, attendu["zeros"], attendu["multiplicites_zeros"], LitTolerance(c["tolerance"]));
+        CompareRacines(d, attendu["poles"], attendu["multiplicites_poles"], LitTolerance(c["tolerance"]));
         ++essais;
     }
     EXPECT_GE(essais, 10);
