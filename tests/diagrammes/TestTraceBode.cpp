@@ -8,6 +8,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "diagrammes/EchantillonsFrequentiels.h"
@@ -185,30 +187,30 @@ int Occurrences(const std::vector<TTexteEcrit>& textes, const QString& t)
 
 TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
 {
-    const std::optional<TDecades> d = ArrondiDecades(0.05L, 300);
-    ASSERT_TRUE(d);
-    EXPECT_NEAR(double(d->FreqMin), 0.01, 1e-17);
-    EXPECT_NEAR(double(d->FreqMax), 1000, 1e-12);
-    EXPECT_NEAR(double(d->LogMin), -2, 1e-15);
-    EXPECT_NEAR(double(d->LogMax), 3, 1e-15);
-    EXPECT_EQ(d->Nombre, 5);
-    const std::optional<TDecades> exactes = ArrondiDecades(1, 10);
-    ASSERT_TRUE(exactes);
-    EXPECT_EQ(exactes->FreqMin, 1);
-    EXPECT_EQ(exactes->FreqMax, 10);
-    EXPECT_EQ(exactes->Nombre, 1);
-    EXPECT_FALSE(ArrondiDecades(0, 10));
-    EXPECT_FALSE(ArrondiDecades(-1, 10));
-    EXPECT_FALSE(ArrondiDecades(10, 10));
-    EXPECT_FALSE(ArrondiDecades(20, 10));
-    // Deux fréquences égales entre deux décades en couvrent une.
-    const std::optional<TDecades> egales = ArrondiDecades(5, 5);
-    ASSERT_TRUE(egales);
-    EXPECT_EQ(egales->FreqMin, 1);
-    EXPECT_EQ(egales->FreqMax, 10);
-    EXPECT_EQ(egales->Nombre, 1);
+    // Écart admis 0 : des puissances de dix exactes.
+    const struct {
+        Reel Min, Max;
+        Reel FreqMin, FreqMax;
+        int LogMin, LogMax;
+        Reel Ecart;
+    } valides[] = {
+        {0.05L, 300, 0.01L, 1000, -2, 3, 1e-15L},
+        {1, 10, 1, 10, 0, 1, 0},
+        {5, 5, 1, 10, 0, 1, 0},  // deux fréquences égales entre deux décades en couvrent une
+    };
+    for (const auto& c : valides) {
+        SCOPED_TRACE(std::to_string(double(c.Min)) + " à " + std::to_string(double(c.Max)));
+        const std::optional<TDecades> d = ArrondiDecades(c.Min, c.Max);
+        ASSERT_TRUE(d);
+        EXPECT_NEAR(double(d->FreqMin), double(c.FreqMin), double(c.Ecart * c.FreqMin));
+        EXPECT_NEAR(double(d->FreqMax), double(c.FreqMax), double(c.Ecart * c.FreqMax));
+        EXPECT_NEAR(double(d->LogMin), c.LogMin, 1e-15);
+        EXPECT_NEAR(double(d->LogMax), c.LogMax, 1e-15);
+        EXPECT_EQ(d->Nombre, c.LogMax - c.LogMin);
+    }
+    for (const auto& [min, max] : {std::pair<Reel, Reel>{0, 10}, {-1, 10}, {10, 10}, {20, 10}, {1, 1.1e4932L}})
+        EXPECT_FALSE(ArrondiDecades(min, max)) << double(min) << " à " << double(max);
     EXPECT_TRUE(std::isinf(DecadeSuperieure(1.1e4932L)));
-    EXPECT_FALSE(ArrondiDecades(1, 1.1e4932L));
 }
 
 TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)

@@ -18,6 +18,11 @@ namespace {
 
 using TLignes = std::vector<std::string>;
 
+QString Donnee(const std::string& nom)
+{
+    return QString::fromStdString(CheminDonnees(nom));
+}
+
 QByteArray Contenu(const QString& chemin)
 {
     QFile f(chemin);
@@ -83,6 +88,26 @@ testing::AssertionResult MemeDocument(const TDocument& a, const TDocument& b)
 class FichierDonnees : public testing::Test {
 protected:
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
+
+    // Enregistre `ecrit` sous `nom` puis le relit dans un document de démarrage.
+    TDocument Relu(const QString& nom, const TDocument& ecrit)
+    {
+        QString erreur;
+        TDocument lu = DocumentInitial();
+        EXPECT_TRUE(EnregistreFichierDonnees(Chemin(nom), ecrit, erreur)) << erreur.toStdString();
+        EXPECT_TRUE(LitFichierDonnees(Chemin(nom), lu, erreur)) << erreur.toStdString();
+        return lu;
+    }
+
+    // Écrit un contenu brut et dit s'il se lit dans `doc`.
+    bool Lisible(const QString& nom, const QByteArray& contenu, TDocument& doc)
+    {
+        EcritBrut(Chemin(nom), contenu);
+        QString erreur;
+        const bool lu = LitFichierDonnees(Chemin(nom), doc, erreur);
+        EXPECT_TRUE(lu) << erreur.toStdString();
+        return lu;
+    }
     QTemporaryDir dossier_;
 };
 
@@ -242,10 +267,10 @@ INSTANTIATE_TEST_SUITE_P(Separateurs, AllerRetour, testing::Values('.', ','));
 
 TEST_F(FichierDonnees, LitLesVariantesAdmisesDuFormat)
 {
-    TLignes l = LignesDe(Contenu(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf"))));
+    TLignes l = LignesDe(Contenu(Donnee("retard_et_pole_double.kvf")));
     TDocument reference = DocumentInitial();
     QString erreur;
-    ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf")), reference, erreur));
+    ASSERT_TRUE(LitFichierDonnees(Donnee("retard_et_pole_double.kvf"), reference, erreur));
 
     l[0] = "autre en-tête";
     l[1] = "  +1   reste ignoré";
@@ -254,9 +279,8 @@ TEST_F(FichierDonnees, LitLesVariantesAdmisesDuFormat)
     l[37] = "1.25";
     l[58] = "oui";  // seul « O » majuscule vaut vrai
     l[59] = "Oui";
-    EcritBrut(Chemin("v.kvf"), Joint(l, "\n"));
     TDocument doc = DocumentInitial();
-    ASSERT_TRUE(LitFichierDonnees(Chemin("v.kvf"), doc, erreur)) << erreur.toStdString();
+    ASSERT_TRUE(Lisible("v.kvf", Joint(l, "\n"), doc));
     reference.NomFichierDonnees = Chemin("v.kvf");
     reference.PhaseSymetrique = true;
     EXPECT_TRUE(MemeDocument(doc, reference));
@@ -270,10 +294,7 @@ TEST_F(FichierDonnees, DegreDouzeAccepte)
     doc.Denominateur.Coef[0] = {1, 0};
     doc.Denominateur.Coef[12] = {1, 0};
     doc.Denominateur.CoefsValides = true;
-    QString erreur;
-    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d12.kvf"), doc, erreur));
-    TDocument lu = DocumentInitial();
-    ASSERT_TRUE(LitFichierDonnees(Chemin("d12.kvf"), lu, erreur)) << erreur.toStdString();
+    const TDocument lu = Relu("d12.kvf", doc);
     EXPECT_EQ(lu.Denominateur.Degre, 12);
     EXPECT_EQ(lu.Denominateur.Multiplicites[0], 12);
 }
@@ -285,10 +306,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dossier_.isValid());
-        lignes_ = LignesDe(Contenu(QString::fromStdString(CheminDonnees("retard_et_pole_double.kvf"))));
+        lignes_ = LignesDe(Contenu(Donnee("retard_et_pole_double.kvf")));
         ASSERT_EQ(lignes_.size(), 104u);
         QString erreur;
-        ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees("premier_ordre.kvf")), doc_, erreur));
+        ASSERT_TRUE(LitFichierDonnees(Donnee("premier_ordre.kvf"), doc_, erreur));
         doc_.NomFichierDonnees = "ancien.kvf";
         avant_ = doc_;
     }
@@ -324,9 +345,7 @@ protected:
 
 TEST_F(FichierRefuse, LeFichierDeBaseEstLisible)
 {
-    QString erreur;
-    EcritBrut(Chemin("bon.kvf"), Joint(lignes_));
-    EXPECT_TRUE(LitFichierDonnees(Chemin("bon.kvf"), doc_, erreur)) << erreur.toStdString();
+    EXPECT_TRUE(Lisible("bon.kvf", Joint(lignes_), doc_));
 }
 
 TEST_F(FichierRefuse, CoupeAChaqueLigne)
@@ -350,27 +369,37 @@ TEST_F(FichierRefuse, FichierVideOuAbsent)
     EXPECT_TRUE(MemeDocument(doc_, avant_));
 }
 
-TEST_F(FichierRefuse, NombresIllisibles)
+// Une ligne remplacée : le refus nomme la raison et la ligne fautive (parfois plus loin que la ligne touchée).
+TEST_F(FichierRefuse, LigneFautiveNommeeAvecSaRaison)
 {
-    EXPECT_EQ(RefusLigne(12, " 1.0000x000000000E+0000"), Message("nombre illisible", 12));
-    EXPECT_EQ(RefusLigne(3, "x1.50000000000000E+0000"), Message("nombre illisible", 3));
-    EXPECT_EQ(RefusLigne(38, ""), Message("nombre illisible", 38));
-    EXPECT_EQ(RefusLigne(38, "inf"), Message("nombre illisible", 38));
-    EXPECT_EQ(RefusLigne(38, "1,25"), Message("nombre illisible", 38));
-    EXPECT_EQ(RefusLigne(38, "1e99999"), Message("nombre illisible", 38));
-    EXPECT_EQ(RefusLigne(2, "un"), Message("nombre illisible", 2));
-    EXPECT_EQ(RefusLigne(2, "1.0"), Message("nombre illisible", 2));
-    EXPECT_EQ(RefusLigne(40, "327a68"), Message("nombre illisible", 40));
-    EXPECT_EQ(RefusLigne(61, "99999999999999999999"), Message("nombre illisible", 61));
+    const char* illisible = "nombre illisible";
+    const char* degre = "degré hors des limites (0 à 101)";
+    const char* valeurs = "nombre de valeurs hors des limites (0 à 30)";
+    const char* multiplicites = "multiplicités incohérentes";  // D : 2 racines distinctes (32), multiplicités 2, 1, 0 (33 à 35)
+    const char* couleur = "couleur hors des limites (0 à 16777215)";
+    const struct {
+        int Ligne;
+        std::string Texte;
+        const char* Raison;
+        int LigneMessage = 0;  // 0 : la ligne touchée
+    } cas[] = {
+        {12, " 1.0000x000000000E+0000", illisible}, {3, "x1.50000000000000E+0000", illisible}, {38, "", illisible},
+        {38, "inf", illisible}, {38, "1,25", illisible}, {38, "1e99999", illisible}, {2, "un", illisible},
+        {2, "1.0", illisible}, {40, "327a68", illisible}, {61, "99999999999999999999", illisible},
+        {2, "102", degre}, {2, "-1", degre}, {15, "102", degre}, {85, "-1", valeurs},
+        {32, "4", multiplicites}, {32, "3", multiplicites, 35},  // troisième multiplicité nulle
+        {32, "0", multiplicites}, {32, "-1", multiplicites}, {33, "0", multiplicites}, {34, "-1", multiplicites},
+        {34, "2", multiplicites}, {35, "100000", multiplicites},
+        {39, "16777216", couleur}, {58, "-1", couleur}, {38, "-1.00000000000000E+0000", "temps mort négatif"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE("ligne " + std::to_string(c.Ligne) + " : « " + c.Texte + " »");
+        EXPECT_EQ(RefusLigne(c.Ligne, c.Texte), Message(c.Raison, c.LigneMessage ? c.LigneMessage : c.Ligne));
+    }
 }
 
-TEST_F(FichierRefuse, DegresEtNombresDeValeursHorsLimites)
+TEST_F(FichierRefuse, TrenteValeursAuPlus)
 {
-    EXPECT_EQ(RefusLigne(2, "102"), Message("degré hors des limites (0 à 101)", 2));
-    EXPECT_EQ(RefusLigne(2, "-1"), Message("degré hors des limites (0 à 101)", 2));
-    EXPECT_EQ(RefusLigne(15, "102"), Message("degré hors des limites (0 à 101)", 15));
-    EXPECT_EQ(RefusLigne(85, "-1"), Message("nombre de valeurs hors des limites (0 à 30)", 85));
-
     TLignes trenteEtUn = lignes_;
     trenteEtUn[60] = "31";
     trenteEtUn.insert(trenteEtUn.begin() + 61, 8, " 1.00000000000000E+0000");
@@ -378,30 +407,17 @@ TEST_F(FichierRefuse, DegresEtNombresDeValeursHorsLimites)
     TLignes trente = trenteEtUn;
     trente[60] = "30";
     trente.erase(trente.begin() + 61);
-    EcritBrut(Chemin("trente.kvf"), Joint(trente));
-    QString erreur;
-    EXPECT_TRUE(LitFichierDonnees(Chemin("trente.kvf"), doc_, erreur)) << erreur.toStdString();
+    EXPECT_TRUE(Lisible("trente.kvf", Joint(trente), doc_));
     EXPECT_EQ(doc_.AbaqueGains.size(), 30u);
 }
 
-TEST_F(FichierRefuse, MultiplicitesIncoherentesDesRacinesValides)
+TEST_F(FichierRefuse, MultiplicitesDesRacinesNonValidesRecalculees)
 {
-    // D : 2 racines distinctes (ligne 32), multiplicités 2 et 1 (lignes 33, 34), 0 (ligne 35).
-    EXPECT_EQ(RefusLigne(32, "4"), Message("multiplicités incohérentes", 32));
-    EXPECT_EQ(RefusLigne(32, "3"), Message("multiplicités incohérentes", 35));  // troisième multiplicité nulle
-    EXPECT_EQ(RefusLigne(32, "0"), Message("multiplicités incohérentes", 32));
-    EXPECT_EQ(RefusLigne(32, "-1"), Message("multiplicités incohérentes", 32));
-    EXPECT_EQ(RefusLigne(33, "0"), Message("multiplicités incohérentes", 33));
-    EXPECT_EQ(RefusLigne(34, "-1"), Message("multiplicités incohérentes", 34));
-    EXPECT_EQ(RefusLigne(34, "2"), Message("multiplicités incohérentes", 34));
-    EXPECT_EQ(RefusLigne(35, "100000"), Message("multiplicités incohérentes", 35));
     // Racines non valides : les multiplicités stockées sont recalculées, pas vérifiées.
     TLignes l = lignes_;
     l[31] = "7";
     l[36] = "N";
-    EcritBrut(Chemin("recalcul.kvf"), Joint(l));
-    QString erreur;
-    ASSERT_TRUE(LitFichierDonnees(Chemin("recalcul.kvf"), doc_, erreur)) << erreur.toStdString();
+    ASSERT_TRUE(Lisible("recalcul.kvf", Joint(l), doc_));
     EXPECT_EQ(doc_.Denominateur.Multiplicites[0], 2);
 }
 
@@ -415,10 +431,7 @@ TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
     for (int k = 0; k <= d.Degre; ++k)
         d.Coef[k] = {1, 0};
     d.CoefsValides = true;
-    QString erreur;
-    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d60.kvf"), ecrit, erreur));
-    TDocument lu = DocumentInitial();
-    ASSERT_TRUE(LitFichierDonnees(Chemin("d60.kvf"), lu, erreur)) << erreur.toStdString();
+    const TDocument lu = Relu("d60.kvf", ecrit);
     ASSERT_EQ(lu.Denominateur.Degre, 60);
     for (int i = 1; i <= 60; ++i)
         EXPECT_NEAR(double(Module(lu.Denominateur.Racines[i])), 1, 1e-15) << i;
@@ -428,19 +441,13 @@ TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
     d.Coef.fill({0, 0});
     d.Coef[0] = {2e-4000L, 0};
     d.Coef[4] = {1, 0};
+    QString erreur;
     ASSERT_TRUE(EnregistreFichierDonnees(Chemin("faux.kvf"), ecrit, erreur));
     EXPECT_FALSE(LitFichierDonnees(Chemin("faux.kvf"), doc_, erreur));
     EXPECT_EQ(erreur, QStringLiteral("Lecture impossible du fichier « %1 » : les racines du dénominateur n'ont pas "
                                      "pu être calculées.")
                           .arg(Chemin("faux.kvf")));
     EXPECT_TRUE(MemeDocument(doc_, avant_));
-}
-
-TEST_F(FichierRefuse, CouleursEtTempsMortHorsLimites)
-{
-    EXPECT_EQ(RefusLigne(39, "16777216"), Message("couleur hors des limites (0 à 16777215)", 39));
-    EXPECT_EQ(RefusLigne(58, "-1"), Message("couleur hors des limites (0 à 16777215)", 58));
-    EXPECT_EQ(RefusLigne(38, "-1.00000000000000E+0000"), Message("temps mort négatif", 38));
 }
 
 TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
@@ -559,7 +566,7 @@ TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
 {
     ASSERT_TRUE(dossier_.isValid());
     std::vector<TLignes> modeles;
-    QDirIterator fichiers(QString::fromStdString(CheminDonnees("")), {"*.kvf"}, QDir::Files);
+    QDirIterator fichiers(Donnee(""), {"*.kvf"}, QDir::Files);
     while (fichiers.hasNext())
         modeles.push_back(LignesDe(Contenu(fichiers.next())));
     ASSERT_GE(modeles.size(), 10u);
@@ -612,10 +619,8 @@ TEST_F(FichierDonnees, ValeursExtremesRelues)
     ecrit.TempsMort = 4.5e-2000L;
     ecrit.AbaqueGains = {1e2000L, -7.123456789012345e-2000L, 1.1e4932L, 5e-4940L, -3.6e-4951L};
     ecrit.AbaquePhases = {-1e300L, -2e301L, 1e-4000L};
-    QString erreur;
-    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("x.kvf"), ecrit, erreur)) << erreur.toStdString();
-    TDocument lu = DocumentInitial();
-    ASSERT_TRUE(LitFichierDonnees(Chemin("x.kvf"), lu, erreur)) << erreur.toStdString();
+    TDocument lu = Relu("x.kvf", ecrit);
+    ASSERT_FALSE(HasFailure());
 
     for (const auto& [a, b] : {std::pair{&lu.Numerateur, &ecrit.Numerateur}, std::pair{&lu.Denominateur, &ecrit.Denominateur}}) {
         ASSERT_EQ(a->Degre, b->Degre);
@@ -638,6 +643,7 @@ TEST_F(FichierDonnees, ValeursExtremesRelues)
     TLignes lignes = LignesDe(Contenu(Chemin("x.kvf")));
     lignes[lignes.size() - 3] = "-1.2E+4932";
     EcritBrut(Chemin("trop.kvf"), Joint(lignes));
+    QString erreur;
     EXPECT_FALSE(LitFichierDonnees(Chemin("trop.kvf"), lu, erreur));
     EXPECT_TRUE(erreur.endsWith(QStringLiteral("nombre illisible à la ligne %1.").arg(lignes.size() - 2)))
         << erreur.toStdString();

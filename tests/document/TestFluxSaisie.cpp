@@ -45,6 +45,17 @@ protected:
     }
 
     void Repond(std::initializer_list<Reponse> reponses) { reponses_.assign(reponses); }
+    // Lance une saisie dont les dialogues reçoivent ces réponses, dans l'ordre.
+    void SaisitCoefs(std::initializer_list<Reponse> reponses)
+    {
+        Repond(reponses);
+        ecran_->FluxSaisie->KovraCoef();
+    }
+    void SaisitRacines(std::initializer_list<Reponse> reponses)
+    {
+        Repond(reponses);
+        ecran_->FluxSaisie->KovraRacines();
+    }
 
     // Titre et champs tels que le flux les présente.
     void Note(QDialog& dialogue)
@@ -156,11 +167,9 @@ TEST_F(Flux, CoefficientsPremierOrdreTempsMortAnnule)
 
 TEST_F(Flux, CoefficientsPrerempliesDepuisLaSaisiePrecedente)
 {
-    Repond({Coefs({"1", "2"}), Coefs({"2", "3", "1"}), Tau("0.5")});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"1", "2"}), Coefs({"2", "3", "1"}), Tau("0.5")});
     EXPECT_EQ(ecran_->Document.TempsMort, 0.5L);
-    Repond({Coefs({"1", "2"}), Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"1", "2"}), Annule()});
     ASSERT_EQ(prerempli_.size(), 4);
     EXPECT_EQ(prerempli_[2].mid(0, 3), (QStringList{"1", "2", "0"}));
     EXPECT_EQ(prerempli_[3].mid(0, 4), (QStringList{"2", "3", "1", "0"}));
@@ -169,10 +178,8 @@ TEST_F(Flux, CoefficientsPrerempliesDepuisLaSaisiePrecedente)
 
 TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
 {
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraCoef();
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraRacines();
+    SaisitCoefs({Annule()});
+    SaisitRacines({Annule()});
     const TDocument& doc = ecran_->Document;
     EXPECT_FALSE(doc.Numerateur.CoefsValides);
     EXPECT_FALSE(doc.Numerateur.RacinesValides);
@@ -184,11 +191,9 @@ TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
 // le N validé revient au préremplissage suivant, par coefficients comme par racines.
 TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
 {
-    Repond({Coefs({"1"}), Coefs({"1", "1"}), Tau("0")});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"1"}), Coefs({"1", "1"}), Tau("0")});
     ecran_->setWindowTitle("Kovra  etude.kvf");
-    Repond({Coefs({"3", "2"}), Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"3", "2"}), Annule()});
     const TDocument& doc = ecran_->Document;
     EXPECT_EQ(doc.Numerateur.Degre, 0);
     EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
@@ -202,8 +207,7 @@ TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
     // Par racines, le N proposé est celui qui vient d'être validé : -1,5 et le facteur 2 ;
     // la borne du degré de D en découle.
     QString borneDegreD;
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraRacines();
+    SaisitRacines({Annule()});
     EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"2", "1", "-1,5", "0"}));
     Repond({Racines("1", {"-1", "-2"}), [&](QDialog& d) {
                 borneDegreD = dynamic_cast<TBoiteSaisieRacines&>(d).Label15()->text();
@@ -214,9 +218,8 @@ TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
     EXPECT_EQ(borneDegreD, "de 2 à 10");
     EXPECT_EQ(doc.Numerateur.Degre, 0);
 
-    Repond({[](QDialog& d) { return Valide(dynamic_cast<TDialogueVerifie&>(d)); }, Coefs({"12", "7", "1"}),
+    SaisitCoefs({[](QDialog& d) { return Valide(dynamic_cast<TDialogueVerifie&>(d)); }, Coefs({"12", "7", "1"}),
             Tau("0")});
-    ecran_->FluxSaisie->KovraCoef();
     ASSERT_GE(prerempli_.size(), 2);
     EXPECT_EQ(prerempli_[prerempli_.size() - 2].mid(0, 3), (QStringList{"2", "3", "1"}));
     EXPECT_EQ(prerempli_.last().mid(0, 3), (QStringList{"1", "1", "0"}));
@@ -228,14 +231,12 @@ TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
 // Une lecture remplace le document : la saisie abandonnée avant elle n'est plus proposée.
 TEST_F(Flux, LectureOublieLaSaisieAbandonnee)
 {
-    Repond({Coefs({"3", "2"}), Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"3", "2"}), Annule()});
     ecran_->AfficheAvertissement = [](const QString&) {};
     ecran_->ChoixFichier = [](QFileDialog&) { return QStringLiteral(KOVRA_DONNEES_TESTS "/premier_ordre.kvf"); };
     ecran_->LireunfichierdonneesClick();
     ASSERT_TRUE(ecran_->Document.EtudeFaite);
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Annule()});
     QStringList attendus;
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
         attendus << ReelEnTexte(ecran_->Document.Numerateur.Coef[i].Re);
@@ -264,26 +265,25 @@ TEST_F(Flux, RacinesAvecTempsMortEtPrerempliSuivant)
                                     "Valeur du temps mort T"}));
     EXPECT_EQ(prerempli_[0].mid(0, 4), (QStringList{"1", "0", "", "0"}));
     EXPECT_EQ(doc.TempsMort, 0.5L);
-    EXPECT_NEAR(doc.Numerateur.Coef[1].Re, 2, 1e-15L);
-    EXPECT_NEAR(doc.Numerateur.Coef[0].Re, 2, 1e-15L);
-    EXPECT_NEAR(doc.Denominateur.Coef[2].Re, 1, 1e-15L);
-    EXPECT_NEAR(doc.Denominateur.Coef[1].Re, 2, 1e-15L);
-    EXPECT_NEAR(doc.Denominateur.Coef[0].Re, 5, 1e-15L);
+    // 2 (p + 1) et p² + 2p + 5
+    for (const auto& [coef, attendu] : {std::pair{doc.Numerateur.Coef[1].Re, 2}, std::pair{doc.Numerateur.Coef[0].Re, 2},
+                                        std::pair{doc.Denominateur.Coef[2].Re, 1}, std::pair{doc.Denominateur.Coef[1].Re, 2},
+                                        std::pair{doc.Denominateur.Coef[0].Re, 5}})
+        EXPECT_NEAR(coef, attendu, 1e-15L);
     EXPECT_TRUE(doc.SystemeStable);
     EXPECT_TRUE(MenusDiagrammes());
 
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraRacines();
+    SaisitRacines({Annule()});
     EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"2", "1", "-1", "0"}));
-    EXPECT_EQ(prerempli_.last().mid(4), (QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}
-                                         + QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}
-                                         + QStringList{"", "0"} + QStringList{"", "0"} + QStringList{"", "0"}));
+    QStringList vides;
+    for (int k = 2; k <= 10; ++k)
+        vides << "" << "0";
+    EXPECT_EQ(prerempli_.last().mid(4), vides);
 }
 
 TEST_F(Flux, RacineCommuneAnnonceeUneFoisEtSimplifiee)
 {
-    Repond({Racines("1", {"-1"}), Racines("1", {"-1", "-2"}), Tau("0")});
-    ecran_->FluxSaisie->KovraRacines();
+    SaisitRacines({Racines("1", {"-1"}), Racines("1", {"-1", "-2"}), Tau("0")});
     EXPECT_EQ(avertissements_.size(), 1);
     EXPECT_EQ(ecran_->Document.Numerateur.Degre, 0);
     EXPECT_EQ(ecran_->Document.Denominateur.Degre, 1);
@@ -291,20 +291,16 @@ TEST_F(Flux, RacineCommuneAnnonceeUneFoisEtSimplifiee)
 
 TEST_F(Flux, UnDegrePlusPetitNEffacePasLesAnciensCoefficients)
 {
-    Repond({Racines("1", {"-1", "-2", "-3"}), Racines("1", {"-4", "-5", "-6"}), Tau("0")});
-    ecran_->FluxSaisie->KovraRacines();
-    Repond({Racines("1", {"-1"}), Racines("1", {"-2", "-3"}), Tau("0")});
-    ecran_->FluxSaisie->KovraRacines();
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitRacines({Racines("1", {"-1", "-2", "-3"}), Racines("1", {"-4", "-5", "-6"}), Tau("0")});
+    SaisitRacines({Racines("1", {"-1"}), Racines("1", {"-2", "-3"}), Tau("0")});
+    SaisitCoefs({Annule()});
     EXPECT_EQ(prerempli_.last().mid(0, 4), (QStringList{"1", "1", "0", "0"}));
     EXPECT_EQ(prerempli_.last().mid(4), QStringList(7, "0"));
 }
 
 TEST_F(Flux, NouveauNEffaceRien)
 {
-    Repond({Coefs({"2"}), Coefs({"2", "3", "1"}), Tau("1")});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"2"}), Coefs({"2", "3", "1"}), Tau("1")});
     ecran_->NouveauClick();
     const TDocument& doc = ecran_->Document;
     EXPECT_TRUE(doc.EtudeFaite);
@@ -356,15 +352,11 @@ TEST(FluxSeul, MessageDErreurPropreAChaqueFlux)
                                      "Erreur dans le calcul de la décomposition en éléments simples"}));
 }
 
-} // namespace
-
-namespace {
 
 bool ToutFini(const TPolynome& p)
 {
     for (int i = 0; i <= p.Degre; ++i)
-        if (!std::isfinite(p.Coef[i].Re) || !std::isfinite(p.Coef[i].Im) || !std::isfinite(p.Racines[i].Re)
-            || !std::isfinite(p.Racines[i].Im))
+        if (!EstFini(p.Coef[i]) || !EstFini(p.Racines[i]))
             return false;
     return true;
 }
@@ -378,8 +370,7 @@ TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
         {"1e4000", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1e-4000"},
     };
     for (const QStringList& n : numerateurs) {
-        Repond({Coefs(n), Coefs({"1", "1e-4000", "0", "0", "0", "0", "0", "0", "0", "0", mille}), Tau(mille)});
-        ecran_->FluxSaisie->KovraCoef();
+        SaisitCoefs({Coefs(n), Coefs({"1", "1e-4000", "0", "0", "0", "0", "0", "0", "0", "0", mille}), Tau(mille)});
         reponses_.clear();
         const TDocument& doc = ecran_->Document;
         EXPECT_TRUE(ToutFini(doc.Numerateur)) << n.join(' ').left(40).toStdString();
@@ -392,12 +383,10 @@ TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
 // affichée reste entière et le polynôme refusé revient au préremplissage suivant.
 TEST_F(Flux, RacinesIntrouvablesRefuseesSansToucherAuDocument)
 {
-    Repond({Coefs({"1"}), Coefs({"2", "3", "1"}), Tau("0")});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"1"}), Coefs({"2", "3", "1"}), Tau("0")});
     const QStringList introuvable = {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1e4000"};
     messages_.Messages.clear();
-    Repond({Coefs(introuvable)});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs(introuvable)});
     EXPECT_TRUE(reponses_.empty());
     EXPECT_EQ(messages_.Messages, QStringList{"Les racines du numérateur n'ont pas pu être calculées : la "
                                               "fonction de transfert n'est pas modifiée."});
@@ -407,22 +396,17 @@ TEST_F(Flux, RacinesIntrouvablesRefuseesSansToucherAuDocument)
     EXPECT_TRUE(MenusDiagrammes());
 
     messages_.Messages.clear();
-    Repond({Coefs({"5"}), Coefs(introuvable)});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Coefs({"5"}), Coefs(introuvable)});
     EXPECT_TRUE(reponses_.empty());
     EXPECT_EQ(messages_.Messages, QStringList{"Les racines du dénominateur n'ont pas pu être calculées : la "
                                               "fonction de transfert n'est pas modifiée."});
     EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
     EXPECT_EQ(doc.Denominateur.Degre, 2);
 
-    Repond({Annule()});
-    ecran_->FluxSaisie->KovraCoef();
+    SaisitCoefs({Annule()});
     EXPECT_EQ(prerempli_.last()[0], "5");
 }
 
-} // namespace
-
-namespace {
 
 // Le parcours d'un premier utilisateur : Nouveau, saisie par racines avec temps mort, racine
 // commune annoncée, enregistrement, relecture dans une autre fenêtre.

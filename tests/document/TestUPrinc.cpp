@@ -11,16 +11,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "AffichageQt.h"
 #include "document/Messages.h"
 #include "document/UAPropos.h"
 #include "document/UEcranElemSimples.h"
 #include "numerique/Complexes.h"
 #include "sorties/CouleurQt.h"
-
-void PrintTo(const QString& texte, std::ostream* flux)
-{
-    *flux << '"' << texte.toStdString() << '"';
-}
 
 namespace {
 
@@ -55,6 +51,13 @@ protected:
             return chemin;
         };
         ecran.AfficheAvertissement = [this](const QString& racine) { avertissements_ << racine; };
+    }
+
+    // « Lire un fichier données » avec ce fichier choisi.
+    void Lit(TEcranPrincipal& ecran, const QString& chemin)
+    {
+        Repond(ecran, chemin);
+        ecran.Lireunfichierdonnees->trigger();
     }
 
     static QImage Zone(TEcranPrincipal& ecran)
@@ -215,8 +218,7 @@ TEST_F(EcranPrincipal, ImageAbsenteOuAbimeeAnnonceeEtLaFenetreSertQuandMeme)
         EXPECT_TRUE(ecran.ImageAccueil.isNull());
         EXPECT_FALSE(Zone(ecran).isNull());
 
-        Repond(ecran, Donnees + "premier_ordre.kvf");
-        ecran.Lireunfichierdonnees->trigger();
+        Lit(ecran, Donnees + "premier_ordre.kvf");
         EXPECT_TRUE(ecran.Document.EtudeFaite);
         EXPECT_EQ(messages_.size(), 1);
     }
@@ -226,8 +228,7 @@ TEST_F(EcranPrincipal, LectureAvecRacineCommune)
 {
     TEcranPrincipal ecran(Dossier());
     const QString chemin = Donnees + "racine_commune.kvf";
-    Repond(ecran, chemin);
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, chemin);
 
     EXPECT_EQ(titresDialogues_, QStringList{"Ouvrir un fichier de données"});
     EXPECT_EQ(filtres_, QStringList{"fichiers Kovra (*.kvf)"});
@@ -252,8 +253,7 @@ TEST_F(EcranPrincipal, LectureAvecRacineCommune)
 TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
 {
     TEcranPrincipal ecran(Dossier());
-    Repond(ecran, Donnees + "instable.kvf");
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, Donnees + "instable.kvf");
     EXPECT_TRUE(avertissements_.isEmpty());
     EXPECT_FALSE(ecran.Document.SystemeStable);
     EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
@@ -261,11 +261,9 @@ TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
     EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
 
     // Une lecture stable ensuite les rend, une instable les reprend.
-    Repond(ecran, Donnees + "depassement.kvf");
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, Donnees + "depassement.kvf");
     EXPECT_TRUE(Actif(ecran, "RegimeHarmonique"));
-    Repond(ecran, Donnees + "impropre.kvf");
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, Donnees + "impropre.kvf");
     EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
     EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
     EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
@@ -274,8 +272,7 @@ TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
 TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
 {
     TEcranPrincipal ecran(Dossier());
-    Repond(ecran, QString());
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, QString());
     EXPECT_TRUE(messages_.isEmpty());
 
     QFile abime(Dossier() + "abime.kvf");
@@ -284,8 +281,7 @@ TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
     abime.close();
     for (const QString& chemin : {Dossier() + "absent.kvf", abime.fileName()}) {
         messages_.clear();
-        Repond(ecran, chemin);
-        ecran.Lireunfichierdonnees->trigger();
+        Lit(ecran, chemin);
         ASSERT_EQ(messages_.size(), 1);
         EXPECT_FALSE(ecran.Document.EtudeFaite);
         EXPECT_TRUE(ecran.Document.NomFichierDonnees.isEmpty());
@@ -299,8 +295,7 @@ TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
 TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecompositionGrisees)
 {
     TEcranPrincipal ecran(Dossier());
-    Repond(ecran, Donnees + "premier_ordre.kvf");
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, Donnees + "premier_ordre.kvf");
     ecran.ElementsSimples->trigger();
     ASSERT_TRUE(Actif(ecran, "RegimeHarmonique"));
     ASSERT_TRUE(ecran.EcranElemSimples->isVisible());
@@ -322,8 +317,7 @@ TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecomposition
 TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
 {
     TEcranPrincipal ecran(Dossier());
-    Repond(ecran, Donnees + "depassement.kvf");
-    ecran.Lireunfichierdonnees->trigger();
+    Lit(ecran, Donnees + "depassement.kvf");
     const TPolynome d = ecran.Document.Denominateur;
 
     const QString copie = Dossier() + "copie.kvf";
@@ -336,8 +330,7 @@ TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
     EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
 
     TEcranPrincipal relu(Dossier());
-    Repond(relu, copie);
-    relu.Lireunfichierdonnees->trigger();
+    Lit(relu, copie);
     ASSERT_EQ(relu.Document.Denominateur.Degre, d.Degre);
     for (int i = 0; i <= d.Degre; ++i)
         EXPECT_NEAR(double(relu.Document.Denominateur.Coef[i].Re), double(d.Coef[i].Re), 1e-12);
