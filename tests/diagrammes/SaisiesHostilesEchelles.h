@@ -7,11 +7,42 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diagrammes/ChampsEchelles.h"
 #include "document/AideDialogues.h"
+#include "document/Document.h"
 #include "document/SaisieNombres.h"
+
+// Remplit les champs dans l'ordre, efface les messages et clique OK.
+inline void RemplitEtValide(TDialogueEchelles& dialogue, const std::vector<QLineEdit*>& champs,
+                            const QStringList& textes, EnregistreurMessages& messages)
+{
+    for (std::size_t i = 0; i < champs.size(); ++i)
+        champs[i]->setText(textes[qsizetype(i)]);
+    messages.Messages.clear();
+    dialogue.OKBtn->click();
+}
+
+// Un dialogue d'échelles montré sur un document, sous le séparateur décimal du paramètre ;
+// la fixture dérivée range ses champs numériques dans `champs_`.
+template <class TDialogue>
+class DialogueEchelles : public testing::TestWithParam<char> {
+protected:
+    explicit DialogueEchelles(TDocument document = DocumentInitial()) : document_(std::move(document))
+    {
+        MontreActif(dialogue_);
+    }
+
+    void Valide(const QStringList& textes) { RemplitEtValide(dialogue_, champs_, textes, messages_); }
+
+    SeparateurImpose separateur_{GetParam()};
+    EnregistreurMessages messages_;
+    TDocument document_;
+    TDialogue dialogue_{document_};
+    std::vector<QLineEdit*> champs_;
+};
 
 // Ceux de tous les champs, plus les extrêmes de la précision étendue et les étendues absurdes.
 inline QStringList TextesHostilesEchelles()
@@ -33,11 +64,8 @@ inline void EssaieTextes(const TEssaiEchelles& essai, EnregistreurMessages& mess
 {
     const std::string cas = textes.join(" | ").toStdString();
     MontreActif(essai.Dialogue);
-    for (std::size_t i = 0; i < essai.Champs.size(); ++i)
-        essai.Champs[i]->setText(textes[qsizetype(i)]);
-    messages.Messages.clear();
     essai.Dialogue.setResult(QDialog::Rejected);
-    essai.Dialogue.OKBtn->click();
+    RemplitEtValide(essai.Dialogue, essai.Champs, textes, messages);
     if (essai.Dialogue.result() == QDialog::Accepted) {
         EXPECT_FALSE(essai.Dialogue.isVisible()) << cas;
         EXPECT_TRUE(messages.Messages.isEmpty()) << cas;

@@ -15,14 +15,9 @@
 
 namespace {
 
-class EchellesBlack : public testing::TestWithParam<char> {
+class EchellesBlack : public DialogueEchelles<TEchellesBlack> {
 protected:
-    EchellesBlack() : separateur_(GetParam()), dialogue_(document_) { MontreActif(dialogue_); }
-
-    SeparateurImpose separateur_;
-    EnregistreurMessages messages_;
-    TDocument document_ = DocumentInitial();
-    TEchellesBlack dialogue_;
+    EchellesBlack() { champs_ = {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax}; }
 };
 
 TEST_P(EchellesBlack, ChaqueRefusDansLOrdreAvecSonFocus)
@@ -46,11 +41,7 @@ TEST_P(EchellesBlack, ChaqueRefusDansLOrdreAvecSonFocus)
     };
     for (const auto& c : cas) {
         dialogue_.QuadriFin->setChecked(c.GrilleFine);
-        QLineEdit* const champs[] = {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax};
-        for (int i = 0; i < 4; ++i)
-            champs[i]->setText(c.Textes[i]);
-        messages_.Messages.clear();
-        dialogue_.OKBtn->click();
+        Valide(c.Textes);
         EXPECT_EQ(messages_.Messages, c.Messages) << c.Textes.join(' ').toStdString();
         EXPECT_EQ(dialogue_.focusWidget(), dialogue_.*c.Focus) << c.Textes.join(' ').toStdString();
     }
@@ -76,11 +67,7 @@ TEST_P(EchellesBlack, FrequencesEgalesEntreDeuxDecadesAcceptees)
 {
     for (const QString f : {"5", "0,5"}) {
         MontreActif(dialogue_);
-        dialogue_.FreqMin->setText(f);
-        dialogue_.FreqMax->setText(f);
-        dialogue_.GainMin->setText("-10");
-        dialogue_.GainMax->setText("10");
-        dialogue_.OKBtn->click();
+        Valide({f, f, "-10", "10"});
         EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
         EXPECT_EQ(dialogue_.result(), QDialog::Accepted) << f.toStdString();
     }
@@ -90,7 +77,7 @@ TEST_P(EchellesBlack, TextesHostilesRefusesOuPlagesTracables)
 {
     const TEssaiEchelles essai{
         dialogue_,
-        {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax},
+        champs_,
         {"1", "100", "-40", "10"},
         [this](const std::string& cas) {
             Reel fmin = 0, fmax = 0, gmin = 0, gmax = 0;

@@ -14,23 +14,12 @@
 
 namespace {
 
-class EchellesBode : public testing::TestWithParam<char> {
+class EchellesBode : public DialogueEchelles<TEchellesBode> {
 protected:
-    EchellesBode() : separateur_(GetParam()), dialogue_(document_) { MontreActif(dialogue_); }
-
-    void Valide(const QStringList& t)
+    EchellesBode() : DialogueEchelles(DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1})))
     {
-        QLineEdit* const champs[] = {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax};
-        for (int i = 0; i < 4; ++i)
-            champs[i]->setText(t[i]);
-        messages_.Messages.clear();
-        dialogue_.OKBtn->click();
+        champs_ = {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax};
     }
-
-    SeparateurImpose separateur_;
-    EnregistreurMessages messages_;
-    TDocument document_ = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
-    TEchellesBode dialogue_;
 };
 
 TEST_P(EchellesBode, UnSeulMessageParRefusEtLeFocusSurLeChampFautif)
@@ -124,7 +113,7 @@ TEST_P(EchellesBode, TextesHostilesRefusesOuPlagesTracees)
 {
     const TEssaiEchelles essai{
         dialogue_,
-        {dialogue_.FreqMin, dialogue_.FreqMax, dialogue_.GainMin, dialogue_.GainMax},
+        champs_,
         {"1", "100", "-40", "10"},
         [this](const std::string& cas) {
             QImage image(320, 240, QImage::Format_RGB32);

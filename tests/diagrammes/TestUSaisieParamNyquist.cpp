@@ -15,24 +15,12 @@
 
 namespace {
 
-class EchellesNyquist : public testing::TestWithParam<char> {
+class EchellesNyquist : public DialogueEchelles<TEchellesNyquist> {
 protected:
-    EchellesNyquist() : separateur_(GetParam()), dialogue_(document_) { MontreActif(dialogue_); }
-
-    void Valide(const QStringList& textes)
+    EchellesNyquist()
     {
-        QLineEdit* const champs[] = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin,
-                                     dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
-        for (int i = 0; i < 6; ++i)
-            champs[i]->setText(textes[i]);
-        messages_.Messages.clear();
-        dialogue_.OKBtn->click();
+        champs_ = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin, dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
     }
-
-    SeparateurImpose separateur_;
-    EnregistreurMessages messages_;
-    TDocument document_ = DocumentInitial();
-    TEchellesNyquist dialogue_;
 };
 
 TEST_P(EchellesNyquist, MessagesDansLOrdreEtFocusSurLeDernierChampFautif)
@@ -75,10 +63,8 @@ TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCas
     document_.ImMaxAuto = 0.001L;
     dialogue_.BtnAutomatique->click();
     const QStringList attendus{"+0#001591", "+1#23E3", "-0#001", "+1", "-0#5", "+0#001"};
-    QLineEdit* const champs[] = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin,
-                                 dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(champs[i]->text(), AvecSeparateur(attendus[i])) << i;
+        EXPECT_EQ(champs_[std::size_t(i)]->text(), AvecSeparateur(attendus[i])) << i;
     EXPECT_EQ(dialogue_.focusWidget(), dialogue_.OKBtn);
     dialogue_.OKBtn->click();
     EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
@@ -94,10 +80,9 @@ TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCas
 
 TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
 {
-    QLineEdit* const champs[] = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin,
-                                 dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
+    const std::vector<QLineEdit*>& champs = champs_;
     const TEssaiEchelles essai{
-        dialogue_, {std::begin(champs), std::end(champs)}, {"1", "100", "-1", "1", "-1", "1"},
+        dialogue_, champs, {"1", "100", "-1", "1", "-1", "1"},
         [&champs](const std::string& cas) {
             Reel v[6] = {};
             for (int i = 0; i < 6; ++i)
