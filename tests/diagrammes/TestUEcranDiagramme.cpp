@@ -37,14 +37,20 @@ protected:
     }
 
     // Échelles validées, fenêtre montrée et peinte dans une zone client de 800 x 600.
-    void MontreBode(const QStringList& echelles)
+    void MontreBode(const QStringList& echelles = {"0.01", "100", "-40", "5"})
     {
         QLineEdit* const champs[] = {bode_.FreqMin, bode_.FreqMax, bode_.GainMin, bode_.GainMax};
         for (int i = 0; i < 4; ++i)
             champs[i]->setText(echelles[i]);
         ASSERT_TRUE(bode_.PeutFermer()) << messages_.Messages.join('|').toStdString();
         ecran_.Montre(TTypeDiagramme::Bode);
-        ecran_.ZoneClient->setFixedSize(LargeurClient, HauteurClient);
+        Redimensionne({LargeurClient, HauteurClient});
+    }
+
+    // Zone client à cette taille, puis peinte.
+    void Redimensionne(QSize taille)
+    {
+        ecran_.ZoneClient->setFixedSize(taille);
         ecran_.adjustSize();
         ecran_.ZoneClient->grab();
     }
@@ -142,7 +148,7 @@ TEST_F(EcranDiagramme, HorsMaximisationGrandeEtCentree)
 // devant à leur fermeture ; ouverts par le menu principal, ils gardent leur parent.
 TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
 {
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     QWidget principale;
     QWidget* parentPendant = &principale;
     auto ferme = [&](QPushButton* bouton, const QString& gainMin) {
@@ -176,7 +182,7 @@ TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
 
 TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)
 {
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     const TPointFrequentiel p = doc_.PointsFrequentiels[1];
     ecran_.Montre(TTypeDiagramme::Black);
     ecran_.ZoneClient->grab();
@@ -188,7 +194,7 @@ TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)
 
 TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeurs)
 {
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     // Le point 1 est le premier cherché : un clic près de lui le trouve toujours.
     const TPointFrequentiel p = doc_.PointsFrequentiels[1];
     const int x = p.PixelX + 2;
@@ -208,7 +214,7 @@ TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeur
 
 TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
 {
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     const TPointFrequentiel p = doc_.PointsFrequentiels[1];
     // Aux basses fréquences gain et phase sont plats : les premiers points sont sur la même ligne.
     for (int i = 2; i <= 8; ++i) {
@@ -224,11 +230,9 @@ TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
 
 TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
 {
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     for (const QSize taille : {QSize(1, 1), QSize(10, 10), QSize(300, 0), QSize(0, 0), QSize(2, 600)}) {
-        ecran_.ZoneClient->setFixedSize(taille);
-        ecran_.adjustSize();
-        ecran_.ZoneClient->grab();
+        Redimensionne(taille);
         if (taille == QSize(1, 1)) {
             EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
         }
@@ -239,9 +243,7 @@ TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
         }
     }
     // Revenue à sa taille, la fenêtre redessine et relit ses points.
-    ecran_.ZoneClient->setFixedSize(LargeurClient, HauteurClient);
-    ecran_.adjustSize();
-    ecran_.ZoneClient->grab();
+    Redimensionne({LargeurClient, HauteurClient});
     EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 2000);
     const TPointFrequentiel& p = doc_.PointsFrequentiels[1];
     Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
@@ -266,7 +268,7 @@ TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
 {
     TEcranTabVal tableau(doc_);
     ecran_.DefinitTableau(&tableau);
-    MontreBode({"0.01", "100", "-40", "5"});
+    MontreBode();
     ecran_.Tableau1->trigger();
     ASSERT_TRUE(tableau.isVisible());
     EXPECT_EQ(tableau.TabVal->rowCount(), 2000);
