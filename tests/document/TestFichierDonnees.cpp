@@ -87,6 +87,7 @@ testing::AssertionResult MemeDocument(const TDocument& a, const TDocument& b)
 
 class FichierDonnees : public testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(dossier_.isValid()); }
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
 
     // Enregistre `ecrit` sous `nom` puis le relit dans un document de démarrage.
@@ -113,7 +114,6 @@ protected:
 
 TEST_F(FichierDonnees, DemarrageEcritLes84LignesAttendues)
 {
-    ASSERT_TRUE(dossier_.isValid());
     QString erreur;
     ASSERT_TRUE(EnregistreFichierDonnees(Chemin("d.kvf"), DocumentInitial(), erreur)) << erreur.toStdString();
     const QByteArray brut = Contenu(Chemin("d.kvf"));
@@ -305,7 +305,7 @@ class FichierRefuse : public FichierDonnees {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier_.isValid());
+        FichierDonnees::SetUp();
         lignes_ = LignesDe(Contenu(Donnee("retard_et_pole_double.kvf")));
         ASSERT_EQ(lignes_.size(), 104u);
         QString erreur;
@@ -452,7 +452,6 @@ TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
 
 TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
 {
-    ASSERT_TRUE(dossier_.isValid());
     const TDocument doc = DocumentVarie();
     QString erreur;
     const QString ancien = Chemin("ancien.kvf");
@@ -564,7 +563,6 @@ testing::AssertionResult ToutEstFini(const TDocument& doc, int statut)
 
 TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
 {
-    ASSERT_TRUE(dossier_.isValid());
     std::vector<TLignes> modeles;
     QDirIterator fichiers(Donnee(""), {"*.kvf"}, QDir::Files);
     while (fichiers.hasNext())
@@ -600,7 +598,6 @@ TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
 // valeurs minuscules, nombres sous la plus petite valeur normale.
 TEST_F(FichierDonnees, ValeursExtremesRelues)
 {
-    ASSERT_TRUE(dossier_.isValid());
     TDocument ecrit = DocumentInitial();
     TPolynome& n = ecrit.Numerateur;
     n.Coef[0] = n.Racines[0] = {3.25e-2000L, -0.0L};
