@@ -1,10 +1,13 @@
 // Repères de tracé : passage aux pixels, tolérance du cadre, découpage, graduations.
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "diagrammes/Graphisme.h"
 
@@ -23,32 +26,13 @@ TRepere RepereType()
     r.YMax = 1;
     return r;
 }
-
-void AttendSegment(const std::optional<TSegmentPixel>& s, int x1, int y1, int x2, int y2)
-{
-    ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(s->Debut.X, x1);
-    EXPECT_EQ(s->Debut.Y, y1);
-    EXPECT_EQ(s->Fin.X, x2);
-    EXPECT_EQ(s->Fin.Y, y2);
-}
-
-std::optional<TSegmentPixel> Decoupe(Reel x1, Reel y1, Reel x2, Reel y2, TBornage b = TBornage::Libre)
-{
-    return DecoupeSegment(RepereType(), x1, y1, x2, y2, b);
-}
 }
 
 TEST(Graphisme, EntDescendPourToutNegatifEntierCompris)
 {
-    EXPECT_EQ(Ent(2.7L), 2);
-    EXPECT_EQ(Ent(3), 3);
-    EXPECT_EQ(Ent(0), 0);
-    EXPECT_EQ(Ent(-0.3L), -1);
-    EXPECT_EQ(Ent(-0.5L), -1);
-    EXPECT_EQ(Ent(-2.5L), -3);
-    EXPECT_EQ(Ent(-2), -3);
-    EXPECT_EQ(Ent(-3), -4);
+    for (const auto& [x, attendu] : {std::pair<Reel, int>{2.7L, 2}, {3, 3}, {0, 0}, {-0.3L, -1}, {-0.5L, -1},
+                                     {-2.5L, -3}, {-2, -3}, {-3, -4}})
+        EXPECT_EQ(Ent(x), attendu) << double(x);
 }
 
 TEST(Graphisme, SigneEtPuissancesDeDix)
@@ -135,47 +119,38 @@ TEST(Graphisme, ToleranceDuCadre)
     EXPECT_FALSE(SurBord(r, 10, 1.5L));
 }
 
-TEST(Graphisme, SegmentInterieurEntierEtSegmentSansLongueur)
+// Repère type : [0, 10] x [-1, 1] sur les pixels 100 à 200 et 150 à 50.
+TEST(Graphisme, DecoupageDesSegmentsAuCadre)
 {
-    AttendSegment(Decoupe(1, 0.5L, 9, -0.5L), 110, 75, 190, 125);
-    // Les deux bouts sur le bord : dedans, tracé tel quel.
-    AttendSegment(Decoupe(0, -1, 10, 1), 100, 150, 200, 50);
-    EXPECT_FALSE(Decoupe(3, 0.2L, 3 + 1e-8L, 0.2L + 1e-9L));
-}
-
-TEST(Graphisme, SegmentSortantParLeBordDroit)
-{
-    // De (5, 0) à (15, 1) : croise x = 10 en y = 0.5.
-    AttendSegment(Decoupe(5, 0, 15, 1), 200, 75, 150, 100);
-    AttendSegment(Decoupe(15, 1, 5, 0), 200, 75, 150, 100);
-}
-
-TEST(Graphisme, SegmentTraversantEntreSesDeuxCroisements)
-{
-    // y = x/5 - 1.5 : croise le bord droit en y = 0.5 et le bas en x = 2.5, dans cet ordre.
-    AttendSegment(Decoupe(-5, -2.5L, 15, 1.5L), 200, 75, 125, 150);
-    // Entièrement à côté du cadre : rien.
-    EXPECT_FALSE(Decoupe(-5, 3, 15, 5));
-}
-
-TEST(Graphisme, PassageParUnCoin)
-{
-    // La diagonale du cadre prolongée : les coins haut droit et bas gauche, comptés une fois chacun.
-    AttendSegment(Decoupe(-5, -2, 15, 2), 100, 150, 200, 50);
-    // Sortie par le coin haut droit depuis l'intérieur : du coin au bout intérieur.
-    AttendSegment(Decoupe(5, 0, 15, 2), 200, 50, 150, 100);
-    // Simple contact avec le coin, les deux bouts dehors : rien.
-    EXPECT_FALSE(Decoupe(5, 2, 15, 0));
-}
-
-TEST(Graphisme, SegmentsVerticauxEtHorizontaux)
-{
-    AttendSegment(Decoupe(4, -10, 4, 10), 140, 50, 140, 150);
-    AttendSegment(Decoupe(4, 0.5L, 4, 10), 140, 50, 140, 75);
-    EXPECT_FALSE(Decoupe(12, -10, 12, 10));
-    AttendSegment(Decoupe(-3, 0.5L, 30, 0.5L), 100, 75, 200, 75);
-    AttendSegment(Decoupe(30, 0.5L, 5, 0.5L), 150, 75, 200, 75);
-    EXPECT_FALSE(Decoupe(-3, 1.5L, 30, 1.5L));
+    const struct {
+        const char* Nom;
+        Reel X1, Y1, X2, Y2;
+        std::optional<std::array<int, 4>> Pixels;  // début x, y puis fin x, y ; rien : pas de trait
+    } cas[] = {
+        {"intérieur", 1, 0.5L, 9, -0.5L, {{110, 75, 190, 125}}},
+        {"deux bouts sur le bord : tracé tel quel", 0, -1, 10, 1, {{100, 150, 200, 50}}},
+        {"sans longueur", 3, 0.2L, 3 + 1e-8L, 0.2L + 1e-9L, {}},
+        {"sortant par la droite, croise x = 10 en y = 0.5", 5, 0, 15, 1, {{200, 75, 150, 100}}},
+        {"entrant par la droite", 15, 1, 5, 0, {{200, 75, 150, 100}}},
+        {"traversant : bord droit en y = 0.5 puis bas en x = 2.5", -5, -2.5L, 15, 1.5L, {{200, 75, 125, 150}}},
+        {"entièrement à côté", -5, 3, 15, 5, {}},
+        {"diagonale prolongée : chaque coin compté une fois", -5, -2, 15, 2, {{100, 150, 200, 50}}},
+        {"sortie par le coin haut droit : du coin au bout intérieur", 5, 0, 15, 2, {{200, 50, 150, 100}}},
+        {"simple contact avec le coin, les deux bouts dehors", 5, 2, 15, 0, {}},
+        {"vertical traversant", 4, -10, 4, 10, {{140, 50, 140, 150}}},
+        {"vertical sortant", 4, 0.5L, 4, 10, {{140, 50, 140, 75}}},
+        {"vertical dehors", 12, -10, 12, 10, {}},
+        {"horizontal traversant", -3, 0.5L, 30, 0.5L, {{100, 75, 200, 75}}},
+        {"horizontal sortant", 30, 0.5L, 5, 0.5L, {{150, 75, 200, 75}}},
+        {"horizontal dehors", -3, 1.5L, 30, 1.5L, {}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const std::optional<TSegmentPixel> segment = DecoupeSegment(RepereType(), c.X1, c.Y1, c.X2, c.Y2, TBornage::Libre);
+        ASSERT_EQ(segment.has_value(), c.Pixels.has_value());
+        if (segment)
+            EXPECT_EQ((std::array{segment->Debut.X, segment->Debut.Y, segment->Fin.X, segment->Fin.Y}), *c.Pixels);
+    }
 }
 
 TEST(Graphisme, TracerSegmentDessineLaPartieVisible)
@@ -196,17 +171,17 @@ TEST(Graphisme, TracerSegmentDessineLaPartieVisible)
 
 TEST(Graphisme, TablesDesPasDeGraduation)
 {
-    EXPECT_NEAR(double(*PasGraduation(59, false)), 5, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(60, false)), 5, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(17.9L, false)), 2, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(16.9L, false)), 1, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(100, false)), 10, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(90, false)), 10, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(0.3L, false)), 0.02, 1e-17);
-    EXPECT_NEAR(double(*PasGraduation(59, true)), 2, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(90, true)), 5, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(30, true)), 1, 1e-15);
-    EXPECT_NEAR(double(*PasGraduation(12, true)), 0.5, 1e-15);
+    const struct {
+        Reel Etendue;
+        bool Fine;
+        Reel Pas;
+    } cas[] = {{59, false, 5}, {60, false, 5}, {17.9L, false, 2}, {16.9L, false, 1}, {100, false, 10},
+               {90, false, 10}, {0.3L, false, 0.02L}, {59, true, 2}, {90, true, 5}, {30, true, 1}, {12, true, 0.5L}};
+    for (const auto& c : cas) {
+        const std::optional<Reel> pas = PasGraduation(c.Etendue, c.Fine);
+        ASSERT_TRUE(pas) << double(c.Etendue);
+        EXPECT_NEAR(double(*pas), double(c.Pas), 1e-17) << double(c.Etendue) << (c.Fine ? " fine" : "");
+    }
     EXPECT_FALSE(PasGraduation(0, false));
     EXPECT_FALSE(PasGraduation(-4, true));
     EXPECT_FALSE(PasGraduation(std::numeric_limits<Reel>::infinity(), false));
