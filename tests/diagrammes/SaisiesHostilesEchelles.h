@@ -37,6 +37,16 @@ protected:
 
     void Valide(const QStringList& textes) { RemplitEtValide(dialogue_, champs_, textes, messages_); }
 
+    // Saisie refusée : ces messages dans l'ordre, le focus sur ce champ, le dialogue ouvert.
+    void AttendRefus(const QStringList& textes, const QStringList& messages, QLineEdit* focus)
+    {
+        Valide(textes);
+        const std::string cas = textes.join(' ').toStdString();
+        EXPECT_EQ(messages_.Messages, messages) << cas;
+        EXPECT_EQ(dialogue_.focusWidget(), focus) << cas;
+        EXPECT_TRUE(dialogue_.isVisible()) << cas;
+    }
+
     SeparateurImpose separateur_{GetParam()};
     EnregistreurMessages messages_;
     TDocument document_;

@@ -52,12 +52,8 @@ TEST_P(EchellesBode, UnSeulMessageParRefusEtLeFocusSurLeChampFautif)
          &TEchellesBode::GainMin},
         {{"1", "1.1e4932", "-10", "10"}, "Fréquence maximum trop grande", &TEchellesBode::FreqMax},
     };
-    for (const auto& c : cas) {
-        Valide(c.Textes);
-        EXPECT_EQ(messages_.Messages, QStringList{c.Message}) << c.Textes.join(' ').toStdString();
-        EXPECT_EQ(dialogue_.focusWidget(), dialogue_.*c.Focus) << c.Message;
-    }
-    EXPECT_TRUE(dialogue_.isVisible());
+    for (const auto& c : cas)
+        AttendRefus(c.Textes, {c.Message}, dialogue_.*c.Focus);
     EXPECT_NE(dialogue_.result(), QDialog::Accepted);
 }
 
