@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include "SeparateurImpose.h"
 #include "document/Messages.h"
 #include "numerique/Complexes.h"
 
@@ -21,20 +22,6 @@ public:
     EnregistreurMessages& operator=(const EnregistreurMessages&) = delete;
 
     QStringList Messages;
-};
-
-class SeparateurImpose {
-public:
-    explicit SeparateurImpose(char separateur) : ancien_(SeparateurDecimal())
-    {
-        DefinitSeparateurDecimal(separateur);
-    }
-    ~SeparateurImpose() { DefinitSeparateurDecimal(ancien_); }
-    SeparateurImpose(const SeparateurImpose&) = delete;
-    SeparateurImpose& operator=(const SeparateurImpose&) = delete;
-
-private:
-    char ancien_;
 };
 
 // Remplace '#' par le séparateur du noyau.

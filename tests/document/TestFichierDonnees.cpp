@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "document/Analyse.h"
+#include "SeparateurImpose.h"
 #include "document/CasReference.h"
 
 namespace {
@@ -203,13 +204,7 @@ TDocument DocumentVarie()
 
 class AllerRetour : public testing::TestWithParam<char> {
 protected:
-    void SetUp() override
-    {
-        ancien_ = SeparateurDecimal();
-        DefinitSeparateurDecimal(GetParam());
-    }
-    void TearDown() override { DefinitSeparateurDecimal(ancien_); }
-    char ancien_ = '.';
+    SeparateurImpose separateur_{GetParam()};
     QTemporaryDir dossier_;
 };
 

@@ -4,20 +4,16 @@
 
 #include <cmath>
 
+#include "SeparateurImpose.h"
+
 namespace {
 
 // Chaque test fixe le séparateur du noyau et le rend ensuite.
 class SaisieNombres : public testing::TestWithParam<char> {
 protected:
-    void SetUp() override
-    {
-        ancien_ = SeparateurDecimal();
-        DefinitSeparateurDecimal(GetParam());
-    }
-    void TearDown() override { DefinitSeparateurDecimal(ancien_); }
     // Écrit un texte avec le séparateur en cours à la place de '#'.
     QString Avec(QString t) const { return t.replace(u'#', QChar::fromLatin1(GetParam())); }
-    char ancien_ = '.';
+    SeparateurImpose separateur_{GetParam()};
 };
 
 TEST_P(SaisieNombres, NormaliseRemplaceLesDeuxSeparateursEtRienDAutre)

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "SeparateurImpose.h"
 #include "numerique/Complexes.h"
 
 namespace {
@@ -115,8 +116,7 @@ std::string AvecSeparateur(std::string texte, char separateur)
 
 class TexteDesNombres : public testing::TestWithParam<char> {
 protected:
-    void SetUp() override { DefinitSeparateurDecimal(GetParam()); }
-    void TearDown() override { DefinitSeparateurDecimal('.'); }
+    SeparateurImpose separateur_{GetParam()};
     std::string Attendu(const std::string& texte) const { return AvecSeparateur(texte, GetParam()); }
 };
 
