@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "PolynomesSaisis.h"
 #include "diagrammes/EchantillonsFrequentiels.h"
 #include "diagrammes/Graphisme.h"
 #include "diagrammes/TraceBode.h"
@@ -22,22 +23,11 @@ namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
 
-// Coefficients par puissance croissante de p.
-TPolynome Polynome(std::initializer_list<Reel> coefs)
-{
-    TPolynome p = InitPolynomeValide();
-    p.Degre = int(coefs.size()) - 1;
-    int k = 0;
-    for (Reel c : coefs)
-        p.Coef[k++] = ComplexeReel(c);
-    return p;
-}
-
 TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = Polynome(n);
-    doc.Denominateur = Polynome(d);
+    doc.Numerateur = PolynomeDeCoefs(n);
+    doc.Denominateur = PolynomeDeCoefs(d);
     return doc;
 }
 

@@ -4,38 +4,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 
+#include "PolynomesSaisis.h"
 #include "document/Analyse.h"
 #include "document/DessinPlace.h"
-
-// Coefficients par puissance croissante ; les racines viennent du noyau.
-inline TPolynome PolynomeDeCoefs(std::initializer_list<Reel> coefs)
-{
-    TPolynome p = InitPolynome();
-    p.Degre = int(coefs.size()) - 1;
-    int k = 0;
-    for (Reel c : coefs)
-        p.Coef[k++] = ComplexeReel(c);
-    p.CoefsValides = true;
-    CalculeRacines(p);
-    return p;
-}
-
-// Constante et racines exactes, comme une saisie par racines.
-inline TPolynome PolynomeDeRacines(Reel constante, std::initializer_list<TComplexe> racines)
-{
-    TPolynome p = InitPolynome();
-    p.Degre = int(racines.size());
-    p.Racines[0] = ComplexeReel(constante);
-    int k = 1;
-    for (TComplexe r : racines)
-        p.Racines[k++] = r;
-    TrieEtGroupeRacines(p);
-    CoefsDepuisRacines(p);
-    return p;
-}
 
 inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "PolynomesSaisis.h"
 #include "document/CasReference.h"
 #include "document/FichierDonnees.h"
 #include "numerique/Reponses.h"
@@ -139,22 +140,11 @@ TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
     }
 }
 
-TPolynome ParRacines(Reel constante, std::initializer_list<Reel> racines)
-{
-    TPolynome p = InitPolynome();
-    p.Racines[0] = ComplexeReel(constante);
-    for (const Reel r : racines)
-        p.Racines[++p.Degre] = ComplexeReel(r);
-    TrieEtGroupeRacines(p);
-    CoefsDepuisRacines(p);
-    return p;
-}
-
 TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = ParRacines(1, {-1});
-    doc.Denominateur = ParRacines(1, {-1, -2});
+    doc.Numerateur = PolynomeDeRacines(1, {{-1, 0}});
+    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-2, 0}});
     std::vector<std::string> annonces;
     EXPECT_EQ(AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); }), DecompositionFaite);
     EXPECT_EQ(annonces, std::vector<std::string>{"-1"});
@@ -167,7 +157,7 @@ TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
 TEST(AnalyseCoeur, EchecDeLaDecompositionRenduSansToucherAuxPlages)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = ParRacines(1, {});
+    doc.Numerateur = PolynomeDeRacines(1, {});
     doc.Denominateur = InitPolynomeValide();  // D = 0
     doc.FreqBasseAuto = 7;
     doc.TMaxAuto = 3;

@@ -6,31 +6,15 @@
 #include <vector>
 
 #include "ComparaisonReference.h"
+#include "PolynomesSaisis.h"
 #include "numerique/EchellesAuto.h"
 #include "numerique/RacinesCommunes.h"
 
-// Comme la saisie par coefficients : coefficients par puissances croissantes, racines calculées.
+// Comme la saisie par coefficients, coefficients complexes admis.
 inline TPolynome ParCoefficients(const std::vector<TComplexe>& coefs)
 {
-    TPolynome p = InitPolynome();
-    p.Degre = static_cast<int>(coefs.size()) - 1;
-    for (int k = 0; k <= p.Degre; ++k)
-        p.Coef[k] = coefs[k];
-    p.CoefsValides = true;
+    TPolynome p = CoefsSeuls(coefs);
     CalculeRacines(p);
-    return p;
-}
-
-// Comme la saisie par racines : facteur constant et racines répétées, coefficients reconstruits.
-inline TPolynome ParRacines(TComplexe constante, const std::vector<TComplexe>& racines)
-{
-    TPolynome p = InitPolynome();
-    p.Degre = static_cast<int>(racines.size());
-    p.Racines[0] = constante;
-    for (int i = 1; i <= p.Degre; ++i)
-        p.Racines[i] = racines[i - 1];
-    CoefsDepuisRacines(p);
-    TrieEtGroupeRacines(p);
     return p;
 }
 

@@ -42,7 +42,7 @@ TPolynome Polynome(const json& entree, const std::string& nom)
 {
     if (entree.contains(nom))
         return ParCoefficients(Complexes(entree[nom]));
-    return ParRacines(LitComplexe(entree[nom + "_const"]), Complexes(entree[nom + "_racines"]));
+    return PolynomeDeRacines(LitComplexe(entree[nom + "_const"]), Complexes(entree[nom + "_racines"]));
 }
 
 // Valeurs sentinelles : ce que l'analyse ne doit pas toucher les garde.

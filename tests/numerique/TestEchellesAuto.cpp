@@ -88,7 +88,7 @@ TEST(CalculeEchellesAuto, EchantillonSurUnPoleEcarte)
 TEST(CalculeEchellesAuto, PlagesFiniesAuxBornesDeLEtendue)
 {
     TSysteme doubleIntegrateur = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(0), R(1)}), 1e2000L);
-    TSysteme lent = Systeme(ParCoefficients({R(1)}), ParRacines(R(1), {R(-5e-4932L)}));
+    TSysteme lent = Systeme(ParCoefficients({R(1)}), PolynomeDeRacines(R(1), {R(-5e-4932L)}));
     for (TSysteme* s : {&doubleIntegrateur, &lent}) {
         TEchellesAuto e;
         ASSERT_EQ(Analyse(*s, e), DecompositionFaite);

@@ -72,7 +72,7 @@ TEST(DecomposeEnElementsSimples, DenominateurConstantDonneLaPartieEntiereSeule)
 TEST(DecomposeEnElementsSimples, PoleUniqueDOrdreDix)
 {
     const std::vector<TComplexe> racines(10, R(-1));
-    const TPolynome d = ParRacines(R(1), racines);
+    const TPolynome d = PolynomeDeRacines(R(1), racines);
     const TResultat r = Decompose(ParCoefficients({R(1)}), d);
     ASSERT_EQ(r.Statut, DecompositionFaite);
     for (int l = 1; l <= 9; ++l)
@@ -103,7 +103,7 @@ TEST(DecomposeEnElementsSimples, DrapeauFauxOuDenominateurNulNeTouchentARien)
 TEST(DecomposeEnElementsSimples, CoefficientHorsEtendueRefuse)
 {
     // Cofacteur du pôle -2 - 1E4000 j : (1 + 1E4000 j)³.
-    const TResultat r = Decompose(ParCoefficients({R(1)}), ParRacines(R(1), {{-2, -1e4000L}, R(-1), R(-1), R(-1)}));
+    const TResultat r = Decompose(ParCoefficients({R(1)}), PolynomeDeRacines(R(1), {{-2, -1e4000L}, R(-1), R(-1), R(-1)}));
     EXPECT_EQ(r.Statut, DecompositionHorsEtendue);
     EXPECT_EQ(r.Entiere.Degre, 0);
     EXPECT_TRUE(Egaux(r.Entiere.Coef[0], {0, 0}));
@@ -123,7 +123,7 @@ TEST(DecomposeEnElementsSimples, PolesTresMultiplesRestentExacts)
         {{-1, 1}, {-1, -1}, {-1, 1}, {-1, -1}, {-1, 1}, {-1, -1}, {-1, 1}, {-1, -1}, {-1, 1}, {-1, -1}},
     };
     for (const std::vector<TComplexe>& racines : denominateurs) {
-        const TPolynome d = ParRacines(R(2), racines);
+        const TPolynome d = PolynomeDeRacines(R(2), racines);
         const TResultat r = Decompose(n, d);
         ASSERT_EQ(r.Statut, DecompositionFaite);
         VerifieRecomposition(n, d, r);
@@ -133,7 +133,7 @@ TEST(DecomposeEnElementsSimples, PolesTresMultiplesRestentExacts)
 // 1/((p + 1)^6 (p + 3)^4) : le coefficient de plus haute puissance de chaque pôle se lit directement.
 TEST(DecomposeEnElementsSimples, PlusHautePuissanceDUnPoleMultiple)
 {
-    const TPolynome d = ParRacines(R(1), {R(-1), R(-1), R(-1), R(-1), R(-1), R(-1), R(-3), R(-3), R(-3), R(-3)});
+    const TPolynome d = PolynomeDeRacines(R(1), {R(-1), R(-1), R(-1), R(-1), R(-1), R(-1), R(-3), R(-3), R(-3), R(-3)});
     const TResultat r = Decompose(ParCoefficients({R(1)}), d);
     ASSERT_EQ(r.Statut, DecompositionFaite);
     EXPECT_TRUE(Proche(r.A(1, 4), R(1 / 64.0L), Serre));  // pôle -3 : 1/(-3 + 1)^6
@@ -157,7 +157,7 @@ TEST(DecomposeEnElementsSimples, PoleReelDeFonctionReelleACoefficientsReels)
     EXPECT_NEAR(static_cast<double>(r.A(1, 1).Im), 0.75, 1e-15);
     VerifieRecomposition(n, d, r);
     // Pôle réel double à côté de deux pôles complexes : (p + 1)² (p² + p + 1)
-    const TPolynome d2 = ParRacines(R(1), {R(-1), R(-1), {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}});
+    const TPolynome d2 = PolynomeDeRacines(R(1), {R(-1), R(-1), {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}});
     TPolynome d2reel = d2;
     for (int k = 0; k <= d2reel.Degre; ++k)
         d2reel.Coef[k].Im = 0;

@@ -10,32 +10,11 @@
 #include <nlohmann/json.hpp>
 
 #include "ComparaisonReference.h"
+#include "PolynomesSaisis.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Polynomes.h"
 
 namespace {
-
-TPolynome ParCoefs(std::initializer_list<Reel> coefs)
-{
-    TPolynome p = InitPolynome();
-    p.Degre = static_cast<int>(coefs.size()) - 1;
-    int k = 0;
-    for (const Reel c : coefs)
-        p.Coef[k++] = ComplexeReel(c);
-    p.CoefsValides = true;
-    return p;
-}
-
-TPolynome ParRacines(TComplexe constante, std::initializer_list<TComplexe> racines)
-{
-    TPolynome p = InitPolynome();
-    p.Racines[0] = constante;
-    for (const TComplexe& r : racines)
-        p.Racines[++p.Degre] = r;
-    TrieEtGroupeRacines(p);
-    CoefsDepuisRacines(p);
-    return p;
-}
 
 std::vector<int> Multiplicites(const TPolynome& p)
 {
@@ -44,21 +23,21 @@ std::vector<int> Multiplicites(const TPolynome& p)
 
 TEST(Polynomes, GroupesComparesALeurPremiereRacine)
 {
-    const TPolynome trois = ParRacines({1, 0}, {{1, 0}, {1.00005L, 0}, {1.00009L, 0}});
+    const TPolynome trois = PolynomeDeRacines({1, 0}, {{1, 0}, {1.00005L, 0}, {1.00009L, 0}});
     EXPECT_EQ(Multiplicites(trois), (std::vector<int>{3}));
     // Des parties réelles voisines à 1e-4 près ne sont pas échangées.
-    const TPolynome voisines = ParRacines({1, 0}, {{1.00009L, 0}, {1, 0}});
+    const TPolynome voisines = PolynomeDeRacines({1, 0}, {{1.00009L, 0}, {1, 0}});
     EXPECT_TRUE(Egaux(voisines.Racines[1], {1.00009L, 0}));
     EXPECT_EQ(Multiplicites(voisines), (std::vector<int>{2}));
 
-    const TPolynome deux = ParRacines({1, 0}, {{1, 0}, {1.00009L, 0}, {1.00018L, 0}});
+    const TPolynome deux = PolynomeDeRacines({1, 0}, {{1, 0}, {1.00009L, 0}, {1.00018L, 0}});
     EXPECT_EQ(Multiplicites(deux), (std::vector<int>{2, 1}));
     EXPECT_EQ(RangRacine(deux, 2), 3);
 }
 
 TEST(Polynomes, TriParPartieReellePuisImaginaire)
 {
-    const TPolynome p = ParRacines({1, 0}, {{3, 0}, {-1, 2}, {0, 0}, {-1, -2}, {-5, 0}});
+    const TPolynome p = PolynomeDeRacines({1, 0}, {{3, 0}, {-1, 2}, {0, 0}, {-1, -2}, {-5, 0}});
     const std::vector<TComplexe> attendu = {{-5, 0}, {-1, -2}, {-1, 2}, {0, 0}, {3, 0}};
     for (int i = 1; i <= 5; ++i)
         EXPECT_TRUE(Egaux(p.Racines[i], attendu[i - 1])) << i;
@@ -67,7 +46,7 @@ TEST(Polynomes, TriParPartieReellePuisImaginaire)
 
 TEST(Polynomes, GroupesEnFinEtEnMilieu)
 {
-    const TPolynome p = ParRacines({1, 0}, {{-2, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {0, 1}, {0, 1}});
+    const TPolynome p = PolynomeDeRacines({1, 0}, {{-2, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {0, 1}, {0, 1}});
     EXPECT_EQ(Multiplicites(p), (std::vector<int>{1, 3, 2}));
     EXPECT_EQ(RangRacine(p, 1), 1);
     EXPECT_EQ(RangRacine(p, 2), 2);
@@ -85,7 +64,7 @@ TEST(Polynomes, MultiplicitesDesPetitsDegres)
     EXPECT_EQ(un.Multiplicites[2], 0);
     EXPECT_TRUE(un.RacinesValides);
 
-    TPolynome zero = ParCoefs({3});
+    TPolynome zero = CoefsSeuls({3});
     CalculeRacines(zero);
     EXPECT_EQ(zero.Multiplicites[0], 0);
     EXPECT_TRUE(Egaux(zero.Racines[0], {3, 0}));
@@ -101,7 +80,7 @@ TEST(Polynomes, RacinesDuCalculNettoyeesEtTriees)
     EXPECT_EQ(p.Racines[1].Im, 0);
     EXPECT_NEAR(static_cast<double>(p.Racines[1].Re), 3.0, 1e-15);
 
-    TPolynome q = ParCoefs({1, 0, 1});
+    TPolynome q = CoefsSeuls({1, 0, 1});
     q.Racines[5] = {9, 9};
     CalculeRacines(q);
     EXPECT_LT(Distance(q.Racines[1], {0, -1}), 1e-12L);
@@ -114,14 +93,14 @@ TEST(Polynomes, RacinesDuCalculNettoyeesEtTriees)
 // Racines non atteintes : laissées nulles, l'échec rendu et les racines marquées non valides.
 TEST(Polynomes, RacinesNonAtteintesNullesEtEchecRendu)
 {
-    TPolynome p = ParCoefs({NAN, 2, 1});
+    TPolynome p = CoefsSeuls({NAN, 2, 1});
     EXPECT_EQ(CalculeRacines(p), LaguerreNonConvergent);
     EXPECT_FALSE(p.RacinesValides);
     EXPECT_EQ(p.Degre, 2);
     EXPECT_TRUE(Egaux(p.Racines[1], {0, 0}));
     EXPECT_TRUE(Egaux(p.Racines[2], {0, 0}));
     EXPECT_EQ(Multiplicites(p), (std::vector<int>{2}));
-    TPolynome q = ParCoefs({2, 3, 1});
+    TPolynome q = CoefsSeuls({2, 3, 1});
     EXPECT_EQ(CalculeRacines(q), LaguerreReussi);
     EXPECT_TRUE(q.RacinesValides);
 }
@@ -130,17 +109,17 @@ TEST(Polynomes, RacinesNonAtteintesNullesEtEchecRendu)
 // polynôme, sans racine nulle ajoutée pour les racines que la recherche n'a pas faites.
 TEST(Polynomes, CoefficientDominantNegligeableAbaisseLeDegre)
 {
-    TPolynome p = ParCoefs({2, -3, 1, 1e-16L});
+    TPolynome p = CoefsSeuls({2, -3, 1, 1e-16L});
     EXPECT_EQ(CalculeRacines(p), LaguerreReussi);
     ASSERT_EQ(p.Degre, 2);
     EXPECT_TRUE(Egaux(p.Racines[0], {1, 0}));
     EXPECT_NEAR(static_cast<double>(p.Racines[1].Re), 1, 1e-15);
     EXPECT_NEAR(static_cast<double>(p.Racines[2].Re), 2, 1e-15);
-    TPolynome petit = ParCoefs({3e-20L, 1e-20L});
+    TPolynome petit = CoefsSeuls({3e-20L, 1e-20L});
     EXPECT_EQ(CalculeRacines(petit), LaguerreReussi);
     EXPECT_EQ(petit.Degre, 0);
     EXPECT_TRUE(Egaux(petit.Racines[0], {3e-20L, 0}));
-    TPolynome nul = ParCoefs({0, 0, 0});
+    TPolynome nul = CoefsSeuls({0, 0, 0});
     EXPECT_EQ(CalculeRacines(nul), LaguerreReussi);
     EXPECT_EQ(nul.Degre, 0);
     EXPECT_TRUE(Egaux(nul.Racines[0], {0, 0}));
@@ -148,14 +127,14 @@ TEST(Polynomes, CoefficientDominantNegligeableAbaisseLeDegre)
 
 TEST(Polynomes, SommeAbaisseLeDegre)
 {
-    const TPolynome s = SommePolynomes(ParCoefs({0, 1, 1}), ParCoefs({0, 0, -1}));
+    const TPolynome s = SommePolynomes(CoefsSeuls({0, 1, 1}), CoefsSeuls({0, 0, -1}));
     EXPECT_EQ(s.Degre, 1);
     EXPECT_TRUE(s.CoefsValides);
     EXPECT_FALSE(s.RacinesValides);
-    const TPolynome nul = SommePolynomes(ParCoefs({0, 1}), ParCoefs({0, -1}));
+    const TPolynome nul = SommePolynomes(CoefsSeuls({0, 1}), CoefsSeuls({0, -1}));
     EXPECT_EQ(nul.Degre, 0);
     EXPECT_TRUE(Egaux(nul.Coef[0], {0, 0}));
-    const TPolynome court = SommePolynomes(ParCoefs({1}), ParCoefs({2, 3, 4}));
+    const TPolynome court = SommePolynomes(CoefsSeuls({1}), CoefsSeuls({2, 3, 4}));
     EXPECT_EQ(court.Degre, 2);
     EXPECT_TRUE(Egaux(court.Coef[0], {3, 0}));
     EXPECT_TRUE(Egaux(court.Coef[2], {4, 0}));
@@ -163,15 +142,15 @@ TEST(Polynomes, SommeAbaisseLeDegre)
 
 TEST(Polynomes, ProduitEtZeroConstant)
 {
-    const TPolynome p = ProduitPolynomes(ParCoefs({1, 1}), ParCoefs({-1, 0, 2}));
+    const TPolynome p = ProduitPolynomes(CoefsSeuls({1, 1}), CoefsSeuls({-1, 0, 2}));
     EXPECT_EQ(p.Degre, 3);
     const std::vector<Reel> attendu = {-1, -1, 2, 2};
     for (int k = 0; k <= 3; ++k)
         EXPECT_TRUE(Egaux(p.Coef[k], ComplexeReel(attendu[k]))) << k;
     EXPECT_TRUE(p.CoefsValides);
     EXPECT_FALSE(p.RacinesValides);
-    for (const TPolynome& nul : {ProduitPolynomes(ParCoefs({1, 2, 3}), ParCoefs({0})),
-                                  ProduitPolynomes(ParCoefs({0}), ParCoefs({1, 2}))}) {
+    for (const TPolynome& nul : {ProduitPolynomes(CoefsSeuls({1, 2, 3}), CoefsSeuls({0})),
+                                  ProduitPolynomes(CoefsSeuls({0}), CoefsSeuls({1, 2}))}) {
         EXPECT_EQ(nul.Degre, 0);
         EXPECT_TRUE(Egaux(nul.Coef[0], {0, 0}));
     }
@@ -179,7 +158,7 @@ TEST(Polynomes, ProduitEtZeroConstant)
 
 TEST(Polynomes, ProduitTropGrandRefuse)
 {
-    TPolynome grand = ParCoefs({1});
+    TPolynome grand = CoefsSeuls({1});
     grand.Degre = 60;
     grand.Coef[60] = {1, 0};
     EXPECT_THROW(ProduitPolynomes(grand, grand), std::out_of_range);
@@ -187,19 +166,19 @@ TEST(Polynomes, ProduitTropGrandRefuse)
 
 TEST(Polynomes, OpposeDeriveeValeurFactorielle)
 {
-    TPolynome p = ParRacines({2, 0}, {{1, 0}, {-3, 0}});
+    TPolynome p = PolynomeDeRacines({2, 0}, {{1, 0}, {-3, 0}});
     OpposePolynome(p);
     EXPECT_TRUE(Egaux(p.Racines[0], {-2, 0}));
     EXPECT_TRUE(Egaux(ValeurEn(p, {0, 0}), {6, 0}));
     EXPECT_TRUE(p.CoefsValides && p.RacinesValides);
 
-    const TPolynome d = Derivee(ParCoefs({5, -2, 0, 1}));
+    const TPolynome d = Derivee(CoefsSeuls({5, -2, 0, 1}));
     EXPECT_EQ(d.Degre, 2);
     EXPECT_TRUE(Egaux(d.Coef[0], {-2, 0}) && Egaux(d.Coef[1], {0, 0}) && Egaux(d.Coef[2], {3, 0}));
-    EXPECT_EQ(Derivee(ParCoefs({7})).Degre, 0);
-    EXPECT_TRUE(Egaux(Derivee(ParCoefs({7})).Coef[0], {0, 0}));
+    EXPECT_EQ(Derivee(CoefsSeuls({7})).Degre, 0);
+    EXPECT_TRUE(Egaux(Derivee(CoefsSeuls({7})).Coef[0], {0, 0}));
 
-    EXPECT_TRUE(Egaux(ValeurEn(ParCoefs({5, -2, 0, 1}), {0, 1}), {5, -3}));
+    EXPECT_TRUE(Egaux(ValeurEn(CoefsSeuls({5, -2, 0, 1}), {0, 1}), {5, -3}));
     EXPECT_EQ(Factorielle(-1), 1);
     EXPECT_EQ(Factorielle(0), 1);
     EXPECT_EQ(Factorielle(10), 3628800);
@@ -218,7 +197,7 @@ protected:
 
 TEST_F(EnleveRacineTest, EnleveUneCopieDUneRacineDouble)
 {
-    const TPolynome p = ParRacines({3, 0}, {{-1, 0}, {-2, 0}, {-2, 0}, {4, 0}});
+    const TPolynome p = PolynomeDeRacines({3, 0}, {{-1, 0}, {-2, 0}, {-2, 0}, {4, 0}});
     const TPolynome q = EnleveRacine(1, 1, p);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(q.Degre, 3);
@@ -233,7 +212,7 @@ TEST_F(EnleveRacineTest, EnleveUneCopieDUneRacineDouble)
 
 TEST_F(EnleveRacineTest, TropDeCopiesSignaleEtPoursuit)
 {
-    const TPolynome p = ParRacines({1, 0}, {{-1, 0}, {-2, 0}, {5, 0}});
+    const TPolynome p = PolynomeDeRacines({1, 0}, {{-1, 0}, {-2, 0}, {5, 0}});
     const TPolynome q = EnleveRacine(1, 2, p);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "erreur dans la procédure EnleveRacine (Polynomes)");
@@ -281,22 +260,22 @@ TEST(Polynomes, ReconstructionDepuisLesRacinesCalculees)
         TPolynome P;
         Reel Tolerance;
     } cas[] = {
-        {"p² + 3p + 2", ParCoefs({2, 3, 1}), 1e-15L},
-        {"degré 3", ParCoefs({5, 7, 3, 1}), 1e-15L},
-        {"p⁴ + 1", ParCoefs({1, 0, 0, 0, 1}), 1e-15L},
-        {"p⁷ - 1", ParCoefs({-1, 0, 0, 0, 0, 0, 0, 1}), 1e-14L},
+        {"p² + 3p + 2", CoefsSeuls({2, 3, 1}), 1e-15L},
+        {"degré 3", CoefsSeuls({5, 7, 3, 1}), 1e-15L},
+        {"p⁴ + 1", CoefsSeuls({1, 0, 0, 0, 1}), 1e-15L},
+        {"p⁷ - 1", CoefsSeuls({-1, 0, 0, 0, 0, 0, 0, 1}), 1e-14L},
         {"(p + 1)…(p + 10)",
-         ParCoefs({3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1}), 1e-12L},
+         CoefsSeuls({3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1}), 1e-12L},
         {"(p + 1)³ (p² + 2p + 5)²",
-         ParRacines({2, 0}, {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}}), 1e-5L},
+         PolynomeDeRacines({2, 0}, {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}}), 1e-5L},
         {"(p + 1)² (p + 2)² (p² + 2p + 5)² (p + 3)(p - 4)",
-         ParRacines({1, 0}, {{-1, 0}, {-1, 0}, {-2, 0}, {-2, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}, {-3, 0}, {4, 0}}),
+         PolynomeDeRacines({1, 0}, {{-1, 0}, {-1, 0}, {-2, 0}, {-2, 0}, {-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}, {-3, 0}, {4, 0}}),
          1e-6L},
         {"-0,5 (p - 2)⁵ (p + 0,5)³ (p² + 1)",
-         ParRacines({-0.5L, 0}, {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {-0.5L, 0}, {-0.5L, 0}, {-0.5L, 0}, {0, 1}, {0, -1}}),
+         PolynomeDeRacines({-0.5L, 0}, {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {-0.5L, 0}, {-0.5L, 0}, {-0.5L, 0}, {0, 1}, {0, -1}}),
          2e-3L},
         {"p² (p² + p + 1)(p - 3)",
-         ParRacines({1, 0}, {{0, 0}, {0, 0}, {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}, {3, 0}}),
+         PolynomeDeRacines({1, 0}, {{0, 0}, {0, 0}, {-0.5L, 0.8660254037844386L}, {-0.5L, -0.8660254037844386L}, {3, 0}}),
          1e-15L},
     };
     for (const auto& c : cas) {
@@ -307,10 +286,10 @@ TEST(Polynomes, ReconstructionDepuisLesRacinesCalculees)
 
 TEST(Polynomes, RacineMultipleGroupeeApresCalcul)
 {
-    TPolynome p = ParCoefs({-8, 12, -6, 1});
+    TPolynome p = CoefsSeuls({-8, 12, -6, 1});
     CalculeRacines(p);
     EXPECT_EQ(Multiplicites(p), (std::vector<int>{3}));
-    TPolynome q = ParRacines({1, 0}, {{-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}});
+    TPolynome q = PolynomeDeRacines({1, 0}, {{-1, 2}, {-1, -2}, {-1, 2}, {-1, -2}});
     CalculeRacines(q);
     EXPECT_EQ(Multiplicites(q), (std::vector<int>{2, 2}));
     EXPECT_LT(Distance(q.Racines[1], {-1, -2}), 1e-6L);
@@ -352,7 +331,7 @@ TPolynome TireParCoefficients(TTirage& t, int degre)
 
 // Grappe : le plus grand nombre de racines multiples ou resserrées d'affilée, qui fixe la précision
 // atteignable (une racine d'ordre m n'est connue qu'à la racine m-ième de l'arrondi près).
-TPolynome TireParRacines(TTirage& t, int degre, int& grappe)
+TPolynome TirePolynomeDeRacines(TTirage& t, int degre, int& grappe)
 {
     int suite = 1;
     grappe = 1;
@@ -426,7 +405,7 @@ TEST(Polynomes, BancDEssaiDesPolynomesSaisissables)
     for (int essai = 0; essai < 4000; ++essai) {
         const int degre = 1 + essai % DegreMaxSaisi;
         int grappe = 1;
-        const TPolynome p = essai % 2 == 0 ? TireParCoefficients(tirage, degre) : TireParRacines(tirage, degre, grappe);
+        const TPolynome p = essai % 2 == 0 ? TireParCoefficients(tirage, degre) : TirePolynomeDeRacines(tirage, degre, grappe);
         TPolynome calcule = p;
         ASSERT_EQ(CalculeRacines(calcule), LaguerreReussi) << "essai " << essai;
         ASSERT_EQ(calcule.Degre, degre) << "essai " << essai;
@@ -439,12 +418,10 @@ TEST(Polynomes, BancDEssaiDesPolynomesSaisissables)
 // Cas de référence calculés indépendamment : racines triées et groupées des saisies par coefficients.
 TPolynome DepuisTextes(const nlohmann::json& textes)
 {
-    TPolynome p = InitPolynome();
-    p.Degre = static_cast<int>(textes.size()) - 1;
-    for (int k = 0; k <= p.Degre; ++k)
-        p.Coef[k] = LitComplexe(textes[k]);
-    p.CoefsValides = true;
-    return p;
+    std::vector<TComplexe> coefs;
+    for (const nlohmann::json& t : textes)
+        coefs.push_back(LitComplexe(t));
+    return CoefsSeuls(coefs);
 }
 
 void CompareRacines(const TPolynome& p, const nlohmann::json& racines, const nlohmann::json& multiplicites,

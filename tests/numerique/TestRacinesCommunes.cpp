@@ -22,7 +22,7 @@ TSimplification Simplifie(const TPolynome& n, const TPolynome& d)
 
 TEST(SimplifieRacinesCommunes, RacineSimpleAnnonceeEtEnlevee)
 {
-    const TSimplification r = Simplifie(ParRacines(R(3), {R(-1)}), ParRacines(R(1), {R(-1), R(-2)}));
+    const TSimplification r = Simplifie(PolynomeDeRacines(R(3), {R(-1)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
     EXPECT_EQ(r.Annonces, std::vector<std::string>{"-1"});
     ASSERT_EQ(r.Systeme.Numerateur.Degre, 0);
     EXPECT_TRUE(Proche(r.Systeme.Numerateur.Coef[0], R(3), Serre));
@@ -35,7 +35,7 @@ TEST(SimplifieRacinesCommunes, RacineSimpleAnnonceeEtEnlevee)
 TEST(SimplifieRacinesCommunes, RacineMultipleEnleveeAuPlusPetitOrdre)
 {
     const TSimplification r =
-        Simplifie(ParRacines(R(1), {R(-1), R(-1)}), ParRacines(R(1), {R(-1), R(-1), R(-1), R(-4)}));
+        Simplifie(PolynomeDeRacines(R(1), {R(-1), R(-1)}), PolynomeDeRacines(R(1), {R(-1), R(-1), R(-1), R(-4)}));
     EXPECT_EQ(r.Annonces.size(), 1u);
     EXPECT_EQ(r.Systeme.Numerateur.Degre, 0);
     ASSERT_EQ(r.Systeme.Denominateur.Degre, 2);
@@ -45,7 +45,7 @@ TEST(SimplifieRacinesCommunes, RacineMultipleEnleveeAuPlusPetitOrdre)
 // La dernière paire trouvée passe d'abord : -1 + 2j avant -1 - 2j.
 TEST(SimplifieRacinesCommunes, PaireConjugueeEcriteEnComplexes)
 {
-    const TSimplification r = Simplifie(ParCoefficients({R(5), R(2), R(1)}), ParRacines(R(1), {{-1, 2}, {-1, -2}, R(-3)}));
+    const TSimplification r = Simplifie(ParCoefficients({R(5), R(2), R(1)}), PolynomeDeRacines(R(1), {{-1, 2}, {-1, -2}, R(-3)}));
     EXPECT_EQ(r.Annonces, (std::vector<std::string>{"-1 +2 j", "-1 -2 j"}));
     EXPECT_EQ(r.Systeme.Numerateur.Degre, 0);
     EXPECT_EQ(r.Systeme.Denominateur.Degre, 1);
@@ -53,17 +53,17 @@ TEST(SimplifieRacinesCommunes, PaireConjugueeEcriteEnComplexes)
 
 TEST(SimplifieRacinesCommunes, PartieImaginaireNegligeableNonEcrite)
 {
-    const TSimplification r = Simplifie(ParRacines(R(1), {{2.5L, 3e-6L}}), ParRacines(R(1), {{2.5L, 3e-6L}, R(-1)}));
+    const TSimplification r = Simplifie(PolynomeDeRacines(R(1), {{2.5L, 3e-6L}}), PolynomeDeRacines(R(1), {{2.5L, 3e-6L}, R(-1)}));
     EXPECT_EQ(r.Annonces, std::vector<std::string>{"+2.5"});
 }
 
 TEST(SimplifieRacinesCommunes, SansAvertisseurNiRacineCommune)
 {
-    TSysteme s = Systeme(ParRacines(R(1), {R(-1)}), ParRacines(R(1), {R(-1), R(-2)}));
+    TSysteme s = Systeme(PolynomeDeRacines(R(1), {R(-1)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
     SimplifieRacinesCommunes(s, 4, {});
     EXPECT_EQ(s.Denominateur.Degre, 1);
 
-    const TSimplification r = Simplifie(ParRacines(R(1), {R(-5)}), ParRacines(R(1), {R(-1), R(-2)}));
+    const TSimplification r = Simplifie(PolynomeDeRacines(R(1), {R(-5)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
     EXPECT_TRUE(r.Annonces.empty());
     EXPECT_EQ(r.Systeme.Denominateur.Degre, 2);
 }
@@ -72,8 +72,8 @@ TEST(SimplifieRacinesCommunes, Stabilite)
 {
     const TPolynome un = ParCoefficients({R(1)});
     EXPECT_TRUE(Simplifie(un, ParCoefficients({R(0), R(1)})).Systeme.SystemeStable);           // pôle nul
-    EXPECT_FALSE(Simplifie(un, ParRacines(R(1), {R(1e-12L), R(-1)})).Systeme.SystemeStable);  // à peine positif
-    EXPECT_TRUE(Simplifie(un, ParRacines(R(1), {{0, 1}, {0, -1}})).Systeme.SystemeStable);    // sur l'axe
+    EXPECT_FALSE(Simplifie(un, PolynomeDeRacines(R(1), {R(1e-12L), R(-1)})).Systeme.SystemeStable);  // à peine positif
+    EXPECT_TRUE(Simplifie(un, PolynomeDeRacines(R(1), {{0, 1}, {0, -1}})).Systeme.SystemeStable);    // sur l'axe
     EXPECT_FALSE(Simplifie(ParCoefficients({R(1), R(0), R(1)}), ParCoefficients({R(1), R(1)})).Systeme.SystemeStable);
 }
 

@@ -34,10 +34,10 @@ TEST(ReponseIndicielle, PolesMultiplesEtPolesNuls)
     const TSysteme integrateur = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}));
     EXPECT_TRUE(Proche(ReponseEchelon(integrateur, 3, 0, 2, 3, 0), 3, Serre));
 
-    const TSysteme doubleIntegrateur = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(0), R(0)}));
+    const TSysteme doubleIntegrateur = Etudie(ParCoefficients({R(1)}), PolynomeDeRacines(R(1), {R(0), R(0)}));
     EXPECT_TRUE(Proche(Indicielle(doubleIntegrateur, 3), 4.5L, Serre));
 
-    const TSysteme triple2 = Etudie(ParCoefficients({R(1)}), ParRacines(R(1), {R(-2), R(-2), R(-2)}));
+    const TSysteme triple2 = Etudie(ParCoefficients({R(1)}), PolynomeDeRacines(R(1), {R(-2), R(-2), R(-2)}));
     for (const Reel t : {0.0L, 0.3L, 1.0L, 4.0L}) {
         const Reel attendu = (1 - std::exp(-2 * t) * (1 + 2 * t + 2 * t * t)) / 8;
         EXPECT_TRUE(Proche(Indicielle(triple2, t), attendu, Serre)) << static_cast<double>(t);
