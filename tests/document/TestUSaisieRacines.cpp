@@ -33,6 +33,12 @@ protected:
         messages_.Messages.clear();
         AppuieEntree(boite_.Degr());
     }
+    // Saisit puis valide par Entrée.
+    void Valide(const QString& degre, const QStringList& racines, const QString& constante = "1")
+    {
+        Saisit(degre, racines, constante);
+        Valide();
+    }
 
     SeparateurImpose separateur_;
     EnregistreurMessages messages_;
@@ -78,8 +84,7 @@ TEST_P(BoiteRacines, RAZEtChampsRacines)
 
 TEST_P(BoiteRacines, ValeursParDefautAccepteesAussitot)
 {
-    Saisit("0", {});
-    Valide();
+    Valide("0", {});
     EXPECT_TRUE(messages_.Messages.isEmpty());
     EXPECT_EQ(boite_.result(), QDialog::Accepted);
     EXPECT_FALSE(boite_.isVisible());
@@ -109,14 +114,12 @@ TEST_P(BoiteRacines, SortieDuDegre)
 TEST_P(BoiteRacines, DegreHorsPlageValideParEntreeRefuse)
 {
     for (const char* texte : {"11", "-1", "-5", "99999999999999999999"}) {
-        Saisit(texte, {});
-        Valide();
+        Valide(texte, {});
         EXPECT_EQ(messages_.Messages, QStringList{"Degré trop grand ou trop petit"}) << texte;
         EXPECT_TRUE(boite_.isVisible());
         EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
     }
-    Saisit("x", {});
-    Valide();
+    Valide("x", {});
     EXPECT_EQ(messages_.Messages, QStringList{"le degré est mal saisi"});
     EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
 }
@@ -125,41 +128,34 @@ TEST_P(BoiteRacines, DegreDuDenominateurInferieurACeluiDuNumerateur)
 {
     document_.SaisieDenominateur = true;
     boite_.DefinitDegreNumerateur(2);
-    Saisit("1", {"-1"});
-    Valide();
+    Valide("1", {"-1"});
     EXPECT_EQ(messages_.Messages,
               QStringList{"le degré du dénominateur doit être supérieur ou égal à celui du numérateur"});
     EXPECT_TRUE(boite_.isVisible());
-    Saisit("2", {"-1", "-2"});
-    Valide();
+    Valide("2", {"-1", "-2"});
     EXPECT_FALSE(boite_.isVisible());
 }
 
 TEST_P(BoiteRacines, Constante)
 {
-    Saisit("1", {"-1"}, "0");
-    Valide();
+    Valide("1", {"-1"}, "0");
     EXPECT_EQ(messages_.Messages, QStringList{"N0 ou D0 ne doit pas être nul"});
     EXPECT_EQ(boite_.focusWidget(), boite_.P0());
-    Saisit("1", {"-1"}, "abc");
-    Valide();
+    Valide("1", {"-1"}, "abc");
     EXPECT_EQ(messages_.Messages, QStringList{"N0 ou D0 est mal saisi"});
     EXPECT_EQ(boite_.focusWidget(), boite_.P0());
     const QString autre = SeparateurDecimal() == ',' ? "2.5" : "2,5";
-    Saisit("1", {"-1"}, autre);
-    Valide();
+    Valide("1", {"-1"}, autre);
     EXPECT_FALSE(boite_.isVisible());
     EXPECT_EQ(boite_.P0()->text(), AvecSeparateur("2#5"));
 }
 
 TEST_P(BoiteRacines, RacineMalSaisieEtNormalisation)
 {
-    Saisit("2", {"-1", ""});
-    Valide();
+    Valide("2", {"-1", ""});
     EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°2"});
     EXPECT_EQ(boite_.focusWidget(), boite_.PartieReelle(2));
-    Saisit("3", {"-1.5:0,5", "-1,5:-0.5", "-2:zz"});
-    Valide();
+    Valide("3", {"-1.5:0,5", "-1,5:-0.5", "-2:zz"});
     EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°3"});
     EXPECT_EQ(boite_.focusWidget(), boite_.PartieImaginaire(3));
     EXPECT_EQ(boite_.PartieReelle(1)->text(), AvecSeparateur("-1#5"));
@@ -168,34 +164,28 @@ TEST_P(BoiteRacines, RacineMalSaisieEtNormalisation)
 
 TEST_P(BoiteRacines, PairesConjuguees)
 {
-    Saisit("2", {"1:2", "3:-2"});
-    Valide();
+    Valide("2", {"1:2", "3:-2"});
     EXPECT_TRUE(messages_.Messages.isEmpty());
     EXPECT_FALSE(boite_.isVisible());
 
-    Saisit("1", {"1:2"});
-    Valide();
+    Valide("1", {"1:2"});
     EXPECT_EQ(messages_.Messages, QStringList{"Les racines ne sont pas conjuguées par paire"});
     EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
     EXPECT_TRUE(boite_.isVisible());
 
-    Saisit("1", {"-1:5e-5"});
-    Valide();
+    Valide("1", {"-1:5e-5"});
     EXPECT_FALSE(boite_.isVisible());
 
     // Les racines au-delà du degré ne sont pas lues.
-    Saisit("1", {"-1", "2:7"});
-    Valide();
+    Valide("1", {"-1", "2:7"});
     EXPECT_FALSE(boite_.isVisible());
 }
 
 TEST_P(BoiteRacines, ErreurDeRacineSuivieDuControleDesPaires)
 {
-    Saisit("3", {"1:2", "1:-2", "x"});
-    Valide();
+    Valide("3", {"1:2", "1:-2", "x"});
     EXPECT_EQ(messages_.Messages, QStringList{"Erreur dans la racine n°3"});
-    Saisit("3", {"1:2", "x", "1:-2"});
-    Valide();
+    Valide("3", {"1:2", "x", "1:-2"});
     EXPECT_EQ(messages_.Messages,
               (QStringList{"Erreur dans la racine n°2", "Les racines ne sont pas conjuguées par paire"}));
     EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
@@ -204,13 +194,11 @@ TEST_P(BoiteRacines, ErreurDeRacineSuivieDuControleDesPaires)
 TEST_P(BoiteRacines, RacinesDontLesCoefficientsDebordentRefusees)
 {
     const QString grande = QString(1000, u'9');
-    Saisit("10", QStringList(10, grande));
-    Valide();
+    Valide("10", QStringList(10, grande));
     ASSERT_EQ(messages_.Messages.size(), 1);
     EXPECT_TRUE(messages_.Messages[0].startsWith("Racines trop grandes"));
     EXPECT_TRUE(boite_.isVisible());
-    Saisit("4", QStringList(4, grande));
-    Valide();
+    Valide("4", QStringList(4, grande));
     EXPECT_FALSE(boite_.isVisible());
 }
 
