@@ -33,10 +33,13 @@ std::string TexteRacine(TComplexe r, int chiffres)
     return ComplexeEnTexte(r, chiffres);
 }
 
-// Un pôle sur l'axe imaginaire (partie réelle exactement nulle) laisse le système stable.
+bool Nul(const TPolynome& p) { return p.Degre == 0 && p.Coef[0].Re == 0 && p.Coef[0].Im == 0; }
+
+// Un pôle sur l'axe imaginaire (partie réelle exactement nulle) laisse le système stable ;
+// un dénominateur nul ne définit aucun système.
 bool Stable(const TPolynome& n, const TPolynome& d)
 {
-    if (d.Degre < n.Degre)
+    if (d.Degre < n.Degre || Nul(d))
         return false;
     for (int i = 1; i <= d.Degre; ++i)
         if (d.Racines[i].Re > 0)

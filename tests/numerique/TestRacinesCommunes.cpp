@@ -77,4 +77,13 @@ TEST(SimplifieRacinesCommunes, Stabilite)
     EXPECT_FALSE(Simplifie(ParCoefficients({R(1), R(0), R(1)}), ParCoefficients({R(1), R(1)})).Systeme.SystemeStable);
 }
 
+// Un fichier lu juste après le démarrage laisse N et D nuls : ce n'est pas un système stable.
+TEST(SimplifieRacinesCommunes, DenominateurNulJamaisStable)
+{
+    const TPolynome zero = ParCoefficients({R(0)});
+    EXPECT_FALSE(Simplifie(zero, zero).Systeme.SystemeStable);
+    EXPECT_FALSE(Simplifie(ParCoefficients({R(1)}), zero).Systeme.SystemeStable);
+    EXPECT_TRUE(Simplifie(zero, ParCoefficients({R(2)})).Systeme.SystemeStable);
+}
+
 }  // namespace
