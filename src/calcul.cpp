@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <limits>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,8 +64,11 @@ bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
     return !caseVide && LitListe(texte, ",", valeurs);
 }
 
+constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps"};
+
 bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
 {
+    std::set<std::string> vues;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option.empty() || option.front() != '-') {
@@ -78,6 +83,15 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Aide = true;
             return true;
         }
+        if (std::find(std::begin(OptionsAValeur), std::end(OptionsAValeur), option) == std::end(OptionsAValeur)) {
+            faute = "option inconnue " + option;
+            return false;
+        }
+        // Une option répétée laisserait deviner laquelle des deux valeurs compte.
+        if (!vues.insert(option).second) {
+            faute = "option " + option + " donnée deux fois";
+            return false;
+        }
         if (i + 1 >= argc) {
             faute = "valeur manquante après " + option;
             return false;
@@ -89,7 +103,7 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Den = valeur;
         else if (option == "--retard")
             a.Retard = valeur;
-        else if (option == "--frequences" || option == "--temps") {
+        else {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;
                 return false;
@@ -100,9 +114,6 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
                 faute = "fréquences strictement positives attendues après --frequences";
                 return false;
             }
-        } else {
-            faute = "option inconnue " + option;
-            return false;
         }
     }
     const bool parFichier = !a.Fichier.empty();

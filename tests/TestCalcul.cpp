@@ -141,6 +141,7 @@ TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
     const json j = json::parse(e.Sortie);
     EXPECT_EQ(j["statut_decomposition"], 2);
+    EXPECT_FALSE(j["stable"]);
     EXPECT_TRUE(j["echelles_auto"].empty());
     EXPECT_TRUE(j["elements_simples"].empty());
     EXPECT_TRUE(j["indicielle"].empty());
@@ -200,6 +201,25 @@ TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
         EXPECT_EQ(e.Statut, 2) << texte;
         EXPECT_TRUE(e.Sortie.empty()) << texte;
         EXPECT_NE(e.Erreurs.find("Usage : kovra-calcul"), std::string::npos) << texte;
+    }
+}
+
+// L'option inconnue est nommée comme telle, même sans valeur derrière ; la répétition est refusée.
+TEST(KovraCalcul, OptionInconnueOuRepeteeNommee)
+{
+    const std::string fichier = CheminDonnees("premier_ordre.kvf");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{"--inconnu"}, "option inconnue --inconnu"},
+        {{fichier, "--inconnu"}, "option inconnue --inconnu"},
+        {{"--num", "1", "--num", "2", "--den", "1 1"}, "option --num donnée deux fois"},
+        {{fichier, "--temps", "1", "--temps", "2"}, "option --temps donnée deux fois"},
+        {{fichier, "--temps", "1", "--temps"}, "option --temps donnée deux fois"},
+    };
+    for (const auto& [arguments, faute] : cas) {
+        const TExecution e = Lance(arguments);
+        EXPECT_EQ(e.Statut, 2) << faute;
+        EXPECT_TRUE(e.Sortie.empty()) << faute;
+        EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : " + faute + ".\n", 0), 0u) << e.Erreurs;
     }
 }
 
