@@ -9,6 +9,7 @@
 
 #include "../diagrammes/NomsComposants.h"
 #include "IconeKovra.h"
+#include "Messages.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent) : TBoiteFixe(431, 212, QStringLite
     Label3 = AjouteLabel(QStringLiteral("du"), 192, 64, PoliceTimes(15, false), CouleurSarcelle);
     Label4 = AjouteLabel(QStringLiteral("Réalisé par l'équipe Kovra"), 40, 104, PoliceTimes(16, false), Vert);
 
+    OuvreUrl = [](const QUrl& lien) { return QDesktopServices::openUrl(lien); };
     BtnMail = new QPushButton(AdresseContact, this);
     BtnMail->setGeometry(40, 136, 249, 25);
     connect(BtnMail, &QPushButton::clicked, this, &TBoiteAPropos::BtnMailClick);
@@ -51,7 +53,9 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent) : TBoiteFixe(431, 212, QStringLite
 
 void TBoiteAPropos::BtnMailClick()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + AdresseContact));
+    // Sans programme de courrier, l'utilisateur garde au moins l'adresse.
+    if (!OuvreUrl(QUrl(QStringLiteral("mailto:") + AdresseContact)))
+        AfficheMessage(QStringLiteral("Aucun programme de courrier n'a pu être ouvert. Écrivez à ") + AdresseContact);
 }
 
 void TBoiteAPropos::showEvent(QShowEvent* evenement)

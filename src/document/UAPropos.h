@@ -1,10 +1,13 @@
 #pragma once
 // Boîte « A propos » : version, date, crédit et adresse de contact.
+#include <functional>
+
 #include "BoiteFixe.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
+class QUrl;
 
 inline const QString AdresseContact = QStringLiteral("contact@kovra.example");
 
@@ -21,6 +24,9 @@ public:
     QLabel* Label4 = nullptr;
     QPushButton* BtnMail = nullptr;
     QPushButton* BtnValider = nullptr;
+
+    // Ouverture du lien de courrier ; les tests la remplacent.
+    std::function<bool(const QUrl&)> OuvreUrl;
 
     void BtnMailClick();
 

@@ -49,6 +49,23 @@ private:
     std::function<void(QPainter&, const QRect&)> peindre_;
 };
 
+// Le diagramme et son tableau ne montrent jamais une autre fonction que celle de l'étude :
+// retracés tout de suite (le tracé range les points que le tableau reprend), ou cachés comme
+// par leur propre fermeture, qui rend aux commandes « Diag. » leur état normal.
+void SuitLaNouvelleFonction(TEcranDiagramme& diagramme, TEcranTabVal& tableau, bool diagrammeValable)
+{
+    if (diagrammeValable && diagramme.isVisible()) {
+        diagramme.ZoneClient->repaint();
+        if (tableau.isVisible())
+            tableau.Tableau();
+        return;
+    }
+    if (diagramme.isVisible())
+        diagramme.close();
+    if (tableau.isVisible())
+        tableau.close();
+}
+
 QMenu* AjouteMenu(QMenuBar* barre, const QString& nom, const QString& titre)
 {
     QMenu* menu = barre->addMenu(titre);
@@ -281,6 +298,7 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
+    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && Document.SystemeStable);
     return decomposee;
 }
 

@@ -4,7 +4,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <gtest/gtest.h>
+
+#include "document/Messages.h"
 
 TEST(BoiteAPropos, DispositionEtTextes)
 {
@@ -51,4 +54,24 @@ TEST(BoiteAPropos, VersionEtDateRefaitesAChaqueAffichagePuisFermer)
     EXPECT_LE(boite.Label2->pos().x() + boite.Label2->fontMetrics().horizontalAdvance("Version 1.8.0"),
               boite.Label3->pos().x());
     EXPECT_LE(boite.Label3->geometry().right(), boite.Cadre->geometry().right());
+}
+
+// Sans programme de courrier, l'adresse est donnée dans un message ; sinon rien ne s'affiche.
+TEST(BoiteAPropos, CourrierImpossibleAnnonceAvecLAdresse)
+{
+    QStringList messages;
+    RemplaceAfficheurMessages([&messages](const QString& texte) { messages << texte; });
+    TBoiteAPropos boite;
+    QList<QUrl> liens;
+    for (bool ouvert : {true, false}) {
+        boite.OuvreUrl = [&liens, ouvert](const QUrl& lien) {
+            liens << lien;
+            return ouvert;
+        };
+        boite.BtnMail->click();
+    }
+    RemplaceAfficheurMessages({});
+    EXPECT_EQ(liens, QList<QUrl>(2, QUrl("mailto:contact@kovra.example")));
+    EXPECT_EQ(messages,
+              QStringList{"Aucun programme de courrier n'a pu être ouvert. Écrivez à contact@kovra.example"});
 }

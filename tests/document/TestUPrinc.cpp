@@ -8,10 +8,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "AffichageQt.h"
+#include "diagrammes/TextesValeurs.h"
+#include "diagrammes/UEcranDiagramme.h"
+#include "diagrammes/UEcranTabVal.h"
+#include "diagrammes/USaisieParamBode.h"
 #include "document/Messages.h"
 #include "document/UAPropos.h"
 #include "document/UEcranElemSimples.h"
@@ -82,6 +88,19 @@ struct ArticleMenu {
 bool Actif(const TEcranPrincipal& ecran, const char* nom)
 {
     return ecran.findChild<QAction*>(nom)->isEnabled();
+}
+
+// « Diag. Bode » validé avec les plages automatiques, puis la fenêtre peinte.
+void MontreBode(TEcranPrincipal& ecran)
+{
+    ecran.EcranDiagramme->ExecuteDialogue = [&ecran](QDialog& dialogue) {
+        dialogue.show();
+        ecran.EchellesBode->Defaut->click();
+        ecran.EchellesBode->OKBtn->click();
+        return dialogue.result();
+    };
+    ecran.DiagBode->trigger();
+    QCoreApplication::processEvents();
 }
 
 }
@@ -299,6 +318,8 @@ TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecomposition
     ecran.ElementsSimples->trigger();
     ASSERT_TRUE(Actif(ecran, "RegimeHarmonique"));
     ASSERT_TRUE(ecran.EcranElemSimples->isVisible());
+    MontreBode(ecran);
+    ASSERT_TRUE(ecran.EcranDiagramme->isVisible());
 
     ecran.Document.Numerateur = InitPolynomeValide();
     ecran.Document.Denominateur = InitPolynomeValide();
@@ -312,6 +333,7 @@ TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecomposition
         EXPECT_FALSE(Actif(ecran, nom)) << nom;
     EXPECT_TRUE(Actif(ecran, "Kovra"));
     EXPECT_FALSE(ecran.EcranElemSimples->isVisible());
+    EXPECT_FALSE(ecran.EcranDiagramme->isVisible());
 }
 
 TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
@@ -341,4 +363,56 @@ TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
     EXPECT_EQ(messages_.size(), 1);
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
     EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+}
+
+namespace {
+
+// Gain en dB de 1 / (1 + 0,4 p + p²), la fonction de depassement.kvf.
+Reel GainDepassement(Reel frequence)
+{
+    const Reel w = DeuxPi * frequence;
+    return -10 * std::log10((1 - w * w) * (1 - w * w) + 0.16L * w * w);
+}
+
+}
+
+// Un diagramme ouvert suit chaque lecture : retracé avec ses points et son tableau, ou fermé
+// quand la nouvelle fonction ne se prête plus aux diagrammes.
+TEST_F(EcranPrincipal, DiagrammeOuvertSuitLaFonctionLue)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    TEcranDiagramme& diagramme = *ecran.EcranDiagramme;
+    MontreBode(ecran);
+    ASSERT_TRUE(diagramme.isVisible());
+    const TEchellesFrequentielles& echelles = ecran.Document.EchellesFrequentielles;
+    ASSERT_GT(echelles.NbPoints, 1000);
+    diagramme.Tableau1->trigger();
+    ASSERT_TRUE(ecran.EcranTabVal->isVisible());
+    const TPointsFrequentiels& points = ecran.Document.PointsFrequentiels;
+    const Reel gainAvant = points[1].Valeur1;
+
+    Lit(ecran, Donnees + "depassement.kvf");
+    ASSERT_TRUE(diagramme.isVisible());
+    ASSERT_GT(echelles.NbPoints, 1000);
+    EXPECT_NE(points[1].Valeur1, gainAvant);
+    QTableWidget* grille = ecran.EcranTabVal->TabVal;
+    for (int r : {1, 1000, echelles.NbPoints}) {
+        EXPECT_NEAR(double(points[r].Valeur1), double(GainDepassement(points[r].Frequence)), 1e-9) << r;
+        EXPECT_EQ(grille->item(r - 1, 2)->text(), TexteFixe(points[r].Valeur1, 7, 3)) << r;
+    }
+    EXPECT_TRUE(ecran.EcranTabVal->isVisible());
+    EXPECT_FALSE(ecran.DiagNyquist->isEnabled());
+
+    Lit(ecran, Donnees + "instable.kvf");
+    EXPECT_FALSE(diagramme.isVisible());
+    EXPECT_FALSE(ecran.EcranTabVal->isVisible());
+    EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Aucun);
+    EXPECT_TRUE(ecran.DiagBode->isEnabled());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+
+    // Fermé, il le reste : une lecture stable ne le rouvre pas.
+    Lit(ecran, Donnees + "depassement.kvf");
+    EXPECT_FALSE(diagramme.isVisible());
+    EXPECT_FALSE(ecran.EcranTabVal->isVisible());
 }
