@@ -18,6 +18,7 @@
 #include "Analyse.h"
 #include "FichierDonnees.h"
 #include "FluxSaisie.h"
+#include "IconesSansLecture.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
 #include "TraceEtude.h"
@@ -85,6 +86,8 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
 QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
 {
     auto* dialogue = new QFileDialog(parent, titre);
+    // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
+    new TIconesSansLecture(*dialogue);
     dialogue->setAcceptMode(mode);
     dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));
