@@ -148,8 +148,9 @@ TEST(Graphisme, DecoupageDesSegmentsAuCadre)
         SCOPED_TRACE(c.Nom);
         const std::optional<TSegmentPixel> segment = DecoupeSegment(RepereType(), c.X1, c.Y1, c.X2, c.Y2, TBornage::Libre);
         ASSERT_EQ(segment.has_value(), c.Pixels.has_value());
-        if (segment)
+        if (segment) {
             EXPECT_EQ((std::array{segment->Debut.X, segment->Debut.Y, segment->Fin.X, segment->Fin.Y}), *c.Pixels);
+        }
     }
 }
 
