@@ -1,7 +1,7 @@
 // Analyse complète d'une saisie de degré 10 : racines, racines communes, décomposition, plages.
 #include <benchmark/benchmark.h>
 
-#include "document/Analyse.h"
+#include "coeur/Analyse.h"
 
 namespace {
 

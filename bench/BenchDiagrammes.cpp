@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include "diagrammes/Graphisme.h"
-#include "diagrammes/TraceBode.h"
-#include "document/Document.h"
+#include "trace/Graphisme.h"
+#include "trace/TraceBode.h"
+#include "coeur/Document.h"
 
 namespace {
 // (1 + 0.5 p + 0.1 p²) / (1 + p)^10 : coefficients par puissance croissante.

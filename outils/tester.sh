@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installer-dependances.sh
+bash outils/verifie-couches.sh
 cmake -S . -B build/tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON
 cmake --build build/tests
 cmake --build build/tests --target bench

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "document/Analyse.h"
-#include "document/FichierDonnees.h"
+#include "coeur/Analyse.h"
+#include "coeur/FichierDonnees.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 

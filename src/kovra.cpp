@@ -4,9 +4,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "document/IconeKovra.h"
-#include "document/Messages.h"
-#include "document/UPrinc.h"
+#include "trace/IconeKovra.h"
+#include "fenetres/Messages.h"
+#include "fenetres/UPrinc.h"
 #include "numerique/Polynomes.h"
 
 int main(int argc, char** argv)

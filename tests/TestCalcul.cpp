@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "document/CasReference.h"
-#include "document/FichierDonnees.h"
+#include "coeur/CasReference.h"
+#include "coeur/FichierDonnees.h"
 
 using nlohmann::json;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "numerique/OutilsAnalyse.h"
+#include "OutilsAnalyse.h"
 #include "numerique/Reponses.h"
 
 using nlohmann::json;

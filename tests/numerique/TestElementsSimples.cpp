@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "numerique/OutilsAnalyse.h"
+#include "OutilsAnalyse.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "numerique/OutilsAnalyse.h"
+#include "OutilsAnalyse.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "numerique/OutilsAnalyse.h"
+#include "OutilsAnalyse.h"
 #include "numerique/Reponses.h"
 
 namespace {

@@ -1,0 +1,33 @@
+#pragma once
+// Le document : une seule fonction de transfert étudiée à la fois, et tout ce qui l'accompagne.
+#include <QString>
+#include <vector>
+
+#include "EchellesFrequentielles.h"
+#include "numerique/Systeme.h"
+#include "SchemaCouleurs.h"
+
+enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black };
+enum class TTypeReponse { Aucune, Indicielle, Rampe };
+
+inline constexpr int NbValeursAbaqueMax = 30;
+
+struct TDocument : TSysteme, TEchellesAuto {
+    bool EtudeFaite = false;
+    bool SaisieDenominateur = false;
+    QString NomFichierDonnees;
+    QString DossierFichiers;
+    int ChiffresSignificatifs = 4;
+    TSchemaCouleurs SchemaCouleurs = SchemaDefaut();
+    bool ImpressionCouleur = false;
+    bool PhaseSymetrique = false;
+    std::vector<Reel> AbaqueGains;   // au plus NbValeursAbaqueMax valeurs, en dB
+    std::vector<Reel> AbaquePhases;  // au plus NbValeursAbaqueMax valeurs, en degrés
+    TTypeDiagramme TypeDiagramme = TTypeDiagramme::Aucun;
+    TTypeReponse TypeReponse = TTypeReponse::Aucune;
+    TEchellesFrequentielles EchellesFrequentielles;
+    TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
+};
+
+// Valeurs de démarrage (le dossier des fichiers est fixé par l'application).
+TDocument DocumentInitial();

@@ -1,0 +1,38 @@
+#pragma once
+// Décades et échantillons de la réponse en fréquence, communs aux diagrammes fréquentiels.
+#include <optional>
+
+#include "numerique/Systeme.h"
+
+struct TDecades {
+    Reel FreqMin = 0;  // Hz, puissances de dix
+    Reel FreqMax = 0;
+    Reel LogMin = 0;
+    Reel LogMax = 0;
+    int Nombre = 0;
+};
+
+// La décade entière au-dessus d'une fréquence maximum (elle-même si elle en est une) ;
+// l'infini quand elle sort de la précision étendue.
+Reel DecadeSuperieure(Reel f);
+
+// Élargit [fmin, fmax] aux décades entières ; rien quand il ne reste pas au moins une décade
+// représentable (fréquence nulle ou négative, non finie, fmin > fmax, ou fmin = fmax sur une
+// décade exacte). Deux fréquences égales entre deux décades en donnent une.
+std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax);
+
+struct TEchantillonFrequentiel {
+    Reel X = 0;  // logarithme décimal de la fréquence
+    Reel Frequence = 0;
+    TComplexe Reponse;
+};
+
+// Échantillon i sur n intervalles répartis en logarithme de LogMin à LogMax.
+TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades& d, int i, int n);
+
+// Gain en dB : -inf pour un module nul, +inf sur un pôle (réponse non finie) ; fini pour toute
+// autre réponse, si grande soit-elle.
+Reel GainDecibels(TComplexe h);
+// Phase en degrés, ramenée dans [-360, 0] sauf en plage symétrique ; NaN quand elle n'a
+// pas de sens (module nul ou réponse non finie).
+Reel PhaseDegres(TComplexe h, bool symetrique);

@@ -1,0 +1,63 @@
+#pragma once
+// Échelles et points échantillonnés du dernier diagramme fréquentiel dessiné à l'écran :
+// la lecture à la souris, le tableau de valeurs, l'impression et l'export les relisent.
+#include <vector>
+
+#include "numerique/Complexes.h"
+
+struct TEchellesFrequentielles {
+    // Zone de dessin : 0, largeur, 0, hauteur de la fenêtre au dernier tracé.
+    int ZoneGauche = 0;
+    int ZoneDroite = 0;
+    int ZoneHaut = 0;
+    int ZoneBas = 0;
+    Reel FreqMin = 0;  // Hz, arrondies aux décades
+    Reel FreqMax = 0;
+    Reel LogFreqMin = 0;
+    Reel LogFreqMax = 0;
+    Reel GainMin = 0;  // dB, arrondis au pas de graduation
+    Reel GainMax = 0;
+    Reel PhaseMin = -360;  // degrés
+    Reel PhaseMax = 0;
+    Reel ReelMax = 0;  // axes de Nyquist arrondis
+    Reel ReelMin = 0;
+    Reel ImMax = 0;
+    Reel ImMin = 0;
+    bool AbaqueVisible = false;
+    bool QuadrillageFin = false;
+    int NbPoints = 0;  // intervalles d'échantillonnage du dernier tracé
+};
+
+// Bode : gain (dB), phase (°). Nyquist : partie réelle, partie imaginaire.
+// Black : phase et gain en boucle ouverte, gain et phase en boucle fermée.
+struct TPointFrequentiel {
+    Reel Frequence = 0;
+    Reel Valeur1 = 0;
+    Reel Valeur2 = 0;
+    Reel Valeur3 = 0;
+    Reel Valeur4 = 0;
+    int PixelX = 0;
+    int PixelY1 = 0;
+    int PixelY2 = 0;  // Bode : ligne sur la phase ; Nyquist et Black : ligne opposée
+};
+
+inline constexpr int IndicePointMin = -2;
+inline constexpr int IndicePointMax = 2000;
+// Ligne gardée pour une valeur qui n'est pas finie (module nul ou infini) : loin de toute
+// fenêtre, pour qu'aucun clic ne la trouve, et sans débordement quand on en soustrait un pixel.
+inline constexpr int PixelAbsent = -1000000;
+
+// Indices de -2 à 2000 : Nyquist et Black amorcent leurs repères avec deux points sous fmin.
+// Un indice hors de ces bornes lève std::out_of_range plutôt que d'écrire n'importe où.
+class TPointsFrequentiels {
+public:
+    TPointsFrequentiels() : Points(IndicePointMax - IndicePointMin + 1) {}
+    TPointFrequentiel& operator[](int i) { return Points.at(static_cast<std::size_t>(i - IndicePointMin)); }
+    const TPointFrequentiel& operator[](int i) const
+    {
+        return Points.at(static_cast<std::size_t>(i - IndicePointMin));
+    }
+
+private:
+    std::vector<TPointFrequentiel> Points;
+};

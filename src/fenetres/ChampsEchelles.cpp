@@ -1,0 +1,164 @@
+#include "ChampsEchelles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "Messages.h"
+#include "coeur/SaisieNombres.h"
+#include "coeur/EchantillonsFrequentiels.h"
+#include "trace/Graphisme.h"
+
+namespace {
+
+constexpr int LargeurChamp = 105;
+constexpr int HauteurChamp = 21;
+constexpr int XBoutons = 320;
+constexpr int LargeurBouton = 97;
+constexpr int HauteurBouton = 25;
+// Le tracé de Bode prend 2000 intervalles, Nyquist et Black au moins un point par décade.
+constexpr int DecadesMax = 2000;
+
+}
+
+void RefuseChamp(QLineEdit* champ, const QString& message)
+{
+    AfficheMessage(message);
+    champ->setFocus(Qt::OtherFocusReason);
+}
+
+bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur)
+{
+    champ->setText(NormaliseSeparateur(champ->text()));
+    if (LitReel(champ->text(), valeur))
+        return true;
+    RefuseChamp(champ, message);
+    return false;
+}
+
+QString TexteAutomatique(Reel valeur, int chiffres)
+{
+    return QString::fromStdString(NombreEnTexte(valeur, chiffres));
+}
+
+bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax)
+{
+    if (fmin <= 0) {
+        RefuseChamp(champMin, QStringLiteral("Fréquence minimum nulle: l'échelle des fréquences est logarithmique"));
+        return false;
+    }
+    if (!std::isfinite(DecadeSuperieure(fmax))) {
+        RefuseChamp(champMax, QStringLiteral("Fréquence maximum trop grande"));
+        return false;
+    }
+    const std::optional<TDecades> decades = ArrondiDecades(fmin, fmax);
+    if (!decades) {
+        RefuseChamp(champMax, QStringLiteral("Fréquences minimum et maximum égales: aucune décade à tracer"));
+        return false;
+    }
+    if (decades->Nombre > DecadesMax) {
+        RefuseChamp(champMin, QStringLiteral("Plus de 2000 décades entre fréquence minimum et maximum: c'est trop"));
+        return false;
+    }
+    return true;
+}
+
+bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine)
+{
+    const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
+    const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
+    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max)) {
+        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop grand"));
+        return false;
+    }
+    // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
+    if (Graduations(bornes.Min, bornes.Max, *pas).size() < 2) {
+        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop faible"));
+        return false;
+    }
+    return true;
+}
+
+void TMemoireChamps::Retient(const QWidget* dialogue)
+{
+    champs_ = dialogue->findChildren<QLineEdit*>();
+    textes_.clear();
+    for (const QLineEdit* champ : champs_)
+        textes_.append(champ->text());
+    cases_ = dialogue->findChildren<QCheckBox*>();
+    coches_.clear();
+    for (const QCheckBox* boite : cases_)
+        coches_.append(boite->isChecked());
+}
+
+void TMemoireChamps::Restaure() const
+{
+    for (qsizetype i = 0; i < champs_.size(); ++i)
+        champs_[i]->setText(textes_[i]);
+    for (qsizetype i = 0; i < cases_.size(); ++i)
+        cases_[i]->setChecked(coches_[i]);
+}
+
+TDialogueEchelles::TDialogueEchelles(int largeur, int hauteur, const QString& titre, QWidget* parent)
+    : TDialogueVerifie(largeur, hauteur, titre, parent)
+{
+}
+
+void TDialogueEchelles::done(int resultat)
+{
+    if (resultat != Accepted)
+        memoire_.Restaure();
+    TDialogueVerifie::done(resultat);
+}
+
+void TDialogueEchelles::showEvent(QShowEvent* evenement)
+{
+    memoire_.Retient(this);
+    TDialogueVerifie::showEvent(evenement);
+}
+
+QLabel* TDialogueEchelles::Entete(const QString& texte)
+{
+    QFont gras = font();
+    gras.setBold(true);
+    return AjouteLabel(texte, 24, 16, gras);
+}
+
+QLineEdit* TDialogueEchelles::Rangee(const QString& libelle, int y, int xChamp, const QString& unite)
+{
+    AjouteLabel(libelle, 24, y + 3, font());
+    if (!unite.isEmpty())
+        AjouteLabel(unite, xChamp + LargeurChamp + 7, y + 3, font());
+    return AjouteChamp(xChamp, y, LargeurChamp, HauteurChamp);
+}
+
+QLineEdit* TDialogueEchelles::ChampTitre(int y, int largeur)
+{
+    AjouteLabel(QStringLiteral("Titre"), 24, y + 3, font());
+    return AjouteChamp(80, y, largeur, HauteurChamp);
+}
+
+QCheckBox* TDialogueEchelles::Case(const QString& texte, int x, int y)
+{
+    auto* boite = new QCheckBox(texte, this);
+    boite->move(x, y);
+    boite->adjustSize();
+    return boite;
+}
+
+QPushButton* TDialogueEchelles::AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique)
+{
+    OKBtn = AjouteBouton(QStringLiteral("Valider"), XBoutons, yValider, LargeurBouton, HauteurBouton);
+    OKBtn->setDefault(true);
+    CancelBtn = AjouteBouton(QStringLiteral("Annuler"), XBoutons, yValider + 32, LargeurBouton, HauteurBouton);
+    QPushButton* automatique = AjouteBouton(texteAutomatique, XBoutons, yAutomatique, LargeurBouton, HauteurBouton);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(automatique, &QPushButton::clicked, this, [this] {
+        RemplitValeursAutomatiques();
+        OKBtn->setFocus(Qt::OtherFocusReason);
+    });
+    return automatique;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Ce que partagent les dialogues d'échelles des diagrammes fréquentiels : lecture des champs
+// avec message et focus, refus de ce que les diagrammes ne savent pas tracer, et textes
+// rendus tels quels quand l'utilisateur annule (les tracés relisent ces champs à chaque dessin).
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "DialogueVerifie.h"
+#include "numerique/Complexes.h"
+#include "NomsComposants.h"
+
+class QCheckBox;
+
+// Message, puis le focus dans le champ fautif.
+void RefuseChamp(QLineEdit* champ, const QString& message);
+
+// Le texte passe par NormaliseSeparateur et revient dans le champ avant d'être lu ; un texte
+// qui n'est pas un nombre est refusé avec son message.
+bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur);
+
+// Texte signé des valeurs automatiques.
+QString TexteAutomatique(Reel valeur, int chiffres);
+
+// Fréquences déjà reconnues positives ou nulles et ordonnées : refuse le minimum nul, un
+// maximum dont la décade supérieure sort de la précision étendue, et une plage qui, arrondie
+// aux décades, n'en couvre aucune ou plus que le tracé n'a d'échantillons.
+bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax);
+// Gains déjà ordonnés : refuse un écart qui ne laisse pas deux graduations distinctes, ou
+// dont les bornes graduées ne sont plus finies.
+bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine);
+
+class TMemoireChamps {
+public:
+    void Retient(const QWidget* dialogue);
+    void Restaure() const;
+
+private:
+    QList<QLineEdit*> champs_;
+    QStringList textes_;
+    QList<QCheckBox*> cases_;
+    QList<bool> coches_;
+};
+
+// « Valider » ne ferme qu'après le contrôle PeutFermer ; toute autre fermeture rend les
+// textes et cases que le dialogue avait en s'ouvrant.
+class TDialogueEchelles : public TDialogueVerifie {
+    Q_OBJECT
+public:
+    TDialogueEchelles(int largeur, int hauteur, const QString& titre, QWidget* parent);
+
+    void done(int resultat) override;
+
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    // Sans focus imposé à l'ouverture, sauf dans le dialogue qui le demande.
+    void Active() override {}
+    // Les valeurs calculées pour la fonction de transfert, écrites dans les champs.
+    virtual void RemplitValeursAutomatiques() = 0;
+
+    QLabel* Entete(const QString& texte);
+    // Libellé à gauche, champ en `xChamp`, unité éventuelle à sa droite.
+    QLineEdit* Rangee(const QString& libelle, int y, int xChamp, const QString& unite = QString());
+    QLineEdit* ChampTitre(int y, int largeur);
+    QCheckBox* Case(const QString& texte, int x, int y);
+    // « Valider » (par défaut) et « Annuler » à droite, plus bas le bouton des valeurs
+    // automatiques, qui rend ensuite le focus à « Valider ».
+    QPushButton* AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique);
+
+private:
+    TMemoireChamps memoire_;
+};

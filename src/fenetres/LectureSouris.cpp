@@ -1,0 +1,66 @@
+#include "LectureSouris.h"
+
+#include <cstdlib>
+
+#include "coeur/Document.h"
+#include "coeur/TextesValeurs.h"
+
+namespace {
+
+constexpr int Tolerance = 2;
+constexpr int ChiffresLecture = 6;
+
+bool Proche(int pixel, int cible)
+{
+    return std::abs(pixel - cible) <= Tolerance;
+}
+
+QString Ligne(Reel valeur, const QString& unite)
+{
+    return TexteGeneral(valeur, ChiffresLecture) + unite;
+}
+
+}
+
+std::optional<int> PointTouche(const TDocument& doc, QPoint clic)
+{
+    if (doc.TypeDiagramme == TTypeDiagramme::Aucun)
+        return std::nullopt;
+    const bool bode = doc.TypeDiagramme == TTypeDiagramme::Bode;
+    for (int i = 1; i <= doc.EchellesFrequentielles.NbPoints; ++i) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        if (Proche(p.PixelX, clic.x()) && (Proche(p.PixelY1, clic.y()) || (bode && Proche(p.PixelY2, clic.y()))))
+            return i;
+    }
+    return std::nullopt;
+}
+
+QStringList LignesLecture(const TDocument& doc, int indice)
+{
+    const TPointFrequentiel& p = doc.PointsFrequentiels[indice];
+    const QString degres = QStringLiteral(" °");
+    const QString decibels = QStringLiteral(" dB");
+    QStringList lignes{Ligne(p.Frequence, QStringLiteral(" Hz")), Ligne(DeuxPi * p.Frequence, QStringLiteral(" rad/s"))};
+    switch (doc.TypeDiagramme) {
+    case TTypeDiagramme::Bode:
+        lignes << Ligne(p.Valeur1, decibels) << Ligne(p.Valeur2, degres);
+        break;
+    case TTypeDiagramme::Black:
+        lignes << Ligne(p.Valeur1, degres) << Ligne(p.Valeur2, decibels);
+        if (doc.EchellesFrequentielles.AbaqueVisible)
+            lignes << Ligne(p.Valeur3, decibels) << Ligne(p.Valeur4, degres);
+        break;
+    case TTypeDiagramme::Nyquist:
+    case TTypeDiagramme::Aucun:
+        lignes << Ligne(p.Valeur1, QString()) << Ligne(p.Valeur2, QString());
+        break;
+    }
+    return lignes;
+}
+
+QPoint CoinBloc(QPoint clic, QSize bloc, QSize zone)
+{
+    const int gauche = clic.x() + bloc.width() + 15 < zone.width() ? clic.x() + 15 : clic.x() - bloc.width() - 10;
+    const int haut = clic.y() + bloc.height() < zone.height() ? clic.y() : clic.y() - bloc.height() - 3;
+    return {gauche, haut};
+}

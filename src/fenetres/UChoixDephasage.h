@@ -1,0 +1,30 @@
+#pragma once
+// Choix de la plage des déphasages des diagrammes de Bode et de Black.
+#include "DialogueVerifie.h"
+
+class QRadioButton;
+struct TDocument;
+
+class TChoixDephasagesBlack : public TDialogueVerifie {
+    Q_OBJECT
+public:
+    explicit TChoixDephasagesBlack(TDocument& document, QWidget* parent = nullptr);
+
+    QRadioButton* Radio1 = nullptr;
+    QRadioButton* Radio2 = nullptr;
+    QPushButton* BtnValider = nullptr;
+    QPushButton* BtnAnnuler = nullptr;
+
+    // Rien à refuser : l'une des deux plages est toujours cochée.
+    bool PeutFermer() override { return true; }
+    // « Valider » range le choix dans le document ; un diagramme affiché le prend au
+    // prochain dessin.
+    void done(int resultat) override;
+
+protected:
+    // Chaque ouverture repart du choix du document.
+    void Active() override;
+
+private:
+    TDocument& document_;
+};

@@ -1,0 +1,273 @@
+#include "UEcranDiagramme.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+#include "coeur/Document.h"
+#include "Messages.h"
+#include "trace/CouleurQt.h"
+#include "LectureSouris.h"
+#include "NomsComposants.h"
+#include "trace/TraceBode.h"
+#include "UEcranTabVal.h"
+#include "USaisieParamBlack.h"
+#include "USaisieParamBode.h"
+#include "USaisieParamNyquist.h"
+
+namespace {
+
+constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
+
+// Hors maximisation, le diagramme doit rester lisible : trois quarts de la zone utile, au centre.
+QRect GeometrieNormale(const QRect& zoneUtile)
+{
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, zoneUtile.size() * 3 / 4, zoneUtile);
+}
+
+}
+
+TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBode,
+                                 TEchellesNyquist& echellesNyquist, TEchellesBlack& echellesBlack, QWidget* parent)
+    : QMainWindow(parent), document_(document), echellesBode_(echellesBode), echellesNyquist_(echellesNyquist),
+      echellesBlack_(echellesBlack)
+{
+    setWindowTitle(QStringLiteral("EcranDiagramme"));
+    ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    // Sans taille donnée avant la maximisation, la fenêtre rendue à sa taille normale serait minuscule.
+    if (const QScreen* ecran = screen())
+        setGeometry(GeometrieNormale(ecran->availableGeometry()));
+    setWindowState(Qt::WindowMaximized);
+    ZoneClient = new QWidget(this);
+    // Chaque peinture couvre toute la zone : rien à effacer avant.
+    ZoneClient->setAttribute(Qt::WA_OpaquePaintEvent);
+    ZoneClient->installEventFilter(this);
+    setCentralWidget(ZoneClient);
+    EditFreq = CreeChampLecture();
+    EditPuls = CreeChampLecture();
+    EditReel = CreeChampLecture();
+    EditIm = CreeChampLecture();
+    EditGf = CreeChampLecture();
+    EditPhif = CreeChampLecture();
+    CreeMenu();
+    NommeComposants(this, QStringLiteral("EcranDiagramme"),
+                    {{EditFreq, "EditFreq"}, {EditPuls, "EditPuls"}, {EditReel, "EditReel"}, {EditIm, "EditIm"},
+                     {EditGf, "EditGf"}, {EditPhif, "EditPhif"}, {Fermer1, "Fermer1"}, {Echelles1, "Echelles1"},
+                     {Imprimer1, "Imprimer1"}, {AbaquedeNichols1, "AbaquedeNichols1"},
+                     {AbaquedeNichols1->menuAction(), "AbaquedeNichols1"}, {Dessiner1, "Dessiner1"},
+                     {Effacer1, "Effacer1"}, {ExportExcel1, "ExportExcel1"}, {Tableau1, "Tableau1"}});
+    document_.TypeDiagramme = TTypeDiagramme::Aucun;
+}
+
+void TEcranDiagramme::CreeMenu()
+{
+    QMenuBar* barre = menuBar();
+    Fermer1 = barre->addAction(QStringLiteral("Fermer"));
+    Echelles1 = barre->addAction(QStringLiteral("Echelles"));
+    Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
+    AbaquedeNichols1 = barre->addMenu(QStringLiteral("Abaque de Nichols"));
+    Dessiner1 = AbaquedeNichols1->addAction(QStringLiteral("Dessiner"));
+    Effacer1 = AbaquedeNichols1->addAction(QStringLiteral("Effacer"));
+    ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
+    Tableau1 = barre->addAction(QStringLiteral("Tableau"));
+    // L'impression et l'export se branchent avec leurs propres modules.
+    Imprimer1->setEnabled(false);
+    ExportExcel1->setEnabled(false);
+    AbaquedeNichols1->menuAction()->setEnabled(false);
+
+    connect(Fermer1, &QAction::triggered, this, &QWidget::close);
+    connect(Echelles1, &QAction::triggered, this, &TEcranDiagramme::Echelles1Click);
+    connect(Dessiner1, &QAction::triggered, this, &TEcranDiagramme::Dessiner1Click);
+    connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
+    connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
+}
+
+QLabel* TEcranDiagramme::CreeChampLecture()
+{
+    auto* champ = new QLabel(ZoneClient);
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(12);
+    champ->setFont(police);
+    champ->setAutoFillBackground(true);
+    champ->setBackgroundRole(QPalette::Base);
+    champ->setFixedHeight(QFontMetrics(police).height());
+    champ->hide();
+    return champ;
+}
+
+void TEcranDiagramme::DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
+                                                  ActivationCommande activer)
+{
+    commandes_ = {diagBode, diagNyquist, diagBlack};
+    activer_ = std::move(activer);
+}
+
+void TEcranDiagramme::DefinitTableau(TEcranTabVal* tableau)
+{
+    tableau_ = tableau;
+}
+
+TDialogueEchelles* TEcranDiagramme::DialogueDe(TTypeDiagramme type) const
+{
+    switch (type) {
+    case TTypeDiagramme::Bode:
+        return &echellesBode_;
+    case TTypeDiagramme::Nyquist:
+        return &echellesNyquist_;
+    case TTypeDiagramme::Black:
+        return &echellesBlack_;
+    case TTypeDiagramme::Aucun:
+        break;
+    }
+    return nullptr;
+}
+
+QAction* TEcranDiagramme::CommandeDe(TTypeDiagramme type) const
+{
+    const auto rang = std::find(std::begin(Diagrammes), std::end(Diagrammes), type) - std::begin(Diagrammes);
+    return commandes_[std::size_t(rang)];
+}
+
+void TEcranDiagramme::CommandeDiagramme(TTypeDiagramme type)
+{
+    if (ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
+        Montre(type);
+}
+
+void TEcranDiagramme::Montre(TTypeDiagramme type)
+{
+    document_.TypeDiagramme = type;
+    if (activer_)
+        for (TTypeDiagramme autre : Diagrammes)
+            if (autre != type && CommandeDe(autre))
+                activer_(CommandeDe(autre), false);
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        show();
+    }
+    ZoneClient->update();
+}
+
+void TEcranDiagramme::Dessine(QPainter& surface)
+{
+    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
+    AbaquedeNichols1->menuAction()->setEnabled(false);
+    echelles.PhaseMin = document_.PhaseSymetrique ? -180 : -360;
+    echelles.PhaseMax = document_.PhaseSymetrique ? 180 : 0;
+    if (document_.TypeDiagramme == TTypeDiagramme::Bode) {
+        TracerBode(surface, ZoneClient->rect(), document_, echellesBode_.Parametres(), TMiseEnPageBode{});
+        return;
+    }
+    if (document_.TypeDiagramme == TTypeDiagramme::Black)
+        AbaquedeNichols1->menuAction()->setEnabled(true);
+    // Sans tracé pour ce diagramme : le fond seul, et aucun point à lire ni à lister.
+    surface.fillRect(ZoneClient->rect(), CouleurQt(CouleurDe(document_.SchemaCouleurs, QStringLiteral("DFond"))));
+    if (document_.TypeDiagramme != TTypeDiagramme::Aucun)
+        echelles.NbPoints = 0;
+}
+
+void TEcranDiagramme::Echelles1Click()
+{
+    TDialogueEchelles* dialogue = DialogueDe(document_.TypeDiagramme);
+    if (!dialogue)
+        return;
+    const bool valide = ExecuteRattache(*dialogue, *this, ExecuteDialogue) == QDialog::Accepted;
+    // Le diagramme qu'on vient de régler reste devant, quelle que soit la fenêtre que le
+    // gestionnaire de fenêtres choisit d'activer.
+    raise();
+    activateWindow();
+    if (valide)
+        ZoneClient->update();
+}
+
+void TEcranDiagramme::Dessiner1Click()
+{
+    document_.EchellesFrequentielles.AbaqueVisible = true;
+    ZoneClient->update();
+}
+
+void TEcranDiagramme::Effacer1Click()
+{
+    document_.EchellesFrequentielles.AbaqueVisible = false;
+    ZoneClient->update();
+}
+
+void TEcranDiagramme::Tableau1Click()
+{
+    if (tableau_)
+        tableau_->Tableau();
+}
+
+void TEcranDiagramme::SourisEnfoncee(QPoint clic)
+{
+    const std::optional<int> indice = PointTouche(document_, clic);
+    if (!indice)
+        return;
+    const QStringList lignes = LignesLecture(document_, *indice);
+    const QFontMetrics mesure(EditFreq->font());
+    int largeur = 0;
+    for (const QString& ligne : lignes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+    const int h = EditFreq->height();
+    const int nbLignes = int(lignes.size());
+    const QPoint coin = CoinBloc(clic, QSize(largeur, nbLignes * h + nbLignes - 1), ZoneClient->size());
+    QLabel* const champs[] = {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif};
+    for (int k = 0; k < 6; ++k) {
+        if (k >= nbLignes) {
+            champs[k]->hide();
+            continue;
+        }
+        champs[k]->setText(lignes[k]);
+        champs[k]->setGeometry(coin.x(), coin.y() + k * (h + 1), largeur, h);
+        champs[k]->show();
+    }
+}
+
+void TEcranDiagramme::SourisRelachee()
+{
+    for (QLabel* champ : {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif})
+        champ->hide();
+}
+
+void TEcranDiagramme::closeEvent(QCloseEvent* evenement)
+{
+    document_.TypeDiagramme = TTypeDiagramme::Aucun;
+    SourisRelachee();
+    const bool commandesConnues = activer_ && std::all_of(commandes_.begin(), commandes_.end(),
+                                                          [](const QAction* c) { return c != nullptr; });
+    if (commandesConnues)
+        for (QAction* commande : commandes_)
+            activer_(commande, true);
+    else
+        AfficheMessage(QStringLiteral("EcranDiagramme: fermeture: erreur"));
+    evenement->accept();
+}
+
+bool TEcranDiagramme::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet != ZoneClient)
+        return QMainWindow::eventFilter(objet, evenement);
+    switch (evenement->type()) {
+    case QEvent::Paint: {
+        QPainter surface(ZoneClient);
+        Dessine(surface);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        SourisEnfoncee(static_cast<QMouseEvent*>(evenement)->position().toPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        SourisRelachee();
+        return true;
+    default:
+        return QMainWindow::eventFilter(objet, evenement);
+    }
+}

@@ -1,0 +1,133 @@
+#include "UEcranTabVal.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "coeur/Document.h"
+#include "NomsComposants.h"
+#include "coeur/TextesValeurs.h"
+
+namespace {
+
+constexpr int HauteurLigne = 24;
+constexpr int HauteurClient = 560;
+
+struct TColonnes {
+    QString Titre;
+    QStringList Entetes;
+};
+
+TColonnes ColonnesDe(TTypeDiagramme type)
+{
+    const QString frequence = QStringLiteral("fréquence (Hz)");
+    const QString pulsation = QStringLiteral("puls. (rad/s)");
+    switch (type) {
+    case TTypeDiagramme::Bode:
+        return {QStringLiteral("Valeurs du diagramme de Bode"),
+                {frequence, pulsation, QStringLiteral("gain (dB)"), QStringLiteral("phase (°)")}};
+    case TTypeDiagramme::Nyquist:
+        return {QStringLiteral("Valeurs du diagramme de Nyquist"),
+                {frequence, pulsation, QStringLiteral("partie réelle"), QStringLiteral("partie imagin.")}};
+    case TTypeDiagramme::Black:
+        return {QStringLiteral("Valeurs du diagramme de Black"),
+                {frequence, pulsation, QStringLiteral("gain (dB)"), QStringLiteral("phase (°)"),
+                 QStringLiteral("gain en BF"), QStringLiteral("phase en BF")}};
+    case TTypeDiagramme::Aucun:
+        break;
+    }
+    return {};
+}
+
+// Bode et Nyquist : valeurs 1 et 2. Black : gain avant phase en boucle ouverte, puis la
+// boucle fermée.
+QList<Reel> ValeursAffichees(TTypeDiagramme type, const TPointFrequentiel& p)
+{
+    if (type == TTypeDiagramme::Black)
+        return {p.Valeur2, p.Valeur1, p.Valeur3, p.Valeur4};
+    return {p.Valeur1, p.Valeur2};
+}
+
+void EcritCellule(QTableWidget* grille, int ligne, int colonne, const QString& texte)
+{
+    grille->setItem(ligne, colonne, new QTableWidgetItem(texte));
+}
+
+}
+
+TEcranTabVal::TEcranTabVal(const TDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document)
+{
+    TabVal = new QTableWidget(this);
+    // La grille suit la fenêtre, agrandie ou maximisée, à un pixel du bord.
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(1, 1, 1, 1);
+    disposition->addWidget(TabVal);
+    NommeComposants(this, QStringLiteral("EcranTabVal"), {{TabVal, "TabVal"}});
+    QFont police(QStringLiteral("Courier New"));
+    police.setPixelSize(15);
+    TabVal->setFont(police);
+    TabVal->horizontalHeader()->setFont(police);
+    TabVal->verticalHeader()->setFont(police);
+    TabVal->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background-color: rgb(166, 202, 240); border: none;"
+        " border-right: 1px solid gray; border-bottom: 1px solid gray; padding: 0px 2px; }"));
+    TabVal->verticalHeader()->setMinimumSectionSize(HauteurLigne);
+    TabVal->verticalHeader()->setDefaultSectionSize(HauteurLigne);
+    TabVal->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    TabVal->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TabVal->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    TabVal->setShowGrid(true);
+    TabVal->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabVal->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    TabVal->setSelectionBehavior(QAbstractItemView::SelectItems);
+}
+
+void TEcranTabVal::Tableau()
+{
+    const TTypeDiagramme type = document_.TypeDiagramme;
+    if (type == TTypeDiagramme::Aucun)
+        return;
+    const QFontMetrics mesure(QFont(QStringLiteral("Courier New"), 11));
+    const int w14 = mesure.horizontalAdvance(QStringLiteral("12345678901234"));
+    const int w4 = mesure.horizontalAdvance(QStringLiteral("1234"));
+    const TColonnes colonnes = ColonnesDe(type);
+    const int nbColonnes = static_cast<int>(colonnes.Entetes.size());
+    const int nbPoints = document_.EchellesFrequentielles.NbPoints;
+
+    setWindowTitle(colonnes.Titre);
+    TabVal->setUpdatesEnabled(false);
+    // Les lignes d'un tracé précédent plus long ne doivent pas rester.
+    TabVal->clear();
+    TabVal->setColumnCount(nbColonnes);
+    TabVal->setRowCount(nbPoints);
+    TabVal->setHorizontalHeaderLabels(colonnes.Entetes);
+    QStringList numeros;
+    for (int r = 1; r <= nbPoints; ++r) {
+        const TPointFrequentiel& p = document_.PointsFrequentiels[r];
+        numeros.append(TexteEntier(r));
+        EcritCellule(TabVal, r - 1, 0, TexteFixe(p.Frequence, 6, 4));
+        EcritCellule(TabVal, r - 1, 1, TexteFixe(DeuxPi * p.Frequence, 6, 4));
+        const QList<Reel> valeurs = ValeursAffichees(type, p);
+        for (int c = 0; c < valeurs.size(); ++c)
+            EcritCellule(TabVal, r - 1, 2 + c, TexteFixe(valeurs[c], 7, 3));
+    }
+    TabVal->setVerticalHeaderLabels(numeros);
+    for (int c = 0; c < nbColonnes; ++c)
+        TabVal->setColumnWidth(c, w14);
+    TabVal->verticalHeader()->setFixedWidth(w4 + 5);
+    // Un nouveau tracé se lit depuis sa première ligne.
+    TabVal->scrollToTop();
+    TabVal->setUpdatesEnabled(true);
+
+    const int largeurGrille = nbColonnes * w14 + w4 + (type == TTypeDiagramme::Black ? 35 : 32);
+    // Maximisée par l'utilisateur, la fenêtre le reste.
+    if (!isMaximized()) {
+        resize(largeurGrille + 2, HauteurClient);
+        move(20, 120);
+    }
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,346 @@
+#include "UPrinc.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+
+#include "UChoixDephasage.h"
+#include "UEcranDiagramme.h"
+#include "UEcranTabVal.h"
+#include "USaisieParamBlack.h"
+#include "USaisieParamBode.h"
+#include "USaisieParamNyquist.h"
+#include "trace/CouleurQt.h"
+#include "coeur/Analyse.h"
+#include "coeur/FichierDonnees.h"
+#include "FluxSaisie.h"
+#include "IconesSansLecture.h"
+#include "ImageJpeg.h"
+#include "Messages.h"
+#include "trace/TraceEtude.h"
+#include "UAPropos.h"
+#include "UAvertRacinesCommunes.h"
+#include "UEcranElemSimples.h"
+#include "USaisieCoefs.h"
+#include "USaisieRacines.h"
+#include "USaisieTau.h"
+
+namespace {
+
+// La zone sous le menu : c'est elle qui reçoit l'étude ou l'image d'accueil.
+class TZoneClient : public QWidget {
+public:
+    TZoneClient(std::function<void(QPainter&, const QRect&)> peindre, QWidget* parent)
+        : QWidget(parent), peindre_(std::move(peindre))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        peindre_(p, rect());
+    }
+
+private:
+    std::function<void(QPainter&, const QRect&)> peindre_;
+};
+
+// Le diagramme et son tableau ne montrent jamais une autre fonction que celle de l'étude :
+// retracés tout de suite (le tracé range les points que le tableau reprend), ou cachés comme
+// par leur propre fermeture, qui rend aux commandes « Diag. » leur état normal.
+void SuitLaNouvelleFonction(TEcranDiagramme& diagramme, TEcranTabVal& tableau, bool diagrammeValable)
+{
+    if (diagrammeValable && diagramme.isVisible()) {
+        diagramme.ZoneClient->repaint();
+        if (tableau.isVisible())
+            tableau.Tableau();
+        return;
+    }
+    if (diagramme.isVisible())
+        diagramme.close();
+    if (tableau.isVisible())
+        tableau.close();
+}
+
+QMenu* AjouteMenu(QMenuBar* barre, const QString& nom, const QString& titre)
+{
+    QMenu* menu = barre->addMenu(titre);
+    menu->setObjectName(nom);
+    menu->menuAction()->setObjectName(nom);
+    return menu;
+}
+
+template <typename Conteneur>
+QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString& titre)
+{
+    QAction* commande = conteneur->addAction(titre);
+    commande->setObjectName(nom);
+    return commande;
+}
+
+QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
+{
+    auto* dialogue = new QFileDialog(parent, titre);
+    // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
+    new TIconesSansLecture(*dialogue);
+    dialogue->setAcceptMode(mode);
+    dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));
+    dialogue->setDefaultSuffix(QStringLiteral("kvf"));
+    dialogue->setDirectory(QDir::homePath());
+    return dialogue;
+}
+
+QString ExecuteDialogueFichier(QFileDialog& dialogue)
+{
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return QString();
+    return dialogue.selectedFiles().constFirst();
+}
+
+}
+
+QString DossierFichiersDuProgramme()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/fichiers/");
+}
+
+QPoint PositionImageAccueil(QSize zone, QSize image)
+{
+    return QPoint(std::max(0, (zone.width() - image.width()) / 2),
+                  std::max(0, (zone.height() - image.height()) / 2));
+}
+
+TEcranPrincipal::TEcranPrincipal(const QString& dossierFichiers, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("EcranPrincipal"));
+    setWindowTitle(QStringLiteral("Kovra"));
+    setFont(QFont(QStringLiteral("MS Sans Serif")));
+    zoneClient_ = new TZoneClient([this](QPainter& p, const QRect& zone) { PeintZoneClient(p, zone); }, this);
+    setCentralWidget(zoneClient_);
+    CreeMenu();
+    EtatsDeDemarrage();
+    Document.DossierFichiers = dossierFichiers;
+    ChargeImageAccueil();
+    CreeFenetres();
+    BrancheCommandes();
+}
+
+void TEcranPrincipal::CreeMenu()
+{
+    QMenuBar* barre = menuBar();
+    barre->setObjectName(QStringLiteral("MainMenu1"));
+
+    Fichier = AjouteMenu(barre, QStringLiteral("Fichier"), QStringLiteral("&Fichier"));
+    Nouveau = AjouteCommande(Fichier, QStringLiteral("Nouveau"), QStringLiteral("Nouveau"));
+    Lireunfichierdonnees = AjouteCommande(Fichier, QStringLiteral("Lireunfichierdonnees"),
+                                          QStringLiteral("Lire un fichier données"));
+    Enregistrerlesdonnees = AjouteCommande(Fichier, QStringLiteral("Enregistrerlesdonnees"),
+                                           QStringLiteral("Enregistrer les données"));
+    Quitter = AjouteCommande(Fichier, QStringLiteral("Quitter"), QStringLiteral("Quitter"));
+
+    Kovra = AjouteMenu(barre, QStringLiteral("Kovra"), QStringLiteral("Kovra"));
+    ParCoefficients = AjouteCommande(Kovra, QStringLiteral("ParCoefficients"), QStringLiteral("Saisie par Coefficients"));
+    ParRacines = AjouteCommande(Kovra, QStringLiteral("ParRacines"), QStringLiteral("Saisie par racines"));
+    ImpressionKovra1 = AjouteCommande(Kovra, QStringLiteral("ImpressionKovra1"), QStringLiteral("Impression Kovra"));
+
+    ElementsSimples = AjouteCommande(barre, QStringLiteral("ElementsSimples"), QStringLiteral("&Eléments simples"));
+
+    RegimeHarmonique = AjouteMenu(barre, QStringLiteral("RegimeHarmonique"), QStringLiteral("Régime Harmonique"));
+    DiagBode = AjouteCommande(RegimeHarmonique, QStringLiteral("DiagBode"), QStringLiteral("Diag. Bode"));
+    DiagNyquist = AjouteCommande(RegimeHarmonique, QStringLiteral("DiagNyquist"), QStringLiteral("Diag. Nyquist"));
+    DiagBlack = AjouteCommande(RegimeHarmonique, QStringLiteral("DiagBlack"), QStringLiteral("Diag. Black"));
+
+    ReponsesTemporelles = AjouteMenu(barre, QStringLiteral("ReponsesTemporelles"), QStringLiteral("Réponses temporelles"));
+    Echelon1 = AjouteCommande(ReponsesTemporelles, QStringLiteral("Echelon1"), QStringLiteral("Echelon"));
+    Rampe1 = AjouteCommande(ReponsesTemporelles, QStringLiteral("Rampe1"), QStringLiteral("Rampe"));
+
+    Configuration1 = AjouteMenu(barre, QStringLiteral("Configuration1"), QStringLiteral("Configuration"));
+    Couleurs1 = AjouteCommande(Configuration1, QStringLiteral("Couleurs1"), QStringLiteral("Couleurs"));
+    DiagBlack1 = AjouteCommande(Configuration1, QStringLiteral("DiagBlack1"), QStringLiteral("Déphasages"));
+
+    Apropos1 = AjouteCommande(barre, QStringLiteral("Apropos1"), QStringLiteral("A propos"));
+}
+
+void TEcranPrincipal::EtatsDeDemarrage()
+{
+    // Sans fonction de transfert, seuls « Fichier », « Configuration » et « A propos » servent.
+    for (QAction* commande : {ElementsSimples, RegimeHarmonique->menuAction(), ReponsesTemporelles->menuAction(),
+                              Kovra->menuAction(), ImpressionKovra1})
+        commande->setEnabled(false);
+}
+
+void TEcranPrincipal::ChargeImageAccueil()
+{
+    QString erreur;
+    if (!LitImageJpeg(Document.DossierFichiers + QStringLiteral("accueil.jpg"), ImageAccueil, erreur))
+        AfficheMessage(QStringLiteral("Image d'accueil : ") + erreur);
+}
+
+// Les fenêtres naissent ici, une fois, dans cet ordre : la saisie des coefficients, celle des
+// racines, l'avertissement des racines communes, les éléments simples, la taille d'impression,
+// les échelles de Bode, l'impression en cours, les échelles de Nyquist puis de Black, les
+// couleurs, les réponses temporelles, l'échelon, la plage des déphasages, « A propos », le
+// retard, la rampe, les diagrammes et le tableau de valeurs.
+void TEcranPrincipal::CreeFenetres()
+{
+    BoiteSaisieCoef = new TBoiteSaisieCoef(Document, this);
+    BoiteSaisieRacines = new TBoiteSaisieRacines(Document, this);
+    Avertissement1 = new TAvertissement1(this);
+    EcranElemSimples = new TEcranElemSimples(Document, this);
+    EchellesBode = new TEchellesBode(Document, this);
+    EchellesNyquist = new TEchellesNyquist(Document, this);
+    EchellesBlack = new TEchellesBlack(Document, this);
+    ChoixDephasagesBlack = new TChoixDephasagesBlack(Document, this);
+    BoiteAPropos = new TBoiteAPropos(this);
+    BoiteSaisieTau = new TBoiteSaisieTau(this);
+    FluxSaisie = new TFluxSaisie(
+        Document, *BoiteSaisieCoef, *BoiteSaisieRacines, *BoiteSaisieTau,
+        [this](const QString& titre) { setWindowTitle(titre); },
+        [this](const QString& messageErreur) { AnalyseApresSaisie(messageErreur); }, this);
+    EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
+    EcranTabVal = new TEcranTabVal(Document, this);
+    EcranDiagramme->DefinitTableau(EcranTabVal);
+    CreeDialoguesFichiers();
+}
+
+void TEcranPrincipal::CreeDialoguesFichiers()
+{
+    DialogueOuvrirFichier = CreeDialogueFichier(this, QStringLiteral("Ouvrir un fichier de données"),
+                                                QFileDialog::AcceptOpen);
+    DialogueSauvegarde = CreeDialogueFichier(this, QStringLiteral("Fichier de sauvegarde des données"),
+                                             QFileDialog::AcceptSave);
+    ChoixFichier = ExecuteDialogueFichier;
+    AfficheAvertissement = [this](const QString& texteRacine) {
+        Avertissement1->DefinitRacine(texteRacine);
+        Avertissement1->exec();
+    };
+}
+
+void TEcranPrincipal::BrancheCommandes()
+{
+    connect(Nouveau, &QAction::triggered, this, &TEcranPrincipal::NouveauClick);
+    connect(Lireunfichierdonnees, &QAction::triggered, this, &TEcranPrincipal::LireunfichierdonneesClick);
+    connect(Enregistrerlesdonnees, &QAction::triggered, this, &TEcranPrincipal::EnregistrerlesdonneesClick);
+    connect(Quitter, &QAction::triggered, this, &QWidget::close);
+    connect(ElementsSimples, &QAction::triggered, EcranElemSimples, &TEcranElemSimples::Affiche);
+    connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
+    connect(ParCoefficients, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraCoef);
+    connect(ParRacines, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraRacines);
+    connect(DiagBode, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Bode); });
+    connect(DiagNyquist, &QAction::triggered, this,
+            [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Nyquist); });
+    connect(DiagBlack, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Black); });
+    EcranDiagramme->DefinitCommandesPrincipales(DiagBode, DiagNyquist, DiagBlack,
+                                                [this](QAction* commande, bool active) { ActiveCommande(commande, active); });
+    // Un diagramme à l'écran prend tout de suite la nouvelle plage des phases.
+    connect(DiagBlack1, &QAction::triggered, this, [this] {
+        if (ChoixDephasagesBlack->exec() == QDialog::Accepted)
+            EcranDiagramme->ZoneClient->update();
+    });
+
+    // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
+    commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1, Couleurs1};
+    for (QAction* commande : commandesEnAttente_)
+        commande->setEnabled(false);
+}
+
+void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
+{
+    commande->setEnabled(active && !commandesEnAttente_.contains(commande));
+}
+
+void TEcranPrincipal::Demarre()
+{
+    // Sans gestionnaire de fenêtres, « maximisée » ne serait qu'un vœu : on prend déjà tout l'écran.
+    if (const QScreen* ecran = screen())
+        setGeometry(ecran->availableGeometry());
+    showMaximized();
+    MontreAPropos();
+}
+
+void TEcranPrincipal::MontreAPropos()
+{
+    BoiteAPropos->show();
+    BoiteAPropos->raise();
+    BoiteAPropos->activateWindow();
+}
+
+void TEcranPrincipal::PeintZoneClient(QPainter& p, const QRect& zone)
+{
+    if (Document.EtudeFaite) {
+        DessineEtude(p, zone, Document);
+        return;
+    }
+    p.fillRect(zone, CouleurQt(CouleurDe(Document.SchemaCouleurs, QStringLiteral("EPFond"))));
+    if (ImageAccueilVisible && !ImageAccueil.isNull())
+        p.drawImage(PositionImageAccueil(zone.size(), ImageAccueil.size()), ImageAccueil);
+}
+
+bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
+{
+    const int statut = AnalyseApresSaisieCoeur(Document, [this](const std::string& texteRacine) {
+        AfficheAvertissement(QString::fromStdString(texteRacine));
+    });
+    Document.EtudeFaite = true;
+    ImageAccueilVisible = false;
+    zoneClient_->update();
+    const bool decomposee = statut == DecompositionFaite;
+    if (!decomposee) {
+        AfficheMessage(messageErreur);
+        // La décomposition et les plages sont celles d'une autre fonction : rien ne doit plus les montrer.
+        EcranElemSimples->hide();
+    }
+    ActiveCommande(ElementsSimples, decomposee);
+    ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.SystemeStable);
+    ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
+    ActiveCommande(ImpressionKovra1, decomposee);
+    EcranElemSimples->update();
+    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && Document.SystemeStable);
+    return decomposee;
+}
+
+void TEcranPrincipal::NouveauClick()
+{
+    ActiveCommande(Kovra->menuAction(), true);
+    ImageAccueilVisible = false;
+    zoneClient_->update();
+}
+
+void TEcranPrincipal::LireunfichierdonneesClick()
+{
+    if (!Document.NomFichierDonnees.isEmpty())
+        DialogueOuvrirFichier->setDirectory(QFileInfo(Document.NomFichierDonnees).absolutePath());
+    const QString chemin = ChoixFichier(*DialogueOuvrirFichier);
+    if (chemin.isEmpty())
+        return;
+    QString erreur;
+    if (!LitFichierDonnees(chemin, Document, erreur)) {
+        AfficheMessage(erreur);
+        return;
+    }
+    FluxSaisie->OublieSaisieEnAttente();
+    ActiveCommande(Kovra->menuAction(), true);
+    if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
+        setWindowTitle(QStringLiteral("Kovra  ") + chemin);
+}
+
+void TEcranPrincipal::EnregistrerlesdonneesClick()
+{
+    DialogueSauvegarde->selectFile(Document.NomFichierDonnees);
+    const QString chemin = ChoixFichier(*DialogueSauvegarde);
+    if (chemin.isEmpty())
+        return;
+    QString erreur;
+    if (!EnregistreFichierDonnees(chemin, Document, erreur)) {
+        AfficheMessage(erreur);
+        return;
+    }
+    Document.NomFichierDonnees = chemin;
+    setWindowTitle(QStringLiteral("Kovra  ") + chemin);
+}

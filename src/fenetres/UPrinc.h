@@ -1,0 +1,117 @@
+#pragma once
+// Fenêtre principale : le menu, le document, l'étude ou l'image d'accueil, et toutes les
+// autres fenêtres, créées une fois dans un ordre fixe et seulement montrées ou cachées.
+#include <QImage>
+#include <QMainWindow>
+#include <functional>
+#include <set>
+
+#include "coeur/Document.h"
+
+class QFileDialog;
+class QMenu;
+class TAvertissement1;
+class TBoiteSaisieCoef;
+class TBoiteSaisieRacines;
+class TBoiteSaisieTau;
+class TFluxSaisie;
+class TBoiteAPropos;
+class TEcranElemSimples;
+class TChoixDephasagesBlack;
+class TEchellesBlack;
+class TEchellesBode;
+class TEchellesNyquist;
+class TEcranDiagramme;
+class TEcranTabVal;
+
+// Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
+QString DossierFichiersDuProgramme();
+
+// Coin de l'image d'accueil : centrée, jamais hors de la zone à gauche ni en haut.
+QPoint PositionImageAccueil(QSize zone, QSize image);
+
+class TEcranPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TEcranPrincipal(const QString& dossierFichiers = DossierFichiersDuProgramme(),
+                             QWidget* parent = nullptr);
+
+    // Fenêtre principale maximisée, boîte « A propos » ouverte à côté.
+    void Demarre();
+
+    TDocument Document = DocumentInitial();
+
+    // Menu principal.
+    QMenu* Fichier = nullptr;
+    QAction* Nouveau = nullptr;
+    QAction* Lireunfichierdonnees = nullptr;
+    QAction* Enregistrerlesdonnees = nullptr;
+    QAction* Quitter = nullptr;
+    QMenu* Kovra = nullptr;
+    QAction* ParCoefficients = nullptr;
+    QAction* ParRacines = nullptr;
+    QAction* ImpressionKovra1 = nullptr;
+    QAction* ElementsSimples = nullptr;
+    QMenu* RegimeHarmonique = nullptr;
+    QAction* DiagBode = nullptr;
+    QAction* DiagNyquist = nullptr;
+    QAction* DiagBlack = nullptr;
+    QMenu* ReponsesTemporelles = nullptr;
+    QAction* Echelon1 = nullptr;
+    QAction* Rampe1 = nullptr;
+    QMenu* Configuration1 = nullptr;
+    QAction* Couleurs1 = nullptr;
+    QAction* DiagBlack1 = nullptr;
+    QAction* Apropos1 = nullptr;
+
+    // Fenêtres et dialogues possédés.
+    TBoiteSaisieCoef* BoiteSaisieCoef = nullptr;
+    TBoiteSaisieRacines* BoiteSaisieRacines = nullptr;
+    TBoiteSaisieTau* BoiteSaisieTau = nullptr;
+    // Saisies par coefficients et par racines ; les tests répondent eux-mêmes à ses dialogues.
+    TFluxSaisie* FluxSaisie = nullptr;
+    TAvertissement1* Avertissement1 = nullptr;
+    TEcranElemSimples* EcranElemSimples = nullptr;
+    TEchellesBode* EchellesBode = nullptr;
+    TEchellesNyquist* EchellesNyquist = nullptr;
+    TEchellesBlack* EchellesBlack = nullptr;
+    TChoixDephasagesBlack* ChoixDephasagesBlack = nullptr;
+    TEcranDiagramme* EcranDiagramme = nullptr;
+    TEcranTabVal* EcranTabVal = nullptr;
+    TBoiteAPropos* BoiteAPropos = nullptr;
+    QFileDialog* DialogueOuvrirFichier = nullptr;
+    QFileDialog* DialogueSauvegarde = nullptr;
+
+    QImage ImageAccueil;
+    bool ImageAccueilVisible = true;
+    QWidget* ZoneClient() const { return zoneClient_; }
+
+    // Remplaçables par les tests, qui ne doivent jamais attendre un dialogue modal.
+    // ChoixFichier rend le chemin choisi, vide si l'utilisateur renonce.
+    std::function<void(const QString& texteRacine)> AfficheAvertissement;
+    std::function<QString(QFileDialog& dialogue)> ChoixFichier;
+
+    // Fin commune des saisies et de la lecture : racines communes, étude, décomposition, menus.
+    // Rend false sur une erreur de décomposition, après avoir affiché `messageErreur` et grisé
+    // ce qui montrerait la décomposition ou les plages automatiques.
+    bool AnalyseApresSaisie(const QString& messageErreur);
+
+    void NouveauClick();
+    void LireunfichierdonneesClick();
+    void EnregistrerlesdonneesClick();
+    void MontreAPropos();
+
+private:
+    void CreeMenu();
+    void EtatsDeDemarrage();
+    void ChargeImageAccueil();
+    void CreeFenetres();
+    void CreeDialoguesFichiers();
+    void BrancheCommandes();
+    void ActiveCommande(QAction* commande, bool active);
+    void PeintZoneClient(QPainter& p, const QRect& zone);
+
+    // Commandes dont la fenêtre n'est pas encore construite : visibles mais grisées.
+    std::set<QAction*> commandesEnAttente_;
+    QWidget* zoneClient_ = nullptr;
+};

@@ -1,0 +1,72 @@
+#pragma once
+// Repères de tracé : un rectangle de pixels lié à un rectangle du monde, le passage de l'un
+// à l'autre, le découpage des segments au cadre et les pas de graduation.
+// Seuls TracerSegment et Minuscules touchent Qt ; le reste se teste sans surface.
+#include <optional>
+#include <vector>
+
+#include "numerique/Arrondis.h"
+
+class QPainter;
+class QString;
+
+struct TRepere {
+    int PixGauche = 0;
+    int PixHaut = 0;
+    int PixDroite = 0;
+    int PixBas = 0;
+    Reel XMin = 0;
+    Reel YMin = 0;
+    Reel XMax = 0;
+    Reel YMax = 0;
+};
+
+struct TPixel {
+    int X = 0;
+    int Y = 0;
+    bool Dehors = false;  // hors du rectangle de pixels (avant bornage)
+};
+
+struct TSegmentPixel {
+    TPixel Debut;
+    TPixel Fin;
+};
+
+// Les diagrammes fréquentiels ramènent au bord ce qui tombe hors du cadre ;
+// les réponses temporelles et la page imprimée par Graphisme ne bornent pas.
+enum class TBornage { Libre, Borne };
+
+// Refusent (nullopt) un cadre d'étendue nulle, un point non fini et, sans bornage,
+// un pixel qui ne tient pas sur 32 bits.
+std::optional<TPixel> VersPixel(const TRepere& r, Reel x, Reel y);
+std::optional<TPixel> VersPixelBorne(const TRepere& r, Reel x, Reel y);
+std::optional<TPixel> VersPixelSelon(const TRepere& r, Reel x, Reel y, TBornage bornage);
+std::optional<TPixel> DecalagePixel(const TRepere& r, int dx, int dy);
+
+bool HorsCadre(const TRepere& r, Reel x, Reel y);
+bool SurBord(const TRepere& r, Reel x, Reel y);
+
+// Partie du segment du monde visible dans le cadre, en pixels ; rien si elle est vide
+// ou si le calcul est refusé.
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+                                            TBornage bornage);
+void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x2, Reel y2,
+                   TBornage bornage);
+
+// Pas de graduation d'un axe ; rien pour une étendue qui n'est pas finie et positive.
+std::optional<Reel> PasGraduation(Reel etendue, bool fin);
+
+struct TBornes {
+    Reel Min = 0;
+    Reel Max = 0;
+};
+// Élargit [min, max] aux multiples du pas ; un pas qui n'est pas fini et positif ne change rien.
+TBornes BornesGraduees(Reel min, Reel max, Reel pas);
+
+// Multiples du pas entre min et max, du haut vers le bas, dans l'ordre du tracé.
+std::vector<Reel> Graduations(Reel min, Reel max, Reel pas);
+// Chiffres significatifs, au moins un, qui écrivent exactement chacune de ces valeurs :
+// avec un seul chiffre, -15 s'écrirait -2E1.
+int ChiffresGraduation(const std::vector<Reel>& valeurs, Reel pas);
+
+QString Minuscules(const QString& texte);

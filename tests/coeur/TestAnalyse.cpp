@@ -1,0 +1,171 @@
+#include "coeur/Analyse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "PolynomesSaisis.h"
+#include "CasReference.h"
+#include "coeur/FichierDonnees.h"
+#include "numerique/Reponses.h"
+
+using nlohmann::json;
+
+namespace {
+
+json Complexe(TComplexe z)
+{
+    return json::array({double(z.Re), double(z.Im)});
+}
+
+json Racines(const TPolynome& p)
+{
+    json r = json::array();
+    for (int i = 1; i <= p.Degre; ++i)
+        r.push_back(Complexe(p.Racines[i]));
+    return r;
+}
+
+json Multiplicites(const TPolynome& p)
+{
+    json m = json::array();
+    for (int k = 1; k <= p.Multiplicites[0]; ++k)
+        m.push_back(p.Multiplicites[k]);
+    return m;
+}
+
+json ElementsSimples(const TDocument& doc)
+{
+    json e = json::array();
+    const TPolynome& d = doc.Denominateur;
+    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
+        json coefs = json::array();
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            coefs.push_back(Complexe(doc.Decomposition(i, l)));
+        e.push_back({{"pole", Complexe(d.Racines[RangRacine(d, i)])}, {"multiplicite", d.Multiplicites[i]},
+                     {"coefficients", coefs}});
+    }
+    return e;
+}
+
+json ReponsesTemporelles(const TDocument& doc, const json& temps, bool rampe)
+{
+    const TSysteme s = SystemeAvecRampe(doc);
+    json r = json::array();
+    for (const double t : temps) {
+        const Reel y = rampe ? ReponseRampe(s, t, doc.TempsMort, 1, 0) : ReponseEchelon(s, t, doc.TempsMort, 0, 1, 0);
+        r.push_back({{"t", t}, {"y", double(y)}});
+    }
+    return r;
+}
+
+json Frequentielle(const TDocument& doc, const json& frequences)
+{
+    json r = json::array();
+    for (const double f : frequences) {
+        const TComplexe h = ReponseFrequentielle(doc, {0, DeuxPi * f});
+        r.push_back({{"f", f},
+                     {"re", double(h.Re)},
+                     {"im", double(h.Im)},
+                     {"gain_db", double(20 * std::log10(Module(h)))},
+                     {"phase_deg", double(Argument(h) * 180 / Pi)}});
+    }
+    return r;
+}
+
+// L'étude telle que l'analyse l'a laissée, dans la forme de `attendu`.
+json Etude(const TDocument& doc, const json& cas)
+{
+    json e;
+    e["zeros"] = Racines(doc.Numerateur);
+    e["poles"] = Racines(doc.Denominateur);
+    e["multiplicites_zeros"] = Multiplicites(doc.Numerateur);
+    e["multiplicites_poles"] = Multiplicites(doc.Denominateur);
+    e["stable"] = doc.SystemeStable;
+    e["partie_entiere"] = json::array();
+    for (int i = 0; i <= doc.PartieEntiere.Degre; ++i)
+        e["partie_entiere"].push_back(Complexe(doc.PartieEntiere.Coef[i]));
+    e["elements_simples"] = ElementsSimples(doc);
+    const TGainStatique k = GainStatique(doc.Numerateur, doc.Denominateur);
+    e["gain_statique"] = {{"valeur", Complexe(k.Valeur)}, {"infini", k.Infini}};
+    e["reponse_frequentielle"] = Frequentielle(doc, cas["frequences"]);
+    e["indicielle"] = ReponsesTemporelles(doc, cas["temps"], false);
+    e["rampe"] = ReponsesTemporelles(doc, cas["temps"], true);
+    e["echelles_auto"] = json::object();
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
+        if (!std::isnan(doc.*champ))
+            e["echelles_auto"][nom] = double(doc.*champ);
+    return e;
+}
+
+void MarqueEchelles(TDocument& doc)
+{
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
+        doc.*champ = std::numeric_limits<Reel>::quiet_NaN();
+}
+
+TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
+{
+    const json& cas = CasReference();
+    ASSERT_FALSE(cas.empty());
+    for (const json& c : cas) {
+        const std::string nom = c["nom"].get<std::string>();
+        SCOPED_TRACE(nom);
+        TDocument doc = DocumentInitial();
+        QString erreur;
+        ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees(c["fichier"].get<std::string>())), doc, erreur))
+            << erreur.toStdString();
+        MarqueEchelles(doc);
+        std::vector<std::string> annonces;
+        const int statut = AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); });
+        EXPECT_EQ(statut, DecompositionFaite);
+        EXPECT_TRUE(doc.EtudeFaite);
+
+        json attendu = c["attendu"];
+        const json communes = attendu["racines_communes"];
+        attendu.erase("racines_communes");
+        ASSERT_EQ(annonces.size(), communes.size());
+        for (std::size_t i = 0; i < communes.size(); ++i) {
+            const TComplexe r{communes[i][0].get<double>(), communes[i][1].get<double>()};
+            const std::string texte = std::fabs(r.Im) < 1e-5L ? NombreEnTexte(r.Re, doc.ChiffresSignificatifs)
+                                                               : ComplexeEnTexte(r, doc.ChiffresSignificatifs);
+            EXPECT_EQ(annonces[i], texte);
+        }
+        const json obtenu = Etude(doc, c);
+        CompareJson(obtenu, attendu, LitTolerance(c["tolerance"]), nom);
+        CompareClesEchelles(obtenu["echelles_auto"], attendu["echelles_auto"], nom);
+    }
+}
+
+TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeRacines(1, {{-1, 0}});
+    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-2, 0}});
+    std::vector<std::string> annonces;
+    EXPECT_EQ(AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); }), DecompositionFaite);
+    EXPECT_EQ(annonces, std::vector<std::string>{"-1"});
+    EXPECT_EQ(doc.Numerateur.Degre, 0);
+    EXPECT_EQ(doc.Denominateur.Degre, 1);
+    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_NEAR(double(doc.TMaxAuto), 5.0, 1e-12);  // pôle restant -2 : dix constantes de temps
+}
+
+TEST(AnalyseCoeur, EchecDeLaDecompositionRenduSansToucherAuxPlages)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeRacines(1, {});
+    doc.Denominateur = InitPolynomeValide();  // D = 0
+    doc.FreqBasseAuto = 7;
+    doc.TMaxAuto = 3;
+    const int statut = AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    EXPECT_EQ(statut, DenominateurNul);
+    EXPECT_TRUE(doc.EtudeFaite);
+    EXPECT_EQ(doc.FreqBasseAuto, 7);
+    EXPECT_EQ(doc.TMaxAuto, 3);
+}
+
+} // namespace

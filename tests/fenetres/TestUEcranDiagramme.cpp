@@ -1,0 +1,308 @@
+// Fenêtre des diagrammes : dessin à l'affichage, commandes du menu principal, lecture à la
+// souris sur les points gardés et tableau des valeurs.
+#include "fenetres/UEcranDiagramme.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+
+#include "coeur/TextesValeurs.h"
+#include "fenetres/UEcranTabVal.h"
+#include "fenetres/USaisieParamBlack.h"
+#include "fenetres/USaisieParamBode.h"
+#include "fenetres/USaisieParamNyquist.h"
+#include "AideDialogues.h"
+#include "trace/DocumentsDessin.h"
+
+namespace {
+
+constexpr int LargeurClient = 800;
+constexpr int HauteurClient = 600;
+
+class EcranDiagramme : public testing::Test {
+protected:
+    explicit EcranDiagramme(const TPolynome& denominateur = PolynomeDeCoefs({1, 1}))
+        : separateur_('.'), doc_(DocumentAnalyse(PolynomeDeCoefs({1}), denominateur)), bode_(doc_),
+          nyquist_(doc_), black_(doc_), ecran_(doc_, bode_, nyquist_, black_)
+    {
+        ecran_.DefinitCommandesPrincipales(&diagBode_, &diagNyquist_, &diagBlack_,
+                                           [](QAction* c, bool actif) { c->setEnabled(actif); });
+        ecran_.setWindowState(Qt::WindowNoState);
+    }
+
+    // Échelles validées, fenêtre montrée et peinte dans une zone client de 800 x 600.
+    void MontreBode(const QStringList& echelles = {"0.01", "100", "-40", "5"})
+    {
+        QLineEdit* const champs[] = {bode_.FreqMin, bode_.FreqMax, bode_.GainMin, bode_.GainMax};
+        for (int i = 0; i < 4; ++i)
+            champs[i]->setText(echelles[i]);
+        ASSERT_TRUE(bode_.PeutFermer()) << messages_.Messages.join('|').toStdString();
+        ecran_.Montre(TTypeDiagramme::Bode);
+        Redimensionne({LargeurClient, HauteurClient});
+    }
+
+    // Zone client à cette taille, puis peinte.
+    void Redimensionne(QSize taille)
+    {
+        ecran_.ZoneClient->setFixedSize(taille);
+        ecran_.adjustSize();
+        ecran_.ZoneClient->grab();
+    }
+
+    void Souris(QEvent::Type type, int x, int y)
+    {
+        QMouseEvent evenement(type, QPointF(x, y), ecran_.ZoneClient->mapToGlobal(QPointF(x, y)), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(ecran_.ZoneClient, &evenement);
+    }
+
+    QStringList TextesVisibles() const
+    {
+        QStringList textes;
+        for (const QLabel* champ : {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm, ecran_.EditGf,
+                                    ecran_.EditPhif})
+            if (champ->isVisible())
+                textes << champ->text();
+        return textes;
+    }
+
+    static QStringList TextesBode(const TPointFrequentiel& p)
+    {
+        return {TexteGeneral(p.Frequence, 6) + " Hz", TexteGeneral(DeuxPi * p.Frequence, 6) + " rad/s",
+                TexteGeneral(p.Valeur1, 6) + " dB", TexteGeneral(p.Valeur2, 6) + " °"};
+    }
+
+    int LargeurBloc() const
+    {
+        int largeur = 0;
+        for (const QString& t : TextesVisibles())
+            largeur = std::max(largeur, ecran_.EditFreq->fontMetrics().horizontalAdvance(t));
+        return largeur;
+    }
+
+    SeparateurImpose separateur_;
+    EnregistreurMessages messages_;
+    TDocument doc_;
+    TEchellesBode bode_;
+    TEchellesNyquist nyquist_;
+    TEchellesBlack black_;
+    QAction diagBode_{"Diag. Bode"};
+    QAction diagNyquist_{"Diag. Nyquist"};
+    QAction diagBlack_{"Diag. Black"};
+    TEcranDiagramme ecran_;
+};
+
+TEST_F(EcranDiagramme, LeDessinGardeLesPointsEtSuitLaPlageDesPhases)
+{
+    MontreBode({"0.05", "300", "-47", "12"});
+    const TEchellesFrequentielles& e = doc_.EchellesFrequentielles;
+    EXPECT_EQ(e.NbPoints, 2000);
+    EXPECT_EQ(QPoint(e.ZoneDroite, e.ZoneBas), QPoint(LargeurClient, HauteurClient));
+    EXPECT_EQ(e.GainMin, -50);
+    EXPECT_EQ(e.PhaseMin, -360);
+    EXPECT_FALSE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
+    doc_.PhaseSymetrique = true;
+    ecran_.ZoneClient->grab();
+    EXPECT_EQ(e.PhaseMin, -180);
+    EXPECT_EQ(e.PhaseMax, 180);
+}
+
+TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRenduesALaFermeture)
+{
+    ecran_.Montre(TTypeDiagramme::Bode);
+    EXPECT_TRUE(ecran_.isVisible());
+    EXPECT_TRUE(diagBode_.isEnabled());
+    EXPECT_FALSE(diagNyquist_.isEnabled());
+    EXPECT_FALSE(diagBlack_.isEnabled());
+    ecran_.Fermer1->trigger();
+    EXPECT_FALSE(ecran_.isVisible());
+    EXPECT_EQ(doc_.TypeDiagramme, TTypeDiagramme::Aucun);
+    EXPECT_TRUE(diagNyquist_.isEnabled());
+    EXPECT_TRUE(diagBlack_.isEnabled());
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+
+    TEcranDiagramme sansCommandes(doc_, bode_, nyquist_, black_);
+    sansCommandes.Montre(TTypeDiagramme::Bode);
+    sansCommandes.close();
+    EXPECT_EQ(messages_.Messages, QStringList{"EcranDiagramme: fermeture: erreur"});
+}
+
+TEST_F(EcranDiagramme, HorsMaximisationGrandeEtCentree)
+{
+    TEcranDiagramme neuve(doc_, bode_, nyquist_, black_);
+    neuve.showNormal();
+    const QRect zoneUtile = neuve.screen()->availableGeometry();
+    EXPECT_TRUE(zoneUtile.contains(neuve.geometry()));
+    EXPECT_GE(neuve.width(), zoneUtile.width() / 2);
+    EXPECT_GE(neuve.height(), zoneUtile.height() / 2);
+    EXPECT_LE((neuve.geometry().center() - zoneUtile.center()).manhattanLength(), 2);
+}
+
+// Ouverts par « Echelles », les dialogues dépendent de la fenêtre du diagramme, qui revient
+// devant à leur fermeture ; ouverts par le menu principal, ils gardent leur parent.
+TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
+{
+    MontreBode();
+    QWidget principale;
+    QWidget* parentPendant = &principale;
+    auto ferme = [&](QPushButton* bouton, const QString& gainMin) {
+        ecran_.ExecuteDialogue = [&, bouton, gainMin](QDialog& dialogue) {
+            parentPendant = dialogue.parentWidget();
+            dialogue.show();
+            bode_.GainMin->setText(gainMin);
+            bouton->click();
+            return dialogue.result();
+        };
+    };
+    for (QPushButton* bouton : {bode_.CancelBtn, bode_.OKBtn}) {
+        principale.show();
+        principale.activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &principale);
+        ferme(bouton, "-80");
+        ecran_.Echelles1->trigger();
+        EXPECT_EQ(parentPendant, &ecran_);
+        EXPECT_EQ(bode_.parentWidget(), nullptr);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &ecran_);
+        EXPECT_EQ(doc_.EchellesFrequentielles.GainMin, bouton == bode_.OKBtn ? -80 : -40);
+    }
+
+    ferme(bode_.OKBtn, "-60");
+    ecran_.CommandeDiagramme(TTypeDiagramme::Bode);
+    EXPECT_EQ(parentPendant, nullptr);
+    EXPECT_EQ(bode_.GainMin->text(), "-60");
+}
+
+TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)
+{
+    MontreBode();
+    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
+    ecran_.Montre(TTypeDiagramme::Black);
+    ecran_.ZoneClient->grab();
+    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
+    EXPECT_TRUE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
+    EXPECT_TRUE(TextesVisibles().isEmpty());
+}
+
+TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeurs)
+{
+    MontreBode();
+    // Le point 1 est le premier cherché : un clic près de lui le trouve toujours.
+    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
+    const int x = p.PixelX + 2;
+    const int y = p.PixelY1 - 2;
+    Souris(QEvent::MouseButtonPress, x, y);
+    EXPECT_EQ(TextesVisibles(), TextesBode(p));
+    const int h = ecran_.EditFreq->height();
+    const QLabel* const champs[] = {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(champs[k]->geometry(), QRect(x + 15, y + k * (h + 1), LargeurBloc(), h)) << k;
+    Souris(QEvent::MouseButtonRelease, x, y);
+    EXPECT_TRUE(TextesVisibles().isEmpty());
+
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY2 + 2);
+    EXPECT_EQ(TextesVisibles(), TextesBode(p));
+}
+
+TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
+{
+    MontreBode();
+    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
+    // Aux basses fréquences gain et phase sont plats : les premiers points sont sur la même ligne.
+    for (int i = 2; i <= 8; ++i) {
+        ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY1, p.PixelY1) << i;
+        ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY2, p.PixelY2) << i;
+    }
+    for (QPoint clic : {QPoint(p.PixelX - 3, p.PixelY1), QPoint(p.PixelX + 1, p.PixelY1 - 3),
+                        QPoint(p.PixelX + 1, p.PixelY2 + 3)}) {
+        Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
+        EXPECT_TRUE(TextesVisibles().isEmpty()) << clic.x() << "," << clic.y();
+    }
+}
+
+TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
+{
+    MontreBode();
+    for (const QSize taille : {QSize(1, 1), QSize(10, 10), QSize(300, 0), QSize(0, 0), QSize(2, 600)}) {
+        Redimensionne(taille);
+        if (taille == QSize(1, 1)) {
+            EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
+        }
+        for (const QPoint clic : {QPoint(0, 0), QPoint(taille.width() - 1, taille.height() - 1)}) {
+            Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
+            Souris(QEvent::MouseButtonRelease, clic.x(), clic.y());
+            EXPECT_TRUE(TextesVisibles().isEmpty()) << taille.width() << "x" << taille.height();
+        }
+    }
+    // Revenue à sa taille, la fenêtre redessine et relit ses points.
+    Redimensionne({LargeurClient, HauteurClient});
+    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 2000);
+    const TPointFrequentiel& p = doc_.PointsFrequentiels[1];
+    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
+    EXPECT_EQ(TextesVisibles(), TextesBode(p));
+}
+
+TEST_F(EcranDiagramme, ComposantsTrouvesParLeurNom)
+{
+    EXPECT_EQ(ecran_.objectName(), "EcranDiagramme");
+    for (const QLabel* champ : {ecran_.EditFreq, ecran_.EditPuls, ecran_.EditReel, ecran_.EditIm, ecran_.EditGf,
+                                ecran_.EditPhif})
+        EXPECT_EQ(ecran_.findChild<QLabel*>(champ->objectName()), champ) << champ->objectName().toStdString();
+    EXPECT_EQ(ecran_.EditPhif->objectName(), "EditPhif");
+    EXPECT_EQ(ecran_.Tableau1->objectName(), "Tableau1");
+    EXPECT_EQ(ecran_.AbaquedeNichols1->objectName(), "AbaquedeNichols1");
+    EXPECT_EQ(bode_.findChild<QLineEdit*>("GainMax"), bode_.GainMax);
+    EXPECT_EQ(nyquist_.findChild<QLineEdit*>("ImMin"), nyquist_.ImMin);
+    EXPECT_EQ(black_.findChild<QCheckBox*>("QuadriFin"), black_.QuadriFin);
+}
+
+TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
+{
+    TEcranTabVal tableau(doc_);
+    ecran_.DefinitTableau(&tableau);
+    MontreBode();
+    ecran_.Tableau1->trigger();
+    ASSERT_TRUE(tableau.isVisible());
+    EXPECT_EQ(tableau.TabVal->rowCount(), 2000);
+    const TPointFrequentiel& p = doc_.PointsFrequentiels[1500];
+    EXPECT_EQ(tableau.TabVal->item(1499, 0)->text(), TexteFixe(p.Frequence, 6, 4));
+    EXPECT_EQ(tableau.TabVal->item(1499, 2)->text(), TexteFixe(p.Valeur1, 7, 3));
+}
+
+// Quatrième ordre : la phase finit près de -360°, au bas de la fenêtre, et à son bord droit.
+class EcranDiagrammeQuatriemeOrdre : public EcranDiagramme {
+protected:
+    EcranDiagrammeQuatriemeOrdre() : EcranDiagramme(PolynomeDeCoefs({1, 4, 6, 4, 1})) {}
+};
+
+TEST_F(EcranDiagrammeQuatriemeOrdre, LeBlocPasseDeLAutreCoteContreLesBordsDroitEtBas)
+{
+    MontreBode({"0.01", "1000", "-200", "5"});
+    const TPointFrequentiel& dernier = doc_.PointsFrequentiels[2000];
+    const int h = ecran_.EditFreq->height();
+    const int hauteurBloc = 4 * h + 3;
+
+    Souris(QEvent::MouseButtonPress, dernier.PixelX, dernier.PixelY1);
+    ASSERT_EQ(TextesVisibles().size(), 4);
+    ASSERT_GE(dernier.PixelX + LargeurBloc() + 15, LargeurClient);
+    ASSERT_LT(dernier.PixelY1 + hauteurBloc, HauteurClient);
+    EXPECT_EQ(ecran_.EditFreq->pos(), QPoint(dernier.PixelX - LargeurBloc() - 10, dernier.PixelY1));
+    Souris(QEvent::MouseButtonRelease, dernier.PixelX, dernier.PixelY1);
+
+    Souris(QEvent::MouseButtonPress, dernier.PixelX, dernier.PixelY2);
+    ASSERT_EQ(TextesVisibles().size(), 4);
+    ASSERT_GE(dernier.PixelY2 + hauteurBloc, HauteurClient);
+    EXPECT_EQ(ecran_.EditFreq->pos(),
+              QPoint(dernier.PixelX - LargeurBloc() - 10, dernier.PixelY2 - hauteurBloc - 3));
+    EXPECT_LE(ecran_.EditIm->geometry().bottom(), HauteurClient);
+}
+
+}

@@ -1,0 +1,418 @@
+#include "fenetres/UPrinc.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "AffichageQt.h"
+#include "coeur/TextesValeurs.h"
+#include "fenetres/UEcranDiagramme.h"
+#include "fenetres/UEcranTabVal.h"
+#include "fenetres/USaisieParamBode.h"
+#include "fenetres/Messages.h"
+#include "fenetres/UAPropos.h"
+#include "fenetres/UEcranElemSimples.h"
+#include "numerique/Complexes.h"
+#include "trace/CouleurQt.h"
+
+namespace {
+
+const QString Donnees = QStringLiteral(KOVRA_DONNEES_TESTS "/");
+
+// Dossier de fichiers fait pour le test, avec ou sans image d'accueil ; messages enregistrés.
+class EcranPrincipal : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        RemplaceAfficheurMessages([this](const QString& texte) { messages_ << texte; });
+        PoseImageAccueil(Qt::red);
+    }
+    void TearDown() override { RemplaceAfficheurMessages({}); }
+
+    QString Dossier() const { return dossier_.path() + "/"; }
+
+    // Image unie de 40 x 20 : ses pixels se reconnaissent sur la fenêtre.
+    void PoseImageAccueil(QColor couleur)
+    {
+        QImage image(40, 20, QImage::Format_RGB888);
+        image.fill(couleur);
+        image.save(Dossier() + "accueil.jpg", "JPG", 100);
+    }
+
+    // Les dialogues de fichiers sont répondus sans s'ouvrir ; leurs titres sont gardés.
+    void Repond(TEcranPrincipal& ecran, const QString& chemin)
+    {
+        ecran.ChoixFichier = [this, chemin](QFileDialog& dialogue) {
+            titresDialogues_ << dialogue.windowTitle();
+            filtres_ << dialogue.nameFilters().join(";");
+            return chemin;
+        };
+        ecran.AfficheAvertissement = [this](const QString& racine) { avertissements_ << racine; };
+    }
+
+    // « Lire un fichier données » avec ce fichier choisi.
+    void Lit(TEcranPrincipal& ecran, const QString& chemin)
+    {
+        Repond(ecran, chemin);
+        ecran.Lireunfichierdonnees->trigger();
+    }
+
+    static QImage Zone(TEcranPrincipal& ecran)
+    {
+        ecran.resize(900, 650);
+        ecran.show();
+        return ecran.ZoneClient()->grab().toImage();
+    }
+
+    QTemporaryDir dossier_;
+    QStringList messages_;
+    QStringList avertissements_;
+    QStringList titresDialogues_;
+    QStringList filtres_;
+};
+
+struct ArticleMenu {
+    const char* nom;
+    const char* titre;
+};
+
+bool Actif(const TEcranPrincipal& ecran, const char* nom)
+{
+    return ecran.findChild<QAction*>(nom)->isEnabled();
+}
+
+// « Diag. Bode » validé avec les plages automatiques, puis la fenêtre peinte.
+void MontreBode(TEcranPrincipal& ecran)
+{
+    ecran.EcranDiagramme->ExecuteDialogue = [&ecran](QDialog& dialogue) {
+        dialogue.show();
+        ecran.EchellesBode->Defaut->click();
+        ecran.EchellesBode->OKBtn->click();
+        return dialogue.result();
+    };
+    ecran.DiagBode->trigger();
+    QCoreApplication::processEvents();
+}
+
+}
+
+TEST_F(EcranPrincipal, MenuComplet)
+{
+    TEcranPrincipal ecran(Dossier());
+    EXPECT_EQ(ecran.windowTitle(), "Kovra");
+    EXPECT_EQ(ecran.menuBar()->objectName(), "MainMenu1");
+
+    const ArticleMenu barre[] = {{"Fichier", "&Fichier"},
+                                 {"Kovra", "Kovra"},
+                                 {"ElementsSimples", "&Eléments simples"},
+                                 {"RegimeHarmonique", "Régime Harmonique"},
+                                 {"ReponsesTemporelles", "Réponses temporelles"},
+                                 {"Configuration1", "Configuration"},
+                                 {"Apropos1", "A propos"}};
+    const QList<QAction*> actions = ecran.menuBar()->actions();
+    ASSERT_EQ(actions.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(actions[i]->objectName(), barre[i].nom);
+        EXPECT_EQ(actions[i]->text(), QString::fromUtf8(barre[i].titre));
+    }
+
+    const std::pair<QMenu*, std::vector<ArticleMenu>> sousMenus[] = {
+        {ecran.Fichier,
+         {{"Nouveau", "Nouveau"},
+          {"Lireunfichierdonnees", "Lire un fichier données"},
+          {"Enregistrerlesdonnees", "Enregistrer les données"},
+          {"Quitter", "Quitter"}}},
+        {ecran.Kovra,
+         {{"ParCoefficients", "Saisie par Coefficients"},
+          {"ParRacines", "Saisie par racines"},
+          {"ImpressionKovra1", "Impression Kovra"}}},
+        {ecran.RegimeHarmonique, {{"DiagBode", "Diag. Bode"}, {"DiagNyquist", "Diag. Nyquist"}, {"DiagBlack", "Diag. Black"}}},
+        {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}}},
+        {ecran.Configuration1, {{"Couleurs1", "Couleurs"}, {"DiagBlack1", "Déphasages"}}},
+    };
+    for (const auto& [menu, articles] : sousMenus) {
+        const QList<QAction*> commandes = menu->actions();
+        ASSERT_EQ(commandes.size(), qsizetype(articles.size())) << menu->objectName().toStdString();
+        for (size_t i = 0; i < articles.size(); ++i) {
+            EXPECT_EQ(commandes[qsizetype(i)]->objectName(), articles[i].nom);
+            EXPECT_EQ(commandes[qsizetype(i)]->text(), QString::fromUtf8(articles[i].titre));
+        }
+    }
+    EXPECT_EQ(ecran.DiagBlack1, ecran.findChild<QAction*>("DiagBlack1"));
+}
+
+TEST_F(EcranPrincipal, EtatsDeDemarrage)
+{
+    TEcranPrincipal ecran(Dossier());
+    for (const char* nom : {"Fichier", "Nouveau", "Lireunfichierdonnees", "Enregistrerlesdonnees", "Quitter",
+                            "Configuration1", "Apropos1"})
+        EXPECT_TRUE(Actif(ecran, nom)) << nom;
+    for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
+        EXPECT_FALSE(Actif(ecran, nom)) << nom;
+
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_FALSE(ecran.Document.EtudeFaite);
+    EXPECT_EQ(ecran.Document.DossierFichiers, Dossier());
+    EXPECT_EQ(ecran.Document.AbaqueGains.size(), 23u);
+
+    ecran.Demarre();
+    EXPECT_TRUE(ecran.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(ecran.BoiteAPropos->isVisible());
+    EXPECT_EQ(ecran.BoiteAPropos->Label2->text(), "Version 1.8.0");
+    ecran.BoiteAPropos->BtnValider->click();
+    EXPECT_FALSE(ecran.BoiteAPropos->isVisible());
+    ecran.Apropos1->trigger();
+    EXPECT_TRUE(ecran.BoiteAPropos->isVisible());
+    ecran.Quitter->trigger();
+    EXPECT_FALSE(ecran.isVisible());
+}
+
+TEST_F(EcranPrincipal, DossierFichiersGardeLaCasse)
+{
+    EXPECT_EQ(DossierFichiersDuProgramme(), QCoreApplication::applicationDirPath() + "/fichiers/");
+}
+
+// L'image livrée, faite à la construction, se lit depuis le dossier réel du programme.
+TEST_F(EcranPrincipal, ImageLivreeLueACoteDuProgramme)
+{
+    TEcranPrincipal ecran;
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_GT(ecran.ImageAccueil.width(), 400);
+    EXPECT_GT(ecran.ImageAccueil.height(), 200);
+}
+
+TEST_F(EcranPrincipal, PositionImageAccueil)
+{
+    EXPECT_EQ(PositionImageAccueil({1000, 600}, {760, 460}), QPoint(120, 70));
+    EXPECT_EQ(PositionImageAccueil({103, 15}, {100, 10}), QPoint(1, 2));
+    EXPECT_EQ(PositionImageAccueil({500, 300}, {760, 460}), QPoint(0, 0));
+    EXPECT_EQ(PositionImageAccueil({760, 100}, {760, 460}), QPoint(0, 0));
+}
+
+TEST_F(EcranPrincipal, ImageAccueilCentreeSurLeFond)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QImage zone = Zone(ecran);
+    const QColor fond = CouleurQt(CouleurDe(ecran.Document.SchemaCouleurs, "EPFond"));
+    const QPoint coin = PositionImageAccueil(zone.size(), QSize(40, 20));
+    EXPECT_EQ(zone.pixelColor(5, 5), fond);
+    const QColor centre = zone.pixelColor(coin + QPoint(20, 10));
+    EXPECT_GT(centre.red(), 240);
+    EXPECT_LT(centre.green(), 20);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(-1, 10)), fond);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(20, -1)), fond);
+    EXPECT_NE(zone.pixelColor(coin), fond);
+    EXPECT_NE(zone.pixelColor(coin + QPoint(39, 19)), fond);
+    EXPECT_EQ(zone.pixelColor(coin + QPoint(40, 19)), fond);
+
+    // « Nouveau » cache l'image et rend « Kovra » utilisable, sans toucher au document.
+    ecran.Nouveau->trigger();
+    EXPECT_TRUE(Actif(ecran, "Kovra"));
+    EXPECT_EQ(Zone(ecran).pixelColor(coin + QPoint(20, 10)), fond);
+    EXPECT_FALSE(ecran.Document.EtudeFaite);
+}
+
+TEST_F(EcranPrincipal, ImageAbsenteOuAbimeeAnnonceeEtLaFenetreSertQuandMeme)
+{
+    QFile::remove(Dossier() + "accueil.jpg");
+    for (const QByteArray& contenu : {QByteArray(), QByteArray("pas une image")}) {
+        if (!contenu.isNull()) {
+            QFile fichier(Dossier() + "accueil.jpg");
+            fichier.open(QIODevice::WriteOnly);
+            fichier.write(contenu);
+        }
+        messages_.clear();
+        TEcranPrincipal ecran(Dossier());
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_TRUE(messages_[0].contains("accueil.jpg"));
+        EXPECT_TRUE(ecran.ImageAccueil.isNull());
+        EXPECT_FALSE(Zone(ecran).isNull());
+
+        Lit(ecran, Donnees + "premier_ordre.kvf");
+        EXPECT_TRUE(ecran.Document.EtudeFaite);
+        EXPECT_EQ(messages_.size(), 1);
+    }
+}
+
+TEST_F(EcranPrincipal, LectureAvecRacineCommune)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QString chemin = Donnees + "racine_commune.kvf";
+    Lit(ecran, chemin);
+
+    EXPECT_EQ(titresDialogues_, QStringList{"Ouvrir un fichier de données"});
+    EXPECT_EQ(filtres_, QStringList{"fichiers Kovra (*.kvf)"});
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_EQ(avertissements_, QStringList{QString::fromStdString(NombreEnTexte(-2, 4))});
+    EXPECT_TRUE(ecran.Document.EtudeFaite);
+    EXPECT_TRUE(ecran.Document.SystemeStable);
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + chemin);
+    for (const char* nom : {"Kovra", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
+        EXPECT_TRUE(Actif(ecran, nom)) << nom;
+
+    // L'étude remplace l'image : le cadre de la forme développée est à sa place, dans sa couleur.
+    const QImage zone = Zone(ecran);
+    const QColor cadre = CouleurQt(CouleurDe(ecran.Document.SchemaCouleurs, "EPCadre"));
+    EXPECT_EQ(zone.pixelColor(10, 100), cadre);
+    EXPECT_EQ(zone.pixelColor(60, 79), cadre);
+
+    ecran.ElementsSimples->trigger();
+    EXPECT_TRUE(ecran.EcranElemSimples->isVisible());
+}
+
+TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "instable.kvf");
+    EXPECT_TRUE(avertissements_.isEmpty());
+    EXPECT_FALSE(ecran.Document.SystemeStable);
+    EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
+    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+    EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+
+    // Une lecture stable ensuite les rend, une instable les reprend.
+    Lit(ecran, Donnees + "depassement.kvf");
+    EXPECT_TRUE(Actif(ecran, "RegimeHarmonique"));
+    Lit(ecran, Donnees + "impropre.kvf");
+    EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
+    EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+    EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
+}
+
+TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, QString());
+    EXPECT_TRUE(messages_.isEmpty());
+
+    QFile abime(Dossier() + "abime.kvf");
+    abime.open(QIODevice::WriteOnly);
+    abime.write("Kovra 1.8.0\r\n1\r\n pas un nombre\r\n");
+    abime.close();
+    for (const QString& chemin : {Dossier() + "absent.kvf", abime.fileName()}) {
+        messages_.clear();
+        Lit(ecran, chemin);
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_FALSE(ecran.Document.EtudeFaite);
+        EXPECT_TRUE(ecran.Document.NomFichierDonnees.isEmpty());
+        EXPECT_EQ(ecran.windowTitle(), "Kovra");
+        EXPECT_FALSE(Actif(ecran, "Kovra"));
+        EXPECT_FALSE(Actif(ecran, "ElementsSimples"));
+    }
+}
+
+// Après une étude réussie, une décomposition impossible ne laisse rien montrer celle d'avant.
+TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecompositionGrisees)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    ecran.ElementsSimples->trigger();
+    ASSERT_TRUE(Actif(ecran, "RegimeHarmonique"));
+    ASSERT_TRUE(ecran.EcranElemSimples->isVisible());
+    MontreBode(ecran);
+    ASSERT_TRUE(ecran.EcranDiagramme->isVisible());
+
+    ecran.Document.Numerateur = InitPolynomeValide();
+    ecran.Document.Denominateur = InitPolynomeValide();
+    ecran.Document.Numerateur.Coef[0] = ComplexeReel(1);
+    ecran.Document.Numerateur.Racines[0] = ComplexeReel(1);
+    // D = 0 : rien à décomposer.
+    EXPECT_FALSE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
+    EXPECT_EQ(messages_, QStringList{"Erreur décomposition en éléments simples"});
+    EXPECT_TRUE(ecran.Document.EtudeFaite);
+    for (const char* nom : {"ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles", "ImpressionKovra1"})
+        EXPECT_FALSE(Actif(ecran, nom)) << nom;
+    EXPECT_TRUE(Actif(ecran, "Kovra"));
+    EXPECT_FALSE(ecran.EcranElemSimples->isVisible());
+    EXPECT_FALSE(ecran.EcranDiagramme->isVisible());
+}
+
+TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "depassement.kvf");
+    const TPolynome d = ecran.Document.Denominateur;
+
+    const QString copie = Dossier() + "copie.kvf";
+    titresDialogues_.clear();
+    Repond(ecran, copie);
+    ecran.Enregistrerlesdonnees->trigger();
+    EXPECT_EQ(titresDialogues_, QStringList{"Fichier de sauvegarde des données"});
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
+    EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+
+    TEcranPrincipal relu(Dossier());
+    Lit(relu, copie);
+    ASSERT_EQ(relu.Document.Denominateur.Degre, d.Degre);
+    for (int i = 0; i <= d.Degre; ++i)
+        EXPECT_NEAR(double(relu.Document.Denominateur.Coef[i].Re), double(d.Coef[i].Re), 1e-12);
+
+    // Un enregistrement impossible laisse le titre et le nom de fichier tels quels.
+    Repond(ecran, Dossier() + "absent/x.kvf");
+    ecran.Enregistrerlesdonnees->trigger();
+    EXPECT_EQ(messages_.size(), 1);
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
+    EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+}
+
+namespace {
+
+// Gain en dB de 1 / (1 + 0,4 p + p²), la fonction de depassement.kvf.
+Reel GainDepassement(Reel frequence)
+{
+    const Reel w = DeuxPi * frequence;
+    return -10 * std::log10((1 - w * w) * (1 - w * w) + 0.16L * w * w);
+}
+
+}
+
+// Un diagramme ouvert suit chaque lecture : retracé avec ses points et son tableau, ou fermé
+// quand la nouvelle fonction ne se prête plus aux diagrammes.
+TEST_F(EcranPrincipal, DiagrammeOuvertSuitLaFonctionLue)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    TEcranDiagramme& diagramme = *ecran.EcranDiagramme;
+    MontreBode(ecran);
+    ASSERT_TRUE(diagramme.isVisible());
+    const TEchellesFrequentielles& echelles = ecran.Document.EchellesFrequentielles;
+    ASSERT_GT(echelles.NbPoints, 1000);
+    diagramme.Tableau1->trigger();
+    ASSERT_TRUE(ecran.EcranTabVal->isVisible());
+    const TPointsFrequentiels& points = ecran.Document.PointsFrequentiels;
+    const Reel gainAvant = points[1].Valeur1;
+
+    Lit(ecran, Donnees + "depassement.kvf");
+    ASSERT_TRUE(diagramme.isVisible());
+    ASSERT_GT(echelles.NbPoints, 1000);
+    EXPECT_NE(points[1].Valeur1, gainAvant);
+    QTableWidget* grille = ecran.EcranTabVal->TabVal;
+    for (int r : {1, 1000, echelles.NbPoints}) {
+        EXPECT_NEAR(double(points[r].Valeur1), double(GainDepassement(points[r].Frequence)), 1e-9) << r;
+        EXPECT_EQ(grille->item(r - 1, 2)->text(), TexteFixe(points[r].Valeur1, 7, 3)) << r;
+    }
+    EXPECT_TRUE(ecran.EcranTabVal->isVisible());
+    EXPECT_FALSE(ecran.DiagNyquist->isEnabled());
+
+    Lit(ecran, Donnees + "instable.kvf");
+    EXPECT_FALSE(diagramme.isVisible());
+    EXPECT_FALSE(ecran.EcranTabVal->isVisible());
+    EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Aucun);
+    EXPECT_TRUE(ecran.DiagBode->isEnabled());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+
+    // Fermé, il le reste : une lecture stable ne le rouvre pas.
+    Lit(ecran, Donnees + "depassement.kvf");
+    EXPECT_FALSE(diagramme.isVisible());
+    EXPECT_FALSE(ecran.EcranTabVal->isVisible());
+}

@@ -1,0 +1,104 @@
+// Dialogue des paramètres de Nyquist : lecture arrêtée au premier texte fautif, trois contrôles
+// indépendants, plages que le tracé ne sait pas dessiner, valeurs automatiques, annulation.
+#include "fenetres/USaisieParamNyquist.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "SaisiesHostilesEchelles.h"
+#include "coeur/EchantillonsFrequentiels.h"
+#include "trace/Graphisme.h"
+#include "AideDialogues.h"
+#include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
+
+namespace {
+
+class EchellesNyquist : public DialogueEchelles<TEchellesNyquist> {
+protected:
+    EchellesNyquist()
+    {
+        champs_ = {dialogue_.Fmin, dialogue_.Fmax, dialogue_.ReMin, dialogue_.ReMax, dialogue_.ImMin, dialogue_.ImMax};
+    }
+};
+
+TEST_P(EchellesNyquist, MessagesDansLOrdreEtFocusSurLeDernierChampFautif)
+{
+    const struct {
+        QStringList Textes;
+        QStringList Messages;
+        QLineEdit* TEchellesNyquist::*Focus;
+    } cas[] = {
+        {{"1", "100", "-1", "1,2,3", "x", "1"}, {"X maximum mal saisi"}, &TEchellesNyquist::ReMax},
+        {{"1", "100", "-1", "1", "-1", ""}, {"Y maximum mal saisi"}, &TEchellesNyquist::ImMax},
+        {{"100", "1", "0.2", "1", "0.5", "1"},
+         {"Fréquence minimum ou maximum incorrecte", "XMin>0 ou XMax<0 ou XMin>Xmax: c'est incorrect",
+          "YMin>0 ou YMax<0 ou YMin>Ymax: c'est incorrect"},
+         &TEchellesNyquist::ImMin},
+        {{"1", "100", "0,2", "1", "-1", "1"}, {"XMin>0 ou XMax<0 ou XMin>Xmax: c'est incorrect"}, &TEchellesNyquist::ReMin},
+        {{"0", "100", "-1", "1", "-1", "1"}, {"Fréquence minimum nulle: l'échelle des fréquences est logarithmique"},
+         &TEchellesNyquist::Fmin},
+        {{"10", "10", "-1", "1", "-1", "1"}, {"Fréquences minimum et maximum égales: aucune décade à tracer"},
+         &TEchellesNyquist::Fmax},
+        {{"1", "100", "0", "0", "-1", "1"}, {"XMin=XMax: c'est incorrect"}, &TEchellesNyquist::ReMin},
+        {{"1", "100", "-1", "1", "0", "0"}, {"YMin=YMax: c'est incorrect"}, &TEchellesNyquist::ImMin},
+        {{"1", "100", "-1e4932", "1e4932", "-1", "1"}, {"Ecart entre XMin et XMax trop grand"}, &TEchellesNyquist::ReMin},
+    };
+    for (const auto& c : cas)
+        AttendRefus(c.Textes, c.Messages, dialogue_.*c.Focus);
+}
+
+TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCase)
+{
+    document_.FreqBasseAuto = 0.001591L;
+    document_.FreqHauteAuto = 1234.5L;
+    document_.ReMinAuto = -0.001L;
+    document_.ReMaxAuto = 0.99999L;
+    document_.ImMinAuto = -0.4999L;
+    document_.ImMaxAuto = 0.001L;
+    dialogue_.BtnAutomatique->click();
+    const QStringList attendus{"+0#001591", "+1#23E3", "-0#001", "+1", "-0#5", "+0#001"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(champs_[std::size_t(i)]->text(), AvecSeparateur(attendus[i])) << i;
+    EXPECT_EQ(dialogue_.focusWidget(), dialogue_.OKBtn);
+    dialogue_.OKBtn->click();
+    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
+    ASSERT_EQ(dialogue_.result(), QDialog::Accepted);
+
+    MontreActif(dialogue_);
+    dialogue_.ReMin->setText("5");
+    dialogue_.AffichageFrequence->setChecked(true);
+    dialogue_.reject();
+    EXPECT_EQ(dialogue_.ReMin->text(), AvecSeparateur("-0#001"));
+    EXPECT_FALSE(dialogue_.AffichageFrequence->isChecked());
+}
+
+TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
+{
+    const std::vector<QLineEdit*>& champs = champs_;
+    const TEssaiEchelles essai{
+        dialogue_, champs, {"1", "100", "-1", "1", "-1", "1"},
+        [&champs](const std::string& cas) {
+            Reel v[6] = {};
+            for (int i = 0; i < 6; ++i)
+                ASSERT_TRUE(LitReel(champs[i]->text(), v[i])) << cas;
+            const std::optional<TDecades> decades = ArrondiDecades(v[0], v[1]);
+            ASSERT_TRUE(decades) << cas;
+            EXPECT_LE(decades->Nombre, 2000) << cas;
+            for (int axe : {2, 4}) {
+                EXPECT_TRUE(v[axe] <= 0 && 0 <= v[axe + 1] && v[axe] < v[axe + 1]) << cas;
+                EXPECT_TRUE(PasGraduation(v[axe + 1] - v[axe], false)) << cas;
+            }
+        }};
+    EssaieTousLesChamps(essai, messages_,
+                        {{"1e-300", "1e300", "-1", "1", "-1", "1"},
+                         {"1e-4000", "1e4000", "-1", "1", "-1", "1"},
+                         {"5", "5", "-1e-12", "0", "0", "1e-12"},
+                         {"1", "100", "-1e4932", "1e4932", "-1", "1"},
+                         {"1", "100", "-1", "1", "-1e300", "1e300"}});
+}
+
+INSTANTIATE_TEST_SUITE_P(Separateurs, EchellesNyquist, testing::Values(',', '.'));
+
+}

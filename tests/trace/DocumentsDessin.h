@@ -1,0 +1,81 @@
+#pragma once
+// Documents analysés et lecture des dessins placés et des pixels, pour les tests des dessins du document.
+#include <QImage>
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "PolynomesSaisis.h"
+#include "coeur/Analyse.h"
+#include "trace/DessinPlace.h"
+
+inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = n;
+    doc.Denominateur = d;
+    doc.TempsMort = tempsMort;
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    return doc;
+}
+
+inline void ChangeCouleur(TDocument& doc, const QString& cle, int r, int v, int b)
+{
+    for (TElementCouleur& e : doc.SchemaCouleurs)
+        if (e.Cle == cle)
+            e.Couleur = ComposeRVB(r, v, b);
+}
+
+// Textes posés à l'ordonnée y, de gauche à droite.
+inline QStringList TextesSurLigne(const TDessinPlace& dessin, int y)
+{
+    std::vector<const TTextePlace*> ligne;
+    for (const TTextePlace& t : dessin.Textes)
+        if (t.Position.y() == y)
+            ligne.push_back(&t);
+    std::sort(ligne.begin(), ligne.end(),
+              [](const TTextePlace* a, const TTextePlace* b) { return a->Position.x() < b->Position.x(); });
+    QStringList textes;
+    for (const TTextePlace* t : ligne)
+        textes << t->Texte;
+    return textes;
+}
+
+// Le texte posé à cette place, ou nullptr.
+inline const TTextePlace* TexteEn(const TDessinPlace& dessin, const QString& texte, QPoint place)
+{
+    for (const TTextePlace& t : dessin.Textes)
+        if (t.Texte == texte && t.Position == place)
+            return &t;
+    return nullptr;
+}
+
+inline int NombreDeTextes(const TDessinPlace& dessin, const QString& texte)
+{
+    return int(std::count_if(dessin.Textes.begin(), dessin.Textes.end(),
+                             [&](const TTextePlace& t) { return t.Texte == texte; }));
+}
+
+inline QImage ImageBlanche(int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Pixels de la zone dont chaque composante est à `ecart` près de la couleur (le lissage des
+// caractères mélange les bords au fond, le cœur des traits garde la couleur).
+inline int PixelsDeCouleur(const QImage& image, const QRect& zone, const QColor& couleur, int ecart = 60)
+{
+    int n = 0;
+    const QRect dedans = zone.intersected(image.rect());
+    for (int y = dedans.top(); y <= dedans.bottom(); ++y)
+        for (int x = dedans.left(); x <= dedans.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - couleur.red()) <= ecart && std::abs(c.green() - couleur.green()) <= ecart
+                && std::abs(c.blue() - couleur.blue()) <= ecart)
+                ++n;
+        }
+    return n;
+}

@@ -1,0 +1,544 @@
+// Diagramme de Bode : arrondis des échelles, points gardés, et faits lus sur l'image dessinée.
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <climits>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PolynomesSaisis.h"
+#include "coeur/EchantillonsFrequentiels.h"
+#include "trace/Graphisme.h"
+#include "trace/TraceBode.h"
+#include "coeur/Document.h"
+#include "trace/CouleurQt.h"
+
+namespace {
+constexpr int Largeur = 1000;
+constexpr int Hauteur = 700;
+
+TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeCoefs(n);
+    doc.Denominateur = PolynomeDeCoefs(d);
+    return doc;
+}
+
+QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {}, bool* trace = nullptr)
+{
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    const bool fait = TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
+    if (trace)
+        *trace = fait;
+    return image;
+}
+
+QRgb Couleur(const TDocument& doc, const char* cle)
+{
+    return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle))).rgb();
+}
+
+int Arrondi(Reel v)
+{
+    return int(std::nearbyint(v));
+}
+
+// Cadres de l'écran : 5 % à 95 % en largeur, 5 % à 45 % et 52 % à 92 % en hauteur.
+TRepere CadreGain(const TDocument& doc)
+{
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    return {Arrondi(0.05L * Largeur), Arrondi(0.05L * Hauteur), Arrondi(0.95L * Largeur), Arrondi(0.45L * Hauteur),
+            e.LogFreqMin, e.GainMin, e.LogFreqMax, e.GainMax};
+}
+
+TRepere CadrePhase(const TDocument& doc)
+{
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    return {Arrondi(0.05L * Largeur), Arrondi(0.52L * Hauteur), Arrondi(0.95L * Largeur), Arrondi(0.92L * Hauteur),
+            e.LogFreqMin, e.PhaseMin, e.LogFreqMax, e.PhaseMax};
+}
+
+bool Dans(const TRepere& r, int x, int y)
+{
+    return x >= r.PixGauche && x <= r.PixDroite && y >= r.PixHaut && y <= r.PixBas;
+}
+
+bool Visible(const TRepere& r, Reel x, Reel y)
+{
+    const std::optional<TPixel> p = VersPixel(r, x, y);
+    return p && !p->Dehors;
+}
+
+// Un échantillon visible est sur la courbe dessinée, dans les deux cadres.
+void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
+{
+    const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    const Reel x = Log10(p.Frequence);
+    if (Visible(CadreGain(doc), x, p.Valeur1)) {
+        EXPECT_EQ(image.pixel(p.PixelX, p.PixelY1), courbe) << i;
+    }
+    if (Visible(CadrePhase(doc), x, p.Valeur2)) {
+        EXPECT_EQ(image.pixel(p.PixelX, p.PixelY2), courbe) << i;
+    }
+}
+
+int CompteCouleur(const QImage& image, QRgb couleur, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = std::max(y0, 0); y <= std::min(y1, image.height() - 1); ++y)
+        for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
+            n += image.pixel(x, y) == couleur;
+    return n;
+}
+
+// Surface qui ne garde que les textes écrits et leur point de base.
+struct TTexteEcrit {
+    QString Texte;
+    QPointF Position;
+};
+
+class TMoteurTextes : public QPaintEngine {
+public:
+    TMoteurTextes() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
+    Type type() const override { return QPaintEngine::User; }
+    std::vector<TTexteEcrit> Textes;
+};
+
+class TEnregistreurTextes : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &Moteur; }
+    const std::vector<TTexteEcrit>& Textes() const { return Moteur.Textes; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        // Même résolution qu'une image : les textes y ont la même taille.
+        static const QImage reference(1, 1, QImage::Format_RGB32);
+        switch (m) {
+        case PdmWidth:
+            return Largeur;
+        case PdmHeight:
+            return Hauteur;
+        case PdmWidthMM:
+            return Largeur * 254 / (10 * reference.logicalDpiX());
+        case PdmHeightMM:
+            return Hauteur * 254 / (10 * reference.logicalDpiY());
+        case PdmDpiX:
+        case PdmPhysicalDpiX:
+            return reference.logicalDpiX();
+        case PdmDpiY:
+        case PdmPhysicalDpiY:
+            return reference.logicalDpiY();
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmNumColors:
+            return INT_MAX;
+        default:
+            return m == PdmDepth ? 32 : 1;
+        }
+    }
+
+private:
+    mutable TMoteurTextes Moteur;
+};
+
+std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
+{
+    TEnregistreurTextes surface;
+    QPainter p(&surface);
+    TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
+    p.end();
+    return surface.Textes();
+}
+
+int Occurrences(const std::vector<TTexteEcrit>& textes, const QString& t)
+{
+    return int(std::count_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; }));
+}
+}
+
+TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
+{
+    // Écart admis 0 : des puissances de dix exactes.
+    const struct {
+        Reel Min, Max;
+        Reel FreqMin, FreqMax;
+        int LogMin, LogMax;
+        Reel Ecart;
+    } valides[] = {
+        {0.05L, 300, 0.01L, 1000, -2, 3, 1e-15L},
+        {1, 10, 1, 10, 0, 1, 0},
+        {5, 5, 1, 10, 0, 1, 0},  // deux fréquences égales entre deux décades en couvrent une
+    };
+    for (const auto& c : valides) {
+        SCOPED_TRACE(std::to_string(double(c.Min)) + " à " + std::to_string(double(c.Max)));
+        const std::optional<TDecades> d = ArrondiDecades(c.Min, c.Max);
+        ASSERT_TRUE(d);
+        EXPECT_NEAR(double(d->FreqMin), double(c.FreqMin), double(c.Ecart * c.FreqMin));
+        EXPECT_NEAR(double(d->FreqMax), double(c.FreqMax), double(c.Ecart * c.FreqMax));
+        EXPECT_NEAR(double(d->LogMin), c.LogMin, 1e-15);
+        EXPECT_NEAR(double(d->LogMax), c.LogMax, 1e-15);
+        EXPECT_EQ(d->Nombre, c.LogMax - c.LogMin);
+    }
+    for (const auto& [min, max] : {std::pair<Reel, Reel>{0, 10}, {-1, 10}, {10, 10}, {20, 10}, {1, 1.1e4932L}})
+        EXPECT_FALSE(ArrondiDecades(min, max)) << double(min) << " à " << double(max);
+    EXPECT_TRUE(std::isinf(DecadeSuperieure(1.1e4932L)));
+}
+
+TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
+{
+    TDocument doc = Document({1}, {1, 1});
+    Dessine(doc, {0.05L, 300, -47, 12, {}});
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    EXPECT_NEAR(double(e.FreqMin), 0.01, 1e-17);
+    EXPECT_NEAR(double(e.FreqMax), 1000, 1e-12);
+    EXPECT_NEAR(double(e.GainMin), -50, 1e-12);
+    EXPECT_NEAR(double(e.GainMax), 15, 1e-12);
+    EXPECT_EQ(e.PhaseMin, -360);
+    EXPECT_EQ(e.PhaseMax, 0);
+    EXPECT_EQ(e.NbPoints, 2000);
+    EXPECT_EQ(e.ZoneDroite, Largeur);
+    EXPECT_EQ(e.ZoneBas, Hauteur);
+
+    doc.PhaseSymetrique = true;
+    Dessine(doc, {1, 10, -40, 20, {}});
+    EXPECT_EQ(e.FreqMin, 1);
+    EXPECT_EQ(e.FreqMax, 10);
+    EXPECT_NEAR(double(e.GainMin), -40, 1e-12);
+    EXPECT_NEAR(double(e.GainMax), 20, 1e-12);
+    EXPECT_EQ(e.PhaseMin, -180);
+    EXPECT_EQ(e.PhaseMax, 180);
+}
+
+TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
+{
+    TDocument doc = Document({1}, {1, 1});
+    // Étendue 18 dB : pas de 2, bornes inchangées.
+    const std::vector<TTexteEcrit> textes = TextesDe(doc, {1, 10, -12, 6, {}});
+    for (int g = -12; g <= 6; g += 2)
+        EXPECT_EQ(Occurrences(textes, QString::fromStdString(NombreEnTexte(g, 2))), 1) << g;
+    EXPECT_EQ(Occurrences(textes, "-13"), 0);
+    // Étendue 59 dB : pas de 5 ; -15 s'écrit en entier et non « -2E1 ».
+    const std::vector<TTexteEcrit> larges = TextesDe(doc, {1, 10, -47, 12, {}});
+    EXPECT_EQ(Occurrences(larges, QString::fromStdString(NombreEnTexte(-15, 2))), 1);
+    EXPECT_EQ(Occurrences(larges, QString::fromStdString(NombreEnTexte(-50, 2))), 1);
+    EXPECT_EQ(Occurrences(larges, QString::fromStdString(NombreEnTexte(15, 2))), 1);
+    EXPECT_EQ(Occurrences(larges, "-2E1"), 0);
+}
+
+TEST(TraceBode, TextesDesDecadesNomsEtTitre)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const std::vector<TTexteEcrit> textes = TextesDe(doc, {0.05L, 50, -40, 10, "Mon titre"});
+    EXPECT_EQ(Occurrences(textes, "10"), 10);
+    for (const char* exposant : {"-2", "-1", "1", "2"})
+        EXPECT_EQ(Occurrences(textes, exposant), 2) << exposant;
+    EXPECT_EQ(Occurrences(textes, "-3"), 0);
+    EXPECT_EQ(Occurrences(textes, "Gain (dB)"), 1);
+    EXPECT_EQ(Occurrences(textes, "Déphasage (degrés)"), 1);
+    EXPECT_EQ(Occurrences(textes, "Diagramme de Bode"), 1);
+    EXPECT_EQ(Occurrences(textes, "Mon titre"), 1);
+    for (int phase = -360; phase <= 0; phase += 45)
+        EXPECT_EQ(Occurrences(textes, QString::number(phase)), phase == 0 ? 3 : 1) << phase;  // 0 : deux exposants
+
+    const std::vector<TTexteEcrit> sansTitre = TextesDe(doc, {0.05L, 50, -40, 10, {}});
+    EXPECT_EQ(sansTitre.size(), textes.size() - 1);
+}
+
+TEST(TraceBode, EtiquettesDesDecadesSousChaqueCadre)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const QImage image = Dessine(doc, {0.05L, 50, -40, 10, {}});
+    const QRgb echelle = Couleur(doc, "DEchelle");
+    for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
+        for (int i = -2; i <= 2; ++i) {
+            const int px = VersPixelBorne(r, i, r.YMin)->X;
+            EXPECT_GT(CompteCouleur(image, echelle, px - 12, r.PixBas + 1, px + 12, r.PixBas + 20), 0) << i;
+        }
+        // Entre deux décades, rien n'est écrit sous le cadre.
+        const int milieu = VersPixelBorne(r, 0.5L, r.YMin)->X;
+        EXPECT_EQ(CompteCouleur(image, echelle, milieu - 3, r.PixBas + 1, milieu + 3, r.PixBas + 20), 0);
+    }
+}
+
+// Part de la colonne, entre les bords du cadre, peinte de la couleur donnée.
+double PartDeLaColonne(const QImage& image, QRgb couleur, const TRepere& r, int colonne)
+{
+    return double(CompteCouleur(image, couleur, colonne, r.PixHaut + 2, colonne, r.PixBas - 2)) /
+           double(r.PixBas - r.PixHaut - 3);
+}
+
+TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const QImage image = Dessine(doc, {1, 1000, -40, 10, {}});
+    const QRgb grille = Couleur(doc, "DQuadrillage");
+    for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
+        EXPECT_GT(PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1, r.YMin)->X), 0.9);
+        for (int j : {2, 5, 9}) {
+            const double part = PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1 + Log10(j), r.YMin)->X);
+            EXPECT_GT(part, 0.15) << j;
+            EXPECT_LT(part, 0.6) << j;
+        }
+        // Entre deux multiples, aucune ligne.
+        EXPECT_LT(PartDeLaColonne(image, grille, r, VersPixelBorne(r, 1 + Log10(1.5L), r.YMin)->X), 0.1);
+    }
+}
+
+TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const TParamBode param{1e-1000L, 1e1000L, -40, 10, {}};
+    bool trace = false;
+    const QImage image = Dessine(doc, param, {}, &trace);
+    ASSERT_TRUE(trace);
+    // Moins d'un pixel par décade : tout l'intérieur du cadre est grille, hors de la courbe.
+    const TRepere gain = CadreGain(doc);
+    const int ligne = VersPixelBorne(gain, 0, -37.5L)->Y;
+    const int largeur = gain.PixDroite - gain.PixGauche - 1;
+    EXPECT_GT(CompteCouleur(image, Couleur(doc, "DQuadrillage"), gain.PixGauche + 1, ligne, gain.PixDroite - 1, ligne),
+              largeur - 5);
+
+    // Chaque « 10 » est suivi de son exposant ; le suivant commence après celui-ci, à un
+    // nombre de décades toujours le même.
+    const std::vector<TTexteEcrit> textes = TextesDe(doc, param);
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(7);
+    const QFontMetrics exposant(police, &image);
+    int nbEtiquettes = 0;
+    qreal finPrecedente = -1e9;
+    qreal yPrecedent = -1;
+    int exposantPrecedent = 0;
+    int pas = 0;
+    for (std::size_t k = 0; k + 1 < textes.size(); ++k) {
+        if (textes[k].Texte != "10")
+            continue;
+        ++nbEtiquettes;
+        const int e = textes[k + 1].Texte.toInt();
+        if (textes[k].Position.y() == yPrecedent) {
+            EXPECT_GT(textes[k].Position.x(), finPrecedente) << k;
+            if (pas == 0)
+                pas = e - exposantPrecedent;
+            EXPECT_EQ(e - exposantPrecedent, pas) << k;
+        }
+        yPrecedent = textes[k].Position.y();
+        exposantPrecedent = e;
+        finPrecedente = textes[k + 1].Position.x() + exposant.horizontalAdvance(textes[k + 1].Texte);
+    }
+    EXPECT_GT(pas, 1);
+    EXPECT_GT(nbEtiquettes, 10);
+    EXPECT_LT(nbEtiquettes, 200);
+}
+
+TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
+{
+    TDocument doc = Document({1}, {1, 1});
+    const TParamBode param{0.1L, 10, -40, 0, {}};
+    for (const QRect cible : {QRect(5, 5, 1, 1), QRect(5, 5, 300, 0), QRect(5, 5, 0, 300)}) {
+        QImage image(320, 320, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        EXPECT_FALSE(TracerBode(p, cible, doc, param, TMiseEnPageBode{})) << cible.width() << "x" << cible.height();
+        p.end();
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        const int noirs = CompteCouleur(image, qRgb(0, 0, 0), 0, 0, 319, 319);
+        EXPECT_EQ(noirs, 320 * 320 - cible.width() * cible.height());
+    }
+    // Dès deux pixels de côté, les cadres existent : tout se trace, textes compris.
+    for (const int cote : {2, 10}) {
+        QImage image(cote, cote, QImage::Format_RGB32);
+        QPainter p(&image);
+        EXPECT_TRUE(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{})) << cote;
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    }
+}
+
+TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
+{
+    TDocument doc = Document({1}, {1, 1});
+    // 0.01 a un logarithme entier négatif : Ent le fait descendre d'une décade, à 0.001.
+    const QImage image = Dessine(doc, {0.01L, 100, -45, 5, {}});
+    const TRepere gain = CadreGain(doc);
+    const TRepere phase = CadrePhase(doc);
+    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    for (int i = 0; i <= 2000; ++i) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+        const Reel x = i * (e.LogFreqMax - e.LogFreqMin) / 2000 + e.LogFreqMin;
+        const Reel w = DeuxPi * p.Frequence;
+        ASSERT_NEAR(double(x), double(-3 + 5 * Reel(i) / 2000), 1e-12) << i;
+        ASSERT_NEAR(double(Log10(p.Frequence)), double(x), 1e-15) << i;
+        ASSERT_NEAR(double(p.Valeur1), double(-10 * Log10(1 + w * w)), 1e-9) << i;
+        ASSERT_NEAR(double(p.Valeur2), double(-std::atan(w) * 180 / Pi), 1e-9) << i;
+        ASSERT_EQ(p.PixelX, VersPixelBorne(gain, x, p.Valeur1)->X) << i;
+        ASSERT_EQ(p.PixelY1, VersPixelBorne(gain, x, p.Valeur1)->Y) << i;
+        ASSERT_EQ(p.PixelY2, VersPixelBorne(phase, x, p.Valeur2)->Y) << i;
+        if (i % 50 == 0)
+            AttendCourbeAuPoint(image, doc, i);
+    }
+    EXPECT_NEAR(double(doc.PointsFrequentiels[0].Frequence), 0.001, 1e-18);
+    EXPECT_NEAR(double(doc.PointsFrequentiels[2000].Frequence), 100, 1e-13);
+}
+
+TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
+{
+    // Second ordre peu amorti : la résonance dépasse le haut du cadre de gain.
+    TDocument doc = Document({1}, {1, 0.1L, 1});
+    const QImage image = Dessine(doc, {0.01L, 10, -40, 5, {}});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    const TRepere gain = CadreGain(doc);
+    const TRepere phase = CadrePhase(doc);
+    int dedans = 0;
+    for (int y = 0; y < Hauteur; ++y)
+        for (int x = 0; x < Largeur; ++x)
+            if (image.pixel(x, y) == courbe) {
+                ASSERT_TRUE(Dans(gain, x, y) || Dans(phase, x, y)) << x << "," << y;
+                ++dedans;
+            }
+    EXPECT_GT(dedans, 1000);
+    // La crête est coupée : la courbe touche le bord haut en montant puis en redescendant.
+    EXPECT_GE(CompteCouleur(image, courbe, gain.PixGauche, gain.PixHaut, gain.PixDroite, gain.PixHaut), 2);
+}
+
+TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
+{
+    // Avance de phase (1 + p)/(1 + 0.1 p) : phase entre 0 et 55°.
+    TDocument doc = Document({1, 1}, {1, 0.1L});
+    Dessine(doc, {0.01L, 100, -10, 30, {}});
+    for (int i : {0, 700, 1400, 2000}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const Reel w = DeuxPi * p.Frequence;
+        const Reel attendue = (std::atan(w) - std::atan(0.1L * w)) * 180 / Pi;
+        EXPECT_NEAR(double(p.Valeur2), double(attendue - 360), 1e-9) << i;
+    }
+    doc.PhaseSymetrique = true;
+    Dessine(doc, {0.01L, 100, -10, 30, {}});
+    EXPECT_GT(doc.PointsFrequentiels[1000].Valeur2, 0);
+}
+
+TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
+{
+    // 1/(1 + p)^3 en plage symétrique : la phase passe de -180 à +180 vers f = 0.276 Hz.
+    TDocument doc = Document({1}, {1, 3, 3, 1});
+    doc.PhaseSymetrique = true;
+    const QImage image = Dessine(doc, {0.01L, 100, -80, 10, {}});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    const TRepere phase = CadrePhase(doc);
+    int saut = -1;
+    for (int i = 1; i <= 2000; ++i) {
+        const Reel avant = doc.PointsFrequentiels[i - 1].Valeur2;
+        const Reel apres = doc.PointsFrequentiels[i].Valeur2;
+        EXPECT_LE(std::abs(apres), 180) << i;
+        if (std::abs(avant - apres) >= 30)
+            saut = i;
+    }
+    ASSERT_GT(saut, 0);
+    EXPECT_LT(doc.PointsFrequentiels[saut - 1].Valeur2, -170);
+    EXPECT_GT(doc.PointsFrequentiels[saut].Valeur2, 170);
+    // Aucune verticale entre les deux bords à cette fréquence.
+    const int x = doc.PointsFrequentiels[saut].PixelX;
+    const int haut = VersPixelBorne(phase, 0, 150)->Y;
+    const int bas = VersPixelBorne(phase, 0, -150)->Y;
+    EXPECT_EQ(CompteCouleur(image, courbe, x - 1, haut, x + 1, bas), 0);
+}
+
+TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
+{
+    // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.
+    const Reel w = DeuxPi * Puiss10(1);
+    TDocument doc = Document({w * w, 0, 1}, {1, 1, 1});
+    bool trace = false;
+    const QImage image = Dessine(doc, {1, 100, -100, 20, {}}, {}, &trace);
+    EXPECT_TRUE(trace);
+    const TPointFrequentiel& zero = doc.PointsFrequentiels[1000];
+    EXPECT_EQ(zero.Frequence, Puiss10(1));
+    EXPECT_TRUE(std::isinf(zero.Valeur1) && zero.Valeur1 < 0);
+    EXPECT_TRUE(std::isnan(zero.Valeur2));
+    EXPECT_EQ(zero.PixelY1, PixelAbsent);
+    EXPECT_EQ(zero.PixelY2, PixelAbsent);
+    for (int i : {1050, 1500, 2000})
+        AttendCourbeAuPoint(image, doc, i);
+    EXPECT_TRUE(Visible(CadreGain(doc), 1.5L, doc.PointsFrequentiels[1500].Valeur1));
+}
+
+TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
+{
+    const Reel w = DeuxPi * Puiss10(1);
+    TDocument doc = Document({1}, {w * w, 0, 1});
+    const QImage image = Dessine(doc, {1, 100, -120, 0, {}});
+    const TPointFrequentiel& pole = doc.PointsFrequentiels[1000];
+    EXPECT_TRUE(std::isinf(pole.Valeur1) && pole.Valeur1 > 0);
+    EXPECT_EQ(pole.PixelY1, PixelAbsent);
+    AttendCourbeAuPoint(image, doc, 1200);
+    EXPECT_TRUE(Visible(CadreGain(doc), 1.2L, doc.PointsFrequentiels[1200].Valeur1));
+}
+
+// 1e150/(p + 1) : environ 3000 dB, loin d'un pôle ; chaque échantillon a son gain et sa phase.
+TEST(TraceBode, UneTresGrandeReponseSeDessine)
+{
+    TDocument doc = Document({1e150L}, {1, 1});
+    const QImage image = Dessine(doc, {0.01L, 100, 2940, 3010, {}});
+    for (int i : {0, 700, 1000, 1400, 2000}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const Reel w = DeuxPi * p.Frequence;
+        EXPECT_NEAR(double(p.Valeur1), double(3000 - 10 * Log10(1 + w * w)), 1e-9) << i;
+        EXPECT_NEAR(double(p.Valeur2), double(-std::atan(w) * 180 / Pi), 1e-9) << i;
+        EXPECT_NE(p.PixelY1, PixelAbsent) << i;
+        AttendCourbeAuPoint(image, doc, i);
+    }
+}
+
+TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
+{
+    TDocument doc = Document({1}, {1, 1});
+    Dessine(doc, {0.1L, 10, -40, 0, {}});
+    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    for (const TParamBode& param : {TParamBode{0, 10, -40, 0, {}}, TParamBode{10, 10, -40, 0, {}},
+                                    TParamBode{0.1L, 10, 5, 5, {}}}) {
+        bool trace = true;
+        const QImage image = Dessine(doc, param, {}, &trace);
+        EXPECT_FALSE(trace);
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        EXPECT_EQ(CompteCouleur(image, Couleur(doc, "DFond"), 0, 0, Largeur - 1, Hauteur - 1), Largeur * Hauteur);
+    }
+}
+
+TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
+{
+    TDocument doc = Document({1}, {1, 1});
+    Dessine(doc, {0.1L, 10, -40, 0, {}});
+    const TEchellesFrequentielles echelles = doc.EchellesFrequentielles;
+    const TPointFrequentiel avant = doc.PointsFrequentiels[1234];
+    TMiseEnPageBode page;
+    page.NbPoints = 8000;
+    page.EpaisseurCourbe = 2;
+    page.RemplitFond = false;
+    page.AvecTitreUtilisateur = false;
+    page.MemoriseEchantillons = false;
+    page.Couleur = false;
+    Dessine(doc, {0.001L, 1000, -80, 0, "Titre"}, page);
+    EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    EXPECT_EQ(doc.EchellesFrequentielles.FreqMin, echelles.FreqMin);
+    EXPECT_EQ(doc.EchellesFrequentielles.GainMin, echelles.GainMin);
+    EXPECT_EQ(doc.PointsFrequentiels[1234].Frequence, avant.Frequence);
+    EXPECT_EQ(doc.PointsFrequentiels[1234].PixelY1, avant.PixelY1);
+    EXPECT_EQ(Occurrences(TextesDe(doc, {0.1L, 10, -40, 0, "Titre"}, page), "Titre"), 0);
+}
