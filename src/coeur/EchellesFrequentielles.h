@@ -1,6 +1,7 @@
 #pragma once
 // Échelles et points échantillonnés du dernier diagramme fréquentiel dessiné à l'écran :
 // la lecture à la souris, le tableau de valeurs, l'impression et l'export les relisent.
+#include <QString>
 #include <vector>
 
 #include "numerique/Complexes.h"
@@ -26,6 +27,36 @@ struct TEchellesFrequentielles {
     bool AbaqueVisible = false;
     bool QuadrillageFin = false;
     int NbPoints = 0;  // intervalles d'échantillonnage du dernier tracé
+};
+
+// Ce que chaque dialogue d'échelles transmet à son diagramme, avant tout arrondi.
+struct TParamBode {
+    Reel FreqMin = 0;  // Hz
+    Reel FreqMax = 0;
+    Reel GainMin = 0;  // dB
+    Reel GainMax = 0;
+    QString Titre;
+};
+
+struct TParamNyquist {
+    Reel FreqMin = 0;
+    Reel FreqMax = 0;
+    Reel ReMin = 0;
+    Reel ReMax = 0;
+    Reel ImMin = 0;
+    Reel ImMax = 0;
+    QString Titre;
+    bool AffichageFrequence = false;
+};
+
+struct TParamBlack {
+    Reel FreqMin = 0;
+    Reel FreqMax = 0;
+    Reel GainMin = 0;
+    Reel GainMax = 0;
+    QString Titre;
+    bool AffichageFrequence = false;
+    bool QuadriFin = false;
 };
 
 // Bode : gain (dB), phase (°). Nyquist : partie réelle, partie imaginaire.

@@ -532,7 +532,8 @@ TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
     page.EpaisseurCourbe = 2;
     page.RemplitFond = false;
     page.AvecTitreUtilisateur = false;
-    page.MemoriseEchantillons = false;
+    page.MemorisePoints = false;
+    page.MemoriseEchelles = false;
     page.Couleur = false;
     Dessine(doc, {0.001L, 1000, -80, 0, "Titre"}, page);
     EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
