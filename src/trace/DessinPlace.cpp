@@ -18,7 +18,7 @@ int PixelsDePoints(Reel points, const QPaintDevice& support)
     return int(std::nearbyint(points / 72.0L * Reel(support.logicalDpiY())));
 }
 
-QFont PoliceArial(int taillePoints, const QPaintDevice& support, bool italique)
+QFont PoliceArial(Reel taillePoints, const QPaintDevice& support, bool italique)
 {
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(std::max(1, PixelsDePoints(taillePoints, support)));

@@ -49,7 +49,7 @@ struct TDessinPlace {
 
 // Taille en points rendue en pixels par la résolution du support (arrondi au plus proche).
 int PixelsDePoints(Reel points, const QPaintDevice& support);
-QFont PoliceArial(int taillePoints, const QPaintDevice& support, bool italique = false);
+QFont PoliceArial(Reel taillePoints, const QPaintDevice& support, bool italique = false);
 int LargeurTexte(const QString& texte, const QFont& police, const QPaintDevice& support);
 
 // Ajoute le texte au dessin et rend l'abscisse de la plume après lui.

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "CouleurQt.h"
+#include "DessinPlace.h"
 #include "coeur/SchemaCouleurs.h"
 
 namespace {
@@ -51,11 +52,9 @@ void TTraceur::RemplitFond(const QRect& cible)
         P.fillRect(cible, M.Couleur ? Couleur("DFond") : QColor(Qt::white));
 }
 
-QFont TTraceur::Police(Reel taille)
+QFont TTraceur::Police(Reel taille) const
 {
-    QFont police(QStringLiteral("Arial"));
-    police.setPointSizeF(double(taille));
-    return police;
+    return PoliceArial(taille, *P.device());
 }
 
 QFontMetrics TTraceur::Mesure(Reel taille) const

@@ -43,7 +43,8 @@ public:
     void Pinceau(const char* cle);
     void RemplitFond(const QRect& cible);
 
-    static QFont Police(Reel taille);
+    // La règle de toutes les polices : des points, convertis à la résolution du support.
+    QFont Police(Reel taille) const;
     QFontMetrics Mesure(Reel taille) const;
     int Largeur(const QString& texte, Reel taille) const;
     // Texte placé par son coin haut gauche, dans la couleur de la clé ; rend sa largeur.

@@ -16,6 +16,7 @@
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
+#include "trace/DessinPlace.h"
 #include "trace/TraceBode.h"
 #include "coeur/Document.h"
 #include "trace/CouleurQt.h"
@@ -509,7 +510,7 @@ TEST(TraceBode, PageA600PointsParPouce)
     p.end();
     const TTexteEcrit* gain = Texte(surface.Textes(), QStringLiteral("Gain (dB)"));
     ASSERT_TRUE(gain);
-    const int ascent = QFontMetrics(TTraceur::Police(10), &surface).ascent();
+    const int ascent = QFontMetrics(PoliceArial(10, surface), &surface).ascent();
     EXPECT_NEAR(ascent, 10.0 / 72 * Ppp * 0.9, 10);  // 10 points à 600 ppp, pas à l'écran
     EXPECT_EQ(gain->Position.x(), gauche + Arrondi(0.5L * Ppp));
     EXPECT_EQ(gain->Position.y(), haut - Arrondi(0.21L * Ppp) + ascent);
