@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "fenetres/AideDialogues.h"
+#include "SeparateurImpose.h"
 #include "DocumentsDessin.h"
 
 namespace {
