@@ -160,8 +160,9 @@ void TEcranDiagramme::Dessine(QPainter& surface)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(false);
-    echelles.PhaseMin = document_.PhaseSymetrique ? -180 : -360;
-    echelles.PhaseMax = document_.PhaseSymetrique ? 180 : 0;
+    const TPlagePhase plage = PlagePhase(document_.PhaseSymetrique);
+    echelles.PhaseMin = plage.Min;
+    echelles.PhaseMax = plage.Max;
     if (document_.TypeDiagramme == TTypeDiagramme::Bode) {
         TracerBode(surface, ZoneClient->rect(), document_, echellesBode_.Parametres(), TMiseEnPageBode{});
         return;

@@ -284,8 +284,9 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     gain.XMax = phase.XMax = decades->LogMax;
     gain.YMin = gains.Min;
     gain.YMax = gains.Max;
-    phase.YMin = doc.PhaseSymetrique ? -180 : -360;
-    phase.YMax = doc.PhaseSymetrique ? 180 : 0;
+    const TPlagePhase plage = PlagePhase(doc.PhaseSymetrique);
+    phase.YMin = plage.Min;
+    phase.YMax = plage.Max;
     const std::vector<TEchantillonBode> ech = Echantillonne(doc, *decades, mise.NbPoints);
 
     const std::vector<Reel> valeurs = Graduations(gain.YMin, gain.YMax, *pas);
