@@ -64,3 +64,8 @@ Reel PhaseDegres(TComplexe h, bool symetrique)
         phase -= 360;
     return phase;
 }
+
+TPlagePhases PlagePhases(bool symetrique)
+{
+    return symetrique ? TPlagePhases{-180, 180} : TPlagePhases{-360, 0};
+}

@@ -36,3 +36,10 @@ Reel GainDecibels(TComplexe h);
 // Phase en degrés, ramenée dans [-360, 0] sauf en plage symétrique ; NaN quand elle n'a
 // pas de sens (module nul ou réponse non finie).
 Reel PhaseDegres(TComplexe h, bool symetrique);
+
+struct TPlagePhases {
+    Reel Min = -360;  // degrés
+    Reel Max = 0;
+};
+// [-180, 180] en plage symétrique, [-360, 0] sinon.
+TPlagePhases PlagePhases(bool symetrique);

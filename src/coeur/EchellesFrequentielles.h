@@ -6,39 +6,6 @@
 
 #include "numerique/Complexes.h"
 
-// Plage des déphasages des diagrammes de Bode et de Black, en degrés, selon le choix du document.
-struct TPlagePhase {
-    Reel Min = 0;
-    Reel Max = 0;
-};
-
-inline TPlagePhase PlagePhase(bool symetrique)
-{
-    return symetrique ? TPlagePhase{-180, 180} : TPlagePhase{-360, 0};
-}
-
-// Ce que les dialogues d'échelles de Nyquist et de Black transmettent, avant tout arrondi.
-struct TParamNyquist {
-    Reel FreqMin = 0;  // Hz
-    Reel FreqMax = 0;
-    Reel ReMin = 0;
-    Reel ReMax = 0;
-    Reel ImMin = 0;
-    Reel ImMax = 0;
-    QString Titre;
-    bool AffichageFrequence = false;
-};
-
-struct TParamBlack {
-    Reel FreqMin = 0;  // Hz
-    Reel FreqMax = 0;
-    Reel GainMin = 0;  // dB
-    Reel GainMax = 0;
-    QString Titre;
-    bool AffichageFrequence = false;
-    bool QuadriFin = false;
-};
-
 struct TEchellesFrequentielles {
     // Zone de dessin : 0, largeur, 0, hauteur de la fenêtre au dernier tracé.
     int ZoneGauche = 0;
@@ -60,6 +27,36 @@ struct TEchellesFrequentielles {
     bool AbaqueVisible = false;
     bool QuadrillageFin = false;
     int NbPoints = 0;  // intervalles d'échantillonnage du dernier tracé
+};
+
+// Ce que chaque dialogue d'échelles transmet à son diagramme, avant tout arrondi.
+struct TParamBode {
+    Reel FreqMin = 0;  // Hz
+    Reel FreqMax = 0;
+    Reel GainMin = 0;  // dB
+    Reel GainMax = 0;
+    QString Titre;
+};
+
+struct TParamNyquist {
+    Reel FreqMin = 0;
+    Reel FreqMax = 0;
+    Reel ReMin = 0;
+    Reel ReMax = 0;
+    Reel ImMin = 0;
+    Reel ImMax = 0;
+    QString Titre;
+    bool AffichageFrequence = false;
+};
+
+struct TParamBlack {
+    Reel FreqMin = 0;
+    Reel FreqMax = 0;
+    Reel GainMin = 0;
+    Reel GainMax = 0;
+    QString Titre;
+    bool AffichageFrequence = false;
+    bool QuadriFin = false;
 };
 
 // Bode : gain (dB), phase (°). Nyquist : partie réelle, partie imaginaire.

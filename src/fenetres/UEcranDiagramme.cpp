@@ -12,10 +12,10 @@
 
 #include "coeur/Document.h"
 #include "Messages.h"
-#include "trace/CouleurQt.h"
 #include "LectureSouris.h"
 #include "NomsComposants.h"
-#include "trace/TraceBode.h"
+#include "coeur/EchantillonsFrequentiels.h"
+#include "trace/TraceDiagramme.h"
 #include "UEcranTabVal.h"
 #include "USaisieParamBlack.h"
 #include "USaisieParamBode.h"
@@ -159,20 +159,14 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
 void TEcranDiagramme::Dessine(QPainter& surface)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
-    AbaquedeNichols1->menuAction()->setEnabled(false);
-    const TPlagePhase plage = PlagePhase(document_.PhaseSymetrique);
-    echelles.PhaseMin = plage.Min;
-    echelles.PhaseMax = plage.Max;
-    if (document_.TypeDiagramme == TTypeDiagramme::Bode) {
-        TracerBode(surface, ZoneClient->rect(), document_, echellesBode_.Parametres(), TMiseEnPageBode{});
-        return;
-    }
-    if (document_.TypeDiagramme == TTypeDiagramme::Black)
-        AbaquedeNichols1->menuAction()->setEnabled(true);
-    // Sans tracé pour ce diagramme : le fond seul, et aucun point à lire ni à lister.
-    surface.fillRect(ZoneClient->rect(), CouleurQt(CouleurDe(document_.SchemaCouleurs, QStringLiteral("DFond"))));
-    if (document_.TypeDiagramme != TTypeDiagramme::Aucun)
-        echelles.NbPoints = 0;
+    AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
+    const TPlagePhases phases = PlagePhases(document_.PhaseSymetrique);
+    echelles.PhaseMin = phases.Min;
+    echelles.PhaseMax = phases.Max;
+    TDemandeDiagramme demande;
+    demande.Type = document_.TypeDiagramme;
+    demande.Bode = echellesBode_.Parametres();
+    TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
 }
 
 void TEcranDiagramme::Echelles1Click()

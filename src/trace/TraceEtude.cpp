@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "CouleurQt.h"
+#include "TraceBlocsFormule.h"
 #include "TraceFormule.h"
 
 namespace {
@@ -30,58 +31,29 @@ struct TContexte {
         return PlaceTexte(Etude.Dessin, texte, position, PoliceArial(taille, Support, italique), taille, couleur,
                           Support);
     }
-    // La barre de fraction à 8 pixels sous la ligne, le cadre de 21 au-dessus à 40 au-dessous.
-    void BarreEtCadre(int x0, int largeur, int y)
+    // Tailles 9 et 7, ajustées à la largeur de la zone moins `retrait`.
+    TGabaritFormule Gabarit(int retrait, TRegleEcarts ecarts) const
     {
-        Etude.Dessin.Traits.push_back({QLine(x0, y + 8, x0 + largeur, y + 8), Formule});
-        Etude.Dessin.Cadres.push_back({QPoint(BordGauche, y - 21), QPoint(x0 + largeur + 10, y + 40), Cadre});
+        TGabaritFormule g;
+        g.LargeurLimite = Largeur - retrait;
+        g.Ecarts = ecarts;
+        g.Texte = Formule;
+        g.Trait = Cadre;
+        return g;
     }
 };
 
-void PlaceFormeDeveloppee(TContexte& c)
+void PlaceFormes(TContexte& c)
 {
-    const int y0 = LigneDeveloppee;
-    const int h9 = PixelsDePoints(9, c.Support);
-    int x = c.Texte(QStringLiteral("Kovra = "), QPoint(20, y0), 9, c.Formule);
-    if (c.Doc.TempsMort > 0) {
-        x = c.Texte(QStringLiteral("e"), QPoint(x, y0), 9, c.Formule);
-        x = c.Texte(ExposantRetard(c.Doc.TempsMort, c.Doc.ChiffresSignificatifs), QPoint(x, y0 - h9 / 2), 7,
-                    c.Formule);
-        x = c.Texte(QStringLiteral(" x "), QPoint(x, y0), 9, c.Formule);
-    }
-    const int x0 = x;
-    const int chiffres = c.Doc.ChiffresSignificatifs;
-    const TFraction f = AjusteFraction(
-        TermesDeveloppes(c.Doc.Numerateur, chiffres), TermesDeveloppes(c.Doc.Denominateur, chiffres), 9, 7, 2,
-        [&](int w) { return x0 + w > c.Largeur; }, c.Support);
-    // Les places restent celles de la taille 9 même quand les termes rétrécissent.
-    PlaceFraction(c.Etude.Dessin, f, x0, y0 - h9, y0 + PixelsDePoints(1.2L * 9, c.Support), h9 / 2, c.Formule,
-                  c.Support);
-    c.BarreEtCadre(x0, f.Largeur(), y0);
-    c.Etude.TailleDeveloppee = f.Polices.Taille;
-    c.Etude.ExposantDeveloppe = f.Polices.TailleExposant;
-}
-
-void PlaceFormeFactorisee(TContexte& c)
-{
-    const int y1 = LigneFactorisee;
-    const int xg = c.Texte(QStringLiteral("G(p) = "), QPoint(20, y1), 9, c.Formule);
-    const int g = xg - 20;
-    const TPolynome& n = c.Doc.Numerateur;
-    const TPolynome& d = c.Doc.Denominateur;
-    const int chiffres = c.Doc.ChiffresSignificatifs;
+    const TBlocPlace developpee = PlaceFormeDeveloppee(c.Etude.Dessin, c.Doc, QPoint(20, LigneDeveloppee),
+                                                       c.Gabarit(0, EcartsEcranTailleDemandee), c.Support);
+    c.Etude.TailleDeveloppee = developpee.Taille;
+    c.Etude.ExposantDeveloppe = developpee.TailleExposant;
     // Constante du numérateur omise seulement si elle vaut 1 exactement, celle du dénominateur à 1e-4 près.
-    const QString constanteN = TexteConstante(n.Racines[0].Re, n.Degre, 0, chiffres);
-    const QString constanteD = TexteConstante(d.Racines[0].Re, d.Degre, 1e-4L, chiffres);
-    const TFraction f = AjusteFraction(
-        FacteursFactorises(n, constanteN, chiffres), FacteursFactorises(d, constanteD, chiffres), 9, 7, 2,
-        [&](int w) { return 20 + g + w > c.Largeur - 10; }, c.Support);
-    const int h = PixelsDePoints(f.Polices.Taille, c.Support);
-    PlaceFraction(c.Etude.Dessin, f, xg, y1 - h, y1 + PixelsDePoints(1.2L * f.Polices.Taille, c.Support), h / 2,
-                  c.Formule, c.Support);
-    c.BarreEtCadre(xg, f.Largeur(), y1);
-    c.Etude.TailleFactorisee = f.Polices.Taille;
-    c.Etude.ExposantFactorise = f.Polices.TailleExposant;
+    const TBlocPlace factorisee = PlaceFormeFactorisee(c.Etude.Dessin, c.Doc, QPoint(20, LigneFactorisee),
+                                                       c.Gabarit(10, EcartsEcran), c.Support);
+    c.Etude.TailleFactorisee = factorisee.Taille;
+    c.Etude.ExposantFactorise = factorisee.TailleExposant;
 }
 
 int YRangee(int j)
@@ -139,8 +111,7 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
     etude.Dessin.AvecFond = true;
     etude.Dessin.Fond = c.Couleur("EPFond");
     c.Texte(QStringLiteral("Etude de la fonction de transfert:"), QPoint(10, 30), 13, c.Couleur("EPTitre"));
-    PlaceFormeDeveloppee(c);
-    PlaceFormeFactorisee(c);
+    PlaceFormes(c);
     const int bas = PlaceTableau(c);
     if (doc.SystemeStable)
         c.Texte(QStringLiteral("Système Stable"), QPoint(20, bas + 30), 9, c.Formule);

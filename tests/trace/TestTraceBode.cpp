@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "AideImages.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
@@ -42,16 +43,6 @@ QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& m
     return image;
 }
 
-QRgb Couleur(const TDocument& doc, const char* cle)
-{
-    return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle))).rgb();
-}
-
-int Arrondi(Reel v)
-{
-    return int(std::nearbyint(v));
-}
-
 // Cadres de l'écran : 5 % à 95 % en largeur, 5 % à 45 % et 52 % à 92 % en hauteur.
 TRepere CadreGain(const TDocument& doc)
 {
@@ -65,11 +56,6 @@ TRepere CadrePhase(const TDocument& doc)
     const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
     return {Arrondi(0.05L * Largeur), Arrondi(0.52L * Hauteur), Arrondi(0.95L * Largeur), Arrondi(0.92L * Hauteur),
             e.LogFreqMin, e.PhaseMin, e.LogFreqMax, e.PhaseMax};
-}
-
-bool Dans(const TRepere& r, int x, int y)
-{
-    return x >= r.PixGauche && x <= r.PixDroite && y >= r.PixHaut && y <= r.PixBas;
 }
 
 bool Visible(const TRepere& r, Reel x, Reel y)
@@ -92,87 +78,15 @@ void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
     }
 }
 
-int CompteCouleur(const QImage& image, QRgb couleur, int x0, int y0, int x1, int y1)
-{
-    int n = 0;
-    for (int y = std::max(y0, 0); y <= std::min(y1, image.height() - 1); ++y)
-        for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
-            n += image.pixel(x, y) == couleur;
-    return n;
-}
-
-// Surface qui ne garde que les textes écrits et leur point de base.
-struct TTexteEcrit {
-    QString Texte;
-    QPointF Position;
-};
-
-class TMoteurTextes : public QPaintEngine {
-public:
-    TMoteurTextes() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
-    Type type() const override { return QPaintEngine::User; }
-    std::vector<TTexteEcrit> Textes;
-};
-
-class TEnregistreurTextes : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &Moteur; }
-    const std::vector<TTexteEcrit>& Textes() const { return Moteur.Textes; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        // Même résolution qu'une image : les textes y ont la même taille.
-        static const QImage reference(1, 1, QImage::Format_RGB32);
-        switch (m) {
-        case PdmWidth:
-            return Largeur;
-        case PdmHeight:
-            return Hauteur;
-        case PdmWidthMM:
-            return Largeur * 254 / (10 * reference.logicalDpiX());
-        case PdmHeightMM:
-            return Hauteur * 254 / (10 * reference.logicalDpiY());
-        case PdmDpiX:
-        case PdmPhysicalDpiX:
-            return reference.logicalDpiX();
-        case PdmDpiY:
-        case PdmPhysicalDpiY:
-            return reference.logicalDpiY();
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        case PdmNumColors:
-            return INT_MAX;
-        default:
-            return m == PdmDepth ? 32 : 1;
-        }
-    }
-
-private:
-    mutable TMoteurTextes Moteur;
-};
-
 std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
 {
-    TEnregistreurTextes surface;
+    TEnregistreurTextes surface(Largeur, Hauteur);
     QPainter p(&surface);
     TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
     p.end();
     return surface.Textes();
 }
 
-int Occurrences(const std::vector<TTexteEcrit>& textes, const QString& t)
-{
-    return int(std::count_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; }));
-}
 }
 
 TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
@@ -532,7 +446,8 @@ TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
     page.EpaisseurCourbe = 2;
     page.RemplitFond = false;
     page.AvecTitreUtilisateur = false;
-    page.MemoriseEchantillons = false;
+    page.MemorisePoints = false;
+    page.MemoriseEchelles = false;
     page.Couleur = false;
     Dessine(doc, {0.001L, 1000, -80, 0, "Titre"}, page);
     EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
@@ -541,4 +456,61 @@ TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
     EXPECT_EQ(doc.PointsFrequentiels[1234].Frequence, avant.Frequence);
     EXPECT_EQ(doc.PointsFrequentiels[1234].PixelY1, avant.PixelY1);
     EXPECT_EQ(Occurrences(TextesDe(doc, {0.1L, 10, -40, 0, "Titre"}, page), "Titre"), 0);
+}
+
+// Résonance peu amortie : d'un échantillon au suivant la phase descend de plus de 3° mais
+// de moins de 30° ; la courbe doit rester continue, chaque ligne entre deux points remplie.
+TEST(TraceBode, PhaseRapideMaisSansBasculeResteContinue)
+{
+    const Reel w0 = DeuxPi;
+    TDocument doc = Document({w0 * w0}, {w0 * w0, 2 * 0.01L * w0, 1});
+    const QImage image = Dessine(doc, {0.1L, 10, -40, 40, {}});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    int verifies = 0;
+    for (int i = 1; i <= 2000; ++i) {
+        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
+        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+        if (std::abs(a.Valeur2 - b.Valeur2) <= 3)
+            continue;
+        ASSERT_LT(std::abs(a.Valeur2 - b.Valeur2), 30) << i;
+        for (int y = std::min(a.PixelY2, b.PixelY2) + 1; y < std::max(a.PixelY2, b.PixelY2); ++y) {
+            EXPECT_GT(CompteCouleur(image, courbe, std::min(a.PixelX, b.PixelX) - 1, y, std::max(a.PixelX, b.PixelX) + 1, y), 0)
+                << "échantillon " << i << ", ligne " << y;
+            ++verifies;
+        }
+    }
+    EXPECT_GT(verifies, 20);
+}
+
+// Page à 600 points par pouce : cadres aux fractions de la page, décalages en pouces, polices en points.
+TEST(TraceBode, PageA600PointsParPouce)
+{
+    constexpr int Ppp = 600;
+    constexpr int L = 2000;
+    constexpr int H = 1600;
+    TDocument doc = Document({1}, {1, 1});
+    const TMiseEnPageBode page = TMiseEnPageBode::Page(Ppp, true);
+    const TParamBode param{0.1L, 10, -40, 0, {}};
+    QImage image = ImageAResolution(L, H, Ppp);
+    {
+        QPainter p(&image);
+        ASSERT_TRUE(TracerBode(p, image.rect(), doc, param, page));
+    }
+    const int gauche = Arrondi(0.07L * L);
+    const int haut = Arrondi(0.05L * H);
+    const int bas = Arrondi(0.47L * H);
+    EXPECT_EQ(image.pixel(gauche, (haut + bas) / 2), Couleur(doc, "DCadre"));
+    EXPECT_EQ(image.pixel(Arrondi(0.93L * L), (haut + bas) / 2), Couleur(doc, "DCadre"));
+    EXPECT_EQ(image.pixel(gauche - 1, (haut + bas) / 2), qRgb(255, 255, 255));  // la page garde son blanc
+
+    TEnregistreurTextes surface(L, H, Ppp);
+    QPainter p(&surface);
+    TracerBode(p, QRect(0, 0, L, H), doc, param, page);
+    p.end();
+    const TTexteEcrit* gain = Texte(surface.Textes(), QStringLiteral("Gain (dB)"));
+    ASSERT_TRUE(gain);
+    const int ascent = QFontMetrics(TTraceur::Police(10), &surface).ascent();
+    EXPECT_NEAR(ascent, 10.0 / 72 * Ppp * 0.9, 10);  // 10 points à 600 ppp, pas à l'écran
+    EXPECT_EQ(gain->Position.x(), gauche + Arrondi(0.5L * Ppp));
+    EXPECT_EQ(gain->Position.y(), haut - Arrondi(0.21L * Ppp) + ascent);
 }

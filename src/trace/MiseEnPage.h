@@ -1,0 +1,31 @@
+#pragma once
+// Ce que partagent les mises en page de tous les dessins : l'écran, la page imprimée et
+// l'image de kovra-calcul appellent la même routine avec un enregistrement différent.
+#include <cmath>
+
+#include "numerique/Complexes.h"
+
+struct TMiseEnPage {
+    // Tracé en fractions du rectangle cible.
+    Reel Gauche = 0.05L;
+    Reel Droite = 0.95L;
+    Reel Haut = 0.05L;
+    Reel Bas = 0.95L;
+    int NbPoints = 2000;              // intervalles d'échantillonnage
+    int EpaisseurCourbe = 1;
+    int EpaisseurAxe = 2;
+    int EpaisseurCadre = 2;           // bords bas et droit ; haut et gauche en 1
+    Reel TailleGraduations = 8;       // tailles de police en points
+    Reel TailleNoms = 10;
+    Reel TailleTitreDiagramme = 11;
+    Reel TailleTitreUtilisateur = 13;
+    bool Couleur = true;              // couleurs du schéma, sinon tout en noir
+    bool RemplitFond = true;          // la page imprimée garde son blanc
+    bool AvecTitreUtilisateur = true; // la page écrit le sien sous le dessin
+    int Resolution = 96;              // pixels par pouce du support, pour les longueurs en mm et en pouces
+    bool MemoriseEchelles = true;     // l'écran seul écrit les échelles arrondies du document…
+    bool MemorisePoints = true;       // …et ses points échantillonnés
+
+    int Pouces(Reel pouces) const { return int(std::nearbyint(pouces * Resolution)); }
+    int Millimetres(Reel mm) const { return int(std::nearbyint(mm * Resolution / 25.4L)); }
+};

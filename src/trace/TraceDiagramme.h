@@ -1,0 +1,29 @@
+#pragma once
+// Seule entrée des diagrammes fréquentiels : la fenêtre, les pages imprimées et kovra-calcul
+// choisissent le dessin par son type et le support par sa mise en page.
+#include <QRect>
+
+#include "coeur/Document.h"
+#include "coeur/EchellesFrequentielles.h"
+
+class QPainter;
+
+enum class TSupport { Ecran, Page };
+
+struct TDemandeDiagramme {
+    TTypeDiagramme Type = TTypeDiagramme::Aucun;
+    TParamBode Bode;
+    TParamNyquist Nyquist;
+    TParamBlack Black;
+    TSupport Support = TSupport::Ecran;
+    int Resolution = 96;  // pixels par pouce du support
+    bool Couleur = true;  // page : couleurs du schéma ou tout en noir
+};
+
+struct TResultatDiagramme {
+    bool Trace = false;  // faux : échelles intraçables, le fond seul
+    QRect Cadre;         // le cadre de la page, que certaines pages rognent à leur dessin
+};
+
+TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocument& doc,
+                                   const TDemandeDiagramme& demande);

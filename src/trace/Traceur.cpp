@@ -1,0 +1,217 @@
+#include "Traceur.h"
+
+#include <array>
+#include <climits>
+
+#include "CouleurQt.h"
+#include "coeur/SchemaCouleurs.h"
+
+namespace {
+Reel LogMultiple(int j)
+{
+    static const std::array<Reel, 10> logs = [] {
+        std::array<Reel, 10> l{};
+        for (int k = 1; k <= 9; ++k)
+            l[std::size_t(k)] = Log10(k);
+        return l;
+    }();
+    return logs[std::size_t(j)];
+}
+
+int Colonne(const TRepere& r, Reel x)
+{
+    const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
+    return pix ? pix->X : INT_MIN;
+}
+}
+
+TTraceur::TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise)
+    : P(surface), Schema(schema), M(mise)
+{
+}
+
+QColor TTraceur::Couleur(const char* cle) const
+{
+    return M.Couleur ? CouleurQt(CouleurDe(Schema, QString::fromLatin1(cle))) : QColor(Qt::black);
+}
+
+void TTraceur::Crayon(const char* cle, int epaisseur, Qt::PenStyle style)
+{
+    P.setPen(QPen(Couleur(cle), epaisseur, style));
+}
+
+void TTraceur::Pinceau(const char* cle)
+{
+    P.setBrush(M.Couleur ? Couleur(cle) : QColor(Qt::white));
+}
+
+void TTraceur::RemplitFond(const QRect& cible)
+{
+    if (M.RemplitFond)
+        P.fillRect(cible, M.Couleur ? Couleur("DFond") : QColor(Qt::white));
+}
+
+QFont TTraceur::Police(Reel taille)
+{
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(double(taille));
+    return police;
+}
+
+QFontMetrics TTraceur::Mesure(Reel taille) const
+{
+    return QFontMetrics(Police(taille), P.device());
+}
+
+int TTraceur::Largeur(const QString& texte, Reel taille) const
+{
+    return Mesure(taille).horizontalAdvance(texte);
+}
+
+int TTraceur::Ecrire(int x, int y, const QString& texte, Reel taille, const char* cle)
+{
+    const QFont police = Police(taille);
+    const QFontMetrics mesure(police, P.device());
+    P.setFont(police);
+    P.setPen(Couleur(cle));
+    P.drawText(x, y + mesure.ascent(), texte);
+    return mesure.horizontalAdvance(texte);
+}
+
+int TTraceur::EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle)
+{
+    return Ecrire(x - Largeur(texte, taille), y, texte, taille, cle);
+}
+
+void TTraceur::Cadre(const TRepere& r)
+{
+    Cadre(QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas)), M.EpaisseurCadre);
+}
+
+void TTraceur::Cadre(const QRect& r, int epaisseur)
+{
+    Crayon("DCadre", 1);
+    const QPoint fin[] = {r.topRight(), r.topLeft(), r.bottomLeft()};
+    P.drawPolyline(fin, 3);
+    Crayon("DCadre", epaisseur);
+    const QPoint epais[] = {r.bottomLeft() + QPoint(1, 0), r.bottomRight(), r.topRight() + QPoint(0, 1)};
+    P.drawPolyline(epais, 3);
+}
+
+void TTraceur::Segment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2, TBornage bornage)
+{
+    TracerSegment(r, P, x1, y1, x2, y2, bornage);
+}
+
+void TTraceur::GraduationGauche(const TRepere& r, Reel y, const QString& texte, int ecart, Reel taille)
+{
+    const std::optional<TPixel> pix = VersPixelBorne(r, r.XMin, y);
+    if (!pix)
+        return;
+    EcrireAGauche(pix->X - ecart, pix->Y - Mesure(taille).height() / 2, texte, taille, "DEchelle");
+}
+
+void TTraceur::GraduationDessous(const TRepere& r, Reel x, const QString& texte, int decalage, Reel taille)
+{
+    const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
+    if (!pix)
+        return;
+    Ecrire(pix->X - Largeur(texte, taille) / 2, pix->Y + decalage, texte, taille, "DEchelle");
+}
+
+void TTraceur::LignesHorizontales(const TRepere& r, const std::vector<Reel>& valeurs,
+                                  const std::vector<QString>& textes, int ecart, Qt::PenStyle style)
+{
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+        Crayon("DQuadrillage", 1, style);
+        Segment(r, r.XMin, valeurs[i], r.XMax, valeurs[i]);
+        if (i < textes.size() && !textes[i].isEmpty())
+            GraduationGauche(r, valeurs[i], textes[i], ecart, M.TailleGraduations);
+    }
+}
+
+void TTraceur::EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& e)
+{
+    const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
+    if (!pix)
+        return;
+    const int gauche = pix->X - demiLargeur;
+    const int largeur = Ecrire(gauche, pix->Y + e.Decalage10, QStringLiteral("10"), e.Taille10, "DEchelle");
+    Ecrire(gauche + largeur, pix->Y + e.DecalageExposant, QString::number(std::lround(x)), e.TailleExposant,
+           "DEchelle");
+}
+
+// Une étiquette toutes les 1, 2, 5, 10, 20… décades : assez pour qu'elles ne se touchent
+// pas quand les décades se serrent ; à chaque décade dans un diagramme ordinaire.
+int TTraceur::DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& e) const
+{
+    constexpr int Ecart = 3;
+    const QFontMetrics exposant = Mesure(e.TailleExposant);
+    const int largeur = Largeur(QStringLiteral("10"), e.Taille10) + Ecart +
+                        std::max(exposant.horizontalAdvance(QString::number(std::lround(r.XMin))),
+                                 exposant.horizontalAdvance(QString::number(std::lround(r.XMax))));
+    const Reel pixelsParDecade = Reel(r.PixDroite - r.PixGauche) / nbDecades;
+    constexpr int Facteurs[] = {1, 2, 5};
+    for (int puissance = 1; puissance < nbDecades; puissance *= 10)
+        for (const int f : Facteurs)
+            if (f * puissance * pixelsParDecade > largeur)
+                return f * puissance;
+    return nbDecades;
+}
+
+// Quand les décades se serrent à quelques pixels, une ligne qui tombe sur une colonne déjà
+// tracée n'ajoute rien : elle n'est pas redessinée, et des lignes pleines sur des colonnes
+// voisines ne font plus qu'un rectangle.
+void TTraceur::GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes)
+{
+    std::vector<int> colonnes(std::size_t(nbDecades) + 1);
+    for (int i = 0; i <= nbDecades; ++i)
+        colonnes[std::size_t(i)] = Colonne(r, r.XMin + i);
+    Crayon("DQuadrillage", 1, Qt::SolidLine);
+    for (std::size_t debut = 0, fin = 0; debut < colonnes.size(); debut = fin) {
+        fin = debut + 1;
+        while (fin < colonnes.size() && static_cast<long long>(colonnes[fin]) - colonnes[fin - 1] <= 1)
+            ++fin;
+        if (colonnes[fin - 1] == colonnes[debut])
+            Segment(r, r.XMin + Reel(debut), r.YMin, r.XMin + Reel(debut), r.YMax);
+        else
+            P.fillRect(QRect(QPoint(colonnes[debut], r.PixHaut), QPoint(colonnes[fin - 1], r.PixBas)),
+                       P.pen().color());
+    }
+    Crayon("DQuadrillage", 1, Qt::DotLine);
+    for (int i = 0; i < nbDecades; ++i) {
+        int derniere = colonnes[std::size_t(i)];
+        for (int j = 2; j <= 9; ++j) {
+            const Reel x = r.XMin + i + LogMultiple(j);
+            const int colonne = Colonne(r, x);
+            if (colonne != derniere && colonne != colonnes[std::size_t(i) + 1])
+                Segment(r, x, r.YMin, x, r.YMax);
+            derniere = colonne;
+        }
+    }
+    const int demiLargeur = Largeur(etiquettes.Reference, etiquettes.Taille10) / 2;
+    const int pas = DecadesParEtiquette(r, nbDecades, etiquettes);
+    for (int i = 0; i <= nbDecades; ++i)
+        if (std::lround(r.XMin + i) % pas == 0)
+            EtiquetteDecade(r, r.XMin + i, demiLargeur, etiquettes);
+}
+
+void TTraceur::AjouteSegment(QPolygon& trace, const TSegmentPixel& s)
+{
+    const QPoint debut(s.Debut.X, s.Debut.Y);
+    if (trace.isEmpty() || trace.last() != debut) {
+        Termine(trace);
+        trace << debut;
+    }
+    // Un point répété en fin de polyligne en effacerait le dernier pixel.
+    const QPoint fin(s.Fin.X, s.Fin.Y);
+    if (fin != debut)
+        trace << fin;
+}
+
+void TTraceur::Termine(QPolygon& trace)
+{
+    if (trace.size() >= 2)
+        P.drawPolyline(trace);
+    trace.clear();
+}

@@ -1,0 +1,104 @@
+#pragma once
+// La trousse de tracé commune à tous les diagrammes : couleurs du schéma ou noir, textes
+// placés par leur coin, cadres à bords fins et épais, grilles graduées, étiquettes de
+// décades et courbes découpées au cadre qui laissent un trou sur un échantillon non fini.
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <QString>
+#include <cmath>
+#include <vector>
+
+#include "Graphisme.h"
+#include "MiseEnPage.h"
+#include "coeur/SchemaCouleurs.h"
+
+// Un point du monde d'une courbe ; une coordonnée non finie coupe la courbe.
+struct TPointCourbe {
+    Reel X = 0;
+    Reel Y = 0;
+};
+
+// Étiquettes « 10 » et exposant sous un cadre à abscisse logarithmique.
+struct TEtiquettesDecades {
+    QString Reference = QStringLiteral("10");  // sa demi-largeur centre le « 10 »
+    int Decalage10 = 5;                         // haut du « 10 » sous le bord du cadre
+    int DecalageExposant = 1;                   // haut de l'exposant sous le bord du cadre
+    Reel Taille10 = 9;
+    Reel TailleExposant = 7;
+};
+
+class TTraceur {
+public:
+    TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise);
+
+    QPainter& Surface() const { return P; }
+    const TMiseEnPage& Mise() const { return M; }
+
+    // Couleur du schéma, ou noir pour une page en noir et blanc.
+    QColor Couleur(const char* cle) const;
+    void Crayon(const char* cle, int epaisseur = 1, Qt::PenStyle style = Qt::SolidLine);
+    void Pinceau(const char* cle);
+    void RemplitFond(const QRect& cible);
+
+    static QFont Police(Reel taille);
+    QFontMetrics Mesure(Reel taille) const;
+    int Largeur(const QString& texte, Reel taille) const;
+    // Texte placé par son coin haut gauche, dans la couleur de la clé ; rend sa largeur.
+    int Ecrire(int x, int y, const QString& texte, Reel taille, const char* cle);
+    // Même texte, sa fin à droite en x.
+    int EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle);
+
+    // Bords haut et gauche en 1, bas et droit en EpaisseurCadre.
+    void Cadre(const TRepere& r);
+    void Cadre(const QRect& r, int epaisseur);
+    void Segment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2, TBornage bornage = TBornage::Borne);
+
+    // Graduation écrite à gauche du cadre, sa fin à `ecart` pixels du bord, centrée en hauteur.
+    void GraduationGauche(const TRepere& r, Reel y, const QString& texte, int ecart, Reel taille);
+    // Graduation centrée sous le point (x, YMin), son haut à `decalage` pixels sous le bord.
+    void GraduationDessous(const TRepere& r, Reel x, const QString& texte, int decalage, Reel taille);
+    // Lignes horizontales aux valeurs données, chacune avec son texte (vide : pas d'étiquette).
+    void LignesHorizontales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
+                            int ecart, Qt::PenStyle style = Qt::SolidLine);
+    // Décades pleines, multiples pointillés, étiquettes « 10 » + exposant sous le cadre.
+    void GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes);
+    void EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& etiquettes);
+
+    // Courbe découpée au cadre : deux points consécutifs sont reliés quand ils sont finis et
+    // que `relie` l'accepte (saut de phase…) ; les segments qui se suivent font une polyligne.
+    template <typename Relie>
+    void Courbe(const TRepere& r, const std::vector<TPointCourbe>& points, Relie relie,
+                TBornage bornage = TBornage::Borne);
+    void Courbe(const TRepere& r, const std::vector<TPointCourbe>& points, TBornage bornage = TBornage::Borne)
+    {
+        Courbe(r, points, [](const TPointCourbe&, const TPointCourbe&) { return true; }, bornage);
+    }
+
+private:
+    void AjouteSegment(QPolygon& trace, const TSegmentPixel& s);
+    void Termine(QPolygon& trace);
+    int DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes) const;
+
+    QPainter& P;
+    const TSchemaCouleurs& Schema;
+    const TMiseEnPage& M;
+};
+
+template <typename Relie>
+void TTraceur::Courbe(const TRepere& r, const std::vector<TPointCourbe>& points, Relie relie, TBornage bornage)
+{
+    QPolygon trace;
+    trace.reserve(int(points.size()));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const TPointCourbe& a = points[i - 1];
+        const TPointCourbe& b = points[i];
+        if (!std::isfinite(a.X) || !std::isfinite(a.Y) || !std::isfinite(b.X) || !std::isfinite(b.Y) || !relie(a, b))
+            continue;
+        if (const std::optional<TSegmentPixel> s = DecoupeSegment(r, a.X, a.Y, b.X, b.Y, bornage))
+            AjouteSegment(trace, *s);
+    }
+    Termine(trace);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// Aides des tests de dessins : couleurs attendues, pixels comptés sur une image, et une
+// surface qui ne garde que les textes écrits avec leur point de base.
+#include <QImage>
+#include <QPaintEngine>
+#include <QString>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+#include "coeur/Document.h"
+#include "trace/CouleurQt.h"
+#include "trace/Graphisme.h"
+
+inline QRgb Couleur(const TDocument& doc, const char* cle)
+{
+    return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle))).rgb();
+}
+
+inline int Arrondi(Reel v)
+{
+    return int(std::nearbyint(v));
+}
+
+inline bool Dans(const TRepere& r, int x, int y)
+{
+    return x >= r.PixGauche && x <= r.PixDroite && y >= r.PixHaut && y <= r.PixBas;
+}
+
+inline int CompteCouleur(const QImage& image, QRgb couleur, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = std::max(y0, 0); y <= std::min(y1, image.height() - 1); ++y)
+        for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
+            n += image.pixel(x, y) == couleur;
+    return n;
+}
+
+// Image à la résolution donnée, en pixels par pouce, comme une page d'imprimante.
+inline QImage ImageAResolution(int largeur, int hauteur, int ppp)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.setDotsPerMeterX(Arrondi(ppp / 0.0254L));
+    image.setDotsPerMeterY(Arrondi(ppp / 0.0254L));
+    image.fill(Qt::white);
+    return image;
+}
+
+struct TTexteEcrit {
+    QString Texte;
+    QPointF Position;
+};
+
+class TMoteurTextes : public QPaintEngine {
+public:
+    TMoteurTextes() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
+    Type type() const override { return QPaintEngine::User; }
+    std::vector<TTexteEcrit> Textes;
+};
+
+// Sans résolution donnée, celle d'une image : les textes y ont la même taille.
+class TEnregistreurTextes : public QPaintDevice {
+public:
+    TEnregistreurTextes(int largeur, int hauteur, int ppp = 0)
+        : Largeur(largeur), Hauteur(hauteur), Ppp(ppp ? ppp : QImage(1, 1, QImage::Format_RGB32).logicalDpiY())
+    {
+    }
+    QPaintEngine* paintEngine() const override { return &Moteur; }
+    const std::vector<TTexteEcrit>& Textes() const { return Moteur.Textes; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return Largeur;
+        case PdmHeight:
+            return Hauteur;
+        case PdmWidthMM:
+            return Largeur * 254 / (10 * Ppp);
+        case PdmHeightMM:
+            return Hauteur * 254 / (10 * Ppp);
+        case PdmDpiX:
+        case PdmPhysicalDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiY:
+            return Ppp;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmNumColors:
+            return INT_MAX;
+        default:
+            return m == PdmDepth ? 32 : 1;
+        }
+    }
+
+private:
+    int Largeur;
+    int Hauteur;
+    int Ppp;
+    mutable TMoteurTextes Moteur;
+};
+
+inline int Occurrences(const std::vector<TTexteEcrit>& textes, const QString& t)
+{
+    return int(std::count_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; }));
+}
+
+inline const TTexteEcrit* Texte(const std::vector<TTexteEcrit>& textes, const QString& t)
+{
+    const auto i = std::find_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; });
+    return i == textes.end() ? nullptr : &*i;
+}
