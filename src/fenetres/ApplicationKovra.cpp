@@ -4,6 +4,19 @@
 
 #include "Messages.h"
 
+namespace {
+
+// Le texte de l'erreur, quand elle en a un, suit la phrase française.
+QString MessageErreurImprevue(const char* texte)
+{
+    const QString debut = QStringLiteral("Erreur : l'opération en cours est interrompue.");
+    if (texte == nullptr || *texte == '\0')
+        return debut;
+    return debut + QStringLiteral("\n") + QString::fromLocal8Bit(texte);
+}
+
+} // namespace
+
 TApplicationKovra::TApplicationKovra(int& argc, char** argv) : QApplication(argc, argv)
 {
 }
@@ -18,12 +31,4 @@ bool TApplicationKovra::notify(QObject* destinataire, QEvent* evenement)
         AfficheMessage(MessageErreurImprevue(nullptr));
     }
     return false;
-}
-
-QString MessageErreurImprevue(const char* texte)
-{
-    const QString debut = QStringLiteral("Erreur : l'opération en cours est interrompue.");
-    if (texte == nullptr || *texte == '\0')
-        return debut;
-    return debut + QStringLiteral("\n") + QString::fromLocal8Bit(texte);
 }

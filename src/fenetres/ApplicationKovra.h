@@ -11,6 +11,3 @@ public:
 
     bool notify(QObject* destinataire, QEvent* evenement) override;
 };
-
-// Le message montré pour une erreur que rien n'a rattrapée.
-QString MessageErreurImprevue(const char* texte);
