@@ -140,8 +140,6 @@ bool PolynomeDesCoefficients(const std::string& texte, TPolynome& p)
     return true;
 }
 
-bool EstNul(const TPolynome& p) { return p.Degre == 0 && p.Coef[0].Re == 0; }
-
 bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& faute)
 {
     Reel retard = 0;
@@ -151,7 +149,7 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
     }
     // Même refus que la boîte de saisie des coefficients.
     for (const auto& [p, option] : {std::pair{&doc.Numerateur, "--num"}, std::pair{&doc.Denominateur, "--den"}})
-        if (EstNul(*p)) {
+        if (EstPolynomeNul(*p)) {
             faute = std::string("Le polynôme ne doit pas être nul (") + option + ")";
             return false;
         }

@@ -1,9 +1,9 @@
 // Démarrage de Kovra : réglages de l'application, fenêtre principale, boucle d'événements.
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "fenetres/ApplicationKovra.h"
 #include "trace/IconeKovra.h"
 #include "fenetres/Messages.h"
 #include "fenetres/UPrinc.h"
@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    TApplicationKovra application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovra"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(IconeKovra(64))));
     // Les boîtes standard de Qt (messages, fichiers, impression) parlent français comme le reste.

@@ -101,23 +101,3 @@ bool LitEntier(const QString& texte, int& valeur)
     valeur = int(negatif ? -lu : lu);
     return true;
 }
-
-QString ReelEnTexte(Reel x)
-{
-    if (x == 0)
-        return QStringLiteral("0");
-    char tampon[64];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 15);
-    QString t = QString::fromLatin1(tampon, r.ptr - tampon);
-    t.replace(u'.', QChar::fromLatin1(SeparateurDecimal()));
-    // Exposant à la manière habituelle : 1E20, 1E-5.
-    const qsizetype e = t.indexOf(u'e');
-    if (e < 0)
-        return t;
-    QString exposant = t.mid(e + 1);
-    const bool negatif = exposant.startsWith(u'-');
-    exposant.remove(0, 1);
-    while (exposant.size() > 1 && exposant.startsWith(u'0'))
-        exposant.remove(0, 1);
-    return t.left(e) + u'E' + (negatif ? QStringLiteral("-") : QString()) + exposant;
-}

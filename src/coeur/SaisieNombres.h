@@ -12,5 +12,3 @@ bool LitReel(const QString& texte, Reel& valeur);
 // Entier tapé : blancs autour, signe, chiffres. Au-delà de neuf chiffres la valeur est
 // bornée à ±999999999, pour que le contrôle de plage de l'appelant la refuse.
 bool LitEntier(const QString& texte, int& valeur);
-// Forme la plus courte, au plus 15 chiffres significatifs, séparateur de la locale.
-QString ReelEnTexte(Reel x);

@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "Messages.h"
-#include "coeur/SaisieNombres.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
 
@@ -23,21 +21,6 @@ constexpr int DecadesMax = 2000;
 
 }
 
-void RefuseChamp(QLineEdit* champ, const QString& message)
-{
-    AfficheMessage(message);
-    champ->setFocus(Qt::OtherFocusReason);
-}
-
-bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur)
-{
-    champ->setText(NormaliseSeparateur(champ->text()));
-    if (LitReel(champ->text(), valeur))
-        return true;
-    RefuseChamp(champ, message);
-    return false;
-}
-
 QString TexteAutomatique(Reel valeur, int chiffres)
 {
     return QString::fromStdString(NombreEnTexte(valeur, chiffres));
@@ -45,23 +28,15 @@ QString TexteAutomatique(Reel valeur, int chiffres)
 
 bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel fmin, Reel fmax)
 {
-    if (fmin <= 0) {
-        RefuseChamp(champMin, QStringLiteral("Fréquence minimum nulle: l'échelle des fréquences est logarithmique"));
-        return false;
-    }
-    if (!std::isfinite(DecadeSuperieure(fmax))) {
-        RefuseChamp(champMax, QStringLiteral("Fréquence maximum trop grande"));
-        return false;
-    }
+    if (fmin <= 0)
+        return Refuse(champMin, QStringLiteral("Fréquence minimum nulle: l'échelle des fréquences est logarithmique"));
+    if (!std::isfinite(DecadeSuperieure(fmax)))
+        return Refuse(champMax, QStringLiteral("Fréquence maximum trop grande"));
     const std::optional<TDecades> decades = ArrondiDecades(fmin, fmax);
-    if (!decades) {
-        RefuseChamp(champMax, QStringLiteral("Fréquences minimum et maximum égales: aucune décade à tracer"));
-        return false;
-    }
-    if (decades->Nombre > DecadesMax) {
-        RefuseChamp(champMin, QStringLiteral("Plus de 2000 décades entre fréquence minimum et maximum: c'est trop"));
-        return false;
-    }
+    if (!decades)
+        return Refuse(champMax, QStringLiteral("Fréquences minimum et maximum égales: aucune décade à tracer"));
+    if (decades->Nombre > DecadesMax)
+        return Refuse(champMin, QStringLiteral("Plus de 2000 décades entre fréquence minimum et maximum: c'est trop"));
     return true;
 }
 
@@ -69,15 +44,11 @@ bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grill
 {
     const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
     const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
-    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max)) {
-        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop grand"));
-        return false;
-    }
+    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max))
+        return Refuse(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop grand"));
     // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
-    if (Graduations(bornes.Min, bornes.Max, *pas).size() < 2) {
-        RefuseChamp(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop faible"));
-        return false;
-    }
+    if (Graduations(bornes.Min, bornes.Max, *pas).size() < 2)
+        return Refuse(champMin, QStringLiteral("Ecart entre gain minimum et gain maximum trop faible"));
     return true;
 }
 
@@ -148,17 +119,15 @@ QCheckBox* TDialogueEchelles::Case(const QString& texte, int x, int y)
     return boite;
 }
 
-QPushButton* TDialogueEchelles::AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique)
+QPushButton* TDialogueEchelles::AjouteBoutonsEchelles(int yValider, const QString& texteAutomatique,
+                                                   int yAutomatique)
 {
-    OKBtn = AjouteBouton(QStringLiteral("Valider"), XBoutons, yValider, LargeurBouton, HauteurBouton);
-    OKBtn->setDefault(true);
-    CancelBtn = AjouteBouton(QStringLiteral("Annuler"), XBoutons, yValider + 32, LargeurBouton, HauteurBouton);
-    QPushButton* automatique = AjouteBouton(texteAutomatique, XBoutons, yAutomatique, LargeurBouton, HauteurBouton);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(automatique, &QPushButton::clicked, this, [this] {
-        RemplitValeursAutomatiques();
-        OKBtn->setFocus(Qt::OtherFocusReason);
-    });
-    return automatique;
+    const TBoutonsDialogue boutons =
+        AjouteBoutons({.Valider = QRect(XBoutons, yValider, LargeurBouton, HauteurBouton),
+                       .Annuler = QRect(XBoutons, yValider + 32, LargeurBouton, HauteurBouton),
+                       .TexteAutomatique = texteAutomatique,
+                       .Automatique = QRect(XBoutons, yAutomatique, LargeurBouton, HauteurBouton)});
+    OKBtn = boutons.Valider;
+    CancelBtn = boutons.Annuler;
+    return boutons.Automatique;
 }

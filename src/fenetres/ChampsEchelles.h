@@ -12,13 +12,6 @@
 
 class QCheckBox;
 
-// Message, puis le focus dans le champ fautif.
-void RefuseChamp(QLineEdit* champ, const QString& message);
-
-// Le texte passe par NormaliseSeparateur et revient dans le champ avant d'être lu ; un texte
-// qui n'est pas un nombre est refusé avec son message.
-bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur);
-
 // Texte signé des valeurs automatiques.
 QString TexteAutomatique(Reel valeur, int chiffres);
 
@@ -58,17 +51,15 @@ protected:
     void showEvent(QShowEvent* evenement) override;
     // Sans focus imposé à l'ouverture, sauf dans le dialogue qui le demande.
     void Active() override {}
-    // Les valeurs calculées pour la fonction de transfert, écrites dans les champs.
-    virtual void RemplitValeursAutomatiques() = 0;
 
     QLabel* Entete(const QString& texte);
     // Libellé à gauche, champ en `xChamp`, unité éventuelle à sa droite.
     QLineEdit* Rangee(const QString& libelle, int y, int xChamp, const QString& unite = QString());
     QLineEdit* ChampTitre(int y, int largeur);
     QCheckBox* Case(const QString& texte, int x, int y);
-    // « Valider » (par défaut) et « Annuler » à droite, plus bas le bouton des valeurs
-    // automatiques, qui rend ensuite le focus à « Valider ».
-    QPushButton* AjouteBoutons(int yValider, const QString& texteAutomatique, int yAutomatique);
+    // « Valider » et « Annuler » à droite, plus bas le bouton des valeurs automatiques, qui
+    // écrit les valeurs calculées pour la fonction de transfert ; rend ce dernier.
+    QPushButton* AjouteBoutonsEchelles(int yValider, const QString& texteAutomatique, int yAutomatique);
 
 private:
     TMemoireChamps memoire_;

@@ -3,8 +3,12 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "Messages.h"
+#include "coeur/SaisieNombres.h"
 
 namespace {
 
@@ -22,6 +26,26 @@ private:
 };
 
 } // namespace
+
+bool Refuse(QWidget* champ, const QString& message)
+{
+    AfficheMessage(message);
+    champ->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool LitChampOuRefuse(QLineEdit* champ, const QString& message, Reel& valeur)
+{
+    champ->setText(NormaliseSeparateur(champ->text()));
+    return LitReel(champ->text(), valeur) || Refuse(champ, message);
+}
+
+Reel ValeurChamp(const QLineEdit* champ)
+{
+    Reel valeur = 0;
+    LitReel(champ->text(), valeur);
+    return valeur;
+}
 
 TDialogueVerifie::TDialogueVerifie(int largeur, int hauteur, const QString& titre, QWidget* parent)
     : TBoiteFixe(largeur, hauteur, titre, parent)
@@ -46,6 +70,11 @@ void TDialogueVerifie::ChampQuitte(QLineEdit*)
 {
 }
 
+// Seuls les dialogues qui demandent ce bouton ont des valeurs automatiques.
+void TDialogueVerifie::RemplitValeursAutomatiques()
+{
+}
+
 bool TDialogueVerifie::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (evenement->type() != QEvent::FocusOut)
@@ -66,13 +95,6 @@ void TDialogueVerifie::showEvent(QShowEvent* evenement)
     Active();
 }
 
-bool TDialogueVerifie::Refuse(QLineEdit* champ, const QString& message)
-{
-    AfficheMessage(message);
-    champ->setFocus();
-    return false;
-}
-
 QLineEdit* TDialogueVerifie::AjouteChamp(int x, int y, int largeur, int hauteur)
 {
     auto* champ = new QLineEdit(this);
@@ -88,13 +110,33 @@ QPushButton* TDialogueVerifie::AjouteBouton(const QString& texte, int x, int y, 
     return bouton;
 }
 
-void TDialogueVerifie::AjouteAnnulerValider(const QRect& annuler, const QRect& valider)
+TBoutonsDialogue TDialogueVerifie::AjouteBoutons(const TPlacesBoutons& places)
 {
-    btnAnnuler_ = AjouteBouton(QStringLiteral("Annuler"), annuler.x(), annuler.y(), annuler.width(), annuler.height());
-    btnValider_ = AjouteBouton(QStringLiteral("Valider"), valider.x(), valider.y(), valider.width(), valider.height());
-    btnValider_->setDefault(true);
-    btnAnnuler_->setObjectName(QStringLiteral("BtnAnnuler"));
-    btnValider_->setObjectName(QStringLiteral("BtnValider"));
-    connect(btnAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnValider_, &QPushButton::clicked, this, &QDialog::accept);
+    struct TACreer {
+        QString Texte;
+        QRect Place;
+        QPushButton** Bouton;
+    };
+    std::vector<TACreer> aCreer = {{QStringLiteral("Valider"), places.Valider, &boutons_.Valider},
+                                   {QStringLiteral("Annuler"), places.Annuler, &boutons_.Annuler}};
+    if (!places.TexteAutomatique.isEmpty())
+        aCreer.push_back({places.TexteAutomatique, places.Automatique, &boutons_.Automatique});
+    // La tabulation suit l'ordre de création : celui de la lecture, de haut en bas puis de gauche à droite.
+    std::stable_sort(aCreer.begin(), aCreer.end(), [](const TACreer& a, const TACreer& b) {
+        return std::pair(a.Place.y(), a.Place.x()) < std::pair(b.Place.y(), b.Place.x());
+    });
+    for (const TACreer& c : aCreer)
+        *c.Bouton = AjouteBouton(c.Texte, c.Place.x(), c.Place.y(), c.Place.width(), c.Place.height());
+
+    boutons_.Valider->setDefault(true);
+    boutons_.Valider->setObjectName(QStringLiteral("BtnValider"));
+    boutons_.Annuler->setObjectName(QStringLiteral("BtnAnnuler"));
+    connect(boutons_.Valider, &QPushButton::clicked, this, &QDialog::accept);
+    connect(boutons_.Annuler, &QPushButton::clicked, this, &QDialog::reject);
+    if (boutons_.Automatique)
+        connect(boutons_.Automatique, &QPushButton::clicked, this, [this] {
+            RemplitValeursAutomatiques();
+            boutons_.Valider->setFocus(Qt::OtherFocusReason);
+        });
+    return boutons_;
 }

@@ -5,6 +5,7 @@
 #include "coeur/Document.h"
 #include "Messages.h"
 #include "coeur/SaisieNombres.h"
+#include "coeur/TextesValeurs.h"
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
 #include "USaisieTau.h"
@@ -24,11 +25,12 @@ QStringList ChampsRacines(const TPolynome& p)
 {
     const bool valide = p.RacinesValides && p.Degre >= 0 && p.Degre <= TBoiteSaisieRacines::NbRacines;
     QStringList champs;
-    champs << (valide ? ReelEnTexte(p.Racines[0].Re) : QStringLiteral("1"))
+    champs << (valide ? TexteGeneral(p.Racines[0].Re, ChiffresRelisibles) : QStringLiteral("1"))
            << QString::number(valide ? p.Degre : 0);
     for (int i = 1; i <= TBoiteSaisieRacines::NbRacines; ++i) {
         if (valide && i <= p.Degre)
-            champs << ReelEnTexte(p.Racines[i].Re) << ReelEnTexte(p.Racines[i].Im);
+            champs << TexteGeneral(p.Racines[i].Re, ChiffresRelisibles)
+                   << TexteGeneral(p.Racines[i].Im, ChiffresRelisibles);
         else
             champs << QString() << QStringLiteral("0");
     }
@@ -63,17 +65,14 @@ void TFluxSaisie::OublieSaisieEnAttente()
 bool TFluxSaisie::SaisitCoefs(TPolynome& p, bool denominateur)
 {
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
-        coefs_.EcritTabEdit(i, p.CoefsValides ? ReelEnTexte(p.Coef[i].Re) : QStringLiteral("0"));
+        coefs_.EcritTabEdit(i, p.CoefsValides ? TexteGeneral(p.Coef[i].Re, ChiffresRelisibles) : QStringLiteral("0"));
     document_.SaisieDenominateur = denominateur;
     if (!Montre(coefs_))
         return false;
-    p.CoefsValides = true;
-    for (int i = DegreMax; i >= 0; --i)
-        p.Coef[i] = ComplexeReel(NombreDuTexte(coefs_.LitTabEdit(i)));
-    int degre = TBoiteSaisieCoef::NbChamps - 1;
-    while (degre > 0 && p.Coef[degre].Re == 0)
-        --degre;
-    p.Degre = degre;
+    std::array<Reel, TBoiteSaisieCoef::NbChamps> valeurs{};
+    for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+        valeurs[i] = NombreDuTexte(coefs_.LitTabEdit(i));
+    p = PolynomeReel(valeurs);
     CalculeRacines(p);
     return true;
 }

@@ -1,6 +1,5 @@
 #include "UChoixDephasage.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "coeur/Document.h"
@@ -21,13 +20,8 @@ TChoixDephasagesBlack::TChoixDephasagesBlack(TDocument& document, QWidget* paren
     Radio2->move(48, 100);
     Radio2->adjustSize();
 
-    BtnAnnuler = AjouteBouton(QStringLiteral("Annuler"), 184, 136, 97, 25);
-    BtnValider = AjouteBouton(QStringLiteral("Valider"), 288, 136, 97, 25);
-    BtnValider->setDefault(true);
-    connect(BtnValider, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnAnnuler, &QPushButton::clicked, this, &QDialog::reject);
-    NommeComposants(this, QStringLiteral("ChoixDephasagesBlack"),
-                    {{Radio1, "Radio1"}, {Radio2, "Radio2"}, {BtnValider, "BtnValider"}, {BtnAnnuler, "BtnAnnuler"}});
+    AjouteBoutons({.Valider = QRect(288, 136, 97, 25), .Annuler = QRect(184, 136, 97, 25)});
+    NommeComposants(this, QStringLiteral("ChoixDephasagesBlack"), {{Radio1, "Radio1"}, {Radio2, "Radio2"}});
 }
 
 void TChoixDephasagesBlack::done(int resultat)

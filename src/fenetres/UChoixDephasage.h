@@ -12,8 +12,6 @@ public:
 
     QRadioButton* Radio1 = nullptr;
     QRadioButton* Radio2 = nullptr;
-    QPushButton* BtnValider = nullptr;
-    QPushButton* BtnAnnuler = nullptr;
 
     // Rien à refuser : l'une des deux plages est toujours cochée.
     bool PeutFermer() override { return true; }

@@ -9,7 +9,7 @@
 #include "NomsComposants.h"
 #include "coeur/Document.h"
 #include "Messages.h"
-#include "coeur/SaisieNombres.h"
+#include "numerique/Polynomes.h"
 
 TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
     : TDialogueVerifie(358, 462, QStringLiteral("Boite de Saisie des Coefficients"), parent),
@@ -39,7 +39,7 @@ TBoiteSaisieCoef::TBoiteSaisieCoef(const TDocument& document, QWidget* parent)
     btnRAZ_ = AjouteBouton(QStringLiteral("RAZ"), 236, 328, 75, 25);
     btnRAZ_->setToolTip(QStringLiteral("remet tous les coefficients à zéro"));
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieCoef::RAZClick);
-    AjouteAnnulerValider(QRect(236, 369, 75, 25), QRect(236, 409, 75, 25));
+    AjouteBoutons({.Valider = QRect(236, 409, 75, 25), .Annuler = QRect(236, 369, 75, 25)});
     NommeComposants(this, QStringLiteral("BoiteSaisieCoef"),
                     {{label3_, "Label3"}, {label14, "Label14"}, {label13, "Label13"}, {btnRAZ_, "RAZ"}});
 }
@@ -74,11 +74,8 @@ void TBoiteSaisieCoef::RAZClick()
 
 bool TBoiteSaisieCoef::VerifieCoefficient(int degre, Reel& valeur)
 {
-    QLineEdit* champ = champs_[degre];
-    champ->setText(NormaliseSeparateur(champ->text()));
-    if (LitReel(champ->text(), valeur))
-        return true;
-    return Refuse(champ, QStringLiteral("le coefficient de degré %1 est mal saisi").arg(degre));
+    return LitChampOuRefuse(champs_[degre], QStringLiteral("le coefficient de degré %1 est mal saisi").arg(degre),
+                            valeur);
 }
 
 void TBoiteSaisieCoef::ChampQuitte(QLineEdit* champ)
@@ -90,14 +87,12 @@ void TBoiteSaisieCoef::ChampQuitte(QLineEdit* champ)
 
 bool TBoiteSaisieCoef::PeutFermer()
 {
-    bool nul = true;
-    for (int i = 0; i < NbChamps; ++i) {
-        Reel valeur = 0;
-        if (!VerifieCoefficient(i, valeur))
+    std::array<Reel, NbChamps> valeurs{};
+    for (int i = 0; i < NbChamps; ++i)
+        if (!VerifieCoefficient(i, valeurs[i]))
             return false;
-        nul = nul && valeur == 0;
-    }
-    if (nul)
-        AfficheMessage(QStringLiteral("Le polynôme ne doit pas être nul"));
-    return !nul;
+    if (!EstPolynomeNul(PolynomeReel(valeurs)))
+        return true;
+    AfficheMessage(QStringLiteral("Le polynôme ne doit pas être nul"));
+    return false;
 }

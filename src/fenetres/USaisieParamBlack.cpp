@@ -19,7 +19,7 @@ TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
     AffichageFrequence = Case(QStringLiteral("Affichage\nfréquence"), 24, 228);
     QuadriFin = Case(QStringLiteral("Quadrillage\nFin"), 192, 228);
 
-    BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 186);
+    BtnAutomatique = AjouteBoutonsEchelles(52, QStringLiteral("Automatique"), 186);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
     NommeComposants(this, QStringLiteral("EchellesBlack"),
                     {{FreqMin, "FreqMin"}, {FreqMax, "FreqMax"}, {GainMin, "GainMin"}, {GainMax, "GainMax"},
@@ -45,12 +45,23 @@ bool TEchellesBlack::PeutFermer()
         return false;
     const bool frequencesBonnes = fmin >= 0 && fmax >= 0 && fmin <= fmax;
     if (!frequencesBonnes)
-        RefuseChamp(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
+        Refuse(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
     const bool gainsBons = gmin < gmax;
     if (!gainsBons)
-        RefuseChamp(GainMin, QStringLiteral("GMin doit être inférieur à Gmax"));
+        Refuse(GainMin, QStringLiteral("GMin doit être inférieur à Gmax"));
     if (!(frequencesBonnes && gainsBons))
         return false;
     return VerifieFrequencesTracables(FreqMin, FreqMax, fmin, fmax)
            && VerifieGainsTracables(GainMin, gmin, gmax, QuadriFin->isChecked());
+}
+
+TParamBlack TEchellesBlack::Parametres() const
+{
+    return {.FreqMin = ValeurChamp(FreqMin),
+            .FreqMax = ValeurChamp(FreqMax),
+            .GainMin = ValeurChamp(GainMin),
+            .GainMax = ValeurChamp(GainMax),
+            .Titre = Titre->text(),
+            .AffichageFrequence = AffichageFrequence->isChecked(),
+            .QuadriFin = QuadriFin->isChecked()};
 }

@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
-#include "coeur/SaisieNombres.h"
 
 TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 208, QStringLiteral("Echelles du Diagramme de Bode"), parent), document_(document)
@@ -15,7 +14,7 @@ TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
     GainMax = Rangee(QStringLiteral("Gain maximum"), 120, 176, QStringLiteral("dB"));
     Titre = ChampTitre(160, 201);
     Titre->setToolTip(QStringLiteral("facultatif"));
-    Defaut = AjouteBoutons(24, QStringLiteral("Echelle autom."), 158);
+    Defaut = AjouteBoutonsEchelles(24, QStringLiteral("Echelle autom."), 158);
     NommeComposants(this, QStringLiteral("EchellesBode"),
                     {{FreqMin, "FreqMin"}, {FreqMax, "FreqMax"}, {GainMin, "GainMin"}, {GainMax, "GainMax"},
                      {Titre, "Titre"}, {OKBtn, "OKBtn"}, {CancelBtn, "CancelBtn"}, {Defaut, "Defaut"}});
@@ -37,27 +36,21 @@ bool TEchellesBode::PeutFermer()
         || !LitChampOuRefuse(GainMin, QStringLiteral("Gain minimum mal saisi"), gmin)
         || !LitChampOuRefuse(GainMax, QStringLiteral("Gain maximum mal saisi"), gmax))
         return false;
-    if (!(fmin >= 0 && fmax >= 0 && fmin < fmax)) {
-        RefuseChamp(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
-        return false;
-    }
-    if (!(gmin < gmax)) {
-        RefuseChamp(GainMin, QStringLiteral("Gain minimum supérieur au gain maximum!"));
-        return false;
-    }
+    if (!(fmin >= 0 && fmax >= 0 && fmin < fmax))
+        return Refuse(FreqMin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
+    if (!(gmin < gmax))
+        return Refuse(GainMin, QStringLiteral("Gain minimum supérieur au gain maximum!"));
     return VerifieFrequencesTracables(FreqMin, FreqMax, fmin, fmax)
            && VerifieGainsTracables(GainMin, gmin, gmax, false);
 }
 
 TParamBode TEchellesBode::Parametres() const
 {
-    TParamBode param;
-    LitReel(FreqMin->text(), param.FreqMin);
-    LitReel(FreqMax->text(), param.FreqMax);
-    LitReel(GainMin->text(), param.GainMin);
-    LitReel(GainMax->text(), param.GainMax);
-    param.Titre = Titre->text();
-    return param;
+    return {.FreqMin = ValeurChamp(FreqMin),
+            .FreqMax = ValeurChamp(FreqMax),
+            .GainMin = ValeurChamp(GainMin),
+            .GainMax = ValeurChamp(GainMax),
+            .Titre = Titre->text()};
 }
 
 void TEchellesBode::Active()

@@ -21,7 +21,7 @@ TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
     Titre = ChampTitre(252, 201);
     AffichageFrequence = Case(QStringLiteral("Affichage de la fréquence"), 24, 288);
 
-    BtnAutomatique = AjouteBoutons(52, QStringLiteral("Automatique"), 250);
+    BtnAutomatique = AjouteBoutonsEchelles(52, QStringLiteral("Automatique"), 250);
     BtnAutomatique->setToolTip(QStringLiteral("fournit les valeurs calculées par le logiciel"));
     NommeComposants(this, QStringLiteral("EchellesNyquist"),
                     {{Fmin, "Fmin"}, {Fmax, "Fmax"}, {ReMin, "ReMin"}, {ReMax, "ReMax"}, {ImMin, "ImMin"},
@@ -51,13 +51,13 @@ bool TEchellesNyquist::PeutFermer()
         return false;
     const bool frequencesBonnes = fmin >= 0 && fmax >= 0 && fmin <= fmax;
     if (!frequencesBonnes)
-        RefuseChamp(Fmin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
+        Refuse(Fmin, QStringLiteral("Fréquence minimum ou maximum incorrecte"));
     const bool reelBon = !(xmin > 0 || xmax < 0 || xmin > xmax);
     if (!reelBon)
-        RefuseChamp(ReMin, QStringLiteral("XMin>0 ou XMax<0 ou XMin>Xmax: c'est incorrect"));
+        Refuse(ReMin, QStringLiteral("XMin>0 ou XMax<0 ou XMin>Xmax: c'est incorrect"));
     const bool imaginaireBon = !(ymin > 0 || ymax < 0 || ymin > ymax);
     if (!imaginaireBon)
-        RefuseChamp(ImMin, QStringLiteral("YMin>0 ou YMax<0 ou YMin>Ymax: c'est incorrect"));
+        Refuse(ImMin, QStringLiteral("YMin>0 ou YMax<0 ou YMin>Ymax: c'est incorrect"));
     if (!(frequencesBonnes && reelBon && imaginaireBon))
         return false;
     return VerifieFrequencesTracables(Fmin, Fmax, fmin, fmax)
@@ -67,16 +67,24 @@ bool TEchellesNyquist::PeutFermer()
                          QStringLiteral("Ecart entre YMin et YMax trop grand"));
 }
 
+TParamNyquist TEchellesNyquist::Parametres() const
+{
+    return {.FreqMin = ValeurChamp(Fmin),
+            .FreqMax = ValeurChamp(Fmax),
+            .ReMin = ValeurChamp(ReMin),
+            .ReMax = ValeurChamp(ReMax),
+            .ImMin = ValeurChamp(ImMin),
+            .ImMax = ValeurChamp(ImMax),
+            .Titre = Titre->text(),
+            .AffichageFrequence = AffichageFrequence->isChecked()};
+}
+
 bool TEchellesNyquist::VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const QString& messageNul,
                                   const QString& messageInfini)
 {
-    if (min == max) {
-        RefuseChamp(champMin, messageNul);
-        return false;
-    }
-    if (!PasGraduation(max - min, false)) {
-        RefuseChamp(champMin, messageInfini);
-        return false;
-    }
+    if (min == max)
+        return Refuse(champMin, messageNul);
+    if (!PasGraduation(max - min, false))
+        return Refuse(champMin, messageInfini);
     return true;
 }

@@ -57,7 +57,7 @@ TBoiteSaisieRacines::TBoiteSaisieRacines(const TDocument& document, QWidget* par
     btnRAZ_ = AjouteBouton(QStringLiteral("RAZ"), 454, 366, 81, 26);
     btnRAZ_->setToolTip(QStringLiteral("remet tout à zéro"));
     connect(btnRAZ_, &QPushButton::clicked, this, &TBoiteSaisieRacines::RAZClick);
-    AjouteAnnulerValider(QRect(454, 413, 81, 27), QRect(454, 458, 81, 26));
+    AjouteBoutons({.Valider = QRect(454, 458, 81, 26), .Annuler = QRect(454, 413, 81, 27)});
     NommeComposants(this, QStringLiteral("BoiteSaisieRacines"),
                     {{label1_, "Label1"}, {deg, "Deg"}, {degr_, "Degr"}, {label15_, "Label15"}, {label2_, "Label2"},
                      {p0_, "P0"}, {btnRAZ_, "RAZ"}});
@@ -133,9 +133,8 @@ bool TBoiteSaisieRacines::LitDegre(int& degre)
 
 bool TBoiteSaisieRacines::LitConstante(Reel& constante)
 {
-    p0_->setText(NormaliseSeparateur(p0_->text()));
-    if (!LitReel(p0_->text(), constante))
-        return Refuse(p0_, QStringLiteral("N0 ou D0 est mal saisi"));
+    if (!LitChampOuRefuse(p0_, QStringLiteral("N0 ou D0 est mal saisi"), constante))
+        return false;
     if (constante == 0)
         return Refuse(p0_, QStringLiteral("N0 ou D0 ne doit pas être nul"));
     return true;

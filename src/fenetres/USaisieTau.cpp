@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "NomsComposants.h"
-#include "coeur/SaisieNombres.h"
 
 TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
     : TDialogueVerifie(452, 136, QStringLiteral("Valeur du temps mort T"), parent)
@@ -15,7 +14,7 @@ TBoiteSaisieTau::TBoiteSaisieTau(QWidget* parent)
     editTau_ = AjouteChamp(172, 49, 98, 21);
     editTau_->setToolTip(QStringLiteral("nombre réel positif ou nul"));
 
-    AjouteAnnulerValider(QRect(332, 26, 85, 31), QRect(332, 72, 85, 32));
+    AjouteBoutons({.Valider = QRect(332, 72, 85, 32), .Annuler = QRect(332, 26, 85, 31)});
     NommeComposants(this, QStringLiteral("BoiteSaisieTau"), {{editTau_, "EditTau"}, {CancelBtn(), "CancelBtn"}});
 }
 
@@ -27,10 +26,9 @@ void TBoiteSaisieTau::Active()
 
 bool TBoiteSaisieTau::PeutFermer()
 {
-    editTau_->setText(NormaliseSeparateur(editTau_->text()));
     Reel tau = 0;
-    if (!LitReel(editTau_->text(), tau))
-        return Refuse(editTau_, QStringLiteral("Tau est mal saisi"));
+    if (!LitChampOuRefuse(editTau_, QStringLiteral("Tau est mal saisi"), tau))
+        return false;
     if (tau < 0)
         return Refuse(editTau_, QStringLiteral("Tau doit être positif"));
     return true;
@@ -38,7 +36,5 @@ bool TBoiteSaisieTau::PeutFermer()
 
 Reel TBoiteSaisieTau::Tau() const
 {
-    Reel tau = 0;
-    LitReel(editTau_->text(), tau);
-    return tau;
+    return ValeurChamp(editTau_);
 }

@@ -7,13 +7,11 @@ namespace {
 
 constexpr int NombreCoefficients = DegreMax * DegreMax;
 
-bool EstZeroConstant(const TPolynome& p) { return p.Degre == 0 && Egaux(p.Coef[0], {0, 0}); }
-
 int Statut(const TPolynome& n, const TPolynome& d)
 {
     if (!n.CoefsValides || !n.RacinesValides || !d.CoefsValides || !d.RacinesValides)
         return DrapeauxInvalides;
-    if (EstZeroConstant(d))
+    if (EstPolynomeNul(d))
         return DenominateurNul;
     if (n.Degre < 0 || d.Degre < 0)
         return DegreNegatif;

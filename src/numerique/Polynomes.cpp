@@ -32,8 +32,6 @@ TPolynome Facteur(TComplexe r)
     return p;
 }
 
-bool EstZeroConstant(const TPolynome& p) { return p.Degre == 0 && Egaux(p.Coef[0], {0, 0}); }
-
 void TrieRacines(TPolynome& p)
 {
     const int n = p.Degre;
@@ -85,6 +83,20 @@ TPolynome InitPolynomeValide()
     p.RacinesValides = true;
     return p;
 }
+
+TPolynome PolynomeReel(std::span<const Reel> coefs)
+{
+    TPolynome p = InitPolynome();
+    p.CoefsValides = true;
+    for (std::size_t i = 0; i < coefs.size() && i <= std::size_t(DegreMax); ++i) {
+        p.Coef[i] = ComplexeReel(coefs[i]);
+        if (coefs[i] != 0)
+            p.Degre = int(i);
+    }
+    return p;
+}
+
+bool EstPolynomeNul(const TPolynome& p) { return p.Degre == 0 && Egaux(p.Coef[0], {0, 0}); }
 
 int CalculeRacines(TPolynome& p)
 {
@@ -172,7 +184,7 @@ TPolynome SommePolynomes(const TPolynome& a, const TPolynome& b)
 
 TPolynome ProduitPolynomes(const TPolynome& a, const TPolynome& b)
 {
-    if (EstZeroConstant(a) || EstZeroConstant(b))
+    if (EstPolynomeNul(a) || EstPolynomeNul(b))
         return Constante({0, 0});
     const int n = a.Degre + b.Degre;
     if (n > DegreMax)

@@ -2,6 +2,7 @@
 // Polynômes sous leurs deux formes : coefficients et forme factorisée.
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "Complexes.h"
@@ -24,6 +25,11 @@ void MessageNoyau(const std::string& texte);
 
 TPolynome InitPolynome();
 TPolynome InitPolynomeValide();
+// Coefficients réels du degré 0 au plus haut (au-delà de DegreMax, ignorés) ; le degré est
+// celui du dernier coefficient non nul. Racines à calculer.
+TPolynome PolynomeReel(std::span<const Reel> coefs);
+// Degré 0 et coefficient constant nul : ni une saisie ni un dénominateur ne l'acceptent.
+bool EstPolynomeNul(const TPolynome& p);
 // Rend l'état du chercheur de racines (Laguerre.h). En cas d'échec, les racines non atteintes
 // restent nulles et RacinesValides reste faux. Des coefficients dominants négligeables devant
 // les autres abaissent le degré.

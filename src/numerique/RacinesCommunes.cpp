@@ -33,13 +33,11 @@ std::string TexteRacine(TComplexe r, int chiffres)
     return ComplexeEnTexte(r, chiffres);
 }
 
-bool Nul(const TPolynome& p) { return p.Degre == 0 && p.Coef[0].Re == 0 && p.Coef[0].Im == 0; }
-
 // Un pôle sur l'axe imaginaire (partie réelle exactement nulle) laisse le système stable ;
 // un dénominateur nul ne définit aucun système.
 bool Stable(const TPolynome& n, const TPolynome& d)
 {
-    if (d.Degre < n.Degre || Nul(d))
+    if (d.Degre < n.Degre || EstPolynomeNul(d))
         return false;
     for (int i = 1; i <= d.Degre; ++i)
         if (d.Racines[i].Re > 0)

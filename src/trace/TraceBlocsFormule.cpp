@@ -80,7 +80,7 @@ std::vector<TElementSimple> Elements(const TDocument& doc)
 
 bool AvecPartieEntiere(const TPolynome& e)
 {
-    return e.Degre > 0 || e.Coef[0].Re != 0 || e.Coef[0].Im != 0;
+    return !EstPolynomeNul(e);
 }
 
 }  // namespace

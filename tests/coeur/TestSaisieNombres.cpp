@@ -1,4 +1,5 @@
 #include "coeur/SaisieNombres.h"
+#include "coeur/TextesValeurs.h"
 
 #include <gtest/gtest.h>
 
@@ -106,20 +107,21 @@ TEST(LitEntier, EntiersAdmisEtBornes)
     EXPECT_EQ(v, 999999999);
 }
 
-TEST_P(SaisieNombres, ReelEnTexteCourtEtRelisible)
+TEST_P(SaisieNombres, TexteGeneralCourtEtRelisible)
 {
-    EXPECT_EQ(ReelEnTexte(0), "0");
-    EXPECT_EQ(ReelEnTexte(-0.0L), "0");
-    EXPECT_EQ(ReelEnTexte(3), "3");
-    EXPECT_EQ(ReelEnTexte(-2.5L), Avec("-2#5"));
-    EXPECT_EQ(ReelEnTexte(0.1L), Avec("0#1"));
-    EXPECT_EQ(ReelEnTexte(1.0L / 3), Avec("0#333333333333333"));
-    EXPECT_EQ(ReelEnTexte(1e20L), "1E20");
-    EXPECT_EQ(ReelEnTexte(-1.5e-7L), Avec("-1#5E-7"));
-    EXPECT_EQ(ReelEnTexte(123456789012345678.0L), Avec("1#23456789012346E17"));
+    const auto texte = [](Reel x) { return TexteGeneral(x, ChiffresRelisibles); };
+    EXPECT_EQ(texte(0), "0");
+    EXPECT_EQ(texte(-0.0L), "0");
+    EXPECT_EQ(texte(3), "3");
+    EXPECT_EQ(texte(-2.5L), Avec("-2#5"));
+    EXPECT_EQ(texte(0.1L), Avec("0#1"));
+    EXPECT_EQ(texte(1.0L / 3), Avec("0#333333333333333"));
+    EXPECT_EQ(texte(1e20L), "1E20");
+    EXPECT_EQ(texte(-1.5e-7L), Avec("-1#5E-7"));
+    EXPECT_EQ(texte(123456789012345678.0L), Avec("1#23456789012346E17"));
     for (Reel x : {0.1L, -7.25L, 1e-300L, 6.02214076e23L, 1.0L / 7}) {
         Reel relu = 0;
-        ASSERT_TRUE(LitReel(ReelEnTexte(x), relu)) << ReelEnTexte(x).toStdString();
+        ASSERT_TRUE(LitReel(texte(x), relu)) << texte(x).toStdString();
         EXPECT_NEAR(relu, x, std::fabs(x) * 1e-14L);
     }
 }

@@ -13,6 +13,7 @@
 #include "AideDialogues.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
+#include "coeur/TextesValeurs.h"
 #include "fenetres/UPrinc.h"
 #include "fenetres/USaisieCoefs.h"
 #include "fenetres/USaisieRacines.h"
@@ -239,7 +240,7 @@ TEST_F(Flux, LectureOublieLaSaisieAbandonnee)
     SaisitCoefs({Annule()});
     QStringList attendus;
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
-        attendus << ReelEnTexte(ecran_->Document.Numerateur.Coef[i].Re);
+        attendus << TexteGeneral(ecran_->Document.Numerateur.Coef[i].Re, ChiffresRelisibles);
     EXPECT_EQ(prerempli_.last(), attendus);
 }
 

@@ -16,19 +16,19 @@ TEST(ChoixDephasages, ValiderRangeLeChoixAnnulerNeChangeRien)
     MontreActif(dialogue);
     EXPECT_TRUE(dialogue.Radio2->isChecked());
     dialogue.Radio1->click();
-    dialogue.BtnAnnuler->click();
+    dialogue.BtnAnnuler()->click();
     EXPECT_FALSE(doc.PhaseSymetrique);
 
     MontreActif(dialogue);
     EXPECT_TRUE(dialogue.Radio2->isChecked());
     dialogue.Radio1->click();
-    dialogue.BtnValider->click();
+    dialogue.BtnValider()->click();
     EXPECT_TRUE(doc.PhaseSymetrique);
 
     MontreActif(dialogue);
     EXPECT_TRUE(dialogue.Radio1->isChecked());
     dialogue.Radio2->click();
-    dialogue.BtnValider->click();
+    dialogue.BtnValider()->click();
     EXPECT_FALSE(doc.PhaseSymetrique);
 }
 

@@ -70,6 +70,24 @@ TEST_P(EchellesBlack, FrequencesEgalesEntreDeuxDecadesAcceptees)
     }
 }
 
+TEST_P(EchellesBlack, ParametresLusApresValidationAvecTitreEtCases)
+{
+    dialogue_.Titre->setText("Boucle");
+    dialogue_.QuadriFin->setChecked(true);
+    Valide({"0.1", "1,5E2", "-60,5", "12.25"});
+    ASSERT_EQ(dialogue_.result(), QDialog::Accepted) << messages_.Messages.join('|').toStdString();
+    const TParamBlack param = dialogue_.Parametres();
+    EXPECT_EQ(param.FreqMin, 0.1L);
+    EXPECT_EQ(param.FreqMax, 150.0L);
+    EXPECT_EQ(param.GainMin, -60.5L);
+    EXPECT_EQ(param.GainMax, 12.25L);
+    EXPECT_EQ(param.Titre, "Boucle");
+    EXPECT_FALSE(param.AffichageFrequence);
+    EXPECT_TRUE(param.QuadriFin);
+    dialogue_.AffichageFrequence->setChecked(true);
+    EXPECT_TRUE(dialogue_.Parametres().AffichageFrequence);
+}
+
 TEST_P(EchellesBlack, TextesHostilesRefusesOuPlagesTracables)
 {
     const TEssaiEchelles essai{

@@ -74,6 +74,25 @@ TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCas
     EXPECT_FALSE(dialogue_.AffichageFrequence->isChecked());
 }
 
+TEST_P(EchellesNyquist, ParametresLusApresValidationAvecTitreEtCase)
+{
+    dialogue_.Titre->setText("Essai");
+    dialogue_.AffichageFrequence->setChecked(true);
+    Valide({"0,05", "2.5E3", "-1,5", "0.25", " -0.75 ", "3"});
+    ASSERT_EQ(dialogue_.result(), QDialog::Accepted) << messages_.Messages.join('|').toStdString();
+    const TParamNyquist param = dialogue_.Parametres();
+    EXPECT_EQ(param.FreqMin, 0.05L);
+    EXPECT_EQ(param.FreqMax, 2500.0L);
+    EXPECT_EQ(param.ReMin, -1.5L);
+    EXPECT_EQ(param.ReMax, 0.25L);
+    EXPECT_EQ(param.ImMin, -0.75L);
+    EXPECT_EQ(param.ImMax, 3.0L);
+    EXPECT_EQ(param.Titre, "Essai");
+    EXPECT_TRUE(param.AffichageFrequence);
+    dialogue_.AffichageFrequence->setChecked(false);
+    EXPECT_FALSE(dialogue_.Parametres().AffichageFrequence);
+}
+
 TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
 {
     const std::vector<QLineEdit*>& champs = champs_;

@@ -452,4 +452,41 @@ TEST(Polynomes, CasDeReferenceSaisisParCoefficients)
     EXPECT_GE(essais, 10);
 }
 
+TEST(Polynomes, PolynomeReelPrendLeDegreDuDernierCoefficientNonNul)
+{
+    const struct {
+        std::vector<Reel> Coefs;
+        int Degre;
+        bool Nul;
+    } cas[] = {
+        {{}, 0, true},          {{0, 0, 0}, 0, true},    {{-0.0L}, 0, true},
+        {{5}, 0, false},        {{0, 0, 3, 0}, 2, false}, {{0, 1e-4000L}, 1, false},
+    };
+    for (const auto& c : cas) {
+        const TPolynome p = PolynomeReel(c.Coefs);
+        EXPECT_EQ(p.Degre, c.Degre) << c.Coefs.size();
+        EXPECT_EQ(EstPolynomeNul(p), c.Nul) << c.Coefs.size();
+        EXPECT_TRUE(p.CoefsValides);
+        EXPECT_FALSE(p.RacinesValides);
+        for (std::size_t k = 0; k < c.Coefs.size(); ++k)
+            EXPECT_TRUE(Egaux(p.Coef[k], ComplexeReel(c.Coefs[k]))) << k;
+    }
+    // Au-delà du degré maximum, rien n'est écrit hors du tableau.
+    std::vector<Reel> trop(DegreMax + 50, 0);
+    trop[DegreMax + 10] = 1;
+    EXPECT_TRUE(EstPolynomeNul(PolynomeReel(trop)));
+}
+
+TEST(Polynomes, SeulLePolynomeDeDegreZeroEtDeConstanteNulleEstNul)
+{
+    TPolynome p = InitPolynome();
+    EXPECT_TRUE(EstPolynomeNul(p));
+    p.Coef[0] = {0, 1};
+    EXPECT_FALSE(EstPolynomeNul(p));
+    p.Coef[0] = {0, 0};
+    p.Degre = 1;
+    EXPECT_FALSE(EstPolynomeNul(p));
+    EXPECT_TRUE(EstPolynomeNul(ProduitPolynomes(PolynomeDeCoefs({1, 2}), InitPolynome())));
+}
+
 }  // namespace
