@@ -175,7 +175,7 @@ void TBoiteDialogueCouleurs::MontreTemoin()
 void TBoiteDialogueCouleurs::ChangeBleu(int bleu)
 {
     ValeurB = bleu;
-    update(QRect(geometrie_.Grille, QSize(CoteGrille, CoteGrille)));
+    update(geometrie_.PlaceGrille());
     update(geometrie_.PlacePointeur());
 }
 
@@ -294,13 +294,16 @@ void TBoiteDialogueCouleurs::Molette(QPoint position, int delta)
 
 void TBoiteDialogueCouleurs::paintEvent(QPaintEvent* evenement)
 {
-    if (bleuGrille_ != ValeurB) {
-        RemplitGrille(grille_, ValeurB);
-        bleuGrille_ = ValeurB;
-        ++remplissagesGrille_;
+    // L'image de la grille n'est refaite qu'à un changement de bleu.
+    if (evenement->region().intersects(geometrie_.PlaceGrille())) {
+        ++tracesGrille_;
+        if (bleuGrille_ != ValeurB) {
+            RemplitGrille(grille_, ValeurB);
+            bleuGrille_ = ValeurB;
+        }
     }
     QPainter p(this);
-    DessineSelecteur(p, evenement->rect(), geometrie_, {CouleurEnCours, CouleurTemoin, ValeurB}, grille_,
+    DessineSelecteur(p, evenement->region(), geometrie_, {CouleurEnCours, CouleurTemoin, ValeurB}, grille_,
                      palette().color(QPalette::Window));
 }
 

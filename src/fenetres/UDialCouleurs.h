@@ -42,8 +42,8 @@ public:
     bool SuiviActif = true;
 
     const TGeometrieSelecteur& Geometrie() const { return geometrie_; }
-    // Nombre de fois où la grille a été recalculée : seul un changement de bleu la refait.
-    int RemplissagesGrille() const { return remplissagesGrille_; }
+    // Peintures qui ont touché la grille : le suivi de la souris n'en fait aucune.
+    int TracesGrille() const { return tracesGrille_; }
 
     void ListeElementsClick(int rangee);
     void UneDefautClick();
@@ -86,5 +86,5 @@ private:
     TGeometrieSelecteur geometrie_;
     QImage grille_;
     int bleuGrille_ = -1;
-    int remplissagesGrille_ = 0;
+    int tracesGrille_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "TraceCouleurs.h"
 
 #include <QPainter>
-#include <QPolygon>
 #include <cmath>
 
 #include "CouleurQt.h"
@@ -87,8 +86,11 @@ void DessinePointeurBleu(QPainter& p, const TGeometrieSelecteur& g, int bleu, co
     const int x = place.left();
     const int y = g.Grille.y() + bleu;
     p.setPen(QColor(0, 0, 255));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolygon(QPolygon({QPoint(x, y), QPoint(x + 5, y + 3), QPoint(x + 5, y - 3)}));
+    // Trois segments plutôt qu'un polygone : chaque sommet est peint, pointe comprise.
+    const QPoint pointe(x, y), bas(x + 5, y + 3), haut(x + 5, y - 3);
+    p.drawLine(pointe, bas);
+    p.drawLine(bas, haut);
+    p.drawLine(haut, pointe);
 }
 
 void DessineBoiteCouleur(QPainter& p, const QRect& boite, quint32 couleur)
@@ -96,12 +98,12 @@ void DessineBoiteCouleur(QPainter& p, const QRect& boite, quint32 couleur)
     p.fillRect(boite, CouleurQt(couleur));
 }
 
-void DessineSelecteur(QPainter& p, const QRect& zone, const TGeometrieSelecteur& g, const TEtatSelecteur& etat,
+void DessineSelecteur(QPainter& p, const QRegion& zone, const TGeometrieSelecteur& g, const TEtatSelecteur& etat,
                       const QImage& grille, const QColor& fond)
 {
     if (zone.intersects(g.CouleurEnCours))
         DessineBoiteCouleur(p, g.CouleurEnCours, etat.CouleurEnCours);
-    if (zone.intersects(QRect(g.Grille, QSize(CoteGrille, CoteGrille))))
+    if (zone.intersects(g.PlaceGrille()))
         DessineGrille(p, g, grille);
     if (zone.intersects(g.Bande))
         DessineBandeBleue(p, g);

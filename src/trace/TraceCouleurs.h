@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 class QPainter;
 
@@ -20,6 +21,7 @@ struct TGeometrieSelecteur {
     bool DansGrille(QPoint p) const;
     // Bornes comprises, bord droit de la bande compris.
     bool DansBande(QPoint p) const;
+    QRect PlaceGrille() const { return QRect(Grille, QSize(CoteGrille, CoteGrille)); }
     // Bande de fond où le pointeur se dessine, à droite de la bande.
     QRect PlacePointeur() const;
 };
@@ -48,5 +50,5 @@ struct TEtatSelecteur {
 // Peinture complète, dans l'ordre : couleur actuelle, grille, bande, pointeur, témoin.
 // Seules les parties qui touchent `zone` sont peintes : un témoin qui suit la souris ne
 // repeint jamais la grille.
-void DessineSelecteur(QPainter& p, const QRect& zone, const TGeometrieSelecteur& g, const TEtatSelecteur& etat,
+void DessineSelecteur(QPainter& p, const QRegion& zone, const TGeometrieSelecteur& g, const TEtatSelecteur& etat,
                       const QImage& grille, const QColor& fond);
