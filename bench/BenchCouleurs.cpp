@@ -1,6 +1,5 @@
 // Sélecteur du dialogue des couleurs : la grille refaite à un autre niveau de bleu et peinte
 // sur la surface du dialogue, puis le témoin seul, ce que fait chaque mouvement de souris.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -44,13 +43,3 @@ void TemoinSeul(benchmark::State& etat)
 BENCHMARK(TemoinSeul)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
