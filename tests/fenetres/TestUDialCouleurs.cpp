@@ -148,9 +148,6 @@ TEST_F(DialogueCouleurs, BandeEtMolette)
     Molette(Bande(10), 240);
     EXPECT_EQ(dialogue.ValeurB, 253);
     EXPECT_EQ(dialogue.CouleurTemoin, ComposeRVB(20, 10, 253));
-    // Hors de la bande, la molette ne change rien mais l'événement est pris.
-    Molette(Grille(5, 5), 120);
-    EXPECT_EQ(dialogue.ValeurB, 253);
 
     // Suivi arrêté : ni la bande ni la molette.
     Clique(Bande(5), Qt::RightButton);
@@ -243,17 +240,6 @@ TEST_F(DialogueCouleurs, DefautsPuisAutreElementPuisAccepter)
     for (int i = 0; i < NbElementsCouleur; ++i)
         EXPECT_EQ(doc.SchemaCouleurs[i].Couleur, SchemaDefaut()[i].Couleur) << i;
     EXPECT_TRUE(doc.ImpressionCouleur);
-}
-
-TEST_F(DialogueCouleurs, EchapAnnule)
-{
-    dialogue.TouteDefaut->click();
-    doc.SchemaCouleurs[0].Couleur = 7;
-    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&dialogue, &echap);
-    EXPECT_FALSE(dialogue.isVisible());
-    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
-    EXPECT_EQ(doc.SchemaCouleurs[0].Couleur, 7u);
 }
 
 } // namespace

@@ -59,24 +59,6 @@ TEST(SelecteurCouleurs, GeometrieTireeDesControles)
     EXPECT_EQ(h.Grille, QPoint(10, 43));
 }
 
-TEST(SelecteurCouleurs, BornesDeLaGrilleEtDeLaBande)
-{
-    const TGeometrieSelecteur g = GeometrieDialogue();
-    struct Cas {
-        QPoint p;
-        bool grille;
-        bool bande;
-    };
-    const Cas cas[] = {{{526, 59}, true, false},  {{781, 314}, true, false}, {{782, 100}, false, false},
-                       {{525, 100}, false, false}, {{600, 315}, false, false}, {{801, 59}, false, true},
-                       {{841, 314}, false, true},  {{842, 100}, false, false}, {{820, 315}, false, false},
-                       {{820, 58}, false, false}};
-    for (const Cas& c : cas) {
-        EXPECT_EQ(g.DansGrille(c.p), c.grille) << c.p.x() << "," << c.p.y();
-        EXPECT_EQ(g.DansBande(c.p), c.bande) << c.p.x() << "," << c.p.y();
-    }
-}
-
 TEST(SelecteurCouleurs, GrilleRougeVersLeBasVertVersLaDroite)
 {
     for (const int bleu : {0, 77, 255}) {
