@@ -1,5 +1,4 @@
 // Diagramme de Bode d'une fonction de transfert de degré 10 repeint dans une image plein écran.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -53,14 +52,4 @@ void BodeDecadesSerrees(benchmark::State& etat)
     Repeint(etat, {Puiss10(-demi), Puiss10(demi), -200, 10, QString()});
 }
 BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

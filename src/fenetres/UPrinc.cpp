@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "UChoixDephasage.h"
+#include "UDialCouleurs.h"
 #include "UEcranDiagramme.h"
 #include "UEcranTabVal.h"
 #include "USaisieParamBlack.h"
@@ -196,6 +197,7 @@ void TEcranPrincipal::CreeFenetres()
     EchellesBode = new TEchellesBode(Document, this);
     EchellesNyquist = new TEchellesNyquist(Document, this);
     EchellesBlack = new TEchellesBlack(Document, this);
+    BoiteDialogueCouleurs = new TBoiteDialogueCouleurs(Document, this);
     ChoixDephasagesBlack = new TChoixDephasagesBlack(Document, this);
     BoiteAPropos = new TBoiteAPropos(this);
     BoiteSaisieTau = new TBoiteSaisieTau(this);
@@ -216,6 +218,7 @@ void TEcranPrincipal::CreeDialoguesFichiers()
     DialogueSauvegarde = CreeDialogueFichier(this, QStringLiteral("Fichier de sauvegarde des données"),
                                              QFileDialog::AcceptSave);
     ChoixFichier = ExecuteDialogueFichier;
+    ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
     AfficheAvertissement = [this](const QString& texteRacine) {
         Avertissement1->DefinitRacine(texteRacine);
         Avertissement1->exec();
@@ -230,6 +233,9 @@ void TEcranPrincipal::BrancheCommandes()
     connect(Quitter, &QAction::triggered, this, &QWidget::close);
     connect(ElementsSimples, &QAction::triggered, EcranElemSimples, &TEcranElemSimples::Affiche);
     connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
+    connect(Couleurs1, &QAction::triggered, this, &TEcranPrincipal::Couleurs1Click);
+    connect(BoiteDialogueCouleurs, &TBoiteDialogueCouleurs::CouleursAcceptees, this,
+            &TEcranPrincipal::AppliqueCouleurs);
     connect(ParCoefficients, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraCoef);
     connect(ParRacines, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraRacines);
     connect(DiagBode, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Bode); });
@@ -245,7 +251,7 @@ void TEcranPrincipal::BrancheCommandes()
     });
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1, Couleurs1};
+    commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1};
     for (QAction* commande : commandesEnAttente_)
         commande->setEnabled(false);
 }
@@ -269,6 +275,18 @@ void TEcranPrincipal::MontreAPropos()
     BoiteAPropos->show();
     BoiteAPropos->raise();
     BoiteAPropos->activateWindow();
+}
+
+void TEcranPrincipal::Couleurs1Click()
+{
+    ExecuteDialogue(*BoiteDialogueCouleurs);
+}
+
+void TEcranPrincipal::AppliqueCouleurs()
+{
+    zoneClient_->update();
+    EcranElemSimples->update();
+    EcranDiagramme->ZoneClient->update();
 }
 
 void TEcranPrincipal::PeintZoneClient(QPainter& p, const QRect& zone)

@@ -8,6 +8,7 @@
 
 #include "coeur/Document.h"
 
+class QDialog;
 class QFileDialog;
 class QMenu;
 class TAvertissement1;
@@ -16,6 +17,7 @@ class TBoiteSaisieRacines;
 class TBoiteSaisieTau;
 class TFluxSaisie;
 class TBoiteAPropos;
+class TBoiteDialogueCouleurs;
 class TEcranElemSimples;
 class TChoixDephasagesBlack;
 class TEchellesBlack;
@@ -75,6 +77,7 @@ public:
     TEchellesBode* EchellesBode = nullptr;
     TEchellesNyquist* EchellesNyquist = nullptr;
     TEchellesBlack* EchellesBlack = nullptr;
+    TBoiteDialogueCouleurs* BoiteDialogueCouleurs = nullptr;
     TChoixDephasagesBlack* ChoixDephasagesBlack = nullptr;
     TEcranDiagramme* EcranDiagramme = nullptr;
     TEcranTabVal* EcranTabVal = nullptr;
@@ -90,6 +93,8 @@ public:
     // ChoixFichier rend le chemin choisi, vide si l'utilisateur renonce.
     std::function<void(const QString& texteRacine)> AfficheAvertissement;
     std::function<QString(QFileDialog& dialogue)> ChoixFichier;
+    // Exécution modale des dialogues ouverts depuis le menu principal.
+    std::function<int(QDialog& dialogue)> ExecuteDialogue;
 
     // Fin commune des saisies et de la lecture : racines communes, étude, décomposition, menus.
     // Rend false sur une erreur de décomposition, après avoir affiché `messageErreur` et grisé
@@ -100,6 +105,9 @@ public:
     void LireunfichierdonneesClick();
     void EnregistrerlesdonneesClick();
     void MontreAPropos();
+    void Couleurs1Click();
+    // Schéma accepté : les fenêtres possédées se repeignent tout de suite, fond compris.
+    void AppliqueCouleurs();
 
 private:
     void CreeMenu();

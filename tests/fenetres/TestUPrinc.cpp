@@ -154,7 +154,7 @@ TEST_F(EcranPrincipal, EtatsDeDemarrage)
 {
     TEcranPrincipal ecran(Dossier());
     for (const char* nom : {"Fichier", "Nouveau", "Lireunfichierdonnees", "Enregistrerlesdonnees", "Quitter",
-                            "Configuration1", "Apropos1"})
+                            "Configuration1", "Couleurs1", "Apropos1"})
         EXPECT_TRUE(Actif(ecran, nom)) << nom;
     for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
         EXPECT_FALSE(Actif(ecran, nom)) << nom;
