@@ -2,7 +2,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPaintEngine>
 #include <QPainter>
 #include <climits>
 #include <cmath>
@@ -12,12 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "AideImages.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
 #include "trace/TraceBode.h"
 #include "coeur/Document.h"
-#include "trace/CouleurQt.h"
 
 namespace {
 constexpr int Largeur = 1000;
@@ -40,11 +39,6 @@ QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& m
     if (trace)
         *trace = fait;
     return image;
-}
-
-QRgb Couleur(const TDocument& doc, const char* cle)
-{
-    return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle))).rgb();
 }
 
 int Arrondi(Reel v)
@@ -92,86 +86,10 @@ void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
     }
 }
 
-int CompteCouleur(const QImage& image, QRgb couleur, int x0, int y0, int x1, int y1)
-{
-    int n = 0;
-    for (int y = std::max(y0, 0); y <= std::min(y1, image.height() - 1); ++y)
-        for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
-            n += image.pixel(x, y) == couleur;
-    return n;
-}
-
-// Surface qui ne garde que les textes écrits et leur point de base.
-struct TTexteEcrit {
-    QString Texte;
-    QPointF Position;
-};
-
-class TMoteurTextes : public QPaintEngine {
-public:
-    TMoteurTextes() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
-    Type type() const override { return QPaintEngine::User; }
-    std::vector<TTexteEcrit> Textes;
-};
-
-class TEnregistreurTextes : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &Moteur; }
-    const std::vector<TTexteEcrit>& Textes() const { return Moteur.Textes; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        // Même résolution qu'une image : les textes y ont la même taille.
-        static const QImage reference(1, 1, QImage::Format_RGB32);
-        switch (m) {
-        case PdmWidth:
-            return Largeur;
-        case PdmHeight:
-            return Hauteur;
-        case PdmWidthMM:
-            return Largeur * 254 / (10 * reference.logicalDpiX());
-        case PdmHeightMM:
-            return Hauteur * 254 / (10 * reference.logicalDpiY());
-        case PdmDpiX:
-        case PdmPhysicalDpiX:
-            return reference.logicalDpiX();
-        case PdmDpiY:
-        case PdmPhysicalDpiY:
-            return reference.logicalDpiY();
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        case PdmNumColors:
-            return INT_MAX;
-        default:
-            return m == PdmDepth ? 32 : 1;
-        }
-    }
-
-private:
-    mutable TMoteurTextes Moteur;
-};
-
 std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
 {
-    TEnregistreurTextes surface;
-    QPainter p(&surface);
-    TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
-    p.end();
-    return surface.Textes();
-}
-
-int Occurrences(const std::vector<TTexteEcrit>& textes, const QString& t)
-{
-    return int(std::count_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; }));
+    return TextesEcrits(Largeur, Hauteur,
+                        [&](QPainter& p) { TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise); });
 }
 }
 
