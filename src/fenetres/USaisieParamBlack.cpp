@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
 
 TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 280, QStringLiteral("Diagramme de Black"), parent), document_(document)
@@ -53,4 +54,17 @@ bool TEchellesBlack::PeutFermer()
         return false;
     return VerifieFrequencesTracables(FreqMin, FreqMax, fmin, fmax)
            && VerifieGainsTracables(GainMin, gmin, gmax, QuadriFin->isChecked());
+}
+
+TParamBlack TEchellesBlack::Parametres() const
+{
+    TParamBlack param;
+    LitReel(FreqMin->text(), param.FreqMin);
+    LitReel(FreqMax->text(), param.FreqMax);
+    LitReel(GainMin->text(), param.GainMin);
+    LitReel(GainMax->text(), param.GainMax);
+    param.Titre = Titre->text();
+    param.AffichageFrequence = AffichageFrequence->isChecked();
+    param.QuadriFin = QuadriFin->isChecked();
+    return param;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogue des paramètres du diagramme de Black : fréquences, gains, titre, marques, grille fine.
 #include "ChampsEchelles.h"
+#include "coeur/EchellesFrequentielles.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -22,6 +23,8 @@ public:
     QPushButton* BtnAutomatique = nullptr;
 
     bool PeutFermer() override;
+    // Plages lues dans les champs, pour le tracé.
+    TParamBlack Parametres() const;
 
 protected:
     void RemplitValeursAutomatiques() override;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
 #include "trace/Graphisme.h"
 
 TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
@@ -79,4 +80,18 @@ bool TEchellesNyquist::VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const
         return false;
     }
     return true;
+}
+
+TParamNyquist TEchellesNyquist::Parametres() const
+{
+    TParamNyquist param;
+    LitReel(Fmin->text(), param.FreqMin);
+    LitReel(Fmax->text(), param.FreqMax);
+    LitReel(ReMin->text(), param.ReMin);
+    LitReel(ReMax->text(), param.ReMax);
+    LitReel(ImMin->text(), param.ImMin);
+    LitReel(ImMax->text(), param.ImMax);
+    param.Titre = Titre->text();
+    param.AffichageFrequence = AffichageFrequence->isChecked();
+    return param;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogue des paramètres du diagramme de Nyquist : fréquences, axes, titre, marques des décades.
 #include "ChampsEchelles.h"
+#include "coeur/EchellesFrequentielles.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -23,6 +24,8 @@ public:
     QPushButton* BtnAutomatique = nullptr;
 
     bool PeutFermer() override;
+    // Plages lues dans les champs, pour le tracé.
+    TParamNyquist Parametres() const;
 
 protected:
     void RemplitValeursAutomatiques() override;

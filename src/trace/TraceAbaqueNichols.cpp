@@ -166,7 +166,7 @@ void EtiquettesGain(TTraceur& t, const TRepere& r, const TDocument& doc, const s
         const QString texte = QLatin1Char(' ') + ReelEnTexte(doc.AbaqueGains[i]) + mise.UniteGain;
         const QPoint coin = PlaceEtiquetteGain(*places[i], QSize(mesure.horizontalAdvance(texte), mesure.height()), r,
                                                QPoint(axe->X, axe->Y), doc.PhaseSymetrique, mise);
-        t.Ecrire(coin.x(), coin.y(), texte, taille, "NGain");
+        t.EcrireSurFond(coin.x(), coin.y(), texte, taille, "NGain");
     }
 }
 
@@ -176,7 +176,7 @@ void EtiquettesPhase(TTraceur& t, const TDocument& doc, const std::vector<std::o
         if (!places[i])
             continue;
         const QString texte = QLatin1Char(' ') + ReelEnTexte(doc.AbaquePhases[i]) + QStringLiteral("°");
-        t.Ecrire(places[i]->x() - t.Largeur(texte, taille) / 2, places[i]->y(), texte, taille, "NPhase");
+        t.EcrireSurFond(places[i]->x() - t.Largeur(texte, taille) / 2, places[i]->y(), texte, taille, "NPhase");
     }
 }
 }

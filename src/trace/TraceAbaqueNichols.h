@@ -48,6 +48,7 @@ QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint ax
                           const TMiseEnPageAbaque& mise);
 
 // Chaque point d'un lieu n'est calculé qu'une fois ; les segments partent en une seule fois.
-// Un lieu sans point dans le cadre n'a pas d'étiquette.
+// Un lieu sans point dans le cadre n'a pas d'étiquette. Les étiquettes masquent le lieu qui
+// les traverse : sans cela le trait efface le signe moins de « -3 dB ».
 void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
                          const TMiseEnPageAbaque& mise);
