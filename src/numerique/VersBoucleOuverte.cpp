@@ -6,7 +6,11 @@
 
 TGainPhase VersBoucleOuverte(Reel gainFerme, Reel phaseFermee, bool phaseSymetrique)
 {
-    const TComplexe f = DePolaire({Puiss10(gainFerme / 20), phaseFermee * Pi / 180});
+    return VersBoucleOuverte(DePolaire({Puiss10(gainFerme / 20), phaseFermee * Pi / 180}), phaseSymetrique);
+}
+
+TGainPhase VersBoucleOuverte(TComplexe f, bool phaseSymetrique)
+{
     const TComplexe unMoinsF = Difference(ComplexeReel(1), f);
     if (Egaux(unMoinsF, ComplexeReel(0)))
         return {100, -90};

@@ -12,6 +12,9 @@ struct TGainPhase {
 // exactement n'a pas d'image : 100 dB et -90° en tiennent lieu. Hors plage symétrique, une
 // phase positive est ramenée dans [-360, 0].
 TGainPhase VersBoucleOuverte(Reel gainFerme, Reel phaseFermee, bool phaseSymetrique);
+// La même, depuis la réponse en boucle fermée F : l'abaque en calcule module et direction une
+// fois pour tous les points qui les partagent.
+TGainPhase VersBoucleOuverte(TComplexe fermee, bool phaseSymetrique);
 
 // Réponse en boucle fermée à retour unitaire.
 TComplexe BoucleFermee(TComplexe t);

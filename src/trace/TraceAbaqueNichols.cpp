@@ -7,18 +7,30 @@
 #include "Traceur.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
+#include "numerique/Arrondis.h"
 #include "numerique/VersBoucleOuverte.h"
 
 namespace {
+// Un point d'un lieu et son image par le miroir, prêts pour le découpage.
 struct TPointAbaque {
     Reel Phase = 0;
-    Reel Gain = 0;
+    TPointDecoupe Point;
+    TPointDecoupe Image;
 };
 
-struct TEtiquette {
-    QPoint Place;
-    QString Texte;
-};
+TPointAbaque PointAbaque(const TRepere& r, TGainPhase p, bool symetrique)
+{
+    return {p.Phase, PointDecoupe(r, p.Phase, p.Gain, TBornage::Borne),
+            PointDecoupe(r, Miroir(p.Phase, symetrique), p.Gain, TBornage::Borne)};
+}
+
+// Pixel du point quand il est dans le cadre.
+std::optional<QPoint> PixelDedans(const TPointAbaque& p)
+{
+    if (!p.Point.Pixel || p.Point.Pixel->Dehors)
+        return std::nullopt;
+    return QPoint(p.Point.Pixel->X, p.Point.Pixel->Y);
+}
 
 // Phases en boucle fermée des lieux de gain, et rang du premier point de la partie large,
 // dont les segments se tracent sans test de saut.
@@ -42,12 +54,12 @@ TPhasesLieuxGain PhasesLieuxGain(const TMiseEnPageAbaque& m)
 
 class TSegmentsAbaque {
 public:
-    TSegmentsAbaque(const TRepere& r, bool symetrique) : R(r), Symetrique(symetrique) {}
+    explicit TSegmentsAbaque(const TRepere& r) : R(r) {}
 
     void Ajoute(const TPointAbaque& a, const TPointAbaque& b)
     {
-        AjouteUn(a.Phase, a.Gain, b.Phase, b.Gain);
-        AjouteUn(Miroir(a.Phase, Symetrique), a.Gain, Miroir(b.Phase, Symetrique), b.Gain);
+        AjouteUn(a.Point, b.Point);
+        AjouteUn(a.Image, b.Image);
     }
 
     void Trace(QPainter& surface)
@@ -57,24 +69,18 @@ public:
     }
 
 private:
-    void AjouteUn(Reel x1, Reel y1, Reel x2, Reel y2)
+    void AjouteUn(const TPointDecoupe& a, const TPointDecoupe& b)
     {
-        if (const std::optional<TSegmentPixel> s = DecoupeSegment(R, x1, y1, x2, y2, TBornage::Borne))
+        // Les points serrés d'un lieu tombent souvent sur le même pixel : un trait nul
+        // n'ajoute rien au pixel déjà tracé par ses voisins.
+        const std::optional<TSegmentPixel> s = DecoupeSegment(R, a, b, TBornage::Borne);
+        if (s && (s->Debut.X != s->Fin.X || s->Debut.Y != s->Fin.Y))
             Lignes.emplace_back(s->Debut.X, s->Debut.Y, s->Fin.X, s->Fin.Y);
     }
 
     const TRepere& R;
-    const bool Symetrique;
     std::vector<QLine> Lignes;
 };
-
-std::optional<QPoint> PixelDedans(const TRepere& r, const TPointAbaque& p)
-{
-    const std::optional<TPixel> pix = VersPixel(r, p.Phase, p.Gain);
-    if (!pix || pix->Dehors)
-        return std::nullopt;
-    return QPoint(pix->X, pix->Y);
-}
 
 // Droite de pixels de (0°, gain max) à (-180°, gain min), sur laquelle se posent les
 // étiquettes de phase ; rien pour un cadre trop étroit pour la définir.
@@ -102,21 +108,37 @@ Reel TailleEtiquettes(const QSize& cible, const TMiseEnPageAbaque& mise)
     return std::max(Reel(1), std::nearbyint(0.006L * std::sqrt(w * w + h * h)));
 }
 
+// Direction d'une phase en degrés : le cercle unité.
+TComplexe Direction(Reel phase)
+{
+    return DePolaire({1, phase * Pi / 180});
+}
+
+// Réponse en boucle fermée de module m dans la direction u : m·u, comme DePolaire.
+TComplexe Fermee(Reel module, TComplexe direction)
+{
+    return {module * direction.Re, module * direction.Im};
+}
+
 void LieuxDeGain(TTraceur& t, const TRepere& r, const TDocument& doc, const TMiseEnPageAbaque& mise,
                  std::vector<std::optional<QPoint>>& places)
 {
     const TPhasesLieuxGain phases = PhasesLieuxGain(mise);
-    TSegmentsAbaque segments(r, doc.PhaseSymetrique);
+    std::vector<TComplexe> directions(phases.Phases.size());
+    for (std::size_t k = 0; k < directions.size(); ++k)
+        directions[k] = Direction(phases.Phases[k]);
+    TSegmentsAbaque segments(r);
     std::vector<TPointAbaque> lieu(phases.Phases.size());
     for (const Reel gain : doc.AbaqueGains) {
+        const Reel module = Puiss10(gain / 20);
         std::optional<QPoint> place;
         for (std::size_t k = 0; k < lieu.size(); ++k) {
-            const TGainPhase p = VersBoucleOuverte(gain, phases.Phases[k], doc.PhaseSymetrique);
-            lieu[k] = {p.Phase, p.Gain};
+            lieu[k] = PointAbaque(r, VersBoucleOuverte(Fermee(module, directions[k]), doc.PhaseSymetrique),
+                                  doc.PhaseSymetrique);
             if (k == 0)
                 continue;
             if (!place)
-                place = PixelDedans(r, lieu[k]);
+                place = PixelDedans(lieu[k]);
             if (k >= phases.DebutLarge || std::abs(lieu[k - 1].Phase - lieu[k].Phase) < 30)
                 segments.Ajoute(lieu[k - 1], lieu[k]);
         }
@@ -132,15 +154,20 @@ void LieuxDePhase(TTraceur& t, const TRepere& r, const TDocument& doc, const TMi
     const std::optional<TDiagonale> diagonale = Diagonale(r);
     const int n = mise.NbPointsPhase;
     const Reel gainBas = mise.FacteurGainBas * r.YMin;
-    TSegmentsAbaque segments(r, doc.PhaseSymetrique);
+    std::vector<Reel> modules(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        modules[std::size_t(k)] = Puiss10((15 - k * (15 - gainBas) / (n - 1)) / 20);
+    TSegmentsAbaque segments(r);
     TPointAbaque precedent;
     for (const Reel phase : doc.AbaquePhases) {
+        const TComplexe direction = Direction(phase);
         std::optional<QPoint> place;
         for (int k = 0; k < n; ++k) {
-            const TGainPhase p = VersBoucleOuverte(15 - k * (15 - gainBas) / (n - 1), phase, doc.PhaseSymetrique);
-            const TPointAbaque point{p.Phase, p.Gain};
+            const TPointAbaque point = PointAbaque(
+                r, VersBoucleOuverte(Fermee(modules[std::size_t(k)], direction), doc.PhaseSymetrique),
+                doc.PhaseSymetrique);
             if (!place && diagonale)
-                if (const std::optional<QPoint> pix = PixelDedans(r, point);
+                if (const std::optional<QPoint> pix = PixelDedans(point);
                     pix && std::abs(pix->y() - diagonale->Pente * pix->x() - diagonale->Ordonnee) < mise.ToleranceDiagonale)
                     place = pix;
             if (k >= 1)

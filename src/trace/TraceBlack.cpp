@@ -3,15 +3,13 @@
 #include <cmath>
 #include <vector>
 
+#include "CourbesFrequence.h"
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "numerique/VersBoucleOuverte.h"
 
 namespace {
-// Deux échantillons sous fmin amorcent le suivi des normales.
-constexpr int Amorce = 2;
-
 struct TEchantillonBlack {
     Reel X = 0;
     Reel Frequence = 0;
@@ -40,11 +38,11 @@ TRepere Repere(const QRect& cible, const TMiseEnPageBlack& mise)
 
 std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TDecades& d, int n)
 {
-    std::vector<TEchantillonBlack> ech(std::size_t(n + Amorce) + 1);
-    for (int i = -Amorce; i <= n; ++i) {
+    std::vector<TEchantillonBlack> ech(std::size_t(n + AmorceCourbe) + 1);
+    for (int i = -AmorceCourbe; i <= n; ++i) {
         const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
         const TComplexe fermee = BoucleFermee(e.Reponse);
-        ech[std::size_t(i + Amorce)] = {e.X,
+        ech[std::size_t(i + AmorceCourbe)] = {e.X,
                                         e.Frequence,
                                         PhaseDegres(e.Reponse, doc.PhaseSymetrique),
                                         GainDecibels(e.Reponse),
@@ -105,16 +103,11 @@ void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>&
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
-    for (std::size_t i = Amorce; i < ech.size(); ++i)
+    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
         points.push_back({ech[i].Phase, ech[i].Gain});
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     // Un saut de 30° ou plus est un passage d'un bord à l'autre de la plage : pas de trait.
     t.Courbe(r, points, [](const TPointCourbe& a, const TPointCourbe& b) { return std::abs(a.X - b.X) < 30; });
-}
-
-bool EstDecade(Reel x)
-{
-    return std::abs(x - std::nearbyint(x)) < 1e-4L;
 }
 
 std::optional<TPixel> PixelDedans(const TRepere& r, Reel x, Reel y)
@@ -136,7 +129,7 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
     for (std::size_t i = 0; i < ech.size(); ++i) {
         const TEchantillonBlack& e = ech[i];
         normales.Avance(e.Phase / degresParPixel, e.Gain / decibelsParPixel);
-        if (i < Amorce || !EstDecade(e.X))
+        if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
         const std::optional<TDirection> direction = normales.DirectionEtiquette();
         if (!direction)
@@ -151,8 +144,8 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
 void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech, int nbDecades,
                     const TMiseEnPageBlack& mise)
 {
-    const std::size_t parDecade = (ech.size() - 1 - Amorce) / std::size_t(nbDecades);
-    for (std::size_t i = Amorce; i < ech.size(); i += parDecade)
+    const std::size_t parDecade = (ech.size() - 1 - AmorceCourbe) / std::size_t(nbDecades);
+    for (std::size_t i = AmorceCourbe; i < ech.size(); i += parDecade)
         if (const std::optional<TPixel> place = PixelDedans(r, ech[i].Phase, ech[i].Gain))
             t.Marque(place->X, place->Y, mise.RayonMarque);
 }
@@ -171,16 +164,13 @@ void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonBl
 {
     for (std::size_t i = 0; i < ech.size(); ++i) {
         const TEchantillonBlack& e = ech[i];
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - Amorce];
+        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
         point.Frequence = e.Frequence;
         point.Valeur1 = e.Phase;
         point.Valeur2 = e.Gain;
         point.Valeur3 = e.GainFerme;
         point.Valeur4 = e.PhaseFermee;
-        const std::optional<TPixel> pix = VersPixelBorne(r, e.Phase, e.Gain);
-        point.PixelX = pix ? pix->X : PixelAbsent;
-        point.PixelY1 = pix ? pix->Y : PixelAbsent;
-        point.PixelY2 = pix ? -pix->Y : PixelAbsent;
+        PlacePoint(point, r, e.Phase, e.Gain);
     }
 }
 }

@@ -3,14 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "CourbesFrequence.h"
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 
 namespace {
-// Deux échantillons sous fmin amorcent le suivi des normales.
-constexpr int Amorce = 2;
-
 struct TEchantillonNyquist {
     Reel X = 0;
     Reel Frequence = 0;
@@ -60,10 +58,10 @@ std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageN
 
 std::vector<TEchantillonNyquist> Echantillonne(const TDocument& doc, const TDecades& d, int n)
 {
-    std::vector<TEchantillonNyquist> ech(std::size_t(n + Amorce) + 1);
-    for (int i = -Amorce; i <= n; ++i) {
+    std::vector<TEchantillonNyquist> ech(std::size_t(n + AmorceCourbe) + 1);
+    for (int i = -AmorceCourbe; i <= n; ++i) {
         const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        ech[std::size_t(i + Amorce)] = {e.X, e.Frequence, e.Reponse.Re, e.Reponse.Im};
+        ech[std::size_t(i + AmorceCourbe)] = {e.X, e.Frequence, e.Reponse.Re, e.Reponse.Im};
     }
     return ech;
 }
@@ -124,15 +122,10 @@ void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
-    for (std::size_t i = Amorce; i < ech.size(); ++i)
+    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
         points.push_back({ech[i].Re, ech[i].Im});
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, points);
-}
-
-bool EstDecade(Reel x)
-{
-    return std::abs(x - std::nearbyint(x)) < 1e-4L;
 }
 
 // Disque sur chaque décade et son étiquette à 1/40 de l'axe réel, du côté opposé au centre
@@ -145,7 +138,7 @@ void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
     for (std::size_t i = 0; i < ech.size(); ++i) {
         const TEchantillonNyquist& e = ech[i];
         normales.Avance(e.Re, e.Im);
-        if (i < Amorce || !EstDecade(e.X))
+        if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
         const std::optional<TPixel> point = VersPixelBorne(r, e.Re, e.Im);
         if (!point)
@@ -165,14 +158,11 @@ void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonNy
 {
     for (std::size_t i = 0; i < ech.size(); ++i) {
         const TEchantillonNyquist& e = ech[i];
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - Amorce];
+        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
         point.Frequence = e.Frequence;
         point.Valeur1 = e.Re;
         point.Valeur2 = e.Im;
-        const std::optional<TPixel> pix = VersPixelBorne(r, e.Re, e.Im);
-        point.PixelX = pix ? pix->X : PixelAbsent;
-        point.PixelY1 = pix ? pix->Y : PixelAbsent;
-        point.PixelY2 = pix ? -pix->Y : PixelAbsent;
+        PlacePoint(point, r, e.Re, e.Im);
     }
 }
 }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "AideImages.h"
+#include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "coeur/SaisieNombres.h"
 #include "numerique/VersBoucleOuverte.h"
@@ -15,14 +16,6 @@
 namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
-
-TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
-{
-    TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
-    return doc;
-}
 
 bool Trace(QPainter& p, TDocument& doc, const TParamBlack& param,
            const TMiseEnPageBlack& mise = TMiseEnPageBlack::Ecran())
@@ -68,7 +61,7 @@ TEST(TraceBlack, GainDeLAxeHorizontal)
     EXPECT_EQ(GainReference(4, 40), 4);
     EXPECT_EQ(GainReference(-40, -4), -4);
     EXPECT_EQ(GainReference(0, 40), 0);
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     const QImage image = Dessine(doc, {0.01L, 100, -30, 10, {}, false, false});
     const QPoint zero = Pixel(doc, -300, 0);
     EXPECT_EQ(image.pixel(zero), Couleur(doc, "DAxe"));
@@ -78,7 +71,7 @@ TEST(TraceBlack, GainDeLAxeHorizontal)
 
 TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     // Étendue 50 dB, grille fine : pas de 2 dB, étiquettes aux multiples de 4 ; -20 est
     // aussi une phase.
     const std::vector<TTexteEcrit> fins = Textes(doc, {0.01L, 100, -30, 20, {}, false, true});
@@ -106,7 +99,7 @@ TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
 
 TEST(TraceBlack, PointsGardesEnBoucleOuverteEtFermee)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     Dessine(doc, ParamIntegrateur);
     ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
     for (const int i : {-2, 0, 777, 2000}) {
@@ -124,7 +117,7 @@ TEST(TraceBlack, PointsGardesEnBoucleOuverteEtFermee)
 
 TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     const QImage image = Dessine(doc, ParamIntegrateur);
     const TRepere r = Cadre(doc);
     const QRgb courbe = Couleur(doc, "DCourbe");
@@ -164,7 +157,7 @@ TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
     EXPECT_EQ(Miroir(-30, false), -330);
     EXPECT_EQ(Miroir(-180, false), -180);
     for (const bool symetrique : {false, true}) {
-        TDocument doc = Document({1}, {0, 1, 1});
+        TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
         doc.PhaseSymetrique = symetrique;
         doc.AbaqueGains = {-3};
         doc.AbaquePhases = {};
@@ -190,7 +183,7 @@ TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
 
 TEST(TraceBlack, EtiquettesDeLAbaqueSeulementPourLesLieuxQuiEntrentDansLeCadre)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     doc.EchellesFrequentielles.AbaqueVisible = true;
     // De -60 à -40 dB : le lieu de 12 dB passe bien au-dessus du cadre.
     const std::vector<TTexteEcrit> bas = Textes(doc, {0.01L, 100, -60, -40, {}, false, false});
@@ -210,7 +203,7 @@ TEST(TraceBlack, EtiquettesDeLAbaqueSeulementPourLesLieuxQuiEntrentDansLeCadre)
 
 TEST(TraceBlack, EtiquettesDesLieuxDePhaseSurLaDiagonale)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     doc.EchellesFrequentielles.AbaqueVisible = true;
     const std::vector<TTexteEcrit> textes = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
     const TRepere r = Cadre(doc);
@@ -234,7 +227,7 @@ TEST(TraceBlack, EtiquettesDesLieuxDePhaseSurLaDiagonale)
 
 TEST(TraceBlack, EchellesImpossiblesOuCibleMinusculeRienNestGarde)
 {
-    TDocument doc = Document({1}, {0, 1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
     for (const TParamBlack& param : {TParamBlack{0, 10, -40, 0, {}, true, true},
                                      TParamBlack{10, 10, -40, 0, {}, true, true},
                                      TParamBlack{0.1L, 10, 5, 5, {}, true, true}}) {

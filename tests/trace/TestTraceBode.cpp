@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AideImages.h"
+#include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
@@ -21,14 +22,6 @@
 namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
-
-TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
-{
-    TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
-    return doc;
-}
 
 QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {}, bool* trace = nullptr)
 {
@@ -123,7 +116,7 @@ TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
 
 TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.05L, 300, -47, 12, {}});
     const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
     EXPECT_NEAR(double(e.FreqMin), 0.01, 1e-17);
@@ -148,7 +141,7 @@ TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 
 TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     // Étendue 18 dB : pas de 2, bornes inchangées.
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {1, 10, -12, 6, {}});
     for (int g = -12; g <= 6; g += 2)
@@ -164,7 +157,7 @@ TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 
 TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {0.05L, 50, -40, 10, "Mon titre"});
     EXPECT_EQ(Occurrences(textes, "10"), 10);
     for (const char* exposant : {"-2", "-1", "1", "2"})
@@ -183,7 +176,7 @@ TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 
 TEST(TraceBode, EtiquettesDesDecadesSousChaqueCadre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {0.05L, 50, -40, 10, {}});
     const QRgb echelle = Couleur(doc, "DEchelle");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -206,7 +199,7 @@ double PartDeLaColonne(const QImage& image, QRgb couleur, const TRepere& r, int 
 
 TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {1, 1000, -40, 10, {}});
     const QRgb grille = Couleur(doc, "DQuadrillage");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -223,7 +216,7 @@ TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 
 TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{1e-1000L, 1e1000L, -40, 10, {}};
     bool trace = false;
     const QImage image = Dessine(doc, param, {}, &trace);
@@ -268,7 +261,7 @@ TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 
 TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{0.1L, 10, -40, 0, {}};
     for (const QRect cible : {QRect(5, 5, 1, 1), QRect(5, 5, 300, 0), QRect(5, 5, 0, 300)}) {
         QImage image(320, 320, QImage::Format_RGB32);
@@ -291,7 +284,7 @@ TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 
 TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     // 0.01 a un logarithme entier négatif : Ent le fait descendre d'une décade, à 0.001.
     const QImage image = Dessine(doc, {0.01L, 100, -45, 5, {}});
     const TRepere gain = CadreGain(doc);
@@ -319,7 +312,7 @@ TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 {
     // Second ordre peu amorti : la résonance dépasse le haut du cadre de gain.
-    TDocument doc = Document({1}, {1, 0.1L, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 0.1L, 1});
     const QImage image = Dessine(doc, {0.01L, 10, -40, 5, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     const TRepere gain = CadreGain(doc);
@@ -339,7 +332,7 @@ TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
 {
     // Avance de phase (1 + p)/(1 + 0.1 p) : phase entre 0 et 55°.
-    TDocument doc = Document({1, 1}, {1, 0.1L});
+    TDocument doc = DocumentDeCoefs({1, 1}, {1, 0.1L});
     Dessine(doc, {0.01L, 100, -10, 30, {}});
     for (int i : {0, 700, 1400, 2000}) {
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];
@@ -355,7 +348,7 @@ TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
 TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
 {
     // 1/(1 + p)^3 en plage symétrique : la phase passe de -180 à +180 vers f = 0.276 Hz.
-    TDocument doc = Document({1}, {1, 3, 3, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 3, 3, 1});
     doc.PhaseSymetrique = true;
     const QImage image = Dessine(doc, {0.01L, 100, -80, 10, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
@@ -382,7 +375,7 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 {
     // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = Document({w * w, 0, 1}, {1, 1, 1});
+    TDocument doc = DocumentDeCoefs({w * w, 0, 1}, {1, 1, 1});
     bool trace = false;
     const QImage image = Dessine(doc, {1, 100, -100, 20, {}}, {}, &trace);
     EXPECT_TRUE(trace);
@@ -400,7 +393,7 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
 {
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = Document({1}, {w * w, 0, 1});
+    TDocument doc = DocumentDeCoefs({1}, {w * w, 0, 1});
     const QImage image = Dessine(doc, {1, 100, -120, 0, {}});
     const TPointFrequentiel& pole = doc.PointsFrequentiels[1000];
     EXPECT_TRUE(std::isinf(pole.Valeur1) && pole.Valeur1 > 0);
@@ -412,7 +405,7 @@ TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
 // 1e150/(p + 1) : environ 3000 dB, loin d'un pôle ; chaque échantillon a son gain et sa phase.
 TEST(TraceBode, UneTresGrandeReponseSeDessine)
 {
-    TDocument doc = Document({1e150L}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1e150L}, {1, 1});
     const QImage image = Dessine(doc, {0.01L, 100, 2940, 3010, {}});
     for (int i : {0, 700, 1000, 1400, 2000}) {
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];
@@ -426,7 +419,7 @@ TEST(TraceBode, UneTresGrandeReponseSeDessine)
 
 TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -40, 0, {}});
     ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
     for (const TParamBode& param : {TParamBode{0, 10, -40, 0, {}}, TParamBode{10, 10, -40, 0, {}},
@@ -441,7 +434,7 @@ TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 
 TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -40, 0, {}});
     const TEchellesFrequentielles echelles = doc.EchellesFrequentielles;
     const TPointFrequentiel avant = doc.PointsFrequentiels[1234];

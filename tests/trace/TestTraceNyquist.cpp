@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "AideImages.h"
+#include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "trace/NormalesCourbe.h"
 #include "trace/TraceNyquist.h"
@@ -15,14 +16,6 @@
 namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
-
-TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
-{
-    TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
-    return doc;
-}
 
 // 1/(p + 1) : demi-cercle de centre (0,5 ; 0) sous l'axe réel.
 // Fréquences hors des décades : elles s'élargissent sans ambiguïté, ici de 0,001 à 100 Hz.
@@ -51,7 +44,7 @@ bool Fini(const TPointFrequentiel& p)
 
 TEST(TraceNyquist, UnNombreEntierDePointsParDecade)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const struct {
         Reel Min, Max;
         int NbPoints;
@@ -78,7 +71,7 @@ TEST(TraceNyquist, BornesDesAxesAuPasSuivantVersLExterieur)
         EXPECT_NEAR(double(b.Min), double(c.AttMin), 1e-15) << double(c.Min);
         EXPECT_NEAR(double(b.Max), double(c.AttMax), 1e-15) << double(c.Max);
     }
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -2.3L, 0.7L, -1, 0.5L, {}, false});
     EXPECT_NEAR(double(doc.EchellesFrequentielles.ReelMin), -2.4, 1e-15);
     EXPECT_NEAR(double(doc.EchellesFrequentielles.ReelMax), 0.8, 1e-15);
@@ -88,7 +81,7 @@ TEST(TraceNyquist, BornesDesAxesAuPasSuivantVersLExterieur)
 
 TEST(TraceNyquist, UneUniteALaMemeLongueurSurLesDeuxAxes)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     for (const QSize taille : {QSize(Largeur, Hauteur), QSize(400, 900)}) {
         QImage image(taille, QImage::Format_RGB32);
         QPainter p(&image);
@@ -108,7 +101,7 @@ TEST(TraceNyquist, UneUniteALaMemeLongueurSurLesDeuxAxes)
 
 TEST(TraceNyquist, MarquesOuNonLesMemesEchantillons)
 {
-    TDocument avec = Document({1}, {0, 1, 1});
+    TDocument avec = DocumentDeCoefs({1}, {0, 1, 1});
     TDocument sans = avec;
     Dessine(avec, {0.05L, 5, -2, 1, -3, 1, {}, true});
     Dessine(sans, {0.05L, 5, -2, 1, -3, 1, {}, false});
@@ -127,7 +120,7 @@ TEST(TraceNyquist, MarquesOuNonLesMemesEchantillons)
 
 TEST(TraceNyquist, CourbeAuxPixelsGardesEtRienHorsDuCadre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     // Axe réel coupé à 0,6 : le haut du demi-cercle sort par le bord droit.
     const QImage image = Dessine(doc, {0.001L, 100, -0.2L, 0.6L, -0.6L, 0.2L, {}, false});
     const QRgb courbe = Couleur(doc, "DCourbe");
@@ -155,7 +148,7 @@ TEST(TraceNyquist, CourbeAuxPixelsGardesEtRienHorsDuCadre)
 
 TEST(TraceNyquist, DisquesEtEtiquettesAuxDecades)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, Param(true));
     const QRgb disque = Couleur(doc, "DIntMarque");
     const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
@@ -182,7 +175,7 @@ TEST(TraceNyquist, DisquesEtEtiquettesAuxDecades)
 
 TEST(TraceNyquist, GraduationsAuxMultiplesDuPasZeroCompris)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
         TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, {0.1L, 10, -2.3L, 0.7L, -1, 0.5L, {}, false},
                       TMiseEnPageNyquist::Ecran());
@@ -198,7 +191,7 @@ TEST(TraceNyquist, UnPoleSurUneDecadeLaisseUnTrouSansMarque)
 {
     // p² + ω² avec ω = 2π·10 : le pôle tombe sur l'échantillon de la décade 10 Hz.
     const Reel w = DeuxPi * 10;
-    TDocument doc = Document({w * w}, {w * w, 0, 1});
+    TDocument doc = DocumentDeCoefs({w * w}, {w * w, 0, 1});
     const TParamNyquist param{1, 100, -3, 1, -1, 1, {}, true};
     std::optional<QRect> cadre;
     const QImage image = Dessine(doc, param, &cadre);
@@ -220,7 +213,7 @@ TEST(TraceNyquist, UnPoleSurUneDecadeLaisseUnTrouSansMarque)
 
 TEST(TraceNyquist, EtenduesTropGrandesPourUnPixelParUniteCadrePlat)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     std::optional<QRect> cadre;
     Dessine(doc, {0.5L, 5, -1e6L, 1e6L, -1e6L, 1e6L, {}, true}, &cadre);
     ASSERT_TRUE(cadre);
@@ -231,7 +224,7 @@ TEST(TraceNyquist, EtenduesTropGrandesPourUnPixelParUniteCadrePlat)
 
 TEST(TraceNyquist, CiblesTropPetitesOuEchellesImpossiblesRienNestGarde)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     for (const QRect cible : {QRect(0, 0, 40, 300), QRect(0, 0, 300, 30), QRect(0, 0, 0, 0)}) {
         QImage image(300, 300, QImage::Format_RGB32);
         QPainter p(&image);
@@ -249,7 +242,7 @@ TEST(TraceNyquist, CiblesTropPetitesOuEchellesImpossiblesRienNestGarde)
 
 TEST(TraceNyquist, LaPageRendSonCadreRogneEtNeGardeAucunPoint)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, Param(true));
     const TPointFrequentiel avant = doc.PointsFrequentiels[700];
     const QRect cible(100, 50, 800, 600);
