@@ -1,10 +1,12 @@
-// Diagramme de Bode d'une fonction de transfert de degré 10 repeint dans une image plein écran.
+// Diagrammes fréquentiels d'une fonction de transfert de degré 10 repeints dans une image plein écran.
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include "trace/Graphisme.h"
+#include "trace/TraceBlack.h"
 #include "trace/TraceBode.h"
+#include "trace/TraceNyquist.h"
 #include "coeur/Document.h"
 
 namespace {
@@ -28,14 +30,22 @@ TDocument DocumentDegreDix()
     return doc;
 }
 
-void Repeint(benchmark::State& etat, const TParamBode& param)
+template <typename Dessin>
+void RepeintAvec(benchmark::State& etat, TDocument& doc, Dessin dessin)
 {
-    TDocument doc = DocumentDegreDix();
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : etat) {
         QPainter p(&image);
-        benchmark::DoNotOptimize(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{}));
+        benchmark::DoNotOptimize(dessin(p, image.rect(), doc));
     }
+}
+
+void Repeint(benchmark::State& etat, const TParamBode& param)
+{
+    TDocument doc = DocumentDegreDix();
+    RepeintAvec(etat, doc, [&](QPainter& p, const QRect& cible, TDocument& d) {
+        return TracerBode(p, cible, d, param, TMiseEnPageBode{});
+    });
 }
 
 void BodeDegreDix(benchmark::State& etat)
@@ -52,4 +62,28 @@ void BodeDecadesSerrees(benchmark::State& etat)
     Repeint(etat, {Puiss10(-demi), Puiss10(demi), -200, 10, QString()});
 }
 BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Décades marquées : un disque et une étiquette placée sur la normale à chaque décade.
+void NyquistDegreDix(benchmark::State& etat)
+{
+    TDocument doc = DocumentDegreDix();
+    const TParamNyquist param{0.001L, 1000, -0.4L, 1.2L, -0.8L, 0.4L, QStringLiteral("Degré 10"), true};
+    RepeintAvec(etat, doc, [&](QPainter& p, const QRect& cible, TDocument& d) {
+        return TracerNyquist(p, cible, d, param, TMiseEnPageNyquist::Ecran()).has_value();
+    });
+}
+BENCHMARK(NyquistDegreDix)->Unit(benchmark::kMillisecond);
+
+// Abaque de Nichols des listes par défaut, grille fine, dans les deux plages de phases.
+void BlackAbaqueDegreDix(benchmark::State& etat)
+{
+    TDocument doc = DocumentDegreDix();
+    doc.PhaseSymetrique = etat.range(0) != 0;
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    const TParamBlack param{0.001L, 1000, -60, 20, QStringLiteral("Degré 10"), true, true};
+    RepeintAvec(etat, doc, [&](QPainter& p, const QRect& cible, TDocument& d) {
+        return TracerBlack(p, cible, d, param, TMiseEnPageBlack::Ecran());
+    });
+}
+BENCHMARK(BlackAbaqueDegreDix)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }

@@ -39,6 +39,19 @@ std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax)
     return d;
 }
 
+void MemoriseDecades(TEchellesFrequentielles& echelles, const TDecades& d)
+{
+    echelles.FreqMin = d.FreqMin;
+    echelles.FreqMax = d.FreqMax;
+    echelles.LogFreqMin = d.LogMin;
+    echelles.LogFreqMax = d.LogMax;
+}
+
+int NbPointsDecades(int points, const TDecades& d)
+{
+    return d.Nombre > 0 ? points / d.Nombre * d.Nombre : 0;
+}
+
 TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades& d, int i, int n)
 {
     TEchantillonFrequentiel e;

@@ -2,6 +2,7 @@
 // Décades et échantillons de la réponse en fréquence, communs aux diagrammes fréquentiels.
 #include <optional>
 
+#include "EchellesFrequentielles.h"
 #include "numerique/Systeme.h"
 
 struct TDecades {
@@ -20,6 +21,13 @@ Reel DecadeSuperieure(Reel f);
 // représentable (fréquence nulle ou négative, non finie, fmin > fmax, ou fmin = fmax sur une
 // décade exacte). Deux fréquences égales entre deux décades en donnent une.
 std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax);
+
+void MemoriseDecades(TEchellesFrequentielles& echelles, const TDecades& d);
+
+// Intervalles d'échantillonnage de Nyquist et Black : un nombre entier de points par décade,
+// pris sur `points`, pour que chaque décade tombe sur un échantillon ; 0 si les décades sont
+// plus nombreuses que les points.
+int NbPointsDecades(int points, const TDecades& d);
 
 struct TEchantillonFrequentiel {
     Reel X = 0;  // logarithme décimal de la fréquence

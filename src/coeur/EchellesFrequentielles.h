@@ -1,6 +1,7 @@
 #pragma once
 // Échelles et points échantillonnés du dernier diagramme fréquentiel dessiné à l'écran :
 // la lecture à la souris, le tableau de valeurs, l'impression et l'export les relisent.
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -27,6 +28,16 @@ struct TEchellesFrequentielles {
     bool AbaqueVisible = false;
     bool QuadrillageFin = false;
     int NbPoints = 0;  // intervalles d'échantillonnage du dernier tracé
+
+    // Début d'un tracé à l'écran : sa zone, et plus aucun point à lire tant qu'il n'a pas abouti.
+    void Recommence(const QRect& zone)
+    {
+        NbPoints = 0;
+        ZoneGauche = zone.left();
+        ZoneDroite = zone.left() + zone.width();
+        ZoneHaut = zone.top();
+        ZoneBas = zone.top() + zone.height();
+    }
 };
 
 // Ce que chaque dialogue d'échelles transmet à son diagramme, avant tout arrondi.

@@ -166,6 +166,8 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     TDemandeDiagramme demande;
     demande.Type = document_.TypeDiagramme;
     demande.Bode = echellesBode_.Parametres();
+    demande.Nyquist = echellesNyquist_.Parametres();
+    demande.Black = echellesBlack_.Parametres();
     TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
 }
 

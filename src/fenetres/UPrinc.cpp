@@ -251,7 +251,7 @@ void TEcranPrincipal::BrancheCommandes()
     });
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ImpressionKovra1, DiagNyquist, DiagBlack, Echelon1, Rampe1};
+    commandesEnAttente_ = {ImpressionKovra1, Echelon1, Rampe1};
     for (QAction* commande : commandesEnAttente_)
         commande->setEnabled(false);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
 
 TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 280, QStringLiteral("Diagramme de Black"), parent), document_(document)

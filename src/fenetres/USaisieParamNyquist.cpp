@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
 #include "trace/Graphisme.h"
 
 TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)

@@ -59,6 +59,12 @@ std::optional<TSegmentPixel> SegmentEnPixels(const TRepere& r, TPointMonde a, TP
     return TSegmentPixel{*debut, *fin};
 }
 
+bool MemeCoteDehors(const TRepere& r, TPointMonde a, TPointMonde b, Reel ex, Reel ey)
+{
+    return (a.X <= r.XMin - ex && b.X <= r.XMin - ex) || (a.X >= r.XMax + ex && b.X >= r.XMax + ex) ||
+           (a.Y <= r.YMin - ey && b.Y <= r.YMin - ey) || (a.Y >= r.YMax + ey && b.Y >= r.YMax + ey);
+}
+
 // Segment presque vertical ou presque horizontal : ramené aux bords du cadre, puis refusé
 // si une extrémité reste dehors.
 std::optional<TSegmentPixel> SegmentDroitBorne(const TRepere& r, TPointMonde a, TPointMonde b, TBornage bornage)
@@ -182,26 +188,49 @@ bool SurBord(const TRepere& r, Reel x, Reel y)
            (surHorizontale && r.XMin - ex < x && x < r.XMax + ex);
 }
 
-std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+TPointDecoupe PointDecoupe(const TRepere& r, Reel x, Reel y, TBornage bornage)
+{
+    TPointDecoupe p;
+    p.X = x;
+    p.Y = y;
+    p.Fini = std::isfinite(x) && std::isfinite(y);
+    p.Dehors = HorsCadre(r, x, y);
+    if (p.Fini && !p.Dehors)
+        p.Pixel = VersPixelSelon(r, x, y, bornage);
+    return p;
+}
+
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
                                             TBornage bornage)
 {
-    if (EtendueNulle(r) || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+    if (EtendueNulle(r) || !a.Fini || !b.Fini)
         return std::nullopt;
     const Reel ex = EcartX(r);
     const Reel ey = EcartY(r);
-    const TPointMonde p1{x1, y1};
-    const TPointMonde p2{x2, y2};
-    const bool dehors1 = HorsCadre(r, x1, y1);
-    const bool dehors2 = HorsCadre(r, x2, y2);
-    if (std::abs(x2 - x1) <= ex && std::abs(y2 - y1) <= ey)
+    const TPointMonde p1{a.X, a.Y};
+    const TPointMonde p2{b.X, b.Y};
+    if (std::abs(b.X - a.X) <= ex && std::abs(b.Y - a.Y) <= ey)
         return std::nullopt;
-    if (!dehors1 && !dehors2)
-        return SegmentEnPixels(r, p1, p2, bornage);
-    if (std::abs(x2 - x1) < ex)
+    if (!a.Dehors && !b.Dehors) {
+        if (!a.Pixel || !b.Pixel)
+            return std::nullopt;
+        return TSegmentPixel{*a.Pixel, *b.Pixel};
+    }
+    // Deux extrémités au-delà d'un même bord : aucun point ne peut être retenu, et l'abaque
+    // de Nichols a des milliers de tels segments à écarter à chaque dessin.
+    if (a.Dehors && b.Dehors && MemeCoteDehors(r, p1, p2, ex, ey))
+        return std::nullopt;
+    if (std::abs(b.X - a.X) < ex)
         return SegmentVertical(r, p1, p2, bornage);
-    if (std::abs(y2 - y1) < ey)
+    if (std::abs(b.Y - a.Y) < ey)
         return SegmentHorizontal(r, p1, p2, bornage);
-    return SegmentOblique(r, p1, p2, dehors1, dehors2, bornage);
+    return SegmentOblique(r, p1, p2, a.Dehors, b.Dehors, bornage);
+}
+
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+                                            TBornage bornage)
+{
+    return DecoupeSegment(r, PointDecoupe(r, x1, y1, bornage), PointDecoupe(r, x2, y2, bornage), bornage);
 }
 
 void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x2, Reel y2, TBornage bornage)

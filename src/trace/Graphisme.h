@@ -50,6 +50,19 @@ bool SurBord(const TRepere& r, Reel x, Reel y);
 // ou si le calcul est refusé.
 std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
                                             TBornage bornage);
+
+// Un point du monde avec ce que le découpage en tire : calculé une fois, il sert aux deux
+// segments qui le partagent.
+struct TPointDecoupe {
+    Reel X = 0;
+    Reel Y = 0;
+    bool Fini = false;
+    bool Dehors = true;            // HorsCadre
+    std::optional<TPixel> Pixel;   // seulement dans le cadre
+};
+TPointDecoupe PointDecoupe(const TRepere& r, Reel x, Reel y, TBornage bornage);
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
+                                            TBornage bornage);
 void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x2, Reel y2,
                    TBornage bornage);
 

@@ -5,6 +5,15 @@
 
 #include "numerique/Complexes.h"
 
+// Une coordonnée de texte : décalage depuis un bord du cadre du tracé, ou depuis le bord de
+// la cible (l'écran place par rapport au cadre ce que la page place dans sa marge).
+struct TAncre {
+    bool DepuisCible = false;
+    int Decalage = 0;
+
+    int Place(int bordCadre, int bordCible) const { return (DepuisCible ? bordCible : bordCadre) + Decalage; }
+};
+
 struct TMiseEnPage {
     // Tracé en fractions du rectangle cible.
     Reel Gauche = 0.05L;

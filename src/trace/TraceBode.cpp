@@ -156,13 +156,8 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
 {
     const bool memorisePoints = mise.MemorisePoints && mise.NbPoints <= IndicePointMax;
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
-    if (memorisePoints) {
-        echelles.NbPoints = 0;
-        echelles.ZoneGauche = cible.left();
-        echelles.ZoneDroite = cible.left() + cible.width();
-        echelles.ZoneHaut = cible.top();
-        echelles.ZoneBas = cible.top() + cible.height();
-    }
+    if (memorisePoints)
+        echelles.Recommence(cible);
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -193,10 +188,7 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     surface.restore();
 
     if (mise.MemoriseEchelles) {
-        echelles.FreqMin = decades->FreqMin;
-        echelles.FreqMax = decades->FreqMax;
-        echelles.LogFreqMin = decades->LogMin;
-        echelles.LogFreqMax = decades->LogMax;
+        MemoriseDecades(echelles, *decades);
         echelles.GainMin = gains.Min;
         echelles.GainMax = gains.Max;
         echelles.PhaseMin = phase.YMin;

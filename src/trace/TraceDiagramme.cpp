@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
+#include "TraceBlack.h"
 #include "TraceBode.h"
+#include "TraceNyquist.h"
 
 namespace {
 template <typename MiseEnPage>
@@ -31,6 +33,13 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocum
     switch (demande.Type) {
     case TTypeDiagramme::Bode:
         return {TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande)), cible};
+    case TTypeDiagramme::Nyquist: {
+        const std::optional<QRect> cadre =
+            TracerNyquist(surface, cible, doc, demande.Nyquist, MiseEnPageDe<TMiseEnPageNyquist>(demande));
+        return {cadre.has_value(), cadre.value_or(cible)};
+    }
+    case TTypeDiagramme::Black:
+        return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande)), cible};
     default:
         return FondSeul(surface, cible, doc, demande);
     }

@@ -52,6 +52,11 @@ void TTraceur::RemplitFond(const QRect& cible)
         P.fillRect(cible, M.Couleur ? Couleur("DFond") : QColor(Qt::white));
 }
 
+QColor TTraceur::Fond() const
+{
+    return M.Couleur && M.RemplitFond ? Couleur("DFond") : QColor(Qt::white);
+}
+
 QFont TTraceur::Police(Reel taille) const
 {
     return PoliceArial(taille, *P.device());
@@ -80,6 +85,21 @@ int TTraceur::Ecrire(int x, int y, const QString& texte, Reel taille, const char
 int TTraceur::EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle)
 {
     return Ecrire(x - Largeur(texte, taille), y, texte, taille, cle);
+}
+
+int TTraceur::EcrireSurFond(int x, int y, const QString& texte, Reel taille, const char* cle)
+{
+    FondSousTextes(true);
+    const int largeur = Ecrire(x, y, texte, taille, cle);
+    FondSousTextes(false);
+    return largeur;
+}
+
+void TTraceur::FondSousTextes(bool opaque)
+{
+    P.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    if (opaque)
+        P.setBackground(Fond());
 }
 
 void TTraceur::Cadre(const TRepere& r)
@@ -129,15 +149,44 @@ void TTraceur::LignesHorizontales(const TRepere& r, const std::vector<Reel>& val
     }
 }
 
+void TTraceur::LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
+                                int decalage, Qt::PenStyle style)
+{
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+        Crayon("DQuadrillage", 1, style);
+        Segment(r, valeurs[i], r.YMin, valeurs[i], r.YMax);
+        if (i < textes.size() && !textes[i].isEmpty())
+            GraduationDessous(r, valeurs[i], textes[i], decalage, M.TailleGraduations);
+    }
+}
+
 void TTraceur::EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& e)
 {
     const std::optional<TPixel> pix = VersPixelBorne(r, x, r.YMin);
     if (!pix)
         return;
-    const int gauche = pix->X - demiLargeur;
-    const int largeur = Ecrire(gauche, pix->Y + e.Decalage10, QStringLiteral("10"), e.Taille10, "DEchelle");
-    Ecrire(gauche + largeur, pix->Y + e.DecalageExposant, QString::number(std::lround(x)), e.TailleExposant,
-           "DEchelle");
+    EcritPuissanceDix(pix->X - demiLargeur, pix->Y, int(std::lround(x)), e, false);
+}
+
+void TTraceur::PuissanceDix(int x, int y, int exposant, const TEtiquettesDecades& e, bool surFond)
+{
+    EcritPuissanceDix(x - Largeur(e.Reference, e.Taille10) / 2, y, exposant, e, surFond);
+}
+
+void TTraceur::EcritPuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& e, bool surFond)
+{
+    FondSousTextes(surFond);
+    const int largeur = Ecrire(gauche, y + e.Decalage10, QStringLiteral("10"), e.Taille10, "DEchelle");
+    Ecrire(gauche + largeur, y + e.DecalageExposant, QString::number(exposant), e.TailleExposant, "DEchelle");
+    FondSousTextes(false);
+}
+
+void TTraceur::Marque(int x, int y, int rayon)
+{
+    Crayon("DContMarque");
+    Pinceau("DIntMarque");
+    P.drawEllipse(QPoint(x, y), rayon, rayon);
+    P.setBrush(Qt::NoBrush);
 }
 
 // Une étiquette toutes les 1, 2, 5, 10, 20… décades : assez pour qu'elles ne se touchent

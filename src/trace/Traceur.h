@@ -21,11 +21,12 @@ struct TPointCourbe {
     Reel Y = 0;
 };
 
-// Étiquettes « 10 » et exposant sous un cadre à abscisse logarithmique.
+// Étiquettes « 10 » et exposant : sous un cadre à abscisse logarithmique, ou près d'un
+// point de courbe (décalages négatifs : au-dessus).
 struct TEtiquettesDecades {
     QString Reference = QStringLiteral("10");  // sa demi-largeur centre le « 10 »
-    int Decalage10 = 5;                         // haut du « 10 » sous le bord du cadre
-    int DecalageExposant = 1;                   // haut de l'exposant sous le bord du cadre
+    int Decalage10 = 5;                         // haut du « 10 » sous le point
+    int DecalageExposant = 1;                   // haut de l'exposant sous le point
     Reel Taille10 = 9;
     Reel TailleExposant = 7;
 };
@@ -42,6 +43,8 @@ public:
     void Crayon(const char* cle, int epaisseur = 1, Qt::PenStyle style = Qt::SolidLine);
     void Pinceau(const char* cle);
     void RemplitFond(const QRect& cible);
+    // Fond sous les textes posés sur le dessin : couleur de la fenêtre, blanc sur la page.
+    QColor Fond() const;
 
     // La règle de toutes les polices : des points, convertis à la résolution du support.
     QFont Police(Reel taille) const;
@@ -51,6 +54,8 @@ public:
     int Ecrire(int x, int y, const QString& texte, Reel taille, const char* cle);
     // Même texte, sa fin à droite en x.
     int EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle);
+    // Même texte sur un rectangle du fond, qui masque grille et courbes dessous.
+    int EcrireSurFond(int x, int y, const QString& texte, Reel taille, const char* cle);
 
     // Bords haut et gauche en 1, bas et droit en EpaisseurCadre.
     void Cadre(const TRepere& r);
@@ -64,9 +69,17 @@ public:
     // Lignes horizontales aux valeurs données, chacune avec son texte (vide : pas d'étiquette).
     void LignesHorizontales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
                             int ecart, Qt::PenStyle style = Qt::SolidLine);
+    // Lignes verticales, textes centrés sous le cadre.
+    void LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
+                          int decalage, Qt::PenStyle style = Qt::SolidLine);
     // Décades pleines, multiples pointillés, étiquettes « 10 » + exposant sous le cadre.
     void GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes);
     void EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& etiquettes);
+    // « 10 » centré en x par la demi-largeur de la référence, l'exposant à sa suite ; sur le
+    // fond quand il est posé sur la courbe.
+    void PuissanceDix(int x, int y, int exposant, const TEtiquettesDecades& etiquettes, bool surFond);
+    // Disque d'une fréquence marquée sur la courbe.
+    void Marque(int x, int y, int rayon);
 
     // Courbe découpée au cadre : deux points consécutifs sont reliés quand ils sont finis et
     // que `relie` l'accepte (saut de phase…) ; les segments qui se suivent font une polyligne.
@@ -82,6 +95,8 @@ private:
     void AjouteSegment(QPolygon& trace, const TSegmentPixel& s);
     void Termine(QPolygon& trace);
     int DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes) const;
+    void FondSousTextes(bool opaque);
+    void EcritPuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& etiquettes, bool surFond);
 
     QPainter& P;
     const TSchemaCouleurs& Schema;

@@ -12,12 +12,15 @@
 #include <QScreen>
 #include <QTableWidget>
 
+#include "coeur/FichierDonnees.h"
 #include "coeur/TextesValeurs.h"
+#include "fenetres/LectureSouris.h"
 #include "fenetres/UEcranTabVal.h"
 #include "fenetres/USaisieParamBlack.h"
 #include "fenetres/USaisieParamBode.h"
 #include "fenetres/USaisieParamNyquist.h"
 #include "AideDialogues.h"
+#include "trace/AideImages.h"
 #include "trace/DocumentsDessin.h"
 
 namespace {
@@ -45,6 +48,51 @@ protected:
         ASSERT_TRUE(bode_.PeutFermer()) << messages_.Messages.join('|').toStdString();
         ecran_.Montre(TTypeDiagramme::Bode);
         Redimensionne({LargeurClient, HauteurClient});
+    }
+
+    // Un gain qui reste au-delà de 60 dB ne donne pas de fréquences automatiques.
+    void FrequencesSiPasAutomatiques(QLineEdit* min, QLineEdit* max)
+    {
+        if (doc_.FreqBasseAuto == 0 || doc_.FreqHauteAuto == 0) {
+            min->setText("0.05");
+            max->setText("50");
+        }
+    }
+
+    // Nyquist aux valeurs automatiques, décades marquées.
+    void MontreNyquist()
+    {
+        nyquist_.BtnAutomatique->click();
+        FrequencesSiPasAutomatiques(nyquist_.Fmin, nyquist_.Fmax);
+        nyquist_.AffichageFrequence->setChecked(true);
+        ASSERT_TRUE(nyquist_.PeutFermer()) << messages_.Messages.join('|').toStdString();
+        ecran_.Montre(TTypeDiagramme::Nyquist);
+        Redimensionne({LargeurClient, HauteurClient});
+    }
+
+    // Black aux valeurs automatiques, décades marquées, grille fine.
+    void MontreBlack()
+    {
+        black_.BtnAutomatique->click();
+        FrequencesSiPasAutomatiques(black_.FreqMin, black_.FreqMax);
+        black_.AffichageFrequence->setChecked(true);
+        black_.QuadriFin->setChecked(true);
+        ASSERT_TRUE(black_.PeutFermer()) << messages_.Messages.join('|').toStdString();
+        ecran_.Montre(TTypeDiagramme::Black);
+        Redimensionne({LargeurClient, HauteurClient});
+    }
+
+    // Textes montrés par un clic sur le point i, et le point que la lecture a trouvé là (le
+    // premier à deux pixels, peut-être un autre que i).
+    QStringList ClicSurLePoint(int i, int& trouve)
+    {
+        const TPointFrequentiel& p = doc_.PointsFrequentiels[i];
+        const QPoint clic(p.PixelX, p.PixelY1);
+        trouve = PointTouche(doc_, clic).value_or(-1);
+        Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
+        const QStringList textes = TextesVisibles();
+        Souris(QEvent::MouseButtonRelease, clic.x(), clic.y());
+        return textes;
     }
 
     // Zone client à cette taille, puis peinte.
@@ -76,6 +124,15 @@ protected:
     {
         return {TexteGeneral(p.Frequence, 6) + " Hz", TexteGeneral(DeuxPi * p.Frequence, 6) + " rad/s",
                 TexteGeneral(p.Valeur1, 6) + " dB", TexteGeneral(p.Valeur2, 6) + " °"};
+    }
+
+    static QStringList Lignes(const TPointFrequentiel& p, const QStringList& unites)
+    {
+        const Reel valeurs[] = {p.Frequence, DeuxPi * p.Frequence, p.Valeur1, p.Valeur2, p.Valeur3, p.Valeur4};
+        QStringList lignes;
+        for (int k = 0; k < unites.size(); ++k)
+            lignes << TexteGeneral(valeurs[k], 6) + unites[k];
+        return lignes;
     }
 
     int LargeurBloc() const
@@ -178,18 +235,6 @@ TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
     ecran_.CommandeDiagramme(TTypeDiagramme::Bode);
     EXPECT_EQ(parentPendant, nullptr);
     EXPECT_EQ(bode_.GainMin->text(), "-60");
-}
-
-TEST_F(EcranDiagramme, SansTraceNyquistNiBlackRienALire)
-{
-    MontreBode();
-    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
-    ecran_.Montre(TTypeDiagramme::Black);
-    ecran_.ZoneClient->grab();
-    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
-    EXPECT_TRUE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
-    Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
-    EXPECT_TRUE(TextesVisibles().isEmpty());
 }
 
 TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeurs)
@@ -304,5 +349,112 @@ TEST_F(EcranDiagrammeQuatriemeOrdre, LeBlocPasseDeLAutreCoteContreLesBordsDroitE
               QPoint(dernier.PixelX - LargeurBloc() - 10, dernier.PixelY2 - hauteurBloc - 3));
     EXPECT_LE(ecran_.EditIm->geometry().bottom(), HauteurClient);
 }
+
+// Nyquist puis Black pour une fonction donnée : dessin, lecture à la souris, abaque et tableau.
+class DiagrammesNyquistBlack : public EcranDiagramme, public testing::WithParamInterface<const char*> {
+protected:
+    DiagrammesNyquistBlack() : EcranDiagramme(Denominateur(GetParam())) {}
+
+    static TPolynome Denominateur(const char* cas)
+    {
+        if (QString(cas) == "1/(p+1)")
+            return PolynomeDeCoefs({1, 1});
+        if (QString(cas) == "1/(p(p+1))")
+            return PolynomeDeCoefs({0, 1, 1});
+        TDocument lu = DocumentInitial();
+        QString erreur;
+        EXPECT_TRUE(LitFichierDonnees(QStringLiteral(KOVRA_DONNEES_TESTS "/") + cas, lu, erreur))
+            << erreur.toStdString();
+        return lu.Denominateur;
+    }
+
+    // Premier point de la courbe visible dans la fenêtre.
+    int PointVisible() const
+    {
+        for (int i = 1; i <= doc_.EchellesFrequentielles.NbPoints; ++i) {
+            const TPointFrequentiel& p = doc_.PointsFrequentiels[i];
+            if (p.PixelX > 0 && p.PixelX < LargeurClient && p.PixelY1 > 0 && p.PixelY1 < HauteurClient)
+                return i;
+        }
+        return 1;
+    }
+};
+
+// Intervalles attendus : un nombre entier de points par décade.
+int NbPointsAttendus(const TEchellesFrequentielles& e)
+{
+    const int decades = int(std::lround(e.LogFreqMax - e.LogFreqMin));
+    return 2000 / decades * decades;
+}
+
+TEST_P(DiagrammesNyquistBlack, DessinLectureAbaqueEtTableau)
+{
+    TEcranTabVal tableau(doc_);
+    ecran_.DefinitTableau(&tableau);
+    const TEchellesFrequentielles& e = doc_.EchellesFrequentielles;
+    int trouve = -1;
+
+    MontreNyquist();
+    ASSERT_GT(e.NbPoints, 1900);
+    EXPECT_EQ(e.NbPoints, NbPointsAttendus(e));
+    EXPECT_FALSE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
+    EXPECT_FALSE(diagBode_.isEnabled());
+    EXPECT_FALSE(diagBlack_.isEnabled());
+    QStringList textes = ClicSurLePoint(PointVisible(), trouve);
+    ASSERT_GE(trouve, 1);
+    EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", "", ""}));
+    ecran_.Tableau1->trigger();
+    EXPECT_EQ(tableau.windowTitle(), "Valeurs du diagramme de Nyquist");
+    EXPECT_EQ(tableau.TabVal->rowCount(), e.NbPoints);
+    EXPECT_EQ(tableau.TabVal->item(999, 2)->text(), TexteFixe(doc_.PointsFrequentiels[1000].Valeur1, 7, 3));
+
+    for (const bool symetrique : {false, true}) {
+        doc_.PhaseSymetrique = symetrique;
+        MontreBlack();
+        ASSERT_GT(e.NbPoints, 1900);
+        EXPECT_EQ(e.NbPoints, NbPointsAttendus(e));
+        EXPECT_EQ(e.PhaseMin, symetrique ? -180 : -360);
+        EXPECT_TRUE(e.QuadrillageFin);
+        ASSERT_TRUE(ecran_.AbaquedeNichols1->menuAction()->isEnabled());
+        const int i = PointVisible();
+        textes = ClicSurLePoint(i, trouve);
+        ASSERT_GE(trouve, 1);
+        EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", " °", " dB"}));
+
+        const QImage sans = ecran_.ZoneClient->grab().toImage();
+        ecran_.Dessiner1->trigger();
+        EXPECT_TRUE(e.AbaqueVisible);
+        const QImage avec = ecran_.ZoneClient->grab().toImage();
+        // Lieux de gain ou de phase, selon la plage des gains ; le gris des lieux de phase se
+        // retrouve sur quelques pixels lissés des textes.
+        const auto abaque = [this](const QImage& image) {
+            return CompteCouleur(image, Couleur(doc_, "NGain"), 0, 0, LargeurClient, HauteurClient) +
+                   CompteCouleur(image, Couleur(doc_, "NPhase"), 0, 0, LargeurClient, HauteurClient);
+        };
+        EXPECT_LT(abaque(sans), 50);
+        EXPECT_GT(abaque(avec), abaque(sans) + 500);
+        textes = ClicSurLePoint(i, trouve);
+        EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", " °", " dB", " dB", " °"}));
+
+        ecran_.Effacer1->trigger();
+        EXPECT_FALSE(e.AbaqueVisible);
+        ecran_.ZoneClient->grab();
+        EXPECT_EQ(ClicSurLePoint(i, trouve).size(), 4);
+    }
+    ecran_.Tableau1->trigger();
+    EXPECT_EQ(tableau.windowTitle(), "Valeurs du diagramme de Black");
+    EXPECT_EQ(tableau.TabVal->columnCount(), 6);
+    EXPECT_EQ(tableau.TabVal->item(999, 4)->text(), TexteFixe(doc_.PointsFrequentiels[1000].Valeur3, 7, 3));
+
+    ecran_.Fermer1->trigger();
+    EXPECT_TRUE(diagBode_.isEnabled());
+    EXPECT_TRUE(diagNyquist_.isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonctions, DiagrammesNyquistBlack, testing::Values("1/(p+1)", "1/(p(p+1))", "degre_dix.kvf"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.index == 0 ? "PremierOrdre" : info.index == 1 ? "Integrateur"
+                                                                                                   : "DegreDix");
+                         });
 
 }

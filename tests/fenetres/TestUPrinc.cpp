@@ -17,7 +17,9 @@
 #include "coeur/TextesValeurs.h"
 #include "fenetres/UEcranDiagramme.h"
 #include "fenetres/UEcranTabVal.h"
+#include "fenetres/USaisieParamBlack.h"
 #include "fenetres/USaisieParamBode.h"
+#include "fenetres/USaisieParamNyquist.h"
 #include "fenetres/Messages.h"
 #include "fenetres/UAPropos.h"
 #include "fenetres/UEcranElemSimples.h"
@@ -415,4 +417,46 @@ TEST_F(EcranPrincipal, DiagrammeOuvertSuitLaFonctionLue)
     Lit(ecran, Donnees + "depassement.kvf");
     EXPECT_FALSE(diagramme.isVisible());
     EXPECT_FALSE(ecran.EcranTabVal->isVisible());
+}
+
+// « Diag. Nyquist » et « Diag. Black » s'ouvrent comme « Diag. Bode » ; un Black ouvert suit
+// lui aussi la fonction lue.
+TEST_F(EcranPrincipal, NyquistEtBlackOuvertsDepuisLeMenuEtRetracesALaLecture)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    ASSERT_TRUE(ecran.DiagNyquist->isEnabled());
+    ASSERT_TRUE(ecran.DiagBlack->isEnabled());
+    TEcranDiagramme& diagramme = *ecran.EcranDiagramme;
+    const auto valide = [&ecran, &diagramme](TDialogueEchelles& echelles, QPushButton* automatique) {
+        diagramme.ExecuteDialogue = [&echelles, automatique](QDialog& dialogue) {
+            dialogue.show();
+            automatique->click();
+            echelles.OKBtn->click();
+            return dialogue.result();
+        };
+    };
+    valide(*ecran.EchellesNyquist, ecran.EchellesNyquist->BtnAutomatique);
+    ecran.DiagNyquist->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(diagramme.isVisible());
+    EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Nyquist);
+    EXPECT_FALSE(ecran.DiagBode->isEnabled());
+    EXPECT_FALSE(ecran.DiagBlack->isEnabled());
+    diagramme.close();
+
+    valide(*ecran.EchellesBlack, ecran.EchellesBlack->BtnAutomatique);
+    ecran.DiagBlack->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(diagramme.isVisible());
+    diagramme.ZoneClient->grab();
+    const TEchellesFrequentielles& echelles = ecran.Document.EchellesFrequentielles;
+    ASSERT_GT(echelles.NbPoints, 1000);
+    const Reel gainAvant = ecran.Document.PointsFrequentiels[1].Valeur2;
+
+    Lit(ecran, Donnees + "depassement.kvf");
+    ASSERT_TRUE(diagramme.isVisible());
+    EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Black);
+    EXPECT_NE(ecran.Document.PointsFrequentiels[1].Valeur2, gainAvant);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }

@@ -3,6 +3,7 @@
 // surface qui ne garde que les textes écrits avec leur point de base.
 #include <QImage>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <climits>
@@ -119,4 +120,15 @@ inline const TTexteEcrit* Texte(const std::vector<TTexteEcrit>& textes, const QS
 {
     const auto i = std::find_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; });
     return i == textes.end() ? nullptr : &*i;
+}
+
+// Textes écrits par un dessin sur une surface de cette taille.
+template <typename Dessin>
+std::vector<TTexteEcrit> TextesEcrits(int largeur, int hauteur, Dessin dessin)
+{
+    TEnregistreurTextes surface(largeur, hauteur);
+    QPainter p(&surface);
+    dessin(p);
+    p.end();
+    return surface.Textes();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "PolynomesSaisis.h"
@@ -17,6 +18,15 @@ inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel te
     doc.Denominateur = d;
     doc.TempsMort = tempsMort;
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    return doc;
+}
+
+// Fonction de transfert par ses coefficients, sans analyse.
+inline TDocument DocumentDeCoefs(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeCoefs(n);
+    doc.Denominateur = PolynomeDeCoefs(d);
     return doc;
 }
 

@@ -2,7 +2,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPaintEngine>
 #include <QPainter>
 #include <climits>
 #include <cmath>
@@ -13,25 +12,17 @@
 #include <vector>
 
 #include "AideImages.h"
+#include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
 #include "trace/DessinPlace.h"
 #include "trace/TraceBode.h"
 #include "coeur/Document.h"
-#include "trace/CouleurQt.h"
 
 namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
-
-TDocument Document(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
-{
-    TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
-    return doc;
-}
 
 QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {}, bool* trace = nullptr)
 {
@@ -81,13 +72,9 @@ void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
 
 std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
 {
-    TEnregistreurTextes surface(Largeur, Hauteur);
-    QPainter p(&surface);
-    TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
-    p.end();
-    return surface.Textes();
+    return TextesEcrits(Largeur, Hauteur,
+                        [&](QPainter& p) { TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise); });
 }
-
 }
 
 TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
@@ -120,7 +107,7 @@ TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
 
 TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.05L, 300, -47, 12, {}});
     const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
     EXPECT_NEAR(double(e.FreqMin), 0.01, 1e-17);
@@ -145,7 +132,7 @@ TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 
 TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     // Étendue 18 dB : pas de 2, bornes inchangées.
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {1, 10, -12, 6, {}});
     for (int g = -12; g <= 6; g += 2)
@@ -161,7 +148,7 @@ TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 
 TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {0.05L, 50, -40, 10, "Mon titre"});
     EXPECT_EQ(Occurrences(textes, "10"), 10);
     for (const char* exposant : {"-2", "-1", "1", "2"})
@@ -180,7 +167,7 @@ TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 
 TEST(TraceBode, EtiquettesDesDecadesSousChaqueCadre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {0.05L, 50, -40, 10, {}});
     const QRgb echelle = Couleur(doc, "DEchelle");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -203,7 +190,7 @@ double PartDeLaColonne(const QImage& image, QRgb couleur, const TRepere& r, int 
 
 TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {1, 1000, -40, 10, {}});
     const QRgb grille = Couleur(doc, "DQuadrillage");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -220,7 +207,7 @@ TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 
 TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{1e-1000L, 1e1000L, -40, 10, {}};
     bool trace = false;
     const QImage image = Dessine(doc, param, {}, &trace);
@@ -265,7 +252,7 @@ TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 
 TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{0.1L, 10, -40, 0, {}};
     for (const QRect cible : {QRect(5, 5, 1, 1), QRect(5, 5, 300, 0), QRect(5, 5, 0, 300)}) {
         QImage image(320, 320, QImage::Format_RGB32);
@@ -288,7 +275,7 @@ TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 
 TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     // 0.01 a un logarithme entier négatif : Ent le fait descendre d'une décade, à 0.001.
     const QImage image = Dessine(doc, {0.01L, 100, -45, 5, {}});
     const TRepere gain = CadreGain(doc);
@@ -316,7 +303,7 @@ TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 {
     // Second ordre peu amorti : la résonance dépasse le haut du cadre de gain.
-    TDocument doc = Document({1}, {1, 0.1L, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 0.1L, 1});
     const QImage image = Dessine(doc, {0.01L, 10, -40, 5, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     const TRepere gain = CadreGain(doc);
@@ -336,7 +323,7 @@ TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
 {
     // Avance de phase (1 + p)/(1 + 0.1 p) : phase entre 0 et 55°.
-    TDocument doc = Document({1, 1}, {1, 0.1L});
+    TDocument doc = DocumentDeCoefs({1, 1}, {1, 0.1L});
     Dessine(doc, {0.01L, 100, -10, 30, {}});
     for (int i : {0, 700, 1400, 2000}) {
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];
@@ -352,7 +339,7 @@ TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
 TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
 {
     // 1/(1 + p)^3 en plage symétrique : la phase passe de -180 à +180 vers f = 0.276 Hz.
-    TDocument doc = Document({1}, {1, 3, 3, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 3, 3, 1});
     doc.PhaseSymetrique = true;
     const QImage image = Dessine(doc, {0.01L, 100, -80, 10, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
@@ -379,7 +366,7 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 {
     // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = Document({w * w, 0, 1}, {1, 1, 1});
+    TDocument doc = DocumentDeCoefs({w * w, 0, 1}, {1, 1, 1});
     bool trace = false;
     const QImage image = Dessine(doc, {1, 100, -100, 20, {}}, {}, &trace);
     EXPECT_TRUE(trace);
@@ -397,7 +384,7 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
 {
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = Document({1}, {w * w, 0, 1});
+    TDocument doc = DocumentDeCoefs({1}, {w * w, 0, 1});
     const QImage image = Dessine(doc, {1, 100, -120, 0, {}});
     const TPointFrequentiel& pole = doc.PointsFrequentiels[1000];
     EXPECT_TRUE(std::isinf(pole.Valeur1) && pole.Valeur1 > 0);
@@ -409,7 +396,7 @@ TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
 // 1e150/(p + 1) : environ 3000 dB, loin d'un pôle ; chaque échantillon a son gain et sa phase.
 TEST(TraceBode, UneTresGrandeReponseSeDessine)
 {
-    TDocument doc = Document({1e150L}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1e150L}, {1, 1});
     const QImage image = Dessine(doc, {0.01L, 100, 2940, 3010, {}});
     for (int i : {0, 700, 1000, 1400, 2000}) {
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];
@@ -423,7 +410,7 @@ TEST(TraceBode, UneTresGrandeReponseSeDessine)
 
 TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -40, 0, {}});
     ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
     for (const TParamBode& param : {TParamBode{0, 10, -40, 0, {}}, TParamBode{10, 10, -40, 0, {}},
@@ -438,7 +425,7 @@ TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 
 TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
 {
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -40, 0, {}});
     const TEchellesFrequentielles echelles = doc.EchellesFrequentielles;
     const TPointFrequentiel avant = doc.PointsFrequentiels[1234];
@@ -464,7 +451,7 @@ TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
 TEST(TraceBode, PhaseRapideMaisSansBasculeResteContinue)
 {
     const Reel w0 = DeuxPi;
-    TDocument doc = Document({w0 * w0}, {w0 * w0, 2 * 0.01L * w0, 1});
+    TDocument doc = DocumentDeCoefs({w0 * w0}, {w0 * w0, 2 * 0.01L * w0, 1});
     const QImage image = Dessine(doc, {0.1L, 10, -40, 40, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     int verifies = 0;
@@ -489,7 +476,7 @@ TEST(TraceBode, PageA600PointsParPouce)
     constexpr int Ppp = 600;
     constexpr int L = 2000;
     constexpr int H = 1600;
-    TDocument doc = Document({1}, {1, 1});
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
     const TMiseEnPageBode page = TMiseEnPageBode::Page(Ppp, true);
     const TParamBode param{0.1L, 10, -40, 0, {}};
     QImage image = ImageAResolution(L, H, Ppp);

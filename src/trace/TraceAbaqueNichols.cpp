@@ -1,0 +1,261 @@
+#include "TraceAbaqueNichols.h"
+
+#include <QLine>
+#include <cmath>
+#include <vector>
+
+#include "Traceur.h"
+#include "coeur/Document.h"
+#include "coeur/TextesValeurs.h"
+#include "numerique/Arrondis.h"
+#include "numerique/VersBoucleOuverte.h"
+
+namespace {
+// Un point d'un lieu et son image par le miroir, prêts pour le découpage.
+struct TPointAbaque {
+    Reel Phase = 0;
+    TPointDecoupe Point;
+    TPointDecoupe Image;
+};
+
+TPointAbaque PointAbaque(const TRepere& r, TGainPhase p, bool symetrique)
+{
+    return {p.Phase, PointDecoupe(r, p.Phase, p.Gain, TBornage::Borne),
+            PointDecoupe(r, Miroir(p.Phase, symetrique), p.Gain, TBornage::Borne)};
+}
+
+// Pixel du point quand il est dans le cadre.
+std::optional<QPoint> PixelDedans(const TPointAbaque& p)
+{
+    if (!p.Point.Pixel || p.Point.Pixel->Dehors)
+        return std::nullopt;
+    return QPoint(p.Point.Pixel->X, p.Point.Pixel->Y);
+}
+
+// Phases en boucle fermée des lieux de gain, et rang du premier point de la partie large,
+// dont les segments se tracent sans test de saut.
+struct TPhasesLieuxGain {
+    std::vector<Reel> Phases;
+    std::size_t DebutLarge = 0;
+};
+
+TPhasesLieuxGain PhasesLieuxGain(const TMiseEnPageAbaque& m)
+{
+    TPhasesLieuxGain p;
+    p.Phases.push_back(m.PhaseDepart);
+    const int nbFins = int(std::nearbyint(m.FinPartieFine / m.PasFin));
+    for (int k = 1; k <= nbFins; ++k)
+        p.Phases.push_back(-k * m.PasFin);
+    p.DebutLarge = p.Phases.size();
+    for (int phi = m.FinPartieFine + 1; phi <= 179; ++phi)
+        p.Phases.push_back(-phi);
+    return p;
+}
+
+class TSegmentsAbaque {
+public:
+    explicit TSegmentsAbaque(const TRepere& r) : R(r) {}
+
+    void Ajoute(const TPointAbaque& a, const TPointAbaque& b)
+    {
+        AjouteUn(a.Point, b.Point);
+        AjouteUn(a.Image, b.Image);
+    }
+
+    void Trace(QPainter& surface)
+    {
+        surface.drawLines(Lignes.data(), int(Lignes.size()));
+        Lignes.clear();
+    }
+
+private:
+    void AjouteUn(const TPointDecoupe& a, const TPointDecoupe& b)
+    {
+        // Les points serrés d'un lieu tombent souvent sur le même pixel : un trait nul
+        // n'ajoute rien au pixel déjà tracé par ses voisins.
+        const std::optional<TSegmentPixel> s = DecoupeSegment(R, a, b, TBornage::Borne);
+        if (s && (s->Debut.X != s->Fin.X || s->Debut.Y != s->Fin.Y))
+            Lignes.emplace_back(s->Debut.X, s->Debut.Y, s->Fin.X, s->Fin.Y);
+    }
+
+    const TRepere& R;
+    std::vector<QLine> Lignes;
+};
+
+// Droite de pixels de (0°, gain max) à (-180°, gain min), sur laquelle se posent les
+// étiquettes de phase ; rien pour un cadre trop étroit pour la définir.
+struct TDiagonale {
+    Reel Pente = 0;
+    Reel Ordonnee = 0;
+};
+
+std::optional<TDiagonale> Diagonale(const TRepere& r)
+{
+    const std::optional<TPixel> haut = VersPixelBorne(r, 0, r.YMax);
+    const std::optional<TPixel> bas = VersPixelBorne(r, -180, r.YMin);
+    if (!haut || !bas || haut->X == bas->X)
+        return std::nullopt;
+    const Reel pente = Reel(haut->Y - bas->Y) / Reel(haut->X - bas->X);
+    return TDiagonale{pente, haut->Y - pente * haut->X};
+}
+
+Reel TailleEtiquettes(const QSize& cible, const TMiseEnPageAbaque& mise)
+{
+    if (mise.TailleEtiquettes)
+        return *mise.TailleEtiquettes;
+    const Reel w = cible.width();
+    const Reel h = cible.height();
+    return std::max(Reel(1), std::nearbyint(0.006L * std::sqrt(w * w + h * h)));
+}
+
+// Direction d'une phase en degrés : le cercle unité.
+TComplexe Direction(Reel phase)
+{
+    return DePolaire({1, phase * Pi / 180});
+}
+
+// Réponse en boucle fermée de module m dans la direction u : m·u, comme DePolaire.
+TComplexe Fermee(Reel module, TComplexe direction)
+{
+    return {module * direction.Re, module * direction.Im};
+}
+
+void LieuxDeGain(TTraceur& t, const TRepere& r, const TDocument& doc, const TMiseEnPageAbaque& mise,
+                 std::vector<std::optional<QPoint>>& places)
+{
+    const TPhasesLieuxGain phases = PhasesLieuxGain(mise);
+    std::vector<TComplexe> directions(phases.Phases.size());
+    for (std::size_t k = 0; k < directions.size(); ++k)
+        directions[k] = Direction(phases.Phases[k]);
+    TSegmentsAbaque segments(r);
+    std::vector<TPointAbaque> lieu(phases.Phases.size());
+    for (const Reel gain : doc.AbaqueGains) {
+        const Reel module = Puiss10(gain / 20);
+        std::optional<QPoint> place;
+        for (std::size_t k = 0; k < lieu.size(); ++k) {
+            lieu[k] = PointAbaque(r, VersBoucleOuverte(Fermee(module, directions[k]), doc.PhaseSymetrique),
+                                  doc.PhaseSymetrique);
+            if (k == 0)
+                continue;
+            if (!place)
+                place = PixelDedans(lieu[k]);
+            if (k >= phases.DebutLarge || std::abs(lieu[k - 1].Phase - lieu[k].Phase) < 30)
+                segments.Ajoute(lieu[k - 1], lieu[k]);
+        }
+        places.push_back(place);
+    }
+    t.Crayon("NGain");
+    segments.Trace(t.Surface());
+}
+
+void LieuxDePhase(TTraceur& t, const TRepere& r, const TDocument& doc, const TMiseEnPageAbaque& mise,
+                  std::vector<std::optional<QPoint>>& places)
+{
+    const std::optional<TDiagonale> diagonale = Diagonale(r);
+    const int n = mise.NbPointsPhase;
+    const Reel gainBas = mise.FacteurGainBas * r.YMin;
+    std::vector<Reel> modules(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        modules[std::size_t(k)] = Puiss10((15 - k * (15 - gainBas) / (n - 1)) / 20);
+    TSegmentsAbaque segments(r);
+    TPointAbaque precedent;
+    for (const Reel phase : doc.AbaquePhases) {
+        const TComplexe direction = Direction(phase);
+        std::optional<QPoint> place;
+        for (int k = 0; k < n; ++k) {
+            const TPointAbaque point = PointAbaque(
+                r, VersBoucleOuverte(Fermee(modules[std::size_t(k)], direction), doc.PhaseSymetrique),
+                doc.PhaseSymetrique);
+            if (!place && diagonale)
+                if (const std::optional<QPoint> pix = PixelDedans(point);
+                    pix && std::abs(pix->y() - diagonale->Pente * pix->x() - diagonale->Ordonnee) < mise.ToleranceDiagonale)
+                    place = pix;
+            if (k >= 1)
+                segments.Ajoute(precedent, point);
+            precedent = point;
+        }
+        places.push_back(place);
+    }
+    t.Crayon("NPhase");
+    segments.Trace(t.Surface());
+}
+
+void EtiquettesGain(TTraceur& t, const TRepere& r, const TDocument& doc, const std::vector<std::optional<QPoint>>& places,
+                    Reel taille, const TMiseEnPageAbaque& mise)
+{
+    const std::optional<TPixel> axe = VersPixelBorne(r, doc.PhaseSymetrique ? 0 : -180, r.YMax);
+    if (!axe)
+        return;
+    const QFontMetrics mesure = t.Mesure(taille);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (!places[i])
+            continue;
+        const QString texte = QLatin1Char(' ') + TexteGeneral(doc.AbaqueGains[i], ChiffresRelisibles) + mise.UniteGain;
+        const QPoint coin = PlaceEtiquetteGain(*places[i], QSize(mesure.horizontalAdvance(texte), mesure.height()), r,
+                                               QPoint(axe->X, axe->Y), doc.PhaseSymetrique, mise);
+        t.EcrireSurFond(coin.x(), coin.y(), texte, taille, "NGain");
+    }
+}
+
+void EtiquettesPhase(TTraceur& t, const TDocument& doc, const std::vector<std::optional<QPoint>>& places, Reel taille)
+{
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (!places[i])
+            continue;
+        const QString texte = QLatin1Char(' ') + TexteGeneral(doc.AbaquePhases[i], ChiffresRelisibles) + QStringLiteral("°");
+        t.EcrireSurFond(places[i]->x() - t.Largeur(texte, taille) / 2, places[i]->y(), texte, taille, "NPhase");
+    }
+}
+}
+
+TMiseEnPageAbaque TMiseEnPageAbaque::Page(int resolution)
+{
+    const auto pouces = [resolution](Reel p) { return int(std::nearbyint(p * resolution)); };
+    TMiseEnPageAbaque m;
+    m.PhaseDepart = 0;
+    m.PasFin = 0.05L;
+    m.FinPartieFine = 20;
+    m.NbPointsPhase = 1500;
+    m.FacteurGainBas = 1;
+    m.ToleranceDiagonale = pouces(0.04L);
+    m.TailleEtiquettes = 6;
+    m.UniteGain = QStringLiteral("dB");
+    m.Bord = pouces(0.04L);
+    m.ProcheAxe = pouces(0.03L);
+    m.Marge = pouces(0.1L);
+    m.SousAxe = pouces(0.01L);
+    m.Ecart = pouces(0.02L);
+    m.DecalageX = pouces(0.01L);
+    m.DecalageY = pouces(0.02L);
+    return m;
+}
+
+Reel Miroir(Reel phase, bool phaseSymetrique)
+{
+    return phaseSymetrique ? -phase : -phase - 360;
+}
+
+QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint axe, bool phaseSymetrique,
+                          const TMiseEnPageAbaque& m)
+{
+    // Le lieu est à gauche de l'axe en plage symétrique, à sa droite sinon.
+    const int reference = phaseSymetrique ? r.PixGauche : axe.x();
+    const int limite = phaseSymetrique ? axe.x() : r.PixDroite;
+    if (point.x() - reference < m.Bord)
+        return {reference + m.DecalageX, point.y() - m.DecalageY};
+    if (std::abs(point.y() - axe.y()) < m.ProcheAxe && point.x() < limite - m.Marge)
+        return {point.x() - texte.width() / 2, axe.y() + m.SousAxe};
+    return {limite - texte.width() - m.Ecart, point.y() - texte.height() / 2};
+}
+
+void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
+                         const TMiseEnPageAbaque& mise)
+{
+    std::vector<std::optional<QPoint>> placesGain;
+    std::vector<std::optional<QPoint>> placesPhase;
+    LieuxDeGain(t, r, doc, mise, placesGain);
+    LieuxDePhase(t, r, doc, mise, placesPhase);
+    const Reel taille = TailleEtiquettes(cible, mise);
+    EtiquettesGain(t, r, doc, placesGain, taille, mise);
+    EtiquettesPhase(t, doc, placesPhase, taille);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Abaque de Nichols sur le diagramme de Black : lieux de gain et de phase constants en boucle
+// fermée, tracés en boucle ouverte et répétés en miroir de l'autre côté de l'axe des phases.
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "Graphisme.h"
+#include "numerique/Complexes.h"
+
+class TTraceur;
+struct TDocument;
+
+// Longueurs en pixels.
+struct TMiseEnPageAbaque {
+    // Lieux de gain : phases en boucle fermée depuis `PhaseDepart`, par pas fins jusqu'à
+    // -`FinPartieFine`, puis de degré en degré jusqu'à -179.
+    Reel PhaseDepart = -0.001L;
+    Reel PasFin = 0.1L;
+    int FinPartieFine = 10;
+    // Lieux de phase : gains en boucle fermée de +15 dB au gain minimum multiplié par le facteur.
+    int NbPointsPhase = 700;
+    Reel FacteurGainBas = 1.1L;
+    int ToleranceDiagonale = 7;           // écart à la diagonale des étiquettes de phase
+    std::optional<Reel> TailleEtiquettes; // sinon proportionnelle à la diagonale de la cible
+    QString UniteGain = QStringLiteral(" dB");
+    // Placement des étiquettes de gain.
+    int Bord = 5;           // distance minimale au bord gauche ou à l'axe
+    int ProcheAxe = 5;      // étiquette ramenée sous le bord haut quand le lieu y entre
+    int Marge = 30;         // … assez loin de l'axe ou du bord droit
+    int SousAxe = 2;
+    int Ecart = 5;          // fin du texte avant l'axe ou le bord droit
+    int DecalageX = 3;      // place de repli, contre le bord ou l'axe
+    int DecalageY = 5;
+
+    static TMiseEnPageAbaque Ecran() { return {}; }
+    static TMiseEnPageAbaque Page(int resolution);
+};
+
+// Phase symétrique d'une phase en boucle ouverte par rapport à l'axe de la plage : 0° en
+// plage symétrique, -180° sinon.
+Reel Miroir(Reel phase, bool phaseSymetrique);
+
+// Coin haut gauche de l'étiquette d'un lieu de gain trouvé en `point`, `axe` étant le pixel de
+// l'axe de symétrie au gain maximum.
+QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint axe, bool phaseSymetrique,
+                          const TMiseEnPageAbaque& mise);
+
+// Chaque point d'un lieu n'est calculé qu'une fois ; les segments partent en une seule fois.
+// Un lieu sans point dans le cadre n'a pas d'étiquette. Les étiquettes masquent le lieu qui
+// les traverse : sans cela le trait efface le signe moins de « -3 dB ».
+void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
+                         const TMiseEnPageAbaque& mise);

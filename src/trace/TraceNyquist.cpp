@@ -1,0 +1,257 @@
+#include "TraceNyquist.h"
+
+#include <cmath>
+#include <vector>
+
+#include "CourbesFrequence.h"
+#include "NormalesCourbe.h"
+#include "coeur/Document.h"
+#include "coeur/EchantillonsFrequentiels.h"
+
+namespace {
+struct TEchantillonNyquist {
+    Reel X = 0;
+    Reel Frequence = 0;
+    Reel Re = 0;
+    Reel Im = 0;
+};
+
+struct TCadresNyquist {
+    QRect Bordure;
+    TRepere Trace;
+};
+
+int Arrondi(Reel v)
+{
+    return int(std::nearbyint(v));
+}
+
+// Même nombre de pixels par unité sur les deux axes, un nombre entier : le plus petit des
+// deux. Une étendue trop grande pour un pixel par unité donne un cadre plat.
+std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageNyquist& mise, TBornes re, TBornes im)
+{
+    const int w = cible.width() - 2 * mise.Bordure;
+    const int h = cible.height() - 2 * mise.Bordure;
+    if (w <= 0 || h <= 0)
+        return std::nullopt;
+    const Reel w0 = std::nearbyint(17 * Reel(w) / 20);
+    const Reel h0 = std::nearbyint(17 * Reel(h) / 20);
+    const Reel kx = std::nearbyint(w0 / (re.Max - re.Min));
+    const Reel ky = std::nearbyint(h0 / (im.Max - im.Min));
+    const bool parHauteur = ky < kx;
+    const Reel largeur = parHauteur ? std::nearbyint(ky * (re.Max - re.Min)) : w0;
+    const Reel hauteur = parHauteur ? h0 : std::nearbyint(kx * (im.Max - im.Min));
+    TCadresNyquist c;
+    const QPoint coin = cible.topLeft() + QPoint(mise.Bordure, mise.Bordure);
+    c.Bordure = QRect(coin, coin + QPoint(w, h));
+    TRepere& r = c.Trace;
+    r.PixGauche = coin.x() + w / 10;
+    r.PixHaut = coin.y() + h / 20;
+    r.PixDroite = r.PixGauche + int(largeur);
+    r.PixBas = r.PixHaut + int(hauteur);
+    r.XMin = re.Min;
+    r.XMax = re.Max;
+    r.YMin = im.Min;
+    r.YMax = im.Max;
+    return c;
+}
+
+std::vector<TEchantillonNyquist> Echantillonne(const TDocument& doc, const TDecades& d, int n)
+{
+    std::vector<TEchantillonNyquist> ech(std::size_t(n + AmorceCourbe) + 1);
+    for (int i = -AmorceCourbe; i <= n; ++i) {
+        const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
+        ech[std::size_t(i + AmorceCourbe)] = {e.X, e.Frequence, e.Reponse.Re, e.Reponse.Im};
+    }
+    return ech;
+}
+
+// Graduations aux multiples entiers du pas : zéro s'écrit « +0 », sans reste d'arrondi.
+void Grille(TTraceur& t, const TRepere& r, Reel pasX, Reel pasY, const TMiseEnPageNyquist& mise)
+{
+    const auto multiples = [](Reel min, Reel max, Reel pas, std::vector<Reel>& valeurs, std::vector<QString>& textes) {
+        const Reel premier = std::nearbyint(min / pas);
+        const Reel nombre = std::nearbyint((max - min) / pas);
+        for (Reel e = 0; e <= nombre; ++e) {
+            valeurs.push_back((premier + e) * pas);
+            textes.push_back(QString::fromStdString(NombreEnTexte(valeurs.back(), 4)));
+        }
+    };
+    std::vector<Reel> xs, ys;
+    std::vector<QString> textesX, textesY;
+    multiples(r.XMin, r.XMax, pasX, xs, textesX);
+    multiples(r.YMin, r.YMax, pasY, ys, textesY);
+    t.LignesVerticales(r, xs, textesX, mise.EcartGraduationsDessous, Qt::DotLine);
+    t.LignesHorizontales(r, ys, textesY, mise.EcartGraduationsGauche, Qt::DotLine);
+}
+
+void Axes(TTraceur& t, const TRepere& r)
+{
+    t.Crayon("DAxe", t.Mise().EpaisseurAxe);
+    t.Segment(r, r.XMin, 0, r.XMax, 0);
+    t.Segment(r, 0, r.YMin, 0, r.YMax);
+}
+
+void Cadres(TTraceur& t, const TCadresNyquist& c, const TMiseEnPageNyquist& mise)
+{
+    const TRepere& r = c.Trace;
+    t.Cadre(QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas)), 1);
+    // La page imprimée trace elle-même son cadre, une fois rogné.
+    if (mise.Bordure > 0)
+        t.Cadre(c.Bordure, mise.EpaisseurCadre);
+}
+
+void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TParamNyquist& param,
+            const TMiseEnPageNyquist& mise)
+{
+    const TRepere& r = c.Trace;
+    const QString nom = QStringLiteral("Diagramme de Nyquist");
+    const int haut = mise.HautTitreDiagramme ? cible.top() + *mise.HautTitreDiagramme
+                                             : r.PixHaut - t.Mesure(mise.TailleTitreDiagramme).height() - 3;
+    t.EcrireAGauche(r.PixDroite, haut, nom, mise.TailleTitreDiagramme, "DNom");
+    if (!mise.AvecTitreUtilisateur || param.Titre.isEmpty())
+        return;
+    const int largeur = t.Largeur(param.Titre, mise.TailleTitreUtilisateur);
+    const std::optional<TPixel> place =
+        DecalagePixel(r, (c.Bordure.width() - 1 - largeur) / 2, Arrondi(0.955L * (c.Bordure.height() - 1)));
+    if (place)
+        t.Ecrire(place->X, place->Y, param.Titre, mise.TailleTitreUtilisateur, "DNom");
+}
+
+void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech, const TMiseEnPageNyquist& mise)
+{
+    std::vector<TPointCourbe> points;
+    points.reserve(ech.size());
+    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
+        points.push_back({ech[i].Re, ech[i].Im});
+    t.Crayon("DCourbe", mise.EpaisseurCourbe);
+    t.Courbe(r, points);
+}
+
+// Disque sur chaque décade et son étiquette à 1/40 de l'axe réel, du côté opposé au centre
+// de courbure ; les échantillons d'amorce ne portent pas de marque.
+void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech,
+                    const TMiseEnPageNyquist& mise)
+{
+    const Reel distance = (r.XMax - r.XMin) / 40;
+    TNormalesCourbe normales;
+    for (std::size_t i = 0; i < ech.size(); ++i) {
+        const TEchantillonNyquist& e = ech[i];
+        normales.Avance(e.Re, e.Im);
+        if (i < AmorceCourbe || !EstDecade(e.X))
+            continue;
+        const std::optional<TPixel> point = VersPixelBorne(r, e.Re, e.Im);
+        if (!point)
+            continue;
+        t.Marque(point->X, point->Y, mise.RayonMarque);
+        const std::optional<TDirection> direction = normales.DirectionEtiquette();
+        if (!direction)
+            continue;
+        const std::optional<TPixel> etiquette =
+            VersPixelBorne(r, e.Re + direction->X * distance, e.Im + direction->Y * distance);
+        if (etiquette)
+            t.PuissanceDix(etiquette->X, etiquette->Y, Arrondi(e.X), mise.Decades, true);
+    }
+}
+
+void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonNyquist>& ech)
+{
+    for (std::size_t i = 0; i < ech.size(); ++i) {
+        const TEchantillonNyquist& e = ech[i];
+        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
+        point.Frequence = e.Frequence;
+        point.Valeur1 = e.Re;
+        point.Valeur2 = e.Im;
+        PlacePoint(point, r, e.Re, e.Im);
+    }
+}
+}
+
+TMiseEnPageNyquist TMiseEnPageNyquist::Ecran()
+{
+    TMiseEnPageNyquist m;
+    m.TailleGraduations = 7;
+    m.Decades = {QStringLiteral("100"), -3, -8, 8, 6};
+    return m;
+}
+
+TMiseEnPageNyquist TMiseEnPageNyquist::Page(int resolution, bool couleur)
+{
+    TMiseEnPageNyquist m = Ecran();
+    m.Resolution = resolution;
+    m.Couleur = couleur;
+    m.RemplitFond = false;
+    m.AvecTitreUtilisateur = false;
+    m.MemorisePoints = false;
+    m.Bordure = 0;
+    m.PointsParDecade = 7999;
+    m.EpaisseurCourbe = 2;
+    m.EcartGraduationsDessous = m.Pouces(0.017L);
+    m.EcartGraduationsGauche = m.Pouces(0.03L);
+    m.RayonMarque = m.Pouces(0.013L);
+    m.Decades = {QStringLiteral("100"), -m.Pouces(0.03L), -m.Pouces(0.08L), 7, 5};
+    m.HautTitreDiagramme = m.Pouces(0.067L);
+    m.RogneCible = true;
+    return m;
+}
+
+TBornes BornesNyquist(Reel min, Reel max, Reel pas)
+{
+    // Un quotient à un millionième d'un entier est ce multiple, aux arrondis près.
+    const auto multiple = [](Reel q) { return std::abs(q - std::nearbyint(q)) < 1e-6L; };
+    const Reel qMax = max / pas;
+    const Reel qMin = min / pas;
+    return {multiple(qMin) ? min : (std::trunc(qMin) - 1) * pas, multiple(qMax) ? max : (std::trunc(qMax) + 1) * pas};
+}
+
+std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
+                                   const TMiseEnPageNyquist& mise)
+{
+    TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
+    if (mise.MemorisePoints)
+        echelles.Recommence(cible);
+    surface.save();
+    TTraceur t(surface, doc.SchemaCouleurs, mise);
+    t.RemplitFond(cible);
+
+    const std::optional<TDecades> decades = ArrondiDecades(param.FreqMin, param.FreqMax);
+    const std::optional<Reel> pasX = PasGraduation(param.ReMax - param.ReMin, false);
+    const std::optional<Reel> pasY = PasGraduation(param.ImMax - param.ImMin, false);
+    const int nbPoints = decades ? NbPointsDecades(mise.PointsParDecade, *decades) : 0;
+    const TBornes re = pasX ? BornesNyquist(param.ReMin, param.ReMax, *pasX) : TBornes{};
+    const TBornes im = pasY ? BornesNyquist(param.ImMin, param.ImMax, *pasY) : TBornes{};
+    // Élargies au pas, des bornes proches de la limite des réels étendus peuvent en sortir.
+    const bool bornesFinies = std::isfinite(re.Max - re.Min) && std::isfinite(im.Max - im.Min);
+    const std::optional<TCadresNyquist> cadres =
+        pasX && pasY && bornesFinies && nbPoints > 0 ? Disposition(cible, mise, re, im) : std::nullopt;
+    if (!cadres || (mise.MemorisePoints && nbPoints > IndicePointMax)) {
+        surface.restore();
+        return std::nullopt;
+    }
+    const TRepere& r = cadres->Trace;
+    const std::vector<TEchantillonNyquist> ech = Echantillonne(doc, *decades, nbPoints);
+
+    Grille(t, r, *pasX, *pasY, mise);
+    Axes(t, r);
+    Cadres(t, *cadres, mise);
+    Titres(t, cible, *cadres, param, mise);
+    Courbe(t, r, ech, mise);
+    if (param.AffichageFrequence)
+        MarquesDecades(t, r, ech, mise);
+    surface.restore();
+
+    if (mise.MemoriseEchelles) {
+        MemoriseDecades(echelles, *decades);
+        echelles.ReelMin = re.Min;
+        echelles.ReelMax = re.Max;
+        echelles.ImMin = im.Min;
+        echelles.ImMax = im.Max;
+    }
+    if (mise.MemorisePoints) {
+        Memorise(doc, r, ech);
+        echelles.NbPoints = nbPoints;
+    }
+    if (!mise.RogneCible)
+        return cible;
+    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / 20, r.PixBas + cible.width() / 10));
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Diagramme de Nyquist : la réponse en fréquence dans le plan complexe, à échelles égales
+// sur les deux axes, avec en option les fréquences des décades marquées sur la courbe.
+#include <QRect>
+#include <optional>
+
+#include "MiseEnPage.h"
+#include "Traceur.h"
+#include "coeur/EchellesFrequentielles.h"
+
+struct TDocument;
+
+// Le tracé occupe les 17/20 de la cible moins sa bordure, à 1/10 de sa largeur du bord
+// gauche et 1/20 de sa hauteur du haut. Décalages en pixels.
+struct TMiseEnPageNyquist : TMiseEnPage {
+    int Bordure = 20;                 // l'écran encadre le tout à 20 pixels du bord
+    int PointsParDecade = 2000;       // divisés par le nombre de décades
+    int EcartGraduationsDessous = 5;  // haut des graduations sous le cadre
+    int EcartGraduationsGauche = 3;   // fin des graduations à gauche du cadre
+    int RayonMarque = 2;
+    TEtiquettesDecades Decades;       // « 10 » et exposant au-dessus du point d'étiquette
+    // Haut de « Diagramme de Nyquist » depuis le haut de la cible ; sinon juste au-dessus du cadre.
+    std::optional<int> HautTitreDiagramme;
+    // La page rend son cadre rogné au tracé, pour l'encadrer avec son titre et sa formule.
+    bool RogneCible = false;
+
+    static TMiseEnPageNyquist Ecran();
+    // Page imprimée : 7999 points par décade, plume 2, longueurs en pouces à la résolution de l'imprimante.
+    static TMiseEnPageNyquist Page(int resolution, bool couleur);
+};
+
+// Rend le cadre du dessin (la cible, rognée sur la page) ; rien quand les échelles ne
+// permettent aucun tracé : le fond seul est rempli et aucun point n'est gardé.
+std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
+                                   const TMiseEnPageNyquist& mise);
+
+// Bornes d'un axe de Nyquist : chacune passe au multiple du pas suivant vers l'extérieur,
+// sauf si elle en est déjà un.
+TBornes BornesNyquist(Reel min, Reel max, Reel pas);

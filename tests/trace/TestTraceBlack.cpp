@@ -1,0 +1,245 @@
+// Diagramme de Black et abaque de Nichols : grilles, axe horizontal, miroir des lieux,
+// étiquettes, et faits lus sur l'image dessinée.
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+#include "AideImages.h"
+#include "DocumentsDessin.h"
+#include "PolynomesSaisis.h"
+#include "coeur/TextesValeurs.h"
+#include "numerique/VersBoucleOuverte.h"
+#include "trace/TraceBlack.h"
+
+namespace {
+constexpr int Largeur = 1000;
+constexpr int Hauteur = 700;
+
+bool Trace(QPainter& p, TDocument& doc, const TParamBlack& param,
+           const TMiseEnPageBlack& mise = TMiseEnPageBlack::Ecran())
+{
+    return TracerBlack(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
+}
+
+QImage Dessine(TDocument& doc, const TParamBlack& param)
+{
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    Trace(p, doc, param);
+    return image;
+}
+
+std::vector<TTexteEcrit> Textes(TDocument& doc, const TParamBlack& param,
+                                const TMiseEnPageBlack& mise = TMiseEnPageBlack::Ecran())
+{
+    return TextesEcrits(Largeur, Hauteur, [&](QPainter& p) { Trace(p, doc, param, mise); });
+}
+
+// Cadre de l'écran : 5 % à 95 % en largeur, 5 % à 90 % en hauteur.
+TRepere Cadre(const TDocument& doc)
+{
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    return {50, 35, 950, 630, e.PhaseMin, e.GainMin, e.PhaseMax, e.GainMax};
+}
+
+QPoint Pixel(const TDocument& doc, Reel phase, Reel gain)
+{
+    const std::optional<TPixel> p = VersPixel(Cadre(doc), phase, gain);
+    return p ? QPoint(p->X, p->Y) : QPoint(-1, -1);
+}
+
+// 1/(p(p + 1)) sur 0,01 à 100 Hz.
+const TParamBlack ParamIntegrateur{0.01L, 100, -80, 40, {}, true, false};
+}
+
+TEST(TraceBlack, GainDeLAxeHorizontal)
+{
+    EXPECT_EQ(GainReference(-30, 10), 0);
+    EXPECT_EQ(GainReference(4, 40), 4);
+    EXPECT_EQ(GainReference(-40, -4), -4);
+    EXPECT_EQ(GainReference(0, 40), 0);
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    const QImage image = Dessine(doc, {0.01L, 100, -30, 10, {}, false, false});
+    const QPoint zero = Pixel(doc, -300, 0);
+    EXPECT_EQ(image.pixel(zero), Couleur(doc, "DAxe"));
+    const QPoint axeVertical = Pixel(doc, -180, -25);
+    EXPECT_EQ(image.pixel(axeVertical), Couleur(doc, "DAxe"));
+}
+
+TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    // Étendue 50 dB, grille fine : pas de 2 dB, étiquettes aux multiples de 4 ; -20 est
+    // aussi une phase.
+    const std::vector<TTexteEcrit> fins = Textes(doc, {0.01L, 100, -30, 20, {}, false, true});
+    EXPECT_TRUE(doc.EchellesFrequentielles.QuadrillageFin);
+    for (int g = -28; g <= 20; g += 4)
+        EXPECT_EQ(Occurrences(fins, QString::fromStdString(NombreEnTexte(g, 2))), g == -20 ? 2 : 1) << g;
+    for (const int g : {-30, -26, 6, 10, 18})
+        EXPECT_EQ(Occurrences(fins, QString::fromStdString(NombreEnTexte(g, 2))), 0) << g;
+    for (int phase = -360; phase <= 0; phase += 20)
+        EXPECT_EQ(Occurrences(fins, QString::number(phase)), phase == -20 ? 2 : 1) << phase;
+    for (const int phase : {-350, -170, -10})
+        EXPECT_EQ(Occurrences(fins, QString::number(phase)), 0) << phase;
+
+    // Sans grille fine : pas de 5 dB, toutes les lignes écrites ; phases tous les 45°.
+    doc.PhaseSymetrique = true;
+    const std::vector<TTexteEcrit> normaux = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
+    EXPECT_FALSE(doc.EchellesFrequentielles.QuadrillageFin);
+    for (int phase = -180; phase <= 180; phase += 45)
+        EXPECT_EQ(Occurrences(normaux, QString::number(phase)), 1) << phase;
+    EXPECT_EQ(Occurrences(normaux, QString::number(-160)), 0);
+    for (const int g : {-30, -25, 5, 20})
+        EXPECT_EQ(Occurrences(normaux, QString::fromStdString(NombreEnTexte(g, 2))), 1) << g;
+    EXPECT_EQ(Occurrences(normaux, QString::fromStdString(NombreEnTexte(-28, 2))), 0);
+}
+
+TEST(TraceBlack, PointsGardesEnBoucleOuverteEtFermee)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    Dessine(doc, ParamIntegrateur);
+    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    for (const int i : {-2, 0, 777, 2000}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const Reel w = DeuxPi * p.Frequence;
+        EXPECT_NEAR(double(p.Valeur2), double(-20 * Log10(w * std::sqrt(1 + w * w))), 1e-9) << i;
+        EXPECT_NEAR(double(p.Valeur1), double(-90 - std::atan(w) * 180 / Pi), 1e-9) << i;
+        // F = 1/(p² + p + 1)
+        const Reel re = 1 - w * w;
+        EXPECT_NEAR(double(p.Valeur3), double(-10 * Log10(re * re + w * w)), 1e-9) << i;
+        EXPECT_NEAR(double(p.Valeur4), double(-std::atan2(w, re) * 180 / Pi), 1e-9) << i;
+        EXPECT_EQ(p.PixelY2, -p.PixelY1) << i;
+    }
+}
+
+TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    const QImage image = Dessine(doc, ParamIntegrateur);
+    const TRepere r = Cadre(doc);
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    const QRgb disque = Couleur(doc, "DIntMarque");
+    // 0,01 descend d'une décade : cinq décades de 0,001 à 100 Hz.
+    const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
+    for (int i = 0; i <= 2000; i += 50) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const bool dedans = !VersPixel(r, p.Valeur1, p.Valeur2)->Dehors;
+        // Un disque à chaque décade dans le cadre, aucun pour celles qui en sortent.
+        if (i % parDecade == 0) {
+            EXPECT_EQ(CompteCouleur(image, disque, p.PixelX - 2, p.PixelY1 - 2, p.PixelX + 2, p.PixelY1 + 2) > 0,
+                      dedans)
+                << i;
+        } else if (dedans) {
+            EXPECT_EQ(image.pixel(p.PixelX, p.PixelY1), courbe) << i;
+        }
+    }
+    ASSERT_EQ(parDecade, 400);
+    int traces = 0;
+    for (int y = 0; y < Hauteur; ++y)
+        for (int x = 0; x < Largeur; ++x)
+            if (image.pixel(x, y) == courbe) {
+                ASSERT_TRUE(x >= r.PixGauche && x <= r.PixDroite && y >= r.PixHaut && y <= r.PixBas) << x << "," << y;
+                ++traces;
+            }
+    EXPECT_GT(traces, 300);
+    EXPECT_TRUE(VersPixel(r, doc.PointsFrequentiels[0].Valeur1, doc.PointsFrequentiels[0].Valeur2)->Dehors);
+    // Étiquettes des décades -2 à 2 : celles qui tombent dans le cadre.
+    const std::vector<TTexteEcrit> textes = Textes(doc, ParamIntegrateur);
+    EXPECT_GE(Occurrences(textes, "10"), 4);
+}
+
+TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
+{
+    EXPECT_EQ(Miroir(-30, true), 30);
+    EXPECT_EQ(Miroir(-30, false), -330);
+    EXPECT_EQ(Miroir(-180, false), -180);
+    for (const bool symetrique : {false, true}) {
+        TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+        doc.PhaseSymetrique = symetrique;
+        doc.AbaqueGains = {-3};
+        doc.AbaquePhases = {};
+        doc.EchellesFrequentielles.AbaqueVisible = true;
+        // Hors de la courbe (gains positifs seulement) : le lieu de -3 dB reste lisible.
+        const QImage image = Dessine(doc, {10, 100, -30, 10, {}, false, false});
+        const QRgb gain = Couleur(doc, "NGain");
+        int vus = 0;
+        for (const Reel phi : {-60.0L, -90.0L, -120.0L}) {
+            const TGainPhase p = VersBoucleOuverte(-3, phi, symetrique);
+            for (const Reel phase : {p.Phase, Miroir(p.Phase, symetrique)}) {
+                const QPoint pix = Pixel(doc, phase, p.Gain);
+                EXPECT_GT(CompteCouleur(image, gain, pix.x() - 1, pix.y() - 1, pix.x() + 1, pix.y() + 1), 0)
+                    << symetrique << " " << double(phase);
+                ++vus;
+            }
+        }
+        EXPECT_EQ(vus, 6);
+        doc.EchellesFrequentielles.AbaqueVisible = false;
+        EXPECT_EQ(CompteCouleur(Dessine(doc, {10, 100, -30, 10, {}, false, false}), gain, 0, 0, Largeur, Hauteur), 0);
+    }
+}
+
+TEST(TraceBlack, EtiquettesDeLAbaqueSeulementPourLesLieuxQuiEntrentDansLeCadre)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    // De -60 à -40 dB : le lieu de 12 dB passe bien au-dessus du cadre.
+    const std::vector<TTexteEcrit> bas = Textes(doc, {0.01L, 100, -60, -40, {}, false, false});
+    EXPECT_EQ(Occurrences(bas, " 12 dB"), 0);
+    EXPECT_EQ(Occurrences(bas, " -50 dB"), 1);
+    const std::vector<TTexteEcrit> large = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
+    for (const Reel g : doc.AbaqueGains)
+        EXPECT_EQ(Occurrences(large, " " + TexteGeneral(g, ChiffresRelisibles) + " dB"), std::abs(g) <= 30 ? 1 : 0) << double(g);
+    EXPECT_EQ(Occurrences(large, " -90°"), 1);
+    for (const TTexteEcrit& t : large)
+        EXPECT_TRUE(QRect(0, 0, Largeur, Hauteur).contains(t.Position.toPoint())) << t.Texte.toStdString();
+    // La page écrit « dB » sans blanc devant.
+    const std::vector<TTexteEcrit> page = Textes(doc, {0.01L, 100, -30, 20, {}, false, false},
+                                                 TMiseEnPageBlack::Page(300, true));
+    EXPECT_EQ(Occurrences(page, " -3dB"), 1);
+}
+
+TEST(TraceBlack, EtiquettesDesLieuxDePhaseSurLaDiagonale)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    const std::vector<TTexteEcrit> textes = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
+    const TRepere r = Cadre(doc);
+    const QPoint haut = Pixel(doc, 0, r.YMax);
+    const QPoint bas = Pixel(doc, -180, r.YMin);
+    const double pente = double(haut.y() - bas.y()) / double(haut.x() - bas.x());
+    // Taille des étiquettes : 0,006 de la diagonale de la cible, 7 points ici.
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(std::nearbyint(0.006 * std::hypot(Largeur, Hauteur)));
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    const QFontMetrics mesure(police, &reference);
+    for (const char* texte : {" -30°", " -90°", " -150°"}) {
+        const TTexteEcrit* t = Texte(textes, QString::fromUtf8(texte));
+        ASSERT_TRUE(t) << texte;
+        // Texte centré sur le point de l'étiquette, son haut à la hauteur du point.
+        const double x = t->Position.x() + mesure.horizontalAdvance(QString::fromUtf8(texte)) / 2;
+        const double y = t->Position.y() - mesure.ascent();
+        EXPECT_LT(std::abs(y - (haut.y() + pente * (x - haut.x()))), 8) << texte;
+    }
+}
+
+TEST(TraceBlack, EchellesImpossiblesOuCibleMinusculeRienNestGarde)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    for (const TParamBlack& param : {TParamBlack{0, 10, -40, 0, {}, true, true},
+                                     TParamBlack{10, 10, -40, 0, {}, true, true},
+                                     TParamBlack{0.1L, 10, 5, 5, {}, true, true}}) {
+        QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+        QPainter p(&image);
+        EXPECT_FALSE(Trace(p, doc, param));
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+    }
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    for (const int cote : {1, 3, 12}) {
+        QImage image(cote, cote, QImage::Format_RGB32);
+        QPainter p(&image);
+        TracerBlack(p, image.rect(), doc, ParamIntegrateur, TMiseEnPageBlack::Ecran());
+    }
+}

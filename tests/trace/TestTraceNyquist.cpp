@@ -1,0 +1,314 @@
+// Diagramme de Nyquist : échantillons par décade, bornes des axes, échelles égales, normales
+// des étiquettes, et faits lus sur l'image dessinée.
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <limits>
+
+#include "AideImages.h"
+#include "DocumentsDessin.h"
+#include "PolynomesSaisis.h"
+#include "trace/NormalesCourbe.h"
+#include "trace/TraceNyquist.h"
+
+namespace {
+constexpr int Largeur = 1000;
+constexpr int Hauteur = 700;
+
+// 1/(p + 1) : demi-cercle de centre (0,5 ; 0) sous l'axe réel.
+// Fréquences hors des décades : elles s'élargissent sans ambiguïté, ici de 0,001 à 100 Hz.
+TParamNyquist Param(bool marques = true, Reel fmin = 0.005L, Reel fmax = 50)
+{
+    return {fmin, fmax, -0.5L, 1.5L, -1, 0.5L, {}, marques};
+}
+
+QImage Dessine(TDocument& doc, const TParamNyquist& param, std::optional<QRect>* cadre = nullptr,
+               const TMiseEnPageNyquist& mise = TMiseEnPageNyquist::Ecran())
+{
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    const std::optional<QRect> c = TracerNyquist(p, image.rect(), doc, param, mise);
+    if (cadre)
+        *cadre = c;
+    return image;
+}
+
+bool Fini(const TPointFrequentiel& p)
+{
+    return std::isfinite(p.Valeur1) && std::isfinite(p.Valeur2);
+}
+}
+
+TEST(TraceNyquist, UnNombreEntierDePointsParDecade)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    const struct {
+        Reel Min, Max;
+        int NbPoints;
+    } cas[] = {{0.5L, 500, 2000}, {0.5L, 50, 1998}, {0.05L, 50000, 1995}, {2, 5, 2000}, {2, 2, 2000}};
+    for (const auto& c : cas) {
+        Dessine(doc, Param(false, c.Min, c.Max));
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, c.NbPoints) << double(c.Min);
+        // Chaque décade tombe sur un échantillon.
+        const int parDecade = c.NbPoints / int(std::lround(doc.EchellesFrequentielles.LogFreqMax -
+                                                           doc.EchellesFrequentielles.LogFreqMin));
+        EXPECT_NEAR(double(doc.PointsFrequentiels[parDecade].Frequence), double(10 * doc.EchellesFrequentielles.FreqMin),
+                    1e-12 * double(doc.EchellesFrequentielles.FreqMin));
+    }
+}
+
+TEST(TraceNyquist, BornesDesAxesAuPasSuivantVersLExterieur)
+{
+    const struct {
+        Reel Min, Max, Pas, AttMin, AttMax;
+    } cas[] = {{-2.3L, 0.7L, 0.2L, -2.4L, 0.8L}, {-2.4L, 0.8L, 0.2L, -2.4L, 0.8L}, {0, 1, 0.2L, 0, 1},
+               {-3, 0, 0.5L, -3, 0}, {-0.05L, 0.05L, 0.02L, -0.06L, 0.06L}};
+    for (const auto& c : cas) {
+        const TBornes b = BornesNyquist(c.Min, c.Max, c.Pas);
+        EXPECT_NEAR(double(b.Min), double(c.AttMin), 1e-15) << double(c.Min);
+        EXPECT_NEAR(double(b.Max), double(c.AttMax), 1e-15) << double(c.Max);
+    }
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    Dessine(doc, {0.1L, 10, -2.3L, 0.7L, -1, 0.5L, {}, false});
+    EXPECT_NEAR(double(doc.EchellesFrequentielles.ReelMin), -2.4, 1e-15);
+    EXPECT_NEAR(double(doc.EchellesFrequentielles.ReelMax), 0.8, 1e-15);
+    EXPECT_NEAR(double(doc.EchellesFrequentielles.ImMin), -1, 1e-15);
+    EXPECT_NEAR(double(doc.EchellesFrequentielles.ImMax), 0.5, 1e-15);
+}
+
+TEST(TraceNyquist, UneUniteALaMemeLongueurSurLesDeuxAxes)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    for (const QSize taille : {QSize(Largeur, Hauteur), QSize(400, 900)}) {
+        QImage image(taille, QImage::Format_RGB32);
+        QPainter p(&image);
+        ASSERT_TRUE(TracerNyquist(p, image.rect(), doc, Param(false), TMiseEnPageNyquist::Ecran()));
+        // Le point basse fréquence (1, 0) et celui de ω = 1 rad/s, (0,5 ; -0,5).
+        const TPointFrequentiel& a = doc.PointsFrequentiels[0];
+        int i = 0;
+        while (DeuxPi * doc.PointsFrequentiels[i].Frequence < 1)
+            ++i;
+        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+        const double parUniteX = (b.PixelX - a.PixelX) / double(b.Valeur1 - a.Valeur1);
+        const double parUniteY = -(b.PixelY1 - a.PixelY1) / double(b.Valeur2 - a.Valeur2);
+        EXPECT_GT(parUniteX, 100);
+        EXPECT_NEAR(parUniteX / parUniteY, 1, 0.02) << taille.width();
+    }
+}
+
+TEST(TraceNyquist, MarquesOuNonLesMemesEchantillons)
+{
+    TDocument avec = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocument sans = avec;
+    Dessine(avec, {0.05L, 5, -2, 1, -3, 1, {}, true});
+    Dessine(sans, {0.05L, 5, -2, 1, -3, 1, {}, false});
+    ASSERT_EQ(avec.EchellesFrequentielles.NbPoints, 1998);
+    for (int i = -2; i <= 1998; ++i) {
+        const TPointFrequentiel& a = avec.PointsFrequentiels[i];
+        const TPointFrequentiel& s = sans.PointsFrequentiels[i];
+        ASSERT_EQ(a.Frequence, s.Frequence) << i;
+        ASSERT_EQ(a.Valeur1, s.Valeur1) << i;
+        ASSERT_EQ(a.Valeur2, s.Valeur2) << i;
+        ASSERT_EQ(a.PixelX, s.PixelX) << i;
+        ASSERT_EQ(a.PixelY1, s.PixelY1) << i;
+        ASSERT_EQ(a.PixelY2, -s.PixelY1) << i;
+    }
+}
+
+TEST(TraceNyquist, CourbeAuxPixelsGardesEtRienHorsDuCadre)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    // Axe réel coupé à 0,6 : le haut du demi-cercle sort par le bord droit.
+    const QImage image = Dessine(doc, {0.001L, 100, -0.2L, 0.6L, -0.6L, 0.2L, {}, false});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    int gauche = Largeur, droite = 0, haut = Hauteur, bas = 0;
+    for (int i = 0; i <= doc.EchellesFrequentielles.NbPoints; ++i) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        gauche = std::min(gauche, p.PixelX);
+        droite = std::max(droite, p.PixelX);
+        haut = std::min(haut, p.PixelY1);
+        bas = std::max(bas, p.PixelY1);
+        if (p.Valeur1 < 0.6L && i % 40 == 0) {
+            EXPECT_EQ(image.pixel(p.PixelX, p.PixelY1), courbe) << i;
+        }
+    }
+    // Les points hors du cadre y sont ramenés : leur boîte est dans le cadre, la courbe aussi.
+    int dedans = 0;
+    for (int y = 0; y < Hauteur; ++y)
+        for (int x = 0; x < Largeur; ++x)
+            if (image.pixel(x, y) == courbe) {
+                ASSERT_TRUE(x >= gauche - 1 && x <= droite + 1 && y >= haut - 1 && y <= bas + 1) << x << "," << y;
+                ++dedans;
+            }
+    EXPECT_GT(dedans, 300);
+}
+
+TEST(TraceNyquist, DisquesEtEtiquettesAuxDecades)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    const QImage image = Dessine(doc, Param(true));
+    const QRgb disque = Couleur(doc, "DIntMarque");
+    const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
+    for (int e = 0; e <= 5; ++e) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[e * parDecade];
+        EXPECT_GT(CompteCouleur(image, disque, p.PixelX - 2, p.PixelY1 - 2, p.PixelX + 2, p.PixelY1 + 2), 0) << e;
+    }
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, Param(true), TMiseEnPageNyquist::Ecran());
+    });
+    // Chaque « 10 » est suivi de son exposant, une fois par décade.
+    QStringList exposants;
+    for (std::size_t k = 0; k + 1 < textes.size(); ++k)
+        if (textes[k].Texte == "10")
+            exposants << textes[k + 1].Texte;
+    EXPECT_EQ(exposants, (QStringList{"-3", "-2", "-1", "0", "1", "2"}));
+    EXPECT_EQ(Occurrences(textes, "Diagramme de Nyquist"), 1);
+    const std::vector<TTexteEcrit> sans = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, Param(false), TMiseEnPageNyquist::Ecran());
+    });
+    EXPECT_EQ(Occurrences(sans, "10"), 0);
+    EXPECT_EQ(CompteCouleur(Dessine(doc, Param(false)), disque, 0, 0, Largeur - 1, Hauteur - 1), 0);
+}
+
+TEST(TraceNyquist, GraduationsAuxMultiplesDuPasZeroCompris)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, {0.1L, 10, -2.3L, 0.7L, -1, 0.5L, {}, false},
+                      TMiseEnPageNyquist::Ecran());
+    });
+    // Réel de -2,4 à 0,8 par 0,2, imaginaire de -1 à 0,5 par 0,1 : zéro sur chaque axe.
+    EXPECT_EQ(Occurrences(textes, QString::fromStdString(NombreEnTexte(0, 4))), 2);
+    EXPECT_EQ(Occurrences(textes, QString::fromStdString(NombreEnTexte(-2.4L, 4))), 1);
+    EXPECT_EQ(Occurrences(textes, QString::fromStdString(NombreEnTexte(0.8L, 4))), 1);
+    EXPECT_EQ(Occurrences(textes, QString::fromStdString(NombreEnTexte(-0.3L, 4))), 1);
+}
+
+TEST(TraceNyquist, UnPoleSurUneDecadeLaisseUnTrouSansMarque)
+{
+    // p² + ω² avec ω = 2π·10 : le pôle tombe sur l'échantillon de la décade 10 Hz.
+    const Reel w = DeuxPi * 10;
+    TDocument doc = DocumentDeCoefs({w * w}, {w * w, 0, 1});
+    const TParamNyquist param{1, 100, -3, 1, -1, 1, {}, true};
+    std::optional<QRect> cadre;
+    const QImage image = Dessine(doc, param, &cadre);
+    ASSERT_TRUE(cadre);
+    const TPointFrequentiel& pole = doc.PointsFrequentiels[1000];
+    EXPECT_FALSE(Fini(pole));
+    EXPECT_EQ(pole.PixelX, PixelAbsent);
+    EXPECT_EQ(pole.PixelY1, PixelAbsent);
+    // La courbe reprend après le pôle, la décade suivante garde son disque.
+    const TPointFrequentiel& fin = doc.PointsFrequentiels[2000];
+    EXPECT_GT(CompteCouleur(image, Couleur(doc, "DIntMarque"), fin.PixelX - 2, fin.PixelY1 - 2, fin.PixelX + 2,
+                            fin.PixelY1 + 2),
+              0);
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, param, TMiseEnPageNyquist::Ecran());
+    });
+    EXPECT_EQ(Occurrences(textes, "10"), 2);
+}
+
+TEST(TraceNyquist, EtenduesTropGrandesPourUnPixelParUniteCadrePlat)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    std::optional<QRect> cadre;
+    Dessine(doc, {0.5L, 5, -1e6L, 1e6L, -1e6L, 1e6L, {}, true}, &cadre);
+    ASSERT_TRUE(cadre);
+    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    for (int i = 0; i <= 2000; i += 100)
+        EXPECT_EQ(doc.PointsFrequentiels[i].PixelY1, doc.PointsFrequentiels[0].PixelY1) << i;
+}
+
+TEST(TraceNyquist, CiblesTropPetitesOuEchellesImpossiblesRienNestGarde)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    for (const QRect cible : {QRect(0, 0, 40, 300), QRect(0, 0, 300, 30), QRect(0, 0, 0, 0)}) {
+        QImage image(300, 300, QImage::Format_RGB32);
+        QPainter p(&image);
+        EXPECT_FALSE(TracerNyquist(p, cible, doc, Param(true), TMiseEnPageNyquist::Ecran())) << cible.width();
+        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+    }
+    for (const TParamNyquist& param : {TParamNyquist{0, 10, -1, 1, -1, 1, {}, true},
+                                       TParamNyquist{0.1L, 10, 0, 0, -1, 1, {}, true},
+                                       TParamNyquist{0.1L, 10, -1e4932L, 1e4932L, -1, 1, {}, true}}) {
+        std::optional<QRect> cadre = QRect();
+        Dessine(doc, param, &cadre);
+        EXPECT_FALSE(cadre);
+    }
+}
+
+TEST(TraceNyquist, LaPageRendSonCadreRogneEtNeGardeAucunPoint)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    Dessine(doc, Param(true));
+    const TPointFrequentiel avant = doc.PointsFrequentiels[700];
+    const QRect cible(100, 50, 800, 600);
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    const std::optional<QRect> cadre =
+        TracerNyquist(p, cible, doc, Param(true, 0.005L, 5000), TMiseEnPageNyquist::Page(600, false));
+    ASSERT_TRUE(cadre);
+    EXPECT_EQ(cadre->topLeft(), cible.topLeft());
+    EXPECT_LT(cadre->right(), cible.right());
+    EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    EXPECT_EQ(doc.PointsFrequentiels[700].PixelY1, avant.PixelY1);
+    EXPECT_EQ(doc.PointsFrequentiels[700].Frequence, avant.Frequence);
+}
+
+// Sur un cercle parcouru dans un sens ou dans l'autre, l'étiquette part vers l'extérieur.
+TEST(NormalesCourbe, EtiquetteDuCoteOpposeAuCentreDeCourbure)
+{
+    for (const Reel sens : {1.0L, -1.0L})
+        for (const Reel depart : {0.3L, 2.0L, 4.0L}) {
+            TNormalesCourbe normales;
+            Reel x = 0, y = 0;
+            for (int k = 0; k < 5; ++k) {
+                const Reel angle = depart + sens * k * 0.05L;
+                x = 3 + 2 * std::cos(angle);
+                y = -1 + 2 * std::sin(angle);
+                normales.Avance(x, y);
+            }
+            const std::optional<TDirection> d = normales.DirectionEtiquette();
+            ASSERT_TRUE(d);
+            EXPECT_NEAR(double(d->X * d->X + d->Y * d->Y), 1, 1e-12);
+            // Le long du rayon, vers l'extérieur.
+            EXPECT_GT(double(d->X * (x - 3) + d->Y * (y + 1)), 1.9) << double(sens) << " " << double(depart);
+        }
+}
+
+TEST(NormalesCourbe, PentesInfiniesRemplaceesEtPointsNonFinisSansDirection)
+{
+    const Reel inf = std::numeric_limits<Reel>::infinity();
+    const Reel nan = std::numeric_limits<Reel>::quiet_NaN();
+    const struct {
+        TComplexe A, B;
+        bool Direction;
+    } cas[] = {
+        {{2, 5}, {2, 5}, true},          // deux échantillons confondus
+        {{2, 5}, {2, 7}, true},          // corde verticale
+        {{2, 5}, {4, 5}, true},          // corde horizontale : normale verticale
+        {{2, 5}, {2 + 1e-4900L, 7}, true},  // pente qui déborde
+        {{2, 5}, {inf, 5}, false},
+        {{nan, 5}, {2, 5}, false},
+        {{2, 5}, {nan, nan}, false},
+    };
+    for (const auto& c : cas) {
+        TNormalesCourbe normales;
+        normales.Avance(c.A.Re, c.A.Im);
+        normales.Avance(c.B.Re, c.B.Im);
+        const std::optional<TDirection> d = normales.DirectionEtiquette();
+        ASSERT_EQ(d.has_value(), c.Direction) << double(c.B.Re) << "," << double(c.B.Im);
+        if (d) {
+            EXPECT_TRUE(std::isfinite(d->X) && std::isfinite(d->Y));
+            EXPECT_NEAR(double(d->X * d->X + d->Y * d->Y), 1, 1e-12);
+        }
+    }
+    // Après un point non fini, la normale revient avec le point suivant.
+    TNormalesCourbe normales;
+    for (const TComplexe z : {TComplexe{1, 2}, TComplexe{nan, 0}, TComplexe{2, 3}, TComplexe{3, 3}})
+        normales.Avance(z.Re, z.Im);
+    EXPECT_TRUE(normales.DirectionEtiquette());
+}
