@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 
 #include "UChoixDephasage.h"
 #include "UDialCouleurs.h"
@@ -19,7 +18,9 @@
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
 #include "FluxSaisie.h"
+#include "GeometrieNormale.h"
 #include "IconesSansLecture.h"
+#include "InfosFichiersFrancais.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
 #include "trace/TraceEtude.h"
@@ -89,6 +90,7 @@ QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDia
     auto* dialogue = new QFileDialog(parent, titre);
     // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
     new TIconesSansLecture(*dialogue);
+    new TInfosFichiersFrancais(*dialogue);
     dialogue->setAcceptMode(mode);
     dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));
@@ -263,9 +265,7 @@ void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
 
 void TEcranPrincipal::Demarre()
 {
-    // Sans gestionnaire de fenêtres, « maximisée » ne serait qu'un vœu : on prend déjà tout l'écran.
-    if (const QScreen* ecran = screen())
-        setGeometry(ecran->availableGeometry());
+    PoseGeometrieNormale(*this);
     showMaximized();
     MontreAPropos();
 }

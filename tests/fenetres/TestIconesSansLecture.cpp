@@ -1,6 +1,7 @@
 #include "fenetres/IconesSansLecture.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,33 @@ TEST_F(IconesSansLecture, DialoguesDuProgrammeNeLisentRien)
         EXPECT_EQ(montre, attendu);
         EXPECT_NE(montre, QMimeDatabase().mimeTypeForName("application/pdf").comment());
     }
+}
+
+// Taille et date en français, relues à l'affichage : un fichier vide quand le dossier a été
+// listé, écrit ensuite, montre sa vraie taille.
+TEST_F(IconesSansLecture, TaillesEtDatesEnFrancaisEtAJour)
+{
+    TEcranPrincipal ecran;
+    QFileDialog& dialogue = *ecran.DialogueOuvrirFichier;
+    Ecrit("vide.kvf", "");
+    Ecrit("nouveau.kvf", "");
+    dialogue.setDirectory(QFileInfo(Chemin("vide.kvf")).absolutePath());
+    auto* modele = dialogue.findChild<QFileSystemModel*>();
+    ASSERT_NE(modele, nullptr);
+    ASSERT_NE(dialogue.proxyModel(), nullptr);
+    const auto montre = [&](const QString& nom, int colonne) {
+        return dialogue.proxyModel()->mapFromSource(modele->index(Chemin(nom), colonne)).data().toString();
+    };
+    for (QDeadlineTimer limite(10000); montre("nouveau.kvf", 1).isEmpty() && !limite.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    Ecrit("nouveau.kvf", QByteArray(3000, 'a'));
+
+    EXPECT_EQ(montre("vide.kvf", 1), "0 octets");
+    EXPECT_EQ(montre("nouveau.kvf", 1), "2,93 Kio");
+    EXPECT_EQ(montre("sous_dossier", 1), modele->index(Chemin("sous_dossier"), 1).data().toString());
+    // Jour, mois et année en chiffres, dans cet ordre : aucun nom de mois anglais.
+    const QDateTime date = QFileInfo(Chemin("nouveau.kvf")).lastModified();
+    EXPECT_EQ(montre("nouveau.kvf", 3), date.toString("dd/MM/yyyy HH:mm"));
 }
 
 }  // namespace

@@ -136,12 +136,7 @@ TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRenduesALaFermeture)
 TEST_F(EcranDiagramme, HorsMaximisationGrandeEtCentree)
 {
     TEcranDiagramme neuve(doc_, bode_, nyquist_, black_);
-    neuve.showNormal();
-    const QRect zoneUtile = neuve.screen()->availableGeometry();
-    EXPECT_TRUE(zoneUtile.contains(neuve.geometry()));
-    EXPECT_GE(neuve.width(), zoneUtile.width() / 2);
-    EXPECT_GE(neuve.height(), zoneUtile.height() / 2);
-    EXPECT_LE((neuve.geometry().center() - zoneUtile.center()).manhattanLength(), 2);
+    AttendGeometrieNormale(neuve);
 }
 
 // Ouverts par « Echelles », les dialogues dépendent de la fenêtre du diagramme, qui revient
