@@ -88,6 +88,9 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
 QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
 {
     auto* dialogue = new QFileDialog(parent, titre);
+    // Le dialogue de Qt, pas celui du bureau : lui seul a les vues que les deux objets suivants
+    // règlent, et il parle français partout.
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
     // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
     new TIconesSansLecture(*dialogue);
     new TInfosFichiersFrancais(*dialogue);

@@ -1,5 +1,6 @@
 #include "fenetres/IconesSansLecture.h"
 
+#include <QAbstractProxyModel>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>

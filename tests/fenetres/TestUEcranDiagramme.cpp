@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 
 #include "coeur/TextesValeurs.h"
@@ -18,6 +17,7 @@
 #include "fenetres/USaisieParamBode.h"
 #include "fenetres/USaisieParamNyquist.h"
 #include "AideDialogues.h"
+#include "AideGeometrie.h"
 #include "trace/DocumentsDessin.h"
 
 namespace {
