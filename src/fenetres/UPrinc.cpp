@@ -1,5 +1,7 @@
 #include "UPrinc.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -85,6 +87,16 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
     return commande;
 }
 
+// Un chemin tapé puis Entrée ferme le dialogue sans fermer la liste de complétion ouverte
+// sous le nom : elle resterait à l'écran jusqu'au clic suivant.
+void FermeCompletionAvecLeDialogue(QFileDialog& dialogue)
+{
+    QObject::connect(&dialogue, &QDialog::finished, &dialogue, [&dialogue] {
+        for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
+            completion->popup()->hide();
+    });
+}
+
 QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
 {
     auto* dialogue = new QFileDialog(parent, titre);
@@ -94,6 +106,7 @@ QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDia
     // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
     new TIconesSansLecture(*dialogue);
     new TInfosFichiersFrancais(*dialogue);
+    FermeCompletionAvecLeDialogue(*dialogue);
     dialogue->setAcceptMode(mode);
     dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));

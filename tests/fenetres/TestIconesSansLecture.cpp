@@ -1,6 +1,8 @@
 #include "fenetres/IconesSansLecture.h"
 
+#include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -8,6 +10,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -111,6 +115,29 @@ TEST_F(IconesSansLecture, TaillesEtDatesEnFrancaisEtAJour)
     // Jour, mois et année en chiffres, dans cet ordre : aucun nom de mois anglais.
     const QDateTime date = QFileInfo(Chemin("nouveau.kvf")).lastModified();
     EXPECT_EQ(montre("nouveau.kvf", 3), date.toString("dd/MM/yyyy HH:mm"));
+}
+
+// Un chemin tapé puis Entrée ferme le dialogue : sa liste de complétion part avec lui.
+TEST_F(IconesSansLecture, CompletionFermeeAvecLeDialogue)
+{
+    TEcranPrincipal ecran;
+    // Un nom que chaque dialogue prend sans question : existant pour l'ouverture, nouveau
+    // pour l'enregistrement.
+    for (const auto& [dialogue, fichier] : {std::pair{ecran.DialogueOuvrirFichier, "etude.kvf"},
+                                            std::pair{ecran.DialogueSauvegarde, "nouvelle.kvf"}}) {
+        dialogue->open();
+        auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nom, nullptr);
+        ASSERT_NE(nom->completer(), nullptr);
+        QAbstractItemView* liste = nom->completer()->popup();
+        nom->setText(Chemin(fichier));
+        liste->show();
+        ASSERT_TRUE(liste->isVisible());
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(nom, &entree);
+        EXPECT_FALSE(dialogue->isVisible());
+        EXPECT_FALSE(liste->isVisible());
+    }
 }
 
 }  // namespace
