@@ -19,6 +19,9 @@ int main(int argc, char** argv)
     if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
+    // Les types de fichiers des mêmes boîtes se nomment dans la langue par défaut ; le
+    // séparateur décimal, lui, reste celui du système.
+    QLocale::setDefault(QLocale(QLocale::French));
 
     // Le séparateur décimal de la locale sert à tous les nombres affichés ou tapés.
     const QString separateur = QLocale::system().decimalPoint();

@@ -7,36 +7,42 @@
 #include "numerique/Arrondis.h"
 
 namespace {
-// Avec Ent, un logarithme entier négatif descend lui aussi d'une décade : 0,1 devient 0,01.
-Reel DecadeInferieure(Reel f)
+struct TDecade {
+    Reel Exposant;
+    Reel Frequence;
+};
+
+// Décade entière de f, vers le bas (hausse 0) ou vers le haut (hausse 1). Une puissance de dix
+// exacte, à quelques ulps près, reste telle quelle quel que soit son signe : Ent ferait
+// descendre 0,1 à 0,01.
+TDecade Decade(Reel f, int hausse)
 {
-    const Reel l = Log10(f);
-    return l != Ent(l) ? Puiss10(Ent(l)) : f;
+    const Reel proche = std::nearbyint(Log10(f));
+    if (std::fabs(std::pow(Reel(10), proche) - f) <= 4 * std::numeric_limits<Reel>::epsilon() * f)
+        return {proche, f};
+    const Reel exposant = Ent(Log10(f)) + hausse;
+    return {exposant, std::pow(Reel(10), exposant)};
 }
 }
 
 Reel DecadeSuperieure(Reel f)
 {
-    const Reel l = Log10(f);
-    return l != Ent(l) ? Puiss10(Ent(l) + 1) : f;
+    return Decade(f, 1).Frequence;
 }
 
 std::optional<TDecades> ArrondiDecades(Reel fmin, Reel fmax)
 {
     if (!(fmin > 0) || !(fmin <= fmax) || !std::isfinite(fmax))
         return std::nullopt;
-    TDecades d;
-    d.FreqMin = DecadeInferieure(fmin);
-    d.FreqMax = DecadeSuperieure(fmax);
-    d.LogMin = Log10(d.FreqMin);
-    d.LogMax = Log10(d.FreqMax);
-    if (!std::isfinite(d.LogMin) || !std::isfinite(d.LogMax) || !std::isfinite(d.FreqMax))
+    const TDecade basse = Decade(fmin, 0);
+    const TDecade haute = Decade(fmax, 1);
+    // Sous la plus petite décade représentable, la fréquence minimum tomberait à zéro.
+    if (!(basse.Frequence > 0) || !std::isfinite(haute.Frequence))
         return std::nullopt;
-    const Reel nombre = std::nearbyint(d.LogMax - d.LogMin);
+    const Reel nombre = haute.Exposant - basse.Exposant;
     if (!(nombre >= 1))
         return std::nullopt;
-    d.Nombre = int(nombre);
-    return d;
+    return TDecades{basse.Frequence, haute.Frequence, basse.Exposant, haute.Exposant, int(nombre)};
 }
 
 void MemoriseDecades(TEchellesFrequentielles& echelles, const TDecades& d)

@@ -6,11 +6,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
 #include "coeur/Document.h"
+#include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
 #include "NomsComposants.h"
@@ -25,12 +24,6 @@ namespace {
 
 constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
 
-// Hors maximisation, le diagramme doit rester lisible : trois quarts de la zone utile, au centre.
-QRect GeometrieNormale(const QRect& zoneUtile)
-{
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, zoneUtile.size() * 3 / 4, zoneUtile);
-}
-
 }
 
 TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBode,
@@ -41,8 +34,7 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
     setWindowTitle(QStringLiteral("EcranDiagramme"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
     // Sans taille donnée avant la maximisation, la fenêtre rendue à sa taille normale serait minuscule.
-    if (const QScreen* ecran = screen())
-        setGeometry(GeometrieNormale(ecran->availableGeometry()));
+    PoseGeometrieNormale(*this);
     setWindowState(Qt::WindowMaximized);
     ZoneClient = new QWidget(this);
     // Chaque peinture couvre toute la zone : rien à effacer avant.

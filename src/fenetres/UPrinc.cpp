@@ -1,12 +1,13 @@
 #include "UPrinc.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 
 #include "UChoixDephasage.h"
 #include "UDialCouleurs.h"
@@ -19,7 +20,9 @@
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
 #include "FluxSaisie.h"
+#include "GeometrieNormale.h"
 #include "IconesSansLecture.h"
+#include "InfosFichiersFrancais.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
 #include "trace/TraceEtude.h"
@@ -84,11 +87,26 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
     return commande;
 }
 
+// Un chemin tapé puis Entrée ferme le dialogue sans fermer la liste de complétion ouverte
+// sous le nom : elle resterait à l'écran jusqu'au clic suivant.
+void FermeCompletionAvecLeDialogue(QFileDialog& dialogue)
+{
+    QObject::connect(&dialogue, &QDialog::finished, &dialogue, [&dialogue] {
+        for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
+            completion->popup()->hide();
+    });
+}
+
 QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
 {
     auto* dialogue = new QFileDialog(parent, titre);
+    // Le dialogue de Qt, pas celui du bureau : lui seul a les vues que les deux objets suivants
+    // règlent, et il parle français partout.
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
     // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
     new TIconesSansLecture(*dialogue);
+    new TInfosFichiersFrancais(*dialogue);
+    FermeCompletionAvecLeDialogue(*dialogue);
     dialogue->setAcceptMode(mode);
     dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));
@@ -263,9 +281,7 @@ void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
 
 void TEcranPrincipal::Demarre()
 {
-    // Sans gestionnaire de fenêtres, « maximisée » ne serait qu'un vœu : on prend déjà tout l'écran.
-    if (const QScreen* ecran = screen())
-        setGeometry(ecran->availableGeometry());
+    PoseGeometrieNormale(*this);
     showMaximized();
     MontreAPropos();
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "NomsComposants.h"
+#include "TexteDeChamp.h"
 #include "coeur/Document.h"
 #include "Messages.h"
 #include "numerique/Polynomes.h"
@@ -54,7 +55,7 @@ QString TBoiteSaisieCoef::LitTabEdit(int degre) const
 void TBoiteSaisieCoef::EcritTabEdit(int degre, const QString& texte)
 {
     if (degre >= 0 && degre < NbChamps)
-        champs_[degre]->setText(texte);
+        EcritTexteDeChamp(*champs_[degre], texte);
 }
 
 void TBoiteSaisieCoef::Active()
@@ -63,6 +64,7 @@ void TBoiteSaisieCoef::Active()
                                                   : QStringLiteral("Coefficients du numérateur N(p)"));
     label3_->adjustSize();
     champs_[0]->setFocus();
+    SelectionneDepuisLeDebut(*champs_[0]);
 }
 
 void TBoiteSaisieCoef::RAZClick()

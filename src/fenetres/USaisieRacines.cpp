@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "NomsComposants.h"
+#include "TexteDeChamp.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
 
@@ -75,7 +76,7 @@ QLineEdit* TBoiteSaisieRacines::ChampDeRang(int rang) const
 void TBoiteSaisieRacines::EcritChamps(const QStringList& champs)
 {
     for (int rang = 0; rang < NbChamps && rang < champs.size(); ++rang)
-        ChampDeRang(rang)->setText(champs[rang]);
+        EcritTexteDeChamp(*ChampDeRang(rang), champs[rang]);
 }
 
 QStringList TBoiteSaisieRacines::LitChamps() const
@@ -97,6 +98,7 @@ void TBoiteSaisieRacines::Active()
     for (QLabel* label : {label1_, label2_, label15_})
         label->adjustSize();
     degr_->setFocus();
+    SelectionneDepuisLeDebut(*degr_);
 }
 
 void TBoiteSaisieRacines::RAZClick()
@@ -143,7 +145,7 @@ bool TBoiteSaisieRacines::LitConstante(Reel& constante)
 bool TBoiteSaisieRacines::LitRacines(int degre, Reel constante, TComplexe& somme)
 {
     for (int rang = 1; rang <= 2 * degre + 1; ++rang)
-        ChampDeRang(rang)->setText(NormaliseSeparateur(ChampDeRang(rang)->text()));
+        EcritTexteDeChamp(*ChampDeRang(rang), NormaliseSeparateur(ChampDeRang(rang)->text()));
     // Borne des coefficients du produit : les calculer ne doit pas déborder.
     Reel borne = std::fabs(constante);
     for (int k = 1; k <= degre; ++k) {

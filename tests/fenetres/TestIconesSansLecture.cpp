@@ -1,11 +1,17 @@
 #include "fenetres/IconesSansLecture.h"
 
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
+#include <QCompleter>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -81,6 +87,56 @@ TEST_F(IconesSansLecture, DialoguesDuProgrammeNeLisentRien)
         }
         EXPECT_EQ(montre, attendu);
         EXPECT_NE(montre, QMimeDatabase().mimeTypeForName("application/pdf").comment());
+    }
+}
+
+// Taille et date en français, relues à l'affichage : un fichier vide quand le dossier a été
+// listé, écrit ensuite, montre sa vraie taille.
+TEST_F(IconesSansLecture, TaillesEtDatesEnFrancaisEtAJour)
+{
+    TEcranPrincipal ecran;
+    QFileDialog& dialogue = *ecran.DialogueOuvrirFichier;
+    Ecrit("vide.kvf", "");
+    Ecrit("nouveau.kvf", "");
+    dialogue.setDirectory(QFileInfo(Chemin("vide.kvf")).absolutePath());
+    auto* modele = dialogue.findChild<QFileSystemModel*>();
+    ASSERT_NE(modele, nullptr);
+    ASSERT_NE(dialogue.proxyModel(), nullptr);
+    const auto montre = [&](const QString& nom, int colonne) {
+        return dialogue.proxyModel()->mapFromSource(modele->index(Chemin(nom), colonne)).data().toString();
+    };
+    for (QDeadlineTimer limite(10000); montre("nouveau.kvf", 1).isEmpty() && !limite.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    Ecrit("nouveau.kvf", QByteArray(3000, 'a'));
+
+    EXPECT_EQ(montre("vide.kvf", 1), "0 octets");
+    EXPECT_EQ(montre("nouveau.kvf", 1), "2,93 Kio");
+    EXPECT_EQ(montre("sous_dossier", 1), modele->index(Chemin("sous_dossier"), 1).data().toString());
+    // Jour, mois et année en chiffres, dans cet ordre : aucun nom de mois anglais.
+    const QDateTime date = QFileInfo(Chemin("nouveau.kvf")).lastModified();
+    EXPECT_EQ(montre("nouveau.kvf", 3), date.toString("dd/MM/yyyy HH:mm"));
+}
+
+// Un chemin tapé puis Entrée ferme le dialogue : sa liste de complétion part avec lui.
+TEST_F(IconesSansLecture, CompletionFermeeAvecLeDialogue)
+{
+    TEcranPrincipal ecran;
+    // Un nom que chaque dialogue prend sans question : existant pour l'ouverture, nouveau
+    // pour l'enregistrement.
+    for (const auto& [dialogue, fichier] : {std::pair{ecran.DialogueOuvrirFichier, "etude.kvf"},
+                                            std::pair{ecran.DialogueSauvegarde, "nouvelle.kvf"}}) {
+        dialogue->open();
+        auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nom, nullptr);
+        ASSERT_NE(nom->completer(), nullptr);
+        QAbstractItemView* liste = nom->completer()->popup();
+        nom->setText(Chemin(fichier));
+        liste->show();
+        ASSERT_TRUE(liste->isVisible());
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(nom, &entree);
+        EXPECT_FALSE(dialogue->isVisible());
+        EXPECT_FALSE(liste->isVisible());
     }
 }
 

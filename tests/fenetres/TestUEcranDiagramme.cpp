@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 
 #include "coeur/FichierDonnees.h"
@@ -21,6 +20,7 @@
 #include "fenetres/USaisieParamNyquist.h"
 #include "AideDialogues.h"
 #include "trace/AideImages.h"
+#include "AideGeometrie.h"
 #include "trace/DocumentsDessin.h"
 
 namespace {
@@ -193,12 +193,7 @@ TEST_F(EcranDiagramme, CommandesDuMenuPrincipalGriseesPuisRenduesALaFermeture)
 TEST_F(EcranDiagramme, HorsMaximisationGrandeEtCentree)
 {
     TEcranDiagramme neuve(doc_, bode_, nyquist_, black_);
-    neuve.showNormal();
-    const QRect zoneUtile = neuve.screen()->availableGeometry();
-    EXPECT_TRUE(zoneUtile.contains(neuve.geometry()));
-    EXPECT_GE(neuve.width(), zoneUtile.width() / 2);
-    EXPECT_GE(neuve.height(), zoneUtile.height() / 2);
-    EXPECT_LE((neuve.geometry().center() - zoneUtile.center()).manhattanLength(), 2);
+    AttendGeometrieNormale(neuve);
 }
 
 // Ouverts par « Echelles », les dialogues dépendent de la fenêtre du diagramme, qui revient

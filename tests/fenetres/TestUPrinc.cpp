@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "AffichageQt.h"
+#include "AideGeometrie.h"
 #include "coeur/TextesValeurs.h"
 #include "fenetres/UEcranDiagramme.h"
 #include "fenetres/UEcranTabVal.h"
@@ -176,6 +177,15 @@ TEST_F(EcranPrincipal, EtatsDeDemarrage)
     EXPECT_TRUE(ecran.BoiteAPropos->isVisible());
     ecran.Quitter->trigger();
     EXPECT_FALSE(ecran.isVisible());
+}
+
+// Démaximisée, la fenêtre garde sa barre de titre à l'écran : la souris peut la déplacer.
+TEST_F(EcranPrincipal, HorsMaximisationGrandeEtCentree)
+{
+    TEcranPrincipal ecran(Dossier());
+    ecran.Demarre();
+    ASSERT_TRUE(ecran.windowState() & Qt::WindowMaximized);
+    AttendGeometrieNormale(ecran);
 }
 
 TEST_F(EcranPrincipal, DossierFichiersGardeLaCasse)

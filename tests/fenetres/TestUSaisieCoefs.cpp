@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "AideChamps.h"
 #include "AideDialogues.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
@@ -56,6 +57,16 @@ TEST_P(BoiteCoefs, TabEditHorsPlageLitVideEtNEcritRien)
     EXPECT_EQ(boite_.LitTabEdit(-1), "");
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(boite_.LitTabEdit(i), "0") << i;
+}
+
+TEST_P(BoiteCoefs, NombresLongsMontresDepuisLeurDebut)
+{
+    Remplit(AvecSeparateur("-1#23456789012345678901234567"));
+    MontreActif(boite_);
+    for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+        AttendDebutVisible(*boite_.Champ(i));
+    // Le champ qui a le focus reste entièrement sélectionné, pour être remplacé à la frappe.
+    EXPECT_EQ(boite_.Champ(0)->selectedText(), boite_.Champ(0)->text());
 }
 
 TEST_P(BoiteCoefs, RAZMetToutAZeroEtLeFocusAuDegreZero)

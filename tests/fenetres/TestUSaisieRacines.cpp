@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "AideChamps.h"
 #include "AideDialogues.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
@@ -80,6 +81,28 @@ TEST_P(BoiteRacines, RAZEtChampsRacines)
     EXPECT_EQ(attendus.mid(0, 4), (QStringList{"1", "0", "", "0"}));
     EXPECT_EQ(attendus.count(""), 10);
     EXPECT_EQ(boite_.focusWidget(), boite_.Degr());
+}
+
+// Préremplis ou normalisés par la validation, les nombres plus longs que leur champ gardent
+// leur signe visible.
+TEST_P(BoiteRacines, NombresLongsMontresDepuisLeurDebut)
+{
+    const QString reelle = AvecSeparateur("-0#20000000000000000000001");
+    const QStringList imaginaires{AvecSeparateur("+0#97979589711327123456789"),
+                                  AvecSeparateur("-0#97979589711327123456789")};
+    boite_.EcritChamps({AvecSeparateur("-1#2345678901234567890123"), "2", reelle, imaginaires[0], reelle,
+                        imaginaires[1]});
+    MontreActif(boite_);
+    for (QLineEdit* champ : {boite_.P0(), boite_.PartieReelle(1), boite_.PartieImaginaire(1),
+                             boite_.PartieReelle(2), boite_.PartieImaginaire(2)})
+        AttendDebutVisible(*champ);
+
+    // Deux racines non conjuguées : refus, après normalisation de chaque racine lue.
+    boite_.PartieImaginaire(2)->setText(imaginaires[0]);
+    Valide();
+    EXPECT_EQ(messages_.Messages, QStringList{"Les racines ne sont pas conjuguées par paire"});
+    for (QLineEdit* champ : {boite_.PartieReelle(1), boite_.PartieImaginaire(1), boite_.PartieImaginaire(2)})
+        AttendDebutVisible(*champ);
 }
 
 TEST_P(BoiteRacines, ValeursParDefautAccepteesAussitot)

@@ -52,7 +52,7 @@ QPoint Pixel(const TDocument& doc, Reel phase, Reel gain)
 }
 
 // 1/(p(p + 1)) sur 0,01 à 100 Hz.
-const TParamBlack ParamIntegrateur{0.01L, 100, -80, 40, {}, true, false};
+const TParamBlack ParamIntegrateur{0.001L, 100, -80, 40, {}, true, false};
 }
 
 TEST(TraceBlack, GainDeLAxeHorizontal)
@@ -122,7 +122,7 @@ TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
     const TRepere r = Cadre(doc);
     const QRgb courbe = Couleur(doc, "DCourbe");
     const QRgb disque = Couleur(doc, "DIntMarque");
-    // 0,01 descend d'une décade : cinq décades de 0,001 à 100 Hz.
+    // Cinq décades de 0,001 à 100 Hz.
     const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
     for (int i = 0; i <= 2000; i += 50) {
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];

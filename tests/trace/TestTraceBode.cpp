@@ -79,28 +79,29 @@ std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const
 
 TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
 {
-    // Écart admis 0 : des puissances de dix exactes.
+    // Une puissance de dix, positive ou négative, reste telle quelle ; les autres bornes vont
+    // aux puissances de dix voisines, à quelques ulps près.
     const struct {
         Reel Min, Max;
-        Reel FreqMin, FreqMax;
         int LogMin, LogMax;
-        Reel Ecart;
     } valides[] = {
-        {0.05L, 300, 0.01L, 1000, -2, 3, 1e-15L},
-        {1, 10, 1, 10, 0, 1, 0},
-        {5, 5, 1, 10, 0, 1, 0},  // deux fréquences égales entre deux décades en couvrent une
+        {0.05L, 300, -2, 3}, {1, 10, 0, 1},    {0.1L, 100, -1, 2}, {0.01L, 0.1L, -2, -1},
+        {1e-5L, 2e-5L, -5, -4}, {0.3L, 1000, -1, 3},
+        {5, 5, 0, 1},  // deux fréquences égales entre deux décades en couvrent une
     };
+    const auto puissance = [](int n) { return std::pow(Reel(10), Reel(n)); };
     for (const auto& c : valides) {
         SCOPED_TRACE(std::to_string(double(c.Min)) + " à " + std::to_string(double(c.Max)));
         const std::optional<TDecades> d = ArrondiDecades(c.Min, c.Max);
         ASSERT_TRUE(d);
-        EXPECT_NEAR(double(d->FreqMin), double(c.FreqMin), double(c.Ecart * c.FreqMin));
-        EXPECT_NEAR(double(d->FreqMax), double(c.FreqMax), double(c.Ecart * c.FreqMax));
-        EXPECT_NEAR(double(d->LogMin), c.LogMin, 1e-15);
-        EXPECT_NEAR(double(d->LogMax), c.LogMax, 1e-15);
+        EXPECT_LE(std::fabs(d->FreqMin / puissance(c.LogMin) - 1), 4e-19L);
+        EXPECT_LE(std::fabs(d->FreqMax / puissance(c.LogMax) - 1), 4e-19L);
+        EXPECT_EQ(d->LogMin, c.LogMin);
+        EXPECT_EQ(d->LogMax, c.LogMax);
         EXPECT_EQ(d->Nombre, c.LogMax - c.LogMin);
     }
-    for (const auto& [min, max] : {std::pair<Reel, Reel>{0, 10}, {-1, 10}, {10, 10}, {20, 10}, {1, 1.1e4932L}})
+    for (const auto& [min, max] : {std::pair<Reel, Reel>{0, 10}, {-1, 10}, {10, 10}, {0.1L, 0.1L}, {20, 10},
+                                   {1, 1.1e4932L}, {5e-4951L, 1}})
         EXPECT_FALSE(ArrondiDecades(min, max)) << double(min) << " à " << double(max);
     EXPECT_TRUE(std::isinf(DecadeSuperieure(1.1e4932L)));
 }
@@ -276,7 +277,7 @@ TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 {
     TDocument doc = DocumentDeCoefs({1}, {1, 1});
-    // 0.01 a un logarithme entier négatif : Ent le fait descendre d'une décade, à 0.001.
+    // 0.01, puissance de dix exacte, reste le premier échantillon : quatre décades.
     const QImage image = Dessine(doc, {0.01L, 100, -45, 5, {}});
     const TRepere gain = CadreGain(doc);
     const TRepere phase = CadrePhase(doc);
@@ -286,7 +287,7 @@ TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
         const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
         const Reel x = i * (e.LogFreqMax - e.LogFreqMin) / 2000 + e.LogFreqMin;
         const Reel w = DeuxPi * p.Frequence;
-        ASSERT_NEAR(double(x), double(-3 + 5 * Reel(i) / 2000), 1e-12) << i;
+        ASSERT_NEAR(double(x), double(-2 + 4 * Reel(i) / 2000), 1e-12) << i;
         ASSERT_NEAR(double(Log10(p.Frequence)), double(x), 1e-15) << i;
         ASSERT_NEAR(double(p.Valeur1), double(-10 * Log10(1 + w * w)), 1e-9) << i;
         ASSERT_NEAR(double(p.Valeur2), double(-std::atan(w) * 180 / Pi), 1e-9) << i;
@@ -296,7 +297,7 @@ TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
         if (i % 50 == 0)
             AttendCourbeAuPoint(image, doc, i);
     }
-    EXPECT_NEAR(double(doc.PointsFrequentiels[0].Frequence), 0.001, 1e-18);
+    EXPECT_NEAR(double(doc.PointsFrequentiels[0].Frequence), 0.01, 1e-18);
     EXPECT_NEAR(double(doc.PointsFrequentiels[2000].Frequence), 100, 1e-13);
 }
 
