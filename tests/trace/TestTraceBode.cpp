@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "EnregistreurTextes.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
@@ -101,68 +102,9 @@ int CompteCouleur(const QImage& image, QRgb couleur, int x0, int y0, int x1, int
     return n;
 }
 
-// Surface qui ne garde que les textes écrits et leur point de base.
-struct TTexteEcrit {
-    QString Texte;
-    QPointF Position;
-};
-
-class TMoteurTextes : public QPaintEngine {
-public:
-    TMoteurTextes() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
-    Type type() const override { return QPaintEngine::User; }
-    std::vector<TTexteEcrit> Textes;
-};
-
-class TEnregistreurTextes : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &Moteur; }
-    const std::vector<TTexteEcrit>& Textes() const { return Moteur.Textes; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        // Même résolution qu'une image : les textes y ont la même taille.
-        static const QImage reference(1, 1, QImage::Format_RGB32);
-        switch (m) {
-        case PdmWidth:
-            return Largeur;
-        case PdmHeight:
-            return Hauteur;
-        case PdmWidthMM:
-            return Largeur * 254 / (10 * reference.logicalDpiX());
-        case PdmHeightMM:
-            return Hauteur * 254 / (10 * reference.logicalDpiY());
-        case PdmDpiX:
-        case PdmPhysicalDpiX:
-            return reference.logicalDpiX();
-        case PdmDpiY:
-        case PdmPhysicalDpiY:
-            return reference.logicalDpiY();
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        case PdmNumColors:
-            return INT_MAX;
-        default:
-            return m == PdmDepth ? 32 : 1;
-        }
-    }
-
-private:
-    mutable TMoteurTextes Moteur;
-};
-
 std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
 {
-    TEnregistreurTextes surface;
+    TEnregistreurTextes surface(Largeur, Hauteur);
     QPainter p(&surface);
     TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
     p.end();
