@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
 #include "coeur/Document.h"
+#include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
 #include "NomsComposants.h"
@@ -24,12 +24,6 @@
 namespace {
 
 constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
-
-// Hors maximisation, le diagramme doit rester lisible : trois quarts de la zone utile, au centre.
-QRect GeometrieNormale(const QRect& zoneUtile)
-{
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, zoneUtile.size() * 3 / 4, zoneUtile);
-}
 
 }
 
