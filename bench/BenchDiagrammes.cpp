@@ -1,4 +1,5 @@
-// Diagramme de Bode d'une fonction de transfert de degré 10 repeint dans une image plein écran.
+// Diagramme de Bode et réponses temporelles d'une fonction de transfert de degré 10 repeints
+// dans une image plein écran.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -6,6 +7,8 @@
 
 #include "trace/Graphisme.h"
 #include "trace/TraceBode.h"
+#include "trace/TraceDiagramme.h"
+#include "coeur/Analyse.h"
 #include "coeur/Document.h"
 
 namespace {
@@ -53,6 +56,38 @@ void BodeDecadesSerrees(benchmark::State& etat)
     Repeint(etat, {Puiss10(-demi), Puiss10(demi), -200, 10, QString()});
 }
 BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Échelon 0 → 1 ou rampe de pente 1/TMaxAuto, aux échelles automatiques : un millier
+// d'évaluations en forme close, dix pôles et le retard, à chaque peinture.
+void ReponseDegreDix(benchmark::State& etat, TTypeReponse type)
+{
+    TDocument doc = DocumentDegreDix();
+    CalculeRacines(doc.Numerateur);
+    CalculeRacines(doc.Denominateur);
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    TDemandeReponse demande;
+    demande.Type = type;
+    demande.Param = {0, 1, 1 / doc.TMaxAuto, doc.TMaxAuto, doc.YMinIndicielle, doc.YMaxIndicielle, QString()};
+    if (type == TTypeReponse::Rampe)
+        demande.Param.YMax = 1;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : etat) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(TracerReponse(p, image.rect(), doc, demande).Trace);
+    }
+}
+
+void EchelonDegreDix(benchmark::State& etat)
+{
+    ReponseDegreDix(etat, TTypeReponse::Indicielle);
+}
+BENCHMARK(EchelonDegreDix)->Unit(benchmark::kMillisecond);
+
+void RampeDegreDix(benchmark::State& etat)
+{
+    ReponseDegreDix(etat, TTypeReponse::Rampe);
+}
+BENCHMARK(RampeDegreDix)->Unit(benchmark::kMillisecond);
 }
 
 int main(int argc, char** argv)

@@ -7,9 +7,12 @@
 #include "Graphisme.h"
 
 namespace {
-// La marge de 1e-6 des bornes graduées ne dépend pas du pas : sous un pas de 1e-5 elle en
-// mangerait plus d'un dixième, et les bornes ne contiendraient plus la plage tapée.
-constexpr Reel PasMinimum = 1e-5L;
+// Une marge absolue de 1e-6 mangerait plusieurs graduations d'une réponse de faible amplitude
+// (un gain statique de 1e-7) : elle est ici rapportée au pas, ce qui ne change rien pour les
+// pas de l'ordre de l'unité.
+constexpr Reel MargeRelative = 1e-6L;
+// En deçà, le pas divisé par les 4000 intervalles de la page perdrait sa précision.
+constexpr Reel PasMinimum = 1e-4900L;
 // Au-delà, deux graduations voisines ne se distinguent plus dans la précision de leurs
 // valeurs, ni dans les 15 chiffres de leurs étiquettes.
 constexpr Reel PasParBorneMaximum = 1e15L;
@@ -35,7 +38,7 @@ TRefusEchelles AxeDesTemps(Reel tmax, TEchellesReponse& e)
         return TRefusEchelles::TMaxTropPetit;
     e.PasTemps = *pas;
     e.TMin = -*pas;
-    e.TMax = BornesGraduees(0, tmax, *pas).Max;
+    e.TMax = BornesGraduees(0, tmax, *pas, MargeRelative * *pas).Max;
     if (!std::isfinite(e.TMax) || !EtendueEnPixels(e.TMax - e.TMin))
         return TRefusEchelles::TMaxTropGrand;
     return TRefusEchelles::Aucun;
@@ -49,7 +52,7 @@ TRefusEchelles AxeDeSortie(Reel ymin, Reel ymax, TEchellesReponse& e)
     const std::optional<Reel> pas = PasGraduation(etendue, false);
     if (!pas || *pas < PasMinimum)
         return TRefusEchelles::EcartTropFaible;
-    const TBornes bornes = BornesGraduees(ymin, ymax, *pas);
+    const TBornes bornes = BornesGraduees(ymin, ymax, *pas, MargeRelative * *pas);
     if (!std::isfinite(bornes.Min) || !std::isfinite(bornes.Max) || !EtendueEnPixels(bornes.Max - bornes.Min))
         return TRefusEchelles::EcartTropGrand;
     if (std::max(std::fabs(bornes.Min), std::fabs(bornes.Max)) / *pas > PasParBorneMaximum)

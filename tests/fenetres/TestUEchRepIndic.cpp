@@ -114,9 +114,9 @@ TEST_P(EchRepIndic, ValiderEchellesUnMessageParRefusAvecSonFocus)
         {{"10", "", "1"}, "erreur dans YMin", &TEchellesRepIndic::EditYmin},
         {{"10", "0", "1e"}, "erreur dans YMax", &TEchellesRepIndic::EditYmax},
         {{"10", "1", "1"}, "Ymin doit être inférieur à YMax", &TEchellesRepIndic::EditYmin},
-        {{"1e-9", "0", "1"}, "tmax trop petit", &TEchellesRepIndic::EditTmax},
+        {{"1e-4931", "0", "1"}, "tmax trop petit", &TEchellesRepIndic::EditTmax},
         {{"1e4932", "0", "1"}, "tmax trop grand", &TEchellesRepIndic::EditTmax},
-        {{"10", "0", "1e-7"}, "Ecart entre Ymin et Ymax trop faible", &TEchellesRepIndic::EditYmin},
+        {{"10", "1e30", "1.0000000000000000002e30"}, "Ecart entre Ymin et Ymax trop faible", &TEchellesRepIndic::EditYmin},
         {{"10", "-1e4932", "1e4932"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepIndic::EditYmin},
     };
     dialogue_.BtnConsAuto->click();

@@ -67,7 +67,7 @@ TEST_P(EchRepRampe, ValiderLitLesChampsDansLOrdreEtS_arreteAuPremierFautif)
         {{"0", "1", "10", "0", "z"}, "Ymax mal saisi", &TEchellesRepRampe::EditYmax},
         {{"0", "1", "-1", "1", "0"}, "T max doit être positif", &TEchellesRepRampe::EditTmax},
         {{"0", "1", "10", "1", "0"}, "Ymax doit être supérieur à Ymin", &TEchellesRepRampe::EditYmax},
-        {{"0", "1", "1e-9", "0", "1"}, "tmax trop petit", &TEchellesRepRampe::EditTmax},
+        {{"0", "1", "1e-4931", "0", "1"}, "tmax trop petit", &TEchellesRepRampe::EditTmax},
         {{"0", "1", "10", "1e30", "1.0000000000000000002e30"}, "Ecart entre Ymin et Ymax trop faible",
          &TEchellesRepRampe::EditYmin},
     };

@@ -88,7 +88,10 @@ TEST(EchellesReponses, ArrondiesAuxGraduations)
         {10, 0, 1, 1, 10, 0.1L, 0, 1},
         {0.5L, -0.35L, 1.2L, 0.05L, 0.5L, 0.1L, -0.4L, 1.2L},
         {2.5L, 2, 3, 0.2L, 2.6L, 0.1L, 2, 3},
-        {1e-4L, -1, 1, 1e-5L, 1e-4L, 0.2L, -1, 1},
+        {1e-9L, -1, 1, 1e-10L, 1e-9L, 0.2L, -1, 1},
+        // Faible amplitude : la marge rapportée au pas garde les bornes sur leurs graduations.
+        {10, 0, 3e-7L, 1, 10, 2e-8L, 0, 3e-7L},
+        {10, -2.5e-7L, 0, 1, 10, 2e-8L, -2.6e-7L, 0},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(std::to_string(double(c.TMax)));
@@ -110,12 +113,11 @@ TEST(EchellesReponses, RefusDeCeQueLaGrilleNeGraduePas)
         Reel TMax, YMin, YMax;
         TRefusEchelles Refus;
     } cas[] = {
-        {7.9e-5L, 0, 1, TRefusEchelles::TMaxTropPetit},
-        {1e-9L, 0, 1, TRefusEchelles::TMaxTropPetit},
+        {1e-4940L, 0, 1, TRefusEchelles::TMaxTropPetit},
         {1e4932L, 0, 1, TRefusEchelles::TMaxTropGrand},
         {1e4925L, 0, 1, TRefusEchelles::TMaxTropGrand},
         {1e4900L, 0, 1, TRefusEchelles::Aucun},
-        {10, 0, 7.9e-5L, TRefusEchelles::EcartTropFaible},
+        {10, 0, 1e-4940L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e14L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e17L, TRefusEchelles::Aucun},
         {10, -1e4932L, 1e4932L, TRefusEchelles::EcartTropGrand},
