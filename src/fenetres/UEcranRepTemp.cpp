@@ -72,12 +72,7 @@ void TEcranRepTemp::CommandeReponse(TTypeReponse type)
 void TEcranRepTemp::Montre(TTypeReponse type)
 {
     document_.TypeReponse = type;
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        show();
-    }
+    MontreDevant(*this);
     ZoneClient->update();
 }
 
@@ -86,11 +81,7 @@ void TEcranRepTemp::Echelles1Click()
     TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
     if (!dialogue)
         return;
-    const bool valide = ExecuteRattache(*dialogue, *this, ExecuteDialogue) == QDialog::Accepted;
-    // La réponse qu'on vient de régler reste devant.
-    raise();
-    activateWindow();
-    if (valide)
+    if (ExecuteDevant(*dialogue, *this, ExecuteDialogue))
         ZoneClient->update();
 }
 
