@@ -1,4 +1,5 @@
-// Diagrammes fréquentiels d'une fonction de transfert de degré 10 repeints dans une image plein écran.
+// Diagrammes fréquentiels et réponses temporelles d'une fonction de transfert de degré 10
+// repeints dans une image plein écran.
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -7,6 +8,8 @@
 #include "trace/TraceBlack.h"
 #include "trace/TraceBode.h"
 #include "trace/TraceNyquist.h"
+#include "trace/TraceDiagramme.h"
+#include "coeur/Analyse.h"
 #include "coeur/Document.h"
 
 namespace {
@@ -62,6 +65,39 @@ void BodeDecadesSerrees(benchmark::State& etat)
     Repeint(etat, {Puiss10(-demi), Puiss10(demi), -200, 10, QString()});
 }
 BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Échelon 0 → 1 ou rampe de pente 1/TMaxAuto, aux échelles automatiques : un millier
+// d'évaluations en forme close, dix pôles et le retard, à chaque peinture.
+void ReponseDegreDix(benchmark::State& etat, TTypeReponse type)
+{
+    TDocument doc = DocumentDegreDix();
+    CalculeRacines(doc.Numerateur);
+    CalculeRacines(doc.Denominateur);
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    TDemandeReponse demande;
+    demande.Type = type;
+    demande.Param = {0, 1, 1 / doc.TMaxAuto, doc.TMaxAuto, doc.YMinIndicielle, doc.YMaxIndicielle, QString()};
+    if (type == TTypeReponse::Rampe)
+        demande.Param.YMax = 1;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : etat) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(TracerReponse(p, image.rect(), doc, demande).Trace);
+    }
+}
+
+void EchelonDegreDix(benchmark::State& etat)
+{
+    ReponseDegreDix(etat, TTypeReponse::Indicielle);
+}
+BENCHMARK(EchelonDegreDix)->Unit(benchmark::kMillisecond);
+
+void RampeDegreDix(benchmark::State& etat)
+{
+    ReponseDegreDix(etat, TTypeReponse::Rampe);
+}
+BENCHMARK(RampeDegreDix)->Unit(benchmark::kMillisecond);
+}
 
 // Décades marquées : un disque et une étiquette placée sur la normale à chaque décade.
 void NyquistDegreDix(benchmark::State& etat)

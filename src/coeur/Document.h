@@ -6,6 +6,7 @@
 #include "EchellesFrequentielles.h"
 #include "numerique/Systeme.h"
 #include "SchemaCouleurs.h"
+#include "ValeursTemporelles.h"
 
 enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black };
 enum class TTypeReponse { Aucune, Indicielle, Rampe };
@@ -25,6 +26,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     std::vector<Reel> AbaquePhases;  // au plus NbValeursAbaqueMax valeurs, en degrés
     TTypeDiagramme TypeDiagramme = TTypeDiagramme::Aucun;
     TTypeReponse TypeReponse = TTypeReponse::Aucune;
+    TValeursTemporelles ValeursTemporelles;
     TEchellesFrequentielles EchellesFrequentielles;
     TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
 };

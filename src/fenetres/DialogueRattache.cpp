@@ -9,3 +9,21 @@ int ExecuteRattache(QDialog& dialogue, QWidget& fenetre, const TExecutionDialogu
     dialogue.setParent(parent, drapeaux);
     return resultat;
 }
+
+bool ExecuteDevant(QDialog& dialogue, QWidget& fenetre, const TExecutionDialogue& execute)
+{
+    const bool valide = ExecuteRattache(dialogue, fenetre, execute) == QDialog::Accepted;
+    fenetre.raise();
+    fenetre.activateWindow();
+    return valide;
+}
+
+void MontreDevant(QWidget& fenetre)
+{
+    if (fenetre.isVisible()) {
+        fenetre.raise();
+        fenetre.activateWindow();
+    } else {
+        fenetre.show();
+    }
+}

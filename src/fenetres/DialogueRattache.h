@@ -8,3 +8,10 @@ using TExecutionDialogue = std::function<int(QDialog&)>;
 
 // Rattache le dialogue à `fenetre` le temps de son exécution, puis le rend à son parent.
 int ExecuteRattache(QDialog& dialogue, QWidget& fenetre, const TExecutionDialogue& execute);
+
+// Même exécution depuis une fenêtre de dessin, qui revient devant à la fermeture du dialogue,
+// quelle que soit la fenêtre que le gestionnaire de fenêtres choisit d'activer ; vrai si validé.
+bool ExecuteDevant(QDialog& dialogue, QWidget& fenetre, const TExecutionDialogue& execute);
+
+// Fenêtre montrée, ou ramenée devant si elle l'est déjà.
+void MontreDevant(QWidget& fenetre);

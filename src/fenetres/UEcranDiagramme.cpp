@@ -139,12 +139,7 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
         for (TTypeDiagramme autre : Diagrammes)
             if (autre != type && CommandeDe(autre))
                 activer_(CommandeDe(autre), false);
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        show();
-    }
+    MontreDevant(*this);
     ZoneClient->update();
 }
 
@@ -168,12 +163,7 @@ void TEcranDiagramme::Echelles1Click()
     TDialogueEchelles* dialogue = DialogueDe(document_.TypeDiagramme);
     if (!dialogue)
         return;
-    const bool valide = ExecuteRattache(*dialogue, *this, ExecuteDialogue) == QDialog::Accepted;
-    // Le diagramme qu'on vient de régler reste devant, quelle que soit la fenêtre que le
-    // gestionnaire de fenêtres choisit d'activer.
-    raise();
-    activateWindow();
-    if (valide)
+    if (ExecuteDevant(*dialogue, *this, ExecuteDialogue))
         ZoneClient->update();
 }
 

@@ -12,6 +12,9 @@
 #include "UChoixDephasage.h"
 #include "UDialCouleurs.h"
 #include "UEcranDiagramme.h"
+#include "UEcranRepTemp.h"
+#include "UEchRepIndic.h"
+#include "UEchRepRampe.h"
 #include "UEcranTabVal.h"
 #include "USaisieParamBlack.h"
 #include "USaisieParamBode.h"
@@ -57,6 +60,17 @@ private:
 // Le diagramme et son tableau ne montrent jamais une autre fonction que celle de l'étude :
 // retracés tout de suite (le tracé range les points que le tableau reprend), ou cachés comme
 // par leur propre fermeture, qui rend aux commandes « Diag. » leur état normal.
+// La réponse temporelle de même : retracée pour la nouvelle fonction, ou fermée.
+void SuitLaNouvelleFonction(TEcranRepTemp& reponse, bool reponseValable)
+{
+    if (!reponse.isVisible())
+        return;
+    if (reponseValable)
+        reponse.ZoneClient->repaint();
+    else
+        reponse.close();
+}
+
 void SuitLaNouvelleFonction(TEcranDiagramme& diagramme, TEcranTabVal& tableau, bool diagrammeValable)
 {
     if (diagrammeValable && diagramme.isVisible()) {
@@ -216,9 +230,13 @@ void TEcranPrincipal::CreeFenetres()
     EchellesNyquist = new TEchellesNyquist(Document, this);
     EchellesBlack = new TEchellesBlack(Document, this);
     BoiteDialogueCouleurs = new TBoiteDialogueCouleurs(Document, this);
+    EcranRepTemp = new TEcranRepTemp(Document, this);
+    EchellesRepIndic = new TEchellesRepIndic(Document, this);
     ChoixDephasagesBlack = new TChoixDephasagesBlack(Document, this);
     BoiteAPropos = new TBoiteAPropos(this);
     BoiteSaisieTau = new TBoiteSaisieTau(this);
+    EchellesRepRampe = new TEchellesRepRampe(Document, this);
+    EcranRepTemp->DefinitDialogues(EchellesRepIndic, EchellesRepRampe);
     FluxSaisie = new TFluxSaisie(
         Document, *BoiteSaisieCoef, *BoiteSaisieRacines, *BoiteSaisieTau,
         [this](const QString& titre) { setWindowTitle(titre); },
@@ -262,6 +280,9 @@ void TEcranPrincipal::BrancheCommandes()
     connect(DiagBlack, &QAction::triggered, this, [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Black); });
     EcranDiagramme->DefinitCommandesPrincipales(DiagBode, DiagNyquist, DiagBlack,
                                                 [this](QAction* commande, bool active) { ActiveCommande(commande, active); });
+    connect(Echelon1, &QAction::triggered, this,
+            [this] { EcranRepTemp->CommandeReponse(TTypeReponse::Indicielle); });
+    connect(Rampe1, &QAction::triggered, this, [this] { EcranRepTemp->CommandeReponse(TTypeReponse::Rampe); });
     // Un diagramme à l'écran prend tout de suite la nouvelle plage des phases.
     connect(DiagBlack1, &QAction::triggered, this, [this] {
         if (ChoixDephasagesBlack->exec() == QDialog::Accepted)
@@ -269,7 +290,7 @@ void TEcranPrincipal::BrancheCommandes()
     });
 
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ImpressionKovra1, Echelon1, Rampe1};
+    commandesEnAttente_ = {ImpressionKovra1};
     for (QAction* commande : commandesEnAttente_)
         commande->setEnabled(false);
 }
@@ -303,6 +324,7 @@ void TEcranPrincipal::AppliqueCouleurs()
     zoneClient_->update();
     EcranElemSimples->update();
     EcranDiagramme->ZoneClient->update();
+    EcranRepTemp->ZoneClient->update();
 }
 
 void TEcranPrincipal::PeintZoneClient(QPainter& p, const QRect& zone)
@@ -336,6 +358,7 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
     SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && Document.SystemeStable);
+    SuitLaNouvelleFonction(*EcranRepTemp, decomposee && Document.SystemeStable);
     return decomposee;
 }
 

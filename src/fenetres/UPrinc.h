@@ -25,6 +25,9 @@ class TEchellesBode;
 class TEchellesNyquist;
 class TEcranDiagramme;
 class TEcranTabVal;
+class TEcranRepTemp;
+class TEchellesRepIndic;
+class TEchellesRepRampe;
 
 // Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
@@ -81,6 +84,9 @@ public:
     TChoixDephasagesBlack* ChoixDephasagesBlack = nullptr;
     TEcranDiagramme* EcranDiagramme = nullptr;
     TEcranTabVal* EcranTabVal = nullptr;
+    TEcranRepTemp* EcranRepTemp = nullptr;
+    TEchellesRepIndic* EchellesRepIndic = nullptr;
+    TEchellesRepRampe* EchellesRepRampe = nullptr;
     TBoiteAPropos* BoiteAPropos = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;

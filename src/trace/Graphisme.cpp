@@ -252,11 +252,11 @@ std::optional<Reel> PasGraduation(Reel etendue, bool fin)
     return (fin ? serre : normal)[std::size_t(tranche)] * Puiss10(k - 1);
 }
 
-TBornes BornesGraduees(Reel min, Reel max, Reel pas)
+TBornes BornesGraduees(Reel min, Reel max, Reel pas, Reel marge)
 {
     if (!(pas > 0) || !std::isfinite(pas))
         return {min, max};
-    return {Ent((min + 1e-6L) / pas) * pas, (Ent((max - 1e-6L) / pas) + 1) * pas};
+    return {Ent((min + marge) / pas) * pas, (Ent((max - marge) / pas) + 1) * pas};
 }
 
 std::vector<Reel> Graduations(Reel min, Reel max, Reel pas)

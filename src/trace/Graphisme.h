@@ -73,8 +73,9 @@ struct TBornes {
     Reel Min = 0;
     Reel Max = 0;
 };
-// Élargit [min, max] aux multiples du pas ; un pas qui n'est pas fini et positif ne change rien.
-TBornes BornesGraduees(Reel min, Reel max, Reel pas);
+// Élargit [min, max] aux multiples du pas ; une borne à moins de `marge` d'un multiple y reste.
+// Un pas qui n'est pas fini et positif ne change rien.
+TBornes BornesGraduees(Reel min, Reel max, Reel pas, Reel marge = 1e-6L);
 
 // Multiples du pas entre min et max, du haut vers le bas, dans l'ordre du tracé.
 std::vector<Reel> Graduations(Reel min, Reel max, Reel pas);

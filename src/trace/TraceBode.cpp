@@ -16,14 +16,7 @@ struct TEchantillonBode {
 
 TRepere Repere(const QRect& cible, const TMiseEnPageBode& mise, Reel haut, Reel bas)
 {
-    const Reel w = cible.width();
-    const Reel h = cible.height();
-    TRepere r;
-    r.PixGauche = cible.left() + int(std::nearbyint(mise.Gauche * w));
-    r.PixDroite = cible.left() + int(std::nearbyint(mise.Droite * w));
-    r.PixHaut = cible.top() + int(std::nearbyint(haut * h));
-    r.PixBas = cible.top() + int(std::nearbyint(bas * h));
-    return r;
+    return RepereDansCible(cible, mise.Gauche, mise.Droite, haut, bas);
 }
 
 std::vector<TEchantillonBode> Echantillonne(const TDocument& doc, const TDecades& d, int n)

@@ -5,6 +5,7 @@
 #include "TraceBlack.h"
 #include "TraceBode.h"
 #include "TraceNyquist.h"
+#include "TraceReponses.h"
 
 namespace {
 template <typename MiseEnPage>
@@ -14,15 +15,19 @@ MiseEnPage MiseEnPageDe(const TDemandeDiagramme& demande)
                                               : MiseEnPage::Page(demande.Resolution, demande.Couleur);
 }
 
-// Sans dessin pour ce type : le fond seul, et aucun point à lire ni à lister.
-TResultatDiagramme FondSeul(QPainter& surface, const QRect& cible, TDocument& doc, const TDemandeDiagramme& demande)
+TMiseEnPageReponse MiseEnPageDe(const TDemandeReponse& demande)
+{
+    return demande.Support == TSupport::Ecran ? TMiseEnPageReponse::Ecran(demande.Type)
+                                              : TMiseEnPageReponse::Page(demande.Resolution, demande.Couleur);
+}
+
+// Sans dessin pour ce type : le fond seul.
+TResultatDiagramme FondSeul(QPainter& surface, const QRect& cible, TDocument& doc, TSupport support, bool couleur)
 {
     TMiseEnPage mise;
-    mise.RemplitFond = demande.Support == TSupport::Ecran;
-    mise.Couleur = demande.Couleur;
+    mise.RemplitFond = support == TSupport::Ecran;
+    mise.Couleur = couleur;
     TTraceur(surface, doc.SchemaCouleurs, mise).RemplitFond(cible);
-    if (demande.Support == TSupport::Ecran && demande.Type != TTypeDiagramme::Aucun)
-        doc.EchellesFrequentielles.NbPoints = 0;
     return {false, cible};
 }
 }
@@ -41,6 +46,23 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocum
     case TTypeDiagramme::Black:
         return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande)), cible};
     default:
-        return FondSeul(surface, cible, doc, demande);
+        // Aucun point à lire ni à lister.
+        if (demande.Support == TSupport::Ecran && demande.Type != TTypeDiagramme::Aucun)
+            doc.EchellesFrequentielles.NbPoints = 0;
+        return FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
     }
+}
+
+TResultatDiagramme TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc,
+                                 const TDemandeReponse& demande)
+{
+    switch (demande.Type) {
+    case TTypeReponse::Indicielle:
+        return {TracerReponseIndicielle(surface, cible, doc, demande.Param, MiseEnPageDe(demande)), cible};
+    case TTypeReponse::Rampe:
+        return {TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande)), cible};
+    case TTypeReponse::Aucune:
+        break;
+    }
+    return FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
 }

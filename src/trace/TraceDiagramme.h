@@ -1,10 +1,12 @@
 #pragma once
-// Seule entrée des diagrammes fréquentiels : la fenêtre, les pages imprimées et kovra-calcul
-// choisissent le dessin par son type et le support par sa mise en page.
+// Seules entrées des diagrammes fréquentiels et des réponses temporelles : les fenêtres, les
+// pages imprimées et kovra-calcul choisissent le dessin par son type et le support par sa
+// mise en page.
 #include <QRect>
 
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
+#include "coeur/ValeursTemporelles.h"
 
 class QPainter;
 
@@ -27,3 +29,14 @@ struct TResultatDiagramme {
 
 TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocument& doc,
                                    const TDemandeDiagramme& demande);
+
+struct TDemandeReponse {
+    TTypeReponse Type = TTypeReponse::Aucune;
+    TParamReponse Param;  // lu dans le dialogue de l'échelon ou de la rampe
+    TSupport Support = TSupport::Ecran;
+    int Resolution = 96;
+    bool Couleur = true;
+};
+
+TResultatDiagramme TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc,
+                                 const TDemandeReponse& demande);

@@ -26,6 +26,18 @@ int Colonne(const TRepere& r, Reel x)
 }
 }
 
+TRepere RepereDansCible(const QRect& cible, Reel gauche, Reel droite, Reel haut, Reel bas)
+{
+    const Reel w = cible.width();
+    const Reel h = cible.height();
+    TRepere r;
+    r.PixGauche = cible.left() + int(std::nearbyint(gauche * w));
+    r.PixDroite = cible.left() + int(std::nearbyint(droite * w));
+    r.PixHaut = cible.top() + int(std::nearbyint(haut * h));
+    r.PixBas = cible.top() + int(std::nearbyint(bas * h));
+    return r;
+}
+
 TTraceur::TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise)
     : P(surface), Schema(schema), M(mise)
 {
@@ -74,7 +86,11 @@ int TTraceur::Largeur(const QString& texte, Reel taille) const
 
 int TTraceur::Ecrire(int x, int y, const QString& texte, Reel taille, const char* cle)
 {
-    const QFont police = Police(taille);
+    return Ecrire(x, y, texte, Police(taille), cle);
+}
+
+int TTraceur::Ecrire(int x, int y, const QString& texte, const QFont& police, const char* cle)
+{
     const QFontMetrics mesure(police, P.device());
     P.setFont(police);
     P.setPen(Couleur(cle));
@@ -124,7 +140,12 @@ void TTraceur::Segment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2, TBo
 
 void TTraceur::GraduationGauche(const TRepere& r, Reel y, const QString& texte, int ecart, Reel taille)
 {
-    const std::optional<TPixel> pix = VersPixelBorne(r, r.XMin, y);
+    GraduationGauche(r, r.XMin, y, texte, ecart, taille);
+}
+
+void TTraceur::GraduationGauche(const TRepere& r, Reel x, Reel y, const QString& texte, int ecart, Reel taille)
+{
+    const std::optional<TPixel> pix = VersPixelBorne(r, x, y);
     if (!pix)
         return;
     EcrireAGauche(pix->X - ecart, pix->Y - Mesure(taille).height() / 2, texte, taille, "DEchelle");
@@ -141,20 +162,28 @@ void TTraceur::GraduationDessous(const TRepere& r, Reel x, const QString& texte,
 void TTraceur::LignesHorizontales(const TRepere& r, const std::vector<Reel>& valeurs,
                                   const std::vector<QString>& textes, int ecart, Qt::PenStyle style)
 {
-    for (std::size_t i = 0; i < valeurs.size(); ++i) {
-        Crayon("DQuadrillage", 1, style);
-        Segment(r, r.XMin, valeurs[i], r.XMax, valeurs[i]);
-        if (i < textes.size() && !textes[i].isEmpty())
-            GraduationGauche(r, valeurs[i], textes[i], ecart, M.TailleGraduations);
-    }
+    LignesHorizontales(r, r.XMin, valeurs, textes, ecart, style, TBornage::Borne);
 }
 
-void TTraceur::LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
-                                int decalage, Qt::PenStyle style)
+void TTraceur::LignesHorizontales(const TRepere& r, Reel depuis, const std::vector<Reel>& valeurs,
+                                  const std::vector<QString>& textes, int ecart, Qt::PenStyle style,
+                                  TBornage bornage)
 {
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
         Crayon("DQuadrillage", 1, style);
-        Segment(r, valeurs[i], r.YMin, valeurs[i], r.YMax);
+        Segment(r, depuis, valeurs[i], r.XMax, valeurs[i], bornage);
+        if (i < textes.size() && !textes[i].isEmpty())
+            GraduationGauche(r, depuis, valeurs[i], textes[i], ecart, M.TailleGraduations);
+    }
+}
+
+void TTraceur::LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs,
+                                const std::vector<QString>& textes, int decalage, Qt::PenStyle style,
+                                TBornage bornage)
+{
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+        Crayon("DQuadrillage", 1, style);
+        Segment(r, valeurs[i], r.YMin, valeurs[i], r.YMax, bornage);
         if (i < textes.size() && !textes[i].isEmpty())
             GraduationDessous(r, valeurs[i], textes[i], decalage, M.TailleGraduations);
     }

@@ -31,6 +31,9 @@ struct TEtiquettesDecades {
     Reel TailleExposant = 7;
 };
 
+// Cadre tracé en fractions de la cible : chaque bord arrondi au pixel le plus proche.
+TRepere RepereDansCible(const QRect& cible, Reel gauche, Reel droite, Reel haut, Reel bas);
+
 class TTraceur {
 public:
     TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise);
@@ -52,6 +55,8 @@ public:
     int Largeur(const QString& texte, Reel taille) const;
     // Texte placé par son coin haut gauche, dans la couleur de la clé ; rend sa largeur.
     int Ecrire(int x, int y, const QString& texte, Reel taille, const char* cle);
+    // Même chose dans une autre police (gras, Times…).
+    int Ecrire(int x, int y, const QString& texte, const QFont& police, const char* cle);
     // Même texte, sa fin à droite en x.
     int EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle);
     // Même texte sur un rectangle du fond, qui masque grille et courbes dessous.
@@ -64,14 +69,20 @@ public:
 
     // Graduation écrite à gauche du cadre, sa fin à `ecart` pixels du bord, centrée en hauteur.
     void GraduationGauche(const TRepere& r, Reel y, const QString& texte, int ecart, Reel taille);
+    // La même, accrochée au point (x, y) et non au bord gauche du cadre.
+    void GraduationGauche(const TRepere& r, Reel x, Reel y, const QString& texte, int ecart, Reel taille);
     // Graduation centrée sous le point (x, YMin), son haut à `decalage` pixels sous le bord.
     void GraduationDessous(const TRepere& r, Reel x, const QString& texte, int decalage, Reel taille);
     // Lignes horizontales aux valeurs données, chacune avec son texte (vide : pas d'étiquette).
     void LignesHorizontales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
                             int ecart, Qt::PenStyle style = Qt::SolidLine);
-    // Lignes verticales, textes centrés sous le cadre.
+    // Lignes tirées depuis l'abscisse `depuis` jusqu'au bord droit, étiquetées à cette abscisse.
+    void LignesHorizontales(const TRepere& r, Reel depuis, const std::vector<Reel>& valeurs,
+                            const std::vector<QString>& textes, int ecart, Qt::PenStyle style, TBornage bornage);
+    // Lignes verticales sur toute la hauteur, étiquetées sous le cadre (haut à `decalage` pixels).
     void LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs, const std::vector<QString>& textes,
-                          int decalage, Qt::PenStyle style = Qt::SolidLine);
+                          int decalage, Qt::PenStyle style = Qt::SolidLine,
+                          TBornage bornage = TBornage::Borne);
     // Décades pleines, multiples pointillés, étiquettes « 10 » + exposant sous le cadre.
     void GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes);
     void EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& etiquettes);

@@ -15,8 +15,15 @@
 
 #include "AffichageQt.h"
 #include "AideGeometrie.h"
+#include "trace/DocumentsDessin.h"
 #include "coeur/TextesValeurs.h"
 #include "fenetres/UEcranDiagramme.h"
+#include "fenetres/UChoixDephasage.h"
+#include "fenetres/UEcranRepTemp.h"
+#include "fenetres/UEchRepIndic.h"
+#include "fenetres/UEchRepRampe.h"
+#include "fenetres/USaisieParamBlack.h"
+#include "fenetres/USaisieTau.h"
 #include "fenetres/UEcranTabVal.h"
 #include "fenetres/USaisieParamBlack.h"
 #include "fenetres/USaisieParamBode.h"
@@ -468,5 +475,84 @@ TEST_F(EcranPrincipal, NyquistEtBlackOuvertsDepuisLeMenuEtRetracesALaLecture)
     ASSERT_TRUE(diagramme.isVisible());
     EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Black);
     EXPECT_NE(ecran.Document.PointsFrequentiels[1].Valeur2, gainAvant);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+}
+
+namespace {
+
+// « Echelon » ou « Rampe » validé avec les valeurs et échelles automatiques, puis peint.
+QImage MontreReponse(TEcranPrincipal& ecran, QAction* commande)
+{
+    ecran.EcranRepTemp->ExecuteDialogue = [](QDialog& d) {
+        auto& dialogue = static_cast<TDialogueReponse&>(d);
+        dialogue.show();
+        dialogue.BtnConsAuto->click();
+        dialogue.BtnEchAuto->click();
+        dialogue.BtnValider()->click();
+        return dialogue.result();
+    };
+    commande->trigger();
+    ecran.EcranRepTemp->setWindowState(Qt::WindowNoState);
+    ecran.EcranRepTemp->ZoneClient->setFixedSize(800, 600);
+    QCoreApplication::processEvents();
+    return ecran.EcranRepTemp->ZoneClient->grab().toImage();
+}
+
+int PixelsCourbe(const TEcranPrincipal& ecran, const QImage& image)
+{
+    return PixelsDeCouleur(image, image.rect(), CouleurQt(CouleurDe(ecran.Document.SchemaCouleurs, "DCourbe")), 0);
+}
+
+}
+
+// Les réponses temporelles naissent à leur place parmi les autres fenêtres.
+TEST_F(EcranPrincipal, FenetresDesReponsesCreeesDansLOrdre)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QObjectList enfants = ecran.children();
+    const QObject* const ordre[] = {ecran.EchellesBlack, ecran.EcranRepTemp,  ecran.EchellesRepIndic,
+                                    ecran.ChoixDephasagesBlack, ecran.BoiteAPropos, ecran.BoiteSaisieTau,
+                                    ecran.EchellesRepRampe, ecran.EcranDiagramme};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        EXPECT_LT(enfants.indexOf(ordre[i - 1]), enfants.indexOf(ordre[i])) << i;
+}
+
+// Un nouvel utilisateur : échelon et rampe de 1/(p+1), d'un second ordre peu amorti retardé
+// et du cas de degré 10 ; la réponse ouverte suit chaque fonction, puis un système instable
+// la ferme et grise « Réponses temporelles ».
+TEST_F(EcranPrincipal, ReponsesTemporellesSuiventLesFonctionsEtUnSystemeInstableLesGrise)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    ASSERT_TRUE(Actif(ecran, "ReponsesTemporelles"));
+    EXPECT_TRUE(ecran.Echelon1->isEnabled());
+    EXPECT_TRUE(ecran.Rampe1->isEnabled());
+    TEcranRepTemp& fenetre = *ecran.EcranRepTemp;
+    EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Echelon1)), 300);
+    ASSERT_TRUE(fenetre.isVisible());
+    EXPECT_EQ(ecran.Document.TypeReponse, TTypeReponse::Indicielle);
+    EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Rampe1)), 300);
+    EXPECT_EQ(ecran.Document.TypeReponse, TTypeReponse::Rampe);
+
+    // Second ordre peu amorti, retard d'une seconde : la fenêtre ouverte redessine.
+    Lit(ecran, Donnees + "depassement.kvf");
+    ecran.Document.TempsMort = 1;
+    ecran.Document.ValeursTemporelles.TMaxTrace = -1;
+    ASSERT_TRUE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
+    ASSERT_TRUE(fenetre.isVisible());
+    EXPECT_GT(ecran.Document.ValeursTemporelles.TMaxTrace, 0);
+    EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Echelon1)), 300);
+
+    Lit(ecran, Donnees + "degre_dix.kvf");
+    ASSERT_TRUE(fenetre.isVisible());
+    EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Rampe1)), 300);
+    const QSize grand(1920, 1080);
+    fenetre.ZoneClient->setFixedSize(grand);
+    EXPECT_GT(PixelsCourbe(ecran, fenetre.ZoneClient->grab().toImage()), 300);
+
+    Lit(ecran, Donnees + "instable.kvf");
+    EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(ecran.Document.TypeReponse, TTypeReponse::Aucune);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }

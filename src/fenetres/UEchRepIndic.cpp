@@ -1,0 +1,129 @@
+#include "UEchRepIndic.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "NomsComposants.h"
+#include "coeur/Document.h"
+#include "coeur/SaisieNombres.h"
+
+namespace {
+const TTextesReponse Textes{QStringLiteral("Saisie de l'échelon d'entrée et des échelles"),
+                            QStringLiteral("Echelon d'entrée:"),
+                            QStringLiteral("Valeur finale"),
+                            QStringLiteral("nombre réel, en unités"),
+                            QStringLiteral("unité utilisée, juste pour l'affichage"),
+                            QStringLiteral("Echelles de la réponse indicielle"),
+                            QStringLiteral("Valeurs Auto."),
+                            QStringLiteral("Valider valeurs"),
+                            QStringLiteral("Echelles Auto."),
+                            &TParamReponse::ConsF};
+}
+
+TEchellesRepIndic::TEchellesRepIndic(const TDocument& document, QWidget* parent)
+    : TDialogueReponse(document, Textes, parent)
+{
+    EditConsf = EditSecond;
+    BtnValiderCons = BtnValiderValeurs;
+    NommeComposants(this, QStringLiteral("EchellesRepIndic"),
+                    {{EditConsI, "EditConsI"}, {EditConsf, "EditConsf"}, {EditNomUnite, "EditNomUnite"},
+                     {EditTmax, "EditTmax"}, {EditYmin, "EditYmin"}, {EditYmax, "EditYmax"},
+                     {BtnConsAuto, "BtnConsAuto"}, {BtnValiderCons, "BtnValiderCons"}, {BtnEchAuto, "BtnEchAuto"},
+                     {BtnValiderEch, "BtnValiderEch"}, {BtnValider(), "BtnValider"}, {CancelBtn, "CancelBtn"}});
+    connect(BtnConsAuto, &QPushButton::clicked, this, &TEchellesRepIndic::BtnConsAutoClick);
+    connect(BtnValiderCons, &QPushButton::clicked, this, &TEchellesRepIndic::BtnValiderConsClick);
+    connect(BtnEchAuto, &QPushButton::clicked, this, &TEchellesRepIndic::BtnEchAutoClick);
+    connect(BtnValiderEch, &QPushButton::clicked, this, &TEchellesRepIndic::BtnValiderEchClick);
+}
+
+bool TEchellesRepIndic::VerifieParametres() const
+{
+    Reel u0 = 0, u1 = 0;
+    return Valeur(EditConsI, u0) && Valeur(EditConsf, u1) && u0 != u1;
+}
+
+void TEchellesRepIndic::BtnConsAutoClick()
+{
+    EditConsI->setText(QStringLiteral("0"));
+    EditConsf->setText(QStringLiteral("1"));
+    EditNomUnite->setText(QStringLiteral("unités S.I."));
+    EditTmax->setFocus(Qt::OtherFocusReason);
+    ParametresOK = true;
+    BtnEchAuto->setEnabled(true);
+    ActiveValider();
+}
+
+void TEchellesRepIndic::BtnValiderConsClick()
+{
+    Reel u0 = 0, u1 = 0;
+    if (!Valeur(EditConsI, u0) || !Valeur(EditConsf, u1)) {
+        ParametresOK = false;
+        BtnEchAuto->setEnabled(false);
+        Refuse(EditConsI, QStringLiteral("consignes mal saisies"));
+        return;
+    }
+    if (u0 == u1) {
+        ParametresOK = false;
+        BtnEchAuto->setEnabled(false);
+        Refuse(EditConsI, QStringLiteral("les deux consignes doivent être différentes"));
+        return;
+    }
+    ParametresOK = true;
+    BtnEchAuto->setEnabled(true);
+    BtnValiderEch->setEnabled(true);
+    ActiveValider();
+}
+
+// Les extrêmes de la réponse à cet échelon, tirés de ceux de l'échelon unité, et les deux
+// niveaux de l'entrée : l'entrée et la réponse tiennent toutes deux dans le cadre.
+void TEchellesRepIndic::BtnEchAutoClick()
+{
+    EditConsI->setText(NormaliseSeparateur(EditConsI->text()));
+    EditConsf->setText(NormaliseSeparateur(EditConsf->text()));
+    Reel u0 = 0, u1 = 0;
+    if (!Valeur(EditConsI, u0) || !Valeur(EditConsf, u1)) {
+        Refuse(EditTmax, QStringLiteral("il y a un problème"));
+        return;
+    }
+    const Reel depart = Document.GainStat * u0;
+    const Reel ya = (u1 - u0) * Document.YMaxIndicielle + depart;
+    const Reel yb = (u1 - u0) * Document.YMinIndicielle + depart;
+    EcritEchelles(Document.TMaxAuto, std::min({ya, yb, u1, u0}), std::max({ya, yb, u1, u0}));
+    BtnValider()->setFocus(Qt::OtherFocusReason);
+}
+
+void TEchellesRepIndic::BtnValiderEchClick()
+{
+    Reel tmax = 0, ymin = 0, ymax = 0;
+    if (!LitChampOuRefuse(EditTmax, QStringLiteral("erreur dans tMax"), tmax))
+        return;
+    if (!(tmax > 0)) {
+        Refuse(EditTmax, QStringLiteral("tmax doit être positif"));
+        return;
+    }
+    if (!LitChampOuRefuse(EditYmin, QStringLiteral("erreur dans YMin"), ymin)
+        || !LitChampOuRefuse(EditYmax, QStringLiteral("erreur dans YMax"), ymax))
+        return;
+    if (!(ymax > ymin)) {
+        Refuse(EditYmin, QStringLiteral("Ymin doit être inférieur à YMax"));
+        return;
+    }
+    if (RefuseEchellesIntracables(tmax, ymin, ymax))
+        return;
+    EchellesOK = true;
+    ActiveValider();
+}
+
+bool TEchellesRepIndic::PeutFermer()
+{
+    ParametresOK = VerifieParametres();
+    EchellesOK = VerifieEchelles();
+    BtnEchAuto->setEnabled(ParametresOK);
+    ActiveValider();
+    if (ParametresOK && EchellesOK)
+        return true;
+    Refuse(ParametresOK ? EditTmax : EditConsI,
+                QStringLiteral("des erreurs interdisent la fermeture de la fenêtre"));
+    return false;
+}

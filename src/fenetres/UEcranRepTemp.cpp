@@ -1,0 +1,110 @@
+#include "UEcranRepTemp.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "GeometrieNormale.h"
+#include "NomsComposants.h"
+#include "UEchRepIndic.h"
+#include "UEchRepRampe.h"
+#include "coeur/Document.h"
+#include "trace/TraceDiagramme.h"
+
+TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow(parent), document_(document)
+{
+    setWindowTitle(QStringLiteral("Ecran Réponses Temporelles"));
+    ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    PoseGeometrieNormale(*this);
+    setWindowState(Qt::WindowMaximized);
+    QPalette blanc = palette();
+    blanc.setColor(QPalette::Window, Qt::white);
+    setPalette(blanc);
+    ZoneClient = new QWidget(this);
+    // Chaque peinture couvre toute la zone : rien à effacer avant.
+    ZoneClient->setAttribute(Qt::WA_OpaquePaintEvent);
+    ZoneClient->installEventFilter(this);
+    setCentralWidget(ZoneClient);
+
+    QMenuBar* barre = menuBar();
+    Quitter1 = barre->addAction(QStringLiteral("Quitter"));
+    Echelles1 = barre->addAction(QStringLiteral("Echelles"));
+    Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
+    ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
+    // L'impression et l'export se branchent avec leurs propres modules.
+    Imprimer1->setEnabled(false);
+    ExportExcel1->setEnabled(false);
+    connect(Quitter1, &QAction::triggered, this, &QWidget::close);
+    connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    NommeComposants(this, QStringLiteral("EcranRepTemp"),
+                    {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
+                     {ExportExcel1, "ExportExcel1"}});
+}
+
+void TEcranRepTemp::DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe)
+{
+    indicielle_ = indicielle;
+    rampe_ = rampe;
+}
+
+TDialogueReponse* TEcranRepTemp::DialogueDe(TTypeReponse type) const
+{
+    switch (type) {
+    case TTypeReponse::Indicielle:
+        return indicielle_;
+    case TTypeReponse::Rampe:
+        return rampe_;
+    case TTypeReponse::Aucune:
+        break;
+    }
+    return nullptr;
+}
+
+void TEcranRepTemp::CommandeReponse(TTypeReponse type)
+{
+    TDialogueReponse* dialogue = DialogueDe(type);
+    if (dialogue && ExecuteDialogue(*dialogue) == QDialog::Accepted)
+        Montre(type);
+}
+
+void TEcranRepTemp::Montre(TTypeReponse type)
+{
+    document_.TypeReponse = type;
+    MontreDevant(*this);
+    ZoneClient->update();
+}
+
+void TEcranRepTemp::Echelles1Click()
+{
+    TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
+    if (!dialogue)
+        return;
+    if (ExecuteDevant(*dialogue, *this, ExecuteDialogue))
+        ZoneClient->update();
+}
+
+void TEcranRepTemp::FormShow(QPainter& surface)
+{
+    TDemandeReponse demande;
+    const TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
+    if (dialogue) {
+        demande.Type = document_.TypeReponse;
+        demande.Param = dialogue->Parametres();
+    }
+    TracerReponse(surface, ZoneClient->rect(), document_, demande);
+}
+
+void TEcranRepTemp::closeEvent(QCloseEvent* evenement)
+{
+    document_.TypeReponse = TTypeReponse::Aucune;
+    evenement->accept();
+}
+
+bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet != ZoneClient || evenement->type() != QEvent::Paint)
+        return QMainWindow::eventFilter(objet, evenement);
+    QPainter surface(ZoneClient);
+    FormShow(surface);
+    return true;
+}

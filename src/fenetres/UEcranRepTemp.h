@@ -1,0 +1,51 @@
+#pragma once
+// Fenêtre des réponses temporelles : l'échelon ou la rampe, redessiné en entier à chaque
+// affichage, peinture ou changement de taille, avec les échelles de son dialogue.
+#include <QMainWindow>
+
+#include "DialogueRattache.h"
+
+class QAction;
+class QPainter;
+class TDialogueReponse;
+class TEchellesRepIndic;
+class TEchellesRepRampe;
+struct TDocument;
+enum class TTypeReponse;
+
+class TEcranRepTemp : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TEcranRepTemp(TDocument& document, QWidget* parent = nullptr);
+
+    // Les dialogues naissent après la fenêtre : ils lui sont donnés ensuite.
+    void DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe);
+
+    // Exécution modale des dialogues ; les tests la remplacent.
+    TExecutionDialogue ExecuteDialogue;
+
+    // Commandes « Echelon » et « Rampe » du menu principal : le dialogue, puis la fenêtre.
+    void CommandeReponse(TTypeReponse type);
+    void Montre(TTypeReponse type);
+
+    QWidget* ZoneClient = nullptr;
+    QAction* Quitter1 = nullptr;
+    QAction* Echelles1 = nullptr;
+    QAction* Imprimer1 = nullptr;
+    QAction* ExportExcel1 = nullptr;
+
+    void Echelles1Click();
+    // Affichage, peinture et changement de taille : la réponse du document, ou rien.
+    void FormShow(QPainter& surface);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    TDialogueReponse* DialogueDe(TTypeReponse type) const;
+
+    TDocument& document_;
+    TEchellesRepIndic* indicielle_ = nullptr;
+    TEchellesRepRampe* rampe_ = nullptr;
+};

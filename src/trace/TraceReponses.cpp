@@ -1,0 +1,242 @@
+#include "TraceReponses.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "EchellesReponses.h"
+#include "Traceur.h"
+#include "numerique/Reponses.h"
+
+namespace {
+// Instants t_j = j.Dt pour j de Premier à Dernier.
+struct TEchantillonnage {
+    Reel Dt = 0;
+    int Premier = 0;
+    int Dernier = 0;
+};
+
+TEchantillonnage Echantillonnage(const TEchellesReponse& e, const TMiseEnPageReponse& mise)
+{
+    const int n = mise.NbPoints;
+    if (mise.IntervallesPositifs)
+        return {e.TMax / n, -n / 10, n + 1};
+    const Reel dt = (e.TMax - e.TMin) / n;
+    // TMin / dt vaut -n / (nombre de graduations + 1) : il tient dans un int.
+    const int premier = int(std::lrint(e.TMin / dt));
+    return {dt, premier, premier + n + 1};
+}
+
+// L'échelon monte à t = 0 ; la rampe part de ConsI à t = 0, l'entrée commençant à -TMax/10.
+std::vector<TPointCourbe> Entree(TTypeReponse type, const TParamReponse& param, const TEchellesReponse& e,
+                                 const TEchantillonnage& ech)
+{
+    if (type == TTypeReponse::Indicielle)
+        return {{ech.Premier * ech.Dt, param.ConsI}, {0, param.ConsI}, {0, param.ConsF}, {e.TMax, param.ConsF}};
+    return {{-e.TMax / 10, param.ConsI}, {0, param.ConsI}, {e.TMax, param.ConsI + param.Pente * e.TMax}};
+}
+
+std::vector<TPointCourbe> Reponse(const TDocument& doc, TTypeReponse type, const TParamReponse& param, Reel y0,
+                                  const TEchantillonnage& ech)
+{
+    std::vector<TPointCourbe> points(std::size_t(ech.Dernier - ech.Premier + 1));
+    for (int j = ech.Premier; j <= ech.Dernier; ++j) {
+        const Reel t = j * ech.Dt;
+        const Reel y = type == TTypeReponse::Indicielle
+                           ? ReponseEchelon(doc, t, doc.TempsMort, param.ConsI, param.ConsF, y0)
+                           : ReponseRampe(doc, t, doc.TempsMort, param.Pente, y0);
+        points[std::size_t(j - ech.Premier)] = {t, y};
+    }
+    return points;
+}
+
+std::vector<QString> Etiquettes(const std::vector<Reel>& valeurs, Reel pas)
+{
+    const int chiffres = ChiffresGraduation(valeurs, pas);
+    std::vector<QString> textes;
+    textes.reserve(valeurs.size());
+    for (const Reel v : valeurs)
+        textes.push_back(QString::fromStdString(NombreEnTexte(v, chiffres)));
+    return textes;
+}
+
+// Les bornes sont des multiples du pas : un demi-pas de marge garde la première et la
+// dernière ligne malgré l'arrondi de leur quotient.
+std::vector<Reel> Multiples(Reel min, Reel max, Reel pas)
+{
+    return Graduations(min - pas / 2, max + pas / 2, pas);
+}
+
+void Grille(TTraceur& t, const TRepere& r, const TEchellesReponse& e, const TMiseEnPageReponse& mise)
+{
+    const std::vector<Reel> sorties = Multiples(e.YMin, e.YMax, e.PasSortie);
+    t.LignesHorizontales(r, 0, sorties, Etiquettes(sorties, e.PasSortie), mise.EcartGraduations, Qt::DotLine,
+                         TBornage::Libre);
+    const std::vector<Reel> temps = Multiples(0, e.TMax, e.PasTemps);
+    t.LignesVerticales(r, temps, Etiquettes(temps, e.PasTemps), mise.DecalageGraduations, Qt::DotLine,
+                       TBornage::Libre);
+}
+
+void Axes(TTraceur& t, const TRepere& r, const TMiseEnPageReponse& mise)
+{
+    t.Crayon("DAxe", mise.EpaisseurAxe);
+    t.Segment(r, r.XMin, 0, r.XMax, 0, TBornage::Libre);
+    t.Segment(r, 0, r.YMin, 0, r.YMax, TBornage::Libre);
+}
+
+void NomDuTemps(TTraceur& t, const TRepere& r, const TMiseEnPageReponse& mise)
+{
+    QFont gras = t.Police(mise.TailleNoms);
+    gras.setBold(true);
+    const QFontMetrics mesure(gras, t.Surface().device());
+    const QString nom = QStringLiteral("t (s)");
+    if (const std::optional<TPixel> pix = VersPixel(r, r.XMax / 2, r.YMin))
+        t.Ecrire(pix->X - mesure.horizontalAdvance(nom) / 2, pix->Y + mesure.height(), nom, gras, "DEchelle");
+}
+
+// « entrée et réponse (unité) », chaque mot dans la couleur de ce qu'il nomme, lu de bas en haut.
+void Legende(TTraceur& t, const TRepere& r, const QString& unite, const TMiseEnPageReponse& mise)
+{
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPointSizeF(double(mise.TailleLegende));
+    police.setBold(true);
+    const QFontMetrics mesure(police, t.Surface().device());
+    const struct {
+        QString Texte;
+        const char* Cle;
+    } morceaux[] = {{QStringLiteral("entrée"), "DConsigne"},
+                    {QStringLiteral(" et "), "DEchelle"},
+                    {QStringLiteral("réponse"), "DCourbe"},
+                    {QStringLiteral(" (") + unite + QStringLiteral(")"), "DEchelle"}};
+    int largeur = 0;
+    for (const auto& m : morceaux)
+        largeur += mesure.horizontalAdvance(m.Texte);
+    const std::optional<TPixel> pix = VersPixel(r, r.XMin, (r.YMax + r.YMin) / 2);
+    if (!pix)
+        return;
+    QPainter& p = t.Surface();
+    p.save();
+    p.translate(pix->X - 2 * mesure.height(), pix->Y + largeur / 2);
+    p.rotate(-90);
+    int x = 0;
+    for (const auto& m : morceaux)
+        x += t.Ecrire(x, 0, m.Texte, police, m.Cle);
+    p.restore();
+}
+
+void Titre(TTraceur& t, const QRect& cible, const TRepere& r, TTypeReponse type, const TMiseEnPageReponse& mise)
+{
+    const QString titre = type == TTypeReponse::Indicielle ? QStringLiteral("Réponse à un échelon en entrée")
+                                                           : QStringLiteral("Réponse à une rampe en entrée");
+    const int haut = (mise.TitreDepuisCible ? cible.top() : r.PixHaut) + mise.TitreHaut;
+    t.EcrireAGauche(r.PixDroite, haut, titre, mise.TailleTitreDiagramme, "DNom");
+}
+
+void MemoriseEntree(TValeursTemporelles& v, TTypeReponse type, const TParamReponse& param, Reel y0)
+{
+    v.ConsI = param.ConsI;
+    v.UniteSortie = param.Unite;
+    v.SortieInitiale = y0;
+    v.TMax = param.TMax;
+    if (type == TTypeReponse::Indicielle) {
+        v.ConsF = param.ConsF;
+        v.BornesEchelon = {param.YMin, param.YMax};
+    } else {
+        v.Pente = param.Pente;
+        v.BornesRampe = {param.YMin, param.YMax};
+    }
+}
+
+void MemoriseEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
+{
+    v.TMinTrace = e.TMin;
+    v.TMaxTrace = e.TMax;
+    v.YMinTrace = e.YMin;
+    v.YMaxTrace = e.YMax;
+    v.PasTemps = e.PasTemps;
+    v.PasSortie = e.PasSortie;
+}
+
+bool TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
+                   const TMiseEnPageReponse& mise, TTypeReponse type)
+{
+    const Reel y0 = doc.GainStat * param.ConsI;
+    if (mise.MemoriseEchelles)
+        MemoriseEntree(doc.ValeursTemporelles, type, param, y0);
+    surface.save();
+    TTraceur t(surface, doc.SchemaCouleurs, mise);
+    t.RemplitFond(cible);
+    const std::optional<TEchellesReponse> e = EchellesReponse(param.TMax, param.YMin, param.YMax);
+    TRepere r = RepereDansCible(cible, mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
+    if (!e || mise.NbPoints < 10 || r.PixGauche >= r.PixDroite || r.PixHaut >= r.PixBas) {
+        surface.restore();
+        return false;
+    }
+    r.XMin = e->TMin;
+    r.XMax = e->TMax;
+    r.YMin = e->YMin;
+    r.YMax = e->YMax;
+    Grille(t, r, *e, mise);
+    Axes(t, r, mise);
+    if (mise.AvecNomsAxes) {
+        NomDuTemps(t, r, mise);
+        Legende(t, r, param.Unite, mise);
+    }
+    Titre(t, cible, r, type, mise);
+    const TEchantillonnage ech = Echantillonnage(*e, mise);
+    t.Crayon("DConsigne", mise.EpaisseurCourbe);
+    t.Courbe(r, Entree(type, param, *e, ech), TBornage::Libre);
+    t.Crayon("DCourbe", mise.EpaisseurCourbe);
+    t.Courbe(r, Reponse(doc, type, param, y0, ech), TBornage::Libre);
+    surface.restore();
+    if (mise.MemoriseEchelles)
+        MemoriseEchelles(doc.ValeursTemporelles, *e);
+    return true;
+}
+}
+
+TMiseEnPageReponse TMiseEnPageReponse::Ecran(TTypeReponse type)
+{
+    TMiseEnPageReponse m;
+    m.NbPoints = 1000;
+    m.EpaisseurCourbe = 2;
+    m.EpaisseurAxe = 1;
+    if (type == TTypeReponse::Rampe) {
+        m.IntervallesPositifs = true;
+    } else {
+        m.Droite = 0.97L;
+        m.Haut = 0.03L;
+    }
+    return m;
+}
+
+TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
+{
+    TMiseEnPageReponse m = Ecran(TTypeReponse::Rampe);
+    m.Resolution = resolution;
+    m.Couleur = couleur;
+    m.RemplitFond = false;
+    m.AvecTitreUtilisateur = false;
+    m.MemorisePoints = false;
+    m.IntervallesPositifs = false;
+    m.NbPoints = 4000;
+    m.AvecNomsAxes = false;
+    m.TitreDepuisCible = true;
+    m.TitreHaut = m.Pouces(0.067L);
+    return m;
+}
+
+bool TracerReponseIndicielle(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
+                             const TMiseEnPageReponse& mise)
+{
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle);
+}
+
+bool TracerReponseRampe(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
+                        const TMiseEnPageReponse& mise)
+{
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe);
+}

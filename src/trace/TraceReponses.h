@@ -1,0 +1,33 @@
+#pragma once
+// Réponses à un échelon et à une rampe, dessinées avec leur entrée sur une grille graduée
+// qui part de t = 0. Une seule routine sert l'écran et la page ; seule la mise en page change.
+#include <QRect>
+
+#include "MiseEnPage.h"
+#include "coeur/Document.h"
+
+class QPainter;
+
+struct TMiseEnPageReponse : TMiseEnPage {
+    bool AvecNomsAxes = true;          // « t (s) » et la légende verticale, absents de la page
+    bool IntervallesPositifs = false;  // rampe à l'écran : pas compté sur [0, TMax], départ à -TMax/10
+    int EcartGraduations = 2;          // fin des graduations de la sortie à gauche de t = 0
+    int DecalageGraduations = 1;       // haut des graduations des temps sous le cadre
+    int TitreHaut = -20;               // haut du titre depuis le haut du cadre…
+    bool TitreDepuisCible = false;     // …ou depuis le haut de la cible
+    Reel TailleLegende = 12;
+
+    // Cadre de l'échelon de 0,05 à 0,97 en largeur et de 0,03 à 0,95 en hauteur ; la rampe
+    // garde ceux de la base.
+    static TMiseEnPageReponse Ecran(TTypeReponse type);
+    // Page imprimée : 4000 intervalles, ni nom des axes ni légende, titre sous le haut de la cible.
+    static TMiseEnPageReponse Page(int resolution, bool couleur);
+};
+
+// Faux quand les échelles ne se graduent pas ou que la cible est trop petite : le fond seul.
+// Les valeurs lues sont toujours gardées dans le document, les échelles arrondies seulement
+// quand elles se tracent.
+bool TracerReponseIndicielle(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
+                             const TMiseEnPageReponse& mise);
+bool TracerReponseRampe(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
+                        const TMiseEnPageReponse& mise);

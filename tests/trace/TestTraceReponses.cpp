@@ -1,0 +1,322 @@
+// Réponses temporelles : échelles graduées et leurs refus, puis faits lus sur l'image dessinée
+// (entrée et réponse où la correspondance les place, légende, rien hors du cadre).
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "AffichageQt.h"
+#include "DocumentsDessin.h"
+#include "AideImages.h"
+#include "trace/CouleurQt.h"
+#include "trace/EchellesReponses.h"
+#include "trace/TraceDiagramme.h"
+#include "trace/TraceReponses.h"
+#include "trace/Traceur.h"
+#include "numerique/Reponses.h"
+
+namespace {
+constexpr int Largeur = 800;
+constexpr int Hauteur = 600;
+
+QColor CouleurCle(const TDocument& doc, const char* cle)
+{
+    return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle)));
+}
+
+TDocument PremierOrdre(Reel gain, Reel tempsMort = 0)
+{
+    return DocumentAnalyse(PolynomeDeCoefs({gain}), PolynomeDeCoefs({1, 1}), tempsMort);
+}
+
+TDemandeReponse Demande(TTypeReponse type, TParamReponse param)
+{
+    TDemandeReponse d;
+    d.Type = type;
+    d.Param = std::move(param);
+    return d;
+}
+
+QImage Dessine(TDocument& doc, const TDemandeReponse& demande, QRect cible = QRect(0, 0, Largeur, Hauteur))
+{
+    QImage image = ImageBlanche(Largeur, Hauteur);
+    QPainter p(&image);
+    EXPECT_TRUE(TracerReponse(p, cible, doc, demande).Trace);
+    return image;
+}
+
+// Le cadre de l'écran, tel que le dernier tracé l'a gradué.
+TRepere Cadre(const TDocument& doc, TTypeReponse type, QRect cible = QRect(0, 0, Largeur, Hauteur))
+{
+    const TMiseEnPageReponse m = TMiseEnPageReponse::Ecran(type);
+    TRepere r = RepereDansCible(cible, m.Gauche, m.Droite, m.Haut, m.Bas);
+    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    r.XMin = v.TMinTrace;
+    r.XMax = v.TMaxTrace;
+    r.YMin = v.YMinTrace;
+    r.YMax = v.YMaxTrace;
+    return r;
+}
+
+// La couleur est au pixel du point (t, y) ou à un pixel de lui (arrondis du tracé).
+::testing::AssertionResult Porte(const QImage& image, const TRepere& r, Reel t, Reel y, const QColor& couleur)
+{
+    const std::optional<TPixel> pix = VersPixel(r, t, y);
+    if (!pix || pix->Dehors)
+        return ::testing::AssertionFailure() << "point hors du cadre";
+    if (PixelsDeCouleur(image, QRect(pix->X - 1, pix->Y - 1, 3, 3), couleur, 0) > 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pas de " << couleur.name().toStdString() << " en (" << pix->X << ", "
+                                         << pix->Y << ")";
+}
+
+// Instant de l'échantillon j du tracé de l'échelon à l'écran : (TMax - TMin) / 1000 entre deux.
+Reel InstantEchelon(const TDocument& doc, int j)
+{
+    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    return j * (v.TMaxTrace - v.TMinTrace) / 1000;
+}
+}
+
+TEST(EchellesReponses, ArrondiesAuxGraduations)
+{
+    const struct {
+        Reel TMax, YMin, YMax;
+        Reel PasTemps, TMaxTrace, PasSortie, YMinTrace, YMaxTrace;
+    } cas[] = {
+        {10, 0, 1, 1, 10, 0.1L, 0, 1},
+        {0.5L, -0.35L, 1.2L, 0.05L, 0.5L, 0.1L, -0.4L, 1.2L},
+        {2.5L, 2, 3, 0.2L, 2.6L, 0.1L, 2, 3},
+        {1e-9L, -1, 1, 1e-10L, 1e-9L, 0.2L, -1, 1},
+        // Faible amplitude : la marge rapportée au pas garde les bornes sur leurs graduations.
+        {10, 0, 3e-7L, 1, 10, 2e-8L, 0, 3e-7L},
+        {10, -2.5e-7L, 0, 1, 10, 2e-8L, -2.6e-7L, 0},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::to_string(double(c.TMax)));
+        const std::optional<TEchellesReponse> e = EchellesReponse(c.TMax, c.YMin, c.YMax);
+        ASSERT_TRUE(e);
+        EXPECT_NEAR(double(e->PasTemps), double(c.PasTemps), 1e-15 * double(c.PasTemps));
+        EXPECT_NEAR(double(e->TMin), -double(c.PasTemps), 1e-15 * double(c.PasTemps));
+        EXPECT_NEAR(double(e->TMax), double(c.TMaxTrace), 1e-12 * double(c.TMaxTrace));
+        EXPECT_NEAR(double(e->PasSortie), double(c.PasSortie), 1e-15);
+        EXPECT_NEAR(double(e->YMin), double(c.YMinTrace), 1e-12);
+        EXPECT_NEAR(double(e->YMax), double(c.YMaxTrace), 1e-12);
+    }
+}
+
+// Ce que la grille ne sait pas graduer ou que les pixels ne savent pas placer.
+TEST(EchellesReponses, RefusDeCeQueLaGrilleNeGraduePas)
+{
+    const struct {
+        Reel TMax, YMin, YMax;
+        TRefusEchelles Refus;
+    } cas[] = {
+        {1e-4940L, 0, 1, TRefusEchelles::TMaxTropPetit},
+        {1e4932L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {1e4925L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {1e4900L, 0, 1, TRefusEchelles::Aucun},
+        {10, 0, 1e-4940L, TRefusEchelles::EcartTropFaible},
+        {10, 1e30L, 1e30L + 1e14L, TRefusEchelles::EcartTropFaible},
+        {10, 1e30L, 1e30L + 1e17L, TRefusEchelles::Aucun},
+        {10, -1e4932L, 1e4932L, TRefusEchelles::EcartTropGrand},
+        {10, 0, 1e4930L, TRefusEchelles::EcartTropGrand},
+        {10, -1e300L, 1e300L, TRefusEchelles::Aucun},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::to_string(double(c.TMax)) + " " + std::to_string(double(c.YMax)));
+        EXPECT_EQ(RefusEchellesReponse(c.TMax, c.YMin, c.YMax), c.Refus);
+        EXPECT_EQ(EchellesReponse(c.TMax, c.YMin, c.YMax).has_value(), c.Refus == TRefusEchelles::Aucun);
+    }
+}
+
+TEST(TraceReponses, EtiquettesDesTempsEtDeLaSortieTitreEtNoms)
+{
+    TDocument doc = PremierOrdre(1);
+    const auto textes = [&](TSupport support) {
+        TEnregistreurTextes surface(Largeur, Hauteur);
+        QPainter p(&surface);
+        TDemandeReponse d = Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, "V"});
+        d.Support = support;
+        TracerReponse(p, QRect(0, 0, Largeur, Hauteur), doc, d);
+        p.end();
+        QStringList liste;
+        for (const TTexteEcrit& t : surface.Textes())
+            liste << t.Texte;
+        return liste;
+    };
+    const QStringList ecran = textes(TSupport::Ecran);
+    for (const char* t : {"+0", "+1", "+5", "+9", "+1E1", "+0.1", "+0.5", "Réponse à un échelon en entrée", "t (s)",
+                          "entrée", " et ", "réponse", " (V)"})
+        EXPECT_TRUE(ecran.contains(QString::fromUtf8(t))) << t;
+    EXPECT_EQ(ecran.count("+0"), 2);  // instant 0 et sortie 0
+    EXPECT_FALSE(ecran.contains("+1.1"));
+    const QStringList page = textes(TSupport::Page);
+    EXPECT_TRUE(page.contains("+1E1"));
+    EXPECT_TRUE(page.contains("Réponse à un échelon en entrée"));
+    for (const char* t : {"t (s)", "entrée", "réponse"})
+        EXPECT_FALSE(page.contains(QString::fromUtf8(t))) << t;
+}
+
+// ConsI 2, ConsF 3, gain 0,5 : la réponse part de 1 et tend vers 1,5 ; l'entrée est à 2 puis 3.
+TEST(TraceReponses, EchelonEtSonEntreeOuLaCorrespondanceLesPlace)
+{
+    TDocument doc = PremierOrdre(0.5L);
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {2, 3, 0, 10, 0.5L, 3.5L, "V"}));
+    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    EXPECT_EQ(v.SortieInitiale, 1);
+    EXPECT_EQ(v.ConsI, 2);
+    EXPECT_EQ(v.ConsF, 3);
+    EXPECT_EQ(v.UniteSortie, "V");
+    EXPECT_EQ(v.BornesEchelon.YMax, 3.5L);
+    EXPECT_NEAR(double(v.TMinTrace), -1, 1e-15);
+    const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    const QColor consigne = CouleurCle(doc, "DConsigne");
+    EXPECT_TRUE(Porte(image, r, InstantEchelon(doc, -50), 1, courbe));
+    for (int j : {10, 100, 300, 900}) {
+        const Reel t = InstantEchelon(doc, j);
+        EXPECT_TRUE(Porte(image, r, t, 1 + 0.5L * (1 - std::exp(-t)), courbe)) << j;
+    }
+    EXPECT_TRUE(Porte(image, r, -0.5L, 2, consigne));
+    EXPECT_TRUE(Porte(image, r, 5, 3, consigne));
+    EXPECT_TRUE(Porte(image, r, 0, 2.5L, consigne));
+}
+
+TEST(TraceReponses, LeRetardDonneUnDepartPlat)
+{
+    TDocument doc = PremierOrdre(1, 2);
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, ""}));
+    const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    for (int j : {100, 150, 180})
+        EXPECT_TRUE(Porte(image, r, InstantEchelon(doc, j), 0, courbe)) << j;
+    const Reel t = InstantEchelon(doc, 400);
+    EXPECT_TRUE(Porte(image, r, t, 1 - std::exp(-(t - 2)), courbe));
+}
+
+// 1/(p+1) sous une rampe de pente 1 : t - 1 + e^-t, en retard d'une seconde sur l'entrée.
+TEST(TraceReponses, RampeEnRetardDUneSecondeSurSonEntree)
+{
+    TDocument doc = PremierOrdre(1);
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {0, 0, 1, 10, 0, 10, ""}));
+    EXPECT_EQ(doc.ValeursTemporelles.Pente, 1);
+    EXPECT_EQ(doc.ValeursTemporelles.BornesRampe.YMax, 10);
+    const TRepere r = Cadre(doc, TTypeReponse::Rampe);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    const QColor consigne = CouleurCle(doc, "DConsigne");
+    // Échantillons de la rampe à l'écran : TMax / 1000 entre deux.
+    for (int j : {200, 500, 800}) {
+        const Reel t = j * Reel(0.01L);
+        EXPECT_TRUE(Porte(image, r, t, t - 1 + std::exp(-t), courbe)) << j;
+        EXPECT_TRUE(Porte(image, r, t - 1, t - 1, consigne)) << j;
+    }
+}
+
+// ConsI 1 et gain 2 : la réponse part de 2 quand l'entrée part de 1.
+TEST(TraceReponses, LaRampePartDuGainStatiqueFoisLeNiveauInitial)
+{
+    TDocument doc = PremierOrdre(2);
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {1, 0, 0.5L, 10, 0, 12, ""}));
+    EXPECT_EQ(doc.ValeursTemporelles.SortieInitiale, 2);
+    const TRepere r = Cadre(doc, TTypeReponse::Rampe);
+    EXPECT_TRUE(Porte(image, r, -0.5L, 2, CouleurCle(doc, "DCourbe")));
+    EXPECT_TRUE(Porte(image, r, -0.5L, 1, CouleurCle(doc, "DConsigne")));
+}
+
+// Légende lue de bas en haut : « entrée » (couleur de l'entrée) sous « réponse » (couleur de
+// la courbe), « et » et l'unité dans celle des échelles, à gauche du cadre.
+TEST(TraceReponses, LegendeVerticaleEnQuatreCouleurs)
+{
+    TDocument doc = PremierOrdre(1);
+    ChangeCouleur(doc, "DEchelle", 200, 0, 200);
+    ChangeCouleur(doc, "DQuadrillage", 230, 230, 230);
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, "m"}));
+    const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
+    const QRect gauche(0, r.PixHaut, r.PixGauche - 1, r.PixBas - r.PixHaut);
+    const auto centre = [&](const QColor& c) {
+        long long somme = 0;
+        int n = 0;
+        for (int y = gauche.top(); y <= gauche.bottom(); ++y)
+            for (int x = gauche.left(); x <= gauche.right(); ++x)
+                if (image.pixelColor(x, y) == c) {
+                    somme += y;
+                    ++n;
+                }
+        return n > 20 ? Reel(somme) / n : Reel(-1);
+    };
+    const Reel entree = centre(CouleurCle(doc, "DConsigne"));
+    const Reel reponse = centre(CouleurCle(doc, "DCourbe"));
+    ASSERT_GT(entree, 0);
+    ASSERT_GT(reponse, 0);
+    EXPECT_GT(entree, reponse);
+    EXPECT_GT(centre(QColor(200, 0, 200)), 0);
+    EXPECT_GT(PixelsDeCouleur(image, gauche, Qt::white, 0), 0);
+}
+
+// Des bornes qui coupent la réponse et l'entrée : rien de leurs couleurs hors du cadre, à
+// l'écran (hors légende, à gauche) comme sur la page, placée au milieu de l'image.
+TEST(TraceReponses, RienHorsDuCadre)
+{
+    TDocument doc = PremierOrdre(1, 0.5L);
+    const TParamReponse param{-3, 5, 2, 4, 0, 0.5L, ""};
+    for (TTypeReponse type : {TTypeReponse::Indicielle, TTypeReponse::Rampe}) {
+        const QImage ecran = Dessine(doc, Demande(type, param));
+        const TRepere r = Cadre(doc, type);
+        QImage sansLegende = ecran.copy();
+        QPainter(&sansLegende).fillRect(QRect(0, 0, r.PixGauche, Hauteur), Qt::white);
+        TDemandeReponse page = Demande(type, param);
+        page.Support = TSupport::Page;
+        const QRect cible(100, 80, 500, 400);
+        const QImage imprimee = Dessine(doc, page, cible);
+        const TMiseEnPageReponse m = TMiseEnPageReponse::Page(96, true);
+        const TRepere rp = RepereDansCible(cible, m.Gauche, m.Droite, m.Haut, m.Bas);
+        for (const char* cle : {"DCourbe", "DConsigne"}) {
+            const QColor c = CouleurCle(doc, cle);
+            const QRect dedans(QPoint(r.PixGauche - 1, r.PixHaut - 1), QPoint(r.PixDroite + 1, r.PixBas + 1));
+            const QRect dedansPage(QPoint(rp.PixGauche - 1, rp.PixHaut - 1), QPoint(rp.PixDroite + 1, rp.PixBas + 1));
+            EXPECT_GT(PixelsDeCouleur(sansLegende, dedans, c, 0), 0) << cle;
+            EXPECT_EQ(PixelsDeCouleur(sansLegende, sansLegende.rect(), c, 0),
+                      PixelsDeCouleur(sansLegende, dedans, c, 0)) << cle;
+            EXPECT_GT(PixelsDeCouleur(imprimee, dedansPage, c, 0), 0) << cle;
+            EXPECT_EQ(PixelsDeCouleur(imprimee, imprimee.rect(), c, 0), PixelsDeCouleur(imprimee, dedansPage, c, 0))
+                << cle;
+        }
+    }
+}
+
+// En noir et blanc, la page ne prend aucune couleur du schéma.
+TEST(TraceReponses, PageEnNoirSansCouleur)
+{
+    TDocument doc = PremierOrdre(1);
+    TDemandeReponse page = Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, ""});
+    page.Support = TSupport::Page;
+    page.Couleur = false;
+    const QImage image = Dessine(doc, page);
+    for (const char* cle : {"DCourbe", "DConsigne", "DQuadrillage", "DEchelle"})
+        EXPECT_EQ(PixelsDeCouleur(image, image.rect(), CouleurCle(doc, cle), 0), 0) << cle;
+    EXPECT_GT(PixelsDeCouleur(image, image.rect(), Qt::black, 0), 1000);
+}
+
+// Une pente immense : après le retard la sortie quitte le cadre puis n'est plus finie, ce
+// qui laisse un trou ; le départ plat reste dessiné. Une cible minuscule ou vide ne plante pas.
+TEST(TraceReponses, EchantillonsNonFinisEtCiblesMinuscules)
+{
+    TDocument doc = PremierOrdre(1, 1);
+    ASSERT_TRUE(std::isinf(ReponseRampe(doc, 9, 1, 1e4932L, 0)));
+    const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {0, 0, 1e4932L, 10, -1, 1, ""}));
+    const TRepere r = Cadre(doc, TTypeReponse::Rampe);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    EXPECT_TRUE(Porte(image, r, 0.5L, 0, courbe));
+    const int milieu = r.PixGauche + (r.PixDroite - r.PixGauche) / 2;
+    EXPECT_EQ(PixelsDeCouleur(image, QRect(milieu, 0, Largeur, Hauteur), courbe, 0), 0);
+
+    for (const QRect cible : {QRect(0, 0, 1, 1), QRect(0, 0, 3, 600), QRect(5, 5, 0, 0)}) {
+        QImage petite = ImageBlanche(20, 20);
+        QPainter p(&petite);
+        const bool trace =
+            TracerReponse(p, cible, doc, Demande(TTypeReponse::Rampe, {0, 0, 1, 10, 0, 10, ""})).Trace;
+        EXPECT_EQ(trace, !cible.isEmpty()) << cible.width();
+    }
+}
