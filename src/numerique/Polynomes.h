@@ -25,8 +25,9 @@ void MessageNoyau(const std::string& texte);
 TPolynome InitPolynome();
 TPolynome InitPolynomeValide();
 // Rend l'état du chercheur de racines (Laguerre.h). En cas d'échec, les racines non atteintes
-// restent nulles et RacinesValides reste faux. Des coefficients dominants négligeables devant
-// les autres abaissent le degré.
+// restent nulles et RacinesValides reste faux. Des coefficients dominants nuls abaissent le degré.
+// Les grappes d'une racine multiple sont réunies, les racines d'un polynôme réel sont réelles ou
+// en paires conjuguées exactes (Grappes.h).
 int CalculeRacines(TPolynome& p);
 void CoefsDepuisRacines(TPolynome& p);
 void TrieEtGroupeRacines(TPolynome& p);
@@ -38,3 +39,6 @@ void OpposePolynome(TPolynome& p);
 TPolynome Derivee(const TPolynome& p);
 TPolynome EnleveRacine(int k, int m, const TPolynome& p);
 Reel Factorielle(int n);
+// Coefficient de p^k, nul au-delà du degré.
+TComplexe CoefOuZero(const TPolynome& p, int k);
+bool CoefficientsReels(const TPolynome& p);
