@@ -183,6 +183,7 @@ TPolynome DenominateurRampe(const TPolynome& d)
 void OublieRampe(TSysteme& s)
 {
     s.DecompositionRampeFaite = false;
+    s.RampeParIntegrale = false;
     s.DRampe = InitPolynome();
     s.EntiereRampe = InitPolynome();
     s.DecompositionRampe.Efface();
@@ -191,8 +192,10 @@ void OublieRampe(TSysteme& s)
 void DecomposeRampe(TSysteme& s)
 {
     OublieRampe(s);
-    if (s.Denominateur.Degre >= DegreMax)
+    if (s.Denominateur.Degre >= DegreMax) {
+        s.RampeParIntegrale = true;
         return;
+    }
     s.DRampe = DenominateurRampe(s.Denominateur);
     s.DecompositionRampeFaite =
         DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe, s.DecompositionRampe) == DecompositionFaite;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Taylor.h"
+#include "Tolerances.h"
 
 namespace {
 
@@ -26,28 +27,12 @@ struct TGrappes {
 
 TComplexe Divise(TComplexe z, Reel d) { return {z.Re / d, z.Im / d}; }
 
-// La racine libre la plus proche du centre ; 0 s'il n'y en a plus.
-int PlusProcheLibre(const TPolynome& p, const std::array<bool, DegreMax + 1>& prises, TComplexe centre)
-{
-    int meilleure = 0;
-    for (int j = 1; j <= p.Degre; ++j)
-        if (!prises[j] && (meilleure == 0 || Distance(p.Racines[j], centre) < Distance(p.Racines[meilleure], centre)))
-            meilleure = j;
-    return meilleure;
-}
-
 struct TMembres {
     std::array<int, DegreMax + 1> Indices{};
     int Nombre = 0;
 };
 
-Reel Etalement(const TPolynome& p, const TMembres& membres, TComplexe centre)
-{
-    Reel e = 0;
-    for (int k = 0; k < membres.Nombre; ++k)
-        e = std::max(e, Distance(p.Racines[membres.Indices[k]], centre));
-    return e;
-}
+TComplexe Conjugue(TComplexe z) { return {z.Re, -z.Im}; }
 
 // Une grappe de rayon r autour de c est une racine d'ordre m quand P(c + h) ressemble à
 // P^(m)(c)/m!.h^m : chaque coefficient de Taylor d'ordre k < m reste sous C(m, k).|t_m|.r^(m-k),
@@ -74,42 +59,6 @@ bool RessembleARacineMultiple(const TPolynome& p, TComplexe c, int m, Reel r)
     return true;
 }
 
-// Autour de chaque racine encore libre, on ajoute la plus proche tant que la grappe reste dans
-// la précision d'une racine de sa taille.
-TGrappe GrappeAutourDe(const TPolynome& p, int i, std::array<bool, DegreMax + 1>& prises)
-{
-    TMembres membres;
-    membres.Indices[membres.Nombre++] = i;
-    prises[i] = true;
-    TComplexe somme = p.Racines[i];
-    TComplexe centre = somme;
-    for (int j = PlusProcheLibre(p, prises, centre); j != 0; j = PlusProcheLibre(p, prises, centre)) {
-        TMembres essai = membres;
-        essai.Indices[essai.Nombre++] = j;
-        const TComplexe sommeEssai = Somme(somme, p.Racines[j]);
-        const TComplexe centreEssai = Divise(sommeEssai, essai.Nombre);
-        const Reel etalement = Etalement(p, essai, centreEssai);
-        if (!(etalement <= Marge * PrecisionRacine(p, centreEssai, essai.Nombre))
-            || !RessembleARacineMultiple(p, centreEssai, essai.Nombre, etalement))
-            break;
-        membres = essai;
-        somme = sommeEssai;
-        centre = centreEssai;
-        prises[j] = true;
-    }
-    return {centre, membres.Nombre};
-}
-
-TGrappes FormeGrappes(const TPolynome& p)
-{
-    TGrappes g;
-    std::array<bool, DegreMax + 1> prises{};
-    for (int i = 1; i <= p.Degre; ++i)
-        if (!prises[i])
-            g.Liste[g.Nombre++] = GrappeAutourDe(p, i, prises);
-    return g;
-}
-
 // Une racine de multiplicité m est racine simple de P^(m-1) : Newton sur cette dérivée, sans
 // quitter la grappe.
 TComplexe Affine(const TPolynome& p, TGrappe g)
@@ -134,6 +83,156 @@ TComplexe Affine(const TPolynome& p, TGrappe g)
     return z;
 }
 
+// Les racines libres, de la plus proche de la racine i à la plus lointaine (i d'abord).
+TMembres ParDistance(const TPolynome& p, int i, const std::array<bool, DegreMax + 1>& prises)
+{
+    TMembres m;
+    for (int j = 1; j <= p.Degre; ++j)
+        if (!prises[j])
+            m.Indices[m.Nombre++] = j;
+    std::stable_sort(m.Indices.begin(), m.Indices.begin() + m.Nombre, [&](int a, int b) {
+        return Distance(p.Racines[a], p.Racines[i]) < Distance(p.Racines[b], p.Racines[i]);
+    });
+    return m;
+}
+
+// Grappe de racines de centre c et d'étalement e : une racine d'ordre m, à la précision près ?
+bool RacineDOrdre(const TPolynome& p, const TMembres& membres, int m, TComplexe c)
+{
+    Reel etalement = 0;
+    for (int k = 0; k < m; ++k)
+        etalement = std::max(etalement, Distance(p.Racines[membres.Indices[k]], c));
+    return etalement <= Marge * PrecisionRacine(p, c, m) && RessembleARacineMultiple(p, c, m, etalement);
+}
+
+// Les m premières racines de la liste, si elles sont une racine d'ordre m ; centre : leur
+// moyenne, affinée. Laguerre s'arrête tôt sur une racine multiple et toutes les racines d'une
+// grappe peuvent s'être arrêtées du même côté : la moyenne seule peut alors échouer.
+bool GrappeAdmise(const TPolynome& p, const TMembres& membres, int m, TComplexe& centre)
+{
+    TComplexe somme{};
+    for (int k = 0; k < m; ++k)
+        somme = Somme(somme, p.Racines[membres.Indices[k]]);
+    const TComplexe moyenne = Divise(somme, m);
+    centre = Affine(p, {moyenne, m});
+    return RacineDOrdre(p, membres, m, moyenne) || RacineDOrdre(p, membres, m, centre);
+}
+
+// Dans une composante qui n'est pas une seule racine multiple : autour de la racine i, la plus
+// grande grappe de ses plus proches voisines. Une grappe petite peut échouer là où une plus
+// grande réussit (deux voisines d'un pentagone n'ont pas l'air d'une racine double) : on
+// essaie encore deux tailles au-delà d'un échec.
+constexpr int EchecsToleres = 2;
+
+TGrappe GrappeAutourDe(const TPolynome& p, int i, std::array<bool, DegreMax + 1>& prises)
+{
+    const TMembres proches = ParDistance(p, i, prises);
+    TGrappe retenue{p.Racines[i], 1};
+    int echecs = 0;
+    for (int m = 2; m <= proches.Nombre && echecs <= EchecsToleres; ++m) {
+        TComplexe centre;
+        if (GrappeAdmise(p, proches, m, centre)) {
+            retenue = {centre, m};
+            echecs = 0;
+        } else {
+            ++echecs;
+        }
+    }
+    for (int k = 0; k < retenue.Multiplicite; ++k)
+        prises[proches.Indices[k]] = true;
+    return retenue;
+}
+
+// Deux racines sont liées quand leur distance reste dans un multiple large de leur précision
+// de racines simples : les membres d'une grappe le sont tous, deux racines bien séparées jamais.
+constexpr Reel Lien = 64;
+
+// Composantes de racines liées de proche en proche ; Composante[i] est le numéro de celle de i.
+struct TComposantes {
+    std::array<int, DegreMax + 1> Composante{};
+    int Nombre = 0;
+};
+
+TComposantes Composantes(const TPolynome& p)
+{
+    std::array<Reel, DegreMax + 1> precision{};
+    for (int i = 1; i <= p.Degre; ++i)
+        precision[i] = PrecisionRacine(p, p.Racines[i], 1);
+    TComposantes c;
+    for (int i = 1; i <= p.Degre; ++i) {
+        if (c.Composante[i] != 0)
+            continue;
+        c.Composante[i] = ++c.Nombre;
+        // Parcours : toute racine liée à un membre rejoint la composante.
+        for (bool ajout = true; ajout;) {
+            ajout = false;
+            for (int j = 1; j <= p.Degre; ++j)
+                for (int k = 1; k <= p.Degre && c.Composante[j] == 0; ++k)
+                    if (c.Composante[k] == c.Nombre
+                        && Distance(p.Racines[j], p.Racines[k]) <= Lien * std::max(precision[j], precision[k])) {
+                        c.Composante[j] = c.Nombre;
+                        ajout = true;
+                    }
+        }
+    }
+    return c;
+}
+
+// Chaque composante est une racine multiple si elle passe le contrôle entière ; sinon on y
+// cherche des grappes plus petites.
+TGrappes FormeGrappes(const TPolynome& p)
+{
+    const TComposantes c = Composantes(p);
+    TGrappes g;
+    for (int n = 1; n <= c.Nombre; ++n) {
+        TMembres membres;
+        std::array<bool, DegreMax + 1> prises{};
+        for (int i = 1; i <= p.Degre; ++i) {
+            prises[i] = c.Composante[i] != n;
+            if (!prises[i])
+                membres.Indices[membres.Nombre++] = i;
+        }
+        TComplexe centre = p.Racines[membres.Indices[0]];
+        if (membres.Nombre == 1 || GrappeAdmise(p, membres, membres.Nombre, centre)) {
+            g.Liste[g.Nombre++] = {centre, membres.Nombre};
+            continue;
+        }
+        for (int k = 0; k < membres.Nombre; ++k)
+            if (!prises[membres.Indices[k]])
+                g.Liste[g.Nombre++] = GrappeAutourDe(p, membres.Indices[k], prises);
+    }
+    return g;
+}
+
+// Polynôme réel : chaque racine calculée dont la conjuguée est aussi calculée, à la précision
+// près, forme avec elle une paire exacte, à leur moyenne. Près d'une grappe, une racine simple
+// s'écarte de la vraie de plusieurs fois sa précision estimée : d'où une marge plus large.
+constexpr Reel MargeMiroir = 16;
+
+void SymetrieBrute(TPolynome& p)
+{
+    std::array<bool, DegreMax + 1> appariees{};
+    for (int i = 1; i <= p.Degre; ++i) {
+        const TComplexe haute = p.Racines[i];
+        if (haute.Im <= 0 || appariees[i])
+            continue;
+        int basse = 0;
+        for (int j = 1; j <= p.Degre; ++j)
+            if (!appariees[j] && p.Racines[j].Im < 0
+                && (basse == 0 || Distance(p.Racines[j], Conjugue(haute)) < Distance(p.Racines[basse], Conjugue(haute))))
+                basse = j;
+        if (basse == 0)
+            continue;
+        const Reel precision = std::max(PrecisionRacine(p, haute, 1), PrecisionRacine(p, p.Racines[basse], 1));
+        if (!(Distance(p.Racines[basse], Conjugue(haute)) <= MargeMiroir * precision))
+            continue;
+        const TComplexe b = p.Racines[basse];
+        p.Racines[i] = {(haute.Re + b.Re) / 2, (haute.Im - b.Im) / 2};
+        p.Racines[basse] = Conjugue(p.Racines[i]);
+        appariees[i] = appariees[basse] = true;
+    }
+}
+
 Reel Rayon(const TPolynome& p, TGrappe g) { return Marge * PrecisionRacine(p, g.Centre, g.Multiplicite); }
 
 // Le conjugué de chaque racine d'un polynôme réel est racine avec la même multiplicité.
@@ -155,9 +254,8 @@ void ConjugueesExactes(const TPolynome& p, TGrappes& g)
                 && (basse < 0 || Distance(b.Centre, miroir) < Distance(g.Liste[basse].Centre, miroir)))
                 basse = l;
         }
-        // Des racines calculées d'un polynôme réel ne s'écartent de leurs conjuguées que de leur
-        // précision : plus loin, ce n'est pas la conjuguée.
-        if (basse < 0 || Distance(g.Liste[basse].Centre, miroir) > std::max(Rayon(p, haute), Rayon(p, g.Liste[basse])))
+        // Plus loin que la tolérance des groupes, ce n'est pas la conjuguée.
+        if (basse < 0 || !ProchesRelatifs(g.Liste[basse].Centre, miroir, ToleranceGroupes))
             continue;
         const TComplexe b = g.Liste[basse].Centre;
         haute.Centre = {(haute.Centre.Re + b.Re) / 2, (haute.Centre.Im - b.Im) / 2};
@@ -181,11 +279,11 @@ Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
 
 void NettoieRacinesCalculees(TPolynome& p)
 {
+    const bool reel = CoefficientsReels(p);
+    if (reel)
+        SymetrieBrute(p);
     TGrappes g = FormeGrappes(p);
-    for (int k = 0; k < g.Nombre; ++k)
-        if (g.Liste[k].Multiplicite > 1)
-            g.Liste[k].Centre = Affine(p, g.Liste[k]);
-    if (CoefficientsReels(p))
+    if (reel)
         ConjugueesExactes(p, g);
     int i = 1;
     for (int k = 0; k < g.Nombre; ++k) {

@@ -102,6 +102,21 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
     return y.Re;
 }
 
+Reel RampeParIntegrale(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t)
+{
+    if (e.Degre != 0 || t < 0)
+        return 0;
+    TComplexe y = Produit(e.Coef[0], ComplexeReel(t));
+    TComplexe f[DegreMax + 2];
+    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
+        const int m = d.Multiplicites[i];
+        IntegralesDuPole(d.Racines[RangRacine(d, i)], t, m + 1, f);
+        for (int l = 1; l <= m; ++l)
+            y = Somme(y, Produit(a(i, l), Difference(Produit(f[l], ComplexeReel(t)), Produit(f[l + 1], ComplexeReel(l)))));
+    }
+    return y.Re;
+}
+
 Reel ReponseEchelon(const TSysteme& s, Reel t, Reel T, Reel u0, Reel u1, Reel y0)
 {
     if (T > t)
@@ -113,5 +128,7 @@ Reel ReponseRampe(const TSysteme& s, Reel t, Reel T, Reel a, Reel y0)
 {
     if (T > t)
         return y0;
+    if (s.RampeParIntegrale)
+        return y0 + a * RampeParIntegrale(s.Denominateur, s.PartieEntiere, s.Decomposition, t - T);
     return y0 + a * ReponseIndicielleUnitaire(s.DRampe, s.EntiereRampe, s.DecompositionRampe, t - T);
 }
