@@ -16,6 +16,7 @@
 #include "coeur/FichierDonnees.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
+#include "numerique/Tolerances.h"
 
 namespace {
 
@@ -220,7 +221,7 @@ int Occurrences(const TPolynome& p, TComplexe r)
 {
     int n = 0;
     for (int i = 1; i <= p.Degre; ++i)
-        n += Voisins(p.Racines[i], r) ? 1 : 0;
+        n += ProchesRelatifs(p.Racines[i], r, ToleranceCommunes) ? 1 : 0;
     return n;
 }
 

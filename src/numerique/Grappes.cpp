@@ -159,20 +159,22 @@ TComposantes Composantes(const TPolynome& p)
     for (int i = 1; i <= p.Degre; ++i)
         precision[i] = PrecisionRacine(p, p.Racines[i], 1);
     TComposantes c;
+    std::array<int, DegreMax + 1> aVisiter{};
     for (int i = 1; i <= p.Degre; ++i) {
         if (c.Composante[i] != 0)
             continue;
         c.Composante[i] = ++c.Nombre;
+        int restantes = 0;
+        aVisiter[restantes++] = i;
         // Parcours : toute racine liée à un membre rejoint la composante.
-        for (bool ajout = true; ajout;) {
-            ajout = false;
+        while (restantes > 0) {
+            const int k = aVisiter[--restantes];
             for (int j = 1; j <= p.Degre; ++j)
-                for (int k = 1; k <= p.Degre && c.Composante[j] == 0; ++k)
-                    if (c.Composante[k] == c.Nombre
-                        && Distance(p.Racines[j], p.Racines[k]) <= Lien * std::max(precision[j], precision[k])) {
-                        c.Composante[j] = c.Nombre;
-                        ajout = true;
-                    }
+                if (c.Composante[j] == 0
+                    && Distance(p.Racines[j], p.Racines[k]) <= Lien * std::max(precision[j], precision[k])) {
+                    c.Composante[j] = c.Nombre;
+                    aVisiter[restantes++] = j;
+                }
         }
     }
     return c;

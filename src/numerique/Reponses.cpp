@@ -22,19 +22,26 @@ constexpr Reel LimiteSerie = 1;
 // 1/26! < 1e-26 : la série est complète en précision étendue pour |z| <= 1.
 constexpr int TermesSerie = 26;
 
-// F_l = t^l / (l-1)! . somme des z^k / (k! (k + l)).
+// S_l = intégrale de 0 à 1 de u^(l-1).e^(z.u) = somme des z^k / (k! (k + l)), série pour le
+// plus grand l seulement ; les autres par S_l = (e^z - z.S_(l+1)) / l, récurrence descendante
+// stable pour |z| <= 1. Puis F_l = t^l / (l-1)! . S_l.
 void IntegralesParSerie(TComplexe z, Reel t, int m, TComplexe* f)
 {
-    TComplexe w[TermesSerie];
-    w[0] = {1, 0};
-    for (int k = 1; k < TermesSerie; ++k)
-        w[k] = Produit(w[k - 1], {z.Re / k, z.Im / k});
+    TComplexe terme{1, 0};
+    TComplexe somme{1 / Reel(m), 0};
+    for (int k = 1; k < TermesSerie; ++k) {
+        terme = Produit(terme, {z.Re / k, z.Im / k});
+        somme = Somme(somme, {terme.Re / (k + m), terme.Im / (k + m)});
+    }
+    const TComplexe ez = Exponentielle(z);
+    f[m] = somme;
+    for (int l = m - 1; l >= 1; --l) {
+        const TComplexe suivant = Difference(ez, Produit(z, f[l + 1]));
+        f[l] = {suivant.Re / l, suivant.Im / l};
+    }
     Reel facteur = t;  // t^l / (l-1)!
     for (int l = 1; l <= m; ++l) {
-        TComplexe somme{};
-        for (int k = TermesSerie - 1; k >= 0; --k)
-            somme = Somme(somme, {w[k].Re / (k + l), w[k].Im / (k + l)});
-        f[l] = Produit(somme, ComplexeReel(facteur));
+        f[l] = {f[l].Re * facteur, f[l].Im * facteur};
         facteur = facteur * t / l;
     }
 }
