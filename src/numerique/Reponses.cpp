@@ -100,9 +100,10 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
         return 0;
     TComplexe y = e.Coef[0];
     TComplexe f[DegreMax + 1];
-    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
+    // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
+    for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
         const int m = d.Multiplicites[i];
-        IntegralesDuPole(d.Racines[RangRacine(d, i)], t, m, f);
+        IntegralesDuPole(d.Racines[rang], t, m, f);
         for (int l = 1; l <= m; ++l)
             y = Somme(y, Produit(a(i, l), f[l]));
     }
@@ -115,9 +116,9 @@ Reel RampeParIntegrale(const TPolynome& d, const TPolynome& e, const TDecomposit
         return 0;
     TComplexe y = Produit(e.Coef[0], ComplexeReel(t));
     TComplexe f[DegreMax + 2];
-    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
+    for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
         const int m = d.Multiplicites[i];
-        IntegralesDuPole(d.Racines[RangRacine(d, i)], t, m + 1, f);
+        IntegralesDuPole(d.Racines[rang], t, m + 1, f);
         for (int l = 1; l <= m; ++l)
             y = Somme(y, Produit(a(i, l), Difference(Produit(f[l], ComplexeReel(t)), Produit(f[l + 1], ComplexeReel(l)))));
     }
