@@ -165,6 +165,14 @@ TEST(Grappes, PetitesValeursNonNegligees)
     EXPECT_TRUE(Proche(GainStatique(ParCoefficients({R(3e-6L), R(1e-6L)}), ParCoefficients({R(1e-6L), R(2e-6L)})).Valeur,
                        R(3), Serre));
 
+    // (p² + 3p + 5)/(p + 1) en 1e-12 : le reste de la division garde son terme en 1e-12.
+    TSysteme division = Systeme(ParCoefficients({R(5e-12L), R(3e-12L), R(1e-12L)}), ParCoefficients({R(1e-12L), R(1e-12L)}));
+    ASSERT_EQ(Analyse(division, e), DecompositionFaite);
+    ASSERT_EQ(division.PartieEntiere.Degre, 1);
+    EXPECT_TRUE(Proche(division.PartieEntiere.Coef[0], R(2), Serre));
+    EXPECT_TRUE(Proche(division.PartieEntiere.Coef[1], R(1), Serre));
+    EXPECT_TRUE(Proche(division.Decomposition(1, 1), R(3), Serre));
+
     // 1/(p + 2e-6) : pas un intégrateur ; s(t) = (1 - e^(-2e-6 t)) / 2e-6.
     TSysteme lent = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(2e-6L), R(1)}));
     ASSERT_EQ(Analyse(lent, e), DecompositionFaite);
