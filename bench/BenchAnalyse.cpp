@@ -35,4 +35,27 @@ void AnalyseDegreDix(benchmark::State& etat)
 }
 BENCHMARK(AnalyseDegreDix)->Unit(benchmark::kMillisecond);
 
+// 1/(p + 1)^101 tel qu'un fichier le donne (forme factorisée valide) : réponses en forme close
+// sur un pôle de multiplicité 101, rampe par intégrale de la réponse indicielle.
+void AnalyseDegreMaximal(benchmark::State& etat)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur.Racines[0] = ComplexeReel(1);
+    doc.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Numerateur.CoefsValides = doc.Numerateur.RacinesValides = true;
+    doc.Denominateur.Degre = DegreMax;
+    doc.Denominateur.Racines[0] = ComplexeReel(1);
+    for (int i = 1; i <= DegreMax; ++i)
+        doc.Denominateur.Racines[i] = ComplexeReel(-1);
+    TrieEtGroupeRacines(doc.Denominateur);
+    CoefsDepuisRacines(doc.Denominateur);
+    const TDocument lu = doc;
+    for (auto _ : etat) {
+        doc = lu;
+        benchmark::DoNotOptimize(AnalyseApresSaisieCoeur(doc, [](const std::string&) {}));
+        benchmark::DoNotOptimize(doc.RampeMax);
+    }
+}
+BENCHMARK(AnalyseDegreMaximal)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -16,6 +16,7 @@
 #include "coeur/FichierDonnees.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
+#include "numerique/Tolerances.h"
 
 namespace {
 
@@ -140,6 +141,45 @@ bool PolynomeDesCoefficients(const std::string& texte, TPolynome& p)
     return true;
 }
 
+// Le JSON écrit des doubles : une donnée hors de leur étendue ne pourrait pas être relue.
+bool RepresentableEnDouble(Reel x)
+{
+    const Reel a = std::fabs(x);
+    return a == 0 || (a >= std::numeric_limits<double>::min() && a <= std::numeric_limits<double>::max());
+}
+
+bool ComplexeRepresentable(TComplexe z) { return RepresentableEnDouble(z.Re) && RepresentableEnDouble(z.Im); }
+
+const char* const HorsEtendue = " hors de l'étendue des doubles (de 2,2e-308 à 1,8e308 en valeur absolue, ou 0)";
+
+// Coefficients, racines données et retard : tout ce que la sortie rapporte tel quel.
+bool DonneesRepresentables(const TDocument& doc, std::string& faute)
+{
+    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+        for (int k = 0; k <= p->Degre; ++k)
+            if ((p->CoefsValides && !ComplexeRepresentable(p->Coef[k]))
+                || (p->RacinesValides && !ComplexeRepresentable(p->Racines[k]))) {
+                faute = std::string("coefficient ou racine du ") + nom + HorsEtendue;
+                return false;
+            }
+    if (!RepresentableEnDouble(doc.TempsMort)) {
+        faute = std::string("retard") + HorsEtendue;
+        return false;
+    }
+    return true;
+}
+
+bool ListesRepresentables(const TArguments& a, std::string& faute)
+{
+    for (const auto& [liste, option] : {std::pair{&a.Frequences, "--frequences"}, std::pair{&a.Temps, "--temps"}})
+        for (const Reel x : *liste)
+            if (!RepresentableEnDouble(x)) {
+                faute = std::string("valeur de ") + option + HorsEtendue;
+                return false;
+            }
+    return true;
+}
+
 bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& faute)
 {
     Reel retard = 0;
@@ -158,6 +198,8 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
         return false;
     }
     doc.TempsMort = retard;
+    if (!DonneesRepresentables(doc, faute))
+        return false;
     for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
         if (CalculeRacines(*p) != LaguerreReussi) {
             faute = std::string("les racines du ") + nom + " n'ont pas pu être calculées";
@@ -177,7 +219,7 @@ int Occurrences(const TPolynome& p, TComplexe r)
 {
     int n = 0;
     for (int i = 1; i <= p.Degre; ++i)
-        n += Voisins(p.Racines[i], r) ? 1 : 0;
+        n += ProchesRelatifs(p.Racines[i], r, ToleranceCommunes) ? 1 : 0;
     return n;
 }
 
@@ -198,6 +240,8 @@ TComplexe RacineEnlevee(const TPolynome& avant, const TPolynome& apres)
     return racine;
 }
 
+// Texte JSON strict : un nombre hors de l'étendue des doubles n'y a pas de forme. Il est écrit null
+// et nommé, par son chemin dans le document, dans la liste des avertissements.
 class TJson {
 public:
     void Brut(std::string_view t) { texte_ += t; }
@@ -208,27 +252,48 @@ public:
         texte_ += nom;
         texte_ += "\":";
         premier_ = true;
+        niveaux_.back().Cle = nom;
     }
     void Nombre(Reel x)
     {
-        Separe();
-        if (!std::isfinite(x)) {
+        DebutValeur();
+        if (!std::isfinite(x) || std::fabs(x) > std::numeric_limits<double>::max()) {
             texte_ += "null";
+            Avertit(Chemin() + " : valeur infinie ou hors de l'étendue des doubles");
             return;
         }
+        // Sous le plus petit double normal, la valeur s'écrit 0 : l'écart est sous toute précision.
+        if (std::fabs(x) < std::numeric_limits<double>::min())
+            x = 0;
         char tampon[64];
         const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 19);
         texte_.append(tampon, r.ptr);
     }
+    void Nul()
+    {
+        DebutValeur();
+        texte_ += "null";
+    }
     void Entier(int n)
     {
-        Separe();
+        DebutValeur();
         texte_ += std::to_string(n);
     }
     void Booleen(bool b)
     {
-        Separe();
+        DebutValeur();
         texte_ += b ? "true" : "false";
+    }
+    void Texte(std::string_view t)
+    {
+        DebutValeur();
+        texte_ += '"';
+        for (const char c : t) {
+            if (c == '"' || c == '\\')
+                texte_ += '\\';
+            texte_ += c;
+        }
+        texte_ += '"';
     }
     void Complexe(TComplexe z)
     {
@@ -239,26 +304,56 @@ public:
     }
     void Ouvre(char c)
     {
-        Separe();
+        DebutValeur();
         texte_ += c;
         premier_ = true;
+        niveaux_.push_back({c == '[', -1, {}});
     }
     void Ferme(char c)
     {
         texte_ += c;
         premier_ = false;
+        niveaux_.pop_back();
     }
+    // Chemin de la valeur en cours d'écriture : « reponse_frequentielle[2].gain_db ».
+    std::string Chemin() const
+    {
+        std::string c;
+        for (std::size_t k = 1; k < niveaux_.size(); ++k) {
+            if (niveaux_[k].Tableau)
+                c += "[" + std::to_string(niveaux_[k].Indice) + "]";
+            else if (!niveaux_[k].Cle.empty())
+                c += (c.empty() ? "" : ".") + niveaux_[k].Cle;
+        }
+        return c;
+    }
+    void Avertit(const std::string& texte) { avertissements_.push_back(texte); }
+    const std::vector<std::string>& Avertissements() const { return avertissements_; }
     const std::string& Texte() const { return texte_; }
 
 private:
+    struct TNiveau {
+        bool Tableau = false;
+        int Indice = -1;
+        std::string Cle;
+    };
     void Separe()
     {
         if (!premier_)
             texte_ += ',';
         premier_ = false;
     }
+    void DebutValeur()
+    {
+        Separe();
+        if (!niveaux_.empty() && niveaux_.back().Tableau)
+            ++niveaux_.back().Indice;
+    }
     std::string texte_;
     bool premier_ = true;
+    // Le document entier est un objet : le niveau racine n'apparaît pas dans les chemins.
+    std::vector<TNiveau> niveaux_ = {{false, -1, {}}};
+    std::vector<std::string> avertissements_;
 };
 
 void EcritRacines(TJson& j, const char* nomRacines, const char* nomMultiplicites, const TPolynome& p)
@@ -320,8 +415,19 @@ void EcritReponseFrequentielle(TJson& j, const TDocument& doc, const std::vector
     for (Reel f : frequences) {
         const TComplexe h = ReponseFrequentielle(doc, {0, DeuxPi * f});
         j.Ouvre('{');
+        const std::string echantillon = j.Chemin();
         j.Cle("f");
         j.Nombre(f);
+        // Exactement sur un pôle, la réponse n'a pas de valeur : quatre null et une seule raison.
+        if (!EstFini(h)) {
+            for (const char* cle : {"re", "im", "gain_db", "phase_deg"}) {
+                j.Cle(cle);
+                j.Nul();
+            }
+            j.Avertit(echantillon + " : la fréquence tombe sur un pôle, la réponse est infinie");
+            j.Ferme('}');
+            continue;
+        }
         j.Cle("re");
         j.Nombre(h.Re);
         j.Cle("im");
@@ -389,6 +495,12 @@ std::string Etude(TDocument& doc, const TArguments& a)
     EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); });
     const TSysteme rampe = faite ? SystemeAvecRampe(doc) : TSysteme{};
     EcritReponseTemporelle(j, "rampe", a.Temps, faite, [&](Reel t) { return ReponseRampe(rampe, t, T, 1, 0); });
+    const std::vector<std::string> avertissements = j.Avertissements();
+    j.Cle("avertissements");
+    j.Ouvre('[');
+    for (const std::string& texte : avertissements)
+        j.Texte(texte);
+    j.Ferme(']');
     j.Ferme('}');
     j.Brut("\n");
     return j.Texte();
@@ -414,6 +526,10 @@ int main(int argc, char** argv)
     if (!a.Fichier.empty() && !LitFichierDonnees(QString::fromLocal8Bit(a.Fichier.c_str()), doc, erreur)) {
         std::fprintf(stderr, "%s\n", erreur.toUtf8().constData());
         return SortieFichierIllisible;
+    }
+    if (!ListesRepresentables(a, faute) || (!a.Fichier.empty() && !DonneesRepresentables(doc, faute))) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
+        return SortieArguments;
     }
     const std::string json = Etude(doc, a);
     std::fwrite(json.data(), 1, json.size(), stdout);

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <initializer_list>
@@ -14,6 +15,7 @@
 
 #include "coeur/CasReference.h"
 #include "coeur/FichierDonnees.h"
+#include "PolynomesSaisis.h"
 
 using nlohmann::json;
 
@@ -76,8 +78,8 @@ void VerifieEtude(const TExecution& e, const json& cas, const std::string& nom)
     const json obtenu = json::parse(e.Sortie);
     EXPECT_EQ(obtenu["statut_decomposition"], 0) << nom;
     EXPECT_DOUBLE_EQ(obtenu["temps_mort"].get<double>(), std::stod(cas["entree"]["T"].get<std::string>())) << nom;
-    CompareJson(obtenu, cas["attendu"], LitTolerance(cas["tolerance"]), nom);
-    CompareClesEchelles(obtenu["echelles_auto"], cas["attendu"]["echelles_auto"], nom);
+    CompareJson(obtenu, AttenduAvecBandeComparable(cas["attendu"]), LitTolerance(cas["tolerance"]), nom);
+    VerifiePlagesEcrites(obtenu["echelles_auto"], nom);
 }
 
 TEST(KovraCalcul, ChaqueFichierDeReferenceDonneLAttendu)
@@ -158,14 +160,98 @@ TEST(KovraCalcul, FichierIllisibleStatutUnEtMessageFrancais)
                              + " » : le fichier n'existe pas ou ne peut pas être ouvert.\n");
 }
 
-// Des pôles que la recherche n'atteint pas ne sont pas rapportés nuls avec un verdict : refus.
-TEST(KovraCalcul, RacinesIntrouvablesRefusees)
+// Une donnée hors de l'étendue des doubles ne pourrait pas être relue du JSON : refus, statut 2.
+TEST(KovraCalcul, DonneesHorsEtendueDesDoublesRefusees)
 {
-    const TExecution e = Lance({"--num", "1", "--den", "2e-4000 0 0 0 1"});
-    EXPECT_EQ(e.Statut, 2);
-    EXPECT_TRUE(e.Sortie.empty());
-    EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : les racines du dénominateur n'ont pas pu être calculées.\n", 0), 0u)
-        << e.Erreurs;
+    QTemporaryDir dossier;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{"--num", "1e+4000", "--den", "1 1"}, "coefficient ou racine du numérateur"},
+        {{"--num", "1", "--den", "2e-4000 0 0 0 1"}, "coefficient ou racine du dénominateur"},
+        {{"--num", "1", "--den", "1 1", "--retard", "1e400"}, "retard"},
+        {{"--num", "1", "--den", "1 1", "--temps", "1e-320"}, "valeur de --temps"},
+        {{FichierDe(dossier, {1}, {1, 1e-4000L}), "--frequences", "1"}, "coefficient ou racine du dénominateur"},
+    };
+    for (const auto& [arguments, faute] : cas) {
+        const TExecution e = Lance(arguments);
+        EXPECT_EQ(e.Statut, 2) << faute;
+        EXPECT_TRUE(e.Sortie.empty()) << faute;
+        EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : " + faute + " hors de l'étendue des doubles", 0), 0u) << e.Erreurs;
+    }
+}
+
+// Tout nombre de la sortie est un double ; ce qui n'en est pas un est null et nommé dans les avertissements.
+void VerifieJsonStrict(const TExecution& e, const std::string& nom)
+{
+    ASSERT_EQ(e.Statut, 0) << nom << " : " << e.Erreurs;
+    json j;
+    ASSERT_NO_THROW(j = json::parse(e.Sortie)) << nom;
+    ASSERT_TRUE(j["avertissements"].is_array()) << nom;
+}
+
+int NombreDeNull(const json& j)
+{
+    if (j.is_null())
+        return 1;
+    int n = 0;
+    if (j.is_structured())
+        for (const json& v : j)
+            n += NombreDeNull(v);
+    return n;
+}
+
+TEST(KovraCalcul, JsonStrictEtAvertissements)
+{
+    for (const json& cas : CasReference()) {
+        const TExecution e = Lance(Arguments(cas, {CheminDonnees(cas["fichier"].get<std::string>())}));
+        VerifieJsonStrict(e, cas["nom"].get<std::string>());
+        EXPECT_TRUE(json::parse(e.Sortie)["avertissements"].empty()) << cas["nom"];
+    }
+    // Unités SI, grappes, paire sur l'axe : rien de non représentable.
+    for (const auto& [num, den] : std::vector<std::pair<std::string, std::string>>{
+             {"2e-20", "2e-20 3e-20 1e-20"},
+             {"1", "1 1e-6 1e-18"},
+             {"1", "2e-6 1"},
+             {"0.84035", "0.84035 6.33864 19.71907 32.5605 30.73 16.9 5.5 1"},
+             {"1", "1 0 1"},
+             {"1e300", "1e-300 1"}}) {
+        const TExecution e = Lance({"--num", num, "--den", den, "--frequences", "0.001,1,1000", "--temps", "0.5,5,50"});
+        VerifieJsonStrict(e, den);
+    }
+    // Exactement sur le pôle j de 1/(p² + 1) : la réponse est null, une seule raison donnée.
+    const TExecution pole = Lance({"--num", "1", "--den", "1 0 1", "--frequences", "0.15915494309189533577,1"});
+    VerifieJsonStrict(pole, "pôle");
+    const json j = json::parse(pole.Sortie);
+    EXPECT_EQ(NombreDeNull(j["reponse_frequentielle"]), 4);
+    EXPECT_EQ(j["avertissements"], json::array({"reponse_frequentielle[0] : la fréquence tombe sur un pôle, la "
+                                                 "réponse est infinie"}));
+    // Instable : la réponse dépasse l'étendue des doubles, chaque valeur nommée.
+    const TExecution grand = Lance({"--num", "1", "--den", "-1 0 1", "--temps", "1,1000"});
+    VerifieJsonStrict(grand, "instable");
+    const json g = json::parse(grand.Sortie);
+    EXPECT_TRUE(g["indicielle"][1]["y"].is_null());
+    EXPECT_TRUE(g["rampe"][1]["y"].is_null());
+    EXPECT_NE(std::find(g["avertissements"].begin(), g["avertissements"].end(),
+                        "indicielle[1].y : valeur infinie ou hors de l'étendue des doubles"),
+              g["avertissements"].end());
+    EXPECT_EQ(NombreDeNull(g), int(g["avertissements"].size()));
+}
+
+// 1/(p + 1)^101 lu dans un fichier : la rampe est calculée (D.p dépasserait le degré maximal).
+TEST(KovraCalcul, RampeDUnDenominateurDeDegreMaximal)
+{
+    QTemporaryDir dossier;
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeRacines(1, {});
+    doc.Denominateur = PolynomeDeRacines(1, std::vector<TComplexe>(DegreMax, {-1, 0}));
+    const QString chemin = dossier.filePath("haut.kvf");
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
+    const TExecution e = Lance({chemin.toStdString(), "--temps", "400"});
+    VerifieJsonStrict(e, "degré 101");
+    const json j = json::parse(e.Sortie);
+    EXPECT_EQ(j["multiplicites_poles"], json::array({101}));
+    EXPECT_NEAR(j["indicielle"][0]["y"].get<double>(), 1, 1e-9);
+    EXPECT_NEAR(j["rampe"][0]["y"].get<double>(), 299, 1e-6);
 }
 
 TEST(KovraCalcul, MauvaisArgumentsStatutDeuxEtUsage)
@@ -252,7 +338,7 @@ TEST(KovraCalcul, PolynomeNulRefuse)
         EXPECT_NE(e.Erreurs.find("Usage : kovra-calcul"), std::string::npos);
     }
     // Un coefficient minuscule n'est pas nul.
-    EXPECT_EQ(Lance({"--num", "1e-4000", "--den", "1 1"}).Statut, 0);
+    EXPECT_EQ(Lance({"--num", "1e-300", "--den", "1 1"}).Statut, 0);
 }
 
 } // namespace

@@ -13,19 +13,6 @@ char separateurCourant = '.';
 
 }  // namespace
 
-TComplexe ComplexeReel(Reel x) { return {x, 0}; }
-
-TComplexe Oppose(TComplexe z) { return {-z.Re, -z.Im}; }
-
-TComplexe Somme(TComplexe a, TComplexe b) { return {a.Re + b.Re, a.Im + b.Im}; }
-
-TComplexe Difference(TComplexe a, TComplexe b) { return {a.Re - b.Re, a.Im - b.Im}; }
-
-TComplexe Produit(TComplexe a, TComplexe b)
-{
-    return {a.Re * b.Re - a.Im * b.Im, a.Re * b.Im + a.Im * b.Re};
-}
-
 // Diviseur nul : les divisions IEEE donnent NaN, sans interruption ; un NaN ne passe
 // aucun test (Voisins compris) au lieu de se faire passer pour une valeur.
 // On divise par le rapport des parties du diviseur (Smith), pas par le carré de son module :

@@ -70,11 +70,52 @@ bool Interessant(const TBalayage& b, int k, int reference)
     return Ecarte(b, k, reference) && std::fabs(b.Gains[k]) < GainNegligeable;
 }
 
+struct TBande {
+    int Basse = 0;
+    int Haute = 0;
+};
+
+// Une réponse qui ne s'écarte jamais de ses valeurs extrêmes (un gain pur) : de 0,01 à 100 Hz.
+constexpr TBande BandeFixe{200, 600};
+
+// Premier échantillon écarté de la référence en allant de debut vers fin ; -1 s'il n'y en a pas.
+int PremierEcart(const TBalayage& b, int debut, int fin, bool dansLesSoixanteDb)
+{
+    const int pas = debut <= fin ? 1 : -1;
+    for (int k = debut; k != fin + pas; k += pas)
+        if (dansLesSoixanteDb ? Interessant(b, k, debut) : Ecarte(b, k, debut))
+            return k;
+    return -1;
+}
+
+// Les départs entre ±60 dB ; à défaut (une réponse partout sous -60 dB), les départs seuls ; à
+// défaut encore, la bande fixe. Jamais une valeur laissée par une autre fonction.
+TBande BandeInteressante(const TBalayage& b)
+{
+    int v = PremierEcart(b, 0, DerniereFrequence, true);
+    if (v < 0)
+        v = PremierEcart(b, 0, DerniereFrequence, false);
+    int w = PremierEcart(b, DerniereFrequence, 0, true);
+    if (w < 0)
+        w = PremierEcart(b, DerniereFrequence, 0, false);
+    if (v < 0 || w < 0)
+        return BandeFixe;
+    // Les deux recherches ont des références différentes : w peut précéder v.
+    if (v > w)
+        std::swap(v, w);
+    // Une bande d'un seul échantillon ne se dessine pas : une décade de part et d'autre.
+    if (v == w) {
+        v = std::max(0, v - int(PointsParDecade));
+        w = std::min(DerniereFrequence, w + int(PointsParDecade));
+    }
+    return {v, w};
+}
+
 void BalayageFrequentiel(const TSysteme& s, TEchellesAuto& e)
 {
     TBalayage b;
-    e.ReMinAuto = e.ImMinAuto = e.GainMinAuto = 100;
-    e.ReMaxAuto = e.ImMaxAuto = e.GainMaxAuto = -100;
+    e.ReMinAuto = e.ImMinAuto = 100;
+    e.ReMaxAuto = e.ImMaxAuto = -100;
     for (int k = 0; k <= DerniereFrequence; ++k) {
         const TComplexe h = ReponseFrequentielle(s, {0, DeuxPi * Frequence(k)});
         b.Finis[k] = EstFini(h);
@@ -87,24 +128,17 @@ void BalayageFrequentiel(const TSysteme& s, TEchellesAuto& e)
     }
     ContientZero(e.ReMinAuto, e.ReMaxAuto);
     ContientZero(e.ImMinAuto, e.ImMaxAuto);
-    int v = 0;
-    while (v <= DerniereFrequence && !Interessant(b, v, 0))
-        ++v;
-    if (v <= DerniereFrequence)
-        e.FreqBasseAuto = Frequence(v);
-    else
-        v = 0;
-    int w = DerniereFrequence;
-    while (w >= 1 && !Interessant(b, w, DerniereFrequence))
-        --w;
-    if (w >= 1)
-        e.FreqHauteAuto = Frequence(w);
-    else
-        w = 1;
-    // Les deux recherches ont des références différentes : w peut précéder v.
-    for (int k = std::min(v, w); k <= std::max(v, w); ++k)
+    const TBande bande = BandeInteressante(b);
+    e.FreqBasseAuto = Frequence(bande.Basse);
+    e.FreqHauteAuto = Frequence(bande.Haute);
+    Reel minimum = std::numeric_limits<Reel>::infinity();
+    Reel maximum = -minimum;
+    for (int k = bande.Basse; k <= bande.Haute; ++k)
         if (b.Finis[k])
-            Elargit(b.Gains[k], e.GainMinAuto, e.GainMaxAuto);
+            Elargit(b.Gains[k], minimum, maximum);
+    // Aucun gain fini dans la bande (elle ne tomberait que sur des pôles) : ±100 dB.
+    e.GainMinAuto = minimum <= maximum ? minimum : -100;
+    e.GainMaxAuto = minimum <= maximum ? maximum : 100;
 }
 
 Reel PoleLePlusLent(const TPolynome& d)
@@ -149,6 +183,7 @@ TPolynome DenominateurRampe(const TPolynome& d)
 void OublieRampe(TSysteme& s)
 {
     s.DecompositionRampeFaite = false;
+    s.RampeParIntegrale = false;
     s.DRampe = InitPolynome();
     s.EntiereRampe = InitPolynome();
     s.DecompositionRampe.Efface();
@@ -157,8 +192,10 @@ void OublieRampe(TSysteme& s)
 void DecomposeRampe(TSysteme& s)
 {
     OublieRampe(s);
-    if (s.Denominateur.Degre >= DegreMax)
+    if (s.Denominateur.Degre >= DegreMax) {
+        s.RampeParIntegrale = true;
         return;
+    }
     s.DRampe = DenominateurRampe(s.Denominateur);
     s.DecompositionRampeFaite =
         DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe, s.DecompositionRampe) == DecompositionFaite;
@@ -200,19 +237,21 @@ const std::array<TChampEchelle, 14> ChampsEchellesAuto = {{
 void CalculeEchellesAuto(TSysteme& s, TEchellesAuto& e)
 {
     BalayageFrequentiel(s, e);
-    if (s.SystemeStable)
+    if (s.SystemeStable) {
         PlagesTemporelles(s, e);
-    else
-        OublieRampe(s);
+        return;
+    }
+    // Les réponses d'un système instable ne sont pas proposées, mais ses plages sont les siennes :
+    // aucune ne doit rester d'une étude précédente. Sa rampe, elle, n'est préparée que sur une copie.
+    OublieRampe(s);
+    TSysteme copie = s;
+    PlagesTemporelles(copie, e);
 }
 
 TSysteme SystemeAvecRampe(const TSysteme& systeme)
 {
     TSysteme s = systeme;
-    if (!s.SystemeStable) {
-        s.SystemeStable = true;
-        TEchellesAuto ignorees;
-        CalculeEchellesAuto(s, ignorees);
-    }
+    if (!s.SystemeStable)
+        DecomposeRampe(s);
     return s;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Taylor.h"
+
 namespace {
 
 constexpr int NombreCoefficients = DegreMax * DegreMax;
@@ -17,8 +19,6 @@ int Statut(const TPolynome& n, const TPolynome& d)
         return DegreNegatif;
     return DecompositionFaite;
 }
-
-TComplexe CoefOuZero(const TPolynome& p, int k) { return k <= p.Degre ? p.Coef[k] : TComplexe{}; }
 
 struct TDivision {
     TPolynome Quotient = InitPolynomeValide();
@@ -50,30 +50,7 @@ TDivision DivisionLongue(const TPolynome& n, const TPolynome& d)
     return r;
 }
 
-// Développement de Taylor en h de P(pole + h), ordres 0..m-1, par divisions synthétiques
-// successives par (p - pole) : chaque reste est le coefficient suivant.
-void DeveloppementDuReste(const TPolynome& reste, TComplexe pole, int m, TComplexe* t)
-{
-    TComplexe b[DegreMax + 1];
-    int n = reste.Degre;
-    for (int k = 0; k <= n; ++k)
-        b[k] = reste.Coef[k];
-    for (int k = 0; k < m; ++k, --n) {
-        if (n < 0) {
-            t[k] = {0, 0};
-            continue;
-        }
-        TComplexe v = b[n];
-        for (int j = n - 1; j >= 0; --j) {
-            const TComplexe c = b[j];
-            b[j] = v;
-            v = Somme(Produit(v, pole), c);
-        }
-        t[k] = v;
-    }
-}
-
-// Même développement pour D/(p - pi)^m, pris sur la forme factorisée : le produit des
+// Développement de Taylor de D/(p - pi)^m autour du pôle, pris sur la forme factorisée : le produit des
 // facteurs (pi - rj + h) n'ajoute aucune compensation entre grands coefficients.
 void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
 {
@@ -100,7 +77,7 @@ void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, int i, TDeco
     TComplexe r[DegreMax + 1];
     TComplexe q[DegreMax + 1];
     TComplexe c[DegreMax + 1];
-    DeveloppementDuReste(reste, d.Racines[RangRacine(d, i)], m, r);
+    DeveloppementTaylor(reste.Degre, reste.Coef.data(), d.Racines[RangRacine(d, i)], m, r);
     DeveloppementDuCofacteur(d, i, m, q);
     for (int k = 0; k < m; ++k) {
         TComplexe somme = r[k];
@@ -109,14 +86,6 @@ void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, int i, TDeco
         c[k] = Quotient(somme, q[0]);
         a(i, m - k) = c[k];
     }
-}
-
-bool CoefficientsReels(const TPolynome& p)
-{
-    for (int k = 0; k <= p.Degre; ++k)
-        if (p.Coef[k].Im != 0)
-            return false;
-    return true;
 }
 
 // N et D réels, pôle réel : ses coefficients sont réels ; la partie imaginaire calculée n'est

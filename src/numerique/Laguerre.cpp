@@ -5,23 +5,16 @@
 #include <cmath>
 #include <iterator>
 
+#include "Taylor.h"
+
 namespace {
 
 TComplexe Multiple(Reel k, TComplexe z) { return {k * z.Re, k * z.Im}; }
 
-// Somme des modules des termes de P(z) : l'erreur d'arrondi de P(z) en est une petite fraction.
-Reel EchelleDesTermes(int n, const TCoefsLaguerre& a, Reel r)
-{
-    Reel s = Module(a[n]);
-    for (int k = n - 1; k >= 0; --k)
-        s = s * r + Module(a[k]);
-    return s;
-}
-
 // P(z) n'est plus distinguable de zéro : borne de l'erreur d'arrondi du schéma de Horner.
 bool ValeurNegligeable(int n, const TCoefsLaguerre& a, TComplexe z, TComplexe p)
 {
-    return Module(p) <= 4 * (n + 1) * LDBL_EPSILON * EchelleDesTermes(n, a, Module(z));
+    return Module(p) <= 4 * (n + 1) * LDBL_EPSILON * TailleDesTermes(n, a.data(), Module(z));
 }
 
 // Laguerre peut osciller sans fin entre deux points : un pas écourté de temps en temps rompt le cycle.
@@ -219,7 +212,9 @@ void PrepareRacines(int& n, TCoefsLaguerre& a, int limite, Reel eps, TResultatLa
         resultat.Statut = LaguerreLimiteNegative;
     if (resultat.Statut != LaguerreReussi)
         return;
-    while (n > 0 && Module(a[n]) < 1e-15L)
+    // Seul un coefficient dominant nul est enlevé : un coefficient saisi, si petit soit-il devant
+    // les autres, porte des racines (1e-18 p² + 1e-6 p + 1 a deux pôles).
+    while (n > 0 && Module(a[n]) == 0)
         --n;
     while (n > 0 && Module(a[0]) == 0) {
         resultat.Racines[++resultat.Nombre] = {0, 0};

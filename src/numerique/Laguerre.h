@@ -40,6 +40,6 @@ TComplexe PasLaguerre(int n, TComplexe p, TComplexe p1, TComplexe p2);
 TValeursEtDerivees ValeursEtDerivees(int n, const TCoefsLaguerre& a, TComplexe z);
 // Division par (p - r), reste abandonné ; n diminue de un.
 void Deflation(int& n, TCoefsLaguerre& a, TComplexe r);
-// Contrôles, coefficients dominants négligeables enlevés, racines nulles relevées d'abord.
+// Contrôles, coefficients dominants nuls enlevés, racines nulles relevées d'abord.
 void PrepareRacines(int& n, TCoefsLaguerre& a, int limite, Reel eps, TResultatLaguerre& resultat);
 TComplexe RacineCarree(TComplexe w);

@@ -6,15 +6,15 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Grappes.h"
 #include "Laguerre.h"
+#include "Tolerances.h"
 
 static_assert(DegreMaxLaguerre == DegreMax, "les tableaux du polynôme et du chercheur de racines doivent coïncider");
 
 namespace {
 
 FonctionMessage fonctionMessage;
-
-constexpr Reel ToleranceGroupes = 1e-4L;
 
 TPolynome Constante(TComplexe c)
 {
@@ -38,8 +38,8 @@ void TrieRacines(TPolynome& p)
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j) {
             const Reel d = p.Racines[i].Re - p.Racines[j].Re;
-            if (d > ToleranceGroupes
-                || (std::fabs(d) < ToleranceGroupes && p.Racines[i].Im - p.Racines[j].Im > ToleranceGroupes))
+            const Reel ecart = EcartAdmis(p.Racines[i], p.Racines[j], ToleranceGroupes);
+            if (d > ecart || (std::fabs(d) <= ecart && p.Racines[i].Im - p.Racines[j].Im > ecart))
                 std::swap(p.Racines[i], p.Racines[j]);
         }
 }
@@ -52,7 +52,7 @@ void GroupeRacines(TPolynome& p)
     int i = 1;
     while (i <= n - 1) {
         int j = 1;
-        while (i + j <= n && Distance(p.Racines[i], p.Racines[i + j]) < ToleranceGroupes)
+        while (i + j <= n && ProchesRelatifs(p.Racines[i], p.Racines[i + j], ToleranceGroupes))
             ++j;
         p.Multiplicites[k++] = j;
         i += j;
@@ -107,8 +107,8 @@ int CalculeRacines(TPolynome& p)
     } else {
         const TResultatLaguerre r = RacinesLaguerre(p.Degre, p.Coef, {1, 1}, 1000, 1e-10L);
         statut = r.Statut;
-        // Coefficients dominants négligeables : le degré retombe au nombre de racines, pour que
-        // la forme factorisée reste celle du polynôme.
+        // Coefficients dominants nuls : le degré retombe au nombre de racines, pour que la forme
+        // factorisée reste celle du polynôme.
         if (statut == LaguerreReussi)
             p.Degre = r.Nombre;
         for (int i = 1; i <= r.Nombre; ++i)
@@ -117,6 +117,8 @@ int CalculeRacines(TPolynome& p)
         for (int i = 1; i <= p.Degre; ++i)
             if (std::fabs(p.Racines[i].Im) < 1e-8L * std::fabs(p.Racines[i].Re))
                 p.Racines[i].Im = 0;
+        if (statut == LaguerreReussi)
+            NettoieRacinesCalculees(p);
     }
     TrieEtGroupeRacines(p);
     // Racines non atteintes laissées nulles : elles ne doivent passer pour valides nulle part.
@@ -174,9 +176,11 @@ TPolynome SommePolynomes(const TPolynome& a, const TPolynome& b)
     TPolynome s = InitPolynome();
     const int n = std::max(a.Degre, b.Degre);
     for (int k = 0; k <= n; ++k)
-        s.Coef[k] = Somme(k <= a.Degre ? a.Coef[k] : TComplexe{}, k <= b.Degre ? b.Coef[k] : TComplexe{});
+        s.Coef[k] = Somme(CoefOuZero(a, k), CoefOuZero(b, k));
     s.Degre = n;
-    while (s.Degre > 0 && Distance(s.Coef[s.Degre], {0, 0}) < 1e-10L)
+    // Un coefficient de tête n'est qu'un reste d'arrondi quand la somme a annulé ses deux termes.
+    while (s.Degre > 0
+           && Module(s.Coef[s.Degre]) <= EcartAdmis(CoefOuZero(a, s.Degre), CoefOuZero(b, s.Degre), 1e-10L))
         --s.Degre;
     s.CoefsValides = true;
     return s;
@@ -233,6 +237,16 @@ TPolynome EnleveRacine(int k, int m, const TPolynome& p)
     CoefsDepuisRacines(q);
     TrieEtGroupeRacines(q);
     return q;
+}
+
+TComplexe CoefOuZero(const TPolynome& p, int k) { return k <= p.Degre ? p.Coef[k] : TComplexe{}; }
+
+bool CoefficientsReels(const TPolynome& p)
+{
+    for (int k = 0; k <= p.Degre; ++k)
+        if (p.Coef[k].Im != 0)
+            return false;
+    return true;
 }
 
 Reel Factorielle(int n)

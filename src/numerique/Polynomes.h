@@ -31,8 +31,9 @@ TPolynome PolynomeReel(std::span<const Reel> coefs);
 // Degré 0 et coefficient constant nul : ni une saisie ni un dénominateur ne l'acceptent.
 bool EstPolynomeNul(const TPolynome& p);
 // Rend l'état du chercheur de racines (Laguerre.h). En cas d'échec, les racines non atteintes
-// restent nulles et RacinesValides reste faux. Des coefficients dominants négligeables devant
-// les autres abaissent le degré.
+// restent nulles et RacinesValides reste faux. Des coefficients dominants nuls abaissent le degré.
+// Les grappes d'une racine multiple sont réunies, les racines d'un polynôme réel sont réelles ou
+// en paires conjuguées exactes (Grappes.h).
 int CalculeRacines(TPolynome& p);
 void CoefsDepuisRacines(TPolynome& p);
 void TrieEtGroupeRacines(TPolynome& p);
@@ -44,3 +45,6 @@ void OpposePolynome(TPolynome& p);
 TPolynome Derivee(const TPolynome& p);
 TPolynome EnleveRacine(int k, int m, const TPolynome& p);
 Reel Factorielle(int n);
+// Coefficient de p^k, nul au-delà du degré.
+TComplexe CoefOuZero(const TPolynome& p, int k);
+bool CoefficientsReels(const TPolynome& p);

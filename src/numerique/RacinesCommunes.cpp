@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Tolerances.h"
+
 namespace {
 
 // N a au plus dix racines distinctes : onze passes suffisent à les épuiser.
@@ -21,14 +23,15 @@ TPaire DernierePaireCommune(const TPolynome& n, const TPolynome& d)
     TPaire paire;
     for (int k = 1; k <= n.Multiplicites[0]; ++k)
         for (int l = 1; l <= d.Multiplicites[0]; ++l)
-            if (Voisins(RacineDistincte(n, k), RacineDistincte(d, l)))
+            if (ProchesRelatifs(RacineDistincte(n, k), RacineDistincte(d, l), ToleranceCommunes))
                 paire = {k, l};
     return paire;
 }
 
+// Une partie imaginaire invisible devant le module de la racine n'est pas écrite.
 std::string TexteRacine(TComplexe r, int chiffres)
 {
-    if (std::fabs(r.Im) < 1e-5L)
+    if (std::fabs(r.Im) <= ToleranceCommunes * Module(r))
         return NombreEnTexte(r.Re, chiffres);
     return ComplexeEnTexte(r, chiffres);
 }

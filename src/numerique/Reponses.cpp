@@ -5,37 +5,73 @@
 
 namespace {
 
-// Indice du premier coefficient qui n'est pas voisin de zéro ; Degre + 1 s'il n'y en a pas.
+// Coefficient de p^i nul : les plus bas coefficients d'un polynôme saisi sont tapés, et ceux
+// d'un polynôme tiré de ses racines sont des produits, nuls seulement pour une racine nulle.
+// Un coefficient non nul, si petit soit-il, n'est donc jamais négligé.
 int PremierCoefNonNul(const TPolynome& p)
 {
     int i = 0;
-    while (i <= p.Degre && Voisins(p.Coef[i], {0, 0}))
+    while (i <= p.Degre && Module(p.Coef[i]) == 0)
         ++i;
     return i;
 }
 
-// Intégrale de 0 à t de la réponse impulsionnelle de a / (p - pole)^l ; exponentielle = e^(pole.t),
-// calculée une fois par pôle.
-TComplexe IntegraleElement(TComplexe a, TComplexe pole, TComplexe exponentielle, int l, Reel t)
+// Au-delà, la forme close perd au plus quelques chiffres ; en deçà, la série en z = pole.t
+// évite la différence 1 - e^z.(...) de deux nombres presque égaux.
+constexpr Reel LimiteSerie = 1;
+// 1/26! < 1e-26 : la série est complète en précision étendue pour |z| <= 1.
+constexpr int TermesSerie = 26;
+
+// S_l = intégrale de 0 à 1 de u^(l-1).e^(z.u) = somme des z^k / (k! (k + l)), série pour le
+// plus grand l seulement ; les autres par S_l = (e^z - z.S_(l+1)) / l, récurrence descendante
+// stable pour |z| <= 1. Puis F_l = t^l / (l-1)! . S_l.
+void IntegralesParSerie(TComplexe z, Reel t, int m, TComplexe* f)
 {
-    const TComplexe temps = ComplexeReel(t);
-    if (Voisins(pole, {0, 0}))
-        return Produit(a, ComplexeReel(Puissance(temps, l).Re / Factorielle(l)));
-    const int n = l - 1;
-    const Reel factN = Factorielle(n);
-    TComplexe somme{};
-    for (int k = 0; k <= n; ++k) {
-        const Reel signe = k % 2 == 0 ? 1 : -1;
-        const TComplexe terme = Quotient(Puissance(temps, n - k), Puissance(pole, k));
-        somme = Somme(somme, Produit(ComplexeReel(signe * factN / Factorielle(n - k)), terme));
+    TComplexe terme{1, 0};
+    TComplexe somme{1 / Reel(m), 0};
+    for (int k = 1; k < TermesSerie; ++k) {
+        terme = Produit(terme, {z.Re / k, z.Im / k});
+        somme = Somme(somme, {terme.Re / (k + m), terme.Im / (k + m)});
     }
-    const Reel signeFinal = (n + 1) % 2 == 0 ? 1 : -1;
-    const TComplexe constante = Quotient(ComplexeReel(signeFinal * factN), Puissance(pole, n));
-    const TComplexe crochet = Somme(Produit(exponentielle, somme), constante);
-    return Produit(Quotient(a, Produit(ComplexeReel(factN), pole)), crochet);
+    const TComplexe ez = Exponentielle(z);
+    f[m] = somme;
+    for (int l = m - 1; l >= 1; --l) {
+        const TComplexe suivant = Difference(ez, Produit(z, f[l + 1]));
+        f[l] = {suivant.Re / l, suivant.Im / l};
+    }
+    Reel facteur = t;  // t^l / (l-1)!
+    for (int l = 1; l <= m; ++l) {
+        f[l] = {f[l].Re * facteur, f[l].Im * facteur};
+        facteur = facteur * t / l;
+    }
+}
+
+// F_l = (1 - e^z . somme des (-z)^k / k!, k < l) / (-pole)^l.
+void IntegralesFormeClose(TComplexe pole, TComplexe z, int m, TComplexe* f)
+{
+    const TComplexe ez = Exponentielle(z);
+    const TComplexe inverse = Quotient({1, 0}, Oppose(pole));
+    TComplexe puissance = inverse;
+    TComplexe terme{1, 0};
+    TComplexe partielle{1, 0};
+    for (int l = 1; l <= m; ++l) {
+        f[l] = Produit(puissance, Difference({1, 0}, Produit(ez, partielle)));
+        terme = Produit(terme, {-z.Re / l, -z.Im / l});
+        partielle = Somme(partielle, terme);
+        puissance = Produit(puissance, inverse);
+    }
 }
 
 }  // namespace
+
+void IntegralesDuPole(TComplexe pole, Reel t, int m, TComplexe* f)
+{
+    const TComplexe z = Produit(pole, ComplexeReel(t));
+    if (Module(z) <= LimiteSerie)
+        IntegralesParSerie(z, t, m, f);
+    else
+        IntegralesFormeClose(pole, z, m, f);
+}
 
 TComplexe ReponseFrequentielle(const TSysteme& s, TComplexe p)
 {
@@ -63,11 +99,28 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
     if (e.Degre != 0 || t < 0)
         return 0;
     TComplexe y = e.Coef[0];
-    for (int i = 1; i <= d.Multiplicites[0]; ++i) {
-        const TComplexe pole = d.Racines[RangRacine(d, i)];
-        const TComplexe exponentielle = Exponentielle(Produit(pole, ComplexeReel(t)));
-        for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            y = Somme(y, IntegraleElement(a(i, l), pole, exponentielle, l, t));
+    TComplexe f[DegreMax + 1];
+    // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
+    for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
+        const int m = d.Multiplicites[i];
+        IntegralesDuPole(d.Racines[rang], t, m, f);
+        for (int l = 1; l <= m; ++l)
+            y = Somme(y, Produit(a(i, l), f[l]));
+    }
+    return y.Re;
+}
+
+Reel RampeParIntegrale(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t)
+{
+    if (e.Degre != 0 || t < 0)
+        return 0;
+    TComplexe y = Produit(e.Coef[0], ComplexeReel(t));
+    TComplexe f[DegreMax + 2];
+    for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
+        const int m = d.Multiplicites[i];
+        IntegralesDuPole(d.Racines[rang], t, m + 1, f);
+        for (int l = 1; l <= m; ++l)
+            y = Somme(y, Produit(a(i, l), Difference(Produit(f[l], ComplexeReel(t)), Produit(f[l + 1], ComplexeReel(l)))));
     }
     return y.Re;
 }
@@ -83,5 +136,7 @@ Reel ReponseRampe(const TSysteme& s, Reel t, Reel T, Reel a, Reel y0)
 {
     if (T > t)
         return y0;
+    if (s.RampeParIntegrale)
+        return y0 + a * RampeParIntegrale(s.Denominateur, s.PartieEntiere, s.Decomposition, t - T);
     return y0 + a * ReponseIndicielleUnitaire(s.DRampe, s.EntiereRampe, s.DecompositionRampe, t - T);
 }

@@ -13,6 +13,13 @@ struct TGainStatique {
 };
 TGainStatique GainStatique(const TPolynome& n, const TPolynome& d);
 
+// F_l(t) = intégrale de 0 à t de u^(l-1).e^(pole.u) / (l-1)!, pour l = 1..m, dans f[1..m] :
+// la réponse indicielle de 1/(p - pole)^l, exacte pour un pôle nul comme pour un pôle minuscule.
+void IntegralesDuPole(TComplexe pole, Reel t, int m, TComplexe* f);
+
 Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t);
+// Rampe unitaire de N/D, intégrale de 0 à t de sa réponse indicielle : t.F_l - l.F_(l+1) par
+// élément simple. Sert quand D.p dépasserait le degré maximal.
+Reel RampeParIntegrale(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t);
 Reel ReponseEchelon(const TSysteme& s, Reel t, Reel T, Reel u0, Reel u1, Reel y0);
 Reel ReponseRampe(const TSysteme& s, Reel t, Reel T, Reel a, Reel y0);

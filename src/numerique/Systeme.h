@@ -15,6 +15,9 @@ struct TSysteme {
     TDecomposition DecompositionRampe;
     // N/(p.D) n'est décomposé que pour un système stable ; sinon la réponse à la rampe vaut y0.
     bool DecompositionRampeFaite = false;
+    // D de degré DegreMax : D.p n'a pas de place dans un polynôme, la rampe est alors l'intégrale
+    // de la réponse indicielle, tirée de la décomposition de N/D.
+    bool RampeParIntegrale = false;
 };
 
 struct TEchellesAuto {

@@ -176,16 +176,19 @@ TEST_P(Reference, ReponsesIndicielleEtRampe)
     }
 }
 
-// Un champ absent de la référence (aucun départ, ou système instable) garde sa valeur d'avant.
+// Les champs que la référence n'a pas (aucun départ entre ±60 dB, système instable) sont
+// quand même écrits pour cette fonction : rien ne garde la valeur d'avant.
 TEST_P(Reference, EchellesAutomatiques)
 {
-    const json& attendues = Attendu()["echelles_auto"];
+    const json attendues = AttenduAvecBandeComparable(Attendu())["echelles_auto"];
+    json obtenues = json::object();
     for (const auto& [nom, champ] : ChampsEchellesAuto) {
+        EXPECT_NE(echelles.*champ, Sentinelle) << nom;
+        obtenues[nom] = static_cast<double>(echelles.*champ);
         if (attendues.contains(nom))
             EXPECT_TRUE(Proche(echelles.*champ, LitReel(attendues[nom]), Tolerance())) << nom;
-        else
-            EXPECT_EQ(echelles.*champ, Sentinelle) << nom;
     }
+    VerifiePlagesEcrites(obtenues, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cas, Reference, ::testing::ValuesIn(NomsDesCas()),

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "OutilsAnalyse.h"
 #include "numerique/Reponses.h"
@@ -30,24 +31,55 @@ TEST(CalculeEchellesAuto, DenominateurDeLaRampe)
     EXPECT_TRUE(Proche(ReponseRampe(integrateur, 4, 0, 1, 0), 8, Serre));  // t²/2
 }
 
-// Instable : plages temporelles inchangées, et la rampe d'une étude précédente oubliée.
-TEST(CalculeEchellesAuto, SystemeInstableGardeLesPlagesTemporelles)
+// Chaque plage d'une analyse est celle de la fonction étudiée, quelle que soit l'étude d'avant :
+// instable (1/(p² - 1), dix constantes de temps du pôle -1), partout sous -60 dB, gain pur.
+TEST(CalculeEchellesAuto, AucunePlageNeResteDUneAutreFonction)
 {
-    TSysteme s = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)}));
+    const std::vector<TPolynome> denominateurs = {
+        ParCoefficients({R(-1), R(0), R(1)}),
+        PolynomeDeRacines(R(1), {R(-1), R(-2), R(-3), R(-4), R(-5), R(-6), R(-7), R(-8), R(-9), R(-10)}),
+        ParCoefficients({R(2)}),
+        ParCoefficients({R(1), R(1)}),
+    };
+    for (const TPolynome& d : denominateurs) {
+        TSysteme seul = Systeme(ParCoefficients({R(1)}), d);
+        TEchellesAuto neuves;
+        ASSERT_EQ(Analyse(seul, neuves), DecompositionFaite);
+        for (const TPolynome& avant : denominateurs) {
+            TSysteme s = Systeme(ParCoefficients({R(1)}), avant);
+            TEchellesAuto e;
+            ASSERT_EQ(Analyse(s, e), DecompositionFaite);
+            s = Systeme(ParCoefficients({R(1)}), d);
+            ASSERT_EQ(Analyse(s, e), DecompositionFaite);
+            for (const auto& [nom, champ] : ChampsEchellesAuto)
+                EXPECT_EQ(e.*champ, neuves.*champ) << nom << ", degré " << d.Degre << " après " << avant.Degre;
+            EXPECT_EQ(s.DecompositionRampeFaite, s.SystemeStable);
+        }
+        EXPECT_GT(neuves.FreqBasseAuto, 0);
+        EXPECT_LT(neuves.FreqBasseAuto, neuves.FreqHauteAuto);
+        EXPECT_LE(neuves.GainMinAuto, neuves.GainMaxAuto);
+    }
+}
+
+TEST(CalculeEchellesAuto, BandeSansGainEntreSoixanteDecibels)
+{
+    // 1/10! sous -60 dB partout : la bande suit les départs seuls, ses gains aussi.
+    TSysteme bas = Systeme(ParCoefficients({R(1)}), PolynomeDeRacines(R(1), {R(-1), R(-2), R(-3), R(-4), R(-5),
+                                                                             R(-6), R(-7), R(-8), R(-9), R(-10)}));
     TEchellesAuto e;
-    ASSERT_EQ(Analyse(s, e), DecompositionFaite);
-    const TEchellesAuto avant = e;
-    s.Numerateur = ParCoefficients({R(1)});
-    s.Denominateur = ParCoefficients({R(-1), R(0), R(1)});
-    ASSERT_EQ(Analyse(s, e), DecompositionFaite);
-    EXPECT_FALSE(s.SystemeStable);
-    EXPECT_EQ(e.TMaxAuto, avant.TMaxAuto);
-    EXPECT_EQ(e.YMaxIndicielle, avant.YMaxIndicielle);
-    EXPECT_EQ(e.RampeMax, avant.RampeMax);
-    EXPECT_EQ(e.GainStat, avant.GainStat);
-    EXPECT_FALSE(s.DecompositionRampeFaite);
-    EXPECT_EQ(ReponseRampe(s, 3, 0, 1, 0.25L), 0.25L);
-    EXPECT_NE(e.ImMinAuto, avant.ImMinAuto);
+    ASSERT_EQ(Analyse(bas, e), DecompositionFaite);
+    EXPECT_LT(e.FreqBasseAuto, 0.1L);  // le premier pôle, à 1/2pi Hz, écarte le gain bien avant
+    EXPECT_GT(e.FreqHauteAuto, 1);
+    EXPECT_TRUE(Proche(e.GainMaxAuto, 20 * std::log10(1 / 3628800.0L), {1e-3L, 0}));
+    EXPECT_LT(e.GainMinAuto, e.GainMaxAuto - 60);
+
+    // Gain pur : rien ne s'écarte, bande fixe de 0,01 à 100 Hz.
+    TSysteme gain = Systeme(ParCoefficients({R(5)}), ParCoefficients({R(2)}));
+    ASSERT_EQ(Analyse(gain, e), DecompositionFaite);
+    EXPECT_TRUE(Proche(e.FreqBasseAuto, 0.01L, Serre));
+    EXPECT_TRUE(Proche(e.FreqHauteAuto, 100, Serre));
+    EXPECT_TRUE(Proche(e.GainMinAuto, 20 * std::log10(2.5L), Serre));
+    EXPECT_EQ(e.GainMinAuto, e.GainMaxAuto);
 }
 
 // Un numérateur nul (fichier de données) ne doit pas donner de plage infinie.

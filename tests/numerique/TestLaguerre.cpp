@@ -180,11 +180,15 @@ TEST(Laguerre, RacineTripleAssezGroupee)
     }
 }
 
-TEST(Laguerre, CoefficientDominantNegligeableAbaisseLeDegre)
+// Un coefficient dominant nul abaisse le degré ; un coefficient dominant minuscule porte une racine.
+TEST(Laguerre, SeulUnCoefficientDominantNulAbaisseLeDegre)
 {
-    // 1e-16 p³ + (p - 1)(p - 2)
-    ExpectRacinesAttendues(RacinesLaguerre(3, Coefs({{2, 0}, {-3, 0}, {1, 0}, {1e-16L, 0}}), Depart, 1000, 1e-10L),
+    // 0 p³ + (p - 1)(p - 2)
+    ExpectRacinesAttendues(RacinesLaguerre(3, Coefs({{2, 0}, {-3, 0}, {1, 0}, {0, 0}}), Depart, 1000, 1e-10L),
                            {{1, 0}, {2, 0}}, 1e-12L);
+    // 1e-16 p³ + (p - 1)(p - 2) : troisième racine vers -1e16
+    ExpectRacinesAttendues(RacinesLaguerre(3, Coefs({{2, 0}, {-3, 0}, {1, 0}, {1e-16L, 0}}), Depart, 1000, 1e-10L),
+                           {{1, 0}, {2, 0}, {-1e16L - 3, 0}}, 1e-2L);
 }
 
 TEST(Laguerre, CoefficientsComplexes)

@@ -1,0 +1,14 @@
+#pragma once
+// Racines tirées des coefficients, ramenées à ce que la précision étendue permet d'en dire.
+#include "Polynomes.h"
+
+// Sur p.Racines[1..Degre], calculées depuis p.Coef :
+// - une grappe dont l'étalement reste dans la précision d'une racine de sa multiplicité devient
+//   une racine multiple, à la moyenne de la grappe, affinée ;
+// - polynôme réel : racines réelles à partie imaginaire nulle, paires conjuguées exactes ;
+// - une partie réelle dans la précision de sa racine est nulle.
+void NettoieRacinesCalculees(TPolynome& p);
+
+// Rayon dans lequel une racine de multiplicité m en z est connue, en précision étendue :
+// (m!.n.2^-64.S / |P^(m)(z)|)^(1/m), S taille des termes de P en z ; 0 si P^(m)(z) est nul.
+Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m);
