@@ -32,8 +32,7 @@ void TEchellesBlack::RemplitValeursAutomatiques()
 {
     FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
     FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 3));
-    GainMin->setText(TexteAutomatique(document_.GainMinAuto, 3));
-    GainMax->setText(TexteAutomatique(document_.GainMaxAuto, 3));
+    EcritGainsAutomatiques(GainMin, GainMax, document_.GainMinAuto, document_.GainMaxAuto, QuadriFin->isChecked());
 }
 
 bool TEchellesBlack::PeutFermer()

@@ -24,8 +24,7 @@ void TEchellesBode::RemplitValeursAutomatiques()
 {
     FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
     FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 1));
-    GainMin->setText(TexteAutomatique(document_.GainMinAuto, 3));
-    GainMax->setText(TexteAutomatique(document_.GainMaxAuto, 3));
+    EcritGainsAutomatiques(GainMin, GainMax, document_.GainMinAuto, document_.GainMaxAuto, false);
 }
 
 bool TEchellesBode::PeutFermer()

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
 #include "trace/Graphisme.h"
+#include "trace/TraceNyquist.h"
 
 TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 328, QStringLiteral("Diagramme de Nyquist"), parent), document_(document)
@@ -85,7 +87,10 @@ bool TEchellesNyquist::VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const
 {
     if (min == max)
         return Refuse(champMin, messageNul);
-    if (!PasGraduation(max - min, false))
+    const std::optional<Reel> pas = PasGraduation(max - min, false);
+    // Les bornes arrondies au pas doivent rester finies : sinon le tracé n'aurait plus d'axe.
+    const TBornes bornes = pas ? BornesNyquist(min, max, *pas) : TBornes{};
+    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max))
         return Refuse(champMin, messageInfini);
     return true;
 }

@@ -83,12 +83,23 @@ TEST_P(EchellesBode, ValeursAutomatiquesSigneesAvecLeursChiffresPuisValidees)
     EXPECT_EQ(dialogue_.GainMax->text(), AvecSeparateur("+1#0000E-4"));
     EXPECT_EQ(dialogue_.focusWidget(), dialogue_.OKBtn);
 
-    // Celles que l'analyse calcule pour 1/(p+1) passent le contrôle.
-    document_ = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
+    // Celles que l'analyse calcule passent le contrôle : 1/(p+1), un gain pur (constant à
+    // 6 dB, ouvert de 10 dB de part et d'autre) et une fonction partout sous -60 dB.
+    const TPolynome dixPoles = PolynomeDeRacines(Reel(1), {{-1, 0}, {-2, 0}, {-3, 0}, {-4, 0}, {-5, 0}, {-6, 0}, {-7, 0}, {-8, 0}, {-9, 0}, {-10, 0}});
+    for (const TDocument& doc : {DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1})),
+                                 DocumentAnalyse(PolynomeDeCoefs({2}), PolynomeDeCoefs({1})),
+                                 DocumentAnalyse(PolynomeDeCoefs({1}), dixPoles)}) {
+        document_ = doc;
+        MontreActif(dialogue_);
+        dialogue_.Defaut->click();
+        dialogue_.OKBtn->click();
+        EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
+        EXPECT_EQ(dialogue_.result(), QDialog::Accepted) << dialogue_.GainMin->text().toStdString();
+    }
+    document_ = DocumentAnalyse(PolynomeDeCoefs({2}), PolynomeDeCoefs({1}));
     dialogue_.Defaut->click();
-    dialogue_.OKBtn->click();
-    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
-    EXPECT_EQ(dialogue_.result(), QDialog::Accepted);
+    EXPECT_EQ(dialogue_.GainMin->text(), AvecSeparateur("-3#98"));
+    EXPECT_EQ(dialogue_.GainMax->text(), "+16");
 }
 
 TEST_P(EchellesBode, AnnulerFermeToujoursEtRendLesTextesDeLOuverture)

@@ -44,6 +44,9 @@ TEST_P(EchellesNyquist, MessagesDansLOrdreEtFocusSurLeDernierChampFautif)
         {{"1", "100", "0", "0", "-1", "1"}, {"XMin=XMax: c'est incorrect"}, &TEchellesNyquist::ReMin},
         {{"1", "100", "-1", "1", "0", "0"}, {"YMin=YMax: c'est incorrect"}, &TEchellesNyquist::ImMin},
         {{"1", "100", "-1e4932", "1e4932", "-1", "1"}, {"Ecart entre XMin et XMax trop grand"}, &TEchellesNyquist::ReMin},
+        // Écart représentable, mais la borne arrondie au pas suivant sort de la précision étendue.
+        {{"1", "100", "0", "1.18e4932", "-1", "1"}, {"Ecart entre XMin et XMax trop grand"}, &TEchellesNyquist::ReMin},
+        {{"1", "100", "-1", "1", "-1.18e4932", "0"}, {"Ecart entre YMin et YMax trop grand"}, &TEchellesNyquist::ImMin},
     };
     for (const auto& c : cas)
         AttendRefus(c.Textes, c.Messages, dialogue_.*c.Focus);
