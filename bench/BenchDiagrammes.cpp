@@ -97,7 +97,6 @@ void RampeDegreDix(benchmark::State& etat)
     ReponseDegreDix(etat, TTypeReponse::Rampe);
 }
 BENCHMARK(RampeDegreDix)->Unit(benchmark::kMillisecond);
-}
 
 // Décades marquées : un disque et une étiquette placée sur la normale à chaque décade.
 void NyquistDegreDix(benchmark::State& etat)
