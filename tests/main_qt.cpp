@@ -1,11 +1,12 @@
-// Les tests qui dessinent ou ouvrent des fenêtres tournent hors écran.
-#include <QApplication>
+// Les tests qui ouvrent des fenêtres tournent hors écran, dans l'application du programme.
 #include <gtest/gtest.h>
+
+#include "fenetres/ApplicationKovra.h"
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TApplicationKovra app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QWidget>
-#include <memory>
 #include <stdexcept>
 
 #include "AideDialogues.h"
@@ -37,21 +36,13 @@ protected:
     }
 };
 
+// L'application des tests est celle du programme (main_qt.cpp).
 class ApplicationKovra : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "tests_application";
-        static char* argv[] = {nom, nullptr};
-        application_ = std::make_unique<TApplicationKovra>(argc, argv);
-    }
-    static void TearDownTestSuite() { application_.reset(); }
+    void SetUp() override { ASSERT_TRUE(dynamic_cast<TApplicationKovra*>(QCoreApplication::instance())); }
 
     static QKeyEvent* Touche() { return new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier); }
 
-    static inline std::unique_ptr<TApplicationKovra> application_;
     EnregistreurMessages messages_;
     TWidgetQuiLeve widget_;
 };
