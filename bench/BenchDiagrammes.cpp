@@ -109,16 +109,29 @@ void NyquistDegreDix(benchmark::State& etat)
 }
 BENCHMARK(NyquistDegreDix)->Unit(benchmark::kMillisecond);
 
-// Abaque de Nichols des listes par défaut, grille fine, dans les deux plages de phases.
-void BlackAbaqueDegreDix(benchmark::State& etat)
+// Abaque de Nichols des listes par défaut, grille fine, dans les deux plages de phases :
+// premier dessin (lieux calculés) et dessins suivants de la fenêtre (lieux gardés).
+void BlackAbaque(benchmark::State& etat, bool lieuxGardes)
 {
     TDocument doc = DocumentDegreDix();
     doc.PhaseSymetrique = etat.range(0) != 0;
     doc.EchellesFrequentielles.AbaqueVisible = true;
     const TParamBlack param{0.001L, 1000, -60, 20, QStringLiteral("Degré 10"), true, true};
+    TLieuxAbaque lieux;
     RepeintAvec(etat, doc, [&](QPainter& p, const QRect& cible, TDocument& d) {
-        return TracerBlack(p, cible, d, param, TMiseEnPageBlack::Ecran());
+        return TracerBlack(p, cible, d, param, TMiseEnPageBlack::Ecran(), lieuxGardes ? &lieux : nullptr);
     });
 }
+
+void BlackAbaqueDegreDix(benchmark::State& etat)
+{
+    BlackAbaque(etat, false);
+}
 BENCHMARK(BlackAbaqueDegreDix)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BlackAbaqueRepeint(benchmark::State& etat)
+{
+    BlackAbaque(etat, true);
+}
+BENCHMARK(BlackAbaqueRepeint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }

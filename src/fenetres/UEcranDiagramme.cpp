@@ -155,6 +155,7 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     demande.Bode = echellesBode_.Parametres();
     demande.Nyquist = echellesNyquist_.Parametres();
     demande.Black = echellesBlack_.Parametres();
+    demande.LieuxAbaque = &lieuxAbaque_;
     TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
 }
 

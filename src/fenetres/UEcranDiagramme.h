@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "DialogueRattache.h"
+#include "trace/TraceAbaqueNichols.h"
 
 class QAction;
 class QLabel;
@@ -83,4 +84,5 @@ private:
     TEcranTabVal* tableau_ = nullptr;
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
+    TLieuxAbaque lieuxAbaque_;
 };

@@ -1,6 +1,7 @@
 #include "TraceAbaqueNichols.h"
 
 #include <QLine>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -120,27 +121,79 @@ TComplexe Fermee(Reel module, TComplexe direction)
     return {module * direction.Re, module * direction.Im};
 }
 
-void LieuxDeGain(TTraceur& t, const TRepere& r, const TDocument& doc, const TMiseEnPageAbaque& mise,
-                 std::vector<std::optional<QPoint>>& places)
+bool MemesReels(const std::vector<Reel>& a, const std::vector<Reel>& b)
 {
-    const TPhasesLieuxGain phases = PhasesLieuxGain(mise);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+bool AJour(const TLieuxAbaque& l, const TDocument& doc, Reel gainBas, const TMiseEnPageAbaque& m)
+{
+    return l.Calcules && l.Symetrique == doc.PhaseSymetrique && l.GainBas == gainBas && l.PasFin == m.PasFin
+           && l.PhaseDepart == m.PhaseDepart && l.FinPartieFine == m.FinPartieFine
+           && l.NbPointsPhase == m.NbPointsPhase && MemesReels(l.Gains, doc.AbaqueGains)
+           && MemesReels(l.Phases, doc.AbaquePhases);
+}
+
+void CalculeLieuxGain(TLieuxAbaque& l, const TDocument& doc, const TPhasesLieuxGain& phases)
+{
     std::vector<TComplexe> directions(phases.Phases.size());
     for (std::size_t k = 0; k < directions.size(); ++k)
         directions[k] = Direction(phases.Phases[k]);
+    l.LieuxGain.assign(doc.AbaqueGains.size(), std::vector<TGainPhase>(directions.size()));
+    for (std::size_t i = 0; i < doc.AbaqueGains.size(); ++i) {
+        const Reel module = Puiss10(doc.AbaqueGains[i] / 20);
+        for (std::size_t k = 0; k < directions.size(); ++k)
+            l.LieuxGain[i][k] = VersBoucleOuverte(Fermee(module, directions[k]), doc.PhaseSymetrique);
+    }
+}
+
+void CalculeLieuxPhase(TLieuxAbaque& l, const TDocument& doc, Reel gainBas, int n)
+{
+    std::vector<Reel> modules(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        modules[std::size_t(k)] = Puiss10((15 - k * (15 - gainBas) / (n - 1)) / 20);
+    l.LieuxPhase.assign(doc.AbaquePhases.size(), std::vector<TGainPhase>(modules.size()));
+    for (std::size_t i = 0; i < doc.AbaquePhases.size(); ++i) {
+        const TComplexe direction = Direction(doc.AbaquePhases[i]);
+        for (std::size_t k = 0; k < modules.size(); ++k)
+            l.LieuxPhase[i][k] = VersBoucleOuverte(Fermee(modules[k], direction), doc.PhaseSymetrique);
+    }
+}
+
+const TLieuxAbaque& LieuxAJour(TLieuxAbaque& l, const TDocument& doc, Reel gainBas, const TMiseEnPageAbaque& m)
+{
+    if (AJour(l, doc, gainBas, m))
+        return l;
+    CalculeLieuxGain(l, doc, PhasesLieuxGain(m));
+    CalculeLieuxPhase(l, doc, gainBas, m.NbPointsPhase);
+    l.Gains = doc.AbaqueGains;
+    l.Phases = doc.AbaquePhases;
+    l.Symetrique = doc.PhaseSymetrique;
+    l.GainBas = gainBas;
+    l.PasFin = m.PasFin;
+    l.PhaseDepart = m.PhaseDepart;
+    l.FinPartieFine = m.FinPartieFine;
+    l.NbPointsPhase = m.NbPointsPhase;
+    l.Calcules = true;
+    return l;
+}
+
+void LieuxDeGain(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, std::size_t debutLarge,
+                 std::vector<std::optional<QPoint>>& places)
+{
     TSegmentsAbaque segments(r);
-    std::vector<TPointAbaque> lieu(phases.Phases.size());
-    for (const Reel gain : doc.AbaqueGains) {
-        const Reel module = Puiss10(gain / 20);
+    for (const std::vector<TGainPhase>& lieu : lieux.LieuxGain) {
         std::optional<QPoint> place;
+        TPointAbaque precedent;
         for (std::size_t k = 0; k < lieu.size(); ++k) {
-            lieu[k] = PointAbaque(r, VersBoucleOuverte(Fermee(module, directions[k]), doc.PhaseSymetrique),
-                                  doc.PhaseSymetrique);
-            if (k == 0)
-                continue;
-            if (!place)
-                place = PixelDedans(lieu[k]);
-            if (k >= phases.DebutLarge || std::abs(lieu[k - 1].Phase - lieu[k].Phase) < 30)
-                segments.Ajoute(lieu[k - 1], lieu[k]);
+            const TPointAbaque point = PointAbaque(r, lieu[k], lieux.Symetrique);
+            if (k > 0) {
+                if (!place)
+                    place = PixelDedans(point);
+                if (k >= debutLarge || std::abs(precedent.Phase - point.Phase) < 30)
+                    segments.Ajoute(precedent, point);
+            }
+            precedent = point;
         }
         places.push_back(place);
     }
@@ -148,24 +201,16 @@ void LieuxDeGain(TTraceur& t, const TRepere& r, const TDocument& doc, const TMis
     segments.Trace(t.Surface());
 }
 
-void LieuxDePhase(TTraceur& t, const TRepere& r, const TDocument& doc, const TMiseEnPageAbaque& mise,
+void LieuxDePhase(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, const TMiseEnPageAbaque& mise,
                   std::vector<std::optional<QPoint>>& places)
 {
     const std::optional<TDiagonale> diagonale = Diagonale(r);
-    const int n = mise.NbPointsPhase;
-    const Reel gainBas = mise.FacteurGainBas * r.YMin;
-    std::vector<Reel> modules(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k)
-        modules[std::size_t(k)] = Puiss10((15 - k * (15 - gainBas) / (n - 1)) / 20);
     TSegmentsAbaque segments(r);
-    TPointAbaque precedent;
-    for (const Reel phase : doc.AbaquePhases) {
-        const TComplexe direction = Direction(phase);
+    for (const std::vector<TGainPhase>& lieu : lieux.LieuxPhase) {
         std::optional<QPoint> place;
-        for (int k = 0; k < n; ++k) {
-            const TPointAbaque point = PointAbaque(
-                r, VersBoucleOuverte(Fermee(modules[std::size_t(k)], direction), doc.PhaseSymetrique),
-                doc.PhaseSymetrique);
+        TPointAbaque precedent;
+        for (std::size_t k = 0; k < lieu.size(); ++k) {
+            const TPointAbaque point = PointAbaque(r, lieu[k], lieux.Symetrique);
             if (!place && diagonale)
                 if (const std::optional<QPoint> pix = PixelDedans(point);
                     pix && std::abs(pix->y() - diagonale->Pente * pix->x() - diagonale->Ordonnee) < mise.ToleranceDiagonale)
@@ -249,12 +294,14 @@ QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint ax
 }
 
 void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
-                         const TMiseEnPageAbaque& mise)
+                         const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire)
 {
+    TLieuxAbaque local;
+    const TLieuxAbaque& lieux = LieuxAJour(memoire ? *memoire : local, doc, mise.FacteurGainBas * r.YMin, mise);
     std::vector<std::optional<QPoint>> placesGain;
     std::vector<std::optional<QPoint>> placesPhase;
-    LieuxDeGain(t, r, doc, mise, placesGain);
-    LieuxDePhase(t, r, doc, mise, placesPhase);
+    LieuxDeGain(t, r, lieux, PhasesLieuxGain(mise).DebutLarge, placesGain);
+    LieuxDePhase(t, r, lieux, mise, placesPhase);
     const Reel taille = TailleEtiquettes(cible, mise);
     EtiquettesGain(t, r, doc, placesGain, taille, mise);
     EtiquettesPhase(t, doc, placesPhase, taille);

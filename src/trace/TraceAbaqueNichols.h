@@ -5,9 +5,11 @@
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "Graphisme.h"
 #include "numerique/Complexes.h"
+#include "numerique/VersBoucleOuverte.h"
 
 class TTraceur;
 struct TDocument;
@@ -47,8 +49,25 @@ Reel Miroir(Reel phase, bool phaseSymetrique);
 QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint axe, bool phaseSymetrique,
                           const TMiseEnPageAbaque& mise);
 
-// Chaque point d'un lieu n'est calculé qu'une fois ; les segments partent en une seule fois.
+// Lieux de l'abaque en boucle ouverte : ils ne dépendent que des listes, de la plage des
+// phases, du gain minimum et des pas ; gardés par la fenêtre, un redimensionnement ou une
+// lecture à la souris ne refont que leur placement en pixels.
+struct TLieuxAbaque {
+    bool Calcules = false;
+    std::vector<Reel> Gains;
+    std::vector<Reel> Phases;
+    bool Symetrique = false;
+    Reel GainBas = 0;
+    Reel PasFin = 0;
+    Reel PhaseDepart = 0;
+    int FinPartieFine = 0;
+    int NbPointsPhase = 0;
+    std::vector<std::vector<TGainPhase>> LieuxGain;
+    std::vector<std::vector<TGainPhase>> LieuxPhase;
+};
+
+// Chaque point d'un lieu n'est calculé qu'une fois, repris de `memoire` quand il est à jour ; les segments partent en une seule fois.
 // Un lieu sans point dans le cadre n'a pas d'étiquette. Les étiquettes masquent le lieu qui
 // les traverse : sans cela le trait efface le signe moins de « -3 dB ».
 void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
-                         const TMiseEnPageAbaque& mise);
+                         const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire = nullptr);

@@ -216,7 +216,7 @@ Reel GainReference(Reel gainMin, Reel gainMax)
 }
 
 bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise)
+                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque)
 {
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
     if (mise.MemorisePoints)
@@ -249,7 +249,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     GrilleGains(t, r, *pas, param.QuadriFin, mise);
     GrillePhases(t, r, param.QuadriFin, doc.PhaseSymetrique, mise);
     if (echelles.AbaqueVisible)
-        TracerAbaqueNichols(t, r, cible.size(), doc, mise.Abaque);
+        TracerAbaqueNichols(t, r, cible.size(), doc, mise.Abaque, lieuxAbaque);
     Axes(t, r, doc.PhaseSymetrique);
     Noms(t, cible, r, mise);
     t.Cadre(r);

@@ -44,7 +44,9 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocum
         return {cadre.has_value(), cadre.value_or(cible)};
     }
     case TTypeDiagramme::Black:
-        return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande)), cible};
+        return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande),
+                            demande.LieuxAbaque),
+                cible};
     default:
         // Aucun point à lire ni à lister.
         if (demande.Support == TSupport::Ecran && demande.Type != TTypeDiagramme::Aucun)

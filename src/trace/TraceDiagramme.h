@@ -9,6 +9,7 @@
 #include "coeur/ValeursTemporelles.h"
 
 class QPainter;
+struct TLieuxAbaque;
 
 enum class TSupport { Ecran, Page };
 
@@ -17,6 +18,7 @@ struct TDemandeDiagramme {
     TParamBode Bode;
     TParamNyquist Nyquist;
     TParamBlack Black;
+    TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
     bool Couleur = true;  // page : couleurs du schéma ou tout en noir

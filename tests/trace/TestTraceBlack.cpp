@@ -243,3 +243,35 @@ TEST(TraceBlack, EchellesImpossiblesOuCibleMinusculeRienNestGarde)
         TracerBlack(p, image.rect(), doc, ParamIntegrateur, TMiseEnPageBlack::Ecran());
     }
 }
+
+// Les lieux gardés d'un dessin à l'autre redonnent la même image ; une liste, la plage des
+// phases ou le gain minimum changés les font recalculer.
+TEST(TraceBlack, LieuxDeLAbaqueGardesTantQueRienNeChange)
+{
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    TLieuxAbaque lieux;
+    const auto dessine = [&](const TParamBlack& param) {
+        QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+        QPainter p(&image);
+        TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &lieux);
+        return image;
+    };
+    const auto attendu = [&](const TParamBlack& param) {
+        TLieuxAbaque neufs;
+        QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+        QPainter p(&image);
+        TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &neufs);
+        return image;
+    };
+    const QImage premier = dessine(ParamIntegrateur);
+    EXPECT_EQ(dessine(ParamIntegrateur), premier);
+    doc.AbaqueGains = {3};
+    EXPECT_EQ(dessine(ParamIntegrateur), attendu(ParamIntegrateur));
+    doc.PhaseSymetrique = true;
+    EXPECT_EQ(dessine(ParamIntegrateur), attendu(ParamIntegrateur));
+    TParamBlack autreMinimum = ParamIntegrateur;
+    autreMinimum.GainMin = -20;
+    EXPECT_EQ(dessine(autreMinimum), attendu(autreMinimum));
+    EXPECT_NE(dessine(autreMinimum), premier);
+}
