@@ -1,6 +1,6 @@
 #include "TraceAbaqueNichols.h"
 
-#include <QLine>
+#include <QPolygon>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -53,34 +53,61 @@ TPhasesLieuxGain PhasesLieuxGain(const TMiseEnPageAbaque& m)
     return p;
 }
 
+// Les segments découpés qui se suivent forment des polylignes, une pour le lieu et une pour
+// son image : tracer un segment à la fois coûtait plus que tout le calcul de l'abaque.
 class TSegmentsAbaque {
 public:
     explicit TSegmentsAbaque(const TRepere& r) : R(r) {}
 
     void Ajoute(const TPointAbaque& a, const TPointAbaque& b)
     {
-        AjouteUn(a.Point, b.Point);
-        AjouteUn(a.Image, b.Image);
+        AjouteUn(Lieu, a.Point, b.Point);
+        AjouteUn(Image, a.Image, b.Image);
+    }
+
+    // Fin d'un lieu : le suivant ne continue pas ses polylignes.
+    void Coupe()
+    {
+        Termine(Lieu);
+        Termine(Image);
     }
 
     void Trace(QPainter& surface)
     {
-        surface.drawLines(Lignes.data(), int(Lignes.size()));
-        Lignes.clear();
+        Coupe();
+        for (const QPolygon& p : Polylignes)
+            surface.drawPolyline(p);
+        Polylignes.clear();
     }
 
 private:
-    void AjouteUn(const TPointDecoupe& a, const TPointDecoupe& b)
+    void AjouteUn(QPolygon& trace, const TPointDecoupe& a, const TPointDecoupe& b)
     {
-        // Les points serrés d'un lieu tombent souvent sur le même pixel : un trait nul
-        // n'ajoute rien au pixel déjà tracé par ses voisins.
         const std::optional<TSegmentPixel> s = DecoupeSegment(R, a, b, TBornage::Borne);
-        if (s && (s->Debut.X != s->Fin.X || s->Debut.Y != s->Fin.Y))
-            Lignes.emplace_back(s->Debut.X, s->Debut.Y, s->Fin.X, s->Fin.Y);
+        if (!s)
+            return;
+        const QPoint debut(s->Debut.X, s->Debut.Y);
+        const QPoint fin(s->Fin.X, s->Fin.Y);
+        if (trace.isEmpty() || trace.last() != debut) {
+            Termine(trace);
+            trace << debut;
+        }
+        // Les points serrés d'un lieu tombent souvent sur le même pixel.
+        if (fin != debut)
+            trace << fin;
+    }
+
+    void Termine(QPolygon& trace)
+    {
+        if (trace.size() >= 2)
+            Polylignes.push_back(trace);
+        trace.clear();
     }
 
     const TRepere& R;
-    std::vector<QLine> Lignes;
+    QPolygon Lieu;
+    QPolygon Image;
+    std::vector<QPolygon> Polylignes;
 };
 
 // Droite de pixels de (0°, gain max) à (-180°, gain min), sur laquelle se posent les
@@ -195,6 +222,7 @@ void LieuxDeGain(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, std::
             }
             precedent = point;
         }
+        segments.Coupe();
         places.push_back(place);
     }
     t.Crayon("NGain");
@@ -219,6 +247,7 @@ void LieuxDePhase(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, cons
                 segments.Ajoute(precedent, point);
             precedent = point;
         }
+        segments.Coupe();
         places.push_back(place);
     }
     t.Crayon("NPhase");
