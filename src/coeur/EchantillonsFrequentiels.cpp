@@ -84,7 +84,7 @@ Reel PhaseDegres(TComplexe h, bool symetrique)
     return phase;
 }
 
-TPlagePhases PlagePhases(bool symetrique)
+TBornes PlagePhases(bool symetrique)
 {
-    return symetrique ? TPlagePhases{-180, 180} : TPlagePhases{-360, 0};
+    return symetrique ? TBornes{-180, 180} : TBornes{-360, 0};
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "EchellesFrequentielles.h"
+#include "numerique/Arrondis.h"
 #include "numerique/Systeme.h"
 
 struct TDecades {
@@ -45,9 +46,5 @@ Reel GainDecibels(TComplexe h);
 // pas de sens (module nul ou réponse non finie).
 Reel PhaseDegres(TComplexe h, bool symetrique);
 
-struct TPlagePhases {
-    Reel Min = -360;  // degrés
-    Reel Max = 0;
-};
 // [-180, 180] en plage symétrique, [-360, 0] sinon.
-TPlagePhases PlagePhases(bool symetrique);
+TBornes PlagePhases(bool symetrique);

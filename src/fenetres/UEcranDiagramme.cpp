@@ -147,7 +147,7 @@ void TEcranDiagramme::Dessine(QPainter& surface)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
-    const TPlagePhases phases = PlagePhases(document_.PhaseSymetrique);
+    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
     echelles.PhaseMin = phases.Min;
     echelles.PhaseMax = phases.Max;
     TDemandeDiagramme demande;

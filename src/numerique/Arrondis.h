@@ -8,3 +8,9 @@ Reel Puiss10(Reel x);
 // Partie entière, moins un pour tout négatif, entiers compris : Ent(-2) = -3.
 Reel Ent(Reel x);
 int Signe(Reel x);
+
+// Bornes d'un axe ou d'une plage, dans l'unité du monde.
+struct TBornes {
+    Reel Min = 0;
+    Reel Max = 0;
+};

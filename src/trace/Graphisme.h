@@ -69,10 +69,6 @@ void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x
 // Pas de graduation d'un axe ; rien pour une étendue qui n'est pas finie et positive.
 std::optional<Reel> PasGraduation(Reel etendue, bool fin);
 
-struct TBornes {
-    Reel Min = 0;
-    Reel Max = 0;
-};
 // Élargit [min, max] aux multiples du pas ; une borne à moins de `marge` d'un multiple y reste.
 // Un pas qui n'est pas fini et positif ne change rien.
 TBornes BornesGraduees(Reel min, Reel max, Reel pas, Reel marge = 1e-6L);

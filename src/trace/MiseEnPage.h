@@ -35,6 +35,17 @@ struct TMiseEnPage {
     bool MemoriseEchelles = true;     // l'écran seul écrit les échelles arrondies du document…
     bool MemorisePoints = true;       // …et ses points échantillonnés
 
+    // Ce que toute page imprimée change à l'écran : sa résolution, la couleur choisie, ni fond
+    // ni titre du dialogue (la page écrit le sien), aucun point gardé.
+    void PourLaPage(int resolution, bool couleur)
+    {
+        Resolution = resolution;
+        Couleur = couleur;
+        RemplitFond = false;
+        AvecTitreUtilisateur = false;
+        MemorisePoints = false;
+    }
+
     int Pouces(Reel pouces) const { return int(std::nearbyint(pouces * Resolution)); }
     int Millimetres(Reel mm) const { return int(std::nearbyint(mm * Resolution / 25.4L)); }
 };

@@ -150,16 +150,6 @@ void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
             t.Marque(place->X, place->Y, mise.RayonMarque);
 }
 
-void TitreUtilisateur(TTraceur& t, const QRect& cible, const TRepere& r, const TParamBlack& param,
-                      const TMiseEnPageBlack& mise)
-{
-    if (!mise.AvecTitreUtilisateur || param.Titre.isEmpty())
-        return;
-    const int largeur = t.Largeur(param.Titre, mise.TailleTitreUtilisateur);
-    t.EcrireSurFond(cible.left() + (cible.width() - largeur) / 2, r.PixBas + mise.TitreUtilisateur, param.Titre,
-                    mise.TailleTitreUtilisateur, "DTitre");
-}
-
 void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonBlack>& ech)
 {
     for (std::size_t i = 0; i < ech.size(); ++i) {
@@ -186,11 +176,7 @@ TMiseEnPageBlack TMiseEnPageBlack::Ecran()
 TMiseEnPageBlack TMiseEnPageBlack::Page(int resolution, bool couleur)
 {
     TMiseEnPageBlack m = Ecran();
-    m.Resolution = resolution;
-    m.Couleur = couleur;
-    m.RemplitFond = false;
-    m.AvecTitreUtilisateur = false;
-    m.MemorisePoints = false;
+    m.PourLaPage(resolution, couleur);
     m.Gauche = m.Haut = 0.0625L;
     m.Droite = m.Bas = 0.9375L;
     m.PointsParDecade = 7999;
@@ -239,7 +225,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         surface.restore();
         return false;
     }
-    const TPlagePhases phases = PlagePhases(doc.PhaseSymetrique);
+    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
     r.XMin = phases.Min;
     r.XMax = phases.Max;
     r.YMin = gains.Min;
@@ -258,7 +244,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         EtiquettesDecades(t, cible, r, ech, mise);
         DisquesDecades(t, r, ech, decades->Nombre, mise);
     }
-    TitreUtilisateur(t, cible, r, param, mise);
+    t.TitreUtilisateur(cible, r.PixBas + mise.TitreUtilisateur, param.Titre, "DTitre", true);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

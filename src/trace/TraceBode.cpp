@@ -99,16 +99,6 @@ void TracePhase(TTraceur& t, const TRepere& phase, int nbDecades, const TMiseEnP
     NomDuCadre(t, phase, mise, QStringLiteral("Déphasage (degrés)"));
 }
 
-void TitreUtilisateur(TTraceur& t, const QRect& cible, const TRepere& phase, const TParamBode& param,
-                      const TMiseEnPageBode& mise)
-{
-    if (!mise.AvecTitreUtilisateur || param.Titre.isEmpty())
-        return;
-    const int largeur = t.Largeur(param.Titre, mise.TailleTitreUtilisateur);
-    t.Ecrire(cible.left() + (cible.width() - largeur) / 2, phase.PixBas + mise.TitreUtilisateur, param.Titre,
-             mise.TailleTitreUtilisateur, "DNom");
-}
-
 void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantillonBode>& ech,
                  const TMiseEnPageBode& mise)
 {
@@ -123,11 +113,7 @@ void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantill
 TMiseEnPageBode TMiseEnPageBode::Page(int resolution, bool couleur)
 {
     TMiseEnPageBode m;
-    m.Resolution = resolution;
-    m.Couleur = couleur;
-    m.RemplitFond = false;
-    m.AvecTitreUtilisateur = false;
-    m.MemorisePoints = false;
+    m.PourLaPage(resolution, couleur);
     m.Gauche = 0.07L;
     m.Droite = 0.93L;
     m.GainBas = 0.47L;
@@ -169,14 +155,14 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     gain.XMax = phase.XMax = decades->LogMax;
     gain.YMin = gains.Min;
     gain.YMax = gains.Max;
-    const TPlagePhases phases = PlagePhases(doc.PhaseSymetrique);
+    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
     phase.YMin = phases.Min;
     phase.YMax = phases.Max;
     const std::vector<TEchantillonBode> ech = Echantillonne(doc, *decades, mise.NbPoints);
 
     TraceGain(t, gain, *pas, decades->Nombre, ech, mise);
     TracePhase(t, phase, decades->Nombre, mise);
-    TitreUtilisateur(t, cible, phase, param, mise);
+    t.TitreUtilisateur(cible, phase.PixBas + mise.TitreUtilisateur, param.Titre, "DNom");
     CourbePhase(t, phase, ech, mise);
     surface.restore();
 

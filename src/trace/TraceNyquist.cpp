@@ -178,11 +178,7 @@ TMiseEnPageNyquist TMiseEnPageNyquist::Ecran()
 TMiseEnPageNyquist TMiseEnPageNyquist::Page(int resolution, bool couleur)
 {
     TMiseEnPageNyquist m = Ecran();
-    m.Resolution = resolution;
-    m.Couleur = couleur;
-    m.RemplitFond = false;
-    m.AvecTitreUtilisateur = false;
-    m.MemorisePoints = false;
+    m.PourLaPage(resolution, couleur);
     m.Bordure = 0;
     m.PointsParDecade = 7999;
     m.EpaisseurCourbe = 2;

@@ -216,11 +216,7 @@ TMiseEnPageReponse TMiseEnPageReponse::Ecran(TTypeReponse type)
 TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
 {
     TMiseEnPageReponse m = Ecran(TTypeReponse::Rampe);
-    m.Resolution = resolution;
-    m.Couleur = couleur;
-    m.RemplitFond = false;
-    m.AvecTitreUtilisateur = false;
-    m.MemorisePoints = false;
+    m.PourLaPage(resolution, couleur);
     m.IntervallesPositifs = false;
     m.NbPoints = 4000;
     m.AvecNomsAxes = false;

@@ -292,3 +292,14 @@ void TTraceur::Termine(QPolygon& trace)
         P.drawPolyline(trace);
     trace.clear();
 }
+
+void TTraceur::TitreUtilisateur(const QRect& cible, int y, const QString& titre, const char* cle, bool surFond)
+{
+    if (!M.AvecTitreUtilisateur || titre.isEmpty())
+        return;
+    const int x = cible.left() + (cible.width() - Largeur(titre, M.TailleTitreUtilisateur)) / 2;
+    if (surFond)
+        EcrireSurFond(x, y, titre, M.TailleTitreUtilisateur, cle);
+    else
+        Ecrire(x, y, titre, M.TailleTitreUtilisateur, cle);
+}

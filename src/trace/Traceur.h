@@ -61,6 +61,9 @@ public:
     int EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle);
     // Même texte sur un rectangle du fond, qui masque grille et courbes dessous.
     int EcrireSurFond(int x, int y, const QString& texte, Reel taille, const char* cle);
+    // Titre de l'utilisateur centré dans la cible, son haut en y ; rien sans titre ou quand la
+    // mise en page n'en veut pas.
+    void TitreUtilisateur(const QRect& cible, int y, const QString& titre, const char* cle, bool surFond = false);
 
     // Bords haut et gauche en 1, bas et droit en EpaisseurCadre.
     void Cadre(const TRepere& r);
