@@ -21,6 +21,7 @@
 #include "USaisieParamNyquist.h"
 #include "trace/CouleurQt.h"
 #include "coeur/Analyse.h"
+#include "coeur/DossierFichiers.h"
 #include "coeur/FichierDonnees.h"
 #include "FluxSaisie.h"
 #include "GeometrieNormale.h"
@@ -140,7 +141,7 @@ QString ExecuteDialogueFichier(QFileDialog& dialogue)
 
 QString DossierFichiersDuProgramme()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/fichiers/");
+    return DossierFichiersDe(QCoreApplication::applicationDirPath());
 }
 
 QPoint PositionImageAccueil(QSize zone, QSize image)
@@ -374,8 +375,12 @@ void TEcranPrincipal::LireunfichierdonneesClick()
     if (!Document.NomFichierDonnees.isEmpty())
         DialogueOuvrirFichier->setDirectory(QFileInfo(Document.NomFichierDonnees).absolutePath());
     const QString chemin = ChoixFichier(*DialogueOuvrirFichier);
-    if (chemin.isEmpty())
-        return;
+    if (!chemin.isEmpty())
+        LitFichier(chemin);
+}
+
+void TEcranPrincipal::LitFichier(const QString& chemin)
+{
     QString erreur;
     if (!LitFichierDonnees(chemin, Document, erreur)) {
         AfficheMessage(erreur);

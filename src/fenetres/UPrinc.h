@@ -29,7 +29,7 @@ class TEcranRepTemp;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
 
-// Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
+// Dossier "fichiers/" du programme, casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
 
 // Coin de l'image d'accueil : centrée, jamais hors de la zone à gauche ni en haut.
@@ -109,6 +109,8 @@ public:
 
     void NouveauClick();
     void LireunfichierdonneesClick();
+    // Lecture d'un chemin déjà choisi (dialogue ou ligne de commande) : mêmes contrôles et messages.
+    void LitFichier(const QString& chemin);
     void EnregistrerlesdonneesClick();
     void MontreAPropos();
     void Couleurs1Click();
