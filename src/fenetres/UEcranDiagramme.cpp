@@ -12,6 +12,7 @@
 #include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
+#include "MenuImage.h"
 #include "NomsComposants.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/TraceDiagramme.h"
@@ -23,6 +24,18 @@
 namespace {
 
 constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
+
+QString NomVue(TTypeDiagramme type)
+{
+    switch (type) {
+    case TTypeDiagramme::Nyquist:
+        return QStringLiteral("Diagramme de Nyquist");
+    case TTypeDiagramme::Black:
+        return QStringLiteral("Diagramme de Black");
+    default:
+        return QStringLiteral("Diagramme de Bode");
+    }
+}
 
 }
 
@@ -78,6 +91,8 @@ void TEcranDiagramme::CreeMenu()
     connect(Dessiner1, &QAction::triggered, this, &TEcranDiagramme::Dessiner1Click);
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
+    MenuImage = new TMenuImage(*this, *ZoneClient, [this] { return NomVue(document_.TypeDiagramme); },
+                               [this](QPainter& surface, const QRect& cible) { Dessine(surface, cible); });
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -143,7 +158,7 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
     ZoneClient->update();
 }
 
-void TEcranDiagramme::Dessine(QPainter& surface)
+void TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
@@ -156,7 +171,7 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     demande.Nyquist = echellesNyquist_.Parametres();
     demande.Black = echellesBlack_.Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
-    TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
+    TracerDiagramme(surface, cible, document_, demande);
 }
 
 void TEcranDiagramme::Echelles1Click()
@@ -238,7 +253,7 @@ bool TEcranDiagramme::eventFilter(QObject* objet, QEvent* evenement)
     switch (evenement->type()) {
     case QEvent::Paint: {
         QPainter surface(ZoneClient);
-        Dessine(surface);
+        Dessine(surface, ZoneClient->rect());
         return true;
     }
     case QEvent::MouseButtonPress:

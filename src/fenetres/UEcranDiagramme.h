@@ -17,6 +17,7 @@ class TEchellesBlack;
 class TEchellesBode;
 class TEchellesNyquist;
 class TEcranTabVal;
+class TMenuImage;
 struct TDocument;
 enum class TTypeDiagramme;
 
@@ -58,6 +59,7 @@ public:
     QAction* Effacer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
     QAction* Tableau1 = nullptr;
+    TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
     void Dessiner1Click();
@@ -73,7 +75,7 @@ protected:
 private:
     void CreeMenu();
     QLabel* CreeChampLecture();
-    void Dessine(QPainter& surface);
+    void Dessine(QPainter& surface, const QRect& cible);
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "GeometrieNormale.h"
+#include "MenuImage.h"
 #include "NomsComposants.h"
 #include "UEchRepIndic.h"
 #include "UEchRepRampe.h"
@@ -36,6 +37,13 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     ExportExcel1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    MenuImage = new TMenuImage(
+        *this, *ZoneClient,
+        [this] {
+            return document_.TypeReponse == TTypeReponse::Rampe ? QStringLiteral("Réponse à une rampe")
+                                                                : QStringLiteral("Réponse à un échelon");
+        },
+        [this](QPainter& surface, const QRect& cible) { FormShow(surface, cible); });
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
                      {ExportExcel1, "ExportExcel1"}});
@@ -83,7 +91,7 @@ void TEcranRepTemp::Echelles1Click()
         ZoneClient->update();
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface)
+void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
 {
     TDemandeReponse demande;
     const TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
@@ -91,7 +99,7 @@ void TEcranRepTemp::FormShow(QPainter& surface)
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
     }
-    TracerReponse(surface, ZoneClient->rect(), document_, demande);
+    TracerReponse(surface, cible, document_, demande);
 }
 
 void TEcranRepTemp::closeEvent(QCloseEvent* evenement)
@@ -105,6 +113,6 @@ bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != ZoneClient || evenement->type() != QEvent::Paint)
         return QMainWindow::eventFilter(objet, evenement);
     QPainter surface(ZoneClient);
-    FormShow(surface);
+    FormShow(surface, ZoneClient->rect());
     return true;
 }

@@ -10,6 +10,7 @@ class QPainter;
 class TDialogueReponse;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
+class TMenuImage;
 struct TDocument;
 enum class TTypeReponse;
 
@@ -33,10 +34,11 @@ public:
     QAction* Echelles1 = nullptr;
     QAction* Imprimer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
+    TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
-    void FormShow(QPainter& surface);
+    void FormShow(QPainter& surface, const QRect& cible);
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
