@@ -60,7 +60,9 @@ int Tableau(TPageEtude& e, int haut, int marge)
     const int droite = separateur + e.Mm(50);
     EnTete(e, QStringLiteral("Zéros"), gauche, separateur, haut + e.Mm(2));
     EnTete(e, QStringLiteral("Pôles"), separateur, droite, haut + e.Mm(2));
-    const int premiere = haut + e.Mm(2) + 151;
+    // 151 pixels d'une imprimante à 300 points par pouce : à toute résolution, la première
+    // rangée reste sous le trait des en-têtes.
+    const int premiere = haut + e.Mm(2) + int(std::nearbyint(151 * Reel(e.Resolution) / 300));
     const int derniere = std::max(Colonne(e, e.Doc.Numerateur, marge, premiere, false),
                                   Colonne(e, e.Doc.Denominateur, marge + e.Mm(50), premiere, true));
     const int bas = derniere + e.Mm(6);

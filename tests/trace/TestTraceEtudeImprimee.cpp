@@ -74,9 +74,13 @@ TEST(EtudeImprimee, TableauDesRacinesEtVerdict)
     EXPECT_EQ(tableau.Coin1.x(), Mm(12) - Mm(2));
     EXPECT_EQ(tableau.Coin2.x() - 1, Mm(12) - Mm(2) + Mm(100));
     EXPECT_EQ(haut, dessin.Cadres[2].Coin2.y() - 1 + Mm(10));
-    const int premiere = haut + Mm(2) + 151;
+    const int premiere = haut + Mm(2) + 302;
     const TTextePlace* aucun = TexteEn(dessin, "aucun", QPoint(Mm(12), premiere));
     ASSERT_NE(aucun, nullptr);
+    // La première rangée sous le trait des en-têtes, pas à cheval dessus.
+    const TTraitPlace& trait = dessin.Traits[dessin.Traits.size() - 2];
+    EXPECT_EQ(trait.Ligne.y1(), haut + Mm(10));
+    EXPECT_GT(aucun->Position.y(), trait.Ligne.y1());
     const int rangee = Arrondi(0.275L * Ppp);
     // Pôles triés : -2 puis 1, à 50 mm de la marge, chacun converti à part.
     const int colonne = Mm(12) + Mm(50);
