@@ -11,13 +11,14 @@
 TTailleImpression::TTailleImpression(TDocument& document, QWidget* parent)
     : TDialogueVerifie(460, 360, QStringLiteral("Taille Impression"), parent), document_(document)
 {
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     AjouteCadreBiseaute(QRect(24, 24, 297, 305));
     AjouteLabel(QStringLiteral("Dimensions du dessin"), 72, 40, PoliceTimes(21, true), CouleurSarcelle);
     Largeur = AjouteLigne(QStringLiteral("Largeur sur le papier"), 88);
     Hauteur = AjouteLigne(QStringLiteral("Hauteur sur le papier"), 128);
     MargeGauche = AjouteLigne(QStringLiteral("Marge Gauche"), 168);
     MargeHaute = AjouteLigne(QStringLiteral("Marge Haute"), 208);
-    AjouteLabel(QStringLiteral("Titre"), 40, 230, font());
+    AjouteLabel(QStringLiteral("Titre"), 40, 233, font());
     Titre = AjouteChamp(40, 248, 257, 21);
     Titre->setToolTip(QStringLiteral("facultatif"));
 
