@@ -122,6 +122,18 @@ TEST_F(ImpressionSansImprimante, DossierInterditDonneSonMessageEtAucunFichier)
     EXPECT_FALSE(info_.isVisible());
 }
 
+TEST_F(ImpressionSansImprimante, ImprimanteQuiRefuseDonneSonMessage)
+{
+    impression_.ImprimanteEnService = [] { return QStringLiteral("imprimante-inexistante"); };
+    bool peinte = false;
+    EXPECT_FALSE(impression_.Imprime("DiagBode", QPageLayout::Portrait,
+                                     [&](QPainter&, const QRect&, int) { peinte = true; }));
+    EXPECT_FALSE(peinte);
+    EXPECT_EQ(messages_.Messages, QStringList{"L'imprimante « imprimante-inexistante » n'a pas accepté l'impression."});
+    EXPECT_TRUE(proposes_.isEmpty());
+    EXPECT_FALSE(info_.isVisible());
+}
+
 TEST_F(ImpressionSansImprimante, RenoncerAuFichierNImprimeRienEtNeDitRien)
 {
     chemin_.clear();
