@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include "AideDialogues.h"
@@ -59,8 +60,16 @@ TEST_F(TailleImpression, CreationChampsVidesEtPlaces)
     for (QLineEdit* champ : {dialogue_.Largeur, dialogue_.Hauteur, dialogue_.MargeGauche, dialogue_.MargeHaute})
         EXPECT_TRUE(champ->text().isEmpty());
     EXPECT_FALSE(dialogue_.ImprCoul->isChecked());
-    EXPECT_EQ(dialogue_.Largeur->geometry(), QRect(200, 88, 65, 21));
-    EXPECT_EQ(dialogue_.MargeHaute->geometry(), QRect(200, 208, 65, 21));
+    const QLineEdit* champs[] = {dialogue_.Largeur, dialogue_.Hauteur, dialogue_.MargeGauche, dialogue_.MargeHaute};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(champs[i]->geometry(), QRect(200, 88 + 40 * i, 65, 21)) << i;
+    EXPECT_EQ(dialogue_.ImprCoul->geometry(), QRect(152, 296, 145, 17));
+    // Le libellé de la case tient dans sa place, sans être coupé.
+    const QCheckBox& c = *dialogue_.ImprCoul;
+    const int besoin = c.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &c)
+                       + c.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &c)
+                       + c.fontMetrics().horizontalAdvance(c.text());
+    EXPECT_LE(besoin, c.width());
     EXPECT_EQ(dialogue_.Titre->geometry(), QRect(40, 248, 257, 21));
     EXPECT_EQ(dialogue_.Defaut->text(), "Val. par Defaut");
     EXPECT_EQ(dialogue_.BtnConfigImpr->text(), "Config. impr.");
@@ -102,6 +111,7 @@ TEST_F(TailleImpression, ControleDansLOrdreAvecSesSixMessages)
         {"180", "250", "15", "45", "Hauteur trop petite ou trop grande", "Hauteur"},
         {"180", "245", "15", "45", "", ""},
         {"180", "24", "15", "15", "Hauteur trop petite ou trop grande", "Hauteur"},
+        {"180", "25", "15", "15", "", ""},
         {"18O", "240", "15", "15", "Largeur mal saisie", "Largeur"},
         {"180", "abc", "15", "", "Hauteur mal saisie", "Hauteur"},
         {"180", "240", "", "", "Marge Gauche mal saisie", "MargeGauche"},
