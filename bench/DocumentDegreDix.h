@@ -1,8 +1,8 @@
 #pragma once
-// L'entrée de degré 10 des bancs : (1 + 0,5 p + 0,1 p²) / (1 + p)^10, avec un petit retard.
+// Le document des bancs qui dessinent : une fonction de degré 10 retardée, non analysée.
 #include "coeur/Document.h"
 
-// Coefficients par puissance croissante.
+// (1 + 0.5 p + 0.1 p²) / (1 + p)^10 : coefficients par puissance croissante.
 inline TDocument DocumentDegreDix()
 {
     TDocument doc = DocumentInitial();

@@ -9,6 +9,8 @@ paquets=(
   libjpeg-dev libpng-dev libzip-dev libpugixml-dev libxlsxwriter-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation qt6-svg-dev desktop-file-utils
+  fonts-liberation
+  poppler-utils
 )
 
 manquants=()

@@ -32,11 +32,11 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
-    // L'impression et l'export se branchent avec leurs propres modules.
-    Imprimer1->setEnabled(false);
+    // L'export se branche avec son propre module.
     ExportExcel1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
     MenuImage = new TMenuImage(
         *this, *ZoneClient,
         [this] {
@@ -91,7 +91,7 @@ void TEcranRepTemp::Echelles1Click()
         ZoneClient->update();
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
+TDemandeReponse TEcranRepTemp::Demande() const
 {
     TDemandeReponse demande;
     const TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
@@ -99,7 +99,26 @@ void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
     }
-    TracerReponse(surface, cible, document_, demande);
+    return demande;
+}
+
+void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
+{
+    TracerReponse(surface, cible, document_, Demande());
+}
+
+void TEcranRepTemp::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranRepTemp::Imprimer1Click()
+{
+    const TDemandeReponse demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeReponse(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranRepTemp::closeEvent(QCloseEvent* evenement)

@@ -3,6 +3,7 @@
 // affichage, peinture ou changement de taille, avec les échelles de son dialogue.
 #include <QMainWindow>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 
 class QAction;
@@ -21,6 +22,7 @@ public:
 
     // Les dialogues naissent après la fenêtre : ils lui sont donnés ensuite.
     void DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -37,6 +39,8 @@ public:
     TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
+    // La réponse montrée, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
     void FormShow(QPainter& surface, const QRect& cible);
 
@@ -46,8 +50,11 @@ protected:
 
 private:
     TDialogueReponse* DialogueDe(TTypeReponse type) const;
+    TDemandeReponse Demande() const;
 
     TDocument& document_;
     TEchellesRepIndic* indicielle_ = nullptr;
     TEchellesRepRampe* rampe_ = nullptr;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };
