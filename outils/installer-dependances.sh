@@ -8,7 +8,7 @@ paquets=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libjpeg-dev libzip-dev libpugixml-dev libxlsxwriter-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation clang libfuzzer-14-dev
 )
 
 manquants=()

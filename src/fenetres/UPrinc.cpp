@@ -377,10 +377,13 @@ void TEcranPrincipal::LireunfichierdonneesClick()
     if (chemin.isEmpty())
         return;
     QString erreur;
-    if (!LitFichierDonnees(chemin, Document, erreur)) {
+    QString avis;
+    if (!LitFichierDonnees(chemin, Document, erreur, &avis)) {
         AfficheMessage(erreur);
         return;
     }
+    if (!avis.isEmpty())
+        AfficheMessage(avis);
     FluxSaisie->OublieSaisieEnAttente();
     ActiveCommande(Kovra->menuAction(), true);
     if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
