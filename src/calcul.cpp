@@ -22,6 +22,8 @@ namespace {
 
 constexpr int SortieFichierIllisible = 1;
 constexpr int SortieArguments = 2;
+// Comme les boîtes de saisie : degrés 0 à 10 (un fichier peut aller plus haut).
+constexpr int DegreSaisieMax = 10;
 
 const char* const Usage =
     "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"

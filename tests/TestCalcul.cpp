@@ -106,6 +106,15 @@ TEST(KovraCalcul, LesCoefficientsDonnesDirectementDonnentLAttendu)
     EXPECT_GT(essais, 5);
 }
 
+// Le document enregistré dans le dossier, pour être lu par l'outil.
+std::string FichierDuDocument(const QTemporaryDir& dossier, const TDocument& doc)
+{
+    const QString chemin = dossier.filePath("etude.kvf");
+    QString erreur;
+    EXPECT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
+    return chemin.toStdString();
+}
+
 // Un polynôme nul ne vient que d'un fichier : les options le refusent. N et D par coefficients.
 std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
@@ -117,10 +126,7 @@ std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> 
             p->Coef[k++] = ComplexeReel(c);
         p->CoefsValides = true;
     }
-    const QString chemin = dossier.filePath("etude.kvf");
-    QString erreur;
-    EXPECT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
-    return chemin.toStdString();
+    return FichierDuDocument(dossier, doc);
 }
 
 TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
@@ -149,10 +155,7 @@ TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
     doc.Denominateur.Multiplicites[0] = doc.Denominateur.Multiplicites[1] = 1;
     doc.Denominateur.RacinesValides = true;
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("racines.kvf");
-    QString erreur;
-    ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
-    const TExecution e = Lance({chemin.toStdString(), "--temps", "1"});
+    const TExecution e = Lance({FichierDuDocument(dossier, doc), "--temps", "1"});
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
     const json j = json::parse(e.Sortie);
     EXPECT_EQ(j["statut_decomposition"], 3);
@@ -409,10 +412,8 @@ TEST(KovraCalcul, RacinesDementiesRecalculeesEtAnnoncees)
     doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
     doc.Denominateur.Racines[2] = {5, 0};
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("dementi.kvf");
-    QString erreur;
-    ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
-    const TExecution e = Lance({chemin.toStdString(), "--temps", "1"});
+    const std::string chemin = FichierDuDocument(dossier, doc);
+    const TExecution e = Lance({chemin, "--temps", "1"});
     VerifieJsonStrict(e, "démenties");
     const json j = json::parse(e.Sortie);
     EXPECT_EQ(j["multiplicites_poles"], json::array({3}));
@@ -420,8 +421,7 @@ TEST(KovraCalcul, RacinesDementiesRecalculeesEtAnnoncees)
         EXPECT_NEAR(pole[0].get<double>(), -1, 1e-5);
     EXPECT_NEAR(j["indicielle"][0]["y"].get<double>(), 1 - 2.5 * std::exp(-1.0), 1e-12);
     EXPECT_EQ(j["avertissements"], json::array({"Les racines du dénominateur enregistrées dans le fichier « "
-                                                + chemin.toStdString()
-                                                + " » ne correspondent pas à ses coefficients : elles ont été "
+                                                + chemin + " » ne correspondent pas à ses coefficients : elles ont été "
                                                   "recalculées à partir des coefficients."}));
 }
 

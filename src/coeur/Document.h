@@ -12,8 +12,6 @@ enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black };
 enum class TTypeReponse { Aucune, Indicielle, Rampe };
 
 inline constexpr int NbValeursAbaqueMax = 30;
-// Les saisies (boîtes de dialogue, arguments) s'arrêtent au degré 10 ; un fichier peut aller plus haut.
-inline constexpr int DegreSaisieMax = 10;
 
 struct TDocument : TSysteme, TEchellesAuto {
     bool EtudeFaite = false;

@@ -7,6 +7,8 @@
 
 namespace {
 
+// Une racine multiple peut garder des valeurs un peu différentes, dans la tolérance qui les a
+// réunies : le chercheur de racines en laisse ainsi, et les fichiers les conservent.
 bool GroupesHomogenes(const TPolynome& p, Reel tolerance)
 {
     for (int k = 1; k <= p.Multiplicites[0]; ++k) {
@@ -22,7 +24,7 @@ bool GroupesHomogenes(const TPolynome& p, Reel tolerance)
 
 bool RacinesConformes(const TPolynome& p, Reel tolerance)
 {
-    if (!GroupesHomogenes(p, tolerance))
+    if (!GroupesHomogenes(p, ToleranceGroupes))
         return false;
     // produit : coefficients rebâtis ; ampleur : ceux de |Racines[0]|.produit(p + |r_i|), qui
     // bornent ce qu'un écart relatif sur chaque racine déplace dans chaque coefficient.
