@@ -8,7 +8,9 @@ paquets=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libjpeg-dev libzip-dev libpugixml-dev libxlsxwriter-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation clang libfuzzer-14-dev
+  fonts-liberation
+  poppler-utils
+  clang libfuzzer-14-dev
 )
 
 manquants=()
