@@ -11,6 +11,7 @@ paquets=(
   fonts-liberation qt6-svg-dev desktop-file-utils
   fonts-liberation
   poppler-utils
+  clang libfuzzer-14-dev
 )
 
 manquants=()

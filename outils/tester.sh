@@ -8,3 +8,5 @@ cmake -S . -B build/tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON
 cmake --build build/tests
 cmake --build build/tests --target bench
 ctest --test-dir build/tests --output-on-failure
+# Une minute de fuzzing : la cible reste vivante et ses trouvailles sont vues tôt.
+bash outils/fuzz.sh 60 10

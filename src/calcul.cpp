@@ -23,6 +23,8 @@ namespace {
 
 constexpr int SortieFichierIllisible = 1;
 constexpr int SortieArguments = 2;
+// Comme les boîtes de saisie : degrés 0 à 10 (un fichier peut aller plus haut).
+constexpr int DegreSaisieMax = 10;
 
 const char* const Usage =
     "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"
@@ -130,10 +132,16 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
     return true;
 }
 
+std::size_t NombreDeMots(std::string_view texte)
+{
+    std::vector<Reel> valeurs;
+    return LitListe(texte, " \t", valeurs) ? valeurs.size() : 0;
+}
+
 bool PolynomeDesCoefficients(const std::string& texte, TPolynome& p)
 {
     std::vector<Reel> coefs;
-    if (!LitListe(texte, " \t", coefs) || coefs.empty() || coefs.size() > std::size_t(DegreMax) + 1)
+    if (!LitListe(texte, " \t", coefs) || coefs.empty() || coefs.size() > std::size_t(DegreSaisieMax) + 1)
         return false;
     p = InitPolynome();
     p.CoefsValides = true;
@@ -187,8 +195,15 @@ bool ListesRepresentables(const TArguments& a, std::string& faute)
 bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& faute)
 {
     Reel retard = 0;
+    // Même limite que les boîtes de saisie : degrés 0 à 10.
+    for (const auto& [texte, option] : {std::pair{&a.Num, "--num"}, std::pair{&a.Den, "--den"}})
+        if (NombreDeMots(*texte) > DegreSaisieMax + 1) {
+            faute = "Degré trop grand ou trop petit (" + std::string(option) + " : au plus "
+                    + std::to_string(DegreSaisieMax + 1) + " coefficients)";
+            return false;
+        }
     if (!PolynomeDesCoefficients(a.Num, doc.Numerateur) || !PolynomeDesCoefficients(a.Den, doc.Denominateur)) {
-        faute = "coefficients illisibles (au plus " + std::to_string(DegreMax + 1) + " nombres)";
+        faute = "coefficients illisibles";
         return false;
     }
     // Même refus que la boîte de saisie des coefficients.
@@ -266,9 +281,13 @@ public:
             Avertit(Chemin() + " : valeur infinie ou hors de l'étendue des doubles");
             return;
         }
-        // Sous le plus petit double normal, la valeur s'écrit 0 : l'écart est sous toute précision.
-        if (std::fabs(x) < std::numeric_limits<double>::min())
+        // Sous le plus petit double normal, la valeur s'écrit 0 ; si elle n'était pas nulle, elle
+        // est nommée : un pôle ou un coefficient minuscule n'est pas un zéro.
+        if (std::fabs(x) < std::numeric_limits<double>::min()) {
+            if (x != 0)
+                Avertit(Chemin() + " : valeur sous l'étendue des doubles, écrite 0");
             x = 0;
+        }
         char tampon[64];
         const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 19);
         texte_.append(tampon, r.ptr);
@@ -445,8 +464,9 @@ void EcritReponseFrequentielle(TJson& j, const TDocument& doc, const std::vector
     j.Ferme(']');
 }
 
-template <typename Reponse>
-void EcritReponseTemporelle(TJson& j, const char* nom, const std::vector<Reel>& temps, bool faite, Reponse reponse)
+template <typename Reponse, typename Douteuse>
+void EcritReponseTemporelle(TJson& j, const char* nom, const std::vector<Reel>& temps, bool faite, Reponse reponse,
+                            Douteuse douteuse)
 {
     j.Cle(nom);
     j.Ouvre('[');
@@ -455,13 +475,26 @@ void EcritReponseTemporelle(TJson& j, const char* nom, const std::vector<Reel>& 
         j.Cle("t");
         j.Nombre(temps[k]);
         j.Cle("y");
-        j.Nombre(reponse(temps[k]));
+        const Reel y = reponse(temps[k]);
+        j.Nombre(y);
+        if (douteuse(temps[k], y))
+            j.Avertit(j.Chemin() + " : valeur imprécise, deux calculs de la réponse s'écartent");
         j.Ferme('}');
     }
     j.Ferme(']');
 }
 
-std::string Etude(TDocument& doc, const TArguments& a)
+// La rampe est aussi l'intégrale de la réponse indicielle de N/D : quand les deux formes s'écartent,
+// l'une a perdu ses chiffres (pôles presque confondus à l'échelle des instants demandés).
+bool RampeDouteuse(const TSysteme& s, Reel t, Reel y)
+{
+    if (t < 0 || s.RampeParIntegrale || !std::isfinite(y))
+        return false;
+    const Reel z = RampeParIntegrale(s.Denominateur, s.PartieEntiere, s.Decomposition, t);
+    return std::isfinite(z) && std::fabs(y - z) > 1e-6L * std::max(std::fabs(y), std::fabs(z));
+}
+
+std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
 {
     MarqueEchellesNonEcrites(doc);
     std::vector<TPolynome> etats;
@@ -496,9 +529,13 @@ std::string Etude(TDocument& doc, const TArguments& a)
     EcritEchelles(j, doc);
     EcritReponseFrequentielle(j, doc, a.Frequences);
     const Reel T = doc.TempsMort;
-    EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); });
+    EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); },
+                           [](Reel, Reel) { return false; });
     const TSysteme rampe = faite ? SystemeAvecRampe(doc) : TSysteme{};
-    EcritReponseTemporelle(j, "rampe", a.Temps, faite, [&](Reel t) { return ReponseRampe(rampe, t, T, 1, 0); });
+    EcritReponseTemporelle(j, "rampe", a.Temps, faite, [&](Reel t) { return ReponseRampe(rampe, t, T, 1, 0); },
+                           [&](Reel t, Reel y) { return RampeDouteuse(rampe, t - T, y); });
+    if (!avis.isEmpty())
+        j.Avertit(avis.toStdString());
     const std::vector<std::string> avertissements = j.Avertissements();
     j.Cle("avertissements");
     j.Ouvre('[');
@@ -530,7 +567,8 @@ int main(int argc, char** argv)
         return SortieArguments;
     }
     QString erreur;
-    if (!a.Fichier.empty() && !LitFichierDonnees(QString::fromLocal8Bit(a.Fichier.c_str()), doc, erreur)) {
+    QString avis;
+    if (!a.Fichier.empty() && !LitFichierDonnees(QString::fromLocal8Bit(a.Fichier.c_str()), doc, erreur, &avis)) {
         std::fprintf(stderr, "%s\n", erreur.toUtf8().constData());
         return SortieFichierIllisible;
     }
@@ -538,9 +576,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
         return SortieArguments;
     }
+<<<<<<< HEAD
     if (image.Demandee)
         return FaitImage(argc, argv, doc, image);
     const std::string json = Etude(doc, a);
+=======
+    const std::string json = Etude(doc, a, avis);
+>>>>>>> robustesse
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

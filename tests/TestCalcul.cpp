@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <initializer_list>
@@ -80,6 +81,15 @@ TEST(KovraCalcul, LesCoefficientsDonnesDirectementDonnentLAttendu)
     EXPECT_GT(essais, 5);
 }
 
+// Le document enregistré dans le dossier, pour être lu par l'outil.
+std::string FichierDuDocument(const QTemporaryDir& dossier, const TDocument& doc)
+{
+    const QString chemin = dossier.filePath("etude.kvf");
+    QString erreur;
+    EXPECT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
+    return chemin.toStdString();
+}
+
 // Un polynôme nul ne vient que d'un fichier : les options le refusent. N et D par coefficients.
 std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
@@ -91,10 +101,7 @@ std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> 
             p->Coef[k++] = ComplexeReel(c);
         p->CoefsValides = true;
     }
-    const QString chemin = dossier.filePath("etude.kvf");
-    QString erreur;
-    EXPECT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
-    return chemin.toStdString();
+    return FichierDuDocument(dossier, doc);
 }
 
 TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
@@ -113,12 +120,21 @@ TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
 
 TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
 {
+    // D donné par sa racine seule, sans coefficients : la décomposition ne peut pas se faire.
+    TDocument doc = DocumentInitial();
+    doc.Numerateur.Coef[0] = doc.Numerateur.Racines[0] = {1, 0};
+    doc.Numerateur.CoefsValides = doc.Numerateur.RacinesValides = true;
+    doc.Denominateur.Degre = 1;
+    doc.Denominateur.Racines[0] = {1, 0};
+    doc.Denominateur.Racines[1] = {-1, 0};
+    doc.Denominateur.Multiplicites[0] = doc.Denominateur.Multiplicites[1] = 1;
+    doc.Denominateur.RacinesValides = true;
     QTemporaryDir dossier;
-    const TExecution e = Lance({FichierDe(dossier, {1}, {0}), "--temps", "1"});
+    const TExecution e = Lance({FichierDuDocument(dossier, doc), "--temps", "1"});
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
     const json j = json::parse(e.Sortie);
-    EXPECT_EQ(j["statut_decomposition"], 2);
-    EXPECT_FALSE(j["stable"]);
+    EXPECT_EQ(j["statut_decomposition"], 3);
+    EXPECT_TRUE(j["stable"]);  // lue sur les racines, sans la décomposition
     EXPECT_TRUE(j["echelles_auto"].empty());
     EXPECT_TRUE(j["elements_simples"].empty());
     EXPECT_TRUE(j["indicielle"].empty());
@@ -314,6 +330,90 @@ TEST(KovraCalcul, PolynomeNulRefuse)
     }
     // Un coefficient minuscule n'est pas nul.
     EXPECT_EQ(Lance({"--num", "1e-300", "--den", "1 1"}).Statut, 0);
+}
+
+
+// Ce qu'on lui donne n'est pas ce qu'il prétend être : refus net, ou avertissement nommé.
+TEST(KovraCalcul, FichierSansFinRefuse)
+{
+    const TExecution e = Lance({"/dev/zero"});
+    EXPECT_EQ(e.Statut, 1);
+    EXPECT_TRUE(e.Sortie.empty());
+    EXPECT_EQ(e.Erreurs, "Lecture impossible du fichier « /dev/zero » : le fichier dépasse 1 Mio, ce n'est pas un "
+                         "fichier de données.\n");
+}
+
+TEST(KovraCalcul, DegreLimiteADixCommeDansLesBoitesDeSaisie)
+{
+    const std::string onze = "1 2 3 4 5 6 7 8 9 10 11";
+    std::string soixanteEtUn = "1";
+    for (int k = 1; k < 61; ++k)
+        soixanteEtUn += " 1";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{"--num", onze + " 12", "--den", "1 1"}, "--num"},
+        {{"--num", "1", "--den", onze + " 0"}, "--den"},
+        {{"--num", "1", "--den", soixanteEtUn}, "--den"},
+    };
+    for (const auto& [arguments, option] : cas) {
+        const TExecution e = Lance(arguments);
+        EXPECT_EQ(e.Statut, 2) << option;
+        EXPECT_TRUE(e.Sortie.empty());
+        EXPECT_EQ(e.Erreurs.rfind("kovra-calcul : Degré trop grand ou trop petit (" + option
+                                      + " : au plus 11 coefficients).\n",
+                                  0),
+                  0u)
+            << e.Erreurs;
+    }
+    const TExecution dix = Lance({"--num", onze, "--den", onze});
+    EXPECT_EQ(dix.Statut, 0) << dix.Erreurs;
+}
+
+TEST(KovraCalcul, DenominateurNulDUnFichierRefuse)
+{
+    QTemporaryDir dossier;
+    const std::string chemin = FichierDe(dossier, {1}, {0, 0, 0});
+    const TExecution e = Lance({chemin, "--temps", "1"});
+    EXPECT_EQ(e.Statut, 1);
+    EXPECT_TRUE(e.Sortie.empty());
+    EXPECT_EQ(e.Erreurs, "Lecture impossible du fichier « " + chemin
+                             + " » : Le polynôme ne doit pas être nul (dénominateur).\n");
+}
+
+// 1/(p + 1)³ dont le fichier donne les racines −1, 5, −1 pour une racine triple.
+TEST(KovraCalcul, RacinesDementiesRecalculeesEtAnnoncees)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeRacines(1, {});
+    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
+    doc.Denominateur.Racines[2] = {5, 0};
+    QTemporaryDir dossier;
+    const std::string chemin = FichierDuDocument(dossier, doc);
+    const TExecution e = Lance({chemin, "--temps", "1"});
+    VerifieJsonStrict(e, "démenties");
+    const json j = json::parse(e.Sortie);
+    EXPECT_EQ(j["multiplicites_poles"], json::array({3}));
+    for (const json& pole : j["poles"])
+        EXPECT_NEAR(pole[0].get<double>(), -1, 1e-5);
+    EXPECT_NEAR(j["indicielle"][0]["y"].get<double>(), 1 - 2.5 * std::exp(-1.0), 1e-12);
+    EXPECT_EQ(j["avertissements"], json::array({"Les racines du dénominateur enregistrées dans le fichier « "
+                                                + chemin + " » ne correspondent pas à ses coefficients : elles ont été "
+                                                  "recalculées à partir des coefficients."}));
+}
+
+// 1/(1e300.p + 1e-300) : le pôle −1e-600 n'a pas de double, la rampe perd tous ses chiffres.
+TEST(KovraCalcul, SousEtDepassementsNommes)
+{
+    const TExecution e = Lance({"--num", "1", "--den", "1e-300 1e300", "--temps", "1,1e10"});
+    VerifieJsonStrict(e, "1e-300");
+    const json j = json::parse(e.Sortie);
+    const json& avertissements = j["avertissements"];
+    for (const char* attendu : {"poles[0][0] : valeur sous l'étendue des doubles, écrite 0",
+                                "rampe[0].y : valeur imprécise, deux calculs de la réponse s'écartent",
+                                "rampe[1].y : valeur imprécise, deux calculs de la réponse s'écartent"})
+        EXPECT_NE(std::find(avertissements.begin(), avertissements.end(), attendu), avertissements.end()) << attendu;
+    // Les valeurs justes, elles, ne sont pas nommées.
+    for (const json& a : avertissements)
+        EXPECT_EQ(a.get<std::string>().find("indicielle"), std::string::npos) << a;
 }
 
 } // namespace

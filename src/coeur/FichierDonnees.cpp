@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
+#include <QStringList>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,6 +14,7 @@
 #include <utility>
 
 #include "numerique/Laguerre.h"
+#include "numerique/RacinesStockees.h"
 
 namespace {
 
@@ -182,7 +185,20 @@ bool LitListe(TLecteur& l, std::vector<Reel>& valeurs)
     return true;
 }
 
-bool LitDocument(TLecteur& l, TDocument& doc)
+// Ce que le fichier contient : lu à part, le document n'est touché qu'une fois tout accepté (et
+// sans copier ce que l'analyse y tient).
+struct TContenuFichier {
+    TPolynome Numerateur = InitPolynome();
+    TPolynome Denominateur = InitPolynome();
+    Reel TempsMort = 0;
+    std::array<quint32, NbElementsCouleur> Couleurs{};
+    bool ImpressionCouleur = false;
+    bool PhaseSymetrique = false;
+    std::vector<Reel> AbaqueGains;
+    std::vector<Reel> AbaquePhases;
+};
+
+bool LitDocument(TLecteur& l, TContenuFichier& doc)
 {
     QByteArray enTete;
     if (!l.Ligne(enTete) || !LitPolynome(l, doc.Numerateur) || !LitPolynome(l, doc.Denominateur))
@@ -191,16 +207,29 @@ bool LitDocument(TLecteur& l, TDocument& doc)
         return false;
     if (doc.TempsMort < 0)
         return l.Refuse(QStringLiteral("temps mort négatif"), l.NumeroLigne());
-    for (TElementCouleur& element : doc.SchemaCouleurs) {
+    for (quint32& element : doc.Couleurs) {
         qint64 couleur = 0;
         if (!l.Entier(couleur))
             return false;
         if (couleur < 0 || couleur > CouleurMax)
             return l.Refuse(QStringLiteral("couleur hors des limites (0 à %1)").arg(CouleurMax), l.NumeroLigne());
-        element.Couleur = quint32(couleur);
+        element = quint32(couleur);
     }
     return l.Drapeau(doc.ImpressionCouleur) && l.Drapeau(doc.PhaseSymetrique) && LitListe(l, doc.AbaqueGains)
            && LitListe(l, doc.AbaquePhases);
+}
+
+void Remplace(TDocument& doc, TContenuFichier&& lu)
+{
+    doc.Numerateur = lu.Numerateur;
+    doc.Denominateur = lu.Denominateur;
+    doc.TempsMort = lu.TempsMort;
+    for (int i = 0; i < NbElementsCouleur; ++i)
+        doc.SchemaCouleurs[std::size_t(i)].Couleur = lu.Couleurs[std::size_t(i)];
+    doc.ImpressionCouleur = lu.ImpressionCouleur;
+    doc.PhaseSymetrique = lu.PhaseSymetrique;
+    doc.AbaqueGains = std::move(lu.AbaqueGains);
+    doc.AbaquePhases = std::move(lu.AbaquePhases);
 }
 
 // 23 caractères : signe ou blanc, un chiffre, ".", 14 chiffres, "E", signe, 4 chiffres.
@@ -288,6 +317,27 @@ bool LitReelDenormalise(std::string_view mot, Reel& x)
     return true;
 }
 
+// Des racines que les coefficients démentent ne sont pas crues : elles seront recalculées.
+bool RacinesDementies(TPolynome& p)
+{
+    if (!p.CoefsValides || !p.RacinesValides || RacinesConformes(p, ToleranceRacinesStockees))
+        return false;
+    p.RacinesValides = false;
+    return true;
+}
+
+// Nul au regard de ce que le fichier tient pour valide : les coefficients, sinon le facteur
+// des racines.
+bool PolynomeLuNul(const TPolynome& p)
+{
+    if (!p.CoefsValides && p.RacinesValides)
+        return Egaux(p.Racines[0], {0, 0});
+    for (int k = 0; k <= p.Degre; ++k)
+        if (!Egaux(p.Coef[k], {0, 0}))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool LitReelPoint(std::string_view mot, Reel& x)
@@ -306,7 +356,7 @@ bool LitReelPoint(std::string_view mot, Reel& x)
     return true;
 }
 
-bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur)
+bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur, QString* avis)
 {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
@@ -314,28 +364,56 @@ bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur)
                      .arg(ChaineFichier(chemin));
         return false;
     }
-    const QByteArray contenu = fichier.readAll();
+    // Un octet de plus que la limite suffit à reconnaître un fichier trop long ou sans fin.
+    const QByteArray contenu = fichier.read(TailleFichierDonneesMax + 1);
     if (fichier.error() != QFileDevice::NoError) {
         erreur = QStringLiteral("Lecture impossible du fichier %1 : le fichier ne peut pas être lu.")
                      .arg(ChaineFichier(chemin));
         return false;
     }
+    if (contenu.size() > TailleFichierDonneesMax) {
+        erreur = QStringLiteral("Lecture impossible du fichier %1 : le fichier dépasse 1 Mio, ce n'est pas un fichier de données.")
+                     .arg(ChaineFichier(chemin));
+        return false;
+    }
+    return LitContenuDonnees(contenu, chemin, doc, erreur, avis);
+}
+
+bool LitContenuDonnees(const QByteArray& contenu, const QString& chemin, TDocument& doc, QString& erreur, QString* avis)
+{
     TLecteur lecteur(contenu);
-    TDocument lu = doc;
+    TContenuFichier lu;
     if (!LitDocument(lecteur, lu)) {
         erreur = QStringLiteral("Lecture impossible du fichier %1 : %2 à la ligne %3.")
                      .arg(ChaineFichier(chemin), lecteur.Raison())
                      .arg(lecteur.LigneFautive());
         return false;
     }
-    for (const auto& [p, nom] : {std::pair{&lu.Numerateur, "numérateur"}, std::pair{&lu.Denominateur, "dénominateur"}})
+    const auto polynomes = {std::pair{&lu.Numerateur, "numérateur"}, std::pair{&lu.Denominateur, "dénominateur"}};
+    QStringList recalcules;
+    for (const auto& [p, nom] : polynomes)
+        if (RacinesDementies(*p))
+            recalcules << QString::fromUtf8(nom);
+    // Même refus que la boîte de saisie des coefficients : D nul ne définit aucune fonction.
+    if (PolynomeLuNul(lu.Denominateur)) {
+        erreur = QStringLiteral("Lecture impossible du fichier %1 : Le polynôme ne doit pas être nul (dénominateur).")
+                     .arg(ChaineFichier(chemin));
+        return false;
+    }
+    for (const auto& [p, nom] : polynomes)
         if (!p->RacinesValides && CalculeRacines(*p) != LaguerreReussi) {
             erreur = QStringLiteral("Lecture impossible du fichier %1 : les racines du %2 n'ont pas pu être calculées.")
                          .arg(ChaineFichier(chemin), QString::fromUtf8(nom));
             return false;
         }
-    lu.NomFichierDonnees = chemin;
-    doc = std::move(lu);
+    if (avis != nullptr)
+        *avis = recalcules.isEmpty()
+                    ? QString()
+                    : QStringLiteral("Les racines du %1 enregistrées dans le fichier %2 ne correspondent pas à ses "
+                                     "coefficients : elles ont été recalculées à partir des coefficients.")
+                          .arg(recalcules.join(QStringLiteral(" et du ")), ChaineFichier(chemin));
+    Remplace(doc, std::move(lu));
+    doc.NomFichierDonnees = chemin;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Fichier de données .kvf : une valeur par ligne.
+#include <QByteArray>
 #include <QString>
 #include <string_view>
 
@@ -9,7 +10,14 @@
 // Une lecture réussie remplace le document (NomFichierDonnees := chemin) et calcule les
 // racines non valides ; elle ne lance pas l'analyse. Un fichier dont ces racines ne peuvent pas
 // être calculées est refusé.
-bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur);
+// Au-delà de TailleFichierDonneesMax octets, le fichier est refusé sans être lu jusqu'au bout. Un
+// dénominateur nul est refusé. Des racines conservées que les coefficients démentent sont
+// recalculées, et `avis` (s'il est donné) le dit ; il est vide sinon.
+inline constexpr qint64 TailleFichierDonneesMax = 1 << 20;
+bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur, QString* avis = nullptr);
+// La même lecture sur un contenu déjà en mémoire ; `chemin` ne sert qu'aux messages.
+bool LitContenuDonnees(const QByteArray& contenu, const QString& chemin, TDocument& doc, QString& erreur,
+                       QString* avis = nullptr);
 // Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);
 // Réel d'un mot entier, "." pour séparateur quelle que soit la locale ; refuse le non fini et ce

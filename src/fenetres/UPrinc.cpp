@@ -397,10 +397,13 @@ void TEcranPrincipal::LireunfichierdonneesClick()
 void TEcranPrincipal::LitFichier(const QString& chemin)
 {
     QString erreur;
-    if (!LitFichierDonnees(chemin, Document, erreur)) {
+    QString avis;
+    if (!LitFichierDonnees(chemin, Document, erreur, &avis)) {
         AfficheMessage(erreur);
         return;
     }
+    if (!avis.isEmpty())
+        AfficheMessage(avis);
     FluxSaisie->OublieSaisieEnAttente();
     ActiveCommande(Kovra->menuAction(), true);
     if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))

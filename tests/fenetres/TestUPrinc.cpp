@@ -329,6 +329,31 @@ TEST_F(EcranPrincipal, LectureRateeOuAbandonneeNeToucheARien)
     }
 }
 
+// Des racines que les coefficients démentent : l'étude se fait sur les coefficients et le dit ;
+// un dénominateur nul est refusé et laisse l'étude d'avant.
+TEST_F(EcranPrincipal, FichierQuiMentAnnonce)
+{
+    TEcranPrincipal ecran(Dossier());
+    const QString dementi = Donnees + "fuzz/racines-dementies.kvf";
+    Lit(ecran, dementi);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("Les racines du dénominateur enregistrées dans le fichier « %1 »")
+                                            .arg(dementi)));
+    EXPECT_TRUE(ecran.Document.SystemeStable);
+    EXPECT_EQ(ecran.Document.Denominateur.Multiplicites[1], 3);
+    EXPECT_EQ(ecran.windowTitle(), "Kovra  " + dementi);
+
+    messages_.clear();
+    const QString nul = Donnees + "fuzz/denominateur-nul.kvf";
+    Lit(ecran, nul);
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Lecture impossible du fichier « %1 » : Le polynôme ne doit pas être "
+                                                    "nul (dénominateur).")
+                                         .arg(nul)});
+    EXPECT_EQ(ecran.Document.NomFichierDonnees, dementi);
+    EXPECT_EQ(ecran.Document.Denominateur.Degre, 3);
+    EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
+}
+
 // Après une étude réussie, une décomposition impossible ne laisse rien montrer celle d'avant.
 TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecompositionGrisees)
 {

@@ -1,0 +1,108 @@
+#include "EtudeDuContenu.h"
+
+#include <cmath>
+
+#include "coeur/Analyse.h"
+#include "coeur/FichierDonnees.h"
+#include "numerique/EchellesAuto.h"
+#include "numerique/RacinesStockees.h"
+#include "numerique/Reponses.h"
+
+namespace {
+
+constexpr int NombreInstants = 40;
+
+std::string PolynomeNonFini(const TPolynome& p, const char* nom)
+{
+    for (int k = 0; k <= p.Degre; ++k)
+        if (!EstFini(p.Coef[k]) || !EstFini(p.Racines[k]))
+            return std::string(nom) + " : coefficient ou racine non fini au rang " + std::to_string(k);
+    return {};
+}
+
+// Ce qu'une lecture réussie garantit : un dénominateur non nul, des racines conservées que les
+// coefficients confirment.
+std::string LectureFautive(const TDocument& doc)
+{
+    const TPolynome& d = doc.Denominateur;
+    bool nul = d.CoefsValides || !d.RacinesValides;
+    for (int k = 0; nul && k <= d.Degre; ++k)
+        nul = Egaux(d.Coef[k], {0, 0});
+    if (nul || (!d.CoefsValides && Egaux(d.Racines[0], {0, 0})))
+        return "dénominateur nul accepté";
+    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+        if (p->CoefsValides && p->RacinesValides && !RacinesConformes(*p, ToleranceRacinesStockees))
+            return std::string("racines du ") + nom + " démenties par ses coefficients";
+    return {};
+}
+
+std::string EtudeNonFinie(const TDocument& doc, int statut)
+{
+    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"},
+                                 std::pair{&doc.PartieEntiere, "partie entière"}})
+        if (const std::string faute = PolynomeNonFini(*p, nom); !faute.empty())
+            return faute;
+    if (statut != DecompositionFaite)
+        return {};
+    const TPolynome& d = doc.Denominateur;
+    for (int i = 1; i <= d.Multiplicites[0]; ++i)
+        for (int l = 1; l <= d.Multiplicites[i]; ++l)
+            if (!EstFini(doc.Decomposition(i, l)))
+                return "élément simple " + std::to_string(i) + ", " + std::to_string(l) + " non fini";
+    for (const auto& [nom, champ] : ChampsEchellesAuto)
+        if (!std::isfinite(doc.*champ))
+            return std::string("plage ") + nom + " non finie";
+    return {};
+}
+
+// Les réponses telles que les fenêtres les tracent sur la plage proposée, d'un système stable
+// (les plages automatiques en ont déjà préparé la rampe).
+std::string ReponsesNonFinies(const TDocument& doc)
+{
+    const TSysteme& rampe = doc;
+    for (int k = 0; k < NombreInstants; ++k) {
+        const Reel t = Reel(k) / (NombreInstants - 1) * doc.TMaxAuto;
+        if (!std::isfinite(ReponseEchelon(doc, t, doc.TempsMort, 0, 1, 0)))
+            return "réponse indicielle non finie à t = " + std::to_string(double(t));
+        if (!std::isfinite(ReponseRampe(rampe, t, doc.TempsMort, 1, 0)))
+            return "réponse à la rampe non finie à t = " + std::to_string(double(t));
+    }
+    return {};
+}
+
+// Un document neuf à chaque essai coûterait plus que l'essai (deux décompositions de 300 Kio
+// allouées) : le même est remis à l'état de démarrage pour tout ce que lecture et analyse touchent.
+TDocument& DocumentRemisAZero()
+{
+    static TDocument doc = DocumentInitial();
+    for (TPolynome* p : {&doc.Numerateur, &doc.Denominateur, &doc.PartieEntiere, &doc.DRampe, &doc.EntiereRampe})
+        *p = InitPolynome();
+    doc.Decomposition.Efface();
+    doc.DecompositionRampe.Efface();
+    doc.TempsMort = 0;
+    doc.SystemeStable = doc.DecompositionRampeFaite = doc.RampeParIntegrale = doc.EtudeFaite = false;
+    static_cast<TEchellesAuto&>(doc) = TEchellesAuto{};
+    doc.NomFichierDonnees.clear();
+    return doc;
+}
+
+} // namespace
+
+std::string DefautEtudeDuContenu(const QByteArray& contenu)
+{
+    TDocument& doc = DocumentRemisAZero();
+    QString erreur;
+    if (!LitContenuDonnees(contenu, QStringLiteral("essai.kvf"), doc, erreur)) {
+        if (!erreur.startsWith(QStringLiteral("Lecture impossible du fichier « essai.kvf » : ")))
+            return "refus sans message : " + erreur.toStdString();
+        if (!doc.NomFichierDonnees.isEmpty() || doc.Denominateur.CoefsValides || doc.Numerateur.CoefsValides)
+            return "document modifié par une lecture refusée";
+        return {};
+    }
+    if (std::string faute = LectureFautive(doc); !faute.empty())
+        return faute;
+    const int statut = AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    if (std::string faute = EtudeNonFinie(doc, statut); !faute.empty())
+        return faute;
+    return statut == DecompositionFaite && doc.SystemeStable ? ReponsesNonFinies(doc) : std::string();
+}
