@@ -14,6 +14,7 @@
 
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
+#include "MargesJson.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 #include "numerique/Tolerances.h"
@@ -490,6 +491,7 @@ std::string Etude(TDocument& doc, const TArguments& a)
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
     EcritEchelles(j, doc);
+    EcritMarges(j, CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
     EcritReponseFrequentielle(j, doc, a.Frequences);
     const Reel T = doc.TempsMort;
     EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); });

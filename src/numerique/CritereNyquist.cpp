@@ -151,5 +151,8 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
     if (instablesFermes < 0)
         return Indecidable("le compte des tours de -1 est incohérent");
     v.Stabilite = instablesFermes == 0 ? TStabiliteBoucleFermee::Stable : TStabiliteBoucleFermee::Instable;
+    v.Raison = "critère de Nyquist : " + std::to_string(v.PolesInstables) +
+               " pôle(s) instable(s) en boucle ouverte, " + std::to_string(v.Encerclements) +
+               " tour(s) de -1 dans le sens horaire";
     return v;
 }

@@ -173,24 +173,32 @@ void Balaye(TBalayage& balayage, Reel debut, Reel T, const auto& fini)
     }
 }
 
+// Coefficients de a(p).b(-p), sans la limite de degré des polynômes saisis.
+std::vector<TComplexe> ProduitParOppose(const TPolynome& a, const TPolynome& b)
+{
+    std::vector<TComplexe> q(std::size_t(a.Degre + b.Degre + 1));
+    for (int i = 0; i <= a.Degre; ++i)
+        for (int k = 0; k <= b.Degre; ++k) {
+            const TComplexe t = Produit(a.Coef[i], b.Coef[k]);
+            q[std::size_t(i + k)] = Somme(q[std::size_t(i + k)], k % 2 == 1 ? Oppose(t) : t);
+        }
+    return q;
+}
+
 }  // namespace
 
 bool GainVariable(const TPolynome& n, const TPolynome& d)
 {
     // |N(jw)|² - |D(jw)|² = N(p).N(-p) - D(p).D(-p) en p = jw.
-    TPolynome nm = n;
-    TPolynome dm = d;
-    for (int k = 1; k <= nm.Degre; k += 2)
-        nm.Coef[k] = Oppose(nm.Coef[k]);
-    for (int k = 1; k <= dm.Degre; k += 2)
-        dm.Coef[k] = Oppose(dm.Coef[k]);
-    const TPolynome a = ProduitPolynomes(n, nm);
-    const TPolynome b = ProduitPolynomes(d, dm);
+    const std::vector<TComplexe> a = ProduitParOppose(n, n);
+    const std::vector<TComplexe> b = ProduitParOppose(d, d);
     Reel echelle = 0;
     Reel ecart = 0;
-    for (int k = 0; k <= std::max(a.Degre, b.Degre); ++k) {
-        echelle = std::max({echelle, Module(CoefOuZero(a, k)), Module(CoefOuZero(b, k))});
-        ecart = std::max(ecart, Module(Difference(CoefOuZero(a, k), CoefOuZero(b, k))));
+    for (std::size_t k = 0; k < std::max(a.size(), b.size()); ++k) {
+        const TComplexe x = k < a.size() ? a[k] : TComplexe{};
+        const TComplexe y = k < b.size() ? b[k] : TComplexe{};
+        echelle = std::max({echelle, Module(x), Module(y)});
+        ecart = std::max(ecart, Module(Difference(x, y)));
     }
     return ecart > 1e-15L * echelle;
 }
@@ -198,16 +206,13 @@ bool GainVariable(const TPolynome& n, const TPolynome& d)
 bool PhaseVariable(const TPolynome& n, const TPolynome& d)
 {
     // N(jw).D(-jw) réel pour tout w : ses coefficients de degré impair sont tous nuls.
-    TPolynome dm = d;
-    for (int k = 1; k <= dm.Degre; k += 2)
-        dm.Coef[k] = Oppose(dm.Coef[k]);
-    const TPolynome q = ProduitPolynomes(n, dm);
+    const std::vector<TComplexe> q = ProduitParOppose(n, d);
     Reel echelle = 0;
     Reel impairs = 0;
-    for (int k = 0; k <= q.Degre; ++k) {
-        echelle = std::max(echelle, Module(q.Coef[k]));
+    for (std::size_t k = 0; k < q.size(); ++k) {
+        echelle = std::max(echelle, Module(q[k]));
         if (k % 2 == 1)
-            impairs = std::max(impairs, Module(q.Coef[k]));
+            impairs = std::max(impairs, Module(q[k]));
     }
     return impairs > 1e-15L * echelle;
 }

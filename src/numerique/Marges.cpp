@@ -62,6 +62,9 @@ TMarges CalculeMarges(const TPolynome& n, const TPolynome& d, Reel T)
     m.Verdict = CritereNyquist(n, d, T);
     // -1 sur le lieu : un pôle de la boucle fermée sur l'axe imaginaire, qui n'est pas stable.
     if (m.MargePhase && std::fabs(*m.MargePhase) <= MargeNulle && m.Verdict.Stabilite == TStabiliteBoucleFermee::Stable)
+    {
         m.Verdict.Stabilite = TStabiliteBoucleFermee::Instable;
+        m.Verdict.Raison = "-1 est sur le lieu de Nyquist : la boucle fermée a des pôles sur l'axe imaginaire";
+    }
     return m;
 }

@@ -18,7 +18,7 @@ struct TVerdictNyquist {
     TStabiliteBoucleFermee Stabilite = TStabiliteBoucleFermee::Indecidable;
     int PolesInstables = 0;  // pôles de la boucle ouverte à partie réelle positive
     int Encerclements = 0;   // tours de -1 dans le sens horaire
-    std::string Raison;      // pourquoi rien n'est décidé
+    std::string Raison;      // le compte des tours, ou pourquoi rien n'est décidé
 };
 
 struct TMarges {
