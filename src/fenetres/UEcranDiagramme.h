@@ -58,11 +58,14 @@ public:
     QAction* Effacer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
     QAction* Tableau1 = nullptr;
+    QAction* Marges1 = nullptr;
 
     void Echelles1Click();
     void Dessiner1Click();
     void Effacer1Click();
     void Tableau1Click();
+    // Chaque nouvelle analyse rend le diagramme sans ses marges.
+    void EteintMarges();
     void SourisEnfoncee(QPoint clic);
     void SourisRelachee();
 

@@ -8,6 +8,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "numerique/VersBoucleOuverte.h"
+#include "TraceMarges.h"
 
 namespace {
 struct TEchantillonBlack {
@@ -202,7 +203,7 @@ Reel GainReference(Reel gainMin, Reel gainMax)
 }
 
 bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque)
+                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque, const TMarges* marges)
 {
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
     if (mise.MemorisePoints)
@@ -245,6 +246,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         DisquesDecades(t, r, ech, decades->Nombre, mise);
     }
     t.TitreUtilisateur(cible, r.PixBas + mise.TitreUtilisateur, param.Titre, "DTitre", true);
+    if (marges)
+        MarquesMargesBlack(t, r, mise.RayonMarque);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

@@ -7,6 +7,7 @@
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "TraceMarges.h"
 
 namespace {
 struct TEchantillonNyquist {
@@ -201,7 +202,7 @@ TBornes BornesNyquist(Reel min, Reel max, Reel pas)
 }
 
 std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
-                                   const TMiseEnPageNyquist& mise)
+                                   const TMiseEnPageNyquist& mise, const TMarges* marges)
 {
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
     if (mise.MemorisePoints)
@@ -234,6 +235,8 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     Courbe(t, r, ech, mise);
     if (param.AffichageFrequence)
         MarquesDecades(t, r, ech, mise);
+    if (marges)
+        MarquesMargesNyquist(t, r, mise.RayonMarque + 1);
     surface.restore();
 
     if (mise.MemoriseEchelles) {
