@@ -53,8 +53,8 @@ public:
         return dphi;
     }
 
-    bool Valide() const { return valide_ && echantillons_ < EchantillonsMax; }
-    long Echantillons() const { return echantillons_; }
+    bool Valide() const { return valide_ && !TropLong(); }
+    bool TropLong() const { return echantillons_ >= EchantillonsMax; }
 
 private:
     const TPolynome& n_;
@@ -139,6 +139,8 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
         fa = fb;
         b = T > 0 ? std::min(a * RaisonGrille, a + VariationMax / T) : a * RaisonGrille;
     }
+    if (suivi.TropLong())
+        return Indecidable("le lieu de Nyquist tourne trop de fois pour être suivi jusqu'au bout");
     if (!suivi.Valide())
         return Indecidable("le lieu de Nyquist passe trop près de -1 pour compter ses tours");
     tours = 2 * tours - 2 * Argument(Quotient(fa, unPlusCInf));

@@ -7,13 +7,14 @@
 namespace {
 
 // Le point critique et son étiquette, juste en dessous à droite.
-void PointCritique(TTraceur& t, const TRepere& r, Reel x, Reel y, const QString& texte, int rayon)
+void PointCritique(TTraceur& t, const TRepere& r, Reel x, Reel y, const QString& texte, int rayon,
+                   const std::vector<TPointCourbe>& courbe)
 {
     const std::optional<TPixel> p = VersPixel(r, x, y);
     if (!p || p->Dehors)
         return;
     t.Marque(p->X, p->Y, rayon);
-    t.EcrireSurFond(p->X + rayon + 2, p->Y + rayon + 2, texte, t.Mise().TailleGraduations, "DNom");
+    t.EcrireAuPres(r, {p->X, p->Y}, rayon + 2, texte, t.Mise().TailleGraduations, "DNom", courbe);
 }
 
 void LignesDeCroisement(TTraceur& t, const TRepere& r, const std::vector<Reel>& pulsations, Qt::PenStyle style)
@@ -39,7 +40,7 @@ void MarquesMargesBode(TTraceur& t, const TRepere& gain, const TRepere& phase, c
                           "DNom", courbeGain);
 }
 
-void MarquesMargesNyquist(TTraceur& t, const TRepere& r, int rayon)
+void MarquesMargesNyquist(TTraceur& t, const TRepere& r, int rayon, const std::vector<TPointCourbe>& courbe)
 {
     std::vector<TPointCourbe> cercle(361);
     for (std::size_t k = 0; k < cercle.size(); ++k) {
@@ -48,10 +49,10 @@ void MarquesMargesNyquist(TTraceur& t, const TRepere& r, int rayon)
     }
     t.Crayon("DConsigne", 1, Qt::DashLine);
     t.Courbe(r, cercle, TBornage::Libre);
-    PointCritique(t, r, -1, 0, QStringLiteral("-1"), rayon);
+    PointCritique(t, r, -1, 0, QStringLiteral("-1"), rayon, courbe);
 }
 
-void MarquesMargesBlack(TTraceur& t, const TRepere& r, int rayon)
+void MarquesMargesBlack(TTraceur& t, const TRepere& r, int rayon, const std::vector<TPointCourbe>& courbe)
 {
-    PointCritique(t, r, -180, 0, QStringLiteral("(-180°, 0 dB)"), rayon);
+    PointCritique(t, r, -180, 0, QStringLiteral("(-180°, 0 dB)"), rayon, courbe);
 }

@@ -9,7 +9,8 @@
 // tirets-points), « MG = … » et « MP = … » dans le coin du cadre des gains que la courbe laisse libre.
 void MarquesMargesBode(TTraceur& t, const TRepere& gain, const TRepere& phase, const TMarges& m,
                        const std::vector<TPointCourbe>& courbeGain, int chiffres);
-// Nyquist : le cercle unité en tirets et le point -1 marqué.
-void MarquesMargesNyquist(TTraceur& t, const TRepere& r, int rayon);
+// Nyquist : le cercle unité en tirets et le point -1 marqué. L'étiquette du point critique se
+// met du côté que la courbe laisse libre.
+void MarquesMargesNyquist(TTraceur& t, const TRepere& r, int rayon, const std::vector<TPointCourbe>& courbe);
 // Black : le point (-180°, 0 dB) marqué.
-void MarquesMargesBlack(TTraceur& t, const TRepere& r, int rayon);
+void MarquesMargesBlack(TTraceur& t, const TRepere& r, int rayon, const std::vector<TPointCourbe>& courbe);
