@@ -72,8 +72,7 @@ void TEcranDiagramme::CreeMenu()
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
     Marges1 = barre->addAction(QStringLiteral("Marges"));
     Marges1->setCheckable(true);
-    // L'impression et l'export se branchent avec leurs propres modules.
-    Imprimer1->setEnabled(false);
+    // L'export se branche avec son propre module.
     ExportExcel1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
@@ -83,6 +82,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
     connect(Marges1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
+    connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -148,13 +148,8 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
     ZoneClient->update();
 }
 
-void TEcranDiagramme::Dessine(QPainter& surface)
+TDemandeDiagramme TEcranDiagramme::Demande()
 {
-    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
-    AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
-    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
-    echelles.PhaseMin = phases.Min;
-    echelles.PhaseMax = phases.Max;
     TDemandeDiagramme demande;
     demande.Type = document_.TypeDiagramme;
     demande.Bode = echellesBode_.Parametres();
@@ -163,7 +158,31 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     demande.LieuxAbaque = &lieuxAbaque_;
     if (Marges1->isChecked())
         demande.Marges = &MargesDuDocument(document_);
-    TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
+    return demande;
+}
+
+void TEcranDiagramme::Dessine(QPainter& surface)
+{
+    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
+    AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
+    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
+    echelles.PhaseMin = phases.Min;
+    echelles.PhaseMax = phases.Max;
+    TracerDiagramme(surface, ZoneClient->rect(), document_, Demande());
+}
+
+void TEcranDiagramme::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranDiagramme::Imprimer1Click()
+{
+    const TDemandeDiagramme demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeDiagramme(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranDiagramme::Echelles1Click()

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 #include "trace/TraceAbaqueNichols.h"
 
@@ -32,6 +33,7 @@ public:
     void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -66,6 +68,8 @@ public:
     void Tableau1Click();
     // Chaque nouvelle analyse rend le diagramme sans ses marges.
     void EteintMarges();
+    // Le diagramme montré, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     void SourisEnfoncee(QPoint clic);
     void SourisRelachee();
 
@@ -77,6 +81,7 @@ private:
     void CreeMenu();
     QLabel* CreeChampLecture();
     void Dessine(QPainter& surface);
+    TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
 
@@ -88,4 +93,6 @@ private:
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };
