@@ -15,6 +15,7 @@
 #include "ImageCalcul.h"
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
+#include "MargesJson.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 #include "numerique/Tolerances.h"
@@ -527,6 +528,7 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
     EcritEchelles(j, doc);
+    EcritMarges(j, CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
     EcritReponseFrequentielle(j, doc, a.Frequences);
     const Reel T = doc.TempsMort;
     EcritReponseTemporelle(j, "indicielle", a.Temps, faite, [&](Reel t) { return ReponseEchelon(doc, t, T, 0, 1, 0); },
@@ -576,13 +578,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
         return SortieArguments;
     }
-<<<<<<< HEAD
     if (image.Demandee)
         return FaitImage(argc, argv, doc, image);
-    const std::string json = Etude(doc, a);
-=======
     const std::string json = Etude(doc, a, avis);
->>>>>>> robustesse
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

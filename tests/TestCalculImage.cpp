@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "LanceProgramme.h"
+#include "LanceCalcul.h"
 #include "coeur/Document.h"
 #include "trace/AideImages.h"
 
@@ -16,7 +16,7 @@ const std::string Donnees = KOVRA_DONNEES_TESTS "/";
 
 TExecution Image(const std::vector<std::string>& arguments)
 {
-    return LanceProgramme(KOVRA_CALCUL, arguments);
+    return Lance(arguments);
 }
 
 // Pixels de la couleur des courbes dans le milieu de l'image, là où tout cadre se trouve.

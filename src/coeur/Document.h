@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "EchellesFrequentielles.h"
+#include "numerique/Marges.h"
 #include "numerique/Systeme.h"
 #include "SchemaCouleurs.h"
 #include "ValeursTemporelles.h"
@@ -29,6 +30,8 @@ struct TDocument : TSysteme, TEchellesAuto {
     TValeursTemporelles ValeursTemporelles;
     TEchellesFrequentielles EchellesFrequentielles;
     TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
+    bool MargesEtude = false;          // ligne des marges sous le verdict de l'étude
+    std::optional<TMarges> Marges;     // calculées à la demande, oubliées à chaque analyse
 };
 
 // Valeurs de démarrage (le dossier des fichiers est fixé par l'application).

@@ -15,6 +15,7 @@
 #include "MenuImage.h"
 #include "NomsComposants.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "coeur/TextesMarges.h"
 #include "trace/TraceDiagramme.h"
 #include "UEcranTabVal.h"
 #include "USaisieParamBlack.h"
@@ -66,7 +67,8 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
                      {EditGf, "EditGf"}, {EditPhif, "EditPhif"}, {Fermer1, "Fermer1"}, {Echelles1, "Echelles1"},
                      {Imprimer1, "Imprimer1"}, {AbaquedeNichols1, "AbaquedeNichols1"},
                      {AbaquedeNichols1->menuAction(), "AbaquedeNichols1"}, {Dessiner1, "Dessiner1"},
-                     {Effacer1, "Effacer1"}, {ExportExcel1, "ExportExcel1"}, {Tableau1, "Tableau1"}});
+                     {Effacer1, "Effacer1"}, {ExportExcel1, "ExportExcel1"}, {Tableau1, "Tableau1"},
+                     {Marges1, "Marges1"}});
     document_.TypeDiagramme = TTypeDiagramme::Aucun;
 }
 
@@ -81,6 +83,8 @@ void TEcranDiagramme::CreeMenu()
     Effacer1 = AbaquedeNichols1->addAction(QStringLiteral("Effacer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
+    Marges1 = barre->addAction(QStringLiteral("Marges"));
+    Marges1->setCheckable(true);
     // L'export se branche avec son propre module.
     ExportExcel1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
@@ -90,6 +94,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Dessiner1, &QAction::triggered, this, &TEcranDiagramme::Dessiner1Click);
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
+    connect(Marges1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
     connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
     MenuImage = new TMenuImage(*this, *ZoneClient, [this] { return NomVue(document_.TypeDiagramme); },
                                [this](QPainter& surface, const QRect& cible) { Dessine(surface, cible); });
@@ -166,6 +171,8 @@ TDemandeDiagramme TEcranDiagramme::Demande()
     demande.Nyquist = echellesNyquist_.Parametres();
     demande.Black = echellesBlack_.Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
+    if (Marges1->isChecked())
+        demande.Marges = &MargesDuDocument(document_);
     return demande;
 }
 
@@ -218,6 +225,11 @@ void TEcranDiagramme::Tableau1Click()
 {
     if (tableau_)
         tableau_->Tableau();
+}
+
+void TEcranDiagramme::EteintMarges()
+{
+    Marges1->setChecked(false);
 }
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)

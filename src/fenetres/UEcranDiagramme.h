@@ -62,11 +62,14 @@ public:
     QAction* ExportExcel1 = nullptr;
     QAction* Tableau1 = nullptr;
     TMenuImage* MenuImage = nullptr;  // « Image », en dernier
+    QAction* Marges1 = nullptr;
 
     void Echelles1Click();
     void Dessiner1Click();
     void Effacer1Click();
     void Tableau1Click();
+    // Chaque nouvelle analyse rend le diagramme sans ses marges.
+    void EteintMarges();
     // Le diagramme montré, sur une page à la taille du dialogue.
     void Imprimer1Click();
     void SourisEnfoncee(QPoint clic);

@@ -29,6 +29,7 @@
 #include "InfosFichiersFrancais.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
+#include "coeur/TextesMarges.h"
 #include "trace/TraceEtude.h"
 #include "UAPropos.h"
 #include "UAvertRacinesCommunes.h"
@@ -78,6 +79,7 @@ void SuitLaNouvelleFonction(TEcranRepTemp& reponse, bool reponseValable)
 
 void SuitLaNouvelleFonction(TEcranDiagramme& diagramme, TEcranTabVal& tableau, bool diagrammeValable)
 {
+    diagramme.EteintMarges();
     if (diagrammeValable && diagramme.isVisible()) {
         diagramme.ZoneClient->repaint();
         if (tableau.isVisible())
@@ -201,6 +203,8 @@ void TEcranPrincipal::CreeMenu()
     Configuration1 = AjouteMenu(barre, QStringLiteral("Configuration1"), QStringLiteral("Configuration"));
     Couleurs1 = AjouteCommande(Configuration1, QStringLiteral("Couleurs1"), QStringLiteral("Couleurs"));
     DiagBlack1 = AjouteCommande(Configuration1, QStringLiteral("DiagBlack1"), QStringLiteral("Déphasages"));
+    MargesEtude1 = AjouteCommande(Configuration1, QStringLiteral("MargesEtude1"), QStringLiteral("Marges dans l'étude"));
+    MargesEtude1->setCheckable(true);
 
     Apropos1 = AjouteCommande(barre, QStringLiteral("Apropos1"), QStringLiteral("A propos"));
 }
@@ -281,6 +285,10 @@ void TEcranPrincipal::BrancheCommandes()
     connect(ElementsSimples, &QAction::triggered, EcranElemSimples, &TEcranElemSimples::Affiche);
     connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
     connect(Couleurs1, &QAction::triggered, this, &TEcranPrincipal::Couleurs1Click);
+    connect(MargesEtude1, &QAction::toggled, this, [this](bool coche) {
+        Document.MargesEtude = coche;
+        zoneClient_->update();
+    });
     connect(ImpressionKovra1, &QAction::triggered, this, &TEcranPrincipal::ImpressionKovra1Click);
     connect(BoiteDialogueCouleurs, &TBoiteDialogueCouleurs::CouleursAcceptees, this,
             &TEcranPrincipal::AppliqueCouleurs);
@@ -346,6 +354,8 @@ void TEcranPrincipal::AppliqueCouleurs()
 void TEcranPrincipal::PeintZoneClient(QPainter& p, const QRect& zone)
 {
     if (Document.EtudeFaite) {
+        if (Document.MargesEtude && Document.SystemeStable)
+            MargesDuDocument(Document);
         DessineEtude(p, zone, Document);
         return;
     }

@@ -68,6 +68,7 @@ public:
     QAction* Rampe1 = nullptr;
     QMenu* Configuration1 = nullptr;
     QAction* Couleurs1 = nullptr;
+    QAction* MargesEtude1 = nullptr;
     QAction* DiagBlack1 = nullptr;
     QAction* Apropos1 = nullptr;
 

@@ -8,6 +8,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "numerique/VersBoucleOuverte.h"
+#include "TraceMarges.h"
 
 namespace {
 struct TEchantillonBlack {
@@ -99,7 +100,9 @@ void Noms(TTraceur& t, const QRect& cible, const TRepere& r, const TMiseEnPageBl
                     mise.TailleNoms, "DNom");
 }
 
-void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech, const TMiseEnPageBlack& mise)
+// Rend les points tracés, que les marques des marges évitent.
+std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech,
+                                 const TMiseEnPageBlack& mise)
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
@@ -108,6 +111,7 @@ void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>&
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     // Un saut de 30° ou plus est un passage d'un bord à l'autre de la plage : pas de trait.
     t.Courbe(r, points, [](const TPointCourbe& a, const TPointCourbe& b) { return std::abs(a.X - b.X) < 30; });
+    return points;
 }
 
 std::optional<TPixel> PixelDedans(const TRepere& r, Reel x, Reel y)
@@ -202,7 +206,7 @@ Reel GainReference(Reel gainMin, Reel gainMax)
 }
 
 bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque)
+                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque, const TMarges* marges)
 {
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
     if (mise.MemorisePoints)
@@ -239,12 +243,14 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     Axes(t, r, doc.PhaseSymetrique);
     Noms(t, cible, r, mise);
     t.Cadre(r);
-    Courbe(t, r, ech, mise);
+    const std::vector<TPointCourbe> courbe = Courbe(t, r, ech, mise);
     if (param.AffichageFrequence) {
         EtiquettesDecades(t, cible, r, ech, mise);
         DisquesDecades(t, r, ech, decades->Nombre, mise);
     }
     t.TitreUtilisateur(cible, r.PixBas + mise.TitreUtilisateur, param.Titre, "DTitre", true);
+    if (marges)
+        MarquesMargesBlack(t, r, mise.RayonMarque, courbe);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

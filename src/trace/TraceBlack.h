@@ -9,6 +9,7 @@
 #include "coeur/EchellesFrequentielles.h"
 
 struct TDocument;
+struct TMarges;
 
 // Décalages en pixels.
 struct TMiseEnPageBlack : TMiseEnPage {
@@ -33,7 +34,7 @@ struct TMiseEnPageBlack : TMiseEnPage {
 // Faux quand les échelles ne permettent aucun tracé : le fond seul est rempli et aucun point
 // n'est gardé.
 bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque = nullptr);
+                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque = nullptr, const TMarges* marges = nullptr);
 
 // Gain où passe l'axe horizontal : 0 dB quand la plage le contient, sinon son bord le plus proche.
 Reel GainReference(Reel gainMin, Reel gainMax);

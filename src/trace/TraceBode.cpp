@@ -5,6 +5,7 @@
 
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "TraceMarges.h"
 
 namespace {
 struct TEchantillonBode {
@@ -131,7 +132,7 @@ TMiseEnPageBode TMiseEnPageBode::Page(int resolution, bool couleur)
 }
 
 bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBode& param,
-                const TMiseEnPageBode& mise)
+                const TMiseEnPageBode& mise, const TMarges* marges)
 {
     const bool memorisePoints = mise.MemorisePoints && mise.NbPoints <= IndicePointMax;
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
@@ -164,6 +165,9 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     TracePhase(t, phase, decades->Nombre, mise);
     t.TitreUtilisateur(cible, phase.PixBas + mise.TitreUtilisateur, param.Titre, "DNom");
     CourbePhase(t, phase, ech, mise);
+    if (marges)
+        MarquesMargesBode(t, gain, phase, *marges, Points(ech, [](const TEchantillonBode& e) { return e.Gain; }),
+                          doc.ChiffresSignificatifs);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

@@ -8,6 +8,7 @@
 #include "coeur/EchellesFrequentielles.h"
 
 struct TDocument;
+struct TMarges;
 
 // Gauche et Droite de la base bornent les deux cadres ; décalages en pixels.
 struct TMiseEnPageBode : TMiseEnPage {
@@ -29,5 +30,6 @@ struct TMiseEnPageBode : TMiseEnPage {
 
 // Faux quand les échelles ne permettent aucun tracé (fréquences non positives, moins d'une
 // décade, étendue de gain nulle) : le fond seul est rempli et aucun point n'est gardé.
+// Marges : leurs marques par-dessus le dessin, rien sans elles.
 bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBode& param,
-                const TMiseEnPageBode& mise);
+                const TMiseEnPageBode& mise, const TMarges* marges = nullptr);

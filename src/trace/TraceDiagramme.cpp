@@ -37,15 +37,17 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocum
 {
     switch (demande.Type) {
     case TTypeDiagramme::Bode:
-        return {TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande)), cible};
+        return {TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande), demande.Marges),
+                cible};
     case TTypeDiagramme::Nyquist: {
         const std::optional<QRect> cadre =
-            TracerNyquist(surface, cible, doc, demande.Nyquist, MiseEnPageDe<TMiseEnPageNyquist>(demande));
+            TracerNyquist(surface, cible, doc, demande.Nyquist, MiseEnPageDe<TMiseEnPageNyquist>(demande),
+                          demande.Marges);
         return {cadre.has_value(), cadre.value_or(cible)};
     }
     case TTypeDiagramme::Black:
         return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande),
-                            demande.LieuxAbaque),
+                            demande.LieuxAbaque, demande.Marges),
                 cible};
     default:
         // Aucun point à lire ni à lister.

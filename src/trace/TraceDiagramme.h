@@ -10,6 +10,7 @@
 
 class QPainter;
 struct TLieuxAbaque;
+struct TMarges;
 
 enum class TSupport { Ecran, Page };
 
@@ -19,6 +20,7 @@ struct TDemandeDiagramme {
     TParamNyquist Nyquist;
     TParamBlack Black;
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
+    const TMarges* Marges = nullptr;      // leurs marques sur le diagramme, rien sans elles
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
     bool Couleur = true;  // page : couleurs du schéma ou tout en noir

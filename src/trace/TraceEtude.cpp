@@ -5,6 +5,7 @@
 #include "CouleurQt.h"
 #include "TraceBlocsFormule.h"
 #include "TraceFormule.h"
+#include "coeur/TextesMarges.h"
 
 namespace {
 
@@ -117,6 +118,10 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
         c.Texte(QStringLiteral("Système Stable"), QPoint(20, bas + 30), 9, c.Formule);
     else
         c.Texte(QStringLiteral("Système Instable"), QPoint(20, bas + 30), 9, c.Rouge);
+    if (doc.MargesEtude && doc.SystemeStable) {
+        const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
+        c.Texte(LigneMargesEtude(marges, doc.ChiffresSignificatifs), QPoint(20, bas + 52), 9, c.Formule);
+    }
     return etude;
 }
 

@@ -7,6 +7,7 @@
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "TraceMarges.h"
 
 namespace {
 struct TEchantillonNyquist {
@@ -118,7 +119,9 @@ void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TPar
         t.Ecrire(place->X, place->Y, param.Titre, mise.TailleTitreUtilisateur, "DNom");
 }
 
-void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech, const TMiseEnPageNyquist& mise)
+// Rend les points tracés, que les marques des marges évitent.
+std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech,
+                                 const TMiseEnPageNyquist& mise)
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
@@ -126,6 +129,7 @@ void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist
         points.push_back({ech[i].Re, ech[i].Im});
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, points);
+    return points;
 }
 
 // Disque sur chaque décade et son étiquette à 1/40 de l'axe réel, du côté opposé au centre
@@ -201,7 +205,7 @@ TBornes BornesNyquist(Reel min, Reel max, Reel pas)
 }
 
 std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
-                                   const TMiseEnPageNyquist& mise)
+                                   const TMiseEnPageNyquist& mise, const TMarges* marges)
 {
     TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
     if (mise.MemorisePoints)
@@ -231,9 +235,11 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     Axes(t, r);
     Cadres(t, *cadres, mise);
     Titres(t, cible, *cadres, param, mise);
-    Courbe(t, r, ech, mise);
+    const std::vector<TPointCourbe> courbe = Courbe(t, r, ech, mise);
     if (param.AffichageFrequence)
         MarquesDecades(t, r, ech, mise);
+    if (marges)
+        MarquesMargesNyquist(t, r, mise.RayonMarque + 1, courbe);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

@@ -9,6 +9,7 @@
 #include "coeur/EchellesFrequentielles.h"
 
 struct TDocument;
+struct TMarges;
 
 // Le tracé occupe les 17/20 de la cible moins sa bordure, à 1/10 de sa largeur du bord
 // gauche et 1/20 de sa hauteur du haut. Décalages en pixels.
@@ -32,7 +33,7 @@ struct TMiseEnPageNyquist : TMiseEnPage {
 // Rend le cadre du dessin (la cible, rognée sur la page) ; rien quand les échelles ne
 // permettent aucun tracé : le fond seul est rempli et aucun point n'est gardé.
 std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
-                                   const TMiseEnPageNyquist& mise);
+                                   const TMiseEnPageNyquist& mise, const TMarges* marges = nullptr);
 
 // Bornes d'un axe de Nyquist : chacune passe au multiple du pas suivant vers l'extérieur,
 // sauf si elle en est déjà un.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
+#include <QStringList>
 #include <cmath>
 #include <vector>
 
@@ -94,6 +95,14 @@ public:
     void PuissanceDix(int x, int y, int exposant, const TEtiquettesDecades& etiquettes, bool surFond);
     // Disque d'une fréquence marquée sur la courbe.
     void Marque(int x, int y, int rayon);
+    // Lignes sur le fond, l'une sous l'autre, dans le premier coin du cadre (haut droit, haut
+    // gauche, bas droit, bas gauche) où elles ne couvrent aucun point de la courbe.
+    void EcrireDansCoinLibre(const TRepere& r, const QStringList& lignes, Reel taille, const char* cle,
+                             const std::vector<TPointCourbe>& courbe);
+    // Texte à `ecart` pixels d'un point, du premier côté (bas droit, haut droit, bas gauche,
+    // haut gauche) où il ne couvre aucun point de la courbe.
+    void EcrireAuPres(const TRepere& r, QPoint point, int ecart, const QString& texte, Reel taille, const char* cle,
+                      const std::vector<TPointCourbe>& courbe);
 
     // Courbe découpée au cadre : deux points consécutifs sont reliés quand ils sont finis et
     // que `relie` l'accepte (saut de phase…) ; les segments qui se suivent font une polyligne.

@@ -147,7 +147,8 @@ TEST_F(EcranPrincipal, MenuComplet)
           {"ImpressionKovra1", "Impression Kovra"}}},
         {ecran.RegimeHarmonique, {{"DiagBode", "Diag. Bode"}, {"DiagNyquist", "Diag. Nyquist"}, {"DiagBlack", "Diag. Black"}}},
         {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}}},
-        {ecran.Configuration1, {{"Couleurs1", "Couleurs"}, {"DiagBlack1", "Déphasages"}}},
+        {ecran.Configuration1,
+         {{"Couleurs1", "Couleurs"}, {"DiagBlack1", "Déphasages"}, {"MargesEtude1", "Marges dans l'étude"}}},
     };
     for (const auto& [menu, articles] : sousMenus) {
         const QList<QAction*> commandes = menu->actions();
@@ -579,5 +580,40 @@ TEST_F(EcranPrincipal, ReponsesTemporellesSuiventLesFonctionsEtUnSystemeInstable
     EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_EQ(ecran.Document.TypeReponse, TTypeReponse::Aucune);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+}
+
+// « Marges » de la fenêtre des diagrammes : éteinte au départ et à chaque nouvelle analyse ;
+// « Marges dans l'étude » ajoute sa ligne sous le verdict d'un système stable.
+TEST_F(EcranPrincipal, MargesSurLeDiagrammeEtDansLEtude)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "integrateur.kvf");
+    TEcranDiagramme& diagramme = *ecran.EcranDiagramme;
+    ASSERT_TRUE(diagramme.Marges1->isCheckable());
+    EXPECT_FALSE(diagramme.Marges1->isChecked());
+    MontreBode(ecran);
+    ASSERT_TRUE(diagramme.isVisible());
+    const QImage sans = diagramme.ZoneClient->grab().toImage();
+    diagramme.Marges1->trigger();
+    const QImage avec = diagramme.ZoneClient->grab().toImage();
+    EXPECT_NE(sans, avec);
+    ASSERT_TRUE(ecran.Document.Marges.has_value());
+
+    Lit(ecran, Donnees + "integrateur.kvf");
+    EXPECT_FALSE(diagramme.Marges1->isChecked());
+    EXPECT_FALSE(ecran.Document.Marges.has_value());
+    EXPECT_EQ(diagramme.ZoneClient->grab().toImage(), sans);
+
+    QAction* etude = ecran.findChild<QAction*>("MargesEtude1");
+    ASSERT_TRUE(etude && etude->isCheckable());
+    EXPECT_FALSE(etude->isChecked());
+    ASSERT_TRUE(ecran.Document.SystemeStable);
+    const QImage etudeSans = Zone(ecran);
+    etude->trigger();
+    EXPECT_TRUE(ecran.Document.MargesEtude);
+    EXPECT_NE(Zone(ecran), etudeSans);
+    etude->trigger();
+    EXPECT_EQ(Zone(ecran), etudeSans);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }

@@ -1,0 +1,19 @@
+#pragma once
+// Pulsations de croisement de N(p)/D(p).e^(-Tp) sur (0, infini) : encadrées sur une grille
+// logarithmique fine, resserrée là où gain ou phase bougent vite, puis affinées par dichotomie
+// jusqu'à la précision étendue.
+#include <vector>
+
+#include "Polynomes.h"
+
+struct TCroisements {
+    std::vector<Reel> Gain;   // |H| = 1
+    std::vector<Reel> Phase;  // arg H = -180° modulo 360°, |H| au moins ModuleCroisementMin
+};
+
+TCroisements CherchePulsationsCroisement(const TPolynome& n, const TPolynome& d, Reel T);
+
+// Faux quand |N(jw)| = |D(jw)| pour tout w (passe-tout) : chaque pulsation serait un croisement.
+bool GainVariable(const TPolynome& n, const TPolynome& d);
+// Faux quand N(jw)/D(jw) est réel pour tout w : la phase ne fait que sauter de 0 à 180°.
+bool PhaseVariable(const TPolynome& n, const TPolynome& d);

@@ -1,0 +1,187 @@
+// Marques des marges sur Bode, Nyquist et Black : absentes, le dessin ne change pas d'un pixel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "AideImages.h"
+#include "DocumentsDessin.h"
+#include "coeur/TextesMarges.h"
+#include "trace/TraceBode.h"
+#include "trace/TraceDiagramme.h"
+#include "trace/TraceEtude.h"
+
+namespace {
+
+constexpr int Largeur = 1000;
+constexpr int Hauteur = 700;
+
+// 1/(p(p+1)(p+2)), avec ou sans retard d'une seconde.
+TDocument TroisiemeOrdre(Reel T = 0)
+{
+    return DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}), T);
+}
+
+TDemandeDiagramme Demande(TTypeDiagramme type, const TMarges* marges)
+{
+    TDemandeDiagramme d;
+    d.Type = type;
+    d.Bode = {0.001L, 10, -80, 40, {}};
+    d.Nyquist = {0.001L, 10, -3, 1, -3, 1, {}, false};
+    d.Black = {0.001L, 10, -60, 40, {}, false, false};
+    d.Marges = marges;
+    return d;
+}
+
+QImage Image(TDocument& doc, TTypeDiagramme type, const TMarges* marges)
+{
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    TracerDiagramme(p, image.rect(), doc, Demande(type, marges));
+    return image;
+}
+
+// Pixel d'un point du monde, par la relation affine tirée des points gardés qui tombent dans
+// le rectangle du monde [x0, x1] x [y0, y1] (hors du cadre, les points gardés sont ramenés au bord).
+QPoint PixelDuMonde(const TDocument& doc, Reel x, Reel y, Reel x0, Reel x1, Reel y0, Reel y1)
+{
+    const TPointsFrequentiels& pts = doc.PointsFrequentiels;
+    std::vector<const TPointFrequentiel*> dedans;
+    for (int i = 0; i <= doc.EchellesFrequentielles.NbPoints; ++i)
+        if (pts[i].Valeur1 > x0 && pts[i].Valeur1 < x1 && pts[i].Valeur2 > y0 && pts[i].Valeur2 < y1)
+            dedans.push_back(&pts[i]);
+    EXPECT_GT(dedans.size(), 10u);
+    const auto [xa, xb] = std::minmax_element(dedans.begin(), dedans.end(),
+                                              [](auto* a, auto* b) { return a->Valeur1 < b->Valeur1; });
+    const auto [ya, yb] = std::minmax_element(dedans.begin(), dedans.end(),
+                                              [](auto* a, auto* b) { return a->Valeur2 < b->Valeur2; });
+    const Reel px = (*xa)->PixelX + (x - (*xa)->Valeur1) * ((*xb)->PixelX - (*xa)->PixelX) / ((*xb)->Valeur1 - (*xa)->Valeur1);
+    const Reel py =
+        (*ya)->PixelY1 + (y - (*ya)->Valeur2) * ((*yb)->PixelY1 - (*ya)->PixelY1) / ((*yb)->Valeur2 - (*ya)->Valeur2);
+    return {Arrondi(px), Arrondi(py)};
+}
+
+const TTypeDiagramme Types[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
+
+TEST(TraceMarges, EteintesLeDessinRedevientIdentiquePixelAPixel)
+{
+    for (const Reel T : {Reel(0), Reel(1)})
+        for (const TTypeDiagramme type : Types) {
+            TDocument doc = TroisiemeOrdre(T);
+            const QImage avant = Image(doc, type, nullptr);
+            const QImage avec = Image(doc, type, &MargesDuDocument(doc));
+            const QImage apres = Image(doc, type, nullptr);
+            EXPECT_EQ(avant, apres) << int(type);
+            EXPECT_NE(avant, avec) << int(type);
+            // Les marques passent sur la courbe sans la cacher : presque tous ses pixels restent.
+            const QRgb courbe = Couleur(doc, "DCourbe");
+            const int pixelsAvant = CompteCouleur(avant, courbe, 0, 0, Largeur, Hauteur);
+            const int pixelsAvec = CompteCouleur(avec, courbe, 0, 0, Largeur, Hauteur);
+            EXPECT_GT(pixelsAvant, 300);
+            EXPECT_GT(pixelsAvec, pixelsAvant * 97 / 100) << int(type) << " T=" << double(T);
+        }
+}
+
+TEST(TraceMarges, BodeMarqueChaqueCroisementEtEcritLesMarges)
+{
+    TDocument doc = TroisiemeOrdre();
+    const TMarges& m = MargesDuDocument(doc);
+    const QImage image = Image(doc, TTypeDiagramme::Bode, &m);
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    TRepere gain = RepereDansCible(image.rect(), TMiseEnPageBode{}.Gauche, TMiseEnPageBode{}.Droite,
+                                   TMiseEnPageBode{}.GainHaut, TMiseEnPageBode{}.GainBas);
+    gain.XMin = e.LogFreqMin;
+    gain.XMax = e.LogFreqMax;
+    gain.YMin = e.GainMin;
+    gain.YMax = e.GainMax;
+    const QRgb pointille = Couleur(doc, "DConsigne");
+    for (const Reel w : {m.CroisementsGain.at(0), m.CroisementsPhase.at(0)}) {
+        const int x = VersPixel(gain, std::log10(w / DeuxPi), 0)->X;
+        // En tirets : une bonne part de la hauteur du cadre.
+        EXPECT_GT(CompteCouleur(image, pointille, x, gain.PixHaut, x, gain.PixBas), (gain.PixBas - gain.PixHaut) / 4);
+        EXPECT_EQ(CompteCouleur(image, pointille, x + 3, gain.PixHaut, x + 3, gain.PixBas), 0);
+    }
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerDiagramme(p, QRect(0, 0, Largeur, Hauteur), doc, Demande(TTypeDiagramme::Bode, &m));
+    });
+    // 20.log10(6) dB en sqrt(2)/(2 pi) Hz ; la marge de phase vaut 53,41° à 0,07094 Hz.
+    const TTexteEcrit* mg = Texte(textes, QStringLiteral("MG = +15.56 dB à +0.2251 Hz"));
+    const TTexteEcrit* mp = Texte(textes, QStringLiteral("MP = +53.41 ° à +0.07094 Hz"));
+    ASSERT_TRUE(mg && mp);
+    // Le coin haut gauche est traversé par la courbe du gain : le bloc va en haut à droite.
+    EXPECT_GT(mg->Position.x(), (gain.PixGauche + gain.PixDroite) / 2);
+    EXPECT_LT(mg->Position.y(), (gain.PixHaut + gain.PixBas) / 2);
+    EXPECT_GT(mp->Position.y(), mg->Position.y());
+}
+
+TEST(TraceMarges, NyquistCercleUniteEtPointMoinsUn)
+{
+    TDocument doc = TroisiemeOrdre();
+    const QImage image = Image(doc, TTypeDiagramme::Nyquist, &MargesDuDocument(doc));
+    const QPoint moinsUn = PixelDuMonde(doc, -1, 0, -3, 1, -3, 1);
+    EXPECT_GT(CompteCouleur(image, Couleur(doc, "DIntMarque"), moinsUn.x() - 1, moinsUn.y() - 1, moinsUn.x() + 1,
+                            moinsUn.y() + 1),
+              0);
+    int surLeCercle = 0;
+    for (int k = 0; k < 36; ++k) {
+        const Reel a = DeuxPi * k / 36 + 0.05L;
+        const QPoint p = PixelDuMonde(doc, std::cos(a), std::sin(a), -3, 1, -3, 1);
+        surLeCercle += CompteCouleur(image, Couleur(doc, "DConsigne"), p.x() - 1, p.y() - 1, p.x() + 1, p.y() + 1) > 0;
+    }
+    // En tirets : la plupart des points du cercle sont tracés.
+    EXPECT_GT(surLeCercle, 20);
+}
+
+TEST(TraceMarges, BlackMarqueLePointCritiqueSansCacherLaCourbe)
+{
+    for (const bool symetrique : {false, true})
+        for (const Reel T : {Reel(0), Reel(1)}) {
+            TDocument doc = TroisiemeOrdre(T);
+            doc.PhaseSymetrique = symetrique;
+            const QImage sans = Image(doc, TTypeDiagramme::Black, nullptr);
+            const QImage image = Image(doc, TTypeDiagramme::Black, &MargesDuDocument(doc));
+            // Black garde (phase, gain) en Valeur1, Valeur2 comme Nyquist (Re, Im).
+            const QPoint c = PixelDuMonde(doc, -180, 0, symetrique ? -180 : -360, symetrique ? 180 : 0, -60, 40);
+            const QRgb interieur = Couleur(doc, "DIntMarque");
+            EXPECT_EQ(CompteCouleur(sans, interieur, 0, 0, Largeur, Hauteur), 0);
+            EXPECT_GT(CompteCouleur(image, interieur, c.x() - 1, c.y() - 1, c.x() + 1, c.y() + 1), 0) << symetrique;
+            // Avec le retard, la courbe passe juste sous le point : l'étiquette va au-dessus.
+            const QRgb courbe = Couleur(doc, "DCourbe");
+            EXPECT_EQ(CompteCouleur(image, courbe, c.x() + 5, c.y() - 40, c.x() + 120, c.y() + 40),
+                      CompteCouleur(sans, courbe, c.x() + 5, c.y() - 40, c.x() + 120, c.y() + 40))
+                << symetrique << " T=" << double(T);
+        }
+}
+
+// La ligne de l'étude : seulement demandée, et pour une boucle ouverte stable.
+TEST(TraceMarges, LigneDeLEtude)
+{
+    const QImage support(10, 10, QImage::Format_RGB32);
+    const auto lignes = [&](const TDocument& doc) {
+        const TEtudePlacee e = MiseEnPageEtude(doc, QSize(800, 600), support);
+        return NombreDeTextes(e.Dessin, QStringLiteral("Marge de gain : +15.56 dB   Marge de phase : +53.41 °")) +
+               NombreDeTextes(e.Dessin, QStringLiteral("Marge de gain : infinie   Marge de phase : infinie"));
+    };
+    TDocument doc = TroisiemeOrdre();
+    EXPECT_EQ(lignes(doc), 0);
+    doc.MargesEtude = true;
+    EXPECT_EQ(lignes(doc), 1);
+    TDocument premier = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
+    premier.MargesEtude = true;
+    EXPECT_EQ(lignes(premier), 1);
+    TDocument instable = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({-1, 1}));
+    instable.MargesEtude = true;
+    EXPECT_EQ(lignes(instable), 0);
+}
+
+TEST(TraceMarges, TextesDesMargesInfinies)
+{
+    TMarges m;
+    EXPECT_EQ(TexteMargeGain(m, 4), "MG infinie");
+    EXPECT_EQ(TexteMargePhase(m, 4), "MP infinie");
+    m.MargePhase = -12.5L;
+    m.PulsationMargePhase = DeuxPi * 3;
+    EXPECT_EQ(TexteMargePhase(m, 4), "MP = -12.5 ° à +3 Hz");
+    EXPECT_EQ(LigneMargesEtude(m, 4), "Marge de gain : infinie   Marge de phase : -12.5 °");
+}
+
+}  // namespace
