@@ -29,6 +29,7 @@ TCoefs CoefsReels(const TPolynome& p)
 struct TProbleme {
     TCoefs A;
     TCoefs B;
+    std::vector<TComplexe> RacinesA;
     std::vector<TComplexe> ZerosB;
     TComplexe Centre;
     Reel Etendue = 1;
@@ -49,31 +50,69 @@ TCoefs Combine(const TProbleme& p, Reel k)
     return c;
 }
 
-// Écarte les départs confondus (racine multiple) : la méthode d'Aberth divise par leurs écarts.
-void SepareDeparts(TRacines& z, int n, Reel etendue)
+// Valeur et dérivée d'un polynôme pris sous sa forme factorisée : précise près d'une racine
+// multiple, où les coefficients développés ne donnent plus que du bruit.
+struct TValeurDerivee {
+    TComplexe V;
+    TComplexe D;
+};
+
+TValeurDerivee Factorisee(Reel dominant, const std::vector<TComplexe>& racines, TComplexe z)
 {
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j)
-            if (Distance(z[std::size_t(i)], z[std::size_t(j)]) <= 1e-9L * etendue) {
-                const Reel angle = 2.39996322972865332L * i;
-                z[std::size_t(i)] = Somme(z[std::size_t(i)], {1e-6L * etendue * std::cos(angle), 1e-6L * etendue * std::sin(angle)});
-            }
+    TValeurDerivee r{{dominant, 0}, {0, 0}};
+    for (const TComplexe a : racines) {
+        const TComplexe facteur = Difference(z, a);
+        r.D = Somme(Produit(r.D, facteur), r.V);
+        r.V = Produit(r.V, facteur);
+    }
+    return r;
 }
 
-// Aberth-Ehrlich depuis les racines du gain précédent ; vrai s'il a convergé.
-bool Aberth(const TCoefs& c, TRacines& z, Reel etendue)
+// Départs confondus (racine multiple de A, d'ordre m, en p0) : la méthode d'Aberth divise par
+// leurs écarts. Ils s'ouvrent en étoile selon p - p0 = c^(1/m), c = -k.B(p0)/(A^(m)(p0)/m!).
+void SepareDeparts(const TProbleme& p, Reel k, TRacines& z, int n)
 {
-    const int n = c.Degre;
+    const Reel confondus = 1e-9L * p.Etendue;
+    std::array<bool, DegreEvansMax> traite{};
+    for (int i = 0; i < n; ++i) {
+        if (traite[std::size_t(i)])
+            continue;
+        const TComplexe p0 = z[std::size_t(i)];
+        std::vector<int> groupe;
+        TComplexe autres{p.A.C[std::size_t(n)], 0};
+        for (int j = 0; j < n; ++j) {
+            if (Distance(z[std::size_t(j)], p0) <= confondus)
+                groupe.push_back(j);
+            else
+                autres = Produit(autres, Difference(p0, z[std::size_t(j)]));
+        }
+        if (groupe.size() < 2)
+            continue;
+        const TValeurDerivee b = Factorisee(p.B.C[std::size_t(p.B.Degre)], p.ZerosB, p0);
+        const TComplexe c = Oppose(Quotient(Produit({k, 0}, b.V), autres));
+        const Reel m = Reel(groupe.size());
+        const Reel rayon = EstFini(c) && Module(c) > 0 ? std::pow(Module(c), 1 / m) : 1e-3L * p.Etendue;
+        const Reel angle = EstFini(c) ? Argument(c) : 0;
+        for (std::size_t l = 0; l < groupe.size(); ++l) {
+            const Reel a = (angle + 2 * Pi * Reel(l)) / m;
+            z[std::size_t(groupe[l])] = Somme(p0, {rayon * std::cos(a), rayon * std::sin(a)});
+            traite[std::size_t(groupe[l])] = true;
+        }
+    }
+}
+
+// Aberth-Ehrlich sur A + k.B depuis les racines du gain précédent ; vrai s'il a convergé.
+bool Aberth(const TProbleme& p, Reel k, TRacines& z)
+{
+    const int n = p.A.Degre;
     for (int iteration = 0; iteration < 100; ++iteration) {
         bool stable = true;
         for (int i = 0; i < n; ++i) {
             const TComplexe zi = z[std::size_t(i)];
-            TComplexe v = ComplexeReel(c.C[std::size_t(n)]);
-            TComplexe dv;
-            for (int k = n - 1; k >= 0; --k) {
-                dv = Somme(Produit(dv, zi), v);
-                v = Somme(Produit(v, zi), ComplexeReel(c.C[std::size_t(k)]));
-            }
+            const TValeurDerivee a = Factorisee(p.A.C[std::size_t(n)], p.RacinesA, zi);
+            const TValeurDerivee b = Factorisee(p.B.C[std::size_t(p.B.Degre)], p.ZerosB, zi);
+            const TComplexe v = Somme(a.V, Produit({k, 0}, b.V));
+            const TComplexe dv = Somme(a.D, Produit({k, 0}, b.D));
             if (v.Re == 0 && v.Im == 0)
                 continue;
             const TComplexe rapport = Quotient(v, dv);
@@ -85,7 +124,7 @@ bool Aberth(const TCoefs& c, TRacines& z, Reel etendue)
             if (!EstFini(w))
                 return false;
             z[std::size_t(i)] = Difference(zi, w);
-            if (Module(w) > 1e-17L * std::max(Module(zi), 1e-9L * etendue))
+            if (Module(w) > 1e-17L * std::max(Module(zi), 1e-9L * p.Etendue))
                 stable = false;
         }
         if (stable)
@@ -112,8 +151,8 @@ bool Resout(const TProbleme& p, Reel k, const TRacines& precedentes, TRacines& r
 {
     const TCoefs c = Combine(p, k);
     TRacines z = precedentes;
-    SepareDeparts(z, c.Degre, p.Etendue);
-    if (!Aberth(c, z, p.Etendue) && !Laguerre(c, z))
+    SepareDeparts(p, k, z, c.Degre);
+    if (!Aberth(p, k, z) && !Laguerre(c, z))
         return false;
     const std::array<int, AppariementMax> suite = Appariement(precedentes.data(), z.data(), c.Degre);
     for (int i = 0; i < c.Degre; ++i)
@@ -164,6 +203,8 @@ TProbleme Probleme(const TPolynome& a, const TPolynome& b, const TCadreLieu& cad
     TProbleme p;
     p.A = CoefsReels(a);
     p.B = CoefsReels(b);
+    for (int i = 1; i <= a.Degre; ++i)
+        p.RacinesA.push_back(a.Racines[i]);
     for (int i = 1; i <= b.Degre; ++i)
         p.ZerosB.push_back(b.Racines[i]);
     p.Centre = {(cadre.XMin + cadre.XMax) / 2, (cadre.YMin + cadre.YMax) / 2};
