@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "coeur/Analyse.h"
+#include "coeur/FermetureBoucle.h"
 #include "coeur/FichierDonnees.h"
+#include "LieuEvansJson.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 #include "numerique/Tolerances.h"
@@ -27,6 +29,7 @@ const char* const Usage =
     "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"
     "        kovra-calcul --num \"c0 c1 ...\" --den \"c0 c1 ...\" [--retard T]\n"
     "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
+    "        [--boucle-fermee K] : étudie K.N/(D + K.N), boucle à retour unitaire\n"
     "        kovra-calcul --help\n"
     "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
     "fréquences en hertz, strictement positives.\n"
@@ -38,6 +41,7 @@ struct TArguments {
     std::string Num;
     std::string Den;
     std::string Retard;
+    std::string BoucleFermee;
     std::vector<Reel> Frequences;
     std::vector<Reel> Temps;
 };
@@ -65,7 +69,7 @@ bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
     return !caseVide && LitListe(texte, ",", valeurs);
 }
 
-constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps"};
+constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee"};
 
 bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
 {
@@ -104,6 +108,8 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Den = valeur;
         else if (option == "--retard")
             a.Retard = valeur;
+        else if (option == "--boucle-fermee")
+            a.BoucleFermee = valeur;
         else {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;
@@ -489,6 +495,7 @@ std::string Etude(TDocument& doc, const TArguments& a)
     j.Ferme('}');
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
+    EcritLieuEvans(j, doc.Numerateur, doc.Denominateur);
     EcritEchelles(j, doc);
     EcritReponseFrequentielle(j, doc, a.Frequences);
     const Reel T = doc.TempsMort;
@@ -504,6 +511,17 @@ std::string Etude(TDocument& doc, const TArguments& a)
     j.Ferme('}');
     j.Brut("\n");
     return j.Texte();
+}
+
+// --boucle-fermee K : la fonction étudiée devient K.N/(D + K.N).
+QString FermeSiDemande(TDocument& doc, const std::string& texteK)
+{
+    Reel k = 0;
+    if (texteK.empty())
+        return {};
+    if (!LitReelPoint(texteK, k))
+        return QStringLiteral("K illisible après --boucle-fermee");
+    return FermeLaBoucle(doc, k);
 }
 
 } // namespace
@@ -529,6 +547,10 @@ int main(int argc, char** argv)
     }
     if (!ListesRepresentables(a, faute) || (!a.Fichier.empty() && !DonneesRepresentables(doc, faute))) {
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
+        return SortieArguments;
+    }
+    if (const QString refus = FermeSiDemande(doc, a.BoucleFermee); !refus.isEmpty()) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n", refus.toUtf8().constData());
         return SortieArguments;
     }
     const std::string json = Etude(doc, a);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "EchellesFrequentielles.h"
+#include "EtatEvans.h"
 #include "numerique/Systeme.h"
 #include "SchemaCouleurs.h"
 #include "ValeursTemporelles.h"
@@ -29,6 +30,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     TValeursTemporelles ValeursTemporelles;
     TEchellesFrequentielles EchellesFrequentielles;
     TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
+    TEtatEvans Evans;
 };
 
 // Valeurs de démarrage (le dossier des fichiers est fixé par l'application).
