@@ -9,7 +9,7 @@
 #include "SchemaCouleurs.h"
 #include "ValeursTemporelles.h"
 
-enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black };
+enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black, Evans };
 enum class TTypeReponse { Aucune, Indicielle, Rampe };
 
 inline constexpr int NbValeursAbaqueMax = 30;

@@ -42,6 +42,7 @@ QString FermeLaBoucle(TDocument& doc, Reel k)
     doc.Denominateur = f.Denominateur;
     doc.Evans.GainsFermes = gains;
     doc.Evans.CoefsFermes = Signature(doc);
+    doc.Evans.GainLu.reset();
     return {};
 }
 

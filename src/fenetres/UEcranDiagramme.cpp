@@ -19,6 +19,8 @@
 #include "USaisieParamBlack.h"
 #include "USaisieParamBode.h"
 #include "USaisieParamNyquist.h"
+#include "LectureEvans.h"
+#include "USaisieParamEvans.h"
 
 namespace {
 
@@ -47,6 +49,9 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
     EditIm = CreeChampLecture();
     EditGf = CreeChampLecture();
     EditPhif = CreeChampLecture();
+    EditEvans = CreeChampLecture();
+    EditEvans->setMinimumHeight(0);
+    EditEvans->setMaximumHeight(QWIDGETSIZE_MAX);
     CreeMenu();
     NommeComposants(this, QStringLiteral("EcranDiagramme"),
                     {{EditFreq, "EditFreq"}, {EditPuls, "EditPuls"}, {EditReel, "EditReel"}, {EditIm, "EditIm"},
@@ -105,6 +110,11 @@ void TEcranDiagramme::DefinitTableau(TEcranTabVal* tableau)
     tableau_ = tableau;
 }
 
+void TEcranDiagramme::DefinitEchellesEvans(TEchellesEvans* echelles)
+{
+    echellesEvans_ = echelles;
+}
+
 TDialogueEchelles* TEcranDiagramme::DialogueDe(TTypeDiagramme type) const
 {
     switch (type) {
@@ -114,6 +124,8 @@ TDialogueEchelles* TEcranDiagramme::DialogueDe(TTypeDiagramme type) const
         return &echellesNyquist_;
     case TTypeDiagramme::Black:
         return &echellesBlack_;
+    case TTypeDiagramme::Evans:
+        return echellesEvans_;
     case TTypeDiagramme::Aucun:
         break;
     }
@@ -128,7 +140,7 @@ QAction* TEcranDiagramme::CommandeDe(TTypeDiagramme type) const
 
 void TEcranDiagramme::CommandeDiagramme(TTypeDiagramme type)
 {
-    if (ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
+    if (DialogueDe(type) && ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
         Montre(type);
 }
 
@@ -155,6 +167,8 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     demande.Bode = echellesBode_.Parametres();
     demande.Nyquist = echellesNyquist_.Parametres();
     demande.Black = echellesBlack_.Parametres();
+    if (echellesEvans_)
+        demande.Evans = echellesEvans_->Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
     TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
 }
@@ -188,6 +202,10 @@ void TEcranDiagramme::Tableau1Click()
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)
 {
+    if (document_.TypeDiagramme == TTypeDiagramme::Evans) {
+        LectureEvans(clic);
+        return;
+    }
     const std::optional<int> indice = PointTouche(document_, clic);
     if (!indice)
         return;
@@ -211,9 +229,23 @@ void TEcranDiagramme::SourisEnfoncee(QPoint clic)
     }
 }
 
+// Le K lu devient celui que « Boucle fermée… » propose.
+void TEcranDiagramme::LectureEvans(QPoint clic)
+{
+    const std::optional<std::size_t> indice = PointEvansTouche(document_, clic);
+    if (!indice)
+        return;
+    const QStringList lignes = LignesLectureEvans(document_, *indice);
+    document_.Evans.GainLu = document_.Evans.Lieu.Points[*indice].K;
+    EditEvans->setText(lignes.join(QLatin1Char('\n')));
+    const QSize taille = EditEvans->sizeHint();
+    EditEvans->setGeometry(QRect(CoinBloc(clic, taille, ZoneClient->size()), taille));
+    EditEvans->show();
+}
+
 void TEcranDiagramme::SourisRelachee()
 {
-    for (QLabel* champ : {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif})
+    for (QLabel* champ : {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif, EditEvans})
         champ->hide();
 }
 

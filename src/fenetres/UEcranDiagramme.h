@@ -15,6 +15,7 @@ class QPainter;
 class TDialogueEchelles;
 class TEchellesBlack;
 class TEchellesBode;
+class TEchellesEvans;
 class TEchellesNyquist;
 class TEcranTabVal;
 struct TDocument;
@@ -32,6 +33,7 @@ public:
     void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
+    void DefinitEchellesEvans(TEchellesEvans* echelles);
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -49,6 +51,7 @@ public:
     QLabel* EditIm = nullptr;
     QLabel* EditGf = nullptr;
     QLabel* EditPhif = nullptr;
+    QLabel* EditEvans = nullptr;  // lecture sur le lieu d'Evans, une ligne par pôle
 
     QAction* Fermer1 = nullptr;
     QAction* Echelles1 = nullptr;
@@ -74,6 +77,7 @@ private:
     void CreeMenu();
     QLabel* CreeChampLecture();
     void Dessine(QPainter& surface);
+    void LectureEvans(QPoint clic);
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
 
@@ -82,6 +86,7 @@ private:
     TEchellesNyquist& echellesNyquist_;
     TEchellesBlack& echellesBlack_;
     TEcranTabVal* tableau_ = nullptr;
+    TEchellesEvans* echellesEvans_ = nullptr;
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;

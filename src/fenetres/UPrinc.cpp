@@ -35,6 +35,9 @@
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
 #include "USaisieTau.h"
+#include "CommandesEvans.h"
+#include "UBoucleFermee.h"
+#include "USaisieParamEvans.h"
 
 namespace {
 
@@ -244,6 +247,9 @@ void TEcranPrincipal::CreeFenetres()
     EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
     EcranTabVal = new TEcranTabVal(Document, this);
     EcranDiagramme->DefinitTableau(EcranTabVal);
+    EchellesEvans = new TEchellesEvans(Document, this);
+    BoiteBoucleFermee = new TBoiteBoucleFermee(this);
+    EcranDiagramme->DefinitEchellesEvans(EchellesEvans);
     CreeDialoguesFichiers();
 }
 
@@ -289,6 +295,7 @@ void TEcranPrincipal::BrancheCommandes()
             EcranDiagramme->ZoneClient->update();
     });
 
+    CommandesEvans = new TCommandesEvans(*this, *EchellesEvans, *BoiteBoucleFermee);
     // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
     commandesEnAttente_ = {ImpressionKovra1};
     for (QAction* commande : commandesEnAttente_)
@@ -357,7 +364,10 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
-    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && Document.SystemeStable);
+    CommandesEvans->MetAJour(decomposee);
+    // Le lieu d'Evans se trace aussi pour une fonction instable.
+    const bool lieu = Document.TypeDiagramme == TTypeDiagramme::Evans;
+    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && (Document.SystemeStable || lieu));
     SuitLaNouvelleFonction(*EcranRepTemp, decomposee && Document.SystemeStable);
     return decomposee;
 }

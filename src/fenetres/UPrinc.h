@@ -28,6 +28,9 @@ class TEcranTabVal;
 class TEcranRepTemp;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
+class TEchellesEvans;
+class TBoiteBoucleFermee;
+class TCommandesEvans;
 
 // Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
@@ -88,6 +91,9 @@ public:
     TEchellesRepIndic* EchellesRepIndic = nullptr;
     TEchellesRepRampe* EchellesRepRampe = nullptr;
     TBoiteAPropos* BoiteAPropos = nullptr;
+    TEchellesEvans* EchellesEvans = nullptr;
+    TBoiteBoucleFermee* BoiteBoucleFermee = nullptr;
+    TCommandesEvans* CommandesEvans = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;
 

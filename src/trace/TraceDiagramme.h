@@ -7,6 +7,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "TraceEvans.h"
 
 class QPainter;
 struct TLieuxAbaque;
@@ -18,6 +19,7 @@ struct TDemandeDiagramme {
     TParamBode Bode;
     TParamNyquist Nyquist;
     TParamBlack Black;
+    TParamEvans Evans;
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
