@@ -2,6 +2,7 @@
 // Ce que le document garde du lieu d'Evans et des boucles fermées : les branches du dernier
 // tracé à l'écran (la lecture à la souris et le tableau les relisent), le dernier gain lu, et
 // la suite des gains qui a mené de la saisie à la fonction étudiée.
+#include <QPointF>
 #include <QRect>
 #include <optional>
 #include <vector>
@@ -17,3 +18,11 @@ struct TEtatEvans {
     std::vector<Reel> GainsFermes;
     std::vector<Reel> CoefsFermes;
 };
+
+// Pixel d'un point du plan complexe sur le dernier tracé.
+inline QPointF PixelEvans(const TEtatEvans& e, TComplexe z)
+{
+    const Reel x = e.Pixels.left() + (z.Re - e.Monde.XMin) * e.Pixels.width() / (e.Monde.XMax - e.Monde.XMin);
+    const Reel y = e.Pixels.top() + (e.Monde.YMax - z.Im) * e.Pixels.height() / (e.Monde.YMax - e.Monde.YMin);
+    return {double(x), double(y)};
+}

@@ -5,9 +5,7 @@
 #include "numerique/BoucleFermee.h"
 #include "numerique/Laguerre.h"
 
-namespace {
-
-std::vector<Reel> Signature(const TDocument& doc)
+std::vector<Reel> SignatureFonction(const TDocument& doc)
 {
     std::vector<Reel> s;
     for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur}) {
@@ -18,9 +16,11 @@ std::vector<Reel> Signature(const TDocument& doc)
     return s;
 }
 
+namespace {
+
 bool EstBoucleFermee(const TDocument& doc)
 {
-    return !doc.Evans.GainsFermes.empty() && doc.Evans.CoefsFermes == Signature(doc);
+    return !doc.Evans.GainsFermes.empty() && doc.Evans.CoefsFermes == SignatureFonction(doc);
 }
 
 }
@@ -41,7 +41,7 @@ QString FermeLaBoucle(TDocument& doc, Reel k)
     doc.Numerateur = f.Numerateur;
     doc.Denominateur = f.Denominateur;
     doc.Evans.GainsFermes = gains;
-    doc.Evans.CoefsFermes = Signature(doc);
+    doc.Evans.CoefsFermes = SignatureFonction(doc);
     doc.Evans.GainLu.reset();
     return {};
 }

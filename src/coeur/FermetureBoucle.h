@@ -8,5 +8,8 @@
 // Message de refus, vide quand la boucle est fermée.
 QString FermeLaBoucle(TDocument& doc, Reel k);
 
+// Degrés et coefficients de N et D : ce qui distingue une fonction d'une autre.
+std::vector<Reel> SignatureFonction(const TDocument& doc);
+
 // « Boucle fermée … » quand la fonction étudiée est une boucle fermée de la saisie, sinon vide.
 QString TexteBoucleFermee(const TDocument& doc);

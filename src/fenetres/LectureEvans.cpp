@@ -10,14 +10,6 @@ namespace {
 constexpr Reel Tolerance = 6;  // pixels
 constexpr int ChiffresLecture = 6;
 
-// Position en pixels d'un point du plan, d'après le cadre du dernier tracé.
-QPointF Pixel(const TEtatEvans& e, TComplexe z)
-{
-    const Reel x = e.Pixels.left() + (z.Re - e.Monde.XMin) * e.Pixels.width() / (e.Monde.XMax - e.Monde.XMin);
-    const Reel y = e.Pixels.top() + (e.Monde.YMax - z.Im) * e.Pixels.height() / (e.Monde.YMax - e.Monde.YMin);
-    return {double(x), double(y)};
-}
-
 }
 
 std::optional<std::size_t> PointEvansTouche(const TDocument& doc, QPoint clic)
@@ -32,7 +24,7 @@ std::optional<std::size_t> PointEvansTouche(const TDocument& doc, QPoint clic)
             const TComplexe z = e.Lieu.Points[i].Racines[std::size_t(b)];
             if (!EstFini(z) || !std::isfinite(e.Lieu.Points[i].K))
                 continue;
-            const QPointF p = Pixel(e, z);
+            const QPointF p = PixelEvans(e, z);
             const Reel d = std::hypot(Reel(p.x() - clic.x()), Reel(p.y() - clic.y()));
             if (d <= meilleur) {
                 meilleur = d;

@@ -5,22 +5,8 @@
 #include <cmath>
 
 #include "coeur/Document.h"
+#include "coeur/FermetureBoucle.h"
 #include "trace/Graphisme.h"
-
-namespace {
-
-std::vector<Reel> Fonction(const TDocument& doc)
-{
-    std::vector<Reel> f;
-    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur}) {
-        f.push_back(Reel(p->Degre));
-        for (int k = 0; k <= p->Degre; ++k)
-            f.push_back(p->Coef[k].Re);
-    }
-    return f;
-}
-
-}
 
 TEchellesEvans::TEchellesEvans(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 264, QStringLiteral("Lieu d'Evans"), parent), document_(document)
@@ -46,13 +32,13 @@ void TEchellesEvans::showEvent(QShowEvent* evenement)
 
 void TEchellesEvans::RemplitSiNouvelleFonction()
 {
-    if (Fonction(document_) != fonctionRemplie_)
+    if (SignatureFonction(document_) != fonctionRemplie_)
         RemplitValeursAutomatiques();
 }
 
 void TEchellesEvans::RemplitValeursAutomatiques()
 {
-    fonctionRemplie_ = Fonction(document_);
+    fonctionRemplie_ = SignatureFonction(document_);
     if (!LieuCalculable(document_.Numerateur, document_.Denominateur))
         return;
     const TCadreLieu c = CadreAutoEvans(document_.Numerateur, document_.Denominateur,
