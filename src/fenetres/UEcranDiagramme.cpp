@@ -73,8 +73,7 @@ void TEcranDiagramme::CreeMenu()
     Effacer1 = AbaquedeNichols1->addAction(QStringLiteral("Effacer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
-    // L'impression et l'export se branchent avec leurs propres modules.
-    Imprimer1->setEnabled(false);
+    // L'export se branche avec son propre module.
     ExportExcel1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
@@ -83,6 +82,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Dessiner1, &QAction::triggered, this, &TEcranDiagramme::Dessiner1Click);
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
+    connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -155,13 +155,8 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
     ZoneClient->update();
 }
 
-void TEcranDiagramme::Dessine(QPainter& surface)
+TDemandeDiagramme TEcranDiagramme::Demande()
 {
-    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
-    AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
-    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
-    echelles.PhaseMin = phases.Min;
-    echelles.PhaseMax = phases.Max;
     TDemandeDiagramme demande;
     demande.Type = document_.TypeDiagramme;
     demande.Bode = echellesBode_.Parametres();
@@ -170,7 +165,31 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     if (echellesEvans_)
         demande.Evans = echellesEvans_->Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
-    TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
+    return demande;
+}
+
+void TEcranDiagramme::Dessine(QPainter& surface)
+{
+    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
+    AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
+    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
+    echelles.PhaseMin = phases.Min;
+    echelles.PhaseMax = phases.Max;
+    TracerDiagramme(surface, ZoneClient->rect(), document_, Demande());
+}
+
+void TEcranDiagramme::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranDiagramme::Imprimer1Click()
+{
+    const TDemandeDiagramme demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeDiagramme(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranDiagramme::Echelles1Click()

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 #include "trace/TraceAbaqueNichols.h"
 
@@ -34,6 +35,7 @@ public:
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
     void DefinitEchellesEvans(TEchellesEvans* echelles);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -66,6 +68,8 @@ public:
     void Dessiner1Click();
     void Effacer1Click();
     void Tableau1Click();
+    // Le diagramme montré, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     void SourisEnfoncee(QPoint clic);
     void SourisRelachee();
 
@@ -78,6 +82,7 @@ private:
     QLabel* CreeChampLecture();
     void Dessine(QPainter& surface);
     void LectureEvans(QPoint clic);
+    TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
 
@@ -90,4 +95,6 @@ private:
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };
