@@ -14,8 +14,10 @@
 
 #include "ImageCalcul.h"
 #include "coeur/Analyse.h"
+#include "coeur/FermetureBoucle.h"
 #include "coeur/FichierDonnees.h"
 #include "MargesJson.h"
+#include "LieuEvansJson.h"
 #include "numerique/Laguerre.h"
 #include "numerique/Reponses.h"
 #include "numerique/Tolerances.h"
@@ -33,6 +35,7 @@ const char* const Usage =
     "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
     "        kovra-calcul ETUDE.kvf --image SORTIE.png|.svg|.pdf\n"
     "                     --vue bode|nyquist|black|echelon|rampe [--taille 1920x1080] [--abaque]\n"
+    "        [--boucle-fermee K] : étudie K.N/(D + K.N), boucle à retour unitaire\n"
     "        kovra-calcul --help\n"
     "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
     "fréquences en hertz, strictement positives.\n"
@@ -45,6 +48,7 @@ struct TArguments {
     std::string Num;
     std::string Den;
     std::string Retard;
+    std::string BoucleFermee;
     std::vector<Reel> Frequences;
     std::vector<Reel> Temps;
 };
@@ -72,7 +76,7 @@ bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
     return !caseVide && LitListe(texte, ",", valeurs);
 }
 
-constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps"};
+constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee"};
 
 bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
 {
@@ -111,6 +115,8 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Den = valeur;
         else if (option == "--retard")
             a.Retard = valeur;
+        else if (option == "--boucle-fermee")
+            a.BoucleFermee = valeur;
         else {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;
@@ -527,6 +533,7 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j.Ferme('}');
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
+    EcritLieuEvans(j, doc.Numerateur, doc.Denominateur);
     EcritEchelles(j, doc);
     EcritMarges(j, CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
     EcritReponseFrequentielle(j, doc, a.Frequences);
@@ -547,6 +554,17 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j.Ferme('}');
     j.Brut("\n");
     return j.Texte();
+}
+
+// --boucle-fermee K : la fonction étudiée devient K.N/(D + K.N).
+QString FermeSiDemande(TDocument& doc, const std::string& texteK)
+{
+    Reel k = 0;
+    if (texteK.empty())
+        return {};
+    if (!LitReelPoint(texteK, k))
+        return QStringLiteral("K illisible après --boucle-fermee");
+    return FermeLaBoucle(doc, k);
 }
 
 } // namespace
@@ -576,6 +594,10 @@ int main(int argc, char** argv)
     }
     if (!ListesRepresentables(a, faute) || (!a.Fichier.empty() && !DonneesRepresentables(doc, faute))) {
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
+        return SortieArguments;
+    }
+    if (const QString refus = FermeSiDemande(doc, a.BoucleFermee); !refus.isEmpty()) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n", refus.toUtf8().constData());
         return SortieArguments;
     }
     if (image.Demandee)

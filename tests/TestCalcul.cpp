@@ -219,8 +219,10 @@ TEST(KovraCalcul, JsonStrictEtAvertissements)
     EXPECT_NE(std::find(g["avertissements"].begin(), g["avertissements"].end(),
                         "indicielle[1].y : valeur infinie ou hors de l'étendue des doubles"),
               g["avertissements"].end());
-    // Dans « marges », null dit une marge infinie, pas une valeur perdue.
-    EXPECT_EQ(NombreDeNull(g) - NombreDeNull(g["marges"]), int(g["avertissements"].size()));
+    // Dans « marges », null dit une marge infinie ; dans le lieu d'Evans, aucun gain critique :
+    // ni l'un ni l'autre n'est une valeur perdue.
+    EXPECT_EQ(NombreDeNull(g) - NombreDeNull(g["marges"]) - NombreDeNull(g["lieu_evans"]),
+              int(g["avertissements"].size()));
 }
 
 // 1/(p + 1)^101 lu dans un fichier : la rampe est calculée (D.p dépasserait le degré maximal).
@@ -413,3 +415,76 @@ TEST(KovraCalcul, SousEtDepassementsNommes)
 }
 
 } // namespace
+
+namespace {
+
+json EtudeDe(const std::vector<std::string>& arguments)
+{
+    const TExecution e = Lance(arguments);
+    EXPECT_EQ(e.Statut, 0) << e.Erreurs;
+    return json::parse(e.Sortie);
+}
+
+TEST(KovraCalcul, LieuEvansDesTroisPolesReels)
+{
+    const json lieu = EtudeDe({"--num", "1", "--den", "0 2 3 1"})["lieu_evans"];
+    EXPECT_DOUBLE_EQ(lieu["asymptotes"]["centre"].get<double>(), -1);
+    EXPECT_EQ(lieu["asymptotes"]["angles_deg"], json::parse("[60, 180, 300]"));
+    ASSERT_EQ(lieu["separations"].size(), 1u);
+    EXPECT_NEAR(lieu["separations"][0]["p"][0].get<double>(), -1 + 1 / std::sqrt(3.0), 1e-15);
+    EXPECT_NEAR(lieu["separations"][0]["K"].get<double>(), 2 / (3 * std::sqrt(3.0)), 1e-15);
+    ASSERT_EQ(lieu["croisements_axe_imaginaire"].size(), 1u);
+    EXPECT_NEAR(lieu["croisements_axe_imaginaire"][0]["omega"].get<double>(), std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(lieu["croisements_axe_imaginaire"][0]["K"].get<double>(), 6, 1e-14);
+    EXPECT_NEAR(lieu["gain_critique"].get<double>(), 6, 1e-14);
+}
+
+TEST(KovraCalcul, LieuEvansSansGainCritiqueNiAsymptoteOuNull)
+{
+    const json stable = EtudeDe({"--num", "2 1", "--den", "2 2 1"})["lieu_evans"];
+    EXPECT_TRUE(stable["gain_critique"].is_null());
+    EXPECT_EQ(stable["asymptotes"]["angles_deg"], json::parse("[180]"));
+    const json egaux = EtudeDe({"--num", "3 1", "--den", "1 1"})["lieu_evans"];
+    EXPECT_TRUE(egaux["asymptotes"]["centre"].is_null());
+    EXPECT_TRUE(egaux["asymptotes"]["angles_deg"].empty());
+    EXPECT_TRUE(EtudeDe({"--num", "2", "--den", "3"})["lieu_evans"].is_null()) << "constante";
+    EXPECT_TRUE(EtudeDe({"--num", "1", "--den", "1 1 1 1 1 1 1 1 1 1 1 1"})["lieu_evans"].is_null()) << "degré 11";
+}
+
+TEST(KovraCalcul, BoucleFermeeEtudieeALaPlaceDeLEntree)
+{
+    const json f = EtudeDe({"--num", "1", "--den", "0 1 1", "--boucle-fermee", "1", "--temps", "3.6275987284684357"});
+    ASSERT_EQ(f["poles"].size(), 2u);
+    EXPECT_NEAR(f["poles"][0][0].get<double>(), -0.5, 1e-15);
+    EXPECT_NEAR(std::fabs(f["poles"][0][1].get<double>()), std::sqrt(3.0) / 2, 1e-15);
+    EXPECT_TRUE(f["stable"].get<bool>());
+    // Premier maximum de la réponse indicielle en t = π/ωd : 1 + 16,3 %.
+    EXPECT_NEAR(f["indicielle"][0]["y"].get<double>(), 1 + std::exp(-Pi / std::sqrt(3.0)), 1e-12);
+    const json instable = EtudeDe({"--num", "1", "--den", "0 2 3 1", "--boucle-fermee", "7"});
+    EXPECT_FALSE(instable["stable"].get<bool>());
+}
+
+TEST(KovraCalcul, BoucleFermeeRefusee)
+{
+    const struct {
+        std::vector<std::string> Arguments;
+        const char* Message;
+    } cas[] = {
+        {{"--num", "1", "--den", "1 1", "--retard", "0.5", "--boucle-fermee", "1"},
+         "La boucle fermée d'un système à retard n'est pas une fraction rationnelle"},
+        {{"--num", "1", "--den", "1 1", "--boucle-fermee", "0"}, "K doit être un nombre fini strictement positif"},
+        {{"--num", "1", "--den", "1 1", "--boucle-fermee", "-3"}, "K doit être un nombre fini strictement positif"},
+        {{"--num", "1", "--den", "1 1", "--boucle-fermee", "1e5000"}, "K"},
+        {{"--num", "1", "--den", "1 1", "--boucle-fermee", "deux"}, "K illisible après --boucle-fermee"},
+        {{"--num", "-1", "--den", "1", "--boucle-fermee", "1"}, "la boucle fermée n'existe pas"},
+        {{"--num", "1", "--den", "1 1", "--boucle-fermee"}, "valeur manquante après --boucle-fermee"},
+    };
+    for (const auto& c : cas) {
+        const TExecution e = Lance(c.Arguments);
+        EXPECT_EQ(e.Statut, 2) << c.Message;
+        EXPECT_NE(e.Erreurs.find(c.Message), std::string::npos) << e.Erreurs;
+        EXPECT_TRUE(e.Sortie.empty());
+    }
+}
+
+}

@@ -5,11 +5,12 @@
 
 #include "EchellesFrequentielles.h"
 #include "numerique/Marges.h"
+#include "EtatEvans.h"
 #include "numerique/Systeme.h"
 #include "SchemaCouleurs.h"
 #include "ValeursTemporelles.h"
 
-enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black };
+enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black, Evans };
 enum class TTypeReponse { Aucune, Indicielle, Rampe };
 
 inline constexpr int NbValeursAbaqueMax = 30;
@@ -32,6 +33,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
     bool MargesEtude = false;          // ligne des marges sous le verdict de l'étude
     std::optional<TMarges> Marges;     // calculées à la demande, oubliées à chaque analyse
+    TEtatEvans Evans;
 };
 
 // Valeurs de démarrage (le dossier des fichiers est fixé par l'application).

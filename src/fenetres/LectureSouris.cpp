@@ -51,6 +51,7 @@ QStringList LignesLecture(const TDocument& doc, int indice)
             lignes << Ligne(p.Valeur3, decibels) << Ligne(p.Valeur4, degres);
         break;
     case TTypeDiagramme::Nyquist:
+    case TTypeDiagramme::Evans:
     case TTypeDiagramme::Aucun:
         lignes << Ligne(p.Valeur1, QString()) << Ligne(p.Valeur2, QString());
         break;

@@ -21,6 +21,8 @@
 #include "USaisieParamBlack.h"
 #include "USaisieParamBode.h"
 #include "USaisieParamNyquist.h"
+#include "LectureEvans.h"
+#include "USaisieParamEvans.h"
 
 namespace {
 
@@ -61,6 +63,9 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
     EditIm = CreeChampLecture();
     EditGf = CreeChampLecture();
     EditPhif = CreeChampLecture();
+    EditEvans = CreeChampLecture();
+    EditEvans->setMinimumHeight(0);
+    EditEvans->setMaximumHeight(QWIDGETSIZE_MAX);
     CreeMenu();
     NommeComposants(this, QStringLiteral("EcranDiagramme"),
                     {{EditFreq, "EditFreq"}, {EditPuls, "EditPuls"}, {EditReel, "EditReel"}, {EditIm, "EditIm"},
@@ -125,6 +130,11 @@ void TEcranDiagramme::DefinitTableau(TEcranTabVal* tableau)
     tableau_ = tableau;
 }
 
+void TEcranDiagramme::DefinitEchellesEvans(TEchellesEvans* echelles)
+{
+    echellesEvans_ = echelles;
+}
+
 TDialogueEchelles* TEcranDiagramme::DialogueDe(TTypeDiagramme type) const
 {
     switch (type) {
@@ -134,6 +144,8 @@ TDialogueEchelles* TEcranDiagramme::DialogueDe(TTypeDiagramme type) const
         return &echellesNyquist_;
     case TTypeDiagramme::Black:
         return &echellesBlack_;
+    case TTypeDiagramme::Evans:
+        return echellesEvans_;
     case TTypeDiagramme::Aucun:
         break;
     }
@@ -148,7 +160,7 @@ QAction* TEcranDiagramme::CommandeDe(TTypeDiagramme type) const
 
 void TEcranDiagramme::CommandeDiagramme(TTypeDiagramme type)
 {
-    if (ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
+    if (DialogueDe(type) && ExecuteDialogue(*DialogueDe(type)) == QDialog::Accepted)
         Montre(type);
 }
 
@@ -170,6 +182,8 @@ TDemandeDiagramme TEcranDiagramme::Demande()
     demande.Bode = echellesBode_.Parametres();
     demande.Nyquist = echellesNyquist_.Parametres();
     demande.Black = echellesBlack_.Parametres();
+    if (echellesEvans_)
+        demande.Evans = echellesEvans_->Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
     if (Marges1->isChecked())
         demande.Marges = &MargesDuDocument(document_);
@@ -234,6 +248,10 @@ void TEcranDiagramme::EteintMarges()
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)
 {
+    if (document_.TypeDiagramme == TTypeDiagramme::Evans) {
+        LectureEvans(clic);
+        return;
+    }
     const std::optional<int> indice = PointTouche(document_, clic);
     if (!indice)
         return;
@@ -257,9 +275,23 @@ void TEcranDiagramme::SourisEnfoncee(QPoint clic)
     }
 }
 
+// Le K lu devient celui que « Boucle fermée… » propose.
+void TEcranDiagramme::LectureEvans(QPoint clic)
+{
+    const std::optional<std::size_t> indice = PointEvansTouche(document_, clic);
+    if (!indice)
+        return;
+    const QStringList lignes = LignesLectureEvans(document_, *indice);
+    document_.Evans.GainLu = document_.Evans.Lieu.Points[*indice].K;
+    EditEvans->setText(lignes.join(QLatin1Char('\n')));
+    const QSize taille = EditEvans->sizeHint();
+    EditEvans->setGeometry(QRect(CoinBloc(clic, taille, ZoneClient->size()), taille));
+    EditEvans->show();
+}
+
 void TEcranDiagramme::SourisRelachee()
 {
-    for (QLabel* champ : {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif})
+    for (QLabel* champ : {EditFreq, EditPuls, EditReel, EditIm, EditGf, EditPhif, EditEvans})
         champ->hide();
 }
 

@@ -16,6 +16,7 @@ class QPainter;
 class TDialogueEchelles;
 class TEchellesBlack;
 class TEchellesBode;
+class TEchellesEvans;
 class TEchellesNyquist;
 class TEcranTabVal;
 class TMenuImage;
@@ -34,6 +35,7 @@ public:
     void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
+    void DefinitEchellesEvans(TEchellesEvans* echelles);
     void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
@@ -52,6 +54,7 @@ public:
     QLabel* EditIm = nullptr;
     QLabel* EditGf = nullptr;
     QLabel* EditPhif = nullptr;
+    QLabel* EditEvans = nullptr;  // lecture sur le lieu d'Evans, une ligne par pôle
 
     QAction* Fermer1 = nullptr;
     QAction* Echelles1 = nullptr;
@@ -83,6 +86,7 @@ private:
     void CreeMenu();
     QLabel* CreeChampLecture();
     void Dessine(QPainter& surface, const QRect& cible);
+    void LectureEvans(QPoint clic);
     TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
@@ -92,6 +96,7 @@ private:
     TEchellesNyquist& echellesNyquist_;
     TEchellesBlack& echellesBlack_;
     TEcranTabVal* tableau_ = nullptr;
+    TEchellesEvans* echellesEvans_ = nullptr;
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;

@@ -8,6 +8,7 @@
 #include "coeur/Document.h"
 #include "NomsComposants.h"
 #include "coeur/TextesValeurs.h"
+#include "TableauEvans.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ TColonnes ColonnesDe(TTypeDiagramme type)
         return {QStringLiteral("Valeurs du diagramme de Black"),
                 {frequence, pulsation, QStringLiteral("gain (dB)"), QStringLiteral("phase (°)"),
                  QStringLiteral("gain en BF"), QStringLiteral("phase en BF")}};
+    case TTypeDiagramme::Evans:
     case TTypeDiagramme::Aucun:
         break;
     }
@@ -89,6 +91,13 @@ void TEcranTabVal::Tableau()
     const TTypeDiagramme type = document_.TypeDiagramme;
     if (type == TTypeDiagramme::Aucun)
         return;
+    if (type == TTypeDiagramme::Evans) {
+        setWindowTitle(RemplitTableauEvans(*TabVal, document_));
+        TabVal->scrollToTop();
+        show();
+        raise();
+        return;
+    }
     const QFontMetrics mesure(QFont(QStringLiteral("Courier New"), 11));
     const int w14 = mesure.horizontalAdvance(QStringLiteral("12345678901234"));
     const int w4 = mesure.horizontalAdvance(QStringLiteral("1234"));

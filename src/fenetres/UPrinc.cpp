@@ -37,6 +37,9 @@
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
 #include "USaisieTau.h"
+#include "CommandesEvans.h"
+#include "UBoucleFermee.h"
+#include "USaisieParamEvans.h"
 #include "Impression.h"
 #include "UInfoImpression.h"
 #include "USaisieTailleImpr.h"
@@ -257,6 +260,9 @@ void TEcranPrincipal::CreeFenetres()
     EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
     EcranTabVal = new TEcranTabVal(Document, this);
     EcranDiagramme->DefinitTableau(EcranTabVal);
+    EchellesEvans = new TEchellesEvans(Document, this);
+    BoiteBoucleFermee = new TBoiteBoucleFermee(this);
+    EcranDiagramme->DefinitEchellesEvans(EchellesEvans);
     EcranDiagramme->DefinitImpression({TailleImpression, Impression});
     EcranRepTemp->DefinitImpression({TailleImpression, Impression});
     CreeDialoguesFichiers();
@@ -308,6 +314,8 @@ void TEcranPrincipal::BrancheCommandes()
         if (ChoixDephasagesBlack->exec() == QDialog::Accepted)
             EcranDiagramme->ZoneClient->update();
     });
+
+    CommandesEvans = new TCommandesEvans(*this, *EchellesEvans, *BoiteBoucleFermee);
 }
 
 void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
@@ -383,7 +391,10 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
-    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && Document.SystemeStable);
+    CommandesEvans->MetAJour(decomposee);
+    // Le lieu d'Evans se trace aussi pour une fonction instable.
+    const bool lieu = Document.TypeDiagramme == TTypeDiagramme::Evans;
+    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && (Document.SystemeStable || lieu));
     SuitLaNouvelleFonction(*EcranRepTemp, decomposee && Document.SystemeStable);
     return decomposee;
 }

@@ -27,6 +27,9 @@ class TEcranTabVal;
 class TEcranRepTemp;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
+class TEchellesEvans;
+class TBoiteBoucleFermee;
+class TCommandesEvans;
 class TTailleImpression;
 class TInfoImpression;
 class TImpression;
@@ -94,6 +97,9 @@ public:
     TEchellesRepIndic* EchellesRepIndic = nullptr;
     TEchellesRepRampe* EchellesRepRampe = nullptr;
     TBoiteAPropos* BoiteAPropos = nullptr;
+    TEchellesEvans* EchellesEvans = nullptr;
+    TBoiteBoucleFermee* BoiteBoucleFermee = nullptr;
+    TCommandesEvans* CommandesEvans = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;
 

@@ -70,6 +70,8 @@ QString TitreTravail(TTypeDiagramme type)
         return QStringLiteral("DiagNyquist");
     case TTypeDiagramme::Black:
         return QStringLiteral("DiagBlack");
+    case TTypeDiagramme::Evans:
+        return QStringLiteral("LieuEvans");
     default:
         return QStringLiteral("DiagBode");
     }

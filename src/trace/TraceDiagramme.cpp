@@ -49,6 +49,8 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocum
         return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande),
                             demande.LieuxAbaque, demande.Marges),
                 cible};
+    case TTypeDiagramme::Evans:
+        return {TracerEvans(surface, cible, doc, demande.Evans, MiseEnPageDe<TMiseEnPageEvans>(demande)), cible};
     default:
         // Aucun point à lire ni à lister.
         if (demande.Support == TSupport::Ecran && demande.Type != TTypeDiagramme::Aucun)

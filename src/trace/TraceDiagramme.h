@@ -7,6 +7,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "TraceEvans.h"
 
 class QPainter;
 struct TLieuxAbaque;
@@ -19,6 +20,7 @@ struct TDemandeDiagramme {
     TParamBode Bode;
     TParamNyquist Nyquist;
     TParamBlack Black;
+    TParamEvans Evans;
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
     const TMarges* Marges = nullptr;      // leurs marques sur le diagramme, rien sans elles
     TSupport Support = TSupport::Ecran;

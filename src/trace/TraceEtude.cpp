@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "CouleurQt.h"
+#include "coeur/FermetureBoucle.h"
 #include "TraceBlocsFormule.h"
 #include "TraceFormule.h"
 #include "coeur/TextesMarges.h"
@@ -112,6 +113,8 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
     etude.Dessin.AvecFond = true;
     etude.Dessin.Fond = c.Couleur("EPFond");
     c.Texte(QStringLiteral("Etude de la fonction de transfert:"), QPoint(10, 30), 13, c.Couleur("EPTitre"));
+    if (const QString boucle = TexteBoucleFermee(doc); !boucle.isEmpty())
+        c.Texte(boucle, QPoint(20, 58), 9, c.Formule, true);
     PlaceFormes(c);
     const int bas = PlaceTableau(c);
     if (doc.SystemeStable)

@@ -1,0 +1,57 @@
+// Lieu d'Evans d'une entrée de degré 10 calculé et tracé dans une image plein écran.
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include "coeur/Analyse.h"
+#include "trace/TraceDiagramme.h"
+
+namespace {
+
+TDocument Entree(std::vector<Reel> n, std::vector<Reel> d)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeReel(n);
+    doc.Denominateur = PolynomeReel(d);
+    CalculeRacines(doc.Numerateur);
+    CalculeRacines(doc.Denominateur);
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    return doc;
+}
+
+void Trace(benchmark::State& etat, TDocument doc)
+{
+    const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
+    TDemandeDiagramme demande;
+    demande.Type = TTypeDiagramme::Evans;
+    demande.Evans = {c.XMin, c.XMax, c.YMin, c.YMax, QStringLiteral("Degré 10")};
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : etat) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(TracerDiagramme(p, image.rect(), doc, demande));
+    }
+    etat.counters["points"] = double(doc.Evans.Lieu.Points.size());
+}
+
+// (p + 3)(p² + 2p + 5) / (p(p+1)(p+2)(p+4)(p+6)(p+8)(p²+p+4)(p²+6p+25)) : pôles distincts.
+void EvansDegreDix(benchmark::State& etat)
+{
+    Trace(etat, Entree({15, 11, 5, 1}, {0, 38400, 97216, 105856, 72588, 34712, 11293, 2444, 342, 28, 1}));
+}
+
+// (1 + 0,5p + 0,1p²) / (1 + p)^10 : pôle d'ordre 10, le pire cas du suivi.
+void EvansPoleDixuple(benchmark::State& etat)
+{
+    std::vector<Reel> d(11);
+    Reel binome = 1;
+    for (int k = 0; k <= 10; ++k) {
+        d[std::size_t(k)] = binome;
+        binome = binome * (10 - k) / (k + 1);
+    }
+    Trace(etat, Entree({1, 0.5L, 0.1L}, d));
+}
+
+}
+
+BENCHMARK(EvansDegreDix)->Unit(benchmark::kMillisecond);
+BENCHMARK(EvansPoleDixuple)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,57 @@
+#pragma once
+// Partie « lieu_evans » du JSON de kovra-calcul : asymptotes, points de séparation, croisements
+// de l'axe imaginaire et gain critique ; null quand le lieu n'est pas calculable.
+#include "numerique/PointsEvans.h"
+
+template <typename Json>
+void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d)
+{
+    j.Cle("lieu_evans");
+    if (!LieuCalculable(n, d)) {
+        j.Nul();
+        return;
+    }
+    const TPointsEvans points = PointsEvans(n, d);
+    j.Ouvre('{');
+    j.Cle("asymptotes");
+    j.Ouvre('{');
+    j.Cle("centre");
+    if (points.Asymptotes.Nombre > 0)
+        j.Nombre(points.Asymptotes.Centre);
+    else
+        j.Nul();
+    j.Cle("angles_deg");
+    j.Ouvre('[');
+    for (const Reel angle : points.Asymptotes.AnglesDeg)
+        j.Nombre(angle);
+    j.Ferme(']');
+    j.Ferme('}');
+    j.Cle("separations");
+    j.Ouvre('[');
+    for (const TSeparation& s : points.Separations) {
+        j.Ouvre('{');
+        j.Cle("p");
+        j.Complexe(s.P);
+        j.Cle("K");
+        j.Nombre(s.K);
+        j.Ferme('}');
+    }
+    j.Ferme(']');
+    j.Cle("croisements_axe_imaginaire");
+    j.Ouvre('[');
+    for (const TCroisement& c : points.Croisements) {
+        j.Ouvre('{');
+        j.Cle("omega");
+        j.Nombre(c.Omega);
+        j.Cle("K");
+        j.Nombre(c.K);
+        j.Ferme('}');
+    }
+    j.Ferme(']');
+    j.Cle("gain_critique");
+    if (points.GainCritique)
+        j.Nombre(*points.GainCritique);
+    else
+        j.Nul();
+    j.Ferme('}');
+}

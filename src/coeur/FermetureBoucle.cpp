@@ -1,0 +1,60 @@
+#include "FermetureBoucle.h"
+
+#include <cmath>
+
+#include "numerique/BoucleFermee.h"
+#include "numerique/Laguerre.h"
+
+std::vector<Reel> SignatureFonction(const TDocument& doc)
+{
+    std::vector<Reel> s;
+    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur}) {
+        s.push_back(Reel(p->Degre));
+        for (int k = 0; k <= p->Degre; ++k)
+            s.push_back(p->Coef[k].Re);
+    }
+    return s;
+}
+
+namespace {
+
+bool EstBoucleFermee(const TDocument& doc)
+{
+    return !doc.Evans.GainsFermes.empty() && doc.Evans.CoefsFermes == SignatureFonction(doc);
+}
+
+}
+
+QString FermeLaBoucle(TDocument& doc, Reel k)
+{
+    if (doc.TempsMort != 0)
+        return QStringLiteral("La boucle fermée d'un système à retard n'est pas une fraction rationnelle");
+    if (!std::isfinite(k) || !(k > 0))
+        return QStringLiteral("K doit être un nombre fini strictement positif");
+    TBoucleFermee f = FonctionBoucleFermee(doc.Numerateur, doc.Denominateur, k);
+    if (!f.Existe)
+        return QStringLiteral("Avec ce K, D(p) + K.N(p) est nul : la boucle fermée n'existe pas");
+    if (CalculeRacines(f.Numerateur) != LaguerreReussi || CalculeRacines(f.Denominateur) != LaguerreReussi)
+        return QStringLiteral("Les racines de la boucle fermée n'ont pas pu être calculées");
+    std::vector<Reel> gains = EstBoucleFermee(doc) ? doc.Evans.GainsFermes : std::vector<Reel>{};
+    gains.push_back(k);
+    doc.Numerateur = f.Numerateur;
+    doc.Denominateur = f.Denominateur;
+    doc.Evans.GainsFermes = gains;
+    doc.Evans.CoefsFermes = SignatureFonction(doc);
+    doc.Evans.GainLu.reset();
+    return {};
+}
+
+QString TexteBoucleFermee(const TDocument& doc)
+{
+    if (!EstBoucleFermee(doc))
+        return {};
+    QString texte = QStringLiteral("Boucle fermée à retour unitaire de la fonction saisie, K = ");
+    for (std::size_t i = 0; i < doc.Evans.GainsFermes.size(); ++i) {
+        if (i > 0)
+            texte += QStringLiteral(" puis K = ");
+        texte += QString::fromStdString(NombreEnTexte(doc.Evans.GainsFermes[i], doc.ChiffresSignificatifs));
+    }
+    return texte;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Lieu d'Evans : les racines de D(p) + K.N(p) = 0 pour K de 0 à l'infini, dans le plan complexe
+// à échelles égales, avec pôles, zéros, asymptotes, croisements de l'axe imaginaire et points
+// de séparation. Une seule routine sert l'écran, la page imprimée et l'image.
+#include <QRect>
+#include <QString>
+
+#include "MiseEnPage.h"
+#include "Traceur.h"
+#include "numerique/PointsEvans.h"
+
+struct TDocument;
+
+// Ce que le dialogue d'échelles du lieu transmet au tracé.
+struct TParamEvans {
+    Reel ReMin = 0;
+    Reel ReMax = 0;
+    Reel ImMin = 0;
+    Reel ImMax = 0;
+    QString Titre;
+};
+
+struct TMiseEnPageEvans : TMiseEnPage {
+    int EcartGraduationsDessous = 5;  // haut des graduations sous le cadre
+    int EcartGraduationsGauche = 3;   // fin des graduations à gauche du cadre
+    int DemiPole = 4;                 // demi-côté des croix des pôles, rayon des ronds des zéros
+    int RayonMarque = 3;              // croisements et séparations
+    int EpaisseurStabilite = 3;       // l'axe imaginaire, frontière de la stabilité
+    int EcartTitre = 4;               // bas des textes au-dessus du cadre
+
+    static TMiseEnPageEvans Ecran();
+    static TMiseEnPageEvans Page(int resolution, bool couleur);
+};
+
+// Faux quand rien n'est traçable (fonction constante, degré au-delà de 10, cadre vide) : le fond
+// seul. À l'écran, les branches et le cadre tracés sont gardés dans le document.
+bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TParamEvans& param,
+                 const TMiseEnPageEvans& mise);
+
+// Cadre du monde à échelles égales dans ce rectangle de pixels : l'axe qui a de la place en
+// trop s'élargit autour de son milieu.
+TCadreLieu CadreEchellesEgales(const TParamEvans& param, int largeur, int hauteur);
