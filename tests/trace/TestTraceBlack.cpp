@@ -183,6 +183,11 @@ TEST(TraceBlack, UneDecadeSeuleADeuxDisques)
         const TPointFrequentiel& p = doc.PointsFrequentiels[i];
         EXPECT_GT(CompteCouleur(image, disque, p.PixelX - 1, p.PixelY1 - 1, p.PixelX + 1, p.PixelY1 + 1), 0) << i;
     }
+    // Et chacune son étiquette, la première décade comprise.
+    QStringList exposants;
+    for (const TEtiquetteDecade& e : EtiquettesDecades(Textes(doc, {1, 10, -40, 5, {}, true, false})))
+        exposants << e.Exposant;
+    EXPECT_EQ(exposants, (QStringList{"0", "1"}));
     // Rien d'autre que ces deux disques.
     const TPointFrequentiel& debut = doc.PointsFrequentiels[0];
     const TPointFrequentiel& fin = doc.PointsFrequentiels[2000];
