@@ -24,6 +24,8 @@ struct TDocument : TSysteme, TEchellesAuto {
     TSchemaCouleurs SchemaCouleurs = SchemaDefaut();
     bool ImpressionCouleur = false;
     bool PhaseSymetrique = false;
+    // Phase déroulée le long des fréquences, sans plage fixe ; prime sur PhaseSymetrique.
+    bool PhaseContinue = false;
     std::vector<Reel> AbaqueGains;   // au plus NbValeursAbaqueMax valeurs, en dB
     std::vector<Reel> AbaquePhases;  // au plus NbValeursAbaqueMax valeurs, en degrés
     TTypeDiagramme TypeDiagramme = TTypeDiagramme::Aucun;

@@ -122,6 +122,18 @@ public:
         return true;
     }
 
+    // Drapeau de la plage des phases ; un « C » à sa suite choisit la phase continue, que les
+    // lecteurs qui ne lisent que la première lettre prennent pour la plage de -360° à 0.
+    bool DrapeauPhases(bool& symetrique, bool& continue_)
+    {
+        QByteArray ligne;
+        if (!Ligne(ligne))
+            return false;
+        symetrique = ligne.startsWith('O');
+        continue_ = ligne.size() > 1 && ligne[1] == 'C';
+        return true;
+    }
+
 private:
     QList<QByteArray> lignes_;
     int numero_ = 0;
@@ -215,7 +227,7 @@ bool LitDocument(TLecteur& l, TContenuFichier& doc)
             return l.Refuse(QStringLiteral("couleur hors des limites (0 à %1)").arg(CouleurMax), l.NumeroLigne());
         element = quint32(couleur);
     }
-    return l.Drapeau(doc.ImpressionCouleur) && l.Drapeau(doc.PhaseSymetrique) && LitListe(l, doc.AbaqueGains)
+    return l.Drapeau(doc.ImpressionCouleur) && l.DrapeauPhases(doc.PhaseSymetrique, doc.PhaseContinue) && LitListe(l, doc.AbaqueGains)
            && LitListe(l, doc.AbaquePhases);
 }
 
@@ -294,7 +306,7 @@ void EcritDocument(TEcrivain& e, const TDocument& doc)
     for (const TElementCouleur& element : doc.SchemaCouleurs)
         e.Entier(element.Couleur);
     e.Drapeau(doc.ImpressionCouleur);
-    e.Drapeau(doc.PhaseSymetrique);
+    e.Ligne(QByteArray(doc.PhaseSymetrique ? "O" : "N") + (doc.PhaseContinue ? "C" : ""));
     for (const std::vector<Reel>* liste : {&doc.AbaqueGains, &doc.AbaquePhases}) {
         e.Entier(qint64(liste->size()));
         for (Reel v : *liste)

@@ -6,7 +6,7 @@
 #include "NomsComposants.h"
 
 TChoixDephasagesBlack::TChoixDephasagesBlack(TDocument& document, QWidget* parent)
-    : TDialogueVerifie(400, 176, QStringLiteral("Plage des déphasages"), parent), document_(document)
+    : TDialogueVerifie(400, 204, QStringLiteral("Plage des déphasages"), parent), document_(document)
 {
     QFont italique = font();
     italique.setItalic(true);
@@ -19,20 +19,27 @@ TChoixDephasagesBlack::TChoixDephasagesBlack(TDocument& document, QWidget* paren
     Radio2 = new QRadioButton(QStringLiteral("-360° et 0"), this);
     Radio2->move(48, 100);
     Radio2->adjustSize();
+    Radio3 = new QRadioButton(QStringLiteral("continue"), this);
+    Radio3->move(48, 128);
+    Radio3->adjustSize();
 
-    AjouteBoutons({.Valider = QRect(288, 136, 97, 25), .Annuler = QRect(184, 136, 97, 25)});
-    NommeComposants(this, QStringLiteral("ChoixDephasagesBlack"), {{Radio1, "Radio1"}, {Radio2, "Radio2"}});
+    AjouteBoutons({.Valider = QRect(288, 164, 97, 25), .Annuler = QRect(184, 164, 97, 25)});
+    NommeComposants(this, QStringLiteral("ChoixDephasagesBlack"),
+                    {{Radio1, "Radio1"}, {Radio2, "Radio2"}, {Radio3, "Radio3"}});
 }
 
 void TChoixDephasagesBlack::done(int resultat)
 {
-    if (resultat == Accepted)
+    if (resultat == Accepted) {
         document_.PhaseSymetrique = Radio1->isChecked();
+        document_.PhaseContinue = Radio3->isChecked();
+    }
     TDialogueVerifie::done(resultat);
 }
 
 void TChoixDephasagesBlack::Active()
 {
-    Radio1->setChecked(document_.PhaseSymetrique);
-    Radio2->setChecked(!document_.PhaseSymetrique);
+    Radio1->setChecked(document_.PhaseSymetrique && !document_.PhaseContinue);
+    Radio2->setChecked(!document_.PhaseSymetrique && !document_.PhaseContinue);
+    Radio3->setChecked(document_.PhaseContinue);
 }

@@ -12,8 +12,9 @@ public:
 
     QRadioButton* Radio1 = nullptr;
     QRadioButton* Radio2 = nullptr;
+    QRadioButton* Radio3 = nullptr;  // phase continue, sans plage fixe
 
-    // Rien à refuser : l'une des deux plages est toujours cochée.
+    // Rien à refuser : l'un des trois choix est toujours coché.
     bool PeutFermer() override { return true; }
     // « Valider » range le choix dans le document ; un diagramme affiché le prend au
     // prochain dessin.

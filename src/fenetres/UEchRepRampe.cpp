@@ -32,7 +32,9 @@ TEchellesRepRampe::TEchellesRepRampe(const TDocument& document, QWidget* parent)
                      {BtnConsAuto, "BtnConsAuto"}, {BtnValiderParam, "BtnValiderParam"}, {BtnEchAuto, "BtnEchAuto"},
                      {BtnValiderEch, "BtnValiderEch"}, {BtnValider(), "BtnValider"}, {CancelBtn, "CancelBtn"}});
     connect(BtnConsAuto, &QPushButton::clicked, this, &TEchellesRepRampe::BtnConsAutoClick);
+    connect(BtnValiderParam, &QPushButton::clicked, this, &TEchellesRepRampe::BtnValiderParamClick);
     connect(BtnEchAuto, &QPushButton::clicked, this, &TEchellesRepRampe::BtnEchAutoClick);
+    connect(BtnValiderEch, &QPushButton::clicked, this, &TEchellesRepRampe::BtnValiderEchClick);
 }
 
 bool TEchellesRepRampe::VerifieParametres() const
@@ -62,24 +64,46 @@ void TEchellesRepRampe::BtnEchAutoClick()
     EcritEchelles(EchellesAutoRampe(Document, u0, a));
 }
 
-bool TEchellesRepRampe::PeutFermer()
+bool TEchellesRepRampe::LitParametres()
 {
-    Reel u0 = 0, a = 0, tmax = 0, ymin = 0, ymax = 0;
-    if (!LitChampOuRefuse(EditConsI, QStringLiteral("Consigne initiale mal saisie"), u0)
-        || !LitChampOuRefuse(EditPente, QStringLiteral("Pente mal saisie"), a)
-        || !LitChampOuRefuse(EditTmax, QStringLiteral("Tmax mal saisi"), tmax)
+    Reel u0 = 0, a = 0;
+    return LitChampOuRefuse(EditConsI, QStringLiteral("Consigne initiale mal saisie"), u0)
+           && LitChampOuRefuse(EditPente, QStringLiteral("Pente mal saisie"), a);
+}
+
+bool TEchellesRepRampe::LitEchelles()
+{
+    Reel tmax = 0, ymin = 0, ymax = 0;
+    if (!LitChampOuRefuse(EditTmax, QStringLiteral("Tmax mal saisi"), tmax)
         || !LitChampOuRefuse(EditYmin, QStringLiteral("Ymin mal saisi"), ymin)
         || !LitChampOuRefuse(EditYmax, QStringLiteral("Ymax mal saisi"), ymax))
         return false;
-    if (!(tmax > 0)) {
-        Refuse(EditTmax, QStringLiteral("T max doit être positif"));
-        return false;
-    }
-    if (!(ymax > ymin)) {
-        Refuse(EditYmax, QStringLiteral("Ymax doit être supérieur à Ymin"));
-        return false;
-    }
-    if (RefuseEchellesIntracables(tmax, ymin, ymax))
+    if (!(tmax > 0))
+        return Refuse(EditTmax, QStringLiteral("T max doit être positif"));
+    if (!(ymax > ymin))
+        return Refuse(EditYmax, QStringLiteral("Ymax doit être supérieur à Ymin"));
+    return !RefuseEchellesIntracables(tmax, ymin, ymax);
+}
+
+void TEchellesRepRampe::BtnValiderParamClick()
+{
+    ParametresOK = LitParametres();
+    BtnEchAuto->setEnabled(ParametresOK);
+    ActiveValider();
+}
+
+// Un refus garde le drapeau tel qu'il était, comme dans le dialogue de l'échelon.
+void TEchellesRepRampe::BtnValiderEchClick()
+{
+    if (!LitEchelles())
+        return;
+    EchellesOK = true;
+    ActiveValider();
+}
+
+bool TEchellesRepRampe::PeutFermer()
+{
+    if (!LitParametres() || !LitEchelles())
         return false;
     ParametresOK = EchellesOK = true;
     return true;

@@ -18,8 +18,16 @@ public:
     bool PeutFermer() override;
 
     void BtnConsAutoClick();
+    void BtnValiderParamClick();
     void BtnEchAutoClick();
+    void BtnValiderEchClick();
 
 protected:
     bool VerifieParametres() const override;
+
+private:
+    // Lectures avec les messages du contrôle de fermeture, que les deux boutons de validation
+    // partiel reprennent groupe par groupe.
+    bool LitParametres();
+    bool LitEchelles();
 };

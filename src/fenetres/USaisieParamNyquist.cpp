@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <cmath>
 
 #include "coeur/Document.h"
@@ -69,7 +70,28 @@ bool TEchellesNyquist::PeutFermer()
            && VerifieAxe(ReMin, xmin, xmax, QStringLiteral("XMin=XMax: c'est incorrect"),
                          QStringLiteral("Ecart entre XMin et XMax trop grand"))
            && VerifieAxe(ImMin, ymin, ymax, QStringLiteral("YMin=YMax: c'est incorrect"),
-                         QStringLiteral("Ecart entre YMin et YMax trop grand"));
+                         QStringLiteral("Ecart entre YMin et YMax trop grand"))
+           && VerifieGraduable(xmin, xmax, ymin, ymax);
+}
+
+// La fenêtre du diagramme s'ouvre en plein écran ; sur un petit écran, les plages qu'un écran
+// ordinaire trace restent permises (les valeurs automatiques d'un intégrateur en sont).
+QSize TEchellesNyquist::ZoneDuTrace() const
+{
+    return screen()->availableGeometry().size().expandedTo(QSize(1920, 1080));
+}
+
+bool TEchellesNyquist::VerifieGraduable(Reel xmin, Reel xmax, Reel ymin, Reel ymax)
+{
+    switch (AxeNyquistIntracable(ZoneDuTrace(), xmin, xmax, ymin, ymax)) {
+    case TAxeIntracable::Reel:
+        return Refuse(ReMin, QStringLiteral("Ecart entre XMin et XMax trop grand"));
+    case TAxeIntracable::Imaginaire:
+        return Refuse(ImMin, QStringLiteral("Ecart entre YMin et YMax trop grand"));
+    case TAxeIntracable::Aucun:
+        break;
+    }
+    return true;
 }
 
 TParamNyquist TEchellesNyquist::Parametres() const

@@ -31,6 +31,9 @@ protected:
     void RemplitValeursAutomatiques() override;
 
 private:
+    // Au moins un pixel par unité sur les deux axes, dans la fenêtre du diagramme.
+    QSize ZoneDuTrace() const;
+    bool VerifieGraduable(Reel xmin, Reel xmax, Reel ymin, Reel ymax);
     // Chaque axe doit contenir 0 et avoir une étendue.
     bool VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const QString& messageNul,
                     const QString& messageInfini);

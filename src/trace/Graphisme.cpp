@@ -161,6 +161,17 @@ std::optional<TPixel> VersPixelBorne(const TRepere& r, Reel x, Reel y)
     return VersPixelSelon(r, x, y, TBornage::Borne);
 }
 
+int EntierProche(Reel v)
+{
+    return int(std::nearbyint(v));
+}
+
+std::optional<TPixel> VersPixelDedans(const TRepere& r, Reel x, Reel y)
+{
+    const std::optional<TPixel> pix = VersPixel(r, x, y);
+    return pix && !pix->Dehors ? pix : std::nullopt;
+}
+
 std::optional<TPixel> DecalagePixel(const TRepere& r, int dx, int dy)
 {
     const long long px = static_cast<long long>(r.PixGauche) + dx;

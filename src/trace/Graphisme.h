@@ -42,6 +42,8 @@ std::optional<TPixel> VersPixel(const TRepere& r, Reel x, Reel y);
 std::optional<TPixel> VersPixelBorne(const TRepere& r, Reel x, Reel y);
 std::optional<TPixel> VersPixelSelon(const TRepere& r, Reel x, Reel y, TBornage bornage);
 std::optional<TPixel> DecalagePixel(const TRepere& r, int dx, int dy);
+// Pixel d'un point du cadre ; rien pour un point dehors, qu'aucune marque ne ramène au bord.
+std::optional<TPixel> VersPixelDedans(const TRepere& r, Reel x, Reel y);
 
 bool HorsCadre(const TRepere& r, Reel x, Reel y);
 bool SurBord(const TRepere& r, Reel x, Reel y);
@@ -65,6 +67,9 @@ std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoup
                                             TBornage bornage);
 void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x2, Reel y2,
                    TBornage bornage);
+
+// Entier le plus proche (moitiés vers le pair) : exposants des décades, décalages en pixels.
+int EntierProche(Reel v);
 
 // Pas de graduation d'un axe ; rien pour une étendue qui n'est pas finie et positive.
 std::optional<Reel> PasGraduation(Reel etendue, bool fin);

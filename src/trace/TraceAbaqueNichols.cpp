@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "MiseEnPage.h"
 #include "Traceur.h"
 #include "coeur/Document.h"
 #include "coeur/TextesValeurs.h"
@@ -127,13 +128,16 @@ std::optional<TDiagonale> Diagonale(const TRepere& r)
     return TDiagonale{pente, haut->Y - pente * haut->X};
 }
 
+// En deçà, une fenêtre de 800 × 600 rendait les étiquettes illisibles.
+constexpr Reel TailleEtiquettesMin = 7;
+
 Reel TailleEtiquettes(const QSize& cible, const TMiseEnPageAbaque& mise)
 {
     if (mise.TailleEtiquettes)
         return *mise.TailleEtiquettes;
     const Reel w = cible.width();
     const Reel h = cible.height();
-    return std::max(Reel(1), std::nearbyint(0.006L * std::sqrt(w * w + h * h)));
+    return std::max(TailleEtiquettesMin, std::nearbyint(0.006L * std::sqrt(w * w + h * h)));
 }
 
 // Direction d'une phase en degrés : le cercle unité.
@@ -153,15 +157,15 @@ bool MemesReels(const std::vector<Reel>& a, const std::vector<Reel>& b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
 }
 
-bool AJour(const TLieuxAbaque& l, const TDocument& doc, Reel gainBas, const TMiseEnPageAbaque& m)
+bool AJour(const TLieuxAbaque& l, const TDocument& doc, bool symetrique, Reel gainBas, const TMiseEnPageAbaque& m)
 {
-    return l.Calcules && l.Symetrique == doc.PhaseSymetrique && l.GainBas == gainBas && l.PasFin == m.PasFin
+    return l.Calcules && l.Symetrique == symetrique && l.GainBas == gainBas && l.PasFin == m.PasFin
            && l.PhaseDepart == m.PhaseDepart && l.FinPartieFine == m.FinPartieFine
            && l.NbPointsPhase == m.NbPointsPhase && MemesReels(l.Gains, doc.AbaqueGains)
            && MemesReels(l.Phases, doc.AbaquePhases);
 }
 
-void CalculeLieuxGain(TLieuxAbaque& l, const TDocument& doc, const TPhasesLieuxGain& phases)
+void CalculeLieuxGain(TLieuxAbaque& l, const TDocument& doc, bool symetrique, const TPhasesLieuxGain& phases)
 {
     std::vector<TComplexe> directions(phases.Phases.size());
     for (std::size_t k = 0; k < directions.size(); ++k)
@@ -170,11 +174,11 @@ void CalculeLieuxGain(TLieuxAbaque& l, const TDocument& doc, const TPhasesLieuxG
     for (std::size_t i = 0; i < doc.AbaqueGains.size(); ++i) {
         const Reel module = Puiss10(doc.AbaqueGains[i] / 20);
         for (std::size_t k = 0; k < directions.size(); ++k)
-            l.LieuxGain[i][k] = VersBoucleOuverte(Fermee(module, directions[k]), doc.PhaseSymetrique);
+            l.LieuxGain[i][k] = VersBoucleOuverte(Fermee(module, directions[k]), symetrique);
     }
 }
 
-void CalculeLieuxPhase(TLieuxAbaque& l, const TDocument& doc, Reel gainBas, int n)
+void CalculeLieuxPhase(TLieuxAbaque& l, const TDocument& doc, bool symetrique, Reel gainBas, int n)
 {
     std::vector<Reel> modules(static_cast<std::size_t>(n));
     for (int k = 0; k < n; ++k)
@@ -183,19 +187,20 @@ void CalculeLieuxPhase(TLieuxAbaque& l, const TDocument& doc, Reel gainBas, int 
     for (std::size_t i = 0; i < doc.AbaquePhases.size(); ++i) {
         const TComplexe direction = Direction(doc.AbaquePhases[i]);
         for (std::size_t k = 0; k < modules.size(); ++k)
-            l.LieuxPhase[i][k] = VersBoucleOuverte(Fermee(modules[k], direction), doc.PhaseSymetrique);
+            l.LieuxPhase[i][k] = VersBoucleOuverte(Fermee(modules[k], direction), symetrique);
     }
 }
 
-const TLieuxAbaque& LieuxAJour(TLieuxAbaque& l, const TDocument& doc, Reel gainBas, const TMiseEnPageAbaque& m)
+const TLieuxAbaque& LieuxAJour(TLieuxAbaque& l, const TDocument& doc, bool symetrique, Reel gainBas,
+                               const TMiseEnPageAbaque& m)
 {
-    if (AJour(l, doc, gainBas, m))
+    if (AJour(l, doc, symetrique, gainBas, m))
         return l;
-    CalculeLieuxGain(l, doc, PhasesLieuxGain(m));
-    CalculeLieuxPhase(l, doc, gainBas, m.NbPointsPhase);
+    CalculeLieuxGain(l, doc, symetrique, PhasesLieuxGain(m));
+    CalculeLieuxPhase(l, doc, symetrique, gainBas, m.NbPointsPhase);
     l.Gains = doc.AbaqueGains;
     l.Phases = doc.AbaquePhases;
-    l.Symetrique = doc.PhaseSymetrique;
+    l.Symetrique = symetrique;
     l.GainBas = gainBas;
     l.PasFin = m.PasFin;
     l.PhaseDepart = m.PhaseDepart;
@@ -254,10 +259,10 @@ void LieuxDePhase(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, cons
     segments.Trace(t.Surface());
 }
 
-void EtiquettesGain(TTraceur& t, const TRepere& r, const TDocument& doc, const std::vector<std::optional<QPoint>>& places,
-                    Reel taille, const TMiseEnPageAbaque& mise)
+void EtiquettesGain(TTraceur& t, const TRepere& r, const TDocument& doc, bool symetrique,
+                    const std::vector<std::optional<QPoint>>& places, Reel taille, const TMiseEnPageAbaque& mise)
 {
-    const std::optional<TPixel> axe = VersPixelBorne(r, doc.PhaseSymetrique ? 0 : -180, r.YMax);
+    const std::optional<TPixel> axe = VersPixelBorne(r, symetrique ? 0 : -180, r.YMax);
     if (!axe)
         return;
     const QFontMetrics mesure = t.Mesure(taille);
@@ -266,7 +271,7 @@ void EtiquettesGain(TTraceur& t, const TRepere& r, const TDocument& doc, const s
             continue;
         const QString texte = QLatin1Char(' ') + TexteGeneral(doc.AbaqueGains[i], ChiffresRelisibles) + mise.UniteGain;
         const QPoint coin = PlaceEtiquetteGain(*places[i], QSize(mesure.horizontalAdvance(texte), mesure.height()), r,
-                                               QPoint(axe->X, axe->Y), doc.PhaseSymetrique, mise);
+                                               QPoint(axe->X, axe->Y), symetrique, mise);
         t.EcrireSurFond(coin.x(), coin.y(), texte, taille, "NGain");
     }
 }
@@ -284,7 +289,9 @@ void EtiquettesPhase(TTraceur& t, const TDocument& doc, const std::vector<std::o
 
 TMiseEnPageAbaque TMiseEnPageAbaque::Page(int resolution)
 {
-    const auto pouces = [resolution](Reel p) { return int(std::nearbyint(p * resolution)); };
+    TMiseEnPage page;
+    page.Resolution = resolution;
+    const auto pouces = [&page](Reel p) { return page.Pouces(p); };
     TMiseEnPageAbaque m;
     m.PhaseDepart = 0;
     m.PasFin = 0.05L;
@@ -325,13 +332,20 @@ QPoint PlaceEtiquetteGain(QPoint point, QSize texte, const TRepere& r, QPoint ax
 void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
                          const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire)
 {
+    TracerAbaqueNichols(t, r, cible, doc, doc.PhaseSymetrique, mise, memoire);
+}
+
+void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc, bool symetrique,
+                         const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire)
+{
     TLieuxAbaque local;
-    const TLieuxAbaque& lieux = LieuxAJour(memoire ? *memoire : local, doc, mise.FacteurGainBas * r.YMin, mise);
+    const TLieuxAbaque& lieux =
+        LieuxAJour(memoire ? *memoire : local, doc, symetrique, mise.FacteurGainBas * r.YMin, mise);
     std::vector<std::optional<QPoint>> placesGain;
     std::vector<std::optional<QPoint>> placesPhase;
     LieuxDeGain(t, r, lieux, PhasesLieuxGain(mise).DebutLarge, placesGain);
     LieuxDePhase(t, r, lieux, mise, placesPhase);
     const Reel taille = TailleEtiquettes(cible, mise);
-    EtiquettesGain(t, r, doc, placesGain, taille, mise);
+    EtiquettesGain(t, r, doc, symetrique, placesGain, taille, mise);
     EtiquettesPhase(t, doc, placesPhase, taille);
 }

@@ -71,3 +71,7 @@ struct TLieuxAbaque {
 // les traverse : sans cela le trait efface le signe moins de « -3 dB ».
 void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
                          const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire = nullptr);
+// La même sur la plage fixe donnée, et non celle du document : la phase continue répète
+// l'abaque de −360° à 0° tous les 360°.
+void TracerAbaqueNichols(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
+                         bool phaseSymetrique, const TMiseEnPageAbaque& mise, TLieuxAbaque* memoire);

@@ -7,6 +7,7 @@
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "coeur/PhasesAffichees.h"
 #include "numerique/VersBoucleOuverte.h"
 #include "TraceMarges.h"
 
@@ -20,24 +21,8 @@ struct TEchantillonBlack {
     Reel PhaseFermee = 0;
 };
 
-int Arrondi(Reel v)
-{
-    return int(std::nearbyint(v));
-}
-
-TRepere Repere(const QRect& cible, const TMiseEnPageBlack& mise)
-{
-    const Reel w = cible.width();
-    const Reel h = cible.height();
-    TRepere r;
-    r.PixGauche = cible.left() + Arrondi(mise.Gauche * w);
-    r.PixDroite = cible.left() + Arrondi(mise.Droite * w);
-    r.PixHaut = cible.top() + Arrondi(mise.Haut * h);
-    r.PixBas = cible.top() + Arrondi(mise.Bas * h);
-    return r;
-}
-
-std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TDecades& d, int n)
+std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TPhasesAffichees& phases, const TDecades& d,
+                                             int n)
 {
     std::vector<TEchantillonBlack> ech(std::size_t(n + AmorceCourbe) + 1);
     for (int i = -AmorceCourbe; i <= n; ++i) {
@@ -45,7 +30,7 @@ std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TDecade
         const TComplexe fermee = BoucleFermee(e.Reponse);
         ech[std::size_t(i + AmorceCourbe)] = {e.X,
                                         e.Frequence,
-                                        PhaseDegres(e.Reponse, doc.PhaseSymetrique),
+                                        phases.Degres(e),
                                         GainDecibels(e.Reponse),
                                         GainDecibels(fermee),
                                         PhaseDegres(fermee, true)};
@@ -65,29 +50,61 @@ void GrilleGains(TTraceur& t, const TRepere& r, Reel pas, bool fine, const TMise
     t.LignesHorizontales(r, valeurs, textes, mise.EcartGraduationsGauche, Qt::DotLine);
 }
 
-// Tous les 45°, ou tous les 10° avec la grille fine, qui n'écrit que les multiples de 20°.
-void GrillePhases(TTraceur& t, const TRepere& r, bool fine, bool symetrique, const TMiseEnPageBlack& mise)
+// Plage fixe : tous les 45°, ou tous les 10° avec la grille fine, qui n'écrit que les
+// multiples de 20°. Phase continue : au pas de son axe, ou au demi-pas avec la grille fine.
+void GrillePhases(TTraceur& t, const TRepere& r, bool fine, const TAxePhases& axe, bool continue_,
+                  const TMiseEnPageBlack& mise)
 {
-    const int pas = fine ? 10 : 45;
-    const int nombre = fine ? 36 : 8;
-    const int premier = symetrique ? -nombre / 2 : -nombre;
-    const int dernier = symetrique ? nombre / 2 : 0;
+    const Reel pas = continue_ ? (fine ? axe.Pas / 2 : axe.Pas) : (fine ? 10 : 45);
+    const int premier = int(std::lround(r.XMin / pas));
+    const int dernier = int(std::lround(r.XMax / pas));
     std::vector<Reel> valeurs;
     std::vector<QString> textes;
     for (int d = premier; d <= dernier; ++d) {
         valeurs.push_back(pas * d);
-        textes.push_back(!fine || d % 2 == 0 ? QString::number(pas * d) : QString());
+        textes.push_back(!fine || d % 2 == 0 ? QString::number(std::lround(pas * d)) : QString());
     }
     t.LignesVerticales(r, valeurs, textes, mise.EcartGraduationsDessous, Qt::DotLine);
 }
 
-void Axes(TTraceur& t, const TRepere& r, bool symetrique)
+// Axe vertical à 0° en plage symétrique, à -180° sinon ; la phase continue le répète à
+// chaque tour, là où l'abaque se retourne.
+void Axes(TTraceur& t, const TRepere& r, const TPhasesAffichees& phases)
 {
     const Reel reference = GainReference(r.YMin, r.YMax);
-    const Reel phaseAxe = symetrique ? 0 : -180;
     t.Crayon("DAxe", t.Mise().EpaisseurAxe);
     t.Segment(r, r.XMin, reference, r.XMax, reference);
-    t.Segment(r, phaseAxe, r.YMin, phaseAxe, r.YMax);
+    if (!phases.Continue()) {
+        const Reel phaseAxe = phases.Symetrique() ? 0 : -180;
+        t.Segment(r, phaseAxe, r.YMin, phaseAxe, r.YMax);
+        return;
+    }
+    for (Reel phaseAxe = 360 * std::ceil((r.XMin + 180) / 360) - 180; phaseAxe <= r.XMax; phaseAxe += 360)
+        t.Segment(r, phaseAxe, r.YMin, phaseAxe, r.YMax);
+}
+
+// Phase continue : une abaque de -360° à 0° par tour que l'axe couvre, chacune dans la part
+// du cadre qui lui revient, ses étiquettes placées contre ses propres bords. Au-delà de
+// quelques tours elle ne se lirait plus : seuls les plus proches de 0° la portent.
+void AbaquesRepetees(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
+                     const TMiseEnPageBlack& mise, TLieuxAbaque* lieux)
+{
+    constexpr int ToursMax = 8;
+    const Reel premiere = std::max(360 * std::ceil(r.XMin / 360), 360 * std::ceil(r.XMax / 360) - 360 * (ToursMax - 1));
+    for (Reel fin = premiere; fin - 360 < r.XMax; fin += 360) {
+        const Reel debut = std::max(r.XMin, fin - 360);
+        const Reel arret = std::min(r.XMax, fin);
+        const std::optional<TPixel> gauche = VersPixelBorne(r, debut, r.YMin);
+        const std::optional<TPixel> droite = VersPixelBorne(r, arret, r.YMin);
+        if (!gauche || !droite || gauche->X >= droite->X)
+            continue;
+        TRepere tour = r;
+        tour.PixGauche = gauche->X;
+        tour.PixDroite = droite->X;
+        tour.XMin = debut - fin;
+        tour.XMax = arret - fin;
+        TracerAbaqueNichols(t, tour, cible, doc, false, mise.Abaque, lieux);
+    }
 }
 
 void Noms(TTraceur& t, const QRect& cible, const TRepere& r, const TMiseEnPageBlack& mise)
@@ -102,22 +119,27 @@ void Noms(TTraceur& t, const QRect& cible, const TRepere& r, const TMiseEnPageBl
 
 // Rend les points tracés, que les marques des marges évitent.
 std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech,
-                                 const TMiseEnPageBlack& mise)
+                                 bool continue_, const TMiseEnPageBlack& mise)
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
     for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
         points.push_back({ech[i].Phase, ech[i].Gain});
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
-    // Un saut de 30° ou plus est un passage d'un bord à l'autre de la plage : pas de trait.
-    t.Courbe(r, points, [](const TPointCourbe& a, const TPointCourbe& b) { return std::abs(a.X - b.X) < 30; });
+    // Dans une plage fixe, un saut de 30° ou plus est un passage d'un bord à l'autre : pas de
+    // trait. La phase continue ne saute pas.
+    t.Courbe(r, points, [continue_](const TPointCourbe& a, const TPointCourbe& b) {
+        return continue_ || std::abs(a.X - b.X) < 30;
+    });
     return points;
 }
 
-std::optional<TPixel> PixelDedans(const TRepere& r, Reel x, Reel y)
+std::vector<Reel> Phases(const std::vector<TEchantillonBlack>& ech)
 {
-    const std::optional<TPixel> pix = VersPixel(r, x, y);
-    return pix && !pix->Dehors ? pix : std::nullopt;
+    std::vector<Reel> phases(ech.size() - AmorceCourbe);
+    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
+        phases[i - AmorceCourbe] = ech[i].Phase;
+    return phases;
 }
 
 // Les normales se suivent en pixels de la cible ; l'étiquette est à 1/40 de chaque étendue,
@@ -138,9 +160,9 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
         const std::optional<TDirection> direction = normales.DirectionEtiquette();
         if (!direction)
             continue;
-        if (const std::optional<TPixel> place = PixelDedans(r, e.Phase + direction->X * distancePhase,
+        if (const std::optional<TPixel> place = VersPixelDedans(r, e.Phase + direction->X * distancePhase,
                                                             e.Gain + direction->Y * distanceGain))
-            t.PuissanceDix(place->X, place->Y, Arrondi(e.X), mise.Decades, true);
+            t.PuissanceDixSiLibre(place->X, place->Y, EntierProche(e.X), mise.Decades);
     }
 }
 
@@ -150,7 +172,7 @@ void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
 {
     const std::size_t parDecade = (ech.size() - 1 - AmorceCourbe) / std::size_t(nbDecades);
     for (std::size_t i = AmorceCourbe; i < ech.size(); i += parDecade)
-        if (const std::optional<TPixel> place = PixelDedans(r, ech[i].Phase, ech[i].Gain))
+        if (const std::optional<TPixel> place = VersPixelDedans(r, ech[i].Phase, ech[i].Gain))
             t.Marque(place->X, place->Y, mise.RayonMarque);
 }
 
@@ -218,7 +240,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     const std::optional<TDecades> decades = ArrondiDecades(param.FreqMin, param.FreqMax);
     const std::optional<Reel> pas = PasGraduation(param.GainMax - param.GainMin, param.QuadriFin);
     const int nbPoints = decades ? NbPointsDecades(mise.PointsParDecade, *decades) : 0;
-    TRepere r = Repere(cible, mise);
+    TRepere r = RepereDansCible(cible, mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
     if (!pas || nbPoints < 1 || (mise.MemorisePoints && nbPoints > IndicePointMax) || r.PixGauche >= r.PixDroite ||
         r.PixHaut >= r.PixBas) {
         surface.restore();
@@ -229,21 +251,25 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         surface.restore();
         return false;
     }
-    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
+    const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
+    const std::vector<TEchantillonBlack> ech = Echantillonne(doc, modePhases, *decades, nbPoints);
+    const TAxePhases axe = AxePhases(modePhases, Phases(ech));
+    const TBornes phases = axe.Bornes;
     r.XMin = phases.Min;
     r.XMax = phases.Max;
     r.YMin = gains.Min;
     r.YMax = gains.Max;
-    const std::vector<TEchantillonBlack> ech = Echantillonne(doc, *decades, nbPoints);
 
     GrilleGains(t, r, *pas, param.QuadriFin, mise);
-    GrillePhases(t, r, param.QuadriFin, doc.PhaseSymetrique, mise);
-    if (echelles.AbaqueVisible)
+    GrillePhases(t, r, param.QuadriFin, axe, modePhases.Continue(), mise);
+    if (echelles.AbaqueVisible && modePhases.Continue())
+        AbaquesRepetees(t, r, cible.size(), doc, mise, lieuxAbaque);
+    else if (echelles.AbaqueVisible)
         TracerAbaqueNichols(t, r, cible.size(), doc, mise.Abaque, lieuxAbaque);
-    Axes(t, r, doc.PhaseSymetrique);
+    Axes(t, r, modePhases);
     Noms(t, cible, r, mise);
     t.Cadre(r);
-    const std::vector<TPointCourbe> courbe = Courbe(t, r, ech, mise);
+    const std::vector<TPointCourbe> courbe = Courbe(t, r, ech, modePhases.Continue(), mise);
     if (param.AffichageFrequence) {
         EtiquettesDecades(t, cible, r, ech, mise);
         DisquesDecades(t, r, ech, decades->Nombre, mise);

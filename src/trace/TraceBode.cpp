@@ -6,6 +6,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "TraceMarges.h"
+#include "coeur/PhasesAffichees.h"
 
 namespace {
 struct TEchantillonBode {
@@ -20,14 +21,23 @@ TRepere Repere(const QRect& cible, const TMiseEnPageBode& mise, Reel haut, Reel 
     return RepereDansCible(cible, mise.Gauche, mise.Droite, haut, bas);
 }
 
-std::vector<TEchantillonBode> Echantillonne(const TDocument& doc, const TDecades& d, int n)
+std::vector<TEchantillonBode> Echantillonne(const TDocument& doc, const TPhasesAffichees& phases, const TDecades& d,
+                                            int n)
 {
     std::vector<TEchantillonBode> ech(std::size_t(n) + 1);
     for (int i = 0; i <= n; ++i) {
         const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        ech[std::size_t(i)] = {e.X, e.Frequence, GainDecibels(e.Reponse), PhaseDegres(e.Reponse, doc.PhaseSymetrique)};
+        ech[std::size_t(i)] = {e.X, e.Frequence, GainDecibels(e.Reponse), phases.Degres(e)};
     }
     return ech;
+}
+
+std::vector<Reel> Phases(const std::vector<TEchantillonBode>& ech)
+{
+    std::vector<Reel> phases(ech.size());
+    for (std::size_t i = 0; i < ech.size(); ++i)
+        phases[i] = ech[i].Phase;
+    return phases;
 }
 
 template <typename Valeur>
@@ -86,12 +96,13 @@ void TraceGain(TTraceur& t, const TRepere& gain, Reel pas, int nbDecades, const 
     t.Courbe(gain, Points(ech, [](const TEchantillonBode& e) { return e.Gain; }));
 }
 
-void TracePhase(TTraceur& t, const TRepere& phase, int nbDecades, const TMiseEnPageBode& mise)
+void TracePhase(TTraceur& t, const TRepere& phase, Reel pas, int nbDecades, const TMiseEnPageBode& mise)
 {
     std::vector<Reel> valeurs;
     std::vector<QString> textes;
-    for (int j = 0; j <= 8; ++j) {
-        valeurs.push_back(phase.YMin + 45 * j);
+    const int lignes = int(std::lround((phase.YMax - phase.YMin) / pas));
+    for (int j = 0; j <= lignes; ++j) {
+        valeurs.push_back(phase.YMin + pas * j);
         textes.push_back(QString::number(std::lround(valeurs.back())));
     }
     t.LignesHorizontales(phase, valeurs, textes, mise.EcartGraduations);
@@ -100,14 +111,18 @@ void TracePhase(TTraceur& t, const TRepere& phase, int nbDecades, const TMiseEnP
     NomDuCadre(t, phase, mise, QStringLiteral("Déphasage (degrés)"));
 }
 
-void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantillonBode>& ech,
+void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantillonBode>& ech, bool continue_,
                  const TMiseEnPageBode& mise)
 {
     t.Cadre(phase);
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
-    // Un saut de 30° ou plus est un passage d'un bord à l'autre de la plage : pas de trait.
+    // Dans une plage fixe, un saut de 30° ou plus est un passage d'un bord à l'autre : pas de
+    // trait. La phase continue ne saute pas, mais un retard la fait tourner vite entre deux
+    // échantillons.
     t.Courbe(phase, Points(ech, [](const TEchantillonBode& e) { return e.Phase; }),
-             [](const TPointCourbe& a, const TPointCourbe& b) { return std::abs(a.Y - b.Y) < 30; });
+             [continue_](const TPointCourbe& a, const TPointCourbe& b) {
+                 return continue_ || std::abs(a.Y - b.Y) < 30;
+             });
 }
 }
 
@@ -156,15 +171,16 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     gain.XMax = phase.XMax = decades->LogMax;
     gain.YMin = gains.Min;
     gain.YMax = gains.Max;
-    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
-    phase.YMin = phases.Min;
-    phase.YMax = phases.Max;
-    const std::vector<TEchantillonBode> ech = Echantillonne(doc, *decades, mise.NbPoints);
+    const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
+    const std::vector<TEchantillonBode> ech = Echantillonne(doc, modePhases, *decades, mise.NbPoints);
+    const TAxePhases axe = AxePhases(modePhases, Phases(ech));
+    phase.YMin = axe.Bornes.Min;
+    phase.YMax = axe.Bornes.Max;
 
     TraceGain(t, gain, *pas, decades->Nombre, ech, mise);
-    TracePhase(t, phase, decades->Nombre, mise);
+    TracePhase(t, phase, axe.Pas, decades->Nombre, mise);
     t.TitreUtilisateur(cible, phase.PixBas + mise.TitreUtilisateur, param.Titre, "DNom");
-    CourbePhase(t, phase, ech, mise);
+    CourbePhase(t, phase, ech, modePhases.Continue(), mise);
     if (marges)
         MarquesMargesBode(t, gain, phase, *marges, Points(ech, [](const TEchantillonBode& e) { return e.Gain; }),
                           doc.ChiffresSignificatifs);

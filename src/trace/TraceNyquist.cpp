@@ -22,11 +22,6 @@ struct TCadresNyquist {
     TRepere Trace;
 };
 
-int Arrondi(Reel v)
-{
-    return int(std::nearbyint(v));
-}
-
 // Même nombre de pixels par unité sur les deux axes, un nombre entier : le plus petit des
 // deux. Une étendue trop grande pour un pixel par unité donne un cadre plat.
 std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageNyquist& mise, TBornes re, TBornes im)
@@ -35,8 +30,8 @@ std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageN
     const int h = cible.height() - 2 * mise.Bordure;
     if (w <= 0 || h <= 0)
         return std::nullopt;
-    const Reel w0 = std::nearbyint(17 * Reel(w) / 20);
-    const Reel h0 = std::nearbyint(17 * Reel(h) / 20);
+    const Reel w0 = std::nearbyint(mise.PartTraceSur20 * Reel(w) / 20);
+    const Reel h0 = std::nearbyint(mise.PartTraceSur20 * Reel(h) / 20);
     const Reel kx = std::nearbyint(w0 / (re.Max - re.Min));
     const Reel ky = std::nearbyint(h0 / (im.Max - im.Min));
     const bool parHauteur = ky < kx;
@@ -46,8 +41,8 @@ std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageN
     const QPoint coin = cible.topLeft() + QPoint(mise.Bordure, mise.Bordure);
     c.Bordure = QRect(coin, coin + QPoint(w, h));
     TRepere& r = c.Trace;
-    r.PixGauche = coin.x() + w / 10;
-    r.PixHaut = coin.y() + h / 20;
+    r.PixGauche = coin.x() + w / mise.DiviseurGauche;
+    r.PixHaut = coin.y() + h / mise.DiviseurHaut;
     r.PixDroite = r.PixGauche + int(largeur);
     r.PixBas = r.PixHaut + int(hauteur);
     r.XMin = re.Min;
@@ -113,8 +108,8 @@ void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TPar
     if (!mise.AvecTitreUtilisateur || param.Titre.isEmpty())
         return;
     const int largeur = t.Largeur(param.Titre, mise.TailleTitreUtilisateur);
-    const std::optional<TPixel> place =
-        DecalagePixel(r, (c.Bordure.width() - 1 - largeur) / 2, Arrondi(0.955L * (c.Bordure.height() - 1)));
+    const int hauteur = EntierProche(mise.HautTitreUtilisateur * (c.Bordure.height() - 1));
+    const std::optional<TPixel> place = DecalagePixel(r, (c.Bordure.width() - 1 - largeur) / 2, hauteur);
     if (place)
         t.Ecrire(place->X, place->Y, param.Titre, mise.TailleTitreUtilisateur, "DNom");
 }
@@ -132,8 +127,10 @@ std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vecto
     return points;
 }
 
-// Disque sur chaque décade et son étiquette à 1/40 de l'axe réel, du côté opposé au centre
-// de courbure ; les échantillons d'amorce ne portent pas de marque.
+// Disque sur chaque décade du cadre et son étiquette à 1/40 de l'axe réel, du côté opposé
+// au centre de courbure ; les échantillons d'amorce ne portent pas de marque. Une décade hors
+// du cadre n'a ni disque ni étiquette : ramenés au bord, ils montreraient un point où la
+// courbe ne passe pas.
 void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech,
                     const TMiseEnPageNyquist& mise)
 {
@@ -144,7 +141,7 @@ void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
         normales.Avance(e.Re, e.Im);
         if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
-        const std::optional<TPixel> point = VersPixelBorne(r, e.Re, e.Im);
+        const std::optional<TPixel> point = VersPixelDedans(r, e.Re, e.Im);
         if (!point)
             continue;
         t.Marque(point->X, point->Y, mise.RayonMarque);
@@ -154,7 +151,7 @@ void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
         const std::optional<TPixel> etiquette =
             VersPixelBorne(r, e.Re + direction->X * distance, e.Im + direction->Y * distance);
         if (etiquette)
-            t.PuissanceDix(etiquette->X, etiquette->Y, Arrondi(e.X), mise.Decades, true);
+            t.PuissanceDixSiLibre(etiquette->X, etiquette->Y, EntierProche(e.X), mise.Decades);
     }
 }
 
@@ -193,6 +190,24 @@ TMiseEnPageNyquist TMiseEnPageNyquist::Page(int resolution, bool couleur)
     m.HautTitreDiagramme = m.Pouces(0.067L);
     m.RogneCible = true;
     return m;
+}
+
+TAxeIntracable AxeNyquistIntracable(const QSize& cible, Reel reMin, Reel reMax, Reel imMin, Reel imMax)
+{
+    const std::optional<Reel> pasX = PasGraduation(reMax - reMin, false);
+    const std::optional<Reel> pasY = PasGraduation(imMax - imMin, false);
+    if (!pasX)
+        return TAxeIntracable::Reel;
+    if (!pasY)
+        return TAxeIntracable::Imaginaire;
+    const TBornes re = BornesNyquist(reMin, reMax, *pasX);
+    const TBornes im = BornesNyquist(imMin, imMax, *pasY);
+    const std::optional<TCadresNyquist> c = Disposition(QRect(QPoint(0, 0), cible), TMiseEnPageNyquist::Ecran(), re, im);
+    if (c && c->Trace.PixDroite > c->Trace.PixGauche && c->Trace.PixBas > c->Trace.PixHaut)
+        return TAxeIntracable::Aucun;
+    // L'axe le plus étendu pour sa longueur en pixels est celui qui écrase le tracé.
+    return (re.Max - re.Min) / cible.width() >= (im.Max - im.Min) / cible.height() ? TAxeIntracable::Reel
+                                                                                   : TAxeIntracable::Imaginaire;
 }
 
 TBornes BornesNyquist(Reel min, Reel max, Reel pas)
@@ -255,5 +270,6 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     }
     if (!mise.RogneCible)
         return cible;
-    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / 20, r.PixBas + cible.width() / 10));
+    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / mise.DiviseurHaut,
+                                         r.PixBas + cible.width() / mise.DiviseurGauche));
 }

@@ -11,9 +11,14 @@
 struct TDocument;
 struct TMarges;
 
-// Le tracé occupe les 17/20 de la cible moins sa bordure, à 1/10 de sa largeur du bord
-// gauche et 1/20 de sa hauteur du haut. Décalages en pixels.
+// Le tracé occupe au plus les 17/20 de la cible moins sa bordure, à 1/10 de sa largeur du
+// bord gauche et 1/20 de sa hauteur du haut : la place des graduations à gauche et du nom
+// au-dessus. Décalages en pixels.
 struct TMiseEnPageNyquist : TMiseEnPage {
+    int PartTraceSur20 = 17;          // part de la largeur et de la hauteur, en vingtièmes
+    int DiviseurGauche = 10;          // marge gauche : largeur / 10 (division entière)
+    int DiviseurHaut = 20;            // marge haute : hauteur / 20
+    Reel HautTitreUtilisateur = 0.955L;  // haut du titre, en part de la hauteur depuis le haut du tracé
     int Bordure = 20;                 // l'écran encadre le tout à 20 pixels du bord
     int PointsParDecade = 2000;       // divisés par le nombre de décades
     int EcartGraduationsDessous = 5;  // haut des graduations sous le cadre
@@ -34,6 +39,11 @@ struct TMiseEnPageNyquist : TMiseEnPage {
 // permettent aucun tracé : le fond seul est rempli et aucun point n'est gardé.
 std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
                                    const TMiseEnPageNyquist& mise, const TMarges* marges = nullptr);
+
+// Axe que le tracé ne sait pas graduer dans une cible de cette taille : moins d'un pixel par
+// unité, la courbe et ses graduations s'écraseraient sur une ligne.
+enum class TAxeIntracable { Aucun, Reel, Imaginaire };
+TAxeIntracable AxeNyquistIntracable(const QSize& cible, Reel reMin, Reel reMax, Reel imMin, Reel imMax);
 
 // Bornes d'un axe de Nyquist : chacune passe au multiple du pas suivant vers l'extérieur,
 // sauf si elle en est déjà un.

@@ -89,8 +89,7 @@ void Axes(TTraceur& t, const TRepere& r, const TMiseEnPageReponse& mise)
 
 void NomDuTemps(TTraceur& t, const TRepere& r, const TMiseEnPageReponse& mise)
 {
-    QFont gras = t.Police(mise.TailleNoms);
-    gras.setBold(true);
+    const QFont gras = t.Police(mise.TailleNoms, QStringLiteral("Arial"), true);
     const QFontMetrics mesure(gras, t.Surface().device());
     const QString nom = QStringLiteral("t (s)");
     if (const std::optional<TPixel> pix = VersPixel(r, r.XMax / 2, r.YMin))
@@ -100,9 +99,7 @@ void NomDuTemps(TTraceur& t, const TRepere& r, const TMiseEnPageReponse& mise)
 // « entrée et réponse (unité) », chaque mot dans la couleur de ce qu'il nomme, lu de bas en haut.
 void Legende(TTraceur& t, const TRepere& r, const QString& unite, const TMiseEnPageReponse& mise)
 {
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setPointSizeF(double(mise.TailleLegende));
-    police.setBold(true);
+    const QFont police = t.Police(mise.TailleLegende, QStringLiteral("Times New Roman"), true);
     const QFontMetrics mesure(police, t.Surface().device());
     const struct {
         QString Texte;

@@ -1,5 +1,6 @@
 #include "Traceur.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 
@@ -74,6 +75,14 @@ QFont TTraceur::Police(Reel taille) const
     return PoliceArial(taille, *P.device());
 }
 
+QFont TTraceur::Police(Reel taille, const QString& famille, bool gras) const
+{
+    QFont police = Police(taille);
+    police.setFamily(famille);
+    police.setBold(gras);
+    return police;
+}
+
 QFontMetrics TTraceur::Mesure(Reel taille) const
 {
     return QFontMetrics(Police(taille), P.device());
@@ -95,7 +104,9 @@ int TTraceur::Ecrire(int x, int y, const QString& texte, const QFont& police, co
     P.setFont(police);
     P.setPen(Couleur(cle));
     P.drawText(x, y + mesure.ascent(), texte);
-    return mesure.horizontalAdvance(texte);
+    const int largeur = mesure.horizontalAdvance(texte);
+    Ecrits.emplace_back(x, y, largeur, mesure.height());
+    return largeur;
 }
 
 int TTraceur::EcrireAGauche(int x, int y, const QString& texte, Reel taille, const char* cle)
@@ -200,6 +211,25 @@ void TTraceur::EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const 
 void TTraceur::PuissanceDix(int x, int y, int exposant, const TEtiquettesDecades& e, bool surFond)
 {
     EcritPuissanceDix(x - Largeur(e.Reference, e.Taille10) / 2, y, exposant, e, surFond);
+}
+
+void TTraceur::PuissanceDixSiLibre(int x, int y, int exposant, const TEtiquettesDecades& e)
+{
+    const int gauche = x - Largeur(e.Reference, e.Taille10) / 2;
+    const QRect boite = BoitePuissanceDix(gauche, y, exposant, e);
+    if (std::any_of(Ecrits.begin(), Ecrits.end(), [&](const QRect& ecrit) { return ecrit.intersects(boite); }))
+        return;
+    EcritPuissanceDix(gauche, y, exposant, e, true);
+}
+
+QRect TTraceur::BoitePuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& e) const
+{
+    const QFontMetrics dix = Mesure(e.Taille10);
+    const QFontMetrics exp = Mesure(e.TailleExposant);
+    const int largeur = dix.horizontalAdvance(QStringLiteral("10"));
+    const QRect boite10(gauche, y + e.Decalage10, largeur, dix.height());
+    const QString texte = QString::number(exposant);
+    return boite10.united(QRect(gauche + largeur, y + e.DecalageExposant, exp.horizontalAdvance(texte), exp.height()));
 }
 
 void TTraceur::EcritPuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& e, bool surFond)

@@ -52,6 +52,8 @@ public:
 
     // La règle de toutes les polices : des points, convertis à la résolution du support.
     QFont Police(Reel taille) const;
+    // La même règle pour une autre famille, en gras ou non.
+    QFont Police(Reel taille, const QString& famille, bool gras) const;
     QFontMetrics Mesure(Reel taille) const;
     int Largeur(const QString& texte, Reel taille) const;
     // Texte placé par son coin haut gauche, dans la couleur de la clé ; rend sa largeur.
@@ -93,6 +95,9 @@ public:
     // « 10 » centré en x par la demi-largeur de la référence, l'exposant à sa suite ; sur le
     // fond quand il est posé sur la courbe.
     void PuissanceDix(int x, int y, int exposant, const TEtiquettesDecades& etiquettes, bool surFond);
+    // La même sur le fond, posée près d'une courbe : omise quand elle chevaucherait un texte
+    // déjà écrit (graduation, nom, autre étiquette), là où la courbe ralentit.
+    void PuissanceDixSiLibre(int x, int y, int exposant, const TEtiquettesDecades& etiquettes);
     // Disque d'une fréquence marquée sur la courbe.
     void Marque(int x, int y, int rayon);
     // Lignes sur le fond, l'une sous l'autre, dans le premier coin du cadre (haut droit, haut
@@ -120,10 +125,12 @@ private:
     int DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes) const;
     void FondSousTextes(bool opaque);
     void EcritPuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& etiquettes, bool surFond);
+    QRect BoitePuissanceDix(int gauche, int y, int exposant, const TEtiquettesDecades& etiquettes) const;
 
     QPainter& P;
     const TSchemaCouleurs& Schema;
     const TMiseEnPage& M;
+    std::vector<QRect> Ecrits;  // boîtes des textes déjà écrits
 };
 
 template <typename Relie>

@@ -229,6 +229,32 @@ TEST_P(AllerRetour, EcrireLireRestitueChaqueReelAQuinzeChiffres)
     EXPECT_EQ(Contenu(copie), premier);
 }
 
+// La phase continue tient dans la ligne de la plage : « NC » se relit continue, tandis qu'un
+// programme qui ne lit que la première lettre y voit la plage de -360° à 0 ; un fichier
+// ancien, sans le « C », reste en plage fixe.
+TEST_P(AllerRetour, PhaseContinueRelueEtFichiersAnciensInchanges)
+{
+    TDocument ecrit = DocumentVarie();
+    ecrit.PhaseSymetrique = false;
+    ecrit.PhaseContinue = true;
+    const QString chemin = dossier_.filePath("c.kvf");
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(chemin, ecrit, erreur)) << erreur.toStdString();
+    const QByteArray contenu = Contenu(chemin);
+    ASSERT_TRUE(contenu.contains("\r\nO\r\nNC\r\n"));
+    TDocument lu = DocumentInitial();
+    ASSERT_TRUE(LitFichierDonnees(chemin, lu, erreur)) << erreur.toStdString();
+    EXPECT_TRUE(lu.PhaseContinue);
+    EXPECT_FALSE(lu.PhaseSymetrique);
+
+    QByteArray ancien = contenu;
+    ancien.replace("\r\nO\r\nNC\r\n", "\r\nO\r\nN\r\n");
+    EcritBrut(chemin, ancien);
+    ASSERT_TRUE(LitFichierDonnees(chemin, lu, erreur)) << erreur.toStdString();
+    EXPECT_FALSE(lu.PhaseContinue);
+    EXPECT_FALSE(lu.PhaseSymetrique);
+}
+
 INSTANTIATE_TEST_SUITE_P(Separateurs, AllerRetour, testing::Values('.', ','));
 
 TEST_F(FichierDonnees, LitLesVariantesAdmisesDuFormat)

@@ -15,6 +15,7 @@
 #include "coeur/Document.h"
 #include "fenetres/UDialCouleurs.h"
 #include "fenetres/UEcranElemSimples.h"
+#include "fenetres/UEcranRepTemp.h"
 #include "fenetres/UPrinc.h"
 #include "trace/CouleurQt.h"
 #include "trace/TraceBode.h"
@@ -142,6 +143,32 @@ TEST(CouleursEtude, ChangeesVuesEnregistreesReluesPuisAnnulees)
     EXPECT_TRUE(relu.Document.ImpressionCouleur);
     EXPECT_EQ(CoinBasDroit(relu.ZoneClient()), fondPrincipal);
     EXPECT_EQ(CourbeBode(relu.Document), courbe);
+}
+
+
+// Une nouvelle couleur de fond acceptée repeint aussitôt la fenêtre des réponses déjà ouverte.
+TEST(CouleursEtude, AccepterRepeintLaFenetreDesReponses)
+{
+    EnregistreurMessages messages;
+    TEcranPrincipal ecran;
+    ecran.show();
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    ecran.EcranRepTemp->Montre(TTypeReponse::Indicielle);
+    QCoreApplication::processEvents();
+    CompteurPeintures reponses(ecran.EcranRepTemp->ZoneClient);
+    QCoreApplication::processEvents();
+    const int avant = reponses.Peintures;
+    int fond = 0;
+    while (fond < NbElementsCouleur && ecran.Document.SchemaCouleurs[fond].Cle != "DFond")
+        ++fond;
+    ASSERT_LT(fond, NbElementsCouleur);
+    OuvreCouleurs(ecran, [&](TBoiteDialogueCouleurs& d) {
+        ChoisitCouleur(d, fond, 90, 30);
+        d.BtnAccepter->click();
+    });
+    QCoreApplication::processEvents();
+    EXPECT_GT(reponses.Peintures, avant);
+    EXPECT_EQ(CoinBasDroit(ecran.EcranRepTemp->ZoneClient), QColor(90, 30, 0));
 }
 
 } // namespace

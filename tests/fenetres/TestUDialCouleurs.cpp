@@ -170,8 +170,13 @@ TEST_F(DialogueCouleurs, ComposanteTapee)
     Tape(dialogue.EditR, " 7 ");
     EXPECT_EQ(dialogue.CouleurTemoin, ComposeRVB(7, 255, 0));
 
-    // Un bleu tapé déplace le pointeur et refait la grille à ce niveau.
+    // Un bleu tapé déplace le pointeur et refait la grille à ce niveau, à l'écran, sans
+    // attendre un autre repeint.
+    QApplication::processEvents();
+    const int traces = dialogue.TracesGrille();
     Tape(dialogue.EditB, "128");
+    QApplication::processEvents();
+    EXPECT_GT(dialogue.TracesGrille(), traces);
     const QImage image = dialogue.grab().toImage();
     EXPECT_EQ(image.pixelColor(Grille(3, 4)), QColor(4, 3, 128));
     EXPECT_EQ(image.pixelColor(dialogue.Geometrie().PlacePointeur().left(), Bande(128).y()), QColor(0, 0, 255));

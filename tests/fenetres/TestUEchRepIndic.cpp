@@ -83,6 +83,23 @@ TEST_P(EchRepIndic, EchellesAutoContiennentEntreeEtReponse)
     EXPECT_EQ(dialogue_.focusWidget(), dialogue_.EditTmax);
 }
 
+// Gain statique 2 : l'échelon 1 → 2 fait partir la réponse de 2 et finir à 4. Des échelles
+// qui oublieraient le niveau initial couperaient le haut de la réponse.
+TEST_P(EchRepIndic, EchellesAutoPartentDuNiveauInitialFoisLeGain)
+{
+    TDocument document = DocumentAnalyse(PolynomeDeCoefs({2}), PolynomeDeCoefs({1, 1}));
+    TEchellesRepIndic dialogue(document);
+    MontreActif(dialogue);
+    dialogue.EditConsI->setText("1");
+    dialogue.EditConsf->setText("2");
+    dialogue.BtnValiderCons->click();
+    ASSERT_TRUE(dialogue.BtnEchAuto->isEnabled());
+    dialogue.BtnEchAuto->click();
+    EXPECT_EQ(dialogue.EditYmin->text(), "+1");
+    EXPECT_EQ(dialogue.EditYmax->text(), "+4");
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+}
+
 TEST_P(EchRepIndic, ValiderValeursRefuseDesConsignesEgalesOuIllisibles)
 {
     const struct {

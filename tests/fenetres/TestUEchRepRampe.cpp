@@ -100,6 +100,72 @@ TEST_P(EchRepRampe, PenteEffaceeRefuseeAuMomentDeValider)
     EXPECT_TRUE(dialogue_.isVisible());
 }
 
+// Chaque bouton du dialogue agit : Ymin au-dessus de Ymax est refusé dès « Valider
+// échelles », une pente illisible dès « Valider paramètres », et « Valider » n'est offert
+// qu'aux deux groupes acceptés.
+TEST_P(EchRepRampe, ValiderParametresEtValiderEchellesRefusentOuAcceptent)
+{
+    const struct {
+        QStringList Textes;  // consigne, pente
+        const char* Message;
+        QLineEdit* TEchellesRepRampe::*Focus;
+    } parametres[] = {
+        {{"", "1"}, "Consigne initiale mal saisie", &TEchellesRepRampe::EditConsI},
+        {{"0", "pente"}, "Pente mal saisie", &TEchellesRepRampe::EditPente},
+    };
+    for (const auto& c : parametres) {
+        Remplit({dialogue_.EditConsI, dialogue_.EditPente}, c.Textes);
+        messages_.Messages.clear();
+        dialogue_.BtnValiderParam->click();
+        EXPECT_EQ(messages_.Messages, QStringList{c.Message});
+        EXPECT_EQ(dialogue_.focusWidget(), dialogue_.*c.Focus) << c.Message;
+        EXPECT_FALSE(dialogue_.ParamOK()) << c.Message;
+        EXPECT_FALSE(dialogue_.BtnEchAuto->isEnabled()) << c.Message;
+    }
+    Remplit({dialogue_.EditConsI, dialogue_.EditPente}, {"1", AvecSeparateur("0,5")});
+    messages_.Messages.clear();
+    dialogue_.BtnValiderParam->click();
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_TRUE(dialogue_.ParamOK());
+    EXPECT_TRUE(dialogue_.BtnEchAuto->isEnabled());
+    EXPECT_EQ(dialogue_.EditPente->text(), AvecSeparateur("0#5"));
+    EXPECT_FALSE(dialogue_.BtnValider()->isEnabled());
+
+    const struct {
+        QStringList Textes;  // t max, Y min, Y max
+        const char* Message;
+        QLineEdit* TEchellesRepRampe::*Focus;
+    } echelles[] = {
+        {{"t", "0", "1"}, "Tmax mal saisi", &TEchellesRepRampe::EditTmax},
+        {{"-2", "0", "1"}, "T max doit être positif", &TEchellesRepRampe::EditTmax},
+        {{"10", "2", "1"}, "Ymax doit être supérieur à Ymin", &TEchellesRepRampe::EditYmax},
+        {{"10", "-1e4932", "1e4932"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepRampe::EditYmin},
+    };
+    for (const auto& c : echelles) {
+        Remplit({dialogue_.EditTmax, dialogue_.EditYmin, dialogue_.EditYmax}, c.Textes);
+        messages_.Messages.clear();
+        dialogue_.BtnValiderEch->click();
+        EXPECT_EQ(messages_.Messages, QStringList{c.Message});
+        EXPECT_EQ(dialogue_.focusWidget(), dialogue_.*c.Focus) << c.Message;
+        EXPECT_FALSE(dialogue_.EchOK()) << c.Message;
+        EXPECT_FALSE(dialogue_.BtnValider()->isEnabled()) << c.Message;
+    }
+    Remplit({dialogue_.EditTmax, dialogue_.EditYmin, dialogue_.EditYmax}, {"10", "0", "6"});
+    messages_.Messages.clear();
+    dialogue_.BtnValiderEch->click();
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+    EXPECT_TRUE(dialogue_.EchOK());
+    ASSERT_TRUE(dialogue_.BtnValider()->isEnabled());
+    dialogue_.BtnValider()->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Accepted);
+    EXPECT_EQ(dialogue_.Parametres().Pente, 0.5L);
+
+    MontreActif(dialogue_);
+    dialogue_.CancelBtn->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+}
+
 TEST_P(EchRepRampe, TextesHostilesRefusesOuEchellesTracables)
 {
     EssaieHostiles(Champs(), {"0", "0.1", "10", "0", "1"});

@@ -9,6 +9,7 @@
 #include "SaisiesHostilesEchelles.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/Graphisme.h"
+#include "trace/TraceNyquist.h"
 #include "AideDialogues.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
@@ -47,6 +48,9 @@ TEST_P(EchellesNyquist, MessagesDansLOrdreEtFocusSurLeDernierChampFautif)
         // Écart représentable, mais la borne arrondie au pas suivant sort de la précision étendue.
         {{"1", "100", "0", "1.18e4932", "-1", "1"}, {"Ecart entre XMin et XMax trop grand"}, &TEchellesNyquist::ReMin},
         {{"1", "100", "-1", "1", "-1.18e4932", "0"}, {"Ecart entre YMin et YMax trop grand"}, &TEchellesNyquist::ImMin},
+        // Moins d'un pixel par unité à l'écran : la courbe et ses graduations tiendraient sur une ligne.
+        {{"1", "100", "-1e300", "1e300", "-1", "1"}, {"Ecart entre XMin et XMax trop grand"}, &TEchellesNyquist::ReMin},
+        {{"1", "100", "-1", "1", "-1e300", "1e300"}, {"Ecart entre YMin et YMax trop grand"}, &TEchellesNyquist::ImMin},
     };
     for (const auto& c : cas)
         AttendRefus(c.Textes, c.Messages, dialogue_.*c.Focus);
@@ -101,7 +105,7 @@ TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
     const std::vector<QLineEdit*>& champs = champs_;
     const TEssaiEchelles essai{
         dialogue_, champs, {"1", "100", "-1", "1", "-1", "1"},
-        [&champs](const std::string& cas) {
+        [&champs, this](const std::string& cas) {
             Reel v[6] = {};
             for (int i = 0; i < 6; ++i)
                 ASSERT_TRUE(LitReel(champs[i]->text(), v[i])) << cas;
@@ -112,6 +116,8 @@ TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
                 EXPECT_TRUE(v[axe] <= 0 && 0 <= v[axe + 1] && v[axe] < v[axe + 1]) << cas;
                 EXPECT_TRUE(PasGraduation(v[axe + 1] - v[axe], false)) << cas;
             }
+            EXPECT_EQ(AxeNyquistIntracable(QSize(1920, 1080), v[2], v[3], v[4], v[5]), TAxeIntracable::Aucun)
+                << cas;
         }};
     EssaieTousLesChamps(essai, messages_,
                         {{"1e-300", "1e300", "-1", "1", "-1", "1"},

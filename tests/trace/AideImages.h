@@ -2,6 +2,7 @@
 // Aides des tests de dessins : couleurs attendues, pixels comptés sur une image, et une
 // surface qui ne garde que les textes écrits avec leur point de base.
 #include <QImage>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QString>
@@ -51,6 +52,7 @@ inline QImage ImageAResolution(int largeur, int hauteur, int ppp)
 struct TTexteEcrit {
     QString Texte;
     QPointF Position;
+    QRectF Boite;  // de la ligne de base, hauteur de la police
 };
 
 class TMoteurTextes : public QPaintEngine {
@@ -63,7 +65,12 @@ public:
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
     void drawPath(const QPainterPath&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& t) override { Textes.push_back({t.text(), p}); }
+    void drawTextItem(const QPointF& p, const QTextItem& t) override
+    {
+        const QFontMetricsF mesure(t.font(), paintDevice());
+        Textes.push_back({t.text(), p, QRectF(p.x(), p.y() - mesure.ascent(), mesure.horizontalAdvance(t.text()),
+                                              mesure.height())});
+    }
     Type type() const override { return QPaintEngine::User; }
     std::vector<TTexteEcrit> Textes;
 };
@@ -120,6 +127,33 @@ inline const TTexteEcrit* Texte(const std::vector<TTexteEcrit>& textes, const QS
 {
     const auto i = std::find_if(textes.begin(), textes.end(), [&](const TTexteEcrit& e) { return e.Texte == t; });
     return i == textes.end() ? nullptr : &*i;
+}
+
+// Étiquettes « 10 » + exposant : boîte des deux textes, exposant.
+struct TEtiquetteDecade {
+    QRectF Boite;
+    QString Exposant;
+    std::size_t Rang = 0;  // du « 10 » parmi les textes
+};
+
+inline std::vector<TEtiquetteDecade> EtiquettesDecades(const std::vector<TTexteEcrit>& textes)
+{
+    std::vector<TEtiquetteDecade> etiquettes;
+    for (std::size_t k = 0; k + 1 < textes.size(); ++k)
+        if (textes[k].Texte == "10")
+            etiquettes.push_back({textes[k].Boite.united(textes[k + 1].Boite), textes[k + 1].Texte, k});
+    return etiquettes;
+}
+
+// Premier texte écrit (graduation, nom, autre étiquette) que couvre une étiquette de
+// décade, au pixel près des arrondis de mesure ; nullptr si aucun.
+inline const TTexteEcrit* TexteCouvert(const std::vector<TTexteEcrit>& textes)
+{
+    for (const TEtiquetteDecade& e : EtiquettesDecades(textes))
+        for (std::size_t k = 0; k < textes.size(); ++k)
+            if (k != e.Rang && k != e.Rang + 1 && textes[k].Boite.intersects(e.Boite.adjusted(1, 1, -1, -1)))
+                return &textes[k];
+    return nullptr;
 }
 
 // Textes écrits par un dessin sur une surface de cette taille.

@@ -151,6 +151,84 @@ TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
     EXPECT_GE(Occurrences(textes, "10"), 4);
 }
 
+// (p² + 1)/(p + 1)³ : la phase bascule de 180° en passant le zéro à 1 rad/s. En plage fixe,
+// ces deux échantillons ne sont pas reliés : pas de trait horizontal à travers le diagramme.
+TEST(TraceBlack, UnSautDePhaseDe30DegresOuPlusNEstPasRelie)
+{
+    TDocument doc = DocumentDeCoefs({1, 0, 1}, {1, 3, 3, 1});
+    doc.PhaseSymetrique = true;
+    const QImage image = Dessine(doc, {0.01L, 10, -100, 20, {}, false, false});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    int sauts = 0;
+    for (int i = 1; i <= doc.EchellesFrequentielles.NbPoints; ++i) {
+        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
+        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+        if (std::abs(a.Valeur1 - b.Valeur1) < 30)
+            continue;
+        ++sauts;
+        const QPoint milieu((a.PixelX + b.PixelX) / 2, (a.PixelY1 + b.PixelY1) / 2);
+        EXPECT_EQ(CompteCouleur(image, courbe, milieu.x() - 2, milieu.y() - 2, milieu.x() + 2, milieu.y() + 2), 0) << i;
+    }
+    EXPECT_EQ(sauts, 1);
+}
+
+// Une seule décade, de 1 à 10 Hz : un disque à chacun de ses deux bouts.
+TEST(TraceBlack, UneDecadeSeuleADeuxDisques)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    const QImage image = Dessine(doc, {1, 10, -40, 5, {}, true, false});
+    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    const QRgb disque = Couleur(doc, "DIntMarque");
+    for (const int i : {0, 2000}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        EXPECT_GT(CompteCouleur(image, disque, p.PixelX - 1, p.PixelY1 - 1, p.PixelX + 1, p.PixelY1 + 1), 0) << i;
+    }
+    // Et chacune son étiquette, la première décade comprise.
+    QStringList exposants;
+    for (const TEtiquetteDecade& e : EtiquettesDecades(Textes(doc, {1, 10, -40, 5, {}, true, false})))
+        exposants << e.Exposant;
+    EXPECT_EQ(exposants, (QStringList{"0", "1"}));
+    // Rien d'autre que ces deux disques.
+    const TPointFrequentiel& debut = doc.PointsFrequentiels[0];
+    const TPointFrequentiel& fin = doc.PointsFrequentiels[2000];
+    EXPECT_EQ(CompteCouleur(image, disque, 0, 0, Largeur - 1, Hauteur - 1),
+              CompteCouleur(image, disque, debut.PixelX - 4, debut.PixelY1 - 4, debut.PixelX + 4, debut.PixelY1 + 4) +
+                  CompteCouleur(image, disque, fin.PixelX - 4, fin.PixelY1 - 4, fin.PixelX + 4, fin.PixelY1 + 4));
+}
+
+// Avec un retard, en phase continue : une seule courbe sur un axe élargi, l'abaque répétée à
+// chaque tour, et aucune étiquette de décade sur un autre texte.
+TEST(TraceBlack, PhaseContinueDUnRetardUneSeuleCourbeEtAbaqueRepetee)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    doc.PhaseContinue = true;
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    const TParamBlack param{0.01L, 10, -60, 10, {}, true, false};
+    const QImage image = Dessine(doc, param);
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    // -atan(ω) - 0,5·ω rad, sans tour de trop ni de moins, de 0,01 à 10 Hz.
+    for (const int i : {0, e.NbPoints}) {
+        const Reel w = DeuxPi * doc.PointsFrequentiels[i].Frequence;
+        EXPECT_NEAR(double(doc.PointsFrequentiels[i].Valeur1), double(-(std::atan(w) + 0.5L * w) * 180 / Pi), 1e-6);
+    }
+    EXPECT_LE(e.PhaseMin, doc.PointsFrequentiels[e.NbPoints].Valeur1);
+    EXPECT_EQ(e.PhaseMax, 0);
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    for (int i = 1; i <= e.NbPoints; ++i)
+        ASSERT_LT(doc.PointsFrequentiels[i].Valeur1, doc.PointsFrequentiels[i - 1].Valeur1) << i;
+    // Loin des marques des décades (0, 666, 1332, 1998), la courbe passe à chaque point gardé.
+    for (const int i : {300, 500, 900, 1100, 1500, 1800}) {
+        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        EXPECT_GT(CompteCouleur(image, courbe, p.PixelX - 1, p.PixelY1 - 1, p.PixelX + 1, p.PixelY1 + 1), 0) << i;
+    }
+    const std::vector<TTexteEcrit> textes = Textes(doc, param);
+    const int tours = int(std::ceil(double(-e.PhaseMin) / 360));
+    EXPECT_GE(tours, 5);
+    EXPECT_EQ(Occurrences(textes, " -3 dB"), tours);
+    const TTexteEcrit* couvert = TexteCouvert(textes);
+    EXPECT_EQ(couvert, nullptr) << (couvert ? couvert->Texte.toStdString() : "");
+}
+
 TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
 {
     EXPECT_EQ(Miroir(-30, true), 30);

@@ -363,6 +363,69 @@ TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
     EXPECT_EQ(CompteCouleur(image, courbe, x - 1, haut, x + 1, bas), 0);
 }
 
+// Ordre 10 : en plage fixe, trois morceaux ramenés dans -360..0 ; en phase continue, une
+// seule courbe de 0 à -900°, sur un axe gradué au multiple de 45° ou 90° qui la contient.
+TEST(TraceBode, PhaseContinueDUnOrdre10EnUnSeulMorceau)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
+    const TParamBode param{0.001L, 1000, -200, 10, {}};
+    Dessine(doc, param);
+    int marches = 0;
+    for (int i = 1; i <= 2000; ++i)
+        marches += std::abs(doc.PointsFrequentiels[i].Valeur2 - doc.PointsFrequentiels[i - 1].Valeur2) >= 30;
+    EXPECT_EQ(marches, 2);
+
+    doc.PhaseContinue = true;
+    const QImage image = Dessine(doc, param);
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    for (const int i : {0, 1000, 2000}) {
+        const Reel w = DeuxPi * doc.PointsFrequentiels[i].Frequence;
+        EXPECT_NEAR(double(doc.PointsFrequentiels[i].Valeur2), double(-10 * std::atan(w) * 180 / Pi), 1e-6) << i;
+    }
+    for (int i = 1; i <= 2000; ++i)
+        ASSERT_LT(doc.PointsFrequentiels[i].Valeur2, doc.PointsFrequentiels[i - 1].Valeur2) << i;
+    EXPECT_LE(e.PhaseMin, -900);
+    EXPECT_GE(e.PhaseMax, 0);
+    EXPECT_EQ(std::fmod(double(e.PhaseMin), 45), 0);
+    EXPECT_EQ(std::fmod(double(e.PhaseMax), 45), 0);
+    EXPECT_LE(e.PhaseMax - e.PhaseMin, 1440);
+    // La courbe passe par chaque échantillon, dans le cadre des phases.
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    for (int i = 0; i < 2000; i += 50)
+        EXPECT_GT(CompteCouleur(image, courbe, doc.PointsFrequentiels[i].PixelX - 1,
+                                doc.PointsFrequentiels[i].PixelY2 - 1, doc.PointsFrequentiels[i].PixelX + 1,
+                                doc.PointsFrequentiels[i].PixelY2 + 1),
+                  0)
+            << i;
+    // Les graduations disent les phases de l'axe, jusqu'à -900.
+    const std::vector<TTexteEcrit> textes = TextesDe(doc, param);
+    EXPECT_EQ(Occurrences(textes, "-900"), 1);
+}
+
+// Un retard fait tourner la phase de plus de 30° d'un échantillon au suivant : la phase
+// continue les relie quand même, sans trou.
+TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    doc.TempsMort = 0.5L;
+    doc.PhaseContinue = true;
+    const QImage image = Dessine(doc, {1, 100, -80, 10, {}});
+    const QRgb courbe = Couleur(doc, "DCourbe");
+    int rapides = 0;
+    for (int i = 1; i < 2000; ++i) {
+        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
+        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& c = doc.PointsFrequentiels[i + 1];
+        ASSERT_LT(b.Valeur2, a.Valeur2) << i;
+        // Des deux côtés, plus de 30° : seul un trait qui les relie peint ce point.
+        if (a.Valeur2 - b.Valeur2 < 30 || b.Valeur2 - c.Valeur2 < 30)
+            continue;
+        ++rapides;
+        EXPECT_GT(CompteCouleur(image, courbe, b.PixelX - 1, b.PixelY2 - 1, b.PixelX + 1, b.PixelY2 + 1), 0) << i;
+    }
+    EXPECT_GT(rapides, 100);
+}
+
 TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 {
     // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.

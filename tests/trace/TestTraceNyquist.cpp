@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 
@@ -160,18 +161,108 @@ TEST(TraceNyquist, DisquesEtEtiquettesAuxDecades)
     const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
         TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, Param(true), TMiseEnPageNyquist::Ecran());
     });
-    // Chaque « 10 » est suivi de son exposant, une fois par décade.
+    // Chaque « 10 » est suivi de son exposant, une fois par décade ; 10² tombe à moins d'un
+    // pixel de 10¹, près de l'origine : son étiquette couvrirait la précédente, elle est omise.
     QStringList exposants;
     for (std::size_t k = 0; k + 1 < textes.size(); ++k)
         if (textes[k].Texte == "10")
             exposants << textes[k + 1].Texte;
-    EXPECT_EQ(exposants, (QStringList{"-3", "-2", "-1", "0", "1", "2"}));
+    EXPECT_EQ(exposants, (QStringList{"-3", "-2", "-1", "0", "1"}));
     EXPECT_EQ(Occurrences(textes, "Diagramme de Nyquist"), 1);
     const std::vector<TTexteEcrit> sans = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
         TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, Param(false), TMiseEnPageNyquist::Ecran());
     });
     EXPECT_EQ(Occurrences(sans, "10"), 0);
     EXPECT_EQ(CompteCouleur(Dessine(doc, Param(false)), disque, 0, 0, Largeur - 1, Hauteur - 1), 0);
+}
+
+// Une décade hors du cadre n'a pas de disque ramené au bord, là où la courbe ne passe pas,
+// et aucune étiquette de décade ne couvre un autre texte, même où la courbe ralentit.
+TEST(TraceNyquist, AucuneMarqueHorsDuCadreNiEtiquetteEmpilee)
+{
+    const struct {
+        const char* Nom;
+        TDocument Doc;
+        std::optional<TParamNyquist> Param;  // sinon les échelles automatiques
+    } cas[] = {
+        {"1/(p(p+1))", DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1})), std::nullopt},
+        {"10/(p+1)^3", DocumentAnalyse(PolynomeDeCoefs({10}), PolynomeDeCoefs({1, 3, 3, 1})), std::nullopt},
+        {"retard 0,5 s", DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L), std::nullopt},
+    };
+    std::size_t etiquettes = 0;
+    for (auto c : cas) {
+        TDocument& doc = c.Doc;
+        const TParamNyquist param = c.Param.value_or(TParamNyquist{doc.FreqBasseAuto, doc.FreqHauteAuto, doc.ReMinAuto,
+                                                                   doc.ReMaxAuto, doc.ImMinAuto, doc.ImMaxAuto, {}, true});
+        for (const TParamNyquist& p : {param, TParamNyquist{param.FreqMin, param.FreqMax, -2, 0.5L, -3, 0.5L, {}, true}}) {
+            const QImage image = Dessine(doc, p);
+            const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+            const int decades = int(std::lround(e.LogFreqMax - e.LogFreqMin));
+            std::vector<QPoint> dedans;
+            for (int i = 0; i <= e.NbPoints; i += e.NbPoints / decades) {
+                const TPointFrequentiel& d = doc.PointsFrequentiels[i];
+                if (d.Valeur1 >= e.ReelMin && d.Valeur1 <= e.ReelMax && d.Valeur2 >= e.ImMin && d.Valeur2 <= e.ImMax)
+                    dedans.push_back({d.PixelX, d.PixelY1});
+            }
+            const QRgb disque = Couleur(doc, "DIntMarque");
+            for (int y = 0; y < Hauteur; ++y)
+                for (int x = 0; x < Largeur; ++x)
+                    if (image.pixel(x, y) == disque)
+                        ASSERT_TRUE(std::any_of(dedans.begin(), dedans.end(), [&](QPoint q) {
+                            return std::abs(q.x() - x) <= 3 && std::abs(q.y() - y) <= 3;
+                        })) << c.Nom << " " << x << "," << y;
+            const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& painter) {
+                TracerNyquist(painter, QRect(0, 0, Largeur, Hauteur), doc, p, TMiseEnPageNyquist::Ecran());
+            });
+            const TTexteEcrit* couvert = TexteCouvert(textes);
+            EXPECT_EQ(couvert, nullptr) << c.Nom << " couvre " << (couvert ? couvert->Texte.toStdString() : "");
+            etiquettes += EtiquettesDecades(textes).size();
+        }
+    }
+    EXPECT_GE(etiquettes, 6u);
+    // L'exemple d'un utilisateur : 10⁻² tombe en (-0,996 ; -15,9), bien sous Y minimum = -3.
+    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    const TParamNyquist p{0.01L, 10, -2, 0.5L, -3, 0.5L, {}, true};
+    const QImage image = Dessine(doc, p);
+    const TPointFrequentiel& centieme = doc.PointsFrequentiels[0];
+    ASSERT_LT(centieme.Valeur2, -15);
+    EXPECT_EQ(CompteCouleur(image, Couleur(doc, "DIntMarque"), centieme.PixelX - 4, centieme.PixelY1 - 4,
+                            centieme.PixelX + 4, centieme.PixelY1 + 4),
+              0);
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& painter) {
+        TracerNyquist(painter, QRect(0, 0, Largeur, Hauteur), doc, p, TMiseEnPageNyquist::Ecran());
+    });
+    for (const TEtiquetteDecade& e : EtiquettesDecades(textes))
+        EXPECT_NE(e.Exposant, "-2");
+}
+
+// Sur le demi-cercle de 1/(p+1), de centre (0,5 ; 0), chaque étiquette est à l'extérieur :
+// plus loin du centre que son point, jamais sur la courbe ni dedans.
+TEST(TraceNyquist, EtiquettesALExterieurDuDemiCercle)
+{
+    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
+        TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, Param(true), TMiseEnPageNyquist::Ecran());
+    });
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TPointFrequentiel& un = doc.PointsFrequentiels[0];           // (1, 0)
+    const TPointFrequentiel& zero = doc.PointsFrequentiels[e.NbPoints];  // l'origine
+    const QPointF centre((un.PixelX + zero.PixelX) / 2.0, (un.PixelY1 + zero.PixelY1) / 2.0);
+    const int parDecade = e.NbPoints / 5;
+    int vues = 0;
+    for (const TEtiquetteDecade& etiquette : EtiquettesDecades(textes)) {
+        const int exposant = etiquette.Exposant.toInt();
+        // Le milieu du demi-cercle : 0,01 Hz, 0,1 Hz et 1 Hz, loin des deux bouts.
+        if (exposant < -2 || exposant > 0)
+            continue;
+        const TPointFrequentiel& point = doc.PointsFrequentiels[(exposant + 3) * parDecade];
+        const QPointF p(point.PixelX, point.PixelY1);
+        const QPointF milieu = etiquette.Boite.center();
+        const auto distance = [&](QPointF a) { return std::hypot(a.x() - centre.x(), a.y() - centre.y()); };
+        EXPECT_GT(distance(milieu), distance(p) + 5) << exposant;
+        ++vues;
+    }
+    EXPECT_EQ(vues, 3);
 }
 
 TEST(TraceNyquist, GraduationsAuxMultiplesDuPasZeroCompris)
@@ -209,7 +300,8 @@ TEST(TraceNyquist, UnPoleSurUneDecadeLaisseUnTrouSansMarque)
     const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
         TracerNyquist(p, QRect(0, 0, Largeur, Hauteur), doc, param, TMiseEnPageNyquist::Ecran());
     });
-    EXPECT_EQ(Occurrences(textes, "10"), 2);
+    // 1 Hz tombe en (1,01 ; 0), au-delà de X maximum = 1 : ni disque ni étiquette ; 100 Hz en a un.
+    EXPECT_EQ(Occurrences(textes, "10"), 1);
 }
 
 TEST(TraceNyquist, EtenduesTropGrandesPourUnPixelParUniteCadrePlat)

@@ -223,6 +223,9 @@ TEST(TraceReponses, LaRampePartDuGainStatiqueFoisLeNiveauInitial)
     const TRepere r = Cadre(doc, TTypeReponse::Rampe);
     EXPECT_TRUE(Porte(image, r, -0.5L, 2, CouleurCle(doc, "DCourbe")));
     EXPECT_TRUE(Porte(image, r, -0.5L, 1, CouleurCle(doc, "DConsigne")));
+    // L'entrée monte de son niveau initial : 1 + 0,5·t, pas 0,5·t.
+    for (const Reel t : {2.0L, 4.0L, 8.0L})
+        EXPECT_TRUE(Porte(image, r, t, 1 + 0.5L * t, CouleurCle(doc, "DConsigne"))) << double(t);
 }
 
 // Légende lue de bas en haut : « entrée » (couleur de l'entrée) sous « réponse » (couleur de
