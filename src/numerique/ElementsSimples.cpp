@@ -107,6 +107,10 @@ bool ToutFini(const TPolynome& partieEntiere, const TPolynome& d, const TDecompo
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
             if (!EstFini(a(i, l)))
                 return false;
+    for (const TGrappePoles& g : a.Proches.Grappes)
+        for (const TComplexe& w : g.Poids)
+            if (!EstFini(w))
+                return false;
     return true;
 }
 
@@ -125,17 +129,24 @@ TDecomposition::TDecomposition() : valeurs_(std::make_unique<TComplexe[]>(Nombre
 
 TDecomposition::TDecomposition(const TDecomposition& autre) : TDecomposition()
 {
+    Proches = autre.Proches;
     std::copy_n(autre.valeurs_.get(), NombreCoefficients, valeurs_.get());
 }
 
 TDecomposition& TDecomposition::operator=(const TDecomposition& autre)
 {
-    if (this != &autre)
+    if (this != &autre) {
         std::copy_n(autre.valeurs_.get(), NombreCoefficients, valeurs_.get());
+        Proches = autre.Proches;
+    }
     return *this;
 }
 
-void TDecomposition::Efface() { std::fill_n(valeurs_.get(), NombreCoefficients, TComplexe{}); }
+void TDecomposition::Efface()
+{
+    std::fill_n(valeurs_.get(), NombreCoefficients, TComplexe{});
+    Proches = {};
+}
 
 int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome& partieEntiere,
                                TDecomposition& decomposition)
@@ -160,5 +171,6 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
         if (reels)
             CoefficientsReelsDuPoleReel(d, i, decomposition);
     }
+    decomposition.Proches = TrouvePolesProches(division.Reste, d);
     return Verifie(partieEntiere, d, decomposition);
 }

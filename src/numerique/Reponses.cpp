@@ -1,5 +1,6 @@
 #include "Reponses.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -100,8 +101,17 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
         return 0;
     TComplexe y = e.Coef[0];
     TComplexe f[DegreMax + 1];
+    const std::vector<TGrappePoles>& grappes = a.Proches.Grappes;
+    std::array<bool, DegreMax + 2> parSerie{};
+    for (std::size_t k = 0; k < grappes.size(); ++k)
+        if (SerieApplicable(grappes[k], t)) {
+            parSerie[k + 1] = true;
+            y = Somme(y, PartDeLaGrappe(grappes[k], t));
+        }
     // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
     for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
+        if (parSerie[std::size_t(a.Proches.GrappeDuPole[std::size_t(i)])])
+            continue;
         const int m = d.Multiplicites[i];
         IntegralesDuPole(d.Racines[rang], t, m, f);
         for (int l = 1; l <= m; ++l)
