@@ -15,6 +15,9 @@ constexpr Reel RapportMax = 4;
 // Au-delà, une saisie de degré 10 n'en a jamais autant : les pôles restent seuls.
 constexpr int PolesDistinctsMax = 24;
 constexpr int TermesCoefficients = TermesGrappe + DegreMax + 1;
+// Écart admis entre le polynôme local refait sur les racines et celui des coefficients, en
+// arrondis par coefficient.
+constexpr Reel ArrondiCoefficients = 64;
 
 struct TPole {
     TComplexe Valeur;
@@ -48,54 +51,54 @@ TGeometrie Geometrie(const std::vector<TPole>& poles, const std::vector<int>& me
     return g;
 }
 
-Reel DistanceEntre(const std::vector<TPole>& poles, const std::vector<int>& a, const std::vector<int>& b)
-{
-    Reel d = std::numeric_limits<Reel>::infinity();
-    for (const int i : a)
-        for (const int j : b)
-            d = std::min(d, Distance(poles[std::size_t(i)].Valeur, poles[std::size_t(j)].Valeur));
-    return d;
-}
-
-// Réunions successives des deux groupes les plus proches tant que le groupe réuni reste une
-// grappe bien séparée du reste.
+// Réunions de proche en proche, des deux pôles les plus proches aux plus lointains : chaque
+// réunion qui reste une grappe bien séparée du reste est retenue. Les grappes retenues sont donc
+// emboîtées ou disjointes.
 std::vector<std::vector<int>> Groupes(const std::vector<TPole>& poles)
 {
-    std::vector<std::vector<int>> groupes;
+    struct TLien {
+        Reel Longueur;
+        int A;
+        int B;
+    };
+    std::vector<TLien> liens;
     for (std::size_t i = 0; i < poles.size(); ++i)
-        groupes.push_back({int(i)});
-    for (;;) {
-        std::size_t meilleurA = 0;
-        std::size_t meilleurB = 0;
-        Reel meilleure = std::numeric_limits<Reel>::infinity();
-        for (std::size_t a = 0; a < groupes.size(); ++a)
-            for (std::size_t b = a + 1; b < groupes.size(); ++b) {
-                const Reel d = DistanceEntre(poles, groupes[a], groupes[b]);
-                if (!(d < meilleure))
-                    continue;
-                std::vector<int> reunion = groupes[a];
-                reunion.insert(reunion.end(), groupes[b].begin(), groupes[b].end());
-                const TGeometrie g = Geometrie(poles, reunion);
-                if (RapportMax * g.Rayon <= g.Eloignement) {
-                    meilleure = d;
-                    meilleurA = a;
-                    meilleurB = b;
-                }
-            }
-        if (!std::isfinite(meilleure))
-            return groupes;
-        groupes[meilleurA].insert(groupes[meilleurA].end(), groupes[meilleurB].begin(), groupes[meilleurB].end());
-        groupes.erase(groupes.begin() + std::ptrdiff_t(meilleurB));
+        for (std::size_t j = i + 1; j < poles.size(); ++j)
+            liens.push_back({Distance(poles[i].Valeur, poles[j].Valeur), int(i), int(j)});
+    std::stable_sort(liens.begin(), liens.end(), [](const TLien& x, const TLien& y) { return x.Longueur < y.Longueur; });
+    std::vector<int> composante(poles.size());
+    std::vector<std::vector<int>> membres(poles.size());
+    for (std::size_t i = 0; i < poles.size(); ++i) {
+        composante[i] = int(i);
+        membres[i] = {int(i)};
     }
+    std::vector<std::vector<int>> retenus;
+    for (const TLien& l : liens) {
+        const int a = composante[std::size_t(l.A)];
+        const int b = composante[std::size_t(l.B)];
+        if (a == b)
+            continue;
+        for (const int i : membres[std::size_t(b)])
+            composante[std::size_t(i)] = a;
+        membres[std::size_t(a)].insert(membres[std::size_t(a)].end(), membres[std::size_t(b)].begin(),
+                                       membres[std::size_t(b)].end());
+        membres[std::size_t(b)].clear();
+        const TGeometrie g = Geometrie(poles, membres[std::size_t(a)]);
+        if (RapportMax * g.Rayon <= g.Eloignement)
+            retenus.push_back(membres[std::size_t(a)]);
+    }
+    // Les plus grandes d'abord : à chaque instant, on prend la plus grande grappe applicable.
+    std::stable_sort(retenus.begin(), retenus.end(),
+                     [](const std::vector<int>& x, const std::vector<int>& y) { return x.size() > y.size(); });
+    return retenus;
 }
 
-// Série de Taylor au centre de R / (D sans la grappe), le cofacteur pris sur la forme factorisée.
-void SerieDeG(const TPolynome& reste, const TPolynome& d, const std::vector<TPole>& poles,
-              const std::vector<int>& membres, TComplexe c, int termes, TComplexe* g)
+// Série de Taylor au centre du cofacteur Q = D sans la grappe, pris sur la forme factorisée.
+void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
+                      TComplexe c, int termes, TComplexe* q)
 {
-    TComplexe r[TermesCoefficients];
-    TComplexe q[TermesCoefficients] = {};
-    DeveloppementTaylor(reste.Degre, reste.Coef.data(), c, termes, r);
+    for (int k = 0; k < termes; ++k)
+        q[k] = {0, 0};
     q[0] = d.Racines[0];
     for (std::size_t j = 0; j < poles.size(); ++j) {
         if (std::find(membres.begin(), membres.end(), int(j)) != membres.end())
@@ -105,16 +108,21 @@ void SerieDeG(const TPolynome& reste, const TPolynome& d, const std::vector<TPol
             for (int k = termes - 1; k >= 0; --k)
                 q[k] = Somme(Produit(q[k], ecart), k > 0 ? q[k - 1] : TComplexe{});
     }
+}
+
+// Série de a / q (q[0] non nul).
+void DiviseSeries(const TComplexe* a, const TComplexe* q, int termes, TComplexe* r)
+{
     for (int k = 0; k < termes; ++k) {
-        TComplexe s = r[k];
+        TComplexe s = a[k];
         for (int j = 1; j <= k; ++j)
-            s = Difference(s, Produit(q[j], g[k - j]));
-        g[k] = Quotient(s, q[0]);
+            s = Difference(s, Produit(q[j], r[k - j]));
+        r[k] = Quotient(s, q[0]);
     }
 }
 
 // Sommes symétriques homogènes complètes h_0..h_(TermesGrappe-1) des écarts au centre, chaque
-// pôle compté selon sa multiplicité.
+// pôle compté selon sa multiplicité : coefficients de 1 / produit des (1 - ecart.x).
 void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, TComplexe* h)
 {
     h[0] = {1, 0};
@@ -126,6 +134,55 @@ void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& me
             for (int j = 1; j < TermesGrappe; ++j)
                 h[j] = Somme(h[j], Produit(ecart, h[j - 1]));
     }
+}
+
+// Polynôme local L(h) = produit des (h - ecart), de degré m, tiré des coefficients de D :
+// D(c + h) = Q(c + h).L(h). Des racines calculées d'une grappe serrée s'écartent chacune des
+// vraies sans concertation, mais leurs fonctions symétriques, elles, sont dans les coefficients.
+void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, int m, TComplexe* l, Reel* incertitude)
+{
+    TComplexe t[DegreMax + 2];
+    TComplexe modules[DegreMax + 1];
+    TComplexe tailles[DegreMax + 2];
+    DeveloppementTaylor(d.Degre, d.Coef.data(), c, m + 1, t);
+    for (int k = 0; k <= d.Degre; ++k)
+        modules[k] = ComplexeReel(Module(d.Coef[k]));
+    DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
+    DiviseSeries(t, q, m + 1, l);
+    const Reel arrondi = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64);
+    for (int k = 0; k <= m; ++k)
+        incertitude[k] = arrondi * tailles[k].Re / Module(q[0]);
+}
+
+// h_j depuis L : 1 / (x^m.L(1/x)) = somme des h_j.x^j.
+void SommesDepuisLocal(const TComplexe* l, int m, TComplexe* h)
+{
+    for (int j = 0; j < TermesGrappe; ++j) {
+        TComplexe s = j == 0 ? TComplexe{1, 0} : TComplexe{};
+        for (int i = 1; i <= std::min(j, m); ++i)
+            s = Difference(s, Produit(l[m - i], h[j - i]));
+        h[j] = Quotient(s, l[m]);
+    }
+}
+
+// Les racines redonnent-elles L à l'arrondi des coefficients près ? Oui pour des racines
+// saisies, données exactes qu'on garde ; non pour des racines calculées d'une grappe que la
+// précision étendue ne sépare pas : on prend alors L.
+bool RacinesCoherentes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, int m,
+                       const TComplexe* l, const Reel* incertitude)
+{
+    TComplexe produit[DegreMax + 2] = {{1, 0}};
+    int degre = 0;
+    for (const int i : membres) {
+        const TComplexe ecart = Difference(poles[std::size_t(i)].Valeur, c);
+        for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep, ++degre)
+            for (int k = degre + 1; k >= 0; --k)
+                produit[k] = Difference(k > 0 ? produit[k - 1] : TComplexe{}, Produit(ecart, produit[k]));
+    }
+    for (int k = 0; k < m; ++k)
+        if (!(Distance(Produit(produit[k], l[m]), l[k]) <= incertitude[k]))
+            return false;
+    return true;
 }
 
 TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vector<TPole>& poles,
@@ -141,10 +198,20 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vecto
         m += poles[std::size_t(i)].Multiplicite;
     }
     const int termes = TermesGrappe + m - 1;
+    TComplexe q[TermesCoefficients];
+    TComplexe r[TermesCoefficients];
     TComplexe g[TermesCoefficients];
     TComplexe h[TermesGrappe];
-    SerieDeG(reste, d, poles, membres, geo.Centre, termes, g);
-    SommesHomogenes(poles, membres, geo.Centre, h);
+    TComplexe l[DegreMax + 2];
+    Reel incertitude[DegreMax + 2];
+    SerieDuCofacteur(d, poles, membres, geo.Centre, termes, q);
+    DeveloppementTaylor(reste.Degre, reste.Coef.data(), geo.Centre, termes, r);
+    DiviseSeries(r, q, termes, g);
+    PolynomeLocal(d, q, geo.Centre, m, l, incertitude);
+    if (RacinesCoherentes(poles, membres, geo.Centre, m, l, incertitude))
+        SommesHomogenes(poles, membres, geo.Centre, h);
+    else
+        SommesDepuisLocal(l, m, h);
     // Différence divisée de sum F_k (p - c)^k sur les m pôles : sum_(k >= m-1) F_k.h_(k-m+1).
     for (int b = 0; b < TermesGrappe; ++b) {
         TComplexe w{};
@@ -217,13 +284,8 @@ TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d)
     std::vector<TPole> poles;
     for (int i = 1; i <= distincts; ++i)
         poles.push_back({d.Racines[RangRacine(d, i)], d.Multiplicites[i]});
-    for (const std::vector<int>& membres : Groupes(poles)) {
-        if (membres.size() < 2)
-            continue;
+    for (const std::vector<int>& membres : Groupes(poles))
         p.Grappes.push_back(Grappe(reste, d, poles, membres));
-        for (const int i : membres)
-            p.GrappeDuPole[std::size_t(i + 1)] = int(p.Grappes.size());
-    }
     return p;
 }
 

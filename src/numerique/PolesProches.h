@@ -22,14 +22,15 @@ struct TGrappePoles {
     std::array<TComplexe, TermesGrappe> Poids{};
 };
 
+// Grappes emboîtées ou disjointes, les plus grandes d'abord.
 struct TPolesProches {
     std::vector<TGrappePoles> Grappes;
-    // Numéro + 1 de la grappe du pôle distinct i, 0 pour un pôle seul.
-    std::array<int, DegreMax + 2> GrappeDuPole{};
 };
 
-// Grappes des pôles distincts de d (racines et multiplicités valides) : la grappe reste petite
-// devant la distance de son centre aux autres pôles, sans quoi la série convergerait mal.
+// Grappes des pôles distincts de d (racines et multiplicités valides) : chacune reste petite
+// devant la distance de son centre aux autres pôles, sans quoi la série convergerait mal. Une
+// grappe serrée est aussi retenue à l'intérieur d'une plus large : après le temps où la large
+// cesse de servir, la serrée sert encore.
 TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d);
 
 // La série ne sert que tant que rayon.t reste sous LimiteGrappe : au-delà, les exponentielles

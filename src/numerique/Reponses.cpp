@@ -1,5 +1,6 @@
 #include "Reponses.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -101,16 +102,19 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
         return 0;
     TComplexe y = e.Coef[0];
     TComplexe f[DegreMax + 1];
-    const std::vector<TGrappePoles>& grappes = a.Proches.Grappes;
-    std::array<bool, DegreMax + 2> parSerie{};
-    for (std::size_t k = 0; k < grappes.size(); ++k)
-        if (SerieApplicable(grappes[k], t)) {
-            parSerie[k + 1] = true;
-            y = Somme(y, PartDeLaGrappe(grappes[k], t));
-        }
+    // La plus grande grappe applicable couvre ses pôles ; les autres pôles vont seuls.
+    std::array<bool, DegreMax + 2> couverts{};
+    for (const TGrappePoles& g : a.Proches.Grappes) {
+        if (!SerieApplicable(g, t)
+            || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return couverts[std::size_t(i)]; }))
+            continue;
+        for (const int i : g.Poles)
+            couverts[std::size_t(i)] = true;
+        y = Somme(y, PartDeLaGrappe(g, t));
+    }
     // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
     for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
-        if (parSerie[std::size_t(a.Proches.GrappeDuPole[std::size_t(i)])])
+        if (couverts[std::size_t(i)])
             continue;
         const int m = d.Multiplicites[i];
         IntegralesDuPole(d.Racines[rang], t, m, f);
