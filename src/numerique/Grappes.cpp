@@ -18,10 +18,10 @@ constexpr Reel Marge = 2;
 constexpr int AffinagesMax = 8;
 // Les coefficients saisis ou lus sont connus à 1e-15 près de leur taille : c'est ce que le
 // fichier garde (15 chiffres significatifs, soit jusqu'à 5e-15 d'arrondi) et plus que ce que
-// l'on tape. Marge mesurée : voir Securite.
+// l'on tape.
 constexpr Reel PrecisionDonnees = 1e-15L;
-// Écart des coefficients refaits sur des racines multiples arrondies à 15 chiffres : jusqu'à
-// MESURE fois PrecisionDonnees.
+// Quinze chiffres significatifs arrondissent un coefficient d'au plus 5e-15 de sa taille ; le
+// centre affiné d'une racine multiple ajoute quelques arrondis : marge de 16.
 constexpr Reel Securite = 16;
 // Racines calculées en précision étendue : le produit qui les refait s'écarte du polynôme de
 // quelques arrondis par facteur, rapportés à la taille de ses termes.
