@@ -41,8 +41,8 @@ struct TGrappes {
 
 TComplexe Divise(TComplexe z, Reel d) { return {z.Re / d, z.Im / d}; }
 
-// Rayon dans lequel les données, connues à PrecisionDonnees près, situent une racine d'ordre m.
-Reel RayonDonnees(const TPolynome& p, TComplexe z, int m)
+// (precision.S / |P^(m)(z)/m!|)^(1/m), S taille des termes de P en z ; 0 si P^(m)(z) est nul.
+Reel RayonPourPrecision(const TPolynome& p, TComplexe z, int m, Reel precision)
 {
     TComplexe t[DegreMax + 1];
     DeveloppementTaylor(p.Degre, p.Coef.data(), z, m + 1, t);
@@ -50,7 +50,13 @@ Reel RayonDonnees(const TPolynome& p, TComplexe z, int m)
     if (derivee == 0)
         return 0;
     const Reel taille = TailleDesTermes(p.Degre, p.Coef.data(), Module(z));
-    return std::pow(Securite * PrecisionDonnees * taille / derivee, 1 / Reel(m));
+    return std::pow(precision * taille / derivee, 1 / Reel(m));
+}
+
+// Rayon dans lequel les données, connues à PrecisionDonnees près, situent une racine d'ordre m.
+Reel RayonDonnees(const TPolynome& p, TComplexe z, int m)
+{
+    return RayonPourPrecision(p, z, m, Securite * PrecisionDonnees);
 }
 
 struct TMembres {
@@ -397,13 +403,7 @@ void ConjugueesExactes(const TPolynome& p, TGrappes& g)
 
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
 {
-    TComplexe t[DegreMax + 1];
-    DeveloppementTaylor(p.Degre, p.Coef.data(), z, m + 1, t);
-    const Reel derivee = Module(t[m]);
-    if (derivee == 0)
-        return 0;
-    const Reel taille = TailleDesTermes(p.Degre, p.Coef.data(), Module(z));
-    return std::pow(p.Degre * std::ldexp(Reel(1), -64) * taille / derivee, 1 / Reel(m));
+    return RayonPourPrecision(p, z, m, p.Degre * std::ldexp(Reel(1), -64));
 }
 
 Reel PrecisionDonneesRacine(const TPolynome& p, TComplexe z, int m) { return RayonDonnees(p, z, m); }
