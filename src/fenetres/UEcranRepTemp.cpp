@@ -31,11 +31,11 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
-    // L'impression et l'export se branchent avec leurs propres modules.
-    Imprimer1->setEnabled(false);
+    // L'export se branche avec son propre module.
     ExportExcel1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
                      {ExportExcel1, "ExportExcel1"}});
@@ -83,7 +83,7 @@ void TEcranRepTemp::Echelles1Click()
         ZoneClient->update();
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface)
+TDemandeReponse TEcranRepTemp::Demande() const
 {
     TDemandeReponse demande;
     const TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
@@ -91,7 +91,26 @@ void TEcranRepTemp::FormShow(QPainter& surface)
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
     }
-    TracerReponse(surface, ZoneClient->rect(), document_, demande);
+    return demande;
+}
+
+void TEcranRepTemp::FormShow(QPainter& surface)
+{
+    TracerReponse(surface, ZoneClient->rect(), document_, Demande());
+}
+
+void TEcranRepTemp::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranRepTemp::Imprimer1Click()
+{
+    const TDemandeReponse demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeReponse(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranRepTemp::closeEvent(QCloseEvent* evenement)

@@ -3,6 +3,7 @@
 // affichage, peinture ou changement de taille, avec les échelles de son dialogue.
 #include <QMainWindow>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 
 class QAction;
@@ -20,6 +21,7 @@ public:
 
     // Les dialogues naissent après la fenêtre : ils lui sont donnés ensuite.
     void DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -35,6 +37,8 @@ public:
     QAction* ExportExcel1 = nullptr;
 
     void Echelles1Click();
+    // La réponse montrée, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
     void FormShow(QPainter& surface);
 
@@ -44,8 +48,11 @@ protected:
 
 private:
     TDialogueReponse* DialogueDe(TTypeReponse type) const;
+    TDemandeReponse Demande() const;
 
     TDocument& document_;
     TEchellesRepIndic* indicielle_ = nullptr;
     TEchellesRepRampe* rampe_ = nullptr;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };
