@@ -515,8 +515,13 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     EcritRacines(j, "poles", "multiplicites_poles", doc.Denominateur);
     j.Cle("racines_communes");
     j.Ouvre('[');
-    for (std::size_t k = 0; k + 1 < etats.size(); ++k)
-        j.Complexe(RacineEnlevee(etats[k], etats[k + 1]));
+    for (std::size_t k = 0; k + 1 < etats.size(); ++k) {
+        const TComplexe r = RacineEnlevee(etats[k], etats[k + 1]);
+        j.Complexe(r);
+        if (r.Re >= 0)
+            j.Avertit(j.Chemin() + " : racine de partie réelle positive ou nulle " + ComplexeEnTexte(r, 15)
+                      + " simplifiée entre le numérateur et le dénominateur");
+    }
     j.Ferme(']');
     j.Cle("stable");
     j.Booleen(doc.SystemeStable);

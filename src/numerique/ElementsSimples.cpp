@@ -50,6 +50,37 @@ TDivision DivisionLongue(const TPolynome& n, const TPolynome& d)
     return r;
 }
 
+// Écart admis entre le cofacteur pris sur les racines et celui tiré des coefficients, en
+// arrondis des termes de D.
+constexpr Reel ArrondiCofacteur = 64;
+
+// Le cofacteur se lit aussi sur les coefficients : D(pi + h) = h^m.Q(pi + h). Des racines
+// calculées d'une grappe que la précision ne sépare pas s'écartent chacune des vraies, et le
+// produit qui les prend fausse Q ailleurs ; quand les deux lectures diffèrent plus que
+// l'arrondi des coefficients ne l'explique, les coefficients l'emportent. Des racines saisies,
+// données exactes, s'accordent avec eux et sont gardées.
+void CofacteurDesCoefficients(const TPolynome& d, TComplexe pole, int m, TComplexe* q)
+{
+    TComplexe t[2 * DegreMax + 2];
+    TComplexe modules[DegreMax + 1];
+    TComplexe tailles[2 * DegreMax + 2];
+    // Au-delà du degré de D, les coefficients de Taylor sont nuls.
+    const int ordres = std::min(2 * m, d.Degre + 1);
+    DeveloppementTaylor(d.Degre, d.Coef.data(), pole, ordres, t);
+    for (int k = 0; k <= d.Degre; ++k)
+        modules[k] = ComplexeReel(Module(d.Coef[k]));
+    DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(pole)), ordres, tailles);
+    for (int k = ordres; k < 2 * m; ++k)
+        t[k] = tailles[k] = {0, 0};
+    const Reel arrondi = ArrondiCofacteur * (d.Degre + 1) * std::ldexp(Reel(1), -64);
+    for (int k = 0; k < m; ++k)
+        if (!(Distance(q[k], t[m + k]) <= arrondi * tailles[m + k].Re)) {
+            for (int j = 0; j < m; ++j)
+                q[j] = t[m + j];
+            return;
+        }
+}
+
 // Développement de Taylor de D/(p - pi)^m autour du pôle, pris sur la forme factorisée : le produit des
 // facteurs (pi - rj + h) n'ajoute aucune compensation entre grands coefficients.
 void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
@@ -67,6 +98,7 @@ void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
             q[k] = Somme(Produit(q[k], ecart), q[k - 1]);
         q[0] = Produit(q[0], ecart);
     }
+    CofacteurDesCoefficients(d, pole, m, q);
 }
 
 // A[i][l] est le coefficient d'ordre m - l du développement de R/Q autour du pôle :
@@ -107,6 +139,10 @@ bool ToutFini(const TPolynome& partieEntiere, const TPolynome& d, const TDecompo
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
             if (!EstFini(a(i, l)))
                 return false;
+    for (const TGrappePoles& g : a.Proches.Grappes)
+        for (const TComplexe& w : g.Poids)
+            if (!EstFini(w))
+                return false;
     return true;
 }
 
@@ -125,17 +161,24 @@ TDecomposition::TDecomposition() : valeurs_(std::make_unique<TComplexe[]>(Nombre
 
 TDecomposition::TDecomposition(const TDecomposition& autre) : TDecomposition()
 {
+    Proches = autre.Proches;
     std::copy_n(autre.valeurs_.get(), NombreCoefficients, valeurs_.get());
 }
 
 TDecomposition& TDecomposition::operator=(const TDecomposition& autre)
 {
-    if (this != &autre)
+    if (this != &autre) {
         std::copy_n(autre.valeurs_.get(), NombreCoefficients, valeurs_.get());
+        Proches = autre.Proches;
+    }
     return *this;
 }
 
-void TDecomposition::Efface() { std::fill_n(valeurs_.get(), NombreCoefficients, TComplexe{}); }
+void TDecomposition::Efface()
+{
+    std::fill_n(valeurs_.get(), NombreCoefficients, TComplexe{});
+    Proches = {};
+}
 
 int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome& partieEntiere,
                                TDecomposition& decomposition)
@@ -160,5 +203,6 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
         if (reels)
             CoefficientsReelsDuPoleReel(d, i, decomposition);
     }
+    decomposition.Proches = TrouvePolesProches(division.Reste, d);
     return Verifie(partieEntiere, d, decomposition);
 }

@@ -2,6 +2,7 @@
 // Décomposition de N/D en partie entière et éléments simples.
 #include <memory>
 
+#include "PolesProches.h"
 #include "Polynomes.h"
 
 // Coefficients A[i][l], i pôle distinct et l puissance, indices 1..DegreMax.
@@ -14,6 +15,8 @@ public:
     TComplexe& operator()(int i, int l) { return valeurs_[Indice(i, l)]; }
     const TComplexe& operator()(int i, int l) const { return valeurs_[Indice(i, l)]; }
     void Efface();
+    // Grappes de pôles proches, pour des réponses sans compensation entre grands coefficients.
+    TPolesProches Proches;
 
 private:
     static int Indice(int i, int l) { return (i - 1) * DegreMax + (l - 1); }

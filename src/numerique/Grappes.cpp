@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "Taylor.h"
 #include "Tolerances.h"
@@ -14,6 +16,18 @@ namespace {
 // fois cette précision, deux racines proches se distinguent et restent séparées.
 constexpr Reel Marge = 2;
 constexpr int AffinagesMax = 8;
+// Les coefficients saisis ou lus sont connus à 1e-15 près de leur taille : c'est ce que le
+// fichier garde (15 chiffres significatifs, soit jusqu'à 5e-15 d'arrondi) et plus que ce que
+// l'on tape.
+constexpr Reel PrecisionDonnees = 1e-15L;
+// Quinze chiffres significatifs arrondissent un coefficient d'au plus 5e-15 de sa taille ; le
+// centre affiné d'une racine multiple ajoute quelques arrondis : marge de 16.
+constexpr Reel Securite = 16;
+// Racines calculées en précision étendue : le produit qui les refait s'écarte du polynôme de
+// quelques arrondis par facteur, rapportés à la taille de ses termes.
+constexpr Reel ArrondiRacines = 64;
+// Borne des lectures essayées : 3^6, au-delà de ce qu'une saisie de degré 10 peut demander.
+constexpr int CombinaisonsMax = 729;
 
 struct TGrappe {
     TComplexe Centre;
@@ -27,37 +41,30 @@ struct TGrappes {
 
 TComplexe Divise(TComplexe z, Reel d) { return {z.Re / d, z.Im / d}; }
 
+// (precision.S / |P^(m)(z)/m!|)^(1/m), S taille des termes de P en z ; 0 si P^(m)(z) est nul.
+Reel RayonPourPrecision(const TPolynome& p, TComplexe z, int m, Reel precision)
+{
+    TComplexe t[DegreMax + 1];
+    DeveloppementTaylor(p.Degre, p.Coef.data(), z, m + 1, t);
+    const Reel derivee = Module(t[m]);
+    if (derivee == 0)
+        return 0;
+    const Reel taille = TailleDesTermes(p.Degre, p.Coef.data(), Module(z));
+    return std::pow(precision * taille / derivee, 1 / Reel(m));
+}
+
+// Rayon dans lequel les données, connues à PrecisionDonnees près, situent une racine d'ordre m.
+Reel RayonDonnees(const TPolynome& p, TComplexe z, int m)
+{
+    return RayonPourPrecision(p, z, m, Securite * PrecisionDonnees);
+}
+
 struct TMembres {
     std::array<int, DegreMax + 1> Indices{};
     int Nombre = 0;
 };
 
 TComplexe Conjugue(TComplexe z) { return {z.Re, -z.Im}; }
-
-// Une grappe de rayon r autour de c est une racine d'ordre m quand P(c + h) ressemble à
-// P^(m)(c)/m!.h^m : chaque coefficient de Taylor d'ordre k < m reste sous C(m, k).|t_m|.r^(m-k),
-// à l'arrondi près. Sans ce contrôle, deux racines opposées loin de tout seraient réunies en
-// leur milieu, où P'' est presque nul.
-bool RessembleARacineMultiple(const TPolynome& p, TComplexe c, int m, Reel r)
-{
-    TComplexe t[DegreMax + 1];
-    TComplexe tailles[DegreMax + 1];
-    TComplexe modules[DegreMax + 1];
-    for (int k = 0; k <= p.Degre; ++k)
-        modules[k] = ComplexeReel(Module(p.Coef[k]));
-    DeveloppementTaylor(p.Degre, p.Coef.data(), c, m + 1, t);
-    DeveloppementTaylor(p.Degre, modules, ComplexeReel(Module(c)), m, tailles);
-    const Reel arrondi = p.Degre * std::ldexp(Reel(1), -64);
-    Reel binome = 1;  // C(m, k), de k = m vers 0
-    Reel puissance = 1;  // r^(m-k)
-    for (int k = m - 1; k >= 0; --k) {
-        binome = binome * (k + 1) / (m - k);
-        puissance *= r;
-        if (!(Module(t[k]) <= Marge * (binome * Module(t[m]) * puissance + arrondi * tailles[k].Re)))
-            return false;
-    }
-    return true;
-}
 
 // Une racine de multiplicité m est racine simple de P^(m-1) : Newton sur cette dérivée, sans
 // quitter la grappe.
@@ -96,13 +103,60 @@ TMembres ParDistance(const TPolynome& p, int i, const std::array<bool, DegreMax 
     return m;
 }
 
-// Grappe de racines de centre c et d'étalement e : une racine d'ordre m, à la précision près ?
+// Coefficients de cst.(p - c)^m.(produit des autres racines) et de |cst|.(p + |c|)^m.(produit des
+// p + |r|) : le polynôme refait et la taille de ses termes.
+struct TRefait {
+    TComplexe Coef[DegreMax + 1];
+    Reel Taille[DegreMax + 1];
+};
+
+void MultiplieParFacteur(TRefait& q, int degre, TComplexe r)
+{
+    const Reel module = Module(r);
+    for (int k = degre + 1; k >= 0; --k) {
+        const TComplexe haut = k > 0 ? q.Coef[k - 1] : TComplexe{};
+        const TComplexe bas = k <= degre ? Produit(q.Coef[k], Oppose(r)) : TComplexe{};
+        q.Coef[k] = Somme(haut, bas);
+        q.Taille[k] = (k > 0 ? q.Taille[k - 1] : 0) + (k <= degre ? q.Taille[k] * module : 0);
+    }
+}
+
+// Écart du polynôme refait sur les grappes aux coefficients donnés, rapporté à ce que la précision
+// des données et l'arrondi expliquent : 1 ou moins, les grappes le factorisent. Une racine
+// simple n'est connue qu'à sa précision r près : elle déplace le coefficient k d'au plus
+// r fois le terme suivant du polynôme refait.
+Reel ErreurInverse(const TPolynome& p, const TGrappes& g)
+{
+    TRefait q;
+    q.Coef[0] = p.Racines[0];
+    q.Taille[0] = Module(p.Racines[0]);
+    int degre = 0;
+    Reel incertitude = 0;
+    for (int k = 0; k < g.Nombre; ++k) {
+        if (g.Liste[k].Multiplicite == 1)
+            incertitude += Marge * PrecisionRacine(p, g.Liste[k].Centre, 1);
+        for (int r = 0; r < g.Liste[k].Multiplicite; ++r)
+            MultiplieParFacteur(q, degre++, g.Liste[k].Centre);
+    }
+    const Reel arrondi = ArrondiRacines * p.Degre * std::ldexp(Reel(1), -64);
+    Reel erreur = 0;
+    for (int k = 0; k <= p.Degre; ++k) {
+        const Reel ecart = Distance(q.Coef[k], p.Coef[k]);
+        const Reel suivant = k < p.Degre ? q.Taille[k + 1] : 0;
+        const Reel admis = Securite * PrecisionDonnees * Module(p.Coef[k]) + arrondi * q.Taille[k] + incertitude * suivant;
+        erreur = std::max(erreur, ecart == 0 ? Reel(0) : ecart / admis);
+    }
+    return std::isnan(erreur) ? std::numeric_limits<Reel>::infinity() : erreur;
+}
+
+// Tous les membres dans le rayon où les données situent une racine d'ordre m : candidate, que
+// l'erreur inverse de la factorisation entière confirme ou non.
 bool RacineDOrdre(const TPolynome& p, const TMembres& membres, int m, TComplexe c)
 {
     Reel etalement = 0;
     for (int k = 0; k < m; ++k)
         etalement = std::max(etalement, Distance(p.Racines[membres.Indices[k]], c));
-    return etalement <= Marge * PrecisionRacine(p, c, m) && RessembleARacineMultiple(p, c, m, etalement);
+    return etalement <= Marge * RayonDonnees(p, c, m);
 }
 
 // Les m premières racines de la liste, si elles sont une racine d'ordre m ; centre : leur
@@ -124,7 +178,7 @@ bool GrappeAdmise(const TPolynome& p, const TMembres& membres, int m, TComplexe&
 // essaie encore deux tailles au-delà d'un échec.
 constexpr int EchecsToleres = 2;
 
-TGrappe GrappeAutourDe(const TPolynome& p, int i, std::array<bool, DegreMax + 1>& prises)
+TGrappe GrappeAutourDe(const TPolynome& p, int i, std::array<bool, DegreMax + 1>& prises, std::vector<int>& indices)
 {
     const TMembres proches = ParDistance(p, i, prises);
     TGrappe retenue{p.Racines[i], 1};
@@ -138,8 +192,10 @@ TGrappe GrappeAutourDe(const TPolynome& p, int i, std::array<bool, DegreMax + 1>
             ++echecs;
         }
     }
-    for (int k = 0; k < retenue.Multiplicite; ++k)
+    for (int k = 0; k < retenue.Multiplicite; ++k) {
         prises[proches.Indices[k]] = true;
+        indices.push_back(proches.Indices[k]);
+    }
     return retenue;
 }
 
@@ -157,7 +213,7 @@ TComposantes Composantes(const TPolynome& p)
 {
     std::array<Reel, DegreMax + 1> precision{};
     for (int i = 1; i <= p.Degre; ++i)
-        precision[i] = PrecisionRacine(p, p.Racines[i], 1);
+        precision[i] = std::max(PrecisionRacine(p, p.Racines[i], 1), RayonDonnees(p, p.Racines[i], 1));
     TComposantes c;
     std::array<int, DegreMax + 1> aVisiter{};
     for (int i = 1; i <= p.Degre; ++i) {
@@ -180,30 +236,103 @@ TComposantes Composantes(const TPolynome& p)
     return c;
 }
 
-// Chaque composante est une racine multiple si elle passe le contrôle entière ; sinon on y
-// cherche des grappes plus petites.
+// Une grappe candidate et les racines calculées qu'elle remplace. Une composante entière
+// garde en réserve sa lecture en grappes autour de chaque racine.
+struct TCandidate {
+    TGrappe Grappe;
+    std::vector<int> Membres;
+    std::vector<TCandidate> Autour;
+};
+
+std::vector<TCandidate> Simples(const TPolynome& p, const std::vector<int>& membres)
+{
+    std::vector<TCandidate> s;
+    for (const int i : membres)
+        s.push_back({{p.Racines[i], 1}, {i}, {}});
+    return s;
+}
+
+// La composante n, lue comme une seule racine multiple si ses membres tiennent dans le rayon de
+// sa multiplicité, sinon en grappes autour de chacune de ses racines.
+std::vector<TCandidate> CandidatesDe(const TPolynome& p, const TComposantes& c, int n)
+{
+    TMembres membres;
+    std::array<bool, DegreMax + 1> prises{};
+    std::vector<int> tous;
+    for (int i = 1; i <= p.Degre; ++i) {
+        prises[i] = c.Composante[i] != n;
+        if (!prises[i]) {
+            membres.Indices[membres.Nombre++] = i;
+            tous.push_back(i);
+        }
+    }
+    std::vector<TCandidate> autour;
+    for (const int i : tous)
+        if (!prises[i]) {
+            TCandidate a;
+            a.Grappe = GrappeAutourDe(p, i, prises, a.Membres);
+            autour.push_back(a);
+        }
+    TComplexe centre = p.Racines[tous.front()];
+    if (tous.size() > 1 && GrappeAdmise(p, membres, membres.Nombre, centre))
+        return {{{centre, membres.Nombre}, tous, autour.size() > 1 ? autour : std::vector<TCandidate>{}}};
+    return autour;
+}
+
+// Lectures d'une candidate, de la plus groupée à la moins groupée : elle-même, ses grappes
+// autour de chaque racine s'il y en a, ses racines simples.
+std::vector<std::vector<TCandidate>> Niveaux(const TPolynome& p, const TCandidate& c)
+{
+    std::vector<std::vector<TCandidate>> n = {{c}};
+    if (c.Grappe.Multiplicite < 2)
+        return n;
+    if (!c.Autour.empty())
+        n.push_back(c.Autour);
+    n.push_back(Simples(p, c.Membres));
+    return n;
+}
+
+// Toutes les combinaisons de niveaux (trois au plus par grappe, cinq grappes au plus en degré
+// 10) : la plus groupée dont les coefficients refaits redonnent les donnés ; à défaut, celle qui
+// s'en écarte le moins. Une racine multiple dont les racines calculées sont restées d'un même
+// côté ne se refait bien que groupée : d'où l'essai sur la factorisation entière.
 TGrappes FormeGrappes(const TPolynome& p)
 {
     const TComposantes c = Composantes(p);
-    TGrappes g;
+    std::vector<TCandidate> lecture;
     for (int n = 1; n <= c.Nombre; ++n) {
-        TMembres membres;
-        std::array<bool, DegreMax + 1> prises{};
-        for (int i = 1; i <= p.Degre; ++i) {
-            prises[i] = c.Composante[i] != n;
-            if (!prises[i])
-                membres.Indices[membres.Nombre++] = i;
-        }
-        TComplexe centre = p.Racines[membres.Indices[0]];
-        if (membres.Nombre == 1 || GrappeAdmise(p, membres, membres.Nombre, centre)) {
-            g.Liste[g.Nombre++] = {centre, membres.Nombre};
-            continue;
-        }
-        for (int k = 0; k < membres.Nombre; ++k)
-            if (!prises[membres.Indices[k]])
-                g.Liste[g.Nombre++] = GrappeAutourDe(p, membres.Indices[k], prises);
+        const std::vector<TCandidate> candidates = CandidatesDe(p, c, n);
+        lecture.insert(lecture.end(), candidates.begin(), candidates.end());
     }
-    return g;
+    std::vector<std::vector<std::vector<TCandidate>>> niveaux;
+    for (const TCandidate& candidate : lecture)
+        niveaux.push_back(Niveaux(p, candidate));
+    std::vector<std::size_t> choix(niveaux.size(), 0);
+    TGrappes retenue;
+    Reel erreurRetenue = std::numeric_limits<Reel>::infinity();
+    bool retenueAdmise = false;
+    for (int essais = 0; essais < CombinaisonsMax; ++essais) {
+        TGrappes g;
+        for (std::size_t k = 0; k < niveaux.size(); ++k)
+            for (const TCandidate& x : niveaux[k][choix[k]])
+                g.Liste[g.Nombre++] = x.Grappe;
+        const Reel e = ErreurInverse(p, g);
+        const bool admise = e <= 1;
+        const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
+                                             || (g.Nombre == retenue.Nombre && e < erreurRetenue)
+                                      : !retenueAdmise && e < erreurRetenue;
+        if (meilleure || retenue.Nombre == 0) {
+            retenue = g;
+            erreurRetenue = e;
+            retenueAdmise = admise;
+        }
+        std::size_t k = 0;
+        while (k < niveaux.size() && ++choix[k] == niveaux[k].size())
+            choix[k++] = 0;
+        if (k == niveaux.size())
+            break;
+    }
+    return retenue;
 }
 
 // Polynôme réel : chaque racine calculée dont la conjuguée est aussi calculée, à la précision
@@ -237,11 +366,15 @@ void SymetrieBrute(TPolynome& p)
 
 Reel Rayon(const TPolynome& p, TGrappe g) { return Marge * PrecisionRacine(p, g.Centre, g.Multiplicite); }
 
+// Une racine d'une grappe que les données ne séparent pas n'est connue qu'à une fraction de son
+// module près : on ne la pose ni sur l'axe réel ni sur l'axe imaginaire.
+bool PositionConnue(const TPolynome& p, TGrappe g) { return 2 * Rayon(p, g) < Module(g.Centre); }
+
 // Le conjugué de chaque racine d'un polynôme réel est racine avec la même multiplicité.
 void ConjugueesExactes(const TPolynome& p, TGrappes& g)
 {
     for (int k = 0; k < g.Nombre; ++k)
-        if (std::fabs(g.Liste[k].Centre.Im) <= Rayon(p, g.Liste[k]))
+        if (std::fabs(g.Liste[k].Centre.Im) <= Rayon(p, g.Liste[k]) && PositionConnue(p, g.Liste[k]))
             g.Liste[k].Centre.Im = 0;
     std::array<bool, DegreMax + 1> appariees{};
     for (int k = 0; k < g.Nombre; ++k) {
@@ -270,14 +403,10 @@ void ConjugueesExactes(const TPolynome& p, TGrappes& g)
 
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
 {
-    TComplexe t[DegreMax + 1];
-    DeveloppementTaylor(p.Degre, p.Coef.data(), z, m + 1, t);
-    const Reel derivee = Module(t[m]);
-    if (derivee == 0)
-        return 0;
-    const Reel taille = TailleDesTermes(p.Degre, p.Coef.data(), Module(z));
-    return std::pow(p.Degre * std::ldexp(Reel(1), -64) * taille / derivee, 1 / Reel(m));
+    return RayonPourPrecision(p, z, m, p.Degre * std::ldexp(Reel(1), -64));
 }
+
+Reel PrecisionDonneesRacine(const TPolynome& p, TComplexe z, int m) { return RayonDonnees(p, z, m); }
 
 void NettoieRacinesCalculees(TPolynome& p)
 {
@@ -291,7 +420,7 @@ void NettoieRacinesCalculees(TPolynome& p)
     for (int k = 0; k < g.Nombre; ++k) {
         TGrappe& grappe = g.Liste[k];
         // Sur l'axe imaginaire à la précision près : le verdict et la durée d'étude sont ceux de Re = 0.
-        if (std::fabs(grappe.Centre.Re) <= Rayon(p, grappe))
+        if (std::fabs(grappe.Centre.Re) <= Rayon(p, grappe) && PositionConnue(p, grappe))
             grappe.Centre.Re = 0;
         for (int r = 0; r < grappe.Multiplicite; ++r)
             p.Racines[i++] = grappe.Centre;

@@ -12,3 +12,7 @@ void NettoieRacinesCalculees(TPolynome& p);
 // Rayon dans lequel une racine de multiplicité m en z est connue, en précision étendue :
 // (m!.n.2^-64.S / |P^(m)(z)|)^(1/m), S taille des termes de P en z ; 0 si P^(m)(z) est nul.
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m);
+
+// Rayon dans lequel des coefficients connus à 1e-15 près de leur taille (ce que garde le fichier
+// de données, plus que ce que l'on tape) situent une racine de multiplicité m en z.
+Reel PrecisionDonneesRacine(const TPolynome& p, TComplexe z, int m);

@@ -44,7 +44,8 @@ void TrieRacines(TPolynome& p)
         }
 }
 
-// Chaque membre d'un groupe est comparé à la première racine du groupe, pas à sa voisine.
+// Seules des racines égales forment un groupe ; le tri, qui tolère des parties réelles voisines
+// pour ranger les paires conjuguées, peut les avoir séparées : on les rapproche d'abord.
 void GroupeRacines(TPolynome& p)
 {
     const int n = p.Degre;
@@ -52,8 +53,9 @@ void GroupeRacines(TPolynome& p)
     int i = 1;
     while (i <= n - 1) {
         int j = 1;
-        while (i + j <= n && ProchesRelatifs(p.Racines[i], p.Racines[i + j], ToleranceGroupes))
-            ++j;
+        for (int l = i + 1; l <= n; ++l)
+            if (ProchesRelatifs(p.Racines[i], p.Racines[l], ToleranceEgales))
+                std::rotate(p.Racines.begin() + i + j++, p.Racines.begin() + l, p.Racines.begin() + l + 1);
         p.Multiplicites[k++] = j;
         i += j;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Grappes.h"
 #include "Tolerances.h"
 
 namespace {
@@ -17,13 +18,27 @@ struct TPaire {
 
 TComplexe RacineDistincte(const TPolynome& p, int k) { return p.Racines[RangRacine(p, k)]; }
 
+// Un pôle de partie réelle positive ou nulle simplifié à tort cacherait une instabilité : seul
+// un zéro qui lui est égal, à la précision des données près, le simplifie. Les autres pôles
+// suivent la tolérance relative.
+bool Communes(const TPolynome& n, int k, const TPolynome& d, int l)
+{
+    const TComplexe zero = RacineDistincte(n, k);
+    const TComplexe pole = RacineDistincte(d, l);
+    if (pole.Re < 0)
+        return ProchesRelatifs(zero, pole, ToleranceCommunes);
+    const Reel precision = std::max(PrecisionDonneesRacine(n, zero, n.Multiplicites[k]),
+                                    PrecisionDonneesRacine(d, pole, d.Multiplicites[l]));
+    return Distance(zero, pole) <= precision || ProchesRelatifs(zero, pole, ToleranceEgales);
+}
+
 // La dernière paire voisine rencontrée l'emporte.
 TPaire DernierePaireCommune(const TPolynome& n, const TPolynome& d)
 {
     TPaire paire;
     for (int k = 1; k <= n.Multiplicites[0]; ++k)
         for (int l = 1; l <= d.Multiplicites[0]; ++l)
-            if (ProchesRelatifs(RacineDistincte(n, k), RacineDistincte(d, l), ToleranceCommunes))
+            if (Communes(n, k, d, l))
                 paire = {k, l};
     return paire;
 }

@@ -1,5 +1,7 @@
 #include "Reponses.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -100,8 +102,20 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
         return 0;
     TComplexe y = e.Coef[0];
     TComplexe f[DegreMax + 1];
+    // La plus grande grappe applicable couvre ses pôles ; les autres pôles vont seuls.
+    std::array<bool, DegreMax + 2> couverts{};
+    for (const TGrappePoles& g : a.Proches.Grappes) {
+        if (!SerieApplicable(g, t)
+            || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return couverts[std::size_t(i)]; }))
+            continue;
+        for (const int i : g.Poles)
+            couverts[std::size_t(i)] = true;
+        y = Somme(y, PartDeLaGrappe(g, t));
+    }
     // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
     for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
+        if (couverts[std::size_t(i)])
+            continue;
         const int m = d.Multiplicites[i];
         IntegralesDuPole(d.Racines[rang], t, m, f);
         for (int l = 1; l <= m; ++l)

@@ -21,18 +21,22 @@ std::vector<int> Multiplicites(const TPolynome& p)
     return {p.Multiplicites.begin() + 1, p.Multiplicites.begin() + 1 + p.Multiplicites[0]};
 }
 
-TEST(Polynomes, GroupesComparesALeurPremiereRacine)
+TEST(Polynomes, SeulesDesRacinesSaisiesEgalesSontGroupees)
 {
+    // Des racines saisies sont des données exactes : voisines à 1e-4 près, elles restent distinctes.
     const TPolynome trois = PolynomeDeRacines({1, 0}, {{1, 0}, {1.00005L, 0}, {1.00009L, 0}});
-    EXPECT_EQ(Multiplicites(trois), (std::vector<int>{3}));
+    EXPECT_EQ(Multiplicites(trois), (std::vector<int>{1, 1, 1}));
     // Des parties réelles voisines à 1e-4 près ne sont pas échangées.
     const TPolynome voisines = PolynomeDeRacines({1, 0}, {{1.00009L, 0}, {1, 0}});
     EXPECT_TRUE(Egaux(voisines.Racines[1], {1.00009L, 0}));
-    EXPECT_EQ(Multiplicites(voisines), (std::vector<int>{2}));
+    EXPECT_EQ(Multiplicites(voisines), (std::vector<int>{1, 1}));
 
-    const TPolynome deux = PolynomeDeRacines({1, 0}, {{1, 0}, {1.00009L, 0}, {1.00018L, 0}});
+    // Égales, même séparées par le tri, elles se groupent.
+    const TPolynome deux = PolynomeDeRacines({1, 0}, {{1, 0}, {1.00009L, 0}, {1, 0}});
     EXPECT_EQ(Multiplicites(deux), (std::vector<int>{2, 1}));
     EXPECT_EQ(RangRacine(deux, 2), 3);
+    EXPECT_TRUE(Egaux(deux.Racines[1], {1, 0}));
+    EXPECT_TRUE(Egaux(deux.Racines[2], {1, 0}));
 }
 
 TEST(Polynomes, TriParPartieReellePuisImaginaire)

@@ -1,0 +1,302 @@
+#include "PolesProches.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Reponses.h"
+#include "Taylor.h"
+
+namespace {
+
+// Rayon de la grappe au plus le quart de la distance de son centre au pôle étranger le plus
+// proche : les séries de g et des écarts convergent alors comme 4^-k.
+constexpr Reel RapportMax = 4;
+// Au-delà, une saisie de degré 10 n'en a jamais autant : les pôles restent seuls.
+constexpr int PolesDistinctsMax = 24;
+constexpr int TermesCoefficients = TermesGrappe + DegreMax + 1;
+// Écart admis entre le polynôme local refait sur les racines et celui des coefficients, en
+// arrondis par coefficient.
+constexpr Reel ArrondiCoefficients = 64;
+
+struct TPole {
+    TComplexe Valeur;
+    int Multiplicite = 0;
+};
+
+struct TGeometrie {
+    TComplexe Centre;
+    Reel Rayon = 0;
+    Reel Eloignement = 0;  // distance du centre au plus proche pôle hors du groupe
+};
+
+TGeometrie Geometrie(const std::vector<TPole>& poles, const std::vector<int>& membres)
+{
+    TGeometrie g;
+    Reel poids = 0;
+    for (const int i : membres) {
+        const Reel m = poles[std::size_t(i)].Multiplicite;
+        g.Centre = Somme(g.Centre, {m * poles[std::size_t(i)].Valeur.Re, m * poles[std::size_t(i)].Valeur.Im});
+        poids += m;
+    }
+    g.Centre = {g.Centre.Re / poids, g.Centre.Im / poids};
+    g.Eloignement = std::numeric_limits<Reel>::infinity();
+    for (std::size_t j = 0; j < poles.size(); ++j) {
+        const Reel ecart = Distance(poles[j].Valeur, g.Centre);
+        if (std::find(membres.begin(), membres.end(), int(j)) != membres.end())
+            g.Rayon = std::max(g.Rayon, ecart);
+        else
+            g.Eloignement = std::min(g.Eloignement, ecart);
+    }
+    return g;
+}
+
+// Réunions de proche en proche, des deux pôles les plus proches aux plus lointains : chaque
+// réunion qui reste une grappe bien séparée du reste est retenue. Les grappes retenues sont donc
+// emboîtées ou disjointes.
+std::vector<std::vector<int>> Groupes(const std::vector<TPole>& poles)
+{
+    struct TLien {
+        Reel Longueur;
+        int A;
+        int B;
+    };
+    std::vector<TLien> liens;
+    for (std::size_t i = 0; i < poles.size(); ++i)
+        for (std::size_t j = i + 1; j < poles.size(); ++j)
+            liens.push_back({Distance(poles[i].Valeur, poles[j].Valeur), int(i), int(j)});
+    std::stable_sort(liens.begin(), liens.end(), [](const TLien& x, const TLien& y) { return x.Longueur < y.Longueur; });
+    std::vector<int> composante(poles.size());
+    std::vector<std::vector<int>> membres(poles.size());
+    for (std::size_t i = 0; i < poles.size(); ++i) {
+        composante[i] = int(i);
+        membres[i] = {int(i)};
+    }
+    std::vector<std::vector<int>> retenus;
+    for (const TLien& l : liens) {
+        const int a = composante[std::size_t(l.A)];
+        const int b = composante[std::size_t(l.B)];
+        if (a == b)
+            continue;
+        for (const int i : membres[std::size_t(b)])
+            composante[std::size_t(i)] = a;
+        membres[std::size_t(a)].insert(membres[std::size_t(a)].end(), membres[std::size_t(b)].begin(),
+                                       membres[std::size_t(b)].end());
+        membres[std::size_t(b)].clear();
+        const TGeometrie g = Geometrie(poles, membres[std::size_t(a)]);
+        if (RapportMax * g.Rayon <= g.Eloignement)
+            retenus.push_back(membres[std::size_t(a)]);
+    }
+    // Les plus grandes d'abord : à chaque instant, on prend la plus grande grappe applicable.
+    std::stable_sort(retenus.begin(), retenus.end(),
+                     [](const std::vector<int>& x, const std::vector<int>& y) { return x.size() > y.size(); });
+    return retenus;
+}
+
+// Série de Taylor au centre du cofacteur Q = D sans la grappe, pris sur la forme factorisée.
+void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
+                      TComplexe c, int termes, TComplexe* q)
+{
+    for (int k = 0; k < termes; ++k)
+        q[k] = {0, 0};
+    q[0] = d.Racines[0];
+    for (std::size_t j = 0; j < poles.size(); ++j) {
+        if (std::find(membres.begin(), membres.end(), int(j)) != membres.end())
+            continue;
+        const TComplexe ecart = Difference(c, poles[j].Valeur);
+        for (int rep = 0; rep < poles[j].Multiplicite; ++rep)
+            for (int k = termes - 1; k >= 0; --k)
+                q[k] = Somme(Produit(q[k], ecart), k > 0 ? q[k - 1] : TComplexe{});
+    }
+}
+
+// Série de a / q (q[0] non nul).
+void DiviseSeries(const TComplexe* a, const TComplexe* q, int termes, TComplexe* r)
+{
+    for (int k = 0; k < termes; ++k) {
+        TComplexe s = a[k];
+        for (int j = 1; j <= k; ++j)
+            s = Difference(s, Produit(q[j], r[k - j]));
+        r[k] = Quotient(s, q[0]);
+    }
+}
+
+// Sommes symétriques homogènes complètes h_0..h_(TermesGrappe-1) des écarts au centre, chaque
+// pôle compté selon sa multiplicité : coefficients de 1 / produit des (1 - ecart.x).
+void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, TComplexe* h)
+{
+    h[0] = {1, 0};
+    for (int j = 1; j < TermesGrappe; ++j)
+        h[j] = {0, 0};
+    for (const int i : membres) {
+        const TComplexe ecart = Difference(poles[std::size_t(i)].Valeur, c);
+        for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep)
+            for (int j = 1; j < TermesGrappe; ++j)
+                h[j] = Somme(h[j], Produit(ecart, h[j - 1]));
+    }
+}
+
+// Polynôme local L(h) = produit des (h - ecart), de degré m, tiré des coefficients de D :
+// D(c + h) = Q(c + h).L(h). Des racines calculées d'une grappe serrée s'écartent chacune des
+// vraies sans concertation, mais leurs fonctions symétriques, elles, sont dans les coefficients.
+void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, int m, TComplexe* l, Reel* incertitude)
+{
+    TComplexe t[DegreMax + 2];
+    TComplexe modules[DegreMax + 1];
+    TComplexe tailles[DegreMax + 2];
+    DeveloppementTaylor(d.Degre, d.Coef.data(), c, m + 1, t);
+    for (int k = 0; k <= d.Degre; ++k)
+        modules[k] = ComplexeReel(Module(d.Coef[k]));
+    DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
+    DiviseSeries(t, q, m + 1, l);
+    const Reel arrondi = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64);
+    for (int k = 0; k <= m; ++k)
+        incertitude[k] = arrondi * tailles[k].Re / Module(q[0]);
+}
+
+// h_j depuis L : 1 / (x^m.L(1/x)) = somme des h_j.x^j.
+void SommesDepuisLocal(const TComplexe* l, int m, TComplexe* h)
+{
+    for (int j = 0; j < TermesGrappe; ++j) {
+        TComplexe s = j == 0 ? TComplexe{1, 0} : TComplexe{};
+        for (int i = 1; i <= std::min(j, m); ++i)
+            s = Difference(s, Produit(l[m - i], h[j - i]));
+        h[j] = Quotient(s, l[m]);
+    }
+}
+
+// Les racines redonnent-elles L à l'arrondi des coefficients près ? Oui pour des racines
+// saisies, données exactes qu'on garde ; non pour des racines calculées d'une grappe que la
+// précision étendue ne sépare pas : on prend alors L.
+bool RacinesCoherentes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, int m,
+                       const TComplexe* l, const Reel* incertitude)
+{
+    TComplexe produit[DegreMax + 2] = {{1, 0}};
+    int degre = 0;
+    for (const int i : membres) {
+        const TComplexe ecart = Difference(poles[std::size_t(i)].Valeur, c);
+        for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep, ++degre)
+            for (int k = degre + 1; k >= 0; --k)
+                produit[k] = Difference(k > 0 ? produit[k - 1] : TComplexe{}, Produit(ecart, produit[k]));
+    }
+    for (int k = 0; k < m; ++k)
+        if (!(Distance(Produit(produit[k], l[m]), l[k]) <= incertitude[k]))
+            return false;
+    return true;
+}
+
+TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vector<TPole>& poles,
+                    const std::vector<int>& membres)
+{
+    const TGeometrie geo = Geometrie(poles, membres);
+    TGrappePoles grappe;
+    grappe.Centre = geo.Centre;
+    grappe.Rayon = geo.Rayon;
+    int m = 0;
+    for (const int i : membres) {
+        grappe.Poles.push_back(i + 1);
+        m += poles[std::size_t(i)].Multiplicite;
+    }
+    const int termes = TermesGrappe + m - 1;
+    TComplexe q[TermesCoefficients];
+    TComplexe r[TermesCoefficients];
+    TComplexe g[TermesCoefficients];
+    TComplexe h[TermesGrappe];
+    TComplexe l[DegreMax + 2];
+    Reel incertitude[DegreMax + 2];
+    SerieDuCofacteur(d, poles, membres, geo.Centre, termes, q);
+    DeveloppementTaylor(reste.Degre, reste.Coef.data(), geo.Centre, termes, r);
+    DiviseSeries(r, q, termes, g);
+    PolynomeLocal(d, q, geo.Centre, m, l, incertitude);
+    if (RacinesCoherentes(poles, membres, geo.Centre, m, l, incertitude))
+        SommesHomogenes(poles, membres, geo.Centre, h);
+    else
+        SommesDepuisLocal(l, m, h);
+    // Différence divisée de sum F_k (p - c)^k sur les m pôles : sum_(k >= m-1) F_k.h_(k-m+1).
+    for (int b = 0; b < TermesGrappe; ++b) {
+        TComplexe w{};
+        for (int a = std::max(0, m - 1 - b); a < termes; ++a) {
+            const int j = a + b - m + 1;
+            if (j >= TermesGrappe)
+                break;
+            w = Somme(w, Produit(g[a], h[j]));
+        }
+        grappe.Poids[std::size_t(b)] = w;
+    }
+    return grappe;
+}
+
+// S_l = intégrale de 0 à 1 de u^(l-1).e^(z.u), l = debut..fin, par S_l = (e^z - z.S_(l+1)) / l
+// en descendant depuis la série S_l = e^z.somme (-z)^k / (l (l+1) ... (l+k)), pour l > 2|z|.
+void IntegralesDescendantes(TComplexe z, TComplexe ez, int debut, int fin, TComplexe* s)
+{
+    const int haut = std::max(fin, int(2 * Module(z)) + 1);
+    TComplexe terme = Quotient(ez, ComplexeReel(haut));
+    TComplexe somme = terme;
+    for (int k = 1; k < 200 && Module(terme) > 1e-22L * Module(somme); ++k) {
+        terme = Quotient(Produit(terme, Oppose(z)), ComplexeReel(haut + k));
+        somme = Somme(somme, terme);
+    }
+    TComplexe courant = somme;
+    for (int l = haut; l >= debut; --l) {
+        if (l <= fin)
+            s[l] = courant;
+        if (l > debut)
+            courant = Quotient(Difference(ez, Produit(z, courant)), ComplexeReel(l - 1));
+    }
+}
+
+// phi_b = F_(b+1)(c, t) = t^(b+1) / b! . S_(b+1)(c.t) pour b < TermesGrappe, stable pour tout l :
+// montée (e^z - l.S_l) / z tant que l <= |z|, descente au-delà.
+void Integrales(TComplexe c, Reel t, TComplexe* phi)
+{
+    const TComplexe z = Produit(c, ComplexeReel(t));
+    if (Module(z) <= 1) {
+        TComplexe f[TermesGrappe + 1];
+        IntegralesDuPole(c, t, TermesGrappe, f);
+        for (int b = 0; b < TermesGrappe; ++b)
+            phi[b] = f[b + 1];
+        return;
+    }
+    TComplexe s[TermesGrappe + 2];
+    const TComplexe ez = Exponentielle(z);
+    const int montee = std::min(TermesGrappe, int(Module(z)));
+    s[1] = Quotient(Difference(ez, {1, 0}), z);
+    for (int l = 1; l < montee; ++l)
+        s[l + 1] = Quotient(Difference(ez, Produit(ComplexeReel(l), s[l])), z);
+    if (montee < TermesGrappe)
+        IntegralesDescendantes(z, ez, montee + 1, TermesGrappe, s);
+    Reel facteur = t;  // t^(b+1) / b!
+    for (int b = 0; b < TermesGrappe; ++b) {
+        phi[b] = Produit(s[b + 1], ComplexeReel(facteur));
+        facteur = facteur * t / (b + 1);
+    }
+}
+
+}  // namespace
+
+TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d)
+{
+    TPolesProches p;
+    const int distincts = d.Multiplicites[0];
+    if (distincts < 2 || distincts > PolesDistinctsMax)
+        return p;
+    std::vector<TPole> poles;
+    for (int i = 1; i <= distincts; ++i)
+        poles.push_back({d.Racines[RangRacine(d, i)], d.Multiplicites[i]});
+    for (const std::vector<int>& membres : Groupes(poles))
+        p.Grappes.push_back(Grappe(reste, d, poles, membres));
+    return p;
+}
+
+bool SerieApplicable(const TGrappePoles& g, Reel t) { return g.Rayon * t <= LimiteGrappe; }
+
+TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t)
+{
+    TComplexe phi[TermesGrappe];
+    Integrales(g.Centre, t, phi);
+    TComplexe y{};
+    for (int b = 0; b < TermesGrappe; ++b)
+        y = Somme(y, Produit(g.Poids[std::size_t(b)], phi[b]));
+    return y;
+}

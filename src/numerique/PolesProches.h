@@ -1,0 +1,40 @@
+#pragma once
+// Pôles distincts mais proches : leurs éléments simples sont grands et de signes opposés, et la
+// somme de leurs réponses perdrait tous ses chiffres. Leur part de la réponse indicielle est la
+// différence divisée, sur les pôles de la grappe, de g(p).(e^(pt) - 1)/p, g = R / (D sans la
+// grappe) : série de Taylor au centre et sommes symétriques homogènes complètes des écarts au
+// centre. Un pôle multiple en est la limite : la précision ne dépend pas de l'écart.
+#include <array>
+#include <vector>
+
+#include "Polynomes.h"
+
+// Termes de la série en temps : (rayon.t)^k / k! < 1e-32 au-delà, pour rayon.t <= LimiteGrappe.
+inline constexpr int TermesGrappe = 48;
+inline constexpr Reel LimiteGrappe = 4;
+
+struct TGrappePoles {
+    TComplexe Centre;
+    Reel Rayon = 0;  // plus grand écart d'un pôle au centre
+    std::vector<int> Poles;  // rangs des pôles distincts de D
+    // Poids[b] : la part de la grappe vaut la somme des Poids[b].phi_b(t), phi_b coefficient de
+    // Taylor d'ordre b de (e^(pt) - 1)/p au centre.
+    std::array<TComplexe, TermesGrappe> Poids{};
+};
+
+// Grappes emboîtées ou disjointes, les plus grandes d'abord.
+struct TPolesProches {
+    std::vector<TGrappePoles> Grappes;
+};
+
+// Grappes des pôles distincts de d (racines et multiplicités valides) : chacune reste petite
+// devant la distance de son centre aux autres pôles, sans quoi la série convergerait mal. Une
+// grappe serrée est aussi retenue à l'intérieur d'une plus large : après le temps où la large
+// cesse de servir, la serrée sert encore.
+TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d);
+
+// La série ne sert que tant que rayon.t reste sous LimiteGrappe : au-delà, les exponentielles
+// des pôles se sont assez séparées pour que leurs éléments simples s'ajoutent sans perte.
+bool SerieApplicable(const TGrappePoles& g, Reel t);
+// Part de la grappe dans la réponse indicielle de R/D à l'instant t.
+TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t);
