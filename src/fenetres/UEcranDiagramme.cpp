@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include "coeur/Document.h"
+#include "DialogueFichier.h"
+#include "ExportExcel.h"
 #include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
@@ -33,6 +35,7 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
 {
     setWindowTitle(QStringLiteral("EcranDiagramme"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    ChoixFichier = ExecuteDialogueFichier;
     // Sans taille donnée avant la maximisation, la fenêtre rendue à sa taille normale serait minuscule.
     PoseGeometrieNormale(*this);
     setWindowState(Qt::WindowMaximized);
@@ -68,9 +71,8 @@ void TEcranDiagramme::CreeMenu()
     Effacer1 = AbaquedeNichols1->addAction(QStringLiteral("Effacer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
-    // L'impression et l'export se branchent avec leurs propres modules.
+    // L'impression se branche avec son propre module.
     Imprimer1->setEnabled(false);
-    ExportExcel1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
     connect(Fermer1, &QAction::triggered, this, &QWidget::close);
@@ -78,6 +80,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Dessiner1, &QAction::triggered, this, &TEcranDiagramme::Dessiner1Click);
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
+    connect(ExportExcel1, &QAction::triggered, this, &TEcranDiagramme::ExportExcel1Click);
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -184,6 +187,13 @@ void TEcranDiagramme::Tableau1Click()
 {
     if (tableau_)
         tableau_->Tableau();
+}
+
+void TEcranDiagramme::ExportExcel1Click()
+{
+    ExporteExcel(*this, document_, TSujetExport::Diagramme, ChoixFichier);
+    // L'export a changé le nombre de points : le tracé suivant rend ceux de l'écran.
+    ZoneClient->update();
 }
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)

@@ -9,6 +9,7 @@
 #include "trace/TraceAbaqueNichols.h"
 
 class QAction;
+class QFileDialog;
 class QLabel;
 class QMenu;
 class QPainter;
@@ -35,6 +36,8 @@ public:
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
+    // Dialogues de fichiers de l'export : le chemin choisi, vide si l'on renonce.
+    std::function<QString(QFileDialog& dialogue)> ChoixFichier;
 
     // Commande « Diag. » du menu principal : le dialogue d'échelles, puis la fenêtre.
     void CommandeDiagramme(TTypeDiagramme type);
@@ -63,6 +66,7 @@ public:
     void Dessiner1Click();
     void Effacer1Click();
     void Tableau1Click();
+    void ExportExcel1Click();
     void SourisEnfoncee(QPoint clic);
     void SourisRelachee();
 

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "DialogueFichier.h"
+#include "ExportExcel.h"
 #include "GeometrieNormale.h"
 #include "NomsComposants.h"
 #include "UEchRepIndic.h"
@@ -15,6 +17,7 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
 {
     setWindowTitle(QStringLiteral("Ecran Réponses Temporelles"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    ChoixFichier = ExecuteDialogueFichier;
     PoseGeometrieNormale(*this);
     setWindowState(Qt::WindowMaximized);
     QPalette blanc = palette();
@@ -31,11 +34,11 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
-    // L'impression et l'export se branchent avec leurs propres modules.
+    // L'impression se branche avec son propre module.
     Imprimer1->setEnabled(false);
-    ExportExcel1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    connect(ExportExcel1, &QAction::triggered, this, &TEcranRepTemp::ExcelClick);
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
                      {ExportExcel1, "ExportExcel1"}});
@@ -81,6 +84,12 @@ void TEcranRepTemp::Echelles1Click()
         return;
     if (ExecuteDevant(*dialogue, *this, ExecuteDialogue))
         ZoneClient->update();
+}
+
+void TEcranRepTemp::ExcelClick()
+{
+    if (document_.TypeReponse != TTypeReponse::Aucune)
+        ExporteExcel(*this, document_, TSujetExport::Reponse, ChoixFichier);
 }
 
 void TEcranRepTemp::FormShow(QPainter& surface)

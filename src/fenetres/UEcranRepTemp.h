@@ -2,10 +2,12 @@
 // Fenêtre des réponses temporelles : l'échelon ou la rampe, redessiné en entier à chaque
 // affichage, peinture ou changement de taille, avec les échelles de son dialogue.
 #include <QMainWindow>
+#include <functional>
 
 #include "DialogueRattache.h"
 
 class QAction;
+class QFileDialog;
 class QPainter;
 class TDialogueReponse;
 class TEchellesRepIndic;
@@ -23,6 +25,8 @@ public:
 
     // Exécution modale des dialogues ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
+    // Dialogues de fichiers de l'export : le chemin choisi, vide si l'on renonce.
+    std::function<QString(QFileDialog& dialogue)> ChoixFichier;
 
     // Commandes « Echelon » et « Rampe » du menu principal : le dialogue, puis la fenêtre.
     void CommandeReponse(TTypeReponse type);
@@ -35,6 +39,7 @@ public:
     QAction* ExportExcel1 = nullptr;
 
     void Echelles1Click();
+    void ExcelClick();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
     void FormShow(QPainter& surface);
 
