@@ -10,15 +10,6 @@
 #include "numerique/VersBoucleOuverte.h"
 
 namespace {
-struct TEchantillonBlack {
-    Reel X = 0;
-    Reel Frequence = 0;
-    Reel Phase = 0;  // boucle ouverte
-    Reel Gain = 0;
-    Reel GainFerme = 0;
-    Reel PhaseFermee = 0;
-};
-
 int Arrondi(Reel v)
 {
     return int(std::nearbyint(v));
@@ -34,22 +25,6 @@ TRepere Repere(const QRect& cible, const TMiseEnPageBlack& mise)
     r.PixHaut = cible.top() + Arrondi(mise.Haut * h);
     r.PixBas = cible.top() + Arrondi(mise.Bas * h);
     return r;
-}
-
-std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TDecades& d, int n)
-{
-    std::vector<TEchantillonBlack> ech(std::size_t(n + AmorceCourbe) + 1);
-    for (int i = -AmorceCourbe; i <= n; ++i) {
-        const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        const TComplexe fermee = BoucleFermee(e.Reponse);
-        ech[std::size_t(i + AmorceCourbe)] = {e.X,
-                                        e.Frequence,
-                                        PhaseDegres(e.Reponse, doc.PhaseSymetrique),
-                                        GainDecibels(e.Reponse),
-                                        GainDecibels(fermee),
-                                        PhaseDegres(fermee, true)};
-    }
-    return ech;
 }
 
 // Avec la grille fine, une ligne de gain sur deux porte son texte.
@@ -99,7 +74,8 @@ void Noms(TTraceur& t, const QRect& cible, const TRepere& r, const TMiseEnPageBl
                     mise.TailleNoms, "DNom");
 }
 
-void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech, const TMiseEnPageBlack& mise)
+void Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech,
+            const TMiseEnPageBlack& mise)
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
@@ -118,8 +94,8 @@ std::optional<TPixel> PixelDedans(const TRepere& r, Reel x, Reel y)
 
 // Les normales se suivent en pixels de la cible ; l'étiquette est à 1/40 de chaque étendue,
 // du côté opposé au centre de courbure, et seulement quand elle tombe dans le cadre.
-void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const std::vector<TEchantillonBlack>& ech,
-                       const TMiseEnPageBlack& mise)
+void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r,
+                       const std::vector<TEchantillonDiagramme>& ech, const TMiseEnPageBlack& mise)
 {
     const Reel degresParPixel = (r.XMax - r.XMin) / cible.width();
     const Reel decibelsParPixel = (r.YMax - r.YMin) / cible.height();
@@ -127,7 +103,7 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
     const Reel distanceGain = (r.YMax - r.YMin) / 40;
     TNormalesCourbe normales;
     for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonBlack& e = ech[i];
+        const TEchantillonDiagramme& e = ech[i];
         normales.Avance(e.Phase / degresParPixel, e.Gain / decibelsParPixel);
         if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
@@ -141,27 +117,13 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
 }
 
 // Les décades tombent sur des échantillons : tous les NbPoints/D.
-void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech, int nbDecades,
+void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech, int nbDecades,
                     const TMiseEnPageBlack& mise)
 {
     const std::size_t parDecade = (ech.size() - 1 - AmorceCourbe) / std::size_t(nbDecades);
     for (std::size_t i = AmorceCourbe; i < ech.size(); i += parDecade)
         if (const std::optional<TPixel> place = PixelDedans(r, ech[i].Phase, ech[i].Gain))
             t.Marque(place->X, place->Y, mise.RayonMarque);
-}
-
-void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonBlack>& ech)
-{
-    for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonBlack& e = ech[i];
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
-        point.Frequence = e.Frequence;
-        point.Valeur1 = e.Phase;
-        point.Valeur2 = e.Gain;
-        point.Valeur3 = e.GainFerme;
-        point.Valeur4 = e.PhaseFermee;
-        PlacePoint(point, r, e.Phase, e.Gain);
-    }
 }
 }
 
@@ -230,7 +192,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     r.XMax = phases.Max;
     r.YMin = gains.Min;
     r.YMax = gains.Max;
-    const std::vector<TEchantillonBlack> ech = Echantillonne(doc, *decades, nbPoints);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, doc.PhaseSymetrique, *decades, -AmorceCourbe, nbPoints, true);
 
     GrilleGains(t, r, *pas, param.QuadriFin, mise);
     GrillePhases(t, r, param.QuadriFin, doc.PhaseSymetrique, mise);
@@ -256,7 +219,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         echelles.QuadrillageFin = param.QuadriFin;
     }
     if (mise.MemorisePoints) {
-        Memorise(doc, r, ech);
+        MemoriseCourbe(doc, TTypeDiagramme::Black, r, ech);
         echelles.NbPoints = nbPoints;
     }
     return true;
