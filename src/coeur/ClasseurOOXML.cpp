@@ -6,10 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <sstream>
 
+#include "SourceComprimee.h"
 #include "XmlEspaces.h"
 
 namespace {
@@ -202,7 +202,6 @@ struct TClasseurOOXML::TDonnees {
     std::string Classeur;
     std::vector<TFeuille> Feuilles;
     std::map<std::string, std::unique_ptr<TPartie>> Parties;  // nom en minuscules
-    std::deque<std::string> Tampons;  // vivants jusqu'à la fermeture du zip
 
     ~TDonnees()
     {
@@ -791,20 +790,19 @@ struct TClasseurOOXML::TDonnees {
                 continue;
             std::ostringstream flux;
             partie->Document.save(flux, "", pugi::format_raw, pugi::encoding_utf8);
-            Tampons.push_back(flux.str());
-            const std::string& octets = Tampons.back();
-            zip_source_t* source = zip_source_buffer(Paquet(), octets.data(), octets.size(), 0);
+            zip_source_t* source = SourceComprimee(Paquet(), flux.str());
             if (!source)
-                Echec("mémoire insuffisante pour " + partie->Nom);
+                Echec("partie non comprimée : " + partie->Nom);
             if (zip_file_replace(Paquet(), zip_uint64_t(partie->Entree), source, 0) < 0) {
                 zip_source_free(source);
                 Echec("partie non remplacée : " + partie->Nom);
             }
+            // Une partie rangée sans compression dans le modèle reçoit le flux tel quel.
+            zip_set_file_compression(Paquet(), zip_uint64_t(partie->Entree), ZIP_CM_DEFLATE, 0);
         }
         if (zip_close(Zip) != 0)
             Echec("classeur non écrit");
         Zip = nullptr;
-        Tampons.clear();
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// Paquets zip des tests du classeur : écrits partie par partie, relus tels quels.
+// Paquets zip des tests du classeur : écrits partie par partie sans compression (comme le font
+// certains programmes), relus tels quels.
 #include <zip.h>
 
 #include <map>
@@ -13,8 +14,10 @@ inline bool EcritPaquet(const std::string& chemin, const std::map<std::string, s
         return false;
     for (const auto& [nom, contenu] : parties) {
         zip_source_t* s = zip_source_buffer(z, contenu.data(), contenu.size(), 0);
-        if (!s || zip_file_add(z, nom.c_str(), s, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t entree = s ? zip_file_add(z, nom.c_str(), s, ZIP_FL_ENC_UTF_8) : -1;
+        if (entree < 0)
             zip_source_free(s);
+        if (entree < 0 || zip_set_file_compression(z, zip_uint64_t(entree), ZIP_CM_STORE, 0) < 0) {
             zip_discard(z);
             return false;
         }
