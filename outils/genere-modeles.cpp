@@ -88,6 +88,8 @@ void FeuilleBlack(lxw_workbook* classeur)
     lxw_worksheet* f = workbook_add_worksheet(classeur, "Black");
     Entetes(f, "Diagramme de Black", "fréq. (Hz)", "gain (dB)", "phase (°)");
     lxw_chart* g = Graphique(classeur, "Diagramme de Black", "phase (°)", "gain (dB)");
+    // Les phases sont négatives : l'axe des gains à gauche, pas sur la phase nulle.
+    chart_axis_set_crossing_min(g->x_axis);
     Serie(g, "Black", 3, 2, 3, 202, Bleu, 1.5);
     for (int lieu = 0; lieu < 60; ++lieu)
         Serie(g, "Black", 11 + 2 * lieu, 12 + 2 * lieu, 4, 204, Gris, 0.5);

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
 #include <limits>
@@ -11,6 +13,7 @@
 
 #include "PaquetsZip.h"
 #include "coeur/ClasseurOOXML.h"
+#include "coeur/ExportTableur.h"
 
 namespace {
 
@@ -296,6 +299,63 @@ TEST_F(ClasseurReel, UnClasseurAuFormatStrictEstRefuse)
     ASSERT_TRUE(EcritPaquet(CheminLocal(), PaquetEtranger("http://purl.oclc.org/ooxml/spreadsheetml/main")));
     TClasseurOOXML c;
     EXPECT_THROW(c.Ouvre(Chemin), TErreurClasseur);
+}
+
+}
+
+namespace {
+
+// Le classeur exporté, ouvert par un vrai tableur quand il y en a un : les nombres de la
+// feuille de Nyquist que LibreOffice lit sont ceux que l'export a écrits.
+TEST_F(ClasseurReel, UnTableurLitLesValeursExportees)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice absent : LibreOffice n'est pas installé, vérification sautée";
+    CopieModele();
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = InitPolynomeValide();
+    doc.Denominateur = InitPolynomeValide();
+    doc.Denominateur.Degre = 2;
+    doc.Denominateur.Coef[0] = ComplexeReel(1);
+    doc.Denominateur.Coef[1] = ComplexeReel(1);
+    doc.Denominateur.Coef[2] = ComplexeReel(0.25L);
+    doc.TypeDiagramme = TTypeDiagramme::Nyquist;
+    doc.EchellesFrequentielles.FreqMin = 0.01L;
+    doc.EchellesFrequentielles.FreqMax = 100;
+    doc.EchellesFrequentielles.LogFreqMin = -2;
+    doc.EchellesFrequentielles.LogFreqMax = 2;
+    doc.EchellesFrequentielles.ReelMin = -2;
+    doc.EchellesFrequentielles.ReelMax = 2;
+    doc.EchellesFrequentielles.ImMin = -2;
+    doc.EchellesFrequentielles.ImMax = 1;
+    {
+        TClasseurOOXML c;
+        c.Ouvre(Chemin);
+        ExporteDiagramme(c, doc, [] {});
+        c.Enregistre();
+    }
+    QProcess lo;
+    lo.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + Dossier.filePath(QStringLiteral("profil")),
+                       QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                       QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,3"),
+                       QStringLiteral("--outdir"), Dossier.path(), Chemin});
+    ASSERT_TRUE(lo.waitForFinished(300000)) << "LibreOffice n'a pas fini";
+    QFile csv(Dossier.filePath(QStringLiteral("essai-Nyquist.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << lo.readAllStandardError().toStdString();
+    const QList<QByteArray> lignes = csv.readAll().split('\n');
+    ASSERT_GE(lignes.size(), 402);
+    EXPECT_EQ(QString::fromUtf8(lignes[1]).trimmed(), QStringLiteral("fréq. (Hz),Kovra.re,Kovra.im"));
+    TClasseurOOXML relu;
+    relu.Ouvre(Chemin);
+    for (int ligne = 3; ligne <= 402; ++ligne) {
+        const QList<QByteArray> champs = lignes[ligne - 1].trimmed().split(',');
+        ASSERT_EQ(champs.size(), 3) << ligne;
+        for (int col = 1; col <= 3; ++col) {
+            const double ecrit = relu.TexteCellule(3, ligne, col).toDouble();
+            EXPECT_NEAR(champs[col - 1].toDouble(), ecrit, 1e-12 * std::max(1.0, std::abs(ecrit))) << ligne;
+        }
+    }
 }
 
 }
