@@ -202,6 +202,7 @@ struct TClasseurOOXML::TDonnees {
     std::string Classeur;
     std::vector<TFeuille> Feuilles;
     std::map<std::string, std::unique_ptr<TPartie>> Parties;  // nom en minuscules
+    int Active = 0;  // feuille montrée à l'ouverture du classeur, 0 : celle du modèle
 
     ~TDonnees()
     {
@@ -712,7 +713,39 @@ struct TClasseurOOXML::TDonnees {
             calcul.append_attribute("fullCalcOnLoad");
         calcul.attribute("fullCalcOnLoad").set_value("1");
         classeur.Modifiee = true;
+        if (Active > 0)
+            MontreFeuilleActive();
         RetireChaineDeCalcul();
+    }
+
+    // L'onglet actif du classeur et le seul onglet sélectionné : deux onglets sélectionnés
+    // formeraient un groupe où toute saisie irait dans les deux feuilles.
+    void MontreFeuilleActive()
+    {
+        const pugi::xml_node racine = Partie(Classeur).Document.document_element();
+        pugi::xml_node vue = Enfant(Enfant(racine, Espace::Principal, "bookViews"), Espace::Principal, "workbookView");
+        if (vue) {
+            if (!vue.attribute("activeTab"))
+                vue.append_attribute("activeTab");
+            vue.attribute("activeTab").set_value(Active - 1);
+            if (vue.attribute("firstSheet").as_int() > Active - 1)
+                vue.remove_attribute("firstSheet");
+        }
+        for (std::size_t k = 0; k < Feuilles.size(); ++k) {
+            if (!Feuilles[k].DeCalcul)
+                continue;
+            TFeuille& f = Feuille(int(k) + 1);
+            const pugi::xml_node vues = Enfant(f.Contenu->Document.document_element(), Espace::Principal, "sheetViews");
+            for (pugi::xml_node v : Enfants(vues, Espace::Principal, "sheetView")) {
+                const bool active = int(k) + 1 == Active;
+                if (v.attribute("tabSelected").as_bool() == active)
+                    continue;
+                v.remove_attribute("tabSelected");
+                if (active)
+                    v.append_attribute("tabSelected") = "1";
+                f.Contenu->Modifiee = true;
+            }
+        }
     }
 
     // LibreOffice montre les résultats gardés des formules sans les recalculer ; sans eux il
@@ -819,6 +852,7 @@ void TClasseurOOXML::Ouvre(const QString& chemin)
 void TClasseurOOXML::ActiveFeuille(int feuille)
 {
     d_->Feuille(feuille);
+    d_->Active = feuille;
 }
 
 void TClasseurOOXML::EcritNombre(int feuille, int ligne, int colonne, Reel valeur)

@@ -9,6 +9,18 @@ using G = TGrandeur;
 
 const std::vector<G> Aucune;
 
+const std::vector<G>& ParDiagramme(TTypeDiagramme type, const std::vector<G>& bode, const std::vector<G>& nyquist,
+                                   const std::vector<G>& black)
+{
+    switch (type) {
+    case TTypeDiagramme::Bode: return bode;
+    case TTypeDiagramme::Nyquist: return nyquist;
+    case TTypeDiagramme::Black: return black;
+    case TTypeDiagramme::Aucun: break;
+    }
+    return Aucune;
+}
+
 // Rang du champ Valeur1… qui porte g ; rien quand le diagramme ne la range pas.
 std::optional<std::size_t> Rang(TTypeDiagramme type, G g)
 {
@@ -65,13 +77,7 @@ const std::vector<TGrandeur>& GrandeursRangees(TTypeDiagramme type)
     static const std::vector<G> bode{G::Gain, G::Phase};
     static const std::vector<G> nyquist{G::PartieReelle, G::PartieImaginaire};
     static const std::vector<G> black{G::Phase, G::Gain, G::GainFerme, G::PhaseFermee};
-    switch (type) {
-    case TTypeDiagramme::Bode: return bode;
-    case TTypeDiagramme::Nyquist: return nyquist;
-    case TTypeDiagramme::Black: return black;
-    case TTypeDiagramme::Aucun: break;
-    }
-    return Aucune;
+    return ParDiagramme(type, bode, nyquist, black);
 }
 
 std::vector<TGrandeur> GrandeursLues(TTypeDiagramme type, bool abaqueVisible)
@@ -88,26 +94,14 @@ const std::vector<TGrandeur>& ColonnesTableau(TTypeDiagramme type)
     static const std::vector<G> bode{G::Frequence, G::Pulsation, G::Gain, G::Phase};
     static const std::vector<G> nyquist{G::Frequence, G::Pulsation, G::PartieReelle, G::PartieImaginaire};
     static const std::vector<G> black{G::Frequence, G::Pulsation, G::Gain, G::Phase, G::GainFerme, G::PhaseFermee};
-    switch (type) {
-    case TTypeDiagramme::Bode: return bode;
-    case TTypeDiagramme::Nyquist: return nyquist;
-    case TTypeDiagramme::Black: return black;
-    case TTypeDiagramme::Aucun: break;
-    }
-    return Aucune;
+    return ParDiagramme(type, bode, nyquist, black);
 }
 
 const std::vector<TGrandeur>& ColonnesTableur(TTypeDiagramme type)
 {
     static const std::vector<G> gainPhase{G::Frequence, G::Gain, G::Phase};
     static const std::vector<G> nyquist{G::Frequence, G::PartieReelle, G::PartieImaginaire};
-    switch (type) {
-    case TTypeDiagramme::Bode:
-    case TTypeDiagramme::Black: return gainPhase;
-    case TTypeDiagramme::Nyquist: return nyquist;
-    case TTypeDiagramme::Aucun: break;
-    }
-    return Aucune;
+    return ParDiagramme(type, gainPhase, nyquist, gainPhase);
 }
 
 Reel ValeurDuPoint(const TPointFrequentiel& p, TTypeDiagramme type, TGrandeur g)

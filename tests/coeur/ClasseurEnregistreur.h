@@ -3,6 +3,7 @@
 // d'axes dans leur ordre, et offre des graphiques dont le test choisit les titres.
 #include <map>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -43,8 +44,22 @@ public:
     void Vide(int f, int l, int c) override { Cellules[{f, l, c}] = {}; }
     int NombreGraphiques(int f) override { return int(Titres[f].size()); }
     QString TitreGraphique(int f, int g) override { return Titres.at(f).at(std::size_t(g - 1)); }
-    void RegleAxe(int f, int g, int a, TReglageAxe r, Reel v) override { Reglages.push_back({f, g, a, r, v}); }
-    void TitreAxe(int f, int g, int a, const QString& t) override { TitresAxes[{f, g, a}] = t; }
+    // Comme un vrai graphique : deux axes seulement.
+    void RegleAxe(int f, int g, int a, TReglageAxe r, Reel v) override
+    {
+        Axe(a);
+        Reglages.push_back({f, g, a, r, v});
+    }
+    void TitreAxe(int f, int g, int a, const QString& t) override
+    {
+        Axe(a);
+        TitresAxes[{f, g, a}] = t;
+    }
+    static void Axe(int a)
+    {
+        if (a < 1 || a > 2)
+            throw TErreurClasseur("pas d'axe " + std::to_string(a));
+    }
     void Enregistre() override { Enregistre_ = true; }
 
     const TCelluleEnregistree* Cellule(int f, int l, int c) const

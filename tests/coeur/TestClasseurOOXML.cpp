@@ -154,6 +154,22 @@ TEST_F(ClasseurReel, CellulesEtAxesEcritsSeRelisent)
     EXPECT_NE(LitPartie(CheminLocal(), "xl/workbook.xml").find("fullCalcOnLoad=\"1\""), std::string::npos);
 }
 
+// Le classeur rendu s'ouvre sur la feuille exportée, seule sélectionnée.
+TEST_F(ClasseurReel, LaFeuilleActiveEstCelleQuOnOuvre)
+{
+    CopieModele();
+    {
+        TClasseurOOXML c;
+        c.Ouvre(Chemin);
+        c.ActiveFeuille(2);
+        c.EcritNombre(2, 3, 1, 1);
+        c.Enregistre();
+    }
+    EXPECT_NE(LitPartie(CheminLocal(), "xl/workbook.xml").find("activeTab=\"1\""), std::string::npos);
+    EXPECT_NE(LitPartie(CheminLocal(), "xl/worksheets/sheet2.xml").find("tabSelected=\"1\""), std::string::npos);
+    EXPECT_EQ(LitPartie(CheminLocal(), "xl/worksheets/sheet1.xml").find("tabSelected"), std::string::npos);
+}
+
 TEST_F(ClasseurReel, UnFichierQuiNEstPasUnClasseurEstRefuse)
 {
     QFile f(Chemin);

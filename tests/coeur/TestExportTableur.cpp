@@ -235,6 +235,11 @@ TEST(ExportBlack, LieuxDeLAbaqueDansLeursColonnesAvecLeursEtiquettes)
     for (int ligne = 1; ligne <= 210; ++ligne)
         EXPECT_EQ(c.Cellule(2, ligne, 21), nullptr) << "rien après les 5 lieux, ligne " << ligne;
 
+    // À -3 dB le lieu est régulier : son premier tronçon, de -0,001° à -10°, est entier.
+    for (int s = 0; s <= 19; ++s) {
+        EXPECT_TRUE(c.Nombre(2, 4 + s, 15)) << "ligne " << 4 + s;
+        EXPECT_TRUE(c.Nombre(2, 200 - s, 15)) << "ligne " << 200 - s;
+    }
     const Reel gains[] = {6, 0, -3};
     for (int m = 0; m < 3; ++m) {
         const int col = 11 + 2 * m;
@@ -354,6 +359,7 @@ TEST_P(ExportReponse, TempsDansLUniteDeLaGraduation)
     EXPECT_EQ((c.TitresAxes[{1, 1, 2}]), QStringLiteral("entrée et réponse (V)"));
     EXPECT_NEAR(double(*c.Reglage(1, 1, 1, TReglageAxe::Graduation)), double(cas.PasTemps * cas.Facteur), 1e-9);
     EXPECT_NEAR(double(*c.Reglage(1, 1, 1, TReglageAxe::Minimum)), double(-cas.PasTemps * cas.Facteur), 1e-9);
+    EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Minimum), Reel(-0.5L));
     EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Maximum), Reel(2.5L));
     EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Graduation), Reel(0.5L));
     EXPECT_EQ(pas, 1001);
