@@ -14,21 +14,19 @@
 
 namespace {
 
-
 // Ordre des enfants d'un axe et de son échelle, tel que le schéma l'impose (Excel refuse un
 // fichier qui ne le suit pas).
-constexpr std::string_view OrdreAxe[]{"axId",          "scaling",      "delete",        "axPos",         "majorGridlines",
-                         "minorGridlines", "title",       "numFmt",        "majorTickMark", "minorTickMark",
-                         "tickLblPos",    "spPr",         "txPr",          "crossAx",       "crosses",
-                         "crossesAt",     "crossBetween", "majorUnit",     "minorUnit",     "dispUnits",
-                         "extLst"};
+constexpr std::string_view OrdreAxe[]{
+    "axId",          "scaling",       "delete",     "axPos",    "majorGridlines", "minorGridlines", "title",
+    "numFmt",        "majorTickMark", "minorTickMark", "tickLblPos", "spPr",      "txPr",           "crossAx",
+    "crosses",       "crossesAt",     "crossBetween", "majorUnit", "minorUnit",   "dispUnits",      "extLst"};
 constexpr std::string_view OrdreRun[]{"rPr", "t"};
 constexpr std::string_view OrdreEchelle[]{"logBase", "orientation", "max", "min", "extLst"};
-constexpr std::string_view OrdreClasseur[]{"fileVersion",   "fileSharing",         "workbookPr",        "workbookProtection",
-                              "bookViews",     "sheets",              "functionGroups",    "externalReferences",
-                              "definedNames",  "calcPr",              "oleSize",           "customWorkbookViews",
-                              "pivotCaches",   "smartTagPr",          "smartTagTypes",     "webPublishing",
-                              "fileRecoveryPr", "webPublishObjects",  "extLst"};
+constexpr std::string_view OrdreClasseur[]{
+    "fileVersion",   "fileSharing",    "workbookPr",   "workbookProtection", "bookViews",
+    "sheets",        "functionGroups", "externalReferences", "definedNames", "calcPr",
+    "oleSize",       "customWorkbookViews", "pivotCaches", "smartTagPr",     "smartTagTypes",
+    "webPublishing", "fileRecoveryPr", "webPublishObjects", "extLst"};
 constexpr std::string_view OrdreFeuille[]{"sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData"};
 
 constexpr unsigned ChargementXml = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
