@@ -91,7 +91,7 @@ TBornes PlagePhases(bool symetrique)
 }
 
 std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, bool phaseSymetrique, const TDecades& d,
-                                                 int premier, int n, bool boucleFermee)
+                                                 int premier, int n, TCalculEchantillon calcul)
 {
     std::vector<TEchantillonDiagramme> ech(std::size_t(n - premier) + 1);
     for (int i = premier; i <= n; ++i) {
@@ -100,9 +100,11 @@ std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, bool phaseSy
         r.X = e.X;
         r.Frequence = e.Frequence;
         r.Reponse = e.Reponse;
+        if (calcul == TCalculEchantillon::Reponse)
+            continue;
         r.Gain = GainDecibels(e.Reponse);
         r.Phase = PhaseDegres(e.Reponse, phaseSymetrique);
-        if (boucleFermee) {
+        if (calcul == TCalculEchantillon::BoucleFermee) {
             const TComplexe fermee = BoucleFermee(e.Reponse);
             r.GainFerme = GainDecibels(fermee);
             r.PhaseFermee = PhaseDegres(fermee, true);

@@ -55,12 +55,15 @@ struct TEchantillonDiagramme {
     Reel X = 0;
     Reel Frequence = 0;
     TComplexe Reponse;
-    Reel Gain = 0;  // dB
+    Reel Gain = 0;  // dB, sauf pour la réponse seule
     Reel Phase = 0;  // degrés, dans la plage du document
     Reel GainFerme = 0;  // boucle fermée à retour unitaire, seulement si demandée
     Reel PhaseFermee = 0;
 };
 
+// Ce que l'échantillonnage calcule en plus de la réponse : Nyquist n'en a besoin que d'elle.
+enum class TCalculEchantillon { Reponse, GainPhase, BoucleFermee };
+
 // Échantillons i = premier … n sur n intervalles, rangés à partir de l'indice 0.
 std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, bool phaseSymetrique, const TDecades& d,
-                                                 int premier, int n, bool boucleFermee);
+                                                 int premier, int n, TCalculEchantillon calcul);

@@ -40,7 +40,8 @@ void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const T
         titres << TitreTableur(g);
     EcritEntetes(c, feuille, titres);
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, doc.PhaseSymetrique, DecadesDuTrace(doc.EchellesFrequentielles), 0, n - 1, false);
+        Echantillonne(doc, doc.PhaseSymetrique, DecadesDuTrace(doc.EchellesFrequentielles), 0, n - 1,
+                      TCalculEchantillon::GainPhase);
     doc.EchellesFrequentielles.NbPoints = n;
     const bool lignesVides = type == TTypeDiagramme::Bode || type == TTypeDiagramme::Black;
     int ligne = PremiereLigne;

@@ -193,7 +193,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     r.YMin = gains.Min;
     r.YMax = gains.Max;
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, doc.PhaseSymetrique, *decades, -AmorceCourbe, nbPoints, true);
+        Echantillonne(doc, doc.PhaseSymetrique, *decades, -AmorceCourbe, nbPoints,
+                      TCalculEchantillon::BoucleFermee);
 
     GrilleGains(t, r, *pas, param.QuadriFin, mise);
     GrillePhases(t, r, param.QuadriFin, doc.PhaseSymetrique, mise);

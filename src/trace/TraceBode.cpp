@@ -137,7 +137,8 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     const TBornes phases = PlagePhases(doc.PhaseSymetrique);
     phase.YMin = phases.Min;
     phase.YMax = phases.Max;
-    const std::vector<TEchantillonDiagramme> ech = Echantillonne(doc, doc.PhaseSymetrique, *decades, 0, mise.NbPoints, false);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, doc.PhaseSymetrique, *decades, 0, mise.NbPoints, TCalculEchantillon::GainPhase);
 
     TraceGain(t, gain, *pas, decades->Nombre, ech, mise);
     TracePhase(t, phase, decades->Nombre, mise);

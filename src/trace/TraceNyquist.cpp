@@ -198,7 +198,8 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     }
     const TRepere& r = cadres->Trace;
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, doc.PhaseSymetrique, *decades, -AmorceCourbe, nbPoints, false);
+        Echantillonne(doc, doc.PhaseSymetrique, *decades, -AmorceCourbe, nbPoints,
+                      TCalculEchantillon::Reponse);
 
     Grille(t, r, *pasX, *pasY, mise);
     Axes(t, r);
