@@ -11,28 +11,9 @@
 #include "trace/TraceDiagramme.h"
 #include "coeur/Analyse.h"
 #include "coeur/Document.h"
+#include "DocumentDegreDix.h"
 
 namespace {
-// (1 + 0.5 p + 0.1 p²) / (1 + p)^10 : coefficients par puissance croissante.
-TDocument DocumentDegreDix()
-{
-    TDocument doc = DocumentInitial();
-    doc.Numerateur = InitPolynomeValide();
-    doc.Numerateur.Degre = 2;
-    doc.Numerateur.Coef[0] = ComplexeReel(1);
-    doc.Numerateur.Coef[1] = ComplexeReel(0.5L);
-    doc.Numerateur.Coef[2] = ComplexeReel(0.1L);
-    doc.Denominateur = InitPolynomeValide();
-    doc.Denominateur.Degre = 10;
-    Reel binome = 1;
-    for (int k = 0; k <= 10; ++k) {
-        doc.Denominateur.Coef[k] = ComplexeReel(binome);
-        binome = binome * (10 - k) / (k + 1);
-    }
-    doc.TempsMort = 0.05L;
-    return doc;
-}
-
 template <typename Dessin>
 void RepeintAvec(benchmark::State& etat, TDocument& doc, Dessin dessin)
 {

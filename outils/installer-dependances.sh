@@ -9,6 +9,7 @@ paquets=(
   libjpeg-dev libzip-dev zlib1g-dev libpugixml-dev libxlsxwriter-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  poppler-utils
 )
 
 manquants=()

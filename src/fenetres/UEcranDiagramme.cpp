@@ -71,8 +71,6 @@ void TEcranDiagramme::CreeMenu()
     Effacer1 = AbaquedeNichols1->addAction(QStringLiteral("Effacer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
-    // L'impression se branche avec son propre module.
-    Imprimer1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
     connect(Fermer1, &QAction::triggered, this, &QWidget::close);
@@ -81,6 +79,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
     connect(ExportExcel1, &QAction::triggered, this, &TEcranDiagramme::ExportExcel1Click);
+    connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -146,6 +145,17 @@ void TEcranDiagramme::Montre(TTypeDiagramme type)
     ZoneClient->update();
 }
 
+TDemandeDiagramme TEcranDiagramme::Demande()
+{
+    TDemandeDiagramme demande;
+    demande.Type = document_.TypeDiagramme;
+    demande.Bode = echellesBode_.Parametres();
+    demande.Nyquist = echellesNyquist_.Parametres();
+    demande.Black = echellesBlack_.Parametres();
+    demande.LieuxAbaque = &lieuxAbaque_;
+    return demande;
+}
+
 void TEcranDiagramme::Dessine(QPainter& surface)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
@@ -153,13 +163,21 @@ void TEcranDiagramme::Dessine(QPainter& surface)
     const TBornes phases = PlagePhases(document_.PhaseSymetrique);
     echelles.PhaseMin = phases.Min;
     echelles.PhaseMax = phases.Max;
-    TDemandeDiagramme demande;
-    demande.Type = document_.TypeDiagramme;
-    demande.Bode = echellesBode_.Parametres();
-    demande.Nyquist = echellesNyquist_.Parametres();
-    demande.Black = echellesBlack_.Parametres();
-    demande.LieuxAbaque = &lieuxAbaque_;
-    TracerDiagramme(surface, ZoneClient->rect(), document_, demande);
+    TracerDiagramme(surface, ZoneClient->rect(), document_, Demande());
+}
+
+void TEcranDiagramme::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranDiagramme::Imprimer1Click()
+{
+    const TDemandeDiagramme demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeDiagramme(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranDiagramme::Echelles1Click()

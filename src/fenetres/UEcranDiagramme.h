@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 #include "trace/TraceAbaqueNichols.h"
 
@@ -33,6 +34,7 @@ public:
     void DefinitCommandesPrincipales(QAction* diagBode, QAction* diagNyquist, QAction* diagBlack,
                                      ActivationCommande activer);
     void DefinitTableau(TEcranTabVal* tableau);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -67,6 +69,8 @@ public:
     void Effacer1Click();
     void Tableau1Click();
     void ExportExcel1Click();
+    // Le diagramme montré, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     void SourisEnfoncee(QPoint clic);
     void SourisRelachee();
 
@@ -78,6 +82,7 @@ private:
     void CreeMenu();
     QLabel* CreeChampLecture();
     void Dessine(QPainter& surface);
+    TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;
 
@@ -89,4 +94,6 @@ private:
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };

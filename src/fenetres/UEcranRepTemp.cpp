@@ -34,10 +34,9 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
-    // L'impression se branche avec son propre module.
-    Imprimer1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
+    connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
     connect(ExportExcel1, &QAction::triggered, this, &TEcranRepTemp::ExcelClick);
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
@@ -92,7 +91,7 @@ void TEcranRepTemp::ExcelClick()
         ExporteExcel(*this, document_, TSujetExport::Reponse, ChoixFichier);
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface)
+TDemandeReponse TEcranRepTemp::Demande() const
 {
     TDemandeReponse demande;
     const TDialogueReponse* dialogue = DialogueDe(document_.TypeReponse);
@@ -100,7 +99,26 @@ void TEcranRepTemp::FormShow(QPainter& surface)
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
     }
-    TracerReponse(surface, ZoneClient->rect(), document_, demande);
+    return demande;
+}
+
+void TEcranRepTemp::FormShow(QPainter& surface)
+{
+    TracerReponse(surface, ZoneClient->rect(), document_, Demande());
+}
+
+void TEcranRepTemp::DefinitImpression(const TOutilsImpression& outils)
+{
+    impression_ = outils;
+}
+
+void TEcranRepTemp::Imprimer1Click()
+{
+    const TDemandeReponse demande = Demande();
+    CommandeImprimer(*this, impression_, ExecuteDialogue, valeursImpression_, TitreTravail(demande.Type),
+                     [&](QPainter& p, const QRect& page, int resolution, const TValeursImpression& v) {
+                         ImprimeReponse(p, page, resolution, document_, demande, v);
+                     });
 }
 
 void TEcranRepTemp::closeEvent(QCloseEvent* evenement)

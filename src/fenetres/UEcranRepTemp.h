@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 
 class QAction;
@@ -22,6 +23,7 @@ public:
 
     // Les dialogues naissent après la fenêtre : ils lui sont donnés ensuite.
     void DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe);
+    void DefinitImpression(const TOutilsImpression& outils);
 
     // Exécution modale des dialogues ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -40,6 +42,8 @@ public:
 
     void Echelles1Click();
     void ExcelClick();
+    // La réponse montrée, sur une page à la taille du dialogue.
+    void Imprimer1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
     void FormShow(QPainter& surface);
 
@@ -49,8 +53,11 @@ protected:
 
 private:
     TDialogueReponse* DialogueDe(TTypeReponse type) const;
+    TDemandeReponse Demande() const;
 
     TDocument& document_;
     TEchellesRepIndic* indicielle_ = nullptr;
     TEchellesRepRampe* rampe_ = nullptr;
+    TOutilsImpression impression_;
+    TValeursImpression valeursImpression_;
 };

@@ -32,6 +32,10 @@
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
 #include "USaisieTau.h"
+#include "Impression.h"
+#include "UInfoImpression.h"
+#include "USaisieTailleImpr.h"
+#include "trace/TraceEtudeImprimee.h"
 
 namespace {
 
@@ -188,7 +192,11 @@ void TEcranPrincipal::CreeFenetres()
     BoiteSaisieRacines = new TBoiteSaisieRacines(Document, this);
     Avertissement1 = new TAvertissement1(this);
     EcranElemSimples = new TEcranElemSimples(Document, this);
+    TailleImpression = new TTailleImpression(Document, this);
     EchellesBode = new TEchellesBode(Document, this);
+    InfoImpression = new TInfoImpression(this);
+    Impression = new TImpression(*InfoImpression, this);
+    TailleImpression->ConfigImpression = [this] { Impression->Configure(TailleImpression); };
     EchellesNyquist = new TEchellesNyquist(Document, this);
     EchellesBlack = new TEchellesBlack(Document, this);
     BoiteDialogueCouleurs = new TBoiteDialogueCouleurs(Document, this);
@@ -206,6 +214,8 @@ void TEcranPrincipal::CreeFenetres()
     EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
     EcranTabVal = new TEcranTabVal(Document, this);
     EcranDiagramme->DefinitTableau(EcranTabVal);
+    EcranDiagramme->DefinitImpression({TailleImpression, Impression});
+    EcranRepTemp->DefinitImpression({TailleImpression, Impression});
     CreeDialoguesFichiers();
 }
 
@@ -233,6 +243,7 @@ void TEcranPrincipal::BrancheCommandes()
     connect(ElementsSimples, &QAction::triggered, EcranElemSimples, &TEcranElemSimples::Affiche);
     connect(Apropos1, &QAction::triggered, this, &TEcranPrincipal::MontreAPropos);
     connect(Couleurs1, &QAction::triggered, this, &TEcranPrincipal::Couleurs1Click);
+    connect(ImpressionKovra1, &QAction::triggered, this, &TEcranPrincipal::ImpressionKovra1Click);
     connect(BoiteDialogueCouleurs, &TBoiteDialogueCouleurs::CouleursAcceptees, this,
             &TEcranPrincipal::AppliqueCouleurs);
     connect(ParCoefficients, &QAction::triggered, FluxSaisie, &TFluxSaisie::KovraCoef);
@@ -251,16 +262,11 @@ void TEcranPrincipal::BrancheCommandes()
         if (ChoixDephasagesBlack->exec() == QDialog::Accepted)
             EcranDiagramme->ZoneClient->update();
     });
-
-    // Fenêtres pas encore construites : chacune quitte cette liste quand elle est branchée.
-    commandesEnAttente_ = {ImpressionKovra1};
-    for (QAction* commande : commandesEnAttente_)
-        commande->setEnabled(false);
 }
 
 void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
 {
-    commande->setEnabled(active && !commandesEnAttente_.contains(commande));
+    commande->setEnabled(active);
 }
 
 void TEcranPrincipal::Demarre()
@@ -280,6 +286,15 @@ void TEcranPrincipal::MontreAPropos()
 void TEcranPrincipal::Couleurs1Click()
 {
     ExecuteDialogue(*BoiteDialogueCouleurs);
+}
+
+void TEcranPrincipal::ImpressionKovra1Click()
+{
+    Impression->Configure(this);
+    Impression->Imprime(QStringLiteral("Impression Kovra"), QPageLayout::Landscape,
+                        [this](QPainter& p, const QRect& page, int resolution) {
+                            ImprimeEtude(p, page, resolution, Document);
+                        });
 }
 
 void TEcranPrincipal::AppliqueCouleurs()

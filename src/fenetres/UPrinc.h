@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
-#include <set>
 
 #include "coeur/Document.h"
 
@@ -28,6 +27,9 @@ class TEcranTabVal;
 class TEcranRepTemp;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
+class TTailleImpression;
+class TInfoImpression;
+class TImpression;
 
 // Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
@@ -77,7 +79,10 @@ public:
     TFluxSaisie* FluxSaisie = nullptr;
     TAvertissement1* Avertissement1 = nullptr;
     TEcranElemSimples* EcranElemSimples = nullptr;
+    TTailleImpression* TailleImpression = nullptr;
     TEchellesBode* EchellesBode = nullptr;
+    TInfoImpression* InfoImpression = nullptr;
+    TImpression* Impression = nullptr;
     TEchellesNyquist* EchellesNyquist = nullptr;
     TEchellesBlack* EchellesBlack = nullptr;
     TBoiteDialogueCouleurs* BoiteDialogueCouleurs = nullptr;
@@ -112,6 +117,8 @@ public:
     void EnregistrerlesdonneesClick();
     void MontreAPropos();
     void Couleurs1Click();
+    // L'étude sur une page à l'italienne, après le dialogue de l'imprimante validé ou non.
+    void ImpressionKovra1Click();
     // Schéma accepté : les fenêtres possédées se repeignent tout de suite, fond compris.
     void AppliqueCouleurs();
 
@@ -125,7 +132,5 @@ private:
     void ActiveCommande(QAction* commande, bool active);
     void PeintZoneClient(QPainter& p, const QRect& zone);
 
-    // Commandes dont la fenêtre n'est pas encore construite : visibles mais grisées.
-    std::set<QAction*> commandesEnAttente_;
     QWidget* zoneClient_ = nullptr;
 };

@@ -43,7 +43,8 @@ TBlocPlace PlaceFractionEncadree(TDessinPlace& dessin, std::size_t debut, TLigne
     const int fin = x0 + f.Largeur();
     PlaceFraction(dessin, f, x0, y - e.Numerateur, y + e.Denominateur, e.Montee, g.Texte, support);
     dessin.Traits.push_back({QLine(x0, y + e.Barre, fin, y + e.Barre), g.Texte});
-    const QPoint coin = Encadre(dessin, {position, y, fin, CouvertureDepuis(dessin, debut), g.Taille}, g, support);
+    const QPoint coin = Encadre(
+        dessin, {position, y, fin, CouvertureDepuis(dessin, debut), g.Taille, y + e.Denominateur}, g, support);
     return {coin, f.Polices.Taille, f.Polices.TailleExposant};
 }
 
@@ -172,6 +173,7 @@ TBlocPlace PlaceElementsSimples(TDessinPlace& dessin, const TDocument& doc, QPoi
         x += largeurFraction;
         fin = std::max(fin, x);
     }
-    const QPoint coin = Encadre(dessin, {position, y, fin, CouvertureDepuis(dessin, debut), g.Taille}, g, support);
+    const QPoint coin = Encadre(
+        dessin, {position, y, fin, CouvertureDepuis(dessin, debut), g.Taille, y + e.Denominateur}, g, support);
     return {coin, g.Taille, g.TailleExposant};
 }

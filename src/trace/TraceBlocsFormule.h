@@ -25,6 +25,7 @@ struct TEtendueBloc {
     int Fin = 0;            // bout droit de la fraction la plus longue
     QRect Textes;           // rectangle couvrant tous les textes écrits
     int TailleDemandee = 0;
+    int HautDenominateurs = 0;  // haut des dénominateurs de la dernière ligne
 };
 // Rectangle du cadre, bords compris.
 using TRegleCadre = QRect (*)(const TEtendueBloc& etendue, const QPaintDevice& support);

@@ -123,12 +123,12 @@ void TTraceur::Cadre(const TRepere& r)
     Cadre(QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas)), M.EpaisseurCadre);
 }
 
-void TTraceur::Cadre(const QRect& r, int epaisseur)
+void TTraceur::Cadre(const QRect& r, int epaisseur, const char* cle)
 {
-    Crayon("DCadre", 1);
+    Crayon(cle, 1);
     const QPoint fin[] = {r.topRight(), r.topLeft(), r.bottomLeft()};
     P.drawPolyline(fin, 3);
-    Crayon("DCadre", epaisseur);
+    Crayon(cle, epaisseur);
     const QPoint epais[] = {r.bottomLeft() + QPoint(1, 0), r.bottomRight(), r.topRight() + QPoint(0, 1)};
     P.drawPolyline(epais, 3);
 }

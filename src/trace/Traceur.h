@@ -67,7 +67,7 @@ public:
 
     // Bords haut et gauche en 1, bas et droit en EpaisseurCadre.
     void Cadre(const TRepere& r);
-    void Cadre(const QRect& r, int epaisseur);
+    void Cadre(const QRect& r, int epaisseur, const char* cle = "DCadre");
     void Segment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2, TBornage bornage = TBornage::Borne);
 
     // Graduation écrite à gauche du cadre, sa fin à `ecart` pixels du bord, centrée en hauteur.

@@ -70,7 +70,7 @@ protected:
 TEST_F(EcranRepTemp, EchelonValideMontreLaFenetreQuiDessineEtQuitterLaFerme)
 {
     EXPECT_EQ(ecran_.windowTitle(), "Ecran Réponses Temporelles");
-    EXPECT_FALSE(ecran_.Imprimer1->isEnabled());
+    EXPECT_TRUE(ecran_.Imprimer1->isEnabled());
     EXPECT_TRUE(ecran_.ExportExcel1->isEnabled());
     EXPECT_TRUE(ecran_.Echelles1->isEnabled());
     ecran_.CommandeReponse(TTypeReponse::Indicielle);

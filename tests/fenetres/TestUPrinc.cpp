@@ -275,7 +275,7 @@ TEST_F(EcranPrincipal, LectureAvecRacineCommune)
     EXPECT_TRUE(ecran.Document.EtudeFaite);
     EXPECT_TRUE(ecran.Document.SystemeStable);
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + chemin);
-    for (const char* nom : {"Kovra", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
+    for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
         EXPECT_TRUE(Actif(ecran, nom)) << nom;
 
     // L'étude remplace l'image : le cadre de la forme développée est à sa place, dans sa couleur.

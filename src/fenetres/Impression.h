@@ -1,0 +1,52 @@
+#pragma once
+// Le travail d'impression : l'imprimante choisie dans « Config. impr. » ou celle du système ;
+// sans aucune imprimante, un fichier PDF dont le nom est demandé. Une page par travail.
+#include <QObject>
+#include <QPageLayout>
+#include <QPrinter>
+#include <functional>
+
+class QPainter;
+class QPrintDialog;
+class TInfoImpression;
+
+// Peint la page dans ce rectangle, à cette résolution en pixels par pouce.
+using TPeintPage = std::function<void(QPainter& p, const QRect& page, int resolution)>;
+
+// Écrit une page A4 de PDF ; un fichier existant n'est remplacé que par un fichier complet.
+// Faux, avec la raison en français, quand le fichier ne peut pas être écrit.
+bool EcritPdf(const QString& chemin, const QString& titre, QPageLayout::Orientation orientation,
+              const TPeintPage& peint, QString& erreur);
+
+// Nom proposé pour le PDF : le titre du travail dans le dossier des documents.
+QString CheminPdfParDefaut(const QString& titre);
+
+class TImpression : public QObject {
+    Q_OBJECT
+public:
+    TImpression(TInfoImpression& info, QObject* parent);
+
+    QPrinter& Imprimante() { return imprimante_; }
+
+    // Remplaçables par les tests.
+    // L'imprimante en service : celle de « Config. impr. » ou celle du système ; vide s'il n'y en a aucune.
+    std::function<QString()> ImprimanteEnService;
+    // Chemin du PDF, depuis le chemin proposé ; vide si l'utilisateur renonce.
+    std::function<QString(const QString& propose)> ChoixFichierPdf;
+    std::function<int(QPrintDialog& dialogue)> ExecuteConfiguration;
+
+    // Le dialogue de l'imprimante ; son résultat ne change rien à ce qui suit.
+    void Configure(QWidget* parent);
+    // Vrai quand la page est partie à l'imprimante ou écrite dans son fichier ; un refus est dit
+    // en français, une renonciation au fichier ne dit rien.
+    bool Imprime(const QString& titre, QPageLayout::Orientation orientation, const TPeintPage& peint);
+
+private:
+    bool SurImprimante(const QString& nom, const QString& titre, QPageLayout::Orientation orientation,
+                       const TPeintPage& peint);
+    bool DansFichier(const QString& chemin, const QString& titre, QPageLayout::Orientation orientation,
+                     const TPeintPage& peint);
+
+    TInfoImpression& info_;
+    QPrinter imprimante_{QPrinter::HighResolution};
+};
