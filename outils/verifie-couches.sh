@@ -13,7 +13,7 @@ rang() {
 # Modules Qt permis à chaque couche.
 modules() {
   case "$1" in
-    numerique) echo "" ;; coeur) echo "QtCore" ;; trace) echo "QtCore QtGui" ;; *) echo "*" ;;
+    numerique) echo "" ;; coeur) echo "QtCore" ;; trace) echo "QtCore QtGui QtSvg" ;; *) echo "*" ;;
   esac
 }
 module_de() {

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "ImageCalcul.h"
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
 #include "numerique/Laguerre.h"
@@ -27,10 +28,13 @@ const char* const Usage =
     "Usage : kovra-calcul FICHIER.kvf [--frequences f1,f2,...] [--temps t1,t2,...]\n"
     "        kovra-calcul --num \"c0 c1 ...\" --den \"c0 c1 ...\" [--retard T]\n"
     "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
+    "        kovra-calcul ETUDE.kvf --image SORTIE.png|.svg|.pdf\n"
+    "                     --vue bode|nyquist|black|echelon|rampe [--taille 1920x1080] [--abaque]\n"
     "        kovra-calcul --help\n"
     "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
     "fréquences en hertz, strictement positives.\n"
-    "Écrit l'étude en JSON sur la sortie standard.\n";
+    "Écrit l'étude en JSON sur la sortie standard ; avec --image, la vue dessinée comme à\n"
+    "l'écran, aux échelles automatiques.\n";
 
 struct TArguments {
     bool Aide = false;
@@ -513,7 +517,10 @@ int main(int argc, char** argv)
     TArguments a;
     std::string faute;
     TDocument doc = DocumentInitial();
-    const bool argumentsLus = LitArguments(argc, argv, a, faute);
+    TOptionsImage image;
+    std::vector<char*> restants;
+    const bool argumentsLus = LitOptionsImage(argc, argv, image, restants, faute)
+                              && LitArguments(int(restants.size()), restants.data(), a, faute);
     if (argumentsLus && a.Aide) {
         std::fputs(Usage, stdout);
         return 0;
@@ -531,6 +538,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
         return SortieArguments;
     }
+    if (image.Demandee)
+        return FaitImage(argc, argv, doc, image);
     const std::string json = Etude(doc, a);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;

@@ -9,6 +9,7 @@
 #include "coeur/EchantillonsFrequentiels.h"
 #include "coeur/SaisieNombres.h"
 #include "trace/Graphisme.h"
+#include "trace/ValeursAutomatiques.h"
 
 namespace {
 
@@ -41,22 +42,6 @@ bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel f
     return true;
 }
 
-namespace {
-enum class TEcartGains { Tracable, TropFaible, TropGrand };
-
-TEcartGains EcartGains(Reel gmin, Reel gmax, bool grilleFine)
-{
-    if (!(gmax > gmin))
-        return TEcartGains::TropFaible;
-    const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
-    const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
-    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max))
-        return TEcartGains::TropGrand;
-    // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
-    return Graduations(bornes.Min, bornes.Max, *pas).size() < 2 ? TEcartGains::TropFaible : TEcartGains::Tracable;
-}
-}
-
 bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine)
 {
     switch (EcartGains(gmin, gmax, grilleFine)) {
@@ -67,19 +52,6 @@ bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grill
     default:
         return true;
     }
-}
-
-void EcritGainsAutomatiques(QLineEdit* champMin, QLineEdit* champMax, Reel gmin, Reel gmax, bool grilleFine)
-{
-    constexpr Reel Ouverture = 10;  // dB
-    Reel lusMin = 0, lusMax = 0;
-    const bool lus = LitReel(TexteAutomatique(gmin, 3), lusMin) && LitReel(TexteAutomatique(gmax, 3), lusMax);
-    if (!lus || EcartGains(lusMin, lusMax, grilleFine) == TEcartGains::TropFaible) {
-        gmin -= Ouverture;
-        gmax += Ouverture;
-    }
-    champMin->setText(TexteAutomatique(gmin, 3));
-    champMax->setText(TexteAutomatique(gmax, 3));
 }
 
 void TMemoireChamps::Retient(const QWidget* dialogue)

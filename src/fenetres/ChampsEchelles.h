@@ -22,10 +22,6 @@ bool VerifieFrequencesTracables(QLineEdit* champMin, QLineEdit* champMax, Reel f
 // Gains déjà ordonnés : refuse un écart qui ne laisse pas deux graduations distinctes, ou
 // dont les bornes graduées ne sont plus finies.
 bool VerifieGainsTracables(QLineEdit* champMin, Reel gmin, Reel gmax, bool grilleFine);
-// Gains automatiques écrits à trois chiffres ; un gain presque constant (gain pur) s'ouvre de
-// 10 dB de part et d'autre pour que le dialogue accepte ses propres valeurs.
-void EcritGainsAutomatiques(QLineEdit* champMin, QLineEdit* champMax, Reel gmin, Reel gmax, bool grilleFine);
-
 class TMemoireChamps {
 public:
     void Retient(const QWidget* dialogue);

@@ -18,7 +18,6 @@ constexpr int LargeurBouton = 122;
 constexpr int HauteurBouton = 25;
 constexpr int HautEntree = 12;
 constexpr int HautEchelles = 144;
-constexpr int ChiffresMax = 15;
 
 QGroupBox* Groupe(QWidget* parent, const QString& titre, int y)
 {
@@ -103,14 +102,11 @@ void TDialogueReponse::ActiveValider()
     BtnValider()->setEnabled(ParametresOK && EchellesOK);
 }
 
-void TDialogueReponse::EcritEchelles(Reel tmax, Reel ymin, Reel ymax)
+void TDialogueReponse::EcritEchelles(const TTextesEchellesReponse& textes)
 {
-    EditTmax->setText(TexteAutomatique(tmax, 4));
-    int chiffres = 3;
-    while (chiffres < ChiffresMax && TexteAutomatique(ymin, chiffres) == TexteAutomatique(ymax, chiffres))
-        ++chiffres;
-    EditYmin->setText(TexteAutomatique(ymin, chiffres));
-    EditYmax->setText(TexteAutomatique(ymax, chiffres));
+    EditTmax->setText(textes.TMax);
+    EditYmin->setText(textes.YMin);
+    EditYmax->setText(textes.YMax);
     EchellesOK = VerifieEchelles();
     ActiveValider();
 }

@@ -4,6 +4,7 @@
 // tracé relit à chaque dessin (rendus tels qu'à l'ouverture quand l'utilisateur annule).
 #include "ChampsEchelles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "trace/ValeursAutomatiques.h"
 
 class QGroupBox;
 struct TDocument;
@@ -56,7 +57,7 @@ protected:
     void ActiveValider();
     // Échelles automatiques : t max à 4 chiffres, Y min et Y max à 3, ou plus s'il en faut
     // pour que les deux textes diffèrent ; puis le contrôle des échelles.
-    void EcritEchelles(Reel tmax, Reel ymin, Reel ymax);
+    void EcritEchelles(const TTextesEchellesReponse& textes);
     // Refus de ce que la grille ne sait pas graduer, avec son message et son focus.
     bool RefuseEchellesIntracables(Reel tmax, Reel ymin, Reel ymax);
 

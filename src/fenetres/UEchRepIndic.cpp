@@ -2,11 +2,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "NomsComposants.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
+#include "trace/ValeursAutomatiques.h"
 
 namespace {
 const TTextesReponse Textes{QStringLiteral("Saisie de l'échelon d'entrée et des échelles"),
@@ -45,9 +45,10 @@ bool TEchellesRepIndic::VerifieParametres() const
 
 void TEchellesRepIndic::BtnConsAutoClick()
 {
-    EditConsI->setText(QStringLiteral("0"));
-    EditConsf->setText(QStringLiteral("1"));
-    EditNomUnite->setText(QStringLiteral("unités S.I."));
+    const TTextesEntree entree = EntreeAutoEchelon();
+    EditConsI->setText(entree.ConsI);
+    EditConsf->setText(entree.Second);
+    EditNomUnite->setText(entree.Unite);
     EditTmax->setFocus(Qt::OtherFocusReason);
     ParametresOK = true;
     BtnEchAuto->setEnabled(true);
@@ -75,8 +76,6 @@ void TEchellesRepIndic::BtnValiderConsClick()
     ActiveValider();
 }
 
-// Les extrêmes de la réponse à cet échelon, tirés de ceux de l'échelon unité, et les deux
-// niveaux de l'entrée : l'entrée et la réponse tiennent toutes deux dans le cadre.
 void TEchellesRepIndic::BtnEchAutoClick()
 {
     EditConsI->setText(NormaliseSeparateur(EditConsI->text()));
@@ -86,10 +85,7 @@ void TEchellesRepIndic::BtnEchAutoClick()
         Refuse(EditTmax, QStringLiteral("il y a un problème"));
         return;
     }
-    const Reel depart = Document.GainStat * u0;
-    const Reel ya = (u1 - u0) * Document.YMaxIndicielle + depart;
-    const Reel yb = (u1 - u0) * Document.YMinIndicielle + depart;
-    EcritEchelles(Document.TMaxAuto, std::min({ya, yb, u1, u0}), std::max({ya, yb, u1, u0}));
+    EcritEchelles(EchellesAutoEchelon(Document, u0, u1));
     BtnValider()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -2,12 +2,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "NomsComposants.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
-#include "coeur/TextesValeurs.h"
+#include "trace/ValeursAutomatiques.h"
 
 namespace {
 const TTextesReponse Textes{QStringLiteral("Saisie de la rampe d'entrée et des échelles"),
@@ -42,18 +41,17 @@ bool TEchellesRepRampe::VerifieParametres() const
     return Valeur(EditConsI, u0) && Valeur(EditPente, a);
 }
 
-// La pente fait monter l'entrée de 1 sur la durée automatique.
 void TEchellesRepRampe::BtnConsAutoClick()
 {
-    EditConsI->setText(QStringLiteral("0"));
-    EditPente->setText(TexteFixe(1 / Document.TMaxAuto, 15, 6).trimmed());
-    EditNomUnite->setText(QStringLiteral("unités S.I."));
+    const TTextesEntree entree = EntreeAutoRampe(Document);
+    EditConsI->setText(entree.ConsI);
+    EditPente->setText(entree.Second);
+    EditNomUnite->setText(entree.Unite);
     ParametresOK = VerifieParametres();
     BtnEchAuto->setEnabled(ParametresOK);
     ActiveValider();
 }
 
-// Les extrêmes de la réponse, tirés de ceux de la rampe unité, et ceux de l'entrée.
 void TEchellesRepRampe::BtnEchAutoClick()
 {
     Reel u0 = 0, a = 0;
@@ -61,12 +59,7 @@ void TEchellesRepRampe::BtnEchAutoClick()
         Refuse(EditConsI, QStringLiteral("il y a eu un problème"));
         return;
     }
-    const Reel depart = Document.GainStat * u0;
-    const Reel tmax = Document.TMaxAuto;
-    const Reel ya = Document.RampeMax * a + depart;
-    const Reel yb = Document.RampeMin * a + depart;
-    const Reel fin = a * tmax + u0;
-    EcritEchelles(tmax, std::min({fin, u0, yb, ya}), std::max({fin, u0, yb, ya}));
+    EcritEchelles(EchellesAutoRampe(Document, u0, a));
 }
 
 bool TEchellesRepRampe::PeutFermer()

@@ -14,6 +14,7 @@
 #include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
+#include "MenuImage.h"
 #include "NomsComposants.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/TraceDiagramme.h"
@@ -25,6 +26,18 @@
 namespace {
 
 constexpr TTypeDiagramme Diagrammes[] = {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black};
+
+QString NomVue(TTypeDiagramme type)
+{
+    switch (type) {
+    case TTypeDiagramme::Nyquist:
+        return QStringLiteral("Diagramme de Nyquist");
+    case TTypeDiagramme::Black:
+        return QStringLiteral("Diagramme de Black");
+    default:
+        return QStringLiteral("Diagramme de Bode");
+    }
+}
 
 }
 
@@ -80,6 +93,8 @@ void TEcranDiagramme::CreeMenu()
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
     connect(ExportExcel1, &QAction::triggered, this, &TEcranDiagramme::ExportExcel1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
+    MenuImage = new TMenuImage(*this, *ZoneClient, [this] { return NomVue(document_.TypeDiagramme); },
+                               [this](QPainter& surface, const QRect& cible) { Dessine(surface, cible); });
 }
 
 QLabel* TEcranDiagramme::CreeChampLecture()
@@ -156,14 +171,14 @@ TDemandeDiagramme TEcranDiagramme::Demande()
     return demande;
 }
 
-void TEcranDiagramme::Dessine(QPainter& surface)
+void TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
     const TBornes phases = PlagePhases(document_.PhaseSymetrique);
     echelles.PhaseMin = phases.Min;
     echelles.PhaseMax = phases.Max;
-    TracerDiagramme(surface, ZoneClient->rect(), document_, Demande());
+    TracerDiagramme(surface, cible, document_, Demande());
 }
 
 void TEcranDiagramme::DefinitImpression(const TOutilsImpression& outils)
@@ -266,7 +281,7 @@ bool TEcranDiagramme::eventFilter(QObject* objet, QEvent* evenement)
     switch (evenement->type()) {
     case QEvent::Paint: {
         QPainter surface(ZoneClient);
-        Dessine(surface);
+        Dessine(surface, ZoneClient->rect());
         return true;
     }
     case QEvent::MouseButtonPress:

@@ -19,6 +19,7 @@ class TEchellesBlack;
 class TEchellesBode;
 class TEchellesNyquist;
 class TEcranTabVal;
+class TMenuImage;
 struct TDocument;
 enum class TTypeDiagramme;
 
@@ -63,6 +64,7 @@ public:
     QAction* Effacer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
     QAction* Tableau1 = nullptr;
+    TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
     void Dessiner1Click();
@@ -81,7 +83,7 @@ protected:
 private:
     void CreeMenu();
     QLabel* CreeChampLecture();
-    void Dessine(QPainter& surface);
+    void Dessine(QPainter& surface, const QRect& cible);
     TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
     QAction* CommandeDe(TTypeDiagramme type) const;

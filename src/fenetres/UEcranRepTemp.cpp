@@ -7,6 +7,7 @@
 #include "DialogueFichier.h"
 #include "ExportExcel.h"
 #include "GeometrieNormale.h"
+#include "MenuImage.h"
 #include "NomsComposants.h"
 #include "UEchRepIndic.h"
 #include "UEchRepRampe.h"
@@ -38,6 +39,13 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
     connect(ExportExcel1, &QAction::triggered, this, &TEcranRepTemp::ExcelClick);
+    MenuImage = new TMenuImage(
+        *this, *ZoneClient,
+        [this] {
+            return document_.TypeReponse == TTypeReponse::Rampe ? QStringLiteral("Réponse à une rampe")
+                                                                : QStringLiteral("Réponse à un échelon");
+        },
+        [this](QPainter& surface, const QRect& cible) { FormShow(surface, cible); });
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
                      {ExportExcel1, "ExportExcel1"}});
@@ -102,9 +110,9 @@ TDemandeReponse TEcranRepTemp::Demande() const
     return demande;
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface)
+void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
 {
-    TracerReponse(surface, ZoneClient->rect(), document_, Demande());
+    TracerReponse(surface, cible, document_, Demande());
 }
 
 void TEcranRepTemp::DefinitImpression(const TOutilsImpression& outils)
@@ -132,6 +140,6 @@ bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != ZoneClient || evenement->type() != QEvent::Paint)
         return QMainWindow::eventFilter(objet, evenement);
     QPainter surface(ZoneClient);
-    FormShow(surface);
+    FormShow(surface, ZoneClient->rect());
     return true;
 }

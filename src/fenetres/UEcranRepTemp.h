@@ -13,6 +13,7 @@ class QPainter;
 class TDialogueReponse;
 class TEchellesRepIndic;
 class TEchellesRepRampe;
+class TMenuImage;
 struct TDocument;
 enum class TTypeReponse;
 
@@ -39,13 +40,14 @@ public:
     QAction* Echelles1 = nullptr;
     QAction* Imprimer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
+    TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
     void ExcelClick();
     // La réponse montrée, sur une page à la taille du dialogue.
     void Imprimer1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.
-    void FormShow(QPainter& surface);
+    void FormShow(QPainter& surface, const QRect& cible);
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;

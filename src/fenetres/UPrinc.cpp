@@ -19,6 +19,7 @@
 #include "USaisieParamNyquist.h"
 #include "trace/CouleurQt.h"
 #include "coeur/Analyse.h"
+#include "coeur/DossierFichiers.h"
 #include "coeur/FichierDonnees.h"
 #include "DialogueFichier.h"
 #include "FluxSaisie.h"
@@ -106,7 +107,7 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
 
 QString DossierFichiersDuProgramme()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/fichiers/");
+    return DossierFichiersDe(QCoreApplication::applicationDirPath());
 }
 
 QPoint PositionImageAccueil(QSize zone, QSize image)
@@ -352,8 +353,12 @@ void TEcranPrincipal::LireunfichierdonneesClick()
     if (!Document.NomFichierDonnees.isEmpty())
         DialogueOuvrirFichier->setDirectory(QFileInfo(Document.NomFichierDonnees).absolutePath());
     const QString chemin = ChoixFichier(*DialogueOuvrirFichier);
-    if (chemin.isEmpty())
-        return;
+    if (!chemin.isEmpty())
+        LitFichier(chemin);
+}
+
+void TEcranPrincipal::LitFichier(const QString& chemin)
+{
     QString erreur;
     if (!LitFichierDonnees(chemin, Document, erreur)) {
         AfficheMessage(erreur);

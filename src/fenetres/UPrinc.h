@@ -31,7 +31,7 @@ class TTailleImpression;
 class TInfoImpression;
 class TImpression;
 
-// Dossier de l'exécutable suivi de "fichiers/", casse comprise : Linux distingue les casses.
+// Dossier "fichiers/" du programme, casse comprise : Linux distingue les casses.
 QString DossierFichiersDuProgramme();
 
 // Coin de l'image d'accueil : centrée, jamais hors de la zone à gauche ni en haut.
@@ -114,6 +114,8 @@ public:
 
     void NouveauClick();
     void LireunfichierdonneesClick();
+    // Lecture d'un chemin déjà choisi (dialogue ou ligne de commande) : mêmes contrôles et messages.
+    void LitFichier(const QString& chemin);
     void EnregistrerlesdonneesClick();
     void MontreAPropos();
     void Couleurs1Click();

@@ -6,6 +6,7 @@
 
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
+#include "trace/ValeursAutomatiques.h"
 
 TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 280, QStringLiteral("Diagramme de Black"), parent), document_(document)
@@ -30,9 +31,11 @@ TEchellesBlack::TEchellesBlack(const TDocument& document, QWidget* parent)
 
 void TEchellesBlack::RemplitValeursAutomatiques()
 {
-    FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
-    FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 3));
-    EcritGainsAutomatiques(GainMin, GainMax, document_.GainMinAuto, document_.GainMaxAuto, QuadriFin->isChecked());
+    const TTextesFrequentiels t = TextesAutoBlack(document_, QuadriFin->isChecked());
+    FreqMin->setText(t.FreqMin);
+    FreqMax->setText(t.FreqMax);
+    GainMin->setText(t.Min);
+    GainMax->setText(t.Max);
 }
 
 bool TEchellesBlack::PeutFermer()

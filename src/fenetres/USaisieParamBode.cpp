@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "coeur/Document.h"
+#include "trace/ValeursAutomatiques.h"
 
 TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 208, QStringLiteral("Echelles du Diagramme de Bode"), parent), document_(document)
@@ -22,9 +23,11 @@ TEchellesBode::TEchellesBode(const TDocument& document, QWidget* parent)
 
 void TEchellesBode::RemplitValeursAutomatiques()
 {
-    FreqMin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
-    FreqMax->setText(TexteAutomatique(document_.FreqHauteAuto, 1));
-    EcritGainsAutomatiques(GainMin, GainMax, document_.GainMinAuto, document_.GainMaxAuto, false);
+    const TTextesFrequentiels t = TextesAutoBode(document_);
+    FreqMin->setText(t.FreqMin);
+    FreqMax->setText(t.FreqMax);
+    GainMin->setText(t.Min);
+    GainMax->setText(t.Max);
 }
 
 bool TEchellesBode::PeutFermer()

@@ -9,6 +9,7 @@
 #include "coeur/SaisieNombres.h"
 #include "trace/Graphisme.h"
 #include "trace/TraceNyquist.h"
+#include "trace/ValeursAutomatiques.h"
 
 TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
     : TDialogueEchelles(432, 328, QStringLiteral("Diagramme de Nyquist"), parent), document_(document)
@@ -34,12 +35,13 @@ TEchellesNyquist::TEchellesNyquist(const TDocument& document, QWidget* parent)
 
 void TEchellesNyquist::RemplitValeursAutomatiques()
 {
-    Fmin->setText(TexteAutomatique(document_.FreqBasseAuto, 4));
-    Fmax->setText(TexteAutomatique(document_.FreqHauteAuto, 3));
-    ReMin->setText(TexteAutomatique(document_.ReMinAuto, 3));
-    ReMax->setText(TexteAutomatique(document_.ReMaxAuto, 3));
-    ImMin->setText(TexteAutomatique(document_.ImMinAuto, 3));
-    ImMax->setText(TexteAutomatique(document_.ImMaxAuto, 3));
+    const TTextesFrequentiels t = TextesAutoNyquist(document_);
+    Fmin->setText(t.FreqMin);
+    Fmax->setText(t.FreqMax);
+    ReMin->setText(t.Min);
+    ReMax->setText(t.Max);
+    ImMin->setText(t.ImMin);
+    ImMax->setText(t.ImMax);
 }
 
 bool TEchellesNyquist::PeutFermer()

@@ -1,0 +1,147 @@
+#include "ImageCalcul.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "coeur/Analyse.h"
+#include "coeur/EchantillonsFrequentiels.h"
+#include "trace/EcritureImage.h"
+#include "trace/TraceDiagramme.h"
+#include "trace/ValeursAutomatiques.h"
+
+namespace {
+
+constexpr int TailleMin = 100;
+constexpr int TailleMax = 10000;
+
+struct TVue {
+    const char* Nom;
+    TTypeDiagramme Diagramme;
+    TTypeReponse Reponse;
+};
+
+constexpr TVue Vues[] = {
+    {"bode", TTypeDiagramme::Bode, TTypeReponse::Aucune},
+    {"nyquist", TTypeDiagramme::Nyquist, TTypeReponse::Aucune},
+    {"black", TTypeDiagramme::Black, TTypeReponse::Aucune},
+    {"echelon", TTypeDiagramme::Aucun, TTypeReponse::Indicielle},
+    {"rampe", TTypeDiagramme::Aucun, TTypeReponse::Rampe},
+};
+
+std::optional<TVue> VueDe(const std::string& nom)
+{
+    for (const TVue& vue : Vues)
+        if (nom == vue.Nom)
+            return vue;
+    return std::nullopt;
+}
+
+// « LARGEURxHAUTEUR », chacune de 100 à 10000 pixels.
+std::optional<QSize> TailleDe(const std::string& texte)
+{
+    int largeur = 0, hauteur = 0;
+    char reste = 0;
+    if (std::sscanf(texte.c_str(), "%5dx%5d%c", &largeur, &hauteur, &reste) != 2)
+        return std::nullopt;
+    const auto dedans = [](int n) { return n >= TailleMin && n <= TailleMax; };
+    if (!dedans(largeur) || !dedans(hauteur))
+        return std::nullopt;
+    return QSize(largeur, hauteur);
+}
+
+int Refuse(const std::string& faute)
+{
+    std::fprintf(stderr, "kovra-calcul : %s.\n", faute.c_str());
+    return SortieImageRefusee;
+}
+
+// Ce que les options permettent de savoir avant toute lecture du fichier.
+std::string FauteDesOptions(const TOptionsImage& o)
+{
+    if (o.Sortie.empty())
+        return "--image demande un fichier de sortie";
+    if (FormatImageDe(QString::fromLocal8Bit(o.Sortie.c_str())) == TFormatImage::Inconnu)
+        return "format d'image inconnu pour « " + o.Sortie + " » : extension .png, .svg ou .pdf";
+    if (o.Vue.empty())
+        return "--image demande --vue bode, nyquist, black, echelon ou rampe";
+    if (!VueDe(o.Vue))
+        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, echelon ou rampe";
+    if (!TailleDe(o.Taille))
+        return "taille « " + o.Taille + " » refusée : LARGEURxHAUTEUR, chacune de 100 à 10000 pixels";
+    if (o.Abaque && o.Vue != "black")
+        return "--abaque ne va qu'avec --vue black";
+    return {};
+}
+
+TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
+{
+    if (vue.Reponse != TTypeReponse::Aucune) {
+        TDemandeReponse demande;
+        demande.Type = vue.Reponse;
+        demande.Param = ParamAutoReponse(doc, vue.Reponse);
+        return [&doc, demande](QPainter& surface, const QRect& cible) { TracerReponse(surface, cible, doc, demande); };
+    }
+    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
+    doc.EchellesFrequentielles.PhaseMin = phases.Min;
+    doc.EchellesFrequentielles.PhaseMax = phases.Max;
+    TDemandeDiagramme demande;
+    demande.Type = vue.Diagramme;
+    demande.Bode = ParamAutoBode(doc);
+    demande.Nyquist = ParamAutoNyquist(doc);
+    demande.Black = ParamAutoBlack(doc);
+    return [&doc, demande](QPainter& surface, const QRect& cible) { TracerDiagramme(surface, cible, doc, demande); };
+}
+
+}
+
+bool LitOptionsImage(int argc, char** argv, TOptionsImage& options, std::vector<char*>& restants,
+                     std::string& faute)
+{
+    restants.assign(argv, argv + std::min(argc, 1));
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        std::string* valeur = option == "--image" ? &options.Sortie
+                              : option == "--vue"  ? &options.Vue
+                              : option == "--taille" ? &options.Taille
+                                                     : nullptr;
+        if (option == "--abaque")
+            options.Abaque = true;
+        else if (!valeur)
+            restants.push_back(argv[i]);
+        else if (i + 1 >= argc) {
+            faute = "valeur manquante après " + option;
+            return false;
+        } else
+            *valeur = argv[++i];
+        options.Demandee = options.Demandee || option == "--image";
+    }
+    const bool optionsSeules = !options.Demandee && (!options.Vue.empty() || options.Abaque);
+    if (optionsSeules)
+        faute = "--vue et --abaque vont avec --image";
+    return !optionsSeules;
+}
+
+int FaitImage(int argc, char** argv, TDocument& doc, const TOptionsImage& options)
+{
+    const std::string faute = FauteDesOptions(options);
+    if (!faute.empty())
+        return Refuse(faute);
+    const bool decompose = AnalyseApresSaisieCoeur(doc, [](const std::string&) {}) == DecompositionFaite;
+    // Comme dans les menus : ni diagramme ni réponse pour un système instable.
+    if (!decompose || !doc.SystemeStable)
+        return Refuse("la vue « " + options.Vue + " » n'existe pas pour ce système : " +
+                      (decompose ? "il est instable" : "sa décomposition en éléments simples a échoué"));
+    // Aucun écran n'est nécessaire : les polices suffisent.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    doc.EchellesFrequentielles.AbaqueVisible = options.Abaque;
+    QString erreur;
+    if (!EcritImage(QString::fromLocal8Bit(options.Sortie.c_str()), *TailleDe(options.Taille),
+                    DessinDeLaVue(doc, *VueDe(options.Vue)), erreur))
+        return Refuse(erreur.toStdString());
+    return 0;
+}

@@ -1,0 +1,142 @@
+#include "ValeursAutomatiques.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Graphisme.h"
+#include "coeur/SaisieNombres.h"
+#include "coeur/TextesValeurs.h"
+
+namespace {
+
+constexpr int ChiffresMax = 15;
+
+QString Texte(Reel valeur, int chiffres)
+{
+    return QString::fromStdString(NombreEnTexte(valeur, chiffres));
+}
+
+Reel Relu(const QString& texte)
+{
+    Reel valeur = 0;
+    LitReel(NormaliseSeparateur(texte), valeur);
+    return valeur;
+}
+
+// Gains à trois chiffres ; un gain presque constant (gain pur) s'ouvre de 10 dB de part et
+// d'autre pour que le dialogue accepte ses propres valeurs.
+void GainsAuto(TTextesFrequentiels& t, Reel gmin, Reel gmax, bool grilleFine)
+{
+    constexpr Reel Ouverture = 10;  // dB
+    Reel lusMin = 0, lusMax = 0;
+    const bool lus = LitReel(Texte(gmin, 3), lusMin) && LitReel(Texte(gmax, 3), lusMax);
+    if (!lus || EcartGains(lusMin, lusMax, grilleFine) == TEcartGains::TropFaible) {
+        gmin -= Ouverture;
+        gmax += Ouverture;
+    }
+    t.Min = Texte(gmin, 3);
+    t.Max = Texte(gmax, 3);
+}
+
+}
+
+TEcartGains EcartGains(Reel gmin, Reel gmax, bool grilleFine)
+{
+    if (!(gmax > gmin))
+        return TEcartGains::TropFaible;
+    const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
+    const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
+    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max))
+        return TEcartGains::TropGrand;
+    // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
+    return Graduations(bornes.Min, bornes.Max, *pas).size() < 2 ? TEcartGains::TropFaible : TEcartGains::Tracable;
+}
+
+TTextesFrequentiels TextesAutoBode(const TDocument& doc)
+{
+    TTextesFrequentiels t{Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 1), {}, {}, {}, {}};
+    GainsAuto(t, doc.GainMinAuto, doc.GainMaxAuto, false);
+    return t;
+}
+
+TTextesFrequentiels TextesAutoNyquist(const TDocument& doc)
+{
+    return {Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), Texte(doc.ReMinAuto, 3),
+            Texte(doc.ReMaxAuto, 3),     Texte(doc.ImMinAuto, 3),     Texte(doc.ImMaxAuto, 3)};
+}
+
+TTextesFrequentiels TextesAutoBlack(const TDocument& doc, bool quadriFin)
+{
+    TTextesFrequentiels t{Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), {}, {}, {}, {}};
+    GainsAuto(t, doc.GainMinAuto, doc.GainMaxAuto, quadriFin);
+    return t;
+}
+
+TTextesEntree EntreeAutoEchelon()
+{
+    return {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("unités S.I.")};
+}
+
+TTextesEntree EntreeAutoRampe(const TDocument& doc)
+{
+    return {QStringLiteral("0"), TexteFixe(1 / doc.TMaxAuto, 15, 6).trimmed(), QStringLiteral("unités S.I.")};
+}
+
+TTextesEchellesReponse TextesEchellesReponse(Reel tmax, Reel ymin, Reel ymax)
+{
+    int chiffres = 3;
+    while (chiffres < ChiffresMax && Texte(ymin, chiffres) == Texte(ymax, chiffres))
+        ++chiffres;
+    return {Texte(tmax, 4), Texte(ymin, chiffres), Texte(ymax, chiffres)};
+}
+
+TTextesEchellesReponse EchellesAutoEchelon(const TDocument& doc, Reel consI, Reel consF)
+{
+    const Reel depart = doc.GainStat * consI;
+    const Reel ya = (consF - consI) * doc.YMaxIndicielle + depart;
+    const Reel yb = (consF - consI) * doc.YMinIndicielle + depart;
+    return TextesEchellesReponse(doc.TMaxAuto, std::min({ya, yb, consF, consI}), std::max({ya, yb, consF, consI}));
+}
+
+TTextesEchellesReponse EchellesAutoRampe(const TDocument& doc, Reel consI, Reel pente)
+{
+    const Reel depart = doc.GainStat * consI;
+    const Reel ya = doc.RampeMax * pente + depart;
+    const Reel yb = doc.RampeMin * pente + depart;
+    const Reel fin = pente * doc.TMaxAuto + consI;
+    return TextesEchellesReponse(doc.TMaxAuto, std::min({fin, consI, yb, ya}), std::max({fin, consI, yb, ya}));
+}
+
+TParamBode ParamAutoBode(const TDocument& doc)
+{
+    const TTextesFrequentiels t = TextesAutoBode(doc);
+    return {Relu(t.FreqMin), Relu(t.FreqMax), Relu(t.Min), Relu(t.Max), {}};
+}
+
+TParamNyquist ParamAutoNyquist(const TDocument& doc)
+{
+    const TTextesFrequentiels t = TextesAutoNyquist(doc);
+    return {Relu(t.FreqMin), Relu(t.FreqMax), Relu(t.Min), Relu(t.Max), Relu(t.ImMin), Relu(t.ImMax), {}, false};
+}
+
+TParamBlack ParamAutoBlack(const TDocument& doc)
+{
+    const TTextesFrequentiels t = TextesAutoBlack(doc, false);
+    return {Relu(t.FreqMin), Relu(t.FreqMax), Relu(t.Min), Relu(t.Max), {}, false, false};
+}
+
+TParamReponse ParamAutoReponse(const TDocument& doc, TTypeReponse type)
+{
+    const bool rampe = type == TTypeReponse::Rampe;
+    const TTextesEntree entree = rampe ? EntreeAutoRampe(doc) : EntreeAutoEchelon();
+    TParamReponse p;
+    p.ConsI = Relu(entree.ConsI);
+    (rampe ? p.Pente : p.ConsF) = Relu(entree.Second);
+    p.Unite = entree.Unite;
+    const TTextesEchellesReponse echelles =
+        rampe ? EchellesAutoRampe(doc, p.ConsI, p.Pente) : EchellesAutoEchelon(doc, p.ConsI, p.ConsF);
+    p.TMax = Relu(echelles.TMax);
+    p.YMin = Relu(echelles.YMin);
+    p.YMax = Relu(echelles.YMax);
+    return p;
+}

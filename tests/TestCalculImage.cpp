@@ -1,0 +1,120 @@
+// kovra-calcul --image lancé comme un enseignant le lancerait pour ses polycopiés.
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "LanceProgramme.h"
+#include "coeur/Document.h"
+#include "trace/AideImages.h"
+
+namespace {
+
+const std::string Donnees = KOVRA_DONNEES_TESTS "/";
+
+TExecution Image(const std::vector<std::string>& arguments)
+{
+    return LanceProgramme(KOVRA_CALCUL, arguments);
+}
+
+// Pixels de la couleur des courbes dans le milieu de l'image, là où tout cadre se trouve.
+int CourbeAuMilieu(const QImage& image)
+{
+    const TDocument doc = DocumentInitial();
+    const int l = image.width(), h = image.height();
+    return CompteCouleur(image.convertToFormat(QImage::Format_RGB32), Couleur(doc, "DCourbe"), l / 10, h / 10,
+                         9 * l / 10, 9 * h / 10);
+}
+
+QImage SvgRendu(const QString& chemin, QSize taille)
+{
+    QSvgRenderer svg(chemin);
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    svg.render(&p);
+    return image;
+}
+
+// Chaque vue d'un système stable, en PNG et en SVG : la courbe est dans le cadre.
+TEST(CalculImage, ChaqueVueDessineSaCourbe)
+{
+    QTemporaryDir dossier;
+    for (const char* vue : {"bode", "nyquist", "black", "echelon", "rampe"}) {
+        const QString png = dossier.filePath(QString(vue) + ".png");
+        const QString svg = dossier.filePath(QString(vue) + ".svg");
+        for (const QString& sortie : {png, svg}) {
+            const TExecution e = Image({Donnees + "deux_poles_reels.kvf", "--image", sortie.toStdString(), "--vue", vue,
+                                        "--taille", "640x480"});
+            ASSERT_EQ(e.Statut, 0) << vue << " " << e.Erreurs;
+            EXPECT_TRUE(e.Sortie.empty()) << e.Sortie;
+        }
+        const QImage image(png);
+        ASSERT_EQ(image.size(), QSize(640, 480)) << vue;
+        EXPECT_GT(CourbeAuMilieu(image), 100) << vue;
+        // Le rendu du SVG est lissé : moins de pixels de la couleur exacte.
+        EXPECT_GT(CourbeAuMilieu(SvgRendu(svg, QSize(640, 480))), 30) << vue;
+    }
+}
+
+// Le PDF est une page de la taille demandée, la courbe dessus.
+TEST(CalculImage, PdfAvecAbaque)
+{
+    QTemporaryDir dossier;
+    const std::string pdf = dossier.filePath("black.pdf").toStdString();
+    const TExecution e = Image({Donnees + "deux_poles_reels.kvf", "--image", pdf, "--vue", "black", "--abaque"});
+    ASSERT_EQ(e.Statut, 0) << e.Erreurs;
+    QFile f(QString::fromStdString(pdf));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray octets = f.readAll();
+    EXPECT_TRUE(octets.startsWith("%PDF-"));
+    // 1920 x 1080 pixels à 96 par pouce : 1440 x 810 points.
+    EXPECT_TRUE(octets.contains("/MediaBox [0 0 1440.000000 810.000000]"));
+}
+
+struct CasRefus {
+    const char* Nom;
+    std::vector<std::string> Arguments;  // après le fichier
+    const char* Fichier;
+    const char* Message;
+};
+
+TEST(CalculImage, RefusClairsEtCode2)
+{
+    QTemporaryDir dossier;
+    const std::string png = dossier.filePath("vue.png").toStdString();
+    // Un fichier à la place du dossier : aucune écriture possible, même pour root.
+    QFile bloque(dossier.filePath("bloque"));
+    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
+    const std::string impossible = dossier.filePath("bloque/vue.png").toStdString();
+    const CasRefus cas[] = {
+        {"vue inconnue", {"--image", png, "--vue", "bodee"}, "premier_ordre.kvf", "vue inconnue « bodee »"},
+        {"vue absente", {"--image", png}, "premier_ordre.kvf", "--image demande --vue"},
+        {"fichier impossible", {"--image", impossible, "--vue", "bode"}, "premier_ordre.kvf",
+         "Impossible d'écrire le fichier"},
+        {"format inconnu", {"--image", png + ".gif", "--vue", "bode"}, "premier_ordre.kvf", "format d'image inconnu"},
+        {"trop petite", {"--image", png, "--vue", "bode", "--taille", "99x500"}, "premier_ordre.kvf", "taille « 99x500 »"},
+        {"trop grande", {"--image", png, "--vue", "bode", "--taille", "500x10001"}, "premier_ordre.kvf",
+         "chacune de 100 à 10000 pixels"},
+        {"taille illisible", {"--image", png, "--vue", "bode", "--taille", "800x600x2"}, "premier_ordre.kvf",
+         "taille « 800x600x2 »"},
+        {"abaque hors Black", {"--image", png, "--vue", "bode", "--abaque"}, "premier_ordre.kvf",
+         "--abaque ne va qu'avec --vue black"},
+        {"vue sans image", {"--vue", "bode"}, "premier_ordre.kvf", "--vue et --abaque vont avec --image"},
+        {"instable : pas de réponse", {"--image", png, "--vue", "echelon"}, "instable.kvf", "il est instable"},
+        {"instable : pas de diagramme", {"--image", png, "--vue", "nyquist"}, "instable.kvf",
+         "la vue « nyquist » n'existe pas pour ce système"},
+    };
+    for (const CasRefus& c : cas) {
+        std::vector<std::string> arguments{Donnees + c.Fichier};
+        arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
+        const TExecution e = Image(arguments);
+        EXPECT_EQ(e.Statut, 2) << c.Nom;
+        EXPECT_NE(e.Erreurs.find(c.Message), std::string::npos) << c.Nom << " : " << e.Erreurs;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(png))) << c.Nom;
+    }
+}
+
+}
