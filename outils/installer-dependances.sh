@@ -6,7 +6,7 @@ SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 paquets=(
   build-essential g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
-  libjpeg-dev libpng-dev libzip-dev libpugixml-dev libxlsxwriter-dev
+  libjpeg-dev libpng-dev libzip-dev zlib1g-dev libpugixml-dev libxlsxwriter-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation qt6-svg-dev desktop-file-utils
   fonts-liberation

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "PhasesAffichees.h"
 #include "numerique/Reponses.h"
 #include "numerique/Arrondis.h"
+#include "numerique/VersBoucleOuverte.h"
 
 namespace {
 struct TDecade {
@@ -87,4 +89,27 @@ Reel PhaseDegres(TComplexe h, bool symetrique)
 TBornes PlagePhases(bool symetrique)
 {
     return symetrique ? TBornes{-180, 180} : TBornes{-360, 0};
+}
+
+std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, const TPhasesAffichees& phases, const TDecades& d,
+                                                 int premier, int n, TCalculEchantillon calcul)
+{
+    std::vector<TEchantillonDiagramme> ech(std::size_t(n - premier) + 1);
+    for (int i = premier; i <= n; ++i) {
+        const TEchantillonFrequentiel e = EchantillonFrequentiel(s, d, i, n);
+        TEchantillonDiagramme& r = ech[std::size_t(i - premier)];
+        r.X = e.X;
+        r.Frequence = e.Frequence;
+        r.Reponse = e.Reponse;
+        if (calcul == TCalculEchantillon::Reponse)
+            continue;
+        r.Gain = GainDecibels(e.Reponse);
+        r.Phase = phases.Degres(e);
+        if (calcul == TCalculEchantillon::BoucleFermee) {
+            const TComplexe fermee = BoucleFermee(e.Reponse);
+            r.GainFerme = GainDecibels(fermee);
+            r.PhaseFermee = PhaseDegres(fermee, true);
+        }
+    }
+    return ech;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Décades et échantillons de la réponse en fréquence, communs aux diagrammes fréquentiels.
 #include <optional>
+#include <vector>
 
 #include "EchellesFrequentielles.h"
 #include "numerique/Arrondis.h"
@@ -48,3 +49,24 @@ Reel PhaseDegres(TComplexe h, bool symetrique);
 
 // [-180, 180] en plage symétrique, [-360, 0] sinon.
 TBornes PlagePhases(bool symetrique);
+
+// Un échantillon et tout ce que les diagrammes, la lecture, le tableau et l'export en tirent.
+struct TEchantillonDiagramme {
+    Reel X = 0;
+    Reel Frequence = 0;
+    TComplexe Reponse;
+    Reel Gain = 0;  // dB, sauf pour la réponse seule
+    Reel Phase = 0;  // degrés, dans la plage du document
+    Reel GainFerme = 0;  // boucle fermée à retour unitaire, seulement si demandée
+    Reel PhaseFermee = 0;
+};
+
+// Ce que l'échantillonnage calcule en plus de la réponse : Nyquist n'en a besoin que d'elle.
+enum class TCalculEchantillon { Reponse, GainPhase, BoucleFermee };
+
+class TPhasesAffichees;
+
+// Échantillons i = premier … n sur n intervalles, rangés à partir de l'indice 0 ; les phases
+// comme les diagrammes les montrent.
+std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, const TPhasesAffichees& phases, const TDecades& d,
+                                                 int premier, int n, TCalculEchantillon calcul);

@@ -70,8 +70,8 @@ struct TParamBlack {
     bool QuadriFin = false;
 };
 
-// Bode : gain (dB), phase (°). Nyquist : partie réelle, partie imaginaire.
-// Black : phase et gain en boucle ouverte, gain et phase en boucle fermée.
+// Valeur1 à Valeur4 : les grandeurs que le diagramme range, dans l'ordre que donne
+// GrandeursRangees (GrandeursPoints.h).
 struct TPointFrequentiel {
     Reel Frequence = 0;
     Reel Valeur1 = 0;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "coeur/Document.h"
+#include "coeur/GrandeursPoints.h"
 #include "coeur/TextesValeurs.h"
 
 namespace {
@@ -38,24 +39,9 @@ std::optional<int> PointTouche(const TDocument& doc, QPoint clic)
 QStringList LignesLecture(const TDocument& doc, int indice)
 {
     const TPointFrequentiel& p = doc.PointsFrequentiels[indice];
-    const QString degres = QStringLiteral(" °");
-    const QString decibels = QStringLiteral(" dB");
-    QStringList lignes{Ligne(p.Frequence, QStringLiteral(" Hz")), Ligne(DeuxPi * p.Frequence, QStringLiteral(" rad/s"))};
-    switch (doc.TypeDiagramme) {
-    case TTypeDiagramme::Bode:
-        lignes << Ligne(p.Valeur1, decibels) << Ligne(p.Valeur2, degres);
-        break;
-    case TTypeDiagramme::Black:
-        lignes << Ligne(p.Valeur1, degres) << Ligne(p.Valeur2, decibels);
-        if (doc.EchellesFrequentielles.AbaqueVisible)
-            lignes << Ligne(p.Valeur3, decibels) << Ligne(p.Valeur4, degres);
-        break;
-    case TTypeDiagramme::Nyquist:
-    case TTypeDiagramme::Evans:
-    case TTypeDiagramme::Aucun:
-        lignes << Ligne(p.Valeur1, QString()) << Ligne(p.Valeur2, QString());
-        break;
-    }
+    QStringList lignes;
+    for (const TGrandeur g : GrandeursLues(doc.TypeDiagramme, doc.EchellesFrequentielles.AbaqueVisible))
+        lignes << Ligne(ValeurDuPoint(p, doc.TypeDiagramme, g), UniteLecture(g));
     return lignes;
 }
 

@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include "coeur/Document.h"
+#include "DialogueFichier.h"
+#include "ExportExcel.h"
 #include "GeometrieNormale.h"
 #include "Messages.h"
 #include "LectureSouris.h"
@@ -49,6 +51,7 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
 {
     setWindowTitle(QStringLiteral("EcranDiagramme"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    ChoixFichier = ExecuteDialogueFichier;
     // Sans taille donnée avant la maximisation, la fenêtre rendue à sa taille normale serait minuscule.
     PoseGeometrieNormale(*this);
     setWindowState(Qt::WindowMaximized);
@@ -90,8 +93,6 @@ void TEcranDiagramme::CreeMenu()
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
     Marges1 = barre->addAction(QStringLiteral("Marges"));
     Marges1->setCheckable(true);
-    // L'export se branche avec son propre module.
-    ExportExcel1->setEnabled(false);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
     connect(Fermer1, &QAction::triggered, this, &QWidget::close);
@@ -100,6 +101,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
     connect(Marges1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
+    connect(ExportExcel1, &QAction::triggered, this, &TEcranDiagramme::ExportExcel1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
     MenuImage = new TMenuImage(*this, *ZoneClient, [this] { return NomVue(document_.TypeDiagramme); },
                                [this](QPainter& surface, const QRect& cible) { Dessine(surface, cible); });
@@ -194,6 +196,8 @@ void TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
 {
     TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
+    // Le lieu d'Evans n'a pas de feuille dans le modèle des diagrammes.
+    ExportExcel1->setEnabled(document_.TypeDiagramme != TTypeDiagramme::Evans);
     const TBornes phases = PlagePhases(document_.PhaseSymetrique);
     echelles.PhaseMin = phases.Min;
     echelles.PhaseMax = phases.Max;
@@ -244,6 +248,13 @@ void TEcranDiagramme::Tableau1Click()
 void TEcranDiagramme::EteintMarges()
 {
     Marges1->setChecked(false);
+}
+
+void TEcranDiagramme::ExportExcel1Click()
+{
+    ExporteExcel(*this, document_, TSujetExport::Diagramme, ChoixFichier);
+    // L'export a changé le nombre de points : le tracé suivant rend ceux de l'écran.
+    ZoneClient->update();
 }
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)

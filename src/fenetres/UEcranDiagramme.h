@@ -10,6 +10,7 @@
 #include "trace/TraceAbaqueNichols.h"
 
 class QAction;
+class QFileDialog;
 class QLabel;
 class QMenu;
 class QPainter;
@@ -40,6 +41,8 @@ public:
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
+    // Dialogues de fichiers de l'export : le chemin choisi, vide si l'on renonce.
+    std::function<QString(QFileDialog& dialogue)> ChoixFichier;
 
     // Commande « Diag. » du menu principal : le dialogue d'échelles, puis la fenêtre.
     void CommandeDiagramme(TTypeDiagramme type);
@@ -73,6 +76,7 @@ public:
     void Tableau1Click();
     // Chaque nouvelle analyse rend le diagramme sans ses marges.
     void EteintMarges();
+    void ExportExcel1Click();
     // Le diagramme montré, sur une page à la taille du dialogue.
     void Imprimer1Click();
     void SourisEnfoncee(QPoint clic);

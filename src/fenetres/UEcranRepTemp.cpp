@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "DialogueFichier.h"
+#include "ExportExcel.h"
 #include "GeometrieNormale.h"
 #include "MenuImage.h"
 #include "NomsComposants.h"
@@ -16,6 +18,7 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
 {
     setWindowTitle(QStringLiteral("Ecran Réponses Temporelles"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
+    ChoixFichier = ExecuteDialogueFichier;
     PoseGeometrieNormale(*this);
     setWindowState(Qt::WindowMaximized);
     QPalette blanc = palette();
@@ -32,11 +35,10 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
-    // L'export se branche avec son propre module.
-    ExportExcel1->setEnabled(false);
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
+    connect(ExportExcel1, &QAction::triggered, this, &TEcranRepTemp::ExcelClick);
     MenuImage = new TMenuImage(
         *this, *ZoneClient,
         [this] {
@@ -89,6 +91,12 @@ void TEcranRepTemp::Echelles1Click()
         return;
     if (ExecuteDevant(*dialogue, *this, ExecuteDialogue))
         ZoneClient->update();
+}
+
+void TEcranRepTemp::ExcelClick()
+{
+    if (document_.TypeReponse != TTypeReponse::Aucune)
+        ExporteExcel(*this, document_, TSujetExport::Reponse, ChoixFichier);
 }
 
 TDemandeReponse TEcranRepTemp::Demande() const

@@ -2,11 +2,13 @@
 // Fenêtre des réponses temporelles : l'échelon ou la rampe, redessiné en entier à chaque
 // affichage, peinture ou changement de taille, avec les échelles de son dialogue.
 #include <QMainWindow>
+#include <functional>
 
 #include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 
 class QAction;
+class QFileDialog;
 class QPainter;
 class TDialogueReponse;
 class TEchellesRepIndic;
@@ -26,6 +28,8 @@ public:
 
     // Exécution modale des dialogues ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
+    // Dialogues de fichiers de l'export : le chemin choisi, vide si l'on renonce.
+    std::function<QString(QFileDialog& dialogue)> ChoixFichier;
 
     // Commandes « Echelon » et « Rampe » du menu principal : le dialogue, puis la fenêtre.
     void CommandeReponse(TTypeReponse type);
@@ -39,6 +43,7 @@ public:
     TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
+    void ExcelClick();
     // La réponse montrée, sur une page à la taille du dialogue.
     void Imprimer1Click();
     // Affichage, peinture et changement de taille : la réponse du document, ou rien.

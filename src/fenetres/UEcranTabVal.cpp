@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "coeur/Document.h"
+#include "coeur/GrandeursPoints.h"
 #include "NomsComposants.h"
 #include "coeur/TextesValeurs.h"
 #include "TableauEvans.h"
@@ -15,26 +16,15 @@ namespace {
 constexpr int HauteurLigne = 24;
 constexpr int HauteurClient = 560;
 
-struct TColonnes {
-    QString Titre;
-    QStringList Entetes;
-};
-
-TColonnes ColonnesDe(TTypeDiagramme type)
+QString TitreDe(TTypeDiagramme type)
 {
-    const QString frequence = QStringLiteral("fréquence (Hz)");
-    const QString pulsation = QStringLiteral("puls. (rad/s)");
     switch (type) {
     case TTypeDiagramme::Bode:
-        return {QStringLiteral("Valeurs du diagramme de Bode"),
-                {frequence, pulsation, QStringLiteral("gain (dB)"), QStringLiteral("phase (°)")}};
+        return QStringLiteral("Valeurs du diagramme de Bode");
     case TTypeDiagramme::Nyquist:
-        return {QStringLiteral("Valeurs du diagramme de Nyquist"),
-                {frequence, pulsation, QStringLiteral("partie réelle"), QStringLiteral("partie imagin.")}};
+        return QStringLiteral("Valeurs du diagramme de Nyquist");
     case TTypeDiagramme::Black:
-        return {QStringLiteral("Valeurs du diagramme de Black"),
-                {frequence, pulsation, QStringLiteral("gain (dB)"), QStringLiteral("phase (°)"),
-                 QStringLiteral("gain en BF"), QStringLiteral("phase en BF")}};
+        return QStringLiteral("Valeurs du diagramme de Black");
     case TTypeDiagramme::Evans:
     case TTypeDiagramme::Aucun:
         break;
@@ -42,13 +32,10 @@ TColonnes ColonnesDe(TTypeDiagramme type)
     return {};
 }
 
-// Bode et Nyquist : valeurs 1 et 2. Black : gain avant phase en boucle ouverte, puis la
-// boucle fermée.
-QList<Reel> ValeursAffichees(TTypeDiagramme type, const TPointFrequentiel& p)
+// La fréquence et la pulsation ont plus de décimales que les valeurs du diagramme.
+QString TexteColonne(Reel valeur, TGrandeur g)
 {
-    if (type == TTypeDiagramme::Black)
-        return {p.Valeur2, p.Valeur1, p.Valeur3, p.Valeur4};
-    return {p.Valeur1, p.Valeur2};
+    return g == TGrandeur::Frequence || g == TGrandeur::Pulsation ? TexteFixe(valeur, 6, 4) : TexteFixe(valeur, 7, 3);
 }
 
 void EcritCellule(QTableWidget* grille, int ligne, int colonne, const QString& texte)
@@ -101,26 +88,28 @@ void TEcranTabVal::Tableau()
     const QFontMetrics mesure(QFont(QStringLiteral("Courier New"), 11));
     const int w14 = mesure.horizontalAdvance(QStringLiteral("12345678901234"));
     const int w4 = mesure.horizontalAdvance(QStringLiteral("1234"));
-    const TColonnes colonnes = ColonnesDe(type);
-    const int nbColonnes = static_cast<int>(colonnes.Entetes.size());
+    const std::vector<TGrandeur>& colonnes = ColonnesTableau(type);
+    const int nbColonnes = static_cast<int>(colonnes.size());
     const int nbPoints = document_.EchellesFrequentielles.NbPoints;
 
-    setWindowTitle(colonnes.Titre);
+    setWindowTitle(TitreDe(type));
     TabVal->setUpdatesEnabled(false);
     // Les lignes d'un tracé précédent plus long ne doivent pas rester.
     TabVal->clear();
     TabVal->setColumnCount(nbColonnes);
     TabVal->setRowCount(nbPoints);
-    TabVal->setHorizontalHeaderLabels(colonnes.Entetes);
+    QStringList entetes;
+    for (const TGrandeur g : colonnes)
+        entetes << TitreTableau(g);
+    TabVal->setHorizontalHeaderLabels(entetes);
     QStringList numeros;
     for (int r = 1; r <= nbPoints; ++r) {
         const TPointFrequentiel& p = document_.PointsFrequentiels[r];
         numeros.append(TexteEntier(r));
-        EcritCellule(TabVal, r - 1, 0, TexteFixe(p.Frequence, 6, 4));
-        EcritCellule(TabVal, r - 1, 1, TexteFixe(DeuxPi * p.Frequence, 6, 4));
-        const QList<Reel> valeurs = ValeursAffichees(type, p);
-        for (int c = 0; c < valeurs.size(); ++c)
-            EcritCellule(TabVal, r - 1, 2 + c, TexteFixe(valeurs[c], 7, 3));
+        for (int c = 0; c < nbColonnes; ++c) {
+            const TGrandeur g = colonnes[std::size_t(c)];
+            EcritCellule(TabVal, r - 1, c, TexteColonne(ValeurDuPoint(p, type, g), g));
+        }
     }
     TabVal->setVerticalHeaderLabels(numeros);
     for (int c = 0; c < nbColonnes; ++c)

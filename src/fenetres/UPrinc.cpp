@@ -1,7 +1,5 @@
 #include "UPrinc.h"
 
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -23,10 +21,9 @@
 #include "coeur/Analyse.h"
 #include "coeur/DossierFichiers.h"
 #include "coeur/FichierDonnees.h"
+#include "DialogueFichier.h"
 #include "FluxSaisie.h"
 #include "GeometrieNormale.h"
-#include "IconesSansLecture.h"
-#include "InfosFichiersFrancais.h"
 #include "ImageJpeg.h"
 #include "Messages.h"
 #include "coeur/TextesMarges.h"
@@ -109,41 +106,6 @@ QAction* AjouteCommande(Conteneur* conteneur, const QString& nom, const QString&
     QAction* commande = conteneur->addAction(titre);
     commande->setObjectName(nom);
     return commande;
-}
-
-// Un chemin tapé puis Entrée ferme le dialogue sans fermer la liste de complétion ouverte
-// sous le nom : elle resterait à l'écran jusqu'au clic suivant.
-void FermeCompletionAvecLeDialogue(QFileDialog& dialogue)
-{
-    QObject::connect(&dialogue, &QDialog::finished, &dialogue, [&dialogue] {
-        for (QCompleter* completion : dialogue.findChildren<QCompleter*>())
-            completion->popup()->hide();
-    });
-}
-
-QFileDialog* CreeDialogueFichier(QWidget* parent, const QString& titre, QFileDialog::AcceptMode mode)
-{
-    auto* dialogue = new QFileDialog(parent, titre);
-    // Le dialogue de Qt, pas celui du bureau : lui seul a les vues que les deux objets suivants
-    // règlent, et il parle français partout.
-    dialogue->setOption(QFileDialog::DontUseNativeDialog);
-    // Avant le choix du dossier : aucune entrée listée ne doit être lue pour son type.
-    new TIconesSansLecture(*dialogue);
-    new TInfosFichiersFrancais(*dialogue);
-    FermeCompletionAvecLeDialogue(*dialogue);
-    dialogue->setAcceptMode(mode);
-    dialogue->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialogue->setNameFilter(QStringLiteral("fichiers Kovra (*.kvf)"));
-    dialogue->setDefaultSuffix(QStringLiteral("kvf"));
-    dialogue->setDirectory(QDir::homePath());
-    return dialogue;
-}
-
-QString ExecuteDialogueFichier(QFileDialog& dialogue)
-{
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return QString();
-    return dialogue.selectedFiles().constFirst();
 }
 
 }
@@ -270,10 +232,11 @@ void TEcranPrincipal::CreeFenetres()
 
 void TEcranPrincipal::CreeDialoguesFichiers()
 {
+    const QString filtre = QStringLiteral("fichiers Kovra (*.kvf)");
     DialogueOuvrirFichier = CreeDialogueFichier(this, QStringLiteral("Ouvrir un fichier de données"),
-                                                QFileDialog::AcceptOpen);
+                                                QFileDialog::AcceptOpen, filtre, QStringLiteral("kvf"));
     DialogueSauvegarde = CreeDialogueFichier(this, QStringLiteral("Fichier de sauvegarde des données"),
-                                             QFileDialog::AcceptSave);
+                                             QFileDialog::AcceptSave, filtre, QStringLiteral("kvf"));
     ChoixFichier = ExecuteDialogueFichier;
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };
     AfficheAvertissement = [this](const QString& texteRacine) {

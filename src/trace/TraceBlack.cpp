@@ -12,31 +12,6 @@
 #include "TraceMarges.h"
 
 namespace {
-struct TEchantillonBlack {
-    Reel X = 0;
-    Reel Frequence = 0;
-    Reel Phase = 0;  // boucle ouverte
-    Reel Gain = 0;
-    Reel GainFerme = 0;
-    Reel PhaseFermee = 0;
-};
-
-std::vector<TEchantillonBlack> Echantillonne(const TDocument& doc, const TPhasesAffichees& phases, const TDecades& d,
-                                             int n)
-{
-    std::vector<TEchantillonBlack> ech(std::size_t(n + AmorceCourbe) + 1);
-    for (int i = -AmorceCourbe; i <= n; ++i) {
-        const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        const TComplexe fermee = BoucleFermee(e.Reponse);
-        ech[std::size_t(i + AmorceCourbe)] = {e.X,
-                                        e.Frequence,
-                                        phases.Degres(e),
-                                        GainDecibels(e.Reponse),
-                                        GainDecibels(fermee),
-                                        PhaseDegres(fermee, true)};
-    }
-    return ech;
-}
 
 // Avec la grille fine, une ligne de gain sur deux porte son texte.
 void GrilleGains(TTraceur& t, const TRepere& r, Reel pas, bool fine, const TMiseEnPageBlack& mise)
@@ -118,7 +93,7 @@ void Noms(TTraceur& t, const QRect& cible, const TRepere& r, const TMiseEnPageBl
 }
 
 // Rend les points tracés, que les marques des marges évitent.
-std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech,
+std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech,
                                  bool continue_, const TMiseEnPageBlack& mise)
 {
     std::vector<TPointCourbe> points;
@@ -134,7 +109,7 @@ std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vecto
     return points;
 }
 
-std::vector<Reel> Phases(const std::vector<TEchantillonBlack>& ech)
+std::vector<Reel> Phases(const std::vector<TEchantillonDiagramme>& ech)
 {
     std::vector<Reel> phases(ech.size() - AmorceCourbe);
     for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
@@ -144,8 +119,8 @@ std::vector<Reel> Phases(const std::vector<TEchantillonBlack>& ech)
 
 // Les normales se suivent en pixels de la cible ; l'étiquette est à 1/40 de chaque étendue,
 // du côté opposé au centre de courbure, et seulement quand elle tombe dans le cadre.
-void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const std::vector<TEchantillonBlack>& ech,
-                       const TMiseEnPageBlack& mise)
+void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r,
+                       const std::vector<TEchantillonDiagramme>& ech, const TMiseEnPageBlack& mise)
 {
     const Reel degresParPixel = (r.XMax - r.XMin) / cible.width();
     const Reel decibelsParPixel = (r.YMax - r.YMin) / cible.height();
@@ -153,7 +128,7 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
     const Reel distanceGain = (r.YMax - r.YMin) / 40;
     TNormalesCourbe normales;
     for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonBlack& e = ech[i];
+        const TEchantillonDiagramme& e = ech[i];
         normales.Avance(e.Phase / degresParPixel, e.Gain / decibelsParPixel);
         if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
@@ -167,27 +142,13 @@ void EtiquettesDecades(TTraceur& t, const QRect& cible, const TRepere& r, const 
 }
 
 // Les décades tombent sur des échantillons : tous les NbPoints/D.
-void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonBlack>& ech, int nbDecades,
+void DisquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech, int nbDecades,
                     const TMiseEnPageBlack& mise)
 {
     const std::size_t parDecade = (ech.size() - 1 - AmorceCourbe) / std::size_t(nbDecades);
     for (std::size_t i = AmorceCourbe; i < ech.size(); i += parDecade)
         if (const std::optional<TPixel> place = VersPixelDedans(r, ech[i].Phase, ech[i].Gain))
             t.Marque(place->X, place->Y, mise.RayonMarque);
-}
-
-void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonBlack>& ech)
-{
-    for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonBlack& e = ech[i];
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
-        point.Frequence = e.Frequence;
-        point.Valeur1 = e.Phase;
-        point.Valeur2 = e.Gain;
-        point.Valeur3 = e.GainFerme;
-        point.Valeur4 = e.PhaseFermee;
-        PlacePoint(point, r, e.Phase, e.Gain);
-    }
 }
 }
 
@@ -252,7 +213,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         return false;
     }
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
-    const std::vector<TEchantillonBlack> ech = Echantillonne(doc, modePhases, *decades, nbPoints);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
     const TAxePhases axe = AxePhases(modePhases, Phases(ech));
     const TBornes phases = axe.Bornes;
     r.XMin = phases.Min;
@@ -288,7 +250,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         echelles.QuadrillageFin = param.QuadriFin;
     }
     if (mise.MemorisePoints) {
-        Memorise(doc, r, ech);
+        MemoriseCourbe(doc, TTypeDiagramme::Black, r, ech);
         echelles.NbPoints = nbPoints;
     }
     return true;

@@ -3,36 +3,19 @@
 #include <cmath>
 #include <vector>
 
+#include "CourbesFrequence.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "TraceMarges.h"
 #include "coeur/PhasesAffichees.h"
 
 namespace {
-struct TEchantillonBode {
-    Reel X = 0;
-    Reel Frequence = 0;
-    Reel Gain = 0;
-    Reel Phase = 0;
-};
-
 TRepere Repere(const QRect& cible, const TMiseEnPageBode& mise, Reel haut, Reel bas)
 {
     return RepereDansCible(cible, mise.Gauche, mise.Droite, haut, bas);
 }
 
-std::vector<TEchantillonBode> Echantillonne(const TDocument& doc, const TPhasesAffichees& phases, const TDecades& d,
-                                            int n)
-{
-    std::vector<TEchantillonBode> ech(std::size_t(n) + 1);
-    for (int i = 0; i <= n; ++i) {
-        const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        ech[std::size_t(i)] = {e.X, e.Frequence, GainDecibels(e.Reponse), phases.Degres(e)};
-    }
-    return ech;
-}
-
-std::vector<Reel> Phases(const std::vector<TEchantillonBode>& ech)
+std::vector<Reel> Phases(const std::vector<TEchantillonDiagramme>& ech)
 {
     std::vector<Reel> phases(ech.size());
     for (std::size_t i = 0; i < ech.size(); ++i)
@@ -41,7 +24,7 @@ std::vector<Reel> Phases(const std::vector<TEchantillonBode>& ech)
 }
 
 template <typename Valeur>
-std::vector<TPointCourbe> Points(const std::vector<TEchantillonBode>& ech, Valeur valeur)
+std::vector<TPointCourbe> Points(const std::vector<TEchantillonDiagramme>& ech, Valeur valeur)
 {
     std::vector<TPointCourbe> points(ech.size());
     for (std::size_t i = 0; i < ech.size(); ++i)
@@ -49,21 +32,16 @@ std::vector<TPointCourbe> Points(const std::vector<TEchantillonBode>& ech, Valeu
     return points;
 }
 
-void Memorise(TDocument& doc, const TRepere& gain, const TRepere& phase, const std::vector<TEchantillonBode>& ech)
+// Les deux cadres ont les mêmes colonnes.
+void Memorise(TDocument& doc, const TRepere& gain, const TRepere& phase, const std::vector<TEchantillonDiagramme>& ech)
 {
-    for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonBode& e = ech[i];
+    MemorisePoints(doc, TTypeDiagramme::Bode, ech, 0, [&](TPointFrequentiel& point, const TEchantillonDiagramme& e) {
         const std::optional<TPixel> g = VersPixelBorne(gain, e.X, e.Gain);
         const std::optional<TPixel> ph = VersPixelBorne(phase, e.X, e.Phase);
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i)];
-        point.Frequence = e.Frequence;
-        point.Valeur1 = e.Gain;
-        point.Valeur2 = e.Phase;
-        // Les deux cadres ont les mêmes colonnes.
         point.PixelX = g ? g->X : ph ? ph->X : VersPixelBorne(gain, e.X, gain.YMin)->X;
         point.PixelY1 = g ? g->Y : PixelAbsent;
         point.PixelY2 = ph ? ph->Y : PixelAbsent;
-    }
+    });
 }
 
 void NomDuCadre(TTraceur& t, const TRepere& r, const TMiseEnPageBode& mise, const QString& nom)
@@ -77,7 +55,7 @@ void AxeZero(TTraceur& t, const TRepere& r)
     t.Segment(r, r.XMin, 0, r.XMax, 0);
 }
 
-void TraceGain(TTraceur& t, const TRepere& gain, Reel pas, int nbDecades, const std::vector<TEchantillonBode>& ech,
+void TraceGain(TTraceur& t, const TRepere& gain, Reel pas, int nbDecades, const std::vector<TEchantillonDiagramme>& ech,
                const TMiseEnPageBode& mise)
 {
     const std::vector<Reel> valeurs = Graduations(gain.YMin, gain.YMax, pas);
@@ -93,7 +71,7 @@ void TraceGain(TTraceur& t, const TRepere& gain, Reel pas, int nbDecades, const 
                     mise.TailleTitreDiagramme, "DNom");
     t.Cadre(gain);
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
-    t.Courbe(gain, Points(ech, [](const TEchantillonBode& e) { return e.Gain; }));
+    t.Courbe(gain, Points(ech, [](const TEchantillonDiagramme& e) { return e.Gain; }));
 }
 
 void TracePhase(TTraceur& t, const TRepere& phase, Reel pas, int nbDecades, const TMiseEnPageBode& mise)
@@ -111,7 +89,7 @@ void TracePhase(TTraceur& t, const TRepere& phase, Reel pas, int nbDecades, cons
     NomDuCadre(t, phase, mise, QStringLiteral("Déphasage (degrés)"));
 }
 
-void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantillonBode>& ech, bool continue_,
+void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantillonDiagramme>& ech, bool continue_,
                  const TMiseEnPageBode& mise)
 {
     t.Cadre(phase);
@@ -119,7 +97,7 @@ void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantill
     // Dans une plage fixe, un saut de 30° ou plus est un passage d'un bord à l'autre : pas de
     // trait. La phase continue ne saute pas, mais un retard la fait tourner vite entre deux
     // échantillons.
-    t.Courbe(phase, Points(ech, [](const TEchantillonBode& e) { return e.Phase; }),
+    t.Courbe(phase, Points(ech, [](const TEchantillonDiagramme& e) { return e.Phase; }),
              [continue_](const TPointCourbe& a, const TPointCourbe& b) {
                  return continue_ || std::abs(a.Y - b.Y) < 30;
              });
@@ -172,7 +150,8 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     gain.YMin = gains.Min;
     gain.YMax = gains.Max;
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
-    const std::vector<TEchantillonBode> ech = Echantillonne(doc, modePhases, *decades, mise.NbPoints);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, modePhases, *decades, 0, mise.NbPoints, TCalculEchantillon::GainPhase);
     const TAxePhases axe = AxePhases(modePhases, Phases(ech));
     phase.YMin = axe.Bornes.Min;
     phase.YMax = axe.Bornes.Max;
@@ -182,7 +161,7 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     t.TitreUtilisateur(cible, phase.PixBas + mise.TitreUtilisateur, param.Titre, "DNom");
     CourbePhase(t, phase, ech, modePhases.Continue(), mise);
     if (marges)
-        MarquesMargesBode(t, gain, phase, *marges, Points(ech, [](const TEchantillonBode& e) { return e.Gain; }),
+        MarquesMargesBode(t, gain, phase, *marges, Points(ech, [](const TEchantillonDiagramme& e) { return e.Gain; }),
                           doc.ChiffresSignificatifs);
     surface.restore();
 

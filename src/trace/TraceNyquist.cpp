@@ -7,16 +7,10 @@
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "coeur/PhasesAffichees.h"
 #include "TraceMarges.h"
 
 namespace {
-struct TEchantillonNyquist {
-    Reel X = 0;
-    Reel Frequence = 0;
-    Reel Re = 0;
-    Reel Im = 0;
-};
-
 struct TCadresNyquist {
     QRect Bordure;
     TRepere Trace;
@@ -50,16 +44,6 @@ std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageN
     r.YMin = im.Min;
     r.YMax = im.Max;
     return c;
-}
-
-std::vector<TEchantillonNyquist> Echantillonne(const TDocument& doc, const TDecades& d, int n)
-{
-    std::vector<TEchantillonNyquist> ech(std::size_t(n + AmorceCourbe) + 1);
-    for (int i = -AmorceCourbe; i <= n; ++i) {
-        const TEchantillonFrequentiel e = EchantillonFrequentiel(doc, d, i, n);
-        ech[std::size_t(i + AmorceCourbe)] = {e.X, e.Frequence, e.Reponse.Re, e.Reponse.Im};
-    }
-    return ech;
 }
 
 // Graduations aux multiples entiers du pas : zéro s'écrit « +0 », sans reste d'arrondi.
@@ -115,13 +99,13 @@ void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TPar
 }
 
 // Rend les points tracés, que les marques des marges évitent.
-std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech,
+std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech,
                                  const TMiseEnPageNyquist& mise)
 {
     std::vector<TPointCourbe> points;
     points.reserve(ech.size());
     for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
-        points.push_back({ech[i].Re, ech[i].Im});
+        points.push_back({ech[i].Reponse.Re, ech[i].Reponse.Im});
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, points);
     return points;
@@ -131,17 +115,17 @@ std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vecto
 // au centre de courbure ; les échantillons d'amorce ne portent pas de marque. Une décade hors
 // du cadre n'a ni disque ni étiquette : ramenés au bord, ils montreraient un point où la
 // courbe ne passe pas.
-void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonNyquist>& ech,
+void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech,
                     const TMiseEnPageNyquist& mise)
 {
     const Reel distance = (r.XMax - r.XMin) / 40;
     TNormalesCourbe normales;
     for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonNyquist& e = ech[i];
-        normales.Avance(e.Re, e.Im);
+        const TEchantillonDiagramme& e = ech[i];
+        normales.Avance(e.Reponse.Re, e.Reponse.Im);
         if (i < AmorceCourbe || !EstDecade(e.X))
             continue;
-        const std::optional<TPixel> point = VersPixelDedans(r, e.Re, e.Im);
+        const std::optional<TPixel> point = VersPixelDedans(r, e.Reponse.Re, e.Reponse.Im);
         if (!point)
             continue;
         t.Marque(point->X, point->Y, mise.RayonMarque);
@@ -149,21 +133,9 @@ void MarquesDecades(TTraceur& t, const TRepere& r, const std::vector<TEchantillo
         if (!direction)
             continue;
         const std::optional<TPixel> etiquette =
-            VersPixelBorne(r, e.Re + direction->X * distance, e.Im + direction->Y * distance);
+            VersPixelBorne(r, e.Reponse.Re + direction->X * distance, e.Reponse.Im + direction->Y * distance);
         if (etiquette)
             t.PuissanceDixSiLibre(etiquette->X, etiquette->Y, EntierProche(e.X), mise.Decades);
-    }
-}
-
-void Memorise(TDocument& doc, const TRepere& r, const std::vector<TEchantillonNyquist>& ech)
-{
-    for (std::size_t i = 0; i < ech.size(); ++i) {
-        const TEchantillonNyquist& e = ech[i];
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) - AmorceCourbe];
-        point.Frequence = e.Frequence;
-        point.Valeur1 = e.Re;
-        point.Valeur2 = e.Im;
-        PlacePoint(point, r, e.Re, e.Im);
     }
 }
 }
@@ -244,7 +216,9 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
         return std::nullopt;
     }
     const TRepere& r = cadres->Trace;
-    const std::vector<TEchantillonNyquist> ech = Echantillonne(doc, *decades, nbPoints);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, TPhasesAffichees(doc, doc.PhaseSymetrique, false), *decades, -AmorceCourbe, nbPoints,
+                      TCalculEchantillon::Reponse);
 
     Grille(t, r, *pasX, *pasY, mise);
     Axes(t, r);
@@ -265,7 +239,7 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
         echelles.ImMax = im.Max;
     }
     if (mise.MemorisePoints) {
-        Memorise(doc, r, ech);
+        MemoriseCourbe(doc, TTypeDiagramme::Nyquist, r, ech);
         echelles.NbPoints = nbPoints;
     }
     if (!mise.RogneCible)

@@ -10,7 +10,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
+#include "coeur/ClasseurOOXML.h"
 #include "coeur/FichierDonnees.h"
 #include "coeur/TextesValeurs.h"
 #include "fenetres/LectureSouris.h"
@@ -20,6 +22,7 @@
 #include "fenetres/USaisieParamNyquist.h"
 #include "AideDialogues.h"
 #include "trace/AideImages.h"
+#include "AideExport.h"
 #include "AideGeometrie.h"
 #include "trace/DocumentsDessin.h"
 
@@ -451,5 +454,84 @@ INSTANTIATE_TEST_SUITE_P(Fonctions, DiagrammesNyquistBlack, testing::Values("1/(
                              return std::string(info.index == 0 ? "PremierOrdre" : info.index == 1 ? "Integrateur"
                                                                                                    : "DegreDix");
                          });
+
+}
+
+namespace {
+
+class ExportDiagramme : public EcranDiagramme {
+protected:
+    ExportDiagramme()
+    {
+        doc_.DossierFichiers = dossier_.path() + QStringLiteral("/");
+        ecran_.ChoixFichier = choix_.Fonction();
+    }
+    QString Chemin(const char* nom) const { return dossier_.filePath(QString::fromUtf8(nom)); }
+
+    QTemporaryDir dossier_;
+    TChoixExport choix_;
+};
+
+// Le classeur rendu a les échantillons et les axes de l'écran ; le tableau garde ses points.
+TEST_F(ExportDiagramme, BodeExporteAuxEchellesDeLEcran)
+{
+    MontreBode();
+    const int pointsEcran = doc_.EchellesFrequentielles.NbPoints;
+    choix_.Reponses = {ModeleDiagrammes, Chemin("Diagrammes.xlsx")};
+    ASSERT_TRUE(ecran_.ExportExcel1->isEnabled());
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"exportation terminée"});
+    EXPECT_EQ(choix_.Titres, (QStringList{"Fichier modèle à utiliser", "Fichier de sauvegarde"}));
+    EXPECT_EQ(choix_.Dossiers, (QStringList{dossier_.path(), dossier_.path()}));
+    EXPECT_EQ(choix_.Noms, (QStringList{Chemin("modèle diagrammes.xlsx"), Chemin("Diagrammes.xlsx")}));
+    EXPECT_EQ(choix_.Filtres.value(1), QStringLiteral("Fichiers Excel (*.xlsx)"));
+    EXPECT_TRUE(AttenteTerminee(ecran_));
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"Diagrammes.xlsx"})
+        << "la copie de travail devient le résultat";
+
+    TClasseurOOXML c;
+    c.Ouvre(Chemin("Diagrammes.xlsx"));
+    EXPECT_EQ(c.TexteCellule(1, 2, 2), QStringLiteral("gain (dB)"));
+    EXPECT_EQ(c.TexteCellule(1, 3, 1).toDouble(), 0.01);
+    EXPECT_EQ(c.TexteCellule(1, 402, 1).toDouble(), 100);
+    EXPECT_EQ(c.ReglageAxe(1, 1, 2, TReglageAxe::Minimum), Reel(-40));
+    EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), Reel(100));
+    EXPECT_EQ(c.ReglageAxe(1, 2, 2, TReglageAxe::Minimum), Reel(-360));
+    Redimensionne({LargeurClient, HauteurClient + 1});
+    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, pointsEcran) << "la lecture retrouve les points de l'écran";
+}
+
+TEST_F(ExportDiagramme, ModeleIllisibleLaisseLeResultatPrecedent)
+{
+    MontreBlack();
+    QFile ancien(Chemin("Diagrammes.xlsx"));
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+    ancien.write("résultat précédent");
+    ancien.close();
+    QFile faux(Chemin("pas un classeur.xlsx"));
+    ASSERT_TRUE(faux.open(QIODevice::WriteOnly));
+    faux.write("texte");
+    faux.close();
+    choix_.Reponses = {Chemin("pas un classeur.xlsx"), Chemin("Diagrammes.xlsx")};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, (QStringList{"il y a eu un problème", "pas d'exportation"}));
+    EXPECT_EQ(choix_.Titres.size(), 1) << "pas de dialogue de sauvegarde après l'échec";
+    EXPECT_TRUE(AttenteTerminee(ecran_));
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), QByteArray("résultat précédent"));
+}
+
+TEST_F(ExportDiagramme, RenoncerAuModeleOuAuResultatNExportePas)
+{
+    MontreNyquist();
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
+    messages_.Messages.clear();
+    choix_.Reponses = {ModeleDiagrammes};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
+    EXPECT_FALSE(QFile::exists(Chemin("Diagrammes.xlsx")));
+    EXPECT_TRUE(AttenteTerminee(ecran_));
+}
 
 }

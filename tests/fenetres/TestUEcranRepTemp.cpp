@@ -5,8 +5,12 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <cmath>
 
 #include "AideDialogues.h"
+#include "AideExport.h"
+#include "coeur/ClasseurOOXML.h"
 #include "fenetres/UEchRepIndic.h"
 #include "fenetres/UEchRepRampe.h"
 #include "trace/CouleurQt.h"
@@ -67,7 +71,7 @@ TEST_F(EcranRepTemp, EchelonValideMontreLaFenetreQuiDessineEtQuitterLaFerme)
 {
     EXPECT_EQ(ecran_.windowTitle(), "Ecran Réponses Temporelles");
     EXPECT_TRUE(ecran_.Imprimer1->isEnabled());
-    EXPECT_FALSE(ecran_.ExportExcel1->isEnabled());
+    EXPECT_TRUE(ecran_.ExportExcel1->isEnabled());
     EXPECT_TRUE(ecran_.Echelles1->isEnabled());
     ecran_.CommandeReponse(TTypeReponse::Indicielle);
     EXPECT_EQ(executes_, QStringList{"EchellesRepIndic"});
@@ -135,6 +139,61 @@ TEST_F(EcranRepTemp, RedimensionneeMemeMinusculeSansPlantage)
     for (const QSize taille : {QSize(1, 1), QSize(0, 0), QSize(5, 400), QSize(1920, 1080)})
         Peint(taille);
     EXPECT_GT(PixelsCourbe(Peint({640, 480})), 300);
+}
+
+}
+
+namespace {
+
+class ExportReponse : public EcranRepTemp {
+protected:
+    ExportReponse()
+    {
+        doc_.DossierFichiers = dossier_.path() + QStringLiteral("/");
+        ecran_.ChoixFichier = choix_.Fonction();
+    }
+    QString Chemin(const char* nom) const { return dossier_.filePath(QString::fromUtf8(nom)); }
+
+    QTemporaryDir dossier_;
+    TChoixExport choix_;
+};
+
+// 1/(p+1) à l'échelon unité : le classeur rendu porte la réponse 1 - e^-t, sur la feuille de
+// l'échelon, et les axes de l'écran.
+TEST_F(ExportReponse, EchelonExporteSurLaPremiereFeuille)
+{
+    ecran_.CommandeReponse(TTypeReponse::Indicielle);
+    Peint();
+    choix_.Reponses = {ModeleReponses, Chemin("réponse temporelle.xlsx")};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"exportation terminée"});
+    EXPECT_EQ(choix_.Titres, (QStringList{"Fichier modèle à utiliser", "Fichier de sauvegarde"}));
+    EXPECT_EQ(choix_.Noms.value(1), Chemin("réponse temporelle.xlsx"));
+    EXPECT_TRUE(AttenteTerminee(ecran_));
+
+    TClasseurOOXML c;
+    c.Ouvre(Chemin("réponse temporelle.xlsx"));
+    EXPECT_EQ(c.TexteCellule(1, 2, 1), QStringLiteral("t (s)"));
+    const double t = c.TexteCellule(1, 1003, 1).toDouble();
+    EXPECT_GT(t, 9.9);
+    EXPECT_NEAR(c.TexteCellule(1, 1003, 3).toDouble(), 1 - std::exp(-t), 1e-9);
+    EXPECT_EQ(c.TexteCellule(2, 3, 1), QString()) << "la feuille de la rampe reste vide";
+    EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), doc_.ValeursTemporelles.TMaxTrace);
+    EXPECT_EQ(c.TitreDAxe(1, 1, 2), QStringLiteral("entrée et réponse (unités S.I.)"));
+}
+
+TEST_F(ExportReponse, RenoncerAuResultatGardeLaCopieDeTravail)
+{
+    ecran_.CommandeReponse(TTypeReponse::Rampe);
+    Peint();
+    choix_.Reponses = {ModeleReponses};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
+    EXPECT_EQ(choix_.Titres.size(), 2);
+    EXPECT_TRUE(AttenteTerminee(ecran_));
+    TClasseurOOXML c;
+    c.Ouvre(Chemin("Copie de modèle réponses temporelles.xlsx"));
+    EXPECT_EQ(c.TexteCellule(2, 2, 2), QStringLiteral("entrée"));
 }
 
 }

@@ -1,0 +1,280 @@
+#include "ExportTableur.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "EchantillonsFrequentiels.h"
+#include "PhasesAffichees.h"
+#include "GrandeursPoints.h"
+#include "TextesValeurs.h"
+#include "numerique/Arrondis.h"
+#include "numerique/Reponses.h"
+#include "numerique/VersBoucleOuverte.h"
+
+namespace {
+
+constexpr int LigneEntetes = 2;
+constexpr int PremiereLigne = 3;
+// Au-delà, deux échantillons voisins sont de part et d'autre d'un bord de la plage des phases.
+constexpr Reel SautPhase = 30;
+
+TDecades DecadesDuTrace(const TEchellesFrequentielles& e)
+{
+    return {e.FreqMin, e.FreqMax, e.LogFreqMin, e.LogFreqMax, 0};
+}
+
+void EcritEntetes(TClasseur& c, int feuille, const QStringList& titres)
+{
+    for (int k = 0; k < titres.size(); ++k)
+        c.EcritTexte(feuille, LigneEntetes, k + 1, titres[k]);
+}
+
+// Une ligne vide avant un saut de phase de plus de 30°, pour que la courbe ne le traverse pas.
+void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const TAvanceExport& avance)
+{
+    const TTypeDiagramme type = doc.TypeDiagramme;
+    const std::vector<TGrandeur>& colonnes = ColonnesTableur(type == TTypeDiagramme::Aucun ? TTypeDiagramme::Nyquist
+                                                                                           : type);
+    QStringList titres;
+    for (const TGrandeur g : colonnes)
+        titres << TitreTableur(g);
+    EcritEntetes(c, feuille, titres);
+    const std::vector<TEchantillonDiagramme> ech =
+        Echantillonne(doc, TPhasesAffichees(doc, doc.PhaseSymetrique, doc.PhaseContinue),
+                      DecadesDuTrace(doc.EchellesFrequentielles), 0, n - 1,
+                      TCalculEchantillon::GainPhase);
+    doc.EchellesFrequentielles.NbPoints = n;
+    const bool lignesVides = type == TTypeDiagramme::Bode || type == TTypeDiagramme::Black;
+    int ligne = PremiereLigne;
+    Reel precedente = ech.front().Phase;
+    for (const TEchantillonDiagramme& e : ech) {
+        if (lignesVides && std::abs(precedente - e.Phase) > SautPhase) {
+            for (std::size_t k = 0; k < colonnes.size(); ++k)
+                c.Vide(feuille, ligne, int(k) + 1);
+            ++ligne;
+        }
+        precedente = e.Phase;
+        for (std::size_t k = 0; k < colonnes.size(); ++k)
+            c.EcritNombre(feuille, ligne, int(k) + 1, ValeurEchantillon(e, colonnes[k]));
+        ++ligne;
+        avance();
+    }
+}
+
+void RegleBornes(TClasseur& c, int feuille, int graphique, int axe, Reel min, Reel max)
+{
+    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Maximum, max);
+    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Minimum, min);
+}
+
+bool ContientUnDe(const QString& titre, const QStringList& mots)
+{
+    return std::any_of(mots.begin(), mots.end(), [&](const QString& m) { return titre.contains(m); });
+}
+
+// Le dernier graphique de la feuille dont le titre contient l'un des mots ; 0 sans lui.
+int DernierGraphique(TClasseur& c, int feuille, int nombre, const QStringList& mots)
+{
+    int trouve = 0;
+    for (int k = 1; k <= nombre; ++k)
+        if (ContientUnDe(c.TitreGraphique(feuille, k), mots))
+            trouve = k;
+    return trouve;
+}
+
+// Un modèle à un seul graphique reçoit ses données sans que ses axes soient touchés.
+void AxesBode(TClasseur& c, const TEchellesFrequentielles& e)
+{
+    const int feuille = FeuilleDiagramme(TTypeDiagramme::Bode);
+    const int nombre = c.NombreGraphiques(feuille);
+    if (nombre < 2)
+        return;
+    const QStringList motsGain{QStringLiteral("gain"), QStringLiteral("Gain"), QStringLiteral("GAIN")};
+    const QStringList motsPhase{QStringLiteral("phase"),    QStringLiteral("Phase"),    QStringLiteral("PHASE"),
+                                QStringLiteral("argument"), QStringLiteral("Argument"), QStringLiteral("ARGUMENT")};
+    if (const int gain = DernierGraphique(c, feuille, nombre, motsGain)) {
+        RegleBornes(c, feuille, gain, 2, e.GainMin, e.GainMax);
+        RegleBornes(c, feuille, gain, 1, e.FreqMin, e.FreqMax);
+    }
+    if (const int phase = DernierGraphique(c, feuille, nombre, motsPhase)) {
+        RegleBornes(c, feuille, phase, 1, e.FreqMin, e.FreqMax);
+        RegleBornes(c, feuille, phase, 2, e.PhaseMin, e.PhaseMax);
+    }
+}
+
+// Les autres feuilles règlent leur premier graphique, quand elles en ont un.
+void AxesPremierGraphique(TClasseur& c, int feuille, TBornes x, TBornes y)
+{
+    if (c.NombreGraphiques(feuille) < 1)
+        return;
+    RegleBornes(c, feuille, 1, 1, x.Min, x.Max);
+    RegleBornes(c, feuille, 1, 2, y.Min, y.Max);
+}
+
+Reel Miroir(Reel phase, bool symetrique)
+{
+    return symetrique ? -phase : -360 - phase;
+}
+
+void EcritPointAbaque(TClasseur& c, int ligne, int ligneMiroir, int colonne, TGainPhase p, bool symetrique)
+{
+    const int feuille = FeuilleDiagramme(TTypeDiagramme::Black);
+    c.EcritNombre(feuille, ligne, colonne, p.Phase);
+    c.EcritNombre(feuille, ligne, colonne + 1, p.Gain);
+    c.EcritNombre(feuille, ligneMiroir, colonne, Miroir(p.Phase, symetrique));
+    c.EcritNombre(feuille, ligneMiroir, colonne + 1, p.Gain);
+}
+
+// Gain constant en boucle fermée : de -0,001° à -10° puis jusqu'à -179,999°, et son miroir
+// qui remonte. Un point du premier tronçon trop loin du précédent n'est pas écrit.
+void LieuGainConstant(TClasseur& c, int colonne, Reel gain, bool symetrique)
+{
+    const int feuille = FeuilleDiagramme(TTypeDiagramme::Black);
+    c.EcritTexte(feuille, PremiereLigne, colonne + 1, TexteFixe(gain, 4, 1).trimmed() + QStringLiteral(" dB"));
+    Reel precedente = 0;
+    for (int s = 0; s <= 19; ++s) {
+        const Reel phase = s == 0 ? Reel(-0.001L) : -10 * Reel(s) / 19;
+        const TGainPhase p = VersBoucleOuverte(gain, phase, symetrique);
+        if (s == 0 || std::abs(p.Phase - precedente) < SautPhase)
+            EcritPointAbaque(c, 4 + s, 200 - s, colonne, p, symetrique);
+        precedente = p.Phase;
+    }
+    for (int s = 0; s <= 77; ++s) {
+        const Reel phase = s < 77 ? -10 - 170 * Reel(s + 1) / 78 : Reel(-179.999L);
+        EcritPointAbaque(c, 24 + s, 180 - s, colonne, VersBoucleOuverte(gain, phase, symetrique), symetrique);
+    }
+}
+
+// Phase constante en boucle fermée : gains de +15 dB à -60,5 dB, resserrés près de 0 dB.
+void LieuPhaseConstante(TClasseur& c, int colonne, Reel phase, bool symetrique)
+{
+    const int feuille = FeuilleDiagramme(TTypeDiagramme::Black);
+    c.EcritTexte(feuille, PremiereLigne, colonne + 1, TexteFixe(phase, 4, 0).trimmed() + QStringLiteral(" °"));
+    for (int k = 0; k <= 99; ++k) {
+        const Reel u = Reel(k) / 99;
+        const Reel gain = ((-91 * u + 25) * u - 9.5L) * u + 15;
+        EcritPointAbaque(c, 4 + k, 105 + k, colonne, VersBoucleOuverte(gain, phase, symetrique), symetrique);
+    }
+}
+
+void Abaque(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
+{
+    const int nbGains = int(doc.AbaqueGains.size());
+    for (int m = 1; m <= nbGains; ++m) {
+        LieuGainConstant(c, 2 * m + 9, doc.AbaqueGains[std::size_t(m - 1)], doc.PhaseSymetrique);
+        avance();
+    }
+    for (int q = 1; q <= int(doc.AbaquePhases.size()); ++q) {
+        LieuPhaseConstante(c, 2 * nbGains + 9 + 2 * q, doc.AbaquePhases[std::size_t(q - 1)], doc.PhaseSymetrique);
+        avance();
+    }
+}
+
+bool AvecAbaque(const TDocument& doc)
+{
+    return doc.TypeDiagramme == TTypeDiagramme::Black && doc.EchellesFrequentielles.AbaqueVisible;
+}
+
+int EchantillonsDe(TTypeDiagramme type)
+{
+    switch (type) {
+    case TTypeDiagramme::Bode: return EchantillonsBode;
+    case TTypeDiagramme::Black: return EchantillonsBlack;
+    default: return EchantillonsNyquist;
+    }
+}
+}
+
+int FeuilleDiagramme(TTypeDiagramme type)
+{
+    switch (type) {
+    case TTypeDiagramme::Bode: return 1;
+    case TTypeDiagramme::Black: return 2;
+    default: return 3;
+    }
+}
+
+int FeuilleReponse(TTypeReponse type)
+{
+    return type == TTypeReponse::Rampe ? 2 : 1;
+}
+
+int EtapesExportDiagramme(const TDocument& doc)
+{
+    const int lieux = AvecAbaque(doc) ? int(doc.AbaqueGains.size() + doc.AbaquePhases.size()) : 0;
+    return EchantillonsDe(doc.TypeDiagramme) + lieux;
+}
+
+int EtapesExportReponse()
+{
+    return IntervallesReponse + 1;
+}
+
+void ExporteDiagramme(TClasseur& c, TDocument& doc, const TAvanceExport& avance)
+{
+    const TTypeDiagramme type = doc.TypeDiagramme;
+    const int feuille = FeuilleDiagramme(type);
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    c.ActiveFeuille(feuille);
+    EcritEchantillons(c, feuille, doc, EchantillonsDe(type), avance);
+    switch (type) {
+    case TTypeDiagramme::Bode:
+        AxesBode(c, e);
+        break;
+    case TTypeDiagramme::Black:
+        if (AvecAbaque(doc))
+            Abaque(c, doc, avance);
+        AxesPremierGraphique(c, feuille, {e.PhaseMin, e.PhaseMax}, {e.GainMin, e.GainMax});
+        break;
+    default:
+        AxesPremierGraphique(c, feuille, {e.ReelMin, e.ReelMax}, {e.ImMin, e.ImMax});
+        break;
+    }
+}
+
+TUniteTemps UniteTemps(Reel pasTemps)
+{
+    static const char* const noms[] = {"s", "ms", "µs", "ns", "ps", "fs"};
+    const Reel rang = pasTemps > 0 ? std::trunc((1 - Log10(pasTemps)) / 3) : 0;
+    const int k = rang > 0 ? int(std::min(rang, Reel(5))) : 0;
+    return {QString::fromUtf8(noms[k]), Puiss10(3 * Reel(k))};
+}
+
+void ExporteReponse(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
+{
+    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    const bool echelon = doc.TypeReponse != TTypeReponse::Rampe;
+    const int feuille = FeuilleReponse(doc.TypeReponse);
+    const TUniteTemps unite = UniteTemps(v.PasTemps);
+    const Reel dt = (v.TMaxTrace - v.TMinTrace) / IntervallesReponse;
+    const Reel avant = v.PasTemps / dt;
+    // Des échelles jamais tracées ne donnent aucun instant.
+    if (!(dt > 0) || !(std::abs(avant) < IntervallesReponse))
+        throw TErreurClasseur("échelles de la réponse inutilisables");
+    const int j0 = -int(std::nearbyint(avant));
+    const QString titreTemps = QStringLiteral("t (") + unite.Nom + QStringLiteral(")");
+    c.ActiveFeuille(feuille);
+    EcritEntetes(c, feuille, {titreTemps, QStringLiteral("entrée"), QStringLiteral("sortie")});
+    for (int j = j0; j <= j0 + IntervallesReponse; ++j) {
+        const Reel t = j * dt;
+        const Reel entree = t <= 0 ? v.ConsI : echelon ? v.ConsF : v.ConsI + v.Pente * t;
+        const Reel sortie = echelon ? ReponseEchelon(doc, t, doc.TempsMort, v.ConsI, v.ConsF, v.SortieInitiale)
+                                    : ReponseRampe(doc, t, doc.TempsMort, v.Pente, v.SortieInitiale);
+        const int ligne = PremiereLigne + j - j0;
+        c.EcritNombre(feuille, ligne, 1, t * unite.Facteur);
+        c.EcritNombre(feuille, ligne, 2, entree);
+        c.EcritNombre(feuille, ligne, 3, sortie);
+        avance();
+    }
+    if (c.NombreGraphiques(feuille) < 1)
+        return;
+    c.RegleAxe(feuille, 1, 1, TReglageAxe::Minimum, v.TMinTrace * unite.Facteur);
+    c.RegleAxe(feuille, 1, 1, TReglageAxe::Maximum, v.TMaxTrace * unite.Facteur);
+    c.RegleAxe(feuille, 1, 1, TReglageAxe::Graduation, v.PasTemps * unite.Facteur);
+    c.TitreAxe(feuille, 1, 1, titreTemps);
+    c.TitreAxe(feuille, 1, 2, QStringLiteral("entrée et réponse (") + v.UniteSortie + QStringLiteral(")"));
+    c.RegleAxe(feuille, 1, 2, TReglageAxe::Minimum, v.YMinTrace);
+    c.RegleAxe(feuille, 1, 2, TReglageAxe::Maximum, v.YMaxTrace);
+    c.RegleAxe(feuille, 1, 2, TReglageAxe::Graduation, v.PasSortie);
+}

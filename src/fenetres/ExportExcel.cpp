@@ -1,0 +1,124 @@
+#include "ExportExcel.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <memory>
+
+#include "DialogueFichier.h"
+#include "Messages.h"
+#include "coeur/ClasseurOOXML.h"
+#include "coeur/Document.h"
+#include "coeur/ExportTableur.h"
+#include "coeur/FichiersExport.h"
+
+namespace {
+
+constexpr int HauteurBarre = 15;
+
+struct TNomsExport {
+    QString Modele;
+    QString Resultat;
+};
+
+TNomsExport NomsDe(TSujetExport sujet)
+{
+    if (sujet == TSujetExport::Diagramme)
+        return {QStringLiteral("modèle diagrammes.xlsx"), QStringLiteral("Diagrammes.xlsx")};
+    return {QStringLiteral("modèle réponses temporelles.xlsx"), QStringLiteral("réponse temporelle.xlsx")};
+}
+
+// Le dialogue s'ouvre dans le dossier des fichiers du programme, sur le nom proposé.
+QString Choisit(QMainWindow& fenetre, const QString& titre, QFileDialog::AcceptMode mode, const QString& dossier,
+                const QString& nom, const std::function<QString(QFileDialog&)>& choix)
+{
+    const std::unique_ptr<QFileDialog> dialogue(CreeDialogueFichier(
+        &fenetre, titre, mode, QStringLiteral("Fichiers Excel (*.xlsx)"), QStringLiteral("xlsx")));
+    dialogue->setDirectory(dossier);
+    dialogue->selectFile(dossier + nom);
+    const QString chemin = choix(*dialogue);
+    // La fenêtre se repeint là où le dialogue la couvrait.
+    QCoreApplication::processEvents();
+    return chemin;
+}
+
+// Barre le long du bas de la fenêtre et curseur d'attente, le temps du remplissage.
+class TAttente {
+public:
+    TAttente(QMainWindow& fenetre, int etapes) : barre_(new QProgressBar(&fenetre))
+    {
+        barre_->setRange(0, etapes);
+        barre_->setValue(0);
+        barre_->setTextVisible(false);
+        barre_->setGeometry(0, fenetre.height() - HauteurBarre, fenetre.width(), HauteurBarre);
+        barre_->show();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~TAttente()
+    {
+        delete barre_;
+        QApplication::restoreOverrideCursor();
+    }
+    TAttente(const TAttente&) = delete;
+    TAttente& operator=(const TAttente&) = delete;
+
+    void Avance() { barre_->setValue(barre_->value() + 1); }
+
+private:
+    QProgressBar* barre_;
+};
+
+bool Remplit(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const QString& copie)
+{
+    const int etapes = sujet == TSujetExport::Diagramme ? EtapesExportDiagramme(doc) : EtapesExportReponse();
+    TAttente attente(fenetre, etapes);
+    const TAvanceExport avance = [&attente] { attente.Avance(); };
+    try {
+        TClasseurOOXML classeur;
+        classeur.Ouvre(copie);
+        if (sujet == TSujetExport::Diagramme)
+            ExporteDiagramme(classeur, doc, avance);
+        else
+            ExporteReponse(classeur, doc, avance);
+        classeur.Enregistre();
+        return true;
+    } catch (const std::exception&) {
+        // Un modèle qui n'est pas un classeur lisible, ou un classeur que l'on ne peut réécrire.
+        AfficheMessage(QStringLiteral("il y a eu un problème"));
+        return false;
+    }
+}
+
+bool Exporte(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const std::function<QString(QFileDialog&)>& choix)
+{
+    const TNomsExport noms = NomsDe(sujet);
+    const QString modele = Choisit(fenetre, QStringLiteral("Fichier modèle à utiliser"), QFileDialog::AcceptOpen,
+                                   doc.DossierFichiers, noms.Modele, choix);
+    if (modele.isEmpty())
+        return false;
+    const QString copie = CheminCopieDeTravail(modele, doc.DossierFichiers);
+    if (!CopieModele(modele, copie)) {
+        AfficheMessage(QStringLiteral("échec de la création du fichier temporaire"));
+        return false;
+    }
+    if (!Remplit(fenetre, doc, sujet, copie))
+        return false;
+    const QString resultat = Choisit(fenetre, QStringLiteral("Fichier de sauvegarde"), QFileDialog::AcceptSave,
+                                     doc.DossierFichiers, noms.Resultat, choix);
+    if (resultat.isEmpty())
+        return false;
+    if (!PoseResultat(copie, resultat)) {
+        AfficheMessage(QStringLiteral("échec de la copie"));
+        return false;
+    }
+    return true;
+}
+}
+
+bool ExporteExcel(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet,
+                  const std::function<QString(QFileDialog&)>& choix)
+{
+    const bool reussi = Exporte(fenetre, doc, sujet, choix);
+    AfficheMessage(reussi ? QStringLiteral("exportation terminée") : QStringLiteral("pas d'exportation"));
+    return reussi;
+}
