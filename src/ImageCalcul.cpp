@@ -9,6 +9,8 @@
 #include "coeur/Analyse.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "trace/EcritureImage.h"
+#include "trace/PageImprimee.h"
+#include "trace/PagePdf.h"
 #include "trace/TraceDiagramme.h"
 #include "trace/ValeursAutomatiques.h"
 
@@ -52,8 +54,11 @@ std::optional<QSize> TailleDe(const std::string& texte)
     return QSize(largeur, hauteur);
 }
 
-int Refuse(const std::string& faute)
+int Refuse(std::string faute)
 {
+    // Certains messages finissent déjà leur phrase.
+    if (!faute.empty() && faute.back() == '.')
+        faute.pop_back();
     std::fprintf(stderr, "kovra-calcul : %s.\n", faute.c_str());
     return SortieImageRefusee;
 }
@@ -76,14 +81,17 @@ std::string FauteDesOptions(const TOptionsImage& o)
     return {};
 }
 
-TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
+// Échelles automatiques, comme les boutons des dialogues.
+TDemandeReponse DemandeReponse(const TDocument& doc, const TVue& vue)
 {
-    if (vue.Reponse != TTypeReponse::Aucune) {
-        TDemandeReponse demande;
-        demande.Type = vue.Reponse;
-        demande.Param = ParamAutoReponse(doc, vue.Reponse);
-        return [&doc, demande](QPainter& surface, const QRect& cible) { TracerReponse(surface, cible, doc, demande); };
-    }
+    TDemandeReponse demande;
+    demande.Type = vue.Reponse;
+    demande.Param = ParamAutoReponse(doc, vue.Reponse);
+    return demande;
+}
+
+TDemandeDiagramme DemandeDiagramme(TDocument& doc, const TVue& vue)
+{
     const TBornes phases = PlagePhases(doc.PhaseSymetrique);
     doc.EchellesFrequentielles.PhaseMin = phases.Min;
     doc.EchellesFrequentielles.PhaseMax = phases.Max;
@@ -92,9 +100,46 @@ TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
     demande.Bode = ParamAutoBode(doc);
     demande.Nyquist = ParamAutoNyquist(doc);
     demande.Black = ParamAutoBlack(doc);
-    return [&doc, demande](QPainter& surface, const QRect& cible) { TracerDiagramme(surface, cible, doc, demande); };
+    return demande;
 }
 
+bool EstReponse(const TVue& vue)
+{
+    return vue.Reponse != TTypeReponse::Aucune;
+}
+
+// La vue de l'écran, pour PNG et SVG.
+TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
+{
+    if (EstReponse(vue))
+        return [&doc, demande = DemandeReponse(doc, vue)](QPainter& surface, const QRect& cible) {
+            TracerReponse(surface, cible, doc, demande);
+        };
+    return [&doc, demande = DemandeDiagramme(doc, vue)](QPainter& surface, const QRect& cible) {
+        TracerDiagramme(surface, cible, doc, demande);
+    };
+}
+
+// La page imprimée, pour PDF : les valeurs par défaut du dialogue de taille pour cette vue.
+TPeintPage PageDeLaVue(TDocument& doc, const TVue& vue)
+{
+    const TValeursImpression v = ValeursParDefaut(vue.Diagramme, vue.Reponse);
+    if (EstReponse(vue))
+        return [&doc, v, demande = DemandeReponse(doc, vue)](QPainter& p, const QRect& page, int resolution) {
+            ImprimeReponse(p, page, resolution, doc, demande, v);
+        };
+    return [&doc, v, demande = DemandeDiagramme(doc, vue)](QPainter& p, const QRect& page, int resolution) {
+        ImprimeDiagramme(p, page, resolution, doc, demande, v);
+    };
+}
+
+bool EcritVue(const QString& sortie, QSize taille, TDocument& doc, const TVue& vue, QString& erreur)
+{
+    if (FormatImageDe(sortie) != TFormatImage::Pdf)
+        return EcritImage(sortie, taille, DessinDeLaVue(doc, vue), erreur);
+    const QString titre = EstReponse(vue) ? TitreTravail(vue.Reponse) : TitreTravail(vue.Diagramme);
+    return EcritPdf(sortie, titre, QPageLayout::Portrait, PageDeLaVue(doc, vue), erreur);
+}
 }
 
 bool LitOptionsImage(int argc, char** argv, TOptionsImage& options, std::vector<char*>& restants,
@@ -140,8 +185,8 @@ int FaitImage(int argc, char** argv, TDocument& doc, const TOptionsImage& option
     QGuiApplication application(argc, argv);
     doc.EchellesFrequentielles.AbaqueVisible = options.Abaque;
     QString erreur;
-    if (!EcritImage(QString::fromLocal8Bit(options.Sortie.c_str()), *TailleDe(options.Taille),
-                    DessinDeLaVue(doc, *VueDe(options.Vue)), erreur))
+    if (!EcritVue(QString::fromLocal8Bit(options.Sortie.c_str()), *TailleDe(options.Taille), doc, *VueDe(options.Vue),
+                  erreur))
         return Refuse(erreur.toStdString());
     return 0;
 }

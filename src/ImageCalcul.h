@@ -1,6 +1,6 @@
 #pragma once
 // kovra-calcul --image : une vue de l'étude dessinée comme dans les fenêtres, avec les
-// échelles que les boutons automatiques des dialogues y mettraient.
+// échelles que les boutons automatiques des dialogues y mettraient ; un PDF est la page imprimée.
 #include <string>
 #include <vector>
 

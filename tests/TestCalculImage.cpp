@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "LanceCalcul.h"
+#include "fenetres/AidePdf.h"
 #include "coeur/Document.h"
 #include "trace/AideImages.h"
 
@@ -59,19 +60,51 @@ TEST(CalculImage, ChaqueVueDessineSaCourbe)
     }
 }
 
-// Le PDF est une page de la taille demandée, la courbe dessus.
-TEST(CalculImage, PdfAvecAbaque)
+// Le PDF est la page imprimée : A4 en portrait, titre du travail, encadré de la formule, et
+// les textes propres à chaque vue ; la taille en pixels ne le change pas.
+TEST(CalculImage, PdfEstLaPageImprimee)
+{
+    struct CasPdf {
+        const char* Vue;
+        const char* Titre;
+        const char* Texte;
+    };
+    const CasPdf cas[] = {{"bode", "DiagBode", "Gain (dB)"},
+                          {"black", "DiagBlack", "Phase (°)"},
+                          {"nyquist", "DiagNyquist", "Diagramme de Nyquist"},
+                          {"echelon", "Impression Réponse Indicielle", "Réponse à un échelon en entrée"},
+                          {"rampe", "Impression Réponse Rampe", "Réponse à une rampe en entrée"}};
+    QTemporaryDir dossier;
+    for (const CasPdf& c : cas) {
+        const QString pdf = dossier.filePath(QString(c.Vue) + ".pdf");
+        const TExecution e =
+            Image({Donnees + "deux_poles_reels.kvf", "--image", pdf.toStdString(), "--vue", c.Vue, "--taille", "640x480"});
+        ASSERT_EQ(e.Statut, 0) << c.Vue << " " << e.Erreurs;
+        EXPECT_EQ(InfoDuPdf(pdf, "Title"), QString::fromUtf8(c.Titre)) << c.Vue;
+        EXPECT_EQ(InfoDuPdf(pdf, "Pages"), "1") << c.Vue;
+        // « Page size: 595 x 842 pts (A4) » : plus haute que large.
+        const QString taille = InfoDuPdf(pdf, "Page size");
+        const QStringList mesures = taille.split(' ');
+        ASSERT_GE(mesures.size(), 5) << c.Vue << " " << taille.toStdString();
+        EXPECT_LT(mesures[0].toDouble(), mesures[2].toDouble()) << c.Vue;
+        EXPECT_EQ(mesures[4], "(A4)") << c.Vue;
+        const QString texte = TexteDuPdf(pdf);
+        EXPECT_TRUE(texte.contains("Kovra =")) << c.Vue << " " << texte.toStdString();
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(c.Texte))) << c.Vue << " " << texte.toStdString();
+    }
+}
+
+// Une page existante n'est remplacée que par une page complète ; un dossier impossible est refusé.
+TEST(CalculImage, PdfImpossibleLaisseLAncien)
 {
     QTemporaryDir dossier;
-    const std::string pdf = dossier.filePath("black.pdf").toStdString();
-    const TExecution e = Image({Donnees + "deux_poles_reels.kvf", "--image", pdf, "--vue", "black", "--abaque"});
-    ASSERT_EQ(e.Statut, 0) << e.Erreurs;
-    QFile f(QString::fromStdString(pdf));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray octets = f.readAll();
-    EXPECT_TRUE(octets.startsWith("%PDF-"));
-    // 1920 x 1080 pixels à 96 par pouce : 1440 x 810 points.
-    EXPECT_TRUE(octets.contains("/MediaBox [0 0 1440.000000 810.000000]"));
+    QFile bloque(dossier.filePath("bloque"));
+    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
+    const TExecution e = Image({Donnees + "deux_poles_reels.kvf", "--image",
+                                dossier.filePath("bloque/bode.pdf").toStdString(), "--vue", "bode"});
+    EXPECT_EQ(e.Statut, 2);
+    EXPECT_NE(e.Erreurs.find("ne peut pas être écrit"), std::string::npos) << e.Erreurs;
+    EXPECT_EQ(e.Erreurs.find(".."), std::string::npos) << e.Erreurs;
 }
 
 struct CasRefus {

@@ -206,6 +206,7 @@ struct TContenuFichier {
     std::array<quint32, NbElementsCouleur> Couleurs{};
     bool ImpressionCouleur = false;
     bool PhaseSymetrique = false;
+    bool PhaseContinue = false;
     std::vector<Reel> AbaqueGains;
     std::vector<Reel> AbaquePhases;
 };
@@ -227,8 +228,8 @@ bool LitDocument(TLecteur& l, TContenuFichier& doc)
             return l.Refuse(QStringLiteral("couleur hors des limites (0 à %1)").arg(CouleurMax), l.NumeroLigne());
         element = quint32(couleur);
     }
-    return l.Drapeau(doc.ImpressionCouleur) && l.DrapeauPhases(doc.PhaseSymetrique, doc.PhaseContinue) && LitListe(l, doc.AbaqueGains)
-           && LitListe(l, doc.AbaquePhases);
+    return l.Drapeau(doc.ImpressionCouleur) && l.DrapeauPhases(doc.PhaseSymetrique, doc.PhaseContinue)
+           && LitListe(l, doc.AbaqueGains) && LitListe(l, doc.AbaquePhases);
 }
 
 void Remplace(TDocument& doc, TContenuFichier&& lu)
@@ -240,6 +241,7 @@ void Remplace(TDocument& doc, TContenuFichier&& lu)
         doc.SchemaCouleurs[std::size_t(i)].Couleur = lu.Couleurs[std::size_t(i)];
     doc.ImpressionCouleur = lu.ImpressionCouleur;
     doc.PhaseSymetrique = lu.PhaseSymetrique;
+    doc.PhaseContinue = lu.PhaseContinue;
     doc.AbaqueGains = std::move(lu.AbaqueGains);
     doc.AbaquePhases = std::move(lu.AbaquePhases);
 }

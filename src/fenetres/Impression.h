@@ -6,17 +6,10 @@
 #include <QPrinter>
 #include <functional>
 
-class QPainter;
+#include "trace/PagePdf.h"
+
 class QPrintDialog;
 class TInfoImpression;
-
-// Peint la page dans ce rectangle, à cette résolution en pixels par pouce.
-using TPeintPage = std::function<void(QPainter& p, const QRect& page, int resolution)>;
-
-// Écrit une page A4 de PDF ; un fichier existant n'est remplacé que par un fichier complet.
-// Faux, avec la raison en français, quand le fichier ne peut pas être écrit.
-bool EcritPdf(const QString& chemin, const QString& titre, QPageLayout::Orientation orientation,
-              const TPeintPage& peint, QString& erreur);
 
 // Nom proposé pour le PDF : le titre du travail dans le dossier des documents.
 QString CheminPdfParDefaut(const QString& titre);

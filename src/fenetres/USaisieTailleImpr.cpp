@@ -7,6 +7,7 @@
 #include "NomsComposants.h"
 #include "TexteDeChamp.h"
 #include "coeur/Document.h"
+#include "coeur/TextesValeurs.h"
 
 TTailleImpression::TTailleImpression(TDocument& document, QWidget* parent)
     : TDialogueVerifie(460, 360, QStringLiteral("Taille Impression"), parent), document_(document)
@@ -63,11 +64,11 @@ void TTailleImpression::RemplitValeursAutomatiques()
 // Le dernier diagramme ou la dernière réponse montrés décident, d'où que vienne le dialogue.
 void TTailleImpression::DefautClick()
 {
-    const bool haut = document_.TypeDiagramme == TTypeDiagramme::Bode || document_.TypeReponse == TTypeReponse::Indicielle;
-    Largeur->setText(QStringLiteral("180"));
-    MargeGauche->setText(QStringLiteral("15"));
-    Hauteur->setText(haut ? QStringLiteral("240") : QStringLiteral("195"));
-    MargeHaute->setText(haut ? QStringLiteral("15") : QStringLiteral("25"));
+    const TValeursImpression v = ValeursParDefaut(document_.TypeDiagramme, document_.TypeReponse);
+    Largeur->setText(TexteGeneral(v.Largeur, ChiffresRelisibles));
+    MargeGauche->setText(TexteGeneral(v.MargeGauche, ChiffresRelisibles));
+    Hauteur->setText(TexteGeneral(v.Hauteur + HauteurFormule, ChiffresRelisibles));
+    MargeHaute->setText(TexteGeneral(v.MargeHaute, ChiffresRelisibles));
 }
 
 // La case est prise dès la validation, même si une taille est ensuite refusée.
@@ -94,7 +95,7 @@ TValeursImpression TTailleImpression::Valeurs() const
 {
     TValeursImpression v;
     v.Largeur = ValeurChamp(Largeur);
-    v.Hauteur = ValeurChamp(Hauteur) - 35;
+    v.Hauteur = ValeurChamp(Hauteur) - HauteurFormule;
     v.MargeGauche = ValeurChamp(MargeGauche);
     v.MargeHaute = ValeurChamp(MargeHaute);
     v.Titre = Titre->text();

@@ -63,6 +63,17 @@ TCadrePage CadrePage(const TValeursImpression& v, const QRect& page, int resolut
     return c;
 }
 
+TValeursImpression ValeursParDefaut(TTypeDiagramme diagramme, TTypeReponse reponse)
+{
+    const bool haut = diagramme == TTypeDiagramme::Bode || reponse == TTypeReponse::Indicielle;
+    TValeursImpression v;
+    v.Largeur = 180;
+    v.MargeGauche = 15;
+    v.Hauteur = (haut ? 240 : 195) - HauteurFormule;
+    v.MargeHaute = haut ? 15 : 25;
+    return v;
+}
+
 QString TitreTravail(TTypeDiagramme type)
 {
     switch (type) {

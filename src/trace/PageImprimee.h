@@ -9,10 +9,13 @@
 
 class QPainter;
 
+// Hauteur de l'encadré de la formule, prise sur la hauteur tapée dans le dialogue de taille.
+inline constexpr Reel HauteurFormule = 35;
+
 // Les quatre valeurs du dialogue de taille, en millimètres, et son titre.
 struct TValeursImpression {
     Reel Largeur = 180;
-    Reel Hauteur = 205;  // hauteur du dessin : celle du dialogue moins les 35 mm de la formule
+    Reel Hauteur = 205;  // hauteur du dessin : celle du dialogue moins la formule
     Reel MargeGauche = 15;
     Reel MargeHaute = 15;
     QString Titre;
@@ -25,6 +28,10 @@ struct TCadrePage {
     int T = 0;
     int B = 0;
 };
+
+// « Val. par Defaut » du dialogue de taille, pour A4 : un Bode ou une réponse indicielle prend
+// la page en hauteur, les autres dessins laissent place à un dessin plus carré.
+TValeursImpression ValeursParDefaut(TTypeDiagramme diagramme, TTypeReponse reponse);
 
 // 6 mm des deux marges vont à la zone non imprimable de l'imprimante.
 TCadrePage CadrePage(const TValeursImpression& v, const QRect& page, int resolution);

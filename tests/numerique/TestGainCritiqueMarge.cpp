@@ -2,6 +2,7 @@
 // disent la même chose : K critique = 10^(MG/20), quand un seul croisement de phase existe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SystemesEvans.h"
@@ -36,11 +37,16 @@ TEST(GainCritiqueEtMarge, EgauxSurChaqueSystemeOuLesDeuxExistent)
     for (const TSystemeEvans& s : SystemesEvans()) {
         const TPolynome n = AvecRacines(s.Zeros);
         const TPolynome d = AvecRacines(s.Poles);
-        const std::optional<Reel> k = PointsEvans(n, d).GainCritique;
+        const TPointsEvans points = PointsEvans(n, d);
+        const std::optional<Reel> k = points.GainCritique;
         const TMarges m = CalculeMarges(n, d, 0);
         // Plusieurs croisements : la plus petite marge en valeur absolue n'est pas forcément le
-        // premier gain qui déstabilise ; un seul croisement, les deux sont le même point.
-        if (!k || !m.MargeGain || m.CroisementsPhase.size() != 1)
+        // premier gain qui déstabilise ; un seul croisement, les deux sont le même point. Un pôle
+        // qui passe par l'origine (ω = 0) n'est pas un croisement de phase sur ]0, ∞[.
+        const auto critique = std::find_if(points.Croisements.begin(), points.Croisements.end(),
+                                           [&](const TCroisement& c) { return k && c.K == *k; });
+        if (!k || !m.MargeGain || m.CroisementsPhase.size() != 1 || critique == points.Croisements.end()
+            || !(critique->Omega > 0))
             continue;
         ++compares;
         const Reel deMarge = std::pow(10.0L, *m.MargeGain / 20);

@@ -60,14 +60,17 @@ TEST(RacinesStockees, ConformesSeulementSiEllesRedonnentLesCoefficients)
         EXPECT_EQ(RacinesConformes(c.Polynome, ToleranceRacinesStockees), c.Conformes) << c.Nom;
 }
 
-// (p² + 2p + 5)² à peine retouché : le chercheur rend deux racines doubles dont les deux valeurs
-// diffèrent de 3e-5 ; ce qu'il calcule, un fichier le conserve et doit le relire sans soupçon.
+// (p² + 2p + 5)² à peine retouché : quatre racines distinctes à 3e-5 les unes des autres, que
+// les coefficients ne permettent pas de confondre ; ce que le chercheur calcule, un fichier le
+// conserve et doit le relire sans soupçon, comme le double exact.
 TEST(RacinesStockees, RacinesCalculeesToujoursConformes)
 {
-    const TPolynome p = PolynomeDeCoefs({25, 20, 14, 4, 1.00000000051615L});
-    ASSERT_EQ(p.Multiplicites[0], 2);
-    EXPECT_FALSE(Egaux(p.Racines[1], p.Racines[2]));
-    EXPECT_TRUE(RacinesConformes(p, ToleranceRacinesStockees));
+    const TPolynome retouche = PolynomeDeCoefs({25, 20, 14, 4, 1.00000000051615L});
+    EXPECT_EQ(retouche.Multiplicites[0], 4);
+    EXPECT_TRUE(RacinesConformes(retouche, ToleranceRacinesStockees));
+    const TPolynome exact = PolynomeDeCoefs({25, 20, 14, 4, 1});
+    EXPECT_EQ(exact.Multiplicites[0], 2);
+    EXPECT_TRUE(RacinesConformes(exact, ToleranceRacinesStockees));
 }
 
 // Racines immenses ou minuscules : la tolérance suit l'ampleur de chaque coefficient.
