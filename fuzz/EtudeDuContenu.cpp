@@ -5,6 +5,7 @@
 #include "coeur/Analyse.h"
 #include "coeur/FichierDonnees.h"
 #include "numerique/EchellesAuto.h"
+#include "numerique/Laguerre.h"
 #include "numerique/RacinesStockees.h"
 #include "numerique/Reponses.h"
 
@@ -20,8 +21,19 @@ std::string PolynomeNonFini(const TPolynome& p, const char* nom)
     return {};
 }
 
+// Des racines que les coefficients démentent plus que celles que le chercheur en tirerait : à
+// des échelles extrêmes, les racines calculées elles-mêmes ne redonnent pas les coefficients.
+bool PiresQueCalculees(const TPolynome& p)
+{
+    if (RacinesConformes(p, ToleranceRacinesStockees))
+        return false;
+    TPolynome calcule = p;
+    calcule.RacinesValides = false;
+    return CalculeRacines(calcule) == LaguerreReussi && RacinesConformes(calcule, ToleranceRacinesStockees);
+}
+
 // Ce qu'une lecture réussie garantit : un dénominateur non nul, des racines conservées que les
-// coefficients confirment.
+// coefficients confirment autant que des racines calculées.
 std::string LectureFautive(const TDocument& doc)
 {
     const TPolynome& d = doc.Denominateur;
@@ -31,7 +43,7 @@ std::string LectureFautive(const TDocument& doc)
     if (nul || (!d.CoefsValides && Egaux(d.Racines[0], {0, 0})))
         return "dénominateur nul accepté";
     for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
-        if (p->CoefsValides && p->RacinesValides && !RacinesConformes(*p, ToleranceRacinesStockees))
+        if (p->CoefsValides && p->RacinesValides && PiresQueCalculees(*p))
             return std::string("racines du ") + nom + " démenties par ses coefficients";
     return {};
 }
