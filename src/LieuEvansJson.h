@@ -1,6 +1,7 @@
 #pragma once
 // Partie « lieu_evans » du JSON de kovra-calcul : asymptotes, points de séparation, croisements
 // de l'axe imaginaire et gain critique ; null quand le lieu n'est pas calculable.
+#include "MargesJson.h"
 #include "numerique/PointsEvans.h"
 
 template <typename Json>
@@ -15,11 +16,8 @@ void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d)
     j.Ouvre('{');
     j.Cle("asymptotes");
     j.Ouvre('{');
-    j.Cle("centre");
-    if (points.Asymptotes.Nombre > 0)
-        j.Nombre(points.Asymptotes.Centre);
-    else
-        j.Nul();
+    EcritOptionnel(j, "centre",
+                   points.Asymptotes.Nombre > 0 ? std::optional<Reel>(points.Asymptotes.Centre) : std::nullopt);
     j.Cle("angles_deg");
     j.Ouvre('[');
     for (const Reel angle : points.Asymptotes.AnglesDeg)
@@ -48,10 +46,6 @@ void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d)
         j.Ferme('}');
     }
     j.Ferme(']');
-    j.Cle("gain_critique");
-    if (points.GainCritique)
-        j.Nombre(*points.GainCritique);
-    else
-        j.Nul();
+    EcritOptionnel(j, "gain_critique", points.GainCritique);
     j.Ferme('}');
 }
