@@ -4,8 +4,10 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Reponses.h"
+#include "ReponsesEchantillonnees.h"
 
 namespace {
 
@@ -154,13 +156,23 @@ Reel PoleLePlusLent(const TPolynome& d)
 // La fraction d'abord : k.TMaxAuto dépasserait l'étendue pour un TMaxAuto proche du maximum.
 Reel Instant(const TEchellesAuto& e, int k) { return Reel(k) / (NombreInstants - 1) * e.TMaxAuto; }
 
+std::vector<Reel> Instants(const TEchellesAuto& e, Reel retard)
+{
+    std::vector<Reel> t(NombreInstants);
+    for (int k = 0; k < NombreInstants; ++k)
+        t[std::size_t(k)] = Instant(e, k) - retard;
+    return t;
+}
+
+Reel Pas(const TEchellesAuto& e) { return e.TMaxAuto / (NombreInstants - 1); }
+
 void EtendueIndicielle(const TSysteme& s, TEchellesAuto& e)
 {
     Reel minimum = 0;
     Reel maximum = 0;
-    for (int k = 0; k < NombreInstants; ++k)
-        Elargit(ReponseIndicielleUnitaire(s.Denominateur, s.PartieEntiere, s.Decomposition, Instant(e, k) - s.TempsMort),
-                minimum, maximum);
+    for (const Reel y : IndiciellesEchantillonnees(s.Denominateur, s.PartieEntiere, s.Decomposition,
+                                                   Instants(e, s.TempsMort), Pas(e)))
+        Elargit(y, minimum, maximum);
     e.YMaxIndicielle = std::max<Reel>(maximum, 1);
     e.YMinIndicielle = std::min<Reel>(minimum, 0);
 }
@@ -205,8 +217,8 @@ void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
 {
     e.RampeMin = 0;
     e.RampeMax = 0;
-    for (int k = 0; k < NombreInstants; ++k)
-        Elargit(ReponseRampe(s, Instant(e, k), 0, 1, 0), e.RampeMin, e.RampeMax);
+    for (const Reel y : RampesEchantillonnees(s, Instants(e, 0), Pas(e)))
+        Elargit(y, e.RampeMin, e.RampeMax);
 }
 
 void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
