@@ -29,7 +29,17 @@ struct TBalayage {
     std::array<bool, DerniereFrequence + 1> Finis;
 };
 
-Reel Frequence(int k) { return std::pow(10.0L, DecadeBasse + k / PointsParDecade); }
+// Les fréquences du balayage ne dépendent pas du système : calculées une fois.
+Reel Frequence(int k)
+{
+    static const std::array<Reel, DerniereFrequence + 1> frequences = [] {
+        std::array<Reel, DerniereFrequence + 1> f{};
+        for (int i = 0; i <= DerniereFrequence; ++i)
+            f[std::size_t(i)] = std::pow(10.0L, DecadeBasse + i / PointsParDecade);
+        return f;
+    }();
+    return frequences[std::size_t(k)];
+}
 
 // Une réponse nulle donnerait -infini : on s'arrête au plus petit module représentable.
 Reel GainDb(TComplexe h) { return 20 * std::log10(std::max(Module(h), std::numeric_limits<Reel>::min())); }

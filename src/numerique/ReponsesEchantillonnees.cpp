@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "GrappeEchantillonnee.h"
 #include "Reponses.h"
 
 namespace {
@@ -22,10 +23,8 @@ struct TPoleAvance {
     int Multiplicite = 0;
     bool ParPas = false;
     TComplexe Rapport;  // e^(pole.pas)
-    TComplexe Exp;      // e^(pole.t)
     // Accroissement sur un pas : e^(pole.t) . somme des Accroissement[n].t^n / n!.
     std::array<TComplexe, MultipliciteMaxPas> Accroissement{};
-    Reel Part = 0;  // partie réelle, seule lue
 };
 
 TComplexe Echelle(TComplexe z, Reel x) { return {z.Re * x, z.Im * x}; }
@@ -75,65 +74,109 @@ TComplexe PartFormeClose(const TPoleAvance& q, const TDecomposition& a, Reel t)
     return Combinaison(a, q.Indice, q.Multiplicite, f);
 }
 
-void Recale(TPoleAvance& q, const TDecomposition& a, Reel t)
-{
-    q.Part = PartFormeClose(q, a, t).Re;
-    q.Exp = Exponentielle(Produit(q.Pole, ComplexeReel(t)));
-}
-
-void Avance(TPoleAvance& q, Reel t)
+// Un pas : l'accroissement, polynôme en t, fois e^(pole.t).
+Reel Accroissement(const TPoleAvance& q, TComplexe exp, Reel t)
 {
     TComplexe polynome = q.Accroissement[std::size_t(q.Multiplicite - 1)];
     for (int n = q.Multiplicite - 1; n >= 1; --n)
         polynome = Somme(Echelle(polynome, t / n), q.Accroissement[std::size_t(n - 1)]);
-    q.Part += Produit(q.Exp, polynome).Re;
-    q.Exp = Produit(q.Exp, q.Rapport);
+    return Produit(exp, polynome).Re;
 }
 
-// Même somme, dans le même ordre, que ReponseIndicielleUnitaire : grappes applicables, puis pôles seuls.
-Reel Echantillon(const std::vector<TPoleAvance>& poles, const TPolynome& e, const TDecomposition& a, Reel t)
+// Les pas d'un segment entre deux reprises, de k = debut + 1 à fin - 1, la part et e^(pole.t) à
+// l'instant debut donnés. L'état vit dans des variables locales : rien ne le relit en mémoire.
+struct TSegment {
+    const Reel* Instants;
+    const char* Couverts;
+    Reel* Y;
+    std::size_t Debut;
+    std::size_t Fin;
+};
+
+// Pôle simple réel : tout est réel, un produit par pas.
+void PasReels(const TPoleAvance& q, const TSegment& s, Reel part, Reel exp)
 {
-    TComplexe y = e.Coef[0];
-    std::array<bool, DegreMax + 2> couverts{};
-    for (const TGrappePoles& g : a.Proches.Grappes) {
-        if (!SerieApplicable(g, t)
-            || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return couverts[std::size_t(i)]; }))
-            continue;
-        for (const int i : g.Poles)
-            couverts[std::size_t(i)] = true;
-        y = Somme(y, PartDeLaGrappe(g, t));
+    const Reel c = q.Accroissement[0].Re;
+    const Reel r = q.Rapport.Re;
+    for (std::size_t k = s.Debut + 1; k < s.Fin; ++k) {
+        part += exp * c;
+        exp *= r;
+        if (!s.Couverts[k])
+            s.Y[k] += part;
     }
-    Reel somme = y.Re;
-    for (const TPoleAvance& q : poles)
-        if (!couverts[std::size_t(q.Indice)])
-            somme += q.ParPas ? q.Part : PartFormeClose(q, a, t).Re;
-    return somme;
+}
+
+void PasComplexes(const TPoleAvance& q, const TSegment& s, Reel part, TComplexe exp)
+{
+    for (std::size_t k = s.Debut + 1; k < s.Fin; ++k) {
+        part += Accroissement(q, exp, s.Instants[k - 1]);
+        exp = Produit(exp, q.Rapport);
+        if (!s.Couverts[k])
+            s.Y[k] += part;
+    }
+}
+
+bool PoleSimpleReel(const TPoleAvance& q)
+{
+    return q.Multiplicite == 1 && q.Pole.Im == 0 && q.Accroissement[0].Im == 0 && q.Rapport.Im == 0;
+}
+
+// Ajoute la part du pôle aux échantillons qu'aucune grappe ne couvre, à partir du premier
+// instant positif : forme close à chaque reprise, pas entre deux.
+void AjoutePartDuPole(const TPoleAvance& q, const TDecomposition& a, const std::vector<Reel>& instants,
+                      std::size_t premier, const char* couverts, std::vector<Reel>& y)
+{
+    for (std::size_t k = premier; k < instants.size(); k += q.ParPas ? PeriodeRecalage : 1) {
+        const Reel t = instants[k];
+        const Reel part = PartFormeClose(q, a, t).Re;
+        if (!couverts[k])
+            y[k] += part;
+        if (!q.ParPas)
+            continue;
+        const TSegment s{instants.data(), couverts, y.data(), k, std::min(instants.size(), k + PeriodeRecalage)};
+        const TComplexe exp = Exponentielle(Produit(q.Pole, ComplexeReel(t)));
+        if (PoleSimpleReel(q))
+            PasReels(q, s, part, exp.Re);
+        else
+            PasComplexes(q, s, part, exp);
+    }
 }
 
 }  // namespace
 
+// Les grappes d'abord, instant par instant (celle qui sert dépend de l'instant), puis chaque pôle
+// sur tous les instants : même somme, dans le même ordre, que ReponseIndicielleUnitaire.
 std::vector<Reel> IndiciellesEchantillonnees(const TPolynome& d, const TPolynome& e, const TDecomposition& a,
                                               const std::vector<Reel>& instants, Reel pas)
 {
     std::vector<Reel> y(instants.size(), 0);
     if (e.Degre != 0)
         return y;
-    std::vector<TPoleAvance> poles = PolesAvances(d, a, pas);
-    int depuisRecalage = PeriodeRecalage;
-    for (std::size_t k = 0; k < instants.size(); ++k) {
-        const Reel t = instants[k];
-        if (t < 0)
-            continue;
-        const bool recale = depuisRecalage == PeriodeRecalage;
-        depuisRecalage = recale ? 1 : depuisRecalage + 1;
-        for (TPoleAvance& q : poles)
-            if (q.ParPas) {
-                if (recale)
-                    Recale(q, a, t);
-                else
-                    Avance(q, instants[k - 1]);
+    const std::size_t premier =
+        std::size_t(std::find_if(instants.begin(), instants.end(), [](Reel t) { return t >= 0; }) - instants.begin());
+    const std::vector<TPoleAvance> poles = PolesAvances(d, a, pas);
+    // couverts[(i - 1).n + k] : le pôle distinct i est dans la grappe qui sert à l'instant k.
+    std::vector<char> couverts(poles.size() * instants.size(), 0);
+    std::vector<TGrappeEchantillonnee> grappes;
+    for (const TGrappePoles& g : a.Proches.Grappes)
+        grappes.emplace_back(g, pas);
+    for (std::size_t k = premier; k < instants.size(); ++k) {
+        y[k] = e.Coef[0].Re;
+        std::array<bool, DegreMax + 2> pris{};
+        for (std::size_t n = 0; n < grappes.size(); ++n) {
+            const TGrappePoles& g = a.Proches.Grappes[n];
+            if (!SerieApplicable(g, instants[k])
+                || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return pris[std::size_t(i)]; }))
+                continue;
+            for (const int i : g.Poles) {
+                pris[std::size_t(i)] = true;
+                couverts[std::size_t(i - 1) * instants.size() + k] = 1;
             }
-        y[k] = Echantillon(poles, e, a, t);
+            y[k] += grappes[n].Part(instants[k]);
+        }
+    }
+    for (const TPoleAvance& q : poles) {
+        AjoutePartDuPole(q, a, instants, premier, couverts.data() + std::size_t(q.Indice - 1) * instants.size(), y);
     }
     return y;
 }

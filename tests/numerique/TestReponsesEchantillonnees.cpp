@@ -12,9 +12,9 @@
 
 namespace {
 
-// Écart admis, rapporté à la plus grande valeur de la réponse (la plage proposée) : la forme close
-// elle-même n'est pas plus juste.
-constexpr Reel EcartAdmis = 1e-16L;
+// Écart admis, rapporté à la plus grande valeur de la réponse (la plage proposée) : quelques
+// centaines d'arrondis du réel étendu, très loin des chiffres affichés.
+constexpr Reel EcartAdmis = 3e-17L;
 constexpr int NombreInstants = 1000;
 
 // Les instants des plages automatiques : k/999 de la durée, moins le retard.
@@ -101,6 +101,8 @@ TEST(ReponsesEchantillonnees, CasRaidesAChaqueInstant)
         {"pôles proches", {1}, {R(-1), R(-1.001L), R(-2)}},
         {"instable", {1}, {R(1), R(-2)}},
         {"retard", {3}, {R(-1), R(-4)}, 2.5L},
+        {"dix pôles de -1 à -10", {1}, {R(-1), R(-2), R(-3), R(-4), R(-5), R(-6), R(-7), R(-8), R(-9), R(-10)}},
+        {"grappe complexe", {1, 1}, {{-1, 3}, {-1, -3}, {-1.01L, 3}, {-1.01L, -3}, R(-0.5L)}},
     };
     for (const TCasRaide& c : cas) {
         SCOPED_TRACE(c.Nom);
