@@ -13,8 +13,9 @@ namespace {
 // PeriodeRecalage échantillons, elle ne s'en écarte jamais de plus de quelques centaines
 // d'arrondis, loin des chiffres affichés.
 constexpr int PeriodeRecalage = 128;
-// Un pas coûte m produits : au-delà, la forme close sert à chaque instant.
-constexpr int MultipliciteMaxPas = 6;
+// Pôles des saisies (degré 10, et le pôle nul de la rampe) ; ceux, plus multiples, d'un fichier
+// gardent la forme close à chaque instant.
+constexpr int MultipliciteMaxPas = 12;
 
 // Part d'un pôle de la décomposition, somme des A(i, l).F_l(t) (notations de IntegralesDuPole).
 struct TPoleAvance {
