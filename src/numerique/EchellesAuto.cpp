@@ -213,14 +213,20 @@ void OublieRampe(TSysteme& s)
 
 void DecomposeRampe(TSysteme& s)
 {
-    OublieRampe(s);
     if (s.Denominateur.Degre >= DegreMax) {
+        OublieRampe(s);
         s.RampeParIntegrale = true;
         return;
     }
+    s.RampeParIntegrale = false;
     s.DRampe = DenominateurRampe(s.Denominateur);
+    s.EntiereRampe = InitPolynome();
+    // Réussie, la décomposition réécrit tous ses coefficients : l'effacer avant coûterait autant
+    // qu'elle. Manquée, rien d'elle ne reste.
     s.DecompositionRampeFaite =
         DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe, s.DecompositionRampe) == DecompositionFaite;
+    if (!s.DecompositionRampeFaite)
+        s.DecompositionRampe.Efface();
 }
 
 void EtendueRampe(const TSysteme& s, TEchellesAuto& e)

@@ -7,8 +7,9 @@ namespace {
 
 // La dérivée de la part, e^(c.t).P(t) avec P(t) = somme des Poids[b].t^b/b!, a pour coefficients de
 // Taylor en s = t - ancre les g_n = somme des c^(n-k)/(n-k)! . q_k, q_k = P^(k)(ancre)/k!. Sur une
-// portée où |c|.s <= 1, les termes de e^(c.s) décroissent dès le premier.
-constexpr Reel PorteeReduite = 1;
+// portée où (|c| + rayon).s <= 2, la somme des modules des termes reste sous e^2 fois la taille de
+// la dérivée sur la portée : moins d'un chiffre perdu aux arrondis, deux fois moins d'ancres qu'à 1.
+constexpr Reel PorteeReduite = 2;
 // Reste négligé : sous 2^-72 du majorant de la somme des termes, bien sous ses arrondis.
 const Reel Negligeable = std::ldexp(Reel(1), -72);
 constexpr std::size_t OrdreMax = std::size_t(TermesGrappe) + 24;

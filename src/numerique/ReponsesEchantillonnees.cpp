@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "GrappeEchantillonnee.h"
 #include "Reponses.h"
@@ -24,7 +23,7 @@ struct TPoleAvance {
     int Multiplicite = 0;
     bool ParPas = false;
     TComplexe Rapport;  // e^(pole.pas)
-    // Accroissement sur un pas : e^(pole.t) . somme des Accroissement[n].t^n / n!.
+    // Accroissement sur un pas : e^(pole.t) . somme des Accroissement[n].t^n.
     std::array<TComplexe, MultipliciteMaxPas> Accroissement{};
 };
 
@@ -40,15 +39,19 @@ TComplexe Combinaison(const TDecomposition& a, int i, int m, const TComplexe* f)
 
 // F_l(t + pas) - F_l(t) = e^(pole.t) . somme pour j = 1..l de t^(l-j)/(l-j)! . F_j(pas) : l'intégrale
 // de t à t + pas, u^(l-1) développé en puissances de t. Regroupé par puissance de t :
-// Accroissement[n] = somme pour l > n de A(i, l).F_(l-n)(pas).
+// Accroissement[n] = somme pour l > n de A(i, l).F_(l-n)(pas), divisée par n!.
 void PrepareAccroissement(TPoleAvance& q, const TDecomposition& a, Reel pas)
 {
     TComplexe f[MultipliciteMaxPas + 2];
     IntegralesDuPole(q.Pole, pas, q.Multiplicite, f);
-    for (int n = 0; n < q.Multiplicite; ++n)
+    Reel factorielle = 1;
+    for (int n = 0; n < q.Multiplicite; ++n) {
+        TComplexe c{};
         for (int l = n + 1; l <= q.Multiplicite; ++l)
-            q.Accroissement[std::size_t(n)] =
-                Somme(q.Accroissement[std::size_t(n)], Produit(a(q.Indice, l), f[l - n]));
+            c = Somme(c, Produit(a(q.Indice, l), f[l - n]));
+        factorielle *= n > 0 ? n : 1;
+        q.Accroissement[std::size_t(n)] = Echelle(c, 1 / factorielle);
+    }
     q.Rapport = Exponentielle(Produit(q.Pole, ComplexeReel(pas)));
 }
 
@@ -80,7 +83,7 @@ Reel Accroissement(const TPoleAvance& q, TComplexe exp, Reel t)
 {
     TComplexe polynome = q.Accroissement[std::size_t(q.Multiplicite - 1)];
     for (int n = q.Multiplicite - 1; n >= 1; --n)
-        polynome = Somme(Echelle(polynome, t / n), q.Accroissement[std::size_t(n - 1)]);
+        polynome = Somme(Echelle(polynome, t), q.Accroissement[std::size_t(n - 1)]);
     return Produit(exp, polynome).Re;
 }
 
@@ -176,9 +179,8 @@ std::vector<Reel> IndiciellesEchantillonnees(const TPolynome& d, const TPolynome
             y[k] += grappes[n].Part(instants[k]);
         }
     }
-    for (const TPoleAvance& q : poles) {
+    for (const TPoleAvance& q : poles)
         AjoutePartDuPole(q, a, instants, premier, couverts.data() + std::size_t(q.Indice - 1) * instants.size(), y);
-    }
     return y;
 }
 
