@@ -101,31 +101,46 @@ void SepareDeparts(const TProbleme& p, Reel k, TRacines& z, int n)
     }
 }
 
-// Aberth-Ehrlich sur A + k.B depuis les racines du gain précédent ; vrai s'il a convergé.
+// 1/z par le conjugué : une division au lieu de trois, ce qui compte dans la boucle d'Aberth.
+TComplexe Inverse(TComplexe z)
+{
+    const Reel carre = z.Re * z.Re + z.Im * z.Im;
+    return {z.Re / carre, -z.Im / carre};
+}
+
+// Aberth-Ehrlich sur A + k.B depuis les racines du gain précédent ; vrai s'il a convergé. Une
+// racine dont la correction est tombée à l'arrondi n'est plus reprise.
 bool Aberth(const TProbleme& p, Reel k, TRacines& z)
 {
     const int n = p.A.Degre;
+    std::array<bool, DegreEvansMax> finie{};
     for (int iteration = 0; iteration < 100; ++iteration) {
         bool stable = true;
         for (int i = 0; i < n; ++i) {
+            if (finie[std::size_t(i)])
+                continue;
             const TComplexe zi = z[std::size_t(i)];
             const TValeurDerivee a = Factorisee(p.A.C[std::size_t(n)], p.RacinesA, zi);
             const TValeurDerivee b = Factorisee(p.B.C[std::size_t(p.B.Degre)], p.ZerosB, zi);
             const TComplexe v = Somme(a.V, Produit({k, 0}, b.V));
             const TComplexe dv = Somme(a.D, Produit({k, 0}, b.D));
-            if (v.Re == 0 && v.Im == 0)
+            if (v.Re == 0 && v.Im == 0) {
+                finie[std::size_t(i)] = true;
                 continue;
+            }
             const TComplexe rapport = Quotient(v, dv);
             TComplexe somme;
             for (int j = 0; j < n; ++j)
                 if (j != i)
-                    somme = Somme(somme, Quotient({1, 0}, Difference(zi, z[std::size_t(j)])));
+                    somme = Somme(somme, Inverse(Difference(zi, z[std::size_t(j)])));
             const TComplexe w = Quotient(rapport, Difference({1, 0}, Produit(rapport, somme)));
             if (!EstFini(w))
                 return false;
             z[std::size_t(i)] = Difference(zi, w);
             if (Module(w) > 1e-17L * std::max(Module(zi), 1e-9L * p.Etendue))
                 stable = false;
+            else
+                finie[std::size_t(i)] = true;
         }
         if (stable)
             return true;
