@@ -161,6 +161,28 @@ bool Laguerre(const TCoefs& c, TRacines& z)
     return true;
 }
 
+Reel Carre(TComplexe a, TComplexe b)
+{
+    const Reel dx = a.Re - b.Re;
+    const Reel dy = a.Im - b.Im;
+    return dx * dx + dy * dy;
+}
+
+// Chaque racine est restée à moins de la moitié de l'écart qui séparait la sienne des autres :
+// tout autre appariement coûterait plus, la méthode hongroise n'a rien à changer.
+bool ChacuneChezSoi(const TRacines& avant, const TRacines& apres, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        Reel ecart = std::numeric_limits<Reel>::infinity();
+        for (int j = 0; j < n; ++j)
+            if (j != i)
+                ecart = std::min(ecart, Carre(avant[std::size_t(i)], avant[std::size_t(j)]));
+        if (!(4 * Carre(avant[std::size_t(i)], apres[std::size_t(i)]) < ecart))
+            return false;
+    }
+    return true;
+}
+
 // Racines en k, rangées sur les branches des racines précédentes.
 bool Resout(const TProbleme& p, Reel k, const TRacines& precedentes, TRacines& racines)
 {
@@ -169,6 +191,10 @@ bool Resout(const TProbleme& p, Reel k, const TRacines& precedentes, TRacines& r
     SepareDeparts(p, k, z, c.Degre);
     if (!Aberth(p, k, z) && !Laguerre(c, z))
         return false;
+    if (ChacuneChezSoi(precedentes, z, c.Degre)) {
+        racines = z;
+        return true;
+    }
     const std::array<int, AppariementMax> suite = Appariement(precedentes.data(), z.data(), c.Degre);
     for (int i = 0; i < c.Degre; ++i)
         racines[std::size_t(i)] = z[std::size_t(suite[std::size_t(i)])];
