@@ -1,6 +1,6 @@
 #include "GrappeEchantillonnee.h"
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {

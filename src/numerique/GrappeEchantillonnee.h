@@ -2,7 +2,6 @@
 // Part d'une grappe de pôles proches sur des instants croissants : autour d'un instant d'ancrage,
 // la part est un développement de Taylor en temps, repris sur la forme close quand l'instant sort
 // de sa portée.
-#include <array>
 #include <vector>
 
 #include "PolesProches.h"
