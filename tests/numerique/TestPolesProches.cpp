@@ -232,19 +232,6 @@ TEST(PolesProches, PoleInstableEgalAuZeroSimplifie)
     EXPECT_EQ(stable.Denominateur.Degre, 1);
 }
 
-// Coefficients développés puis écrits avec 15 chiffres significatifs, comme le fichier les garde.
-std::vector<TComplexe> QuinzeChiffres(const std::vector<TComplexe>& racines)
-{
-    const TPolynome exact = PolynomeDeRacines(1, racines);
-    std::vector<TComplexe> coefs;
-    for (int k = 0; k <= exact.Degre; ++k) {
-        char texte[64];
-        std::snprintf(texte, sizeof texte, "%.14Le", exact.Coef[k].Re);
-        coefs.push_back(R(std::strtold(texte, nullptr)));
-    }
-    return coefs;
-}
-
 TEST(PolesProches, RacineMultipleRelueAQuinzeChiffres)
 {
     struct TCas {
@@ -255,6 +242,8 @@ TEST(PolesProches, RacineMultipleRelueAQuinzeChiffres)
     const Reel septieme = 1 / 7.0L;
     const std::vector<TCas> cas = {
         {{R(-septieme), R(-septieme), R(-septieme), R(-septieme), R(-1)}, R(-septieme), {1, 4}},
+        // Laguerre tournait entre le centre de l'anneau des cinq racines arrondies et le lointain.
+        {std::vector<TComplexe>(5, R(-1.690722084878072L)), R(-1.690722084878072L), {5}},
         {{R(-0.352L), R(-0.352L), R(-0.352L), R(-0.352L), R(-0.352L), {-1.65L, std::sqrt(12.7524L)},
           {-1.65L, -std::sqrt(12.7524L)}},
          R(-0.352L),
