@@ -144,16 +144,16 @@ Reel Admis(const TPolynome& p, const TRefait& q, int k)
 }
 
 // Écart du polynôme refait sur les grappes aux coefficients donnés, rapporté à ce que la précision
-// des données et l'arrondi expliquent : 1 ou moins, les grappes le factorisent. Une racine
-// simple n'est connue qu'à sa précision r près : elle déplace le coefficient k d'au plus
-// r fois le terme suivant du polynôme refait.
-Reel ErreurInverse(const TPolynome& p, const TGrappes& g)
+// des données et l'arrondi expliquent : 1 ou moins, les grappes le factorisent. Des racines
+// simples tirées telles quelles de Laguerre ne sont connues qu'à leur précision r près : chacune
+// déplace le coefficient k d'au plus r fois le terme suivant du polynôme refait. Ajustées, elles
+// n'ont plus cette excuse.
+Reel ErreurInverse(const TPolynome& p, const TGrappes& g, bool brutes)
 {
     const TRefait q = Refait(p, g);
     Reel incertitude = 0;
-    for (int k = 0; k < g.Nombre; ++k)
-        if (g.Liste[k].Multiplicite == 1)
-            incertitude += Marge * PrecisionRacine(p, g.Liste[k].Centre, 1);
+    for (int k = 0; brutes && k < g.Nombre; ++k)
+        incertitude += Marge * PrecisionRacine(p, g.Liste[k].Centre, 1);
     Reel erreur = 0;
     for (int k = 0; k <= p.Degre; ++k) {
         const Reel ecart = Distance(q.Coef[k], p.Coef[k]);
@@ -165,11 +165,10 @@ Reel ErreurInverse(const TPolynome& p, const TGrappes& g)
 
 // Racines calculées, une grappe se réduisant à sa moyenne : les autres racines restent celles du
 // polynôme donné, et le produit refait s'en écarte bien plus que les données. Toute la
-// factorisation est donc ajustée aux coefficients avant d'être jugée.
+// factorisation est donc ajustée aux coefficients avant d'être jugée. Des racines toutes simples
+// sont celles de Laguerre, gardées si elles refont le polynôme, ajustées sinon.
 void Ajuste(const TPolynome& p, TGrappes& g)
 {
-    if (std::all_of(g.Liste.begin(), g.Liste.begin() + g.Nombre, [](const TGrappe& x) { return x.Multiplicite == 1; }))
-        return;
     const TRefait q = Refait(p, g);
     Reel tolerance[DegreMax + 1];
     TComplexe centres[DegreMax + 1];
@@ -183,6 +182,26 @@ void Ajuste(const TPolynome& p, TGrappes& g)
     AjusteFactorisation(p, tolerance, centres, multiplicites, g.Nombre);
     for (int k = 0; k < g.Nombre; ++k)
         g.Liste[k].Centre = centres[k];
+}
+
+Reel AjusteEtJuge(const TPolynome& p, TGrappes& g)
+{
+    const bool simples =
+        std::all_of(g.Liste.begin(), g.Liste.begin() + g.Nombre, [](const TGrappe& x) { return x.Multiplicite == 1; });
+    if (simples) {
+        const Reel exacte = ErreurInverse(p, g, false);
+        if (exacte <= 1)
+            return exacte;
+    }
+    TGrappes ajustee = g;
+    Ajuste(p, ajustee);
+    const Reel e = ErreurInverse(p, ajustee, false);
+    // Une grappe trop serrée pour l'ajustement garde les racines de Laguerre, à leur précision.
+    const Reel brute = simples && e > 1 ? ErreurInverse(p, g, true) : std::numeric_limits<Reel>::infinity();
+    if (brute < e)
+        return brute;
+    g = ajustee;
+    return e;
 }
 
 // Tous les membres dans le rayon où les données situent une racine d'ordre m : candidate, que
@@ -352,8 +371,7 @@ TGrappes FormeGrappes(const TPolynome& p)
         for (std::size_t k = 0; k < niveaux.size(); ++k)
             for (const TCandidate& x : niveaux[k][choix[k]])
                 g.Liste[g.Nombre++] = x.Grappe;
-        Ajuste(p, g);
-        const Reel e = ErreurInverse(p, g);
+        const Reel e = AjusteEtJuge(p, g);
         const bool admise = e <= 1;
         const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
                                              || (g.Nombre == retenue.Nombre && e < erreurRetenue)
