@@ -5,6 +5,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "Grappes.h"
 #include "Taylor.h"
 
 namespace {
@@ -74,7 +75,7 @@ void CofacteurDesCoefficients(const TPolynome& d, TComplexe pole, int m, TComple
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(pole)), ordres, tailles);
     for (int k = ordres; k < 2 * m; ++k)
         t[k] = tailles[k] = {0, 0};
-    const Reel arrondi = ArrondiCofacteur * (d.Degre + 1) * std::ldexp(Reel(1), -64);
+    const Reel arrondi = ArrondiCofacteur * (d.Degre + 1) * std::ldexp(Reel(1), -64) + PrecisionFactorisation(d);
     for (int k = 0; k < m; ++k)
         if (!(Distance(q[k], t[m + k]) <= arrondi * tailles[m + k].Re)) {
             for (int j = 0; j < m; ++j)

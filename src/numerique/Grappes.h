@@ -16,3 +16,9 @@ Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m);
 // Rayon dans lequel des coefficients connus à 1e-15 près de leur taille (ce que garde le fichier
 // de données, plus que ce que l'on tape) situent une racine de multiplicité m en z.
 Reel PrecisionDonneesRacine(const TPolynome& p, TComplexe z, int m);
+
+// Écart relatif à la taille des termes admis entre la forme factorisée de p et ses coefficients,
+// au-delà de l'arrondi : nul pour des racines toutes simples ; la précision des données quand p
+// a une racine multiple, car celle tirée des coefficients vient d'une factorisation ajustée à
+// eux (une racine multiple saisie s'accorde de toute façon avec eux).
+Reel PrecisionFactorisation(const TPolynome& p);

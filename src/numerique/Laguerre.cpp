@@ -1,6 +1,7 @@
 #include "Laguerre.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <iterator>
@@ -69,10 +70,81 @@ TComplexe Direction(int iteration) { return {std::cos(Reel(iteration)), std::sin
 
 // Près d'un point où P' et P'' sont presque nuls, le pas devient démesuré : il est ramené à la moitié
 // de |z| + borne, distance qui, de l'origine, mène au milieu du disque des racines.
+// Coefficients de Taylor de P en z et de sum |a_j|.|z|^j à l'ordre près : le bruit d'arrondi de
+// chacun en est une petite fraction.
+struct TTaylorLaguerre {
+    TCoefsLaguerre T{};
+    std::array<Reel, DegreMaxLaguerre + 1> Taille{};
+};
+
+TTaylorLaguerre TaylorEn(int n, const TCoefsLaguerre& a, TComplexe z)
+{
+    TTaylorLaguerre r;
+    TCoefsLaguerre b = a;
+    std::array<Reel, DegreMaxLaguerre + 1> m{};
+    for (int k = 0; k <= n; ++k)
+        m[std::size_t(k)] = Module(a[std::size_t(k)]);
+    const Reel rz = Module(z);
+    // Divisions synthétiques successives par (x - z) : le degré baisse de un à chaque ordre.
+    for (int k = 0; k <= n; ++k) {
+        TComplexe v = b[std::size_t(n - k)];
+        Reel t = m[std::size_t(n - k)];
+        for (int j = n - k - 1; j >= 0; --j) {
+            const TComplexe c = b[std::size_t(j)];
+            const Reel u = m[std::size_t(j)];
+            b[std::size_t(j)] = v;
+            m[std::size_t(j)] = t;
+            v = Somme(Produit(v, z), c);
+            t = t * rz + u;
+        }
+        r.T[std::size_t(k)] = v;
+        r.Taille[std::size_t(k)] = t;
+    }
+    return r;
+}
+
+// Au centre d'un anneau de racines resserrées (racine multiple dont les données arrondies ont
+// écarté les copies), P, P' et P'' sont tous petits et le pas de Laguerre part au loin. Le
+// polygone de Newton des termes de Taylor en z donne le module de la racine la plus proche :
+// le plus petit (|a_0|/|a_k|)^(1/k), atteint en a_k.h^k = -a_0.
+TComplexe PasDuPolygone(int n, const TCoefsLaguerre& a, TComplexe z, int& ordre)
+{
+    const TTaylorLaguerre t = TaylorEn(n, a, z);
+    const Reel a0 = Module(t.T[0]);
+    Reel plusPetit = -1;
+    TComplexe pas{};
+    for (int k = 1; k <= n; ++k) {
+        const Reel ak = Module(t.T[std::size_t(k)]);
+        if (ak == 0)
+            continue;
+        const Reel r = std::pow(a0 / ak, 1 / Reel(k));
+        if (plusPetit >= 0 && r >= plusPetit)
+            continue;
+        ordre = k;
+        const TComplexe w = Quotient(Oppose(t.T[0]), t.T[std::size_t(k)]);
+        const Reel angle = Argument(w) / k;
+        plusPetit = r;
+        pas = {-r * std::cos(angle), -r * std::sin(angle)};
+    }
+    return pas;
+}
+
+// Un pas de Laguerre plus long que quatre fois la distance du polygone, quand celle-ci vient
+// d'un terme d'ordre 2 ou plus (un anneau, pas une racine simple), ne mène pas à la racine la
+// plus proche. Évalué seulement loin de la convergence, et pour les degrés d'une saisie.
+constexpr Reel PasSuspect = 1e-3L;
+constexpr int DegrePolygoneMax = 24;
+
 TPas PasCorrige(int n, const TCoefsLaguerre& a, TComplexe z, const TValeursEtDerivees& v, int iteration,
                 TRacinesRetirees retirees, Reel borne)
 {
     const TComplexe dz = PasDeflationImplicite(n, z, v, retirees);
+    if (retirees.Nombre == 0 && n <= DegrePolygoneMax && Module(dz) > PasSuspect * (Module(z) + borne)) {
+        int ordre = 0;
+        const TComplexe polygone = PasDuPolygone(n, a, z, ordre);
+        if (ordre >= 2 && EstFini(polygone) && 4 * Module(polygone) < Module(dz))
+            return {polygone, false};
+    }
     const Reel portee = (Module(z) + borne) / 2;
     // Pas nul loin d'une racine (P' et P'' nuls) : l'arrêt y serait une fausse racine, on s'en écarte.
     if (Egaux(dz, {0, 0}) && !ValeurNegligeable(n, a, z, v.P))

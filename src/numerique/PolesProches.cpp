@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "Grappes.h"
 #include "Reponses.h"
 #include "Taylor.h"
 
@@ -149,8 +150,9 @@ void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, int m, T
         modules[k] = ComplexeReel(Module(d.Coef[k]));
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
     DiviseSeries(t, q, m + 1, l);
-    const Reel arrondi = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64);
-    for (int k = 0; k <= m; ++k)
+    const Reel arrondi = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64) + PrecisionFactorisation(d);
+    // Le coefficient de tête de L est le dénominateur commun : seuls les m autres sont comparés.
+    for (int k = 0; k < m; ++k)
         incertitude[k] = arrondi * tailles[k].Re / Module(q[0]);
 }
 

@@ -100,6 +100,17 @@ TPolynome PolynomeReel(std::span<const Reel> coefs)
 
 bool EstPolynomeNul(const TPolynome& p) { return p.Degre == 0 && Egaux(p.Coef[0], {0, 0}); }
 
+namespace {
+
+void AnnuleImaginairesInfimes(TPolynome& p)
+{
+    for (int i = 1; i <= p.Degre; ++i)
+        if (std::fabs(p.Racines[i].Im) < 1e-8L * std::fabs(p.Racines[i].Re))
+            p.Racines[i].Im = 0;
+}
+
+}  // namespace
+
 int CalculeRacines(TPolynome& p)
 {
     p.Racines.fill({0, 0});
@@ -116,11 +127,12 @@ int CalculeRacines(TPolynome& p)
         for (int i = 1; i <= r.Nombre; ++i)
             p.Racines[i] = r.Racines[i];
         p.Racines[0] = p.Coef[p.Degre];
-        for (int i = 1; i <= p.Degre; ++i)
-            if (std::fabs(p.Racines[i].Im) < 1e-8L * std::fabs(p.Racines[i].Re))
-                p.Racines[i].Im = 0;
-        if (statut == LaguerreReussi)
+        AnnuleImaginairesInfimes(p);
+        // L'ajustement des racines aux coefficients peut redonner une partie imaginaire infime.
+        if (statut == LaguerreReussi) {
             NettoieRacinesCalculees(p);
+            AnnuleImaginairesInfimes(p);
+        }
     }
     TrieEtGroupeRacines(p);
     // Racines non atteintes laissées nulles : elles ne doivent passer pour valides nulle part.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,20 @@ inline TPolynome ParCoefficients(const std::vector<TComplexe>& coefs)
 }
 
 inline TComplexe R(Reel x) { return ComplexeReel(x); }
+
+// Coefficients de produit des (p - r) développés puis écrits avec 15 chiffres significatifs,
+// comme le fichier les garde.
+inline std::vector<TComplexe> QuinzeChiffres(const std::vector<TComplexe>& racines)
+{
+    const TPolynome exact = PolynomeDeRacines(1, racines);
+    std::vector<TComplexe> coefs;
+    for (int k = 0; k <= exact.Degre; ++k) {
+        char texte[64];
+        std::snprintf(texte, sizeof texte, "%.14Le", exact.Coef[k].Re);
+        coefs.push_back(R(std::strtold(texte, nullptr)));
+    }
+    return coefs;
+}
 
 inline TSysteme Systeme(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {

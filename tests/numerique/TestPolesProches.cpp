@@ -95,10 +95,9 @@ std::vector<TCasGrappe> Batterie()
             for (const int taille : {2, 3, 4, 6})
                 cas.push_back({taille, ecart, false, parCoefficients});
             for (const int taille : {2, 3, 4}) {
-                // Trois ou quatre paires à 1e-3 ou 1e-5 tirées des coefficients : la rampe s'écarte
-                // encore de 2e-7 à 2e-5 de la référence ; elles restent hors de la batterie.
-                const bool horsBatterie = parCoefficients && (ecart == 1e-5L ? taille >= 3 : ecart == 1e-3L && taille == 4);
-                if (!horsBatterie)
+                // Quatre paires à 1e-5 tirées des coefficients : l'ajustement ne les sépare pas et
+                // la réponse s'écarte encore de 1e-4 de la référence ; elles restent hors de la batterie.
+                if (!(parCoefficients && ecart == 1e-5L && taille == 4))
                     cas.push_back({taille, ecart, true, parCoefficients});
             }
         }
@@ -232,19 +231,6 @@ TEST(PolesProches, PoleInstableEgalAuZeroSimplifie)
     EXPECT_EQ(stable.Denominateur.Degre, 1);
 }
 
-// Coefficients développés puis écrits avec 15 chiffres significatifs, comme le fichier les garde.
-std::vector<TComplexe> QuinzeChiffres(const std::vector<TComplexe>& racines)
-{
-    const TPolynome exact = PolynomeDeRacines(1, racines);
-    std::vector<TComplexe> coefs;
-    for (int k = 0; k <= exact.Degre; ++k) {
-        char texte[64];
-        std::snprintf(texte, sizeof texte, "%.14Le", exact.Coef[k].Re);
-        coefs.push_back(R(std::strtold(texte, nullptr)));
-    }
-    return coefs;
-}
-
 TEST(PolesProches, RacineMultipleRelueAQuinzeChiffres)
 {
     struct TCas {
@@ -255,6 +241,8 @@ TEST(PolesProches, RacineMultipleRelueAQuinzeChiffres)
     const Reel septieme = 1 / 7.0L;
     const std::vector<TCas> cas = {
         {{R(-septieme), R(-septieme), R(-septieme), R(-septieme), R(-1)}, R(-septieme), {1, 4}},
+        // Laguerre tournait entre le centre de l'anneau des cinq racines arrondies et le lointain.
+        {std::vector<TComplexe>(5, R(-1.690722084878072L)), R(-1.690722084878072L), {5}},
         {{R(-0.352L), R(-0.352L), R(-0.352L), R(-0.352L), R(-0.352L), {-1.65L, std::sqrt(12.7524L)},
           {-1.65L, -std::sqrt(12.7524L)}},
          R(-0.352L),
