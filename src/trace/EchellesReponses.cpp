@@ -1,7 +1,6 @@
 #include "EchellesReponses.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "Graphisme.h"
@@ -16,13 +15,10 @@ constexpr Reel PasMinimum = 1e-4900L;
 // Au-delà, deux graduations voisines ne se distinguent plus dans la précision de leurs
 // valeurs, ni dans les 15 chiffres de leurs étiquettes.
 constexpr Reel PasParBorneMaximum = 1e15L;
-
-// Le passage aux pixels multiplie l'étendue par une hauteur ou une largeur en pixels : le
-// produit doit rester fini pour qu'un point du cadre ait un pixel.
-bool EtendueEnPixels(Reel etendue)
-{
-    return std::isfinite(etendue * Reel(INT_MAX));
-}
+// Dès 1e100, les étiquettes des graduations prennent un exposant à trois chiffres : plus larges
+// que la marge de gauche et que l'écart de deux graduations des temps, elles se chevauchent,
+// et la courbe d'un système ordinaire tient dans un pixel.
+constexpr Reel BorneMaximum = 1e100L;
 
 struct TCalcul {
     TRefusEchelles Refus = TRefusEchelles::Aucun;
@@ -39,7 +35,7 @@ TRefusEchelles AxeDesTemps(Reel tmax, TEchellesReponse& e)
     e.PasTemps = *pas;
     e.TMin = -*pas;
     e.TMax = BornesGraduees(0, tmax, *pas, MargeRelative * *pas).Max;
-    if (!std::isfinite(e.TMax) || !EtendueEnPixels(e.TMax - e.TMin))
+    if (!(e.TMax < BorneMaximum))
         return TRefusEchelles::TMaxTropGrand;
     return TRefusEchelles::Aucun;
 }
@@ -53,9 +49,10 @@ TRefusEchelles AxeDeSortie(Reel ymin, Reel ymax, TEchellesReponse& e)
     if (!pas || *pas < PasMinimum)
         return TRefusEchelles::EcartTropFaible;
     const TBornes bornes = BornesGraduees(ymin, ymax, *pas, MargeRelative * *pas);
-    if (!std::isfinite(bornes.Min) || !std::isfinite(bornes.Max) || !EtendueEnPixels(bornes.Max - bornes.Min))
+    const Reel grandeur = std::max(std::fabs(bornes.Min), std::fabs(bornes.Max));
+    if (!(grandeur < BorneMaximum))
         return TRefusEchelles::EcartTropGrand;
-    if (std::max(std::fabs(bornes.Min), std::fabs(bornes.Max)) / *pas > PasParBorneMaximum)
+    if (grandeur / *pas > PasParBorneMaximum)
         return TRefusEchelles::EcartTropFaible;
     e.PasSortie = *pas;
     e.YMin = bornes.Min;

@@ -116,13 +116,19 @@ TEST(EchellesReponses, RefusDeCeQueLaGrilleNeGraduePas)
         {1e-4940L, 0, 1, TRefusEchelles::TMaxTropPetit},
         {1e4932L, 0, 1, TRefusEchelles::TMaxTropGrand},
         {1e4925L, 0, 1, TRefusEchelles::TMaxTropGrand},
-        {1e4900L, 0, 1, TRefusEchelles::Aucun},
+        // Des étiquettes à exposant de trois chiffres se chevaucheraient.
+        {1e4900L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {1e300L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {9.5e99L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {8e99L, 0, 1, TRefusEchelles::Aucun},
         {10, 0, 1e-4940L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e14L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e17L, TRefusEchelles::Aucun},
         {10, -1e4932L, 1e4932L, TRefusEchelles::EcartTropGrand},
         {10, 0, 1e4930L, TRefusEchelles::EcartTropGrand},
-        {10, -1e300L, 1e300L, TRefusEchelles::Aucun},
+        {10, -1e300L, 1e300L, TRefusEchelles::EcartTropGrand},
+        {10, 0, 1e100L, TRefusEchelles::EcartTropGrand},
+        {10, -8e99L, 0, TRefusEchelles::Aucun},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(std::to_string(double(c.TMax)) + " " + std::to_string(double(c.YMax)));
