@@ -15,10 +15,6 @@ constexpr Reel PasMinimum = 1e-4900L;
 // Au-delà, deux graduations voisines ne se distinguent plus dans la précision de leurs
 // valeurs, ni dans les 15 chiffres de leurs étiquettes.
 constexpr Reel PasParBorneMaximum = 1e15L;
-// Dès 1e100, les étiquettes des graduations prennent un exposant à trois chiffres : plus larges
-// que la marge de gauche et que l'écart de deux graduations des temps, elles se chevauchent,
-// et la courbe d'un système ordinaire tient dans un pixel.
-constexpr Reel BorneMaximum = 1e100L;
 
 struct TCalcul {
     TRefusEchelles Refus = TRefusEchelles::Aucun;
@@ -35,7 +31,7 @@ TRefusEchelles AxeDesTemps(Reel tmax, TEchellesReponse& e)
     e.PasTemps = *pas;
     e.TMin = -*pas;
     e.TMax = BornesGraduees(0, tmax, *pas, MargeRelative * *pas).Max;
-    if (!(e.TMax < BorneMaximum))
+    if (!BornesEtiquetables(e.TMin, e.TMax))
         return TRefusEchelles::TMaxTropGrand;
     return TRefusEchelles::Aucun;
 }
@@ -49,10 +45,9 @@ TRefusEchelles AxeDeSortie(Reel ymin, Reel ymax, TEchellesReponse& e)
     if (!pas || *pas < PasMinimum)
         return TRefusEchelles::EcartTropFaible;
     const TBornes bornes = BornesGraduees(ymin, ymax, *pas, MargeRelative * *pas);
-    const Reel grandeur = std::max(std::fabs(bornes.Min), std::fabs(bornes.Max));
-    if (!(grandeur < BorneMaximum))
+    if (!BornesEtiquetables(bornes.Min, bornes.Max))
         return TRefusEchelles::EcartTropGrand;
-    if (grandeur / *pas > PasParBorneMaximum)
+    if (std::max(std::fabs(bornes.Min), std::fabs(bornes.Max)) / *pas > PasParBorneMaximum)
         return TRefusEchelles::EcartTropFaible;
     e.PasSortie = *pas;
     e.YMin = bornes.Min;

@@ -1,5 +1,6 @@
 #include "TraceNyquist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -27,6 +28,19 @@ std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageN
     return TCadresNyquist{QRect(coin, coin + QPoint(taille.width(), taille.height())), *r};
 }
 
+// Une étiquette sur m, m le plus petit entier qui laisse entre deux étiquettes la place de la
+// plus encombrante : un axe écrasé en quelques pixels n'empile pas ses nombres. Le multiple
+// zéro du pas garde toujours la sienne.
+void Eclaircit(std::vector<QString>& textes, Reel premier, Reel pixelsParPas, int encombrement)
+{
+    const Reel m = pixelsParPas > 0 ? std::ceil(encombrement / pixelsParPas) : Reel(textes.size());
+    if (m <= 1)
+        return;
+    for (std::size_t e = 0; e < textes.size(); ++e)
+        if (std::fmod(premier + Reel(e), m) != 0)
+            textes[e].clear();
+}
+
 // Graduations aux multiples entiers du pas : zéro s'écrit « +0 », sans reste d'arrondi.
 void Grille(TTraceur& t, const TRepere& r, Reel pasX, Reel pasY, const TMiseEnPageNyquist& mise)
 {
@@ -37,11 +51,21 @@ void Grille(TTraceur& t, const TRepere& r, Reel pasX, Reel pasY, const TMiseEnPa
             valeurs.push_back((premier + e) * pas);
             textes.push_back(QString::fromStdString(NombreEnTexte(valeurs.back(), 4)));
         }
+        return premier;
+    };
+    const auto plusLarge = [&t, &mise](const std::vector<QString>& textes) {
+        int l = 0;
+        for (const QString& texte : textes)
+            l = std::max(l, t.Largeur(texte, mise.TailleGraduations));
+        return l;
     };
     std::vector<Reel> xs, ys;
     std::vector<QString> textesX, textesY;
-    multiples(r.XMin, r.XMax, pasX, xs, textesX);
-    multiples(r.YMin, r.YMax, pasY, ys, textesY);
+    const Reel premierX = multiples(r.XMin, r.XMax, pasX, xs, textesX);
+    const Reel premierY = multiples(r.YMin, r.YMax, pasY, ys, textesY);
+    Eclaircit(textesX, premierX, (r.PixDroite - r.PixGauche) * pasX / (r.XMax - r.XMin), plusLarge(textesX) + 2);
+    Eclaircit(textesY, premierY, (r.PixBas - r.PixHaut) * pasY / (r.YMax - r.YMin),
+              t.Mesure(mise.TailleGraduations).height());
     t.LignesVerticales(r, xs, textesX, mise.EcartGraduationsDessous, Qt::DotLine);
     t.LignesHorizontales(r, ys, textesY, mise.EcartGraduationsGauche, Qt::DotLine);
 }
@@ -70,7 +94,11 @@ void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TPar
     const QString nom = QStringLiteral("Diagramme de Nyquist");
     const int haut = mise.HautTitreDiagramme ? cible.top() + *mise.HautTitreDiagramme
                                              : r.PixHaut - t.Mesure(mise.TailleTitreDiagramme).height() - 3;
-    t.EcrireAGauche(r.PixDroite, haut, nom, mise.TailleTitreDiagramme, "DNom");
+    // Plus large que le cadre, le nom part de son bord droit : aligné sur lui, il couvrirait les
+    // graduations de gauche, voire sortirait de la zone.
+    const int largeurNom = t.Largeur(nom, mise.TailleTitreDiagramme);
+    const int droite = r.PixDroite - largeurNom < r.PixGauche ? r.PixDroite + 4 + largeurNom : r.PixDroite;
+    t.EcrireAGauche(droite, haut, nom, mise.TailleTitreDiagramme, "DNom");
     const int largeur = c.Bordure.width() - 1;
     const int hauteur = c.Bordure.height() - 1;
     t.TitreUtilisateur(QRect(QPoint(r.PixGauche, r.PixHaut), QSize(largeur, hauteur)),

@@ -13,6 +13,7 @@
 #include "PolynomesSaisis.h"
 #include "trace/NormalesCourbe.h"
 #include "trace/TraceNyquist.h"
+#include "trace/ValeursAutomatiques.h"
 
 namespace {
 constexpr int Largeur = 1000;
@@ -404,3 +405,25 @@ TEST(NormalesCourbe, PentesInfiniesRemplaceesEtPointsNonFinisSansDirection)
         normales.Avance(z.Re, z.Im);
     EXPECT_TRUE(normales.DirectionEtiquette());
 }
+
+// Échelles automatiques d'un intégrateur : la partie imaginaire s'étend sur 1700 unités, la
+// réelle sur une ; le cadre n'a que quelques pixels de large. Ni ses graduations ni son nom
+// ne se chevauchent ni ne sortent de l'image.
+TEST(TraceNyquist, CadreEtroitSansTexteEmpileNiCoupe)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
+    const TParamNyquist param = ParamAutoNyquist(doc);
+    for (const QSize taille : {QSize(800, 600), QSize(1920, 1080)}) {
+        const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
+            TracerNyquist(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageNyquist::Ecran());
+        });
+        ASSERT_EQ(Occurrences(textes, QStringLiteral("Diagramme de Nyquist")), 1);
+        for (std::size_t i = 0; i < textes.size(); ++i) {
+            EXPECT_GE(textes[i].Boite.left(), 0) << textes[i].Texte.toStdString();
+            for (std::size_t k = i + 1; k < textes.size(); ++k)
+                EXPECT_FALSE(textes[i].Boite.adjusted(1, 1, -1, -1).intersects(textes[k].Boite.adjusted(1, 1, -1, -1)))
+                    << textes[i].Texte.toStdString() << " / " << textes[k].Texte.toStdString();
+        }
+    }
+}
+
