@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
+#include <utility>
 
 #include "AideImages.h"
 #include "DocumentsDessin.h"
@@ -412,8 +413,12 @@ TEST(NormalesCourbe, PentesInfiniesRemplaceesEtPointsNonFinisSansDirection)
 TEST(TraceNyquist, CadreEtroitSansTexteEmpileNiCoupe)
 {
     TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
-    const TParamNyquist param = ParamAutoNyquist(doc);
-    for (const QSize taille : {QSize(800, 600), QSize(1920, 1080)}) {
+    const TParamNyquist automatiques = ParamAutoNyquist(doc);
+    // Et l'inverse : l'axe réel sur 1000 unités écrase l'imaginaire en quelques pixels de haut.
+    const TParamNyquist plat{automatiques.FreqMin, automatiques.FreqMax, -1000, 0, -1, 0.5L, {}, true};
+    for (const auto& [taille, param] : {std::pair{QSize(800, 600), automatiques},
+                                        std::pair{QSize(1920, 1080), automatiques},
+                                        std::pair{QSize(1920, 1080), plat}}) {
         const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
             TracerNyquist(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageNyquist::Ecran());
         });
