@@ -80,7 +80,7 @@ struct TPointFrequentiel {
     Reel Valeur4 = 0;
     int PixelX = 0;
     int PixelY1 = 0;
-    int PixelY2 = 0;  // Bode : ligne sur la phase ; Nyquist et Black : ligne opposée
+    int PixelY2 = 0;  // Bode seul : ligne sur la phase
 };
 
 inline constexpr int IndicePointMin = -2;

@@ -59,12 +59,12 @@ bool TEchellesEvans::PeutFermer()
            && VerifieAxe(ReMin, xmin, xmax, QStringLiteral("X")) && VerifieAxe(ImMin, ymin, ymax, QStringLiteral("Y"));
 }
 
-// Une étendue positive, finie, et que la précision des bornes distingue encore.
+// Une étendue positive, aux bornes étiquetables, et que la précision des bornes distingue encore.
 bool TEchellesEvans::VerifieAxe(QLineEdit* champMin, Reel min, Reel max, const QString& axe)
 {
     if (!(min < max))
         return Refuse(champMin, axe + QStringLiteral("Min>=") + axe + QStringLiteral("Max: c'est incorrect"));
-    if (!std::isfinite(max - min) || !PasGraduation(max - min, false))
+    if (!std::isfinite(max - min) || !PasGraduation(max - min, false) || !BornesEtiquetables(min, max))
         return Refuse(champMin, QStringLiteral("Ecart entre ") + axe + QStringLiteral("Min et ") + axe
                                     + QStringLiteral("Max trop grand"));
     if (max - min < 1e-12L * std::max(std::fabs(min), std::fabs(max)))

@@ -14,7 +14,6 @@ void PlacePoint(TPointFrequentiel& point, const TRepere& r, Reel x, Reel y)
     const std::optional<TPixel> pix = VersPixelBorne(r, x, y);
     point.PixelX = pix ? pix->X : PixelAbsent;
     point.PixelY1 = pix ? pix->Y : PixelAbsent;
-    point.PixelY2 = pix ? -pix->Y : PixelAbsent;
 }
 
 void MemorisePoints(TDocument& doc, TTypeDiagramme type, const std::vector<TEchantillonDiagramme>& ech, int premier,

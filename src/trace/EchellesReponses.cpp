@@ -1,7 +1,6 @@
 #include "EchellesReponses.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "Graphisme.h"
@@ -16,13 +15,6 @@ constexpr Reel PasMinimum = 1e-4900L;
 // Au-delà, deux graduations voisines ne se distinguent plus dans la précision de leurs
 // valeurs, ni dans les 15 chiffres de leurs étiquettes.
 constexpr Reel PasParBorneMaximum = 1e15L;
-
-// Le passage aux pixels multiplie l'étendue par une hauteur ou une largeur en pixels : le
-// produit doit rester fini pour qu'un point du cadre ait un pixel.
-bool EtendueEnPixels(Reel etendue)
-{
-    return std::isfinite(etendue * Reel(INT_MAX));
-}
 
 struct TCalcul {
     TRefusEchelles Refus = TRefusEchelles::Aucun;
@@ -39,7 +31,7 @@ TRefusEchelles AxeDesTemps(Reel tmax, TEchellesReponse& e)
     e.PasTemps = *pas;
     e.TMin = -*pas;
     e.TMax = BornesGraduees(0, tmax, *pas, MargeRelative * *pas).Max;
-    if (!std::isfinite(e.TMax) || !EtendueEnPixels(e.TMax - e.TMin))
+    if (!BornesEtiquetables(e.TMin, e.TMax))
         return TRefusEchelles::TMaxTropGrand;
     return TRefusEchelles::Aucun;
 }
@@ -53,7 +45,7 @@ TRefusEchelles AxeDeSortie(Reel ymin, Reel ymax, TEchellesReponse& e)
     if (!pas || *pas < PasMinimum)
         return TRefusEchelles::EcartTropFaible;
     const TBornes bornes = BornesGraduees(ymin, ymax, *pas, MargeRelative * *pas);
-    if (!std::isfinite(bornes.Min) || !std::isfinite(bornes.Max) || !EtendueEnPixels(bornes.Max - bornes.Min))
+    if (!BornesEtiquetables(bornes.Min, bornes.Max))
         return TRefusEchelles::EcartTropGrand;
     if (std::max(std::fabs(bornes.Min), std::fabs(bornes.Max)) / *pas > PasParBorneMaximum)
         return TRefusEchelles::EcartTropFaible;

@@ -263,6 +263,12 @@ std::optional<Reel> PasGraduation(Reel etendue, bool fin)
     return (fin ? serre : normal)[std::size_t(tranche)] * Puiss10(k - 1);
 }
 
+bool BornesEtiquetables(Reel min, Reel max)
+{
+    constexpr Reel GrandeurMax = 1e100L;
+    return std::fabs(min) < GrandeurMax && std::fabs(max) < GrandeurMax;
+}
+
 TBornes BornesGraduees(Reel min, Reel max, Reel pas, Reel marge)
 {
     if (!(pas > 0) || !std::isfinite(pas))

@@ -74,6 +74,11 @@ int EntierProche(Reel v);
 // Pas de graduation d'un axe ; rien pour une étendue qui n'est pas finie et positive.
 std::optional<Reel> PasGraduation(Reel etendue, bool fin);
 
+// Dès 1e100, les étiquettes des graduations prennent un exposant à trois chiffres, plus larges
+// que les marges que les cadres leur laissent : elles débordent et se chevauchent. Faux aussi
+// pour une borne qui n'est pas finie.
+bool BornesEtiquetables(Reel min, Reel max);
+
 // Élargit [min, max] aux multiples du pas ; une borne à moins de `marge` d'un multiple y reste.
 // Un pas qui n'est pas fini et positif ne change rien.
 TBornes BornesGraduees(Reel min, Reel max, Reel pas, Reel marge = 1e-6L);

@@ -1,5 +1,6 @@
 #include "TraceNyquist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -16,34 +17,28 @@ struct TCadresNyquist {
     TRepere Trace;
 };
 
-// Même nombre de pixels par unité sur les deux axes, un nombre entier : le plus petit des
-// deux. Une étendue trop grande pour un pixel par unité donne un cadre plat.
+// La zone est la cible moins sa bordure ; le cadre de la bordure l'entoure.
 std::optional<TCadresNyquist> Disposition(const QRect& cible, const TMiseEnPageNyquist& mise, TBornes re, TBornes im)
 {
-    const int w = cible.width() - 2 * mise.Bordure;
-    const int h = cible.height() - 2 * mise.Bordure;
-    if (w <= 0 || h <= 0)
-        return std::nullopt;
-    const Reel w0 = std::nearbyint(mise.PartTraceSur20 * Reel(w) / 20);
-    const Reel h0 = std::nearbyint(mise.PartTraceSur20 * Reel(h) / 20);
-    const Reel kx = std::nearbyint(w0 / (re.Max - re.Min));
-    const Reel ky = std::nearbyint(h0 / (im.Max - im.Min));
-    const bool parHauteur = ky < kx;
-    const Reel largeur = parHauteur ? std::nearbyint(ky * (re.Max - re.Min)) : w0;
-    const Reel hauteur = parHauteur ? h0 : std::nearbyint(kx * (im.Max - im.Min));
-    TCadresNyquist c;
     const QPoint coin = cible.topLeft() + QPoint(mise.Bordure, mise.Bordure);
-    c.Bordure = QRect(coin, coin + QPoint(w, h));
-    TRepere& r = c.Trace;
-    r.PixGauche = coin.x() + w / mise.DiviseurGauche;
-    r.PixHaut = coin.y() + h / mise.DiviseurHaut;
-    r.PixDroite = r.PixGauche + int(largeur);
-    r.PixBas = r.PixHaut + int(hauteur);
-    r.XMin = re.Min;
-    r.XMax = re.Max;
-    r.YMin = im.Min;
-    r.YMax = im.Max;
-    return c;
+    const QSize taille(cible.width() - 2 * mise.Bordure, cible.height() - 2 * mise.Bordure);
+    const std::optional<TRepere> r = RepereEchellesEgales(QRect(coin, taille), mise.Place, re, im);
+    if (!r)
+        return std::nullopt;
+    return TCadresNyquist{QRect(coin, coin + QPoint(taille.width(), taille.height())), *r};
+}
+
+// Une étiquette sur m, m le plus petit entier qui laisse entre deux étiquettes la place de la
+// plus encombrante : un axe écrasé en quelques pixels n'empile pas ses nombres. Le multiple
+// zéro du pas garde toujours la sienne.
+void Eclaircit(std::vector<QString>& textes, Reel premier, Reel pixelsParPas, int encombrement)
+{
+    const Reel m = pixelsParPas > 0 ? std::ceil(encombrement / pixelsParPas) : Reel(textes.size());
+    if (m <= 1)
+        return;
+    for (std::size_t e = 0; e < textes.size(); ++e)
+        if (std::fmod(premier + Reel(e), m) != 0)
+            textes[e].clear();
 }
 
 // Graduations aux multiples entiers du pas : zéro s'écrit « +0 », sans reste d'arrondi.
@@ -56,11 +51,21 @@ void Grille(TTraceur& t, const TRepere& r, Reel pasX, Reel pasY, const TMiseEnPa
             valeurs.push_back((premier + e) * pas);
             textes.push_back(QString::fromStdString(NombreEnTexte(valeurs.back(), 4)));
         }
+        return premier;
+    };
+    const auto plusLarge = [&t, &mise](const std::vector<QString>& textes) {
+        int l = 0;
+        for (const QString& texte : textes)
+            l = std::max(l, t.Largeur(texte, mise.TailleGraduations));
+        return l;
     };
     std::vector<Reel> xs, ys;
     std::vector<QString> textesX, textesY;
-    multiples(r.XMin, r.XMax, pasX, xs, textesX);
-    multiples(r.YMin, r.YMax, pasY, ys, textesY);
+    const Reel premierX = multiples(r.XMin, r.XMax, pasX, xs, textesX);
+    const Reel premierY = multiples(r.YMin, r.YMax, pasY, ys, textesY);
+    Eclaircit(textesX, premierX, (r.PixDroite - r.PixGauche) * pasX / (r.XMax - r.XMin), plusLarge(textesX) + 2);
+    Eclaircit(textesY, premierY, (r.PixBas - r.PixHaut) * pasY / (r.YMax - r.YMin),
+              t.Mesure(mise.TailleGraduations).height());
     t.LignesVerticales(r, xs, textesX, mise.EcartGraduationsDessous, Qt::DotLine);
     t.LignesHorizontales(r, ys, textesY, mise.EcartGraduationsGauche, Qt::DotLine);
 }
@@ -81,6 +86,7 @@ void Cadres(TTraceur& t, const TCadresNyquist& c, const TMiseEnPageNyquist& mise
         t.Cadre(c.Bordure, mise.EpaisseurCadre);
 }
 
+// Le titre de l'utilisateur, centré sur la largeur de la zone à partir du bord gauche du cadre.
 void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TParamNyquist& param,
             const TMiseEnPageNyquist& mise)
 {
@@ -88,14 +94,15 @@ void Titres(TTraceur& t, const QRect& cible, const TCadresNyquist& c, const TPar
     const QString nom = QStringLiteral("Diagramme de Nyquist");
     const int haut = mise.HautTitreDiagramme ? cible.top() + *mise.HautTitreDiagramme
                                              : r.PixHaut - t.Mesure(mise.TailleTitreDiagramme).height() - 3;
-    t.EcrireAGauche(r.PixDroite, haut, nom, mise.TailleTitreDiagramme, "DNom");
-    if (!mise.AvecTitreUtilisateur || param.Titre.isEmpty())
-        return;
-    const int largeur = t.Largeur(param.Titre, mise.TailleTitreUtilisateur);
-    const int hauteur = EntierProche(mise.HautTitreUtilisateur * (c.Bordure.height() - 1));
-    const std::optional<TPixel> place = DecalagePixel(r, (c.Bordure.width() - 1 - largeur) / 2, hauteur);
-    if (place)
-        t.Ecrire(place->X, place->Y, param.Titre, mise.TailleTitreUtilisateur, "DNom");
+    // Plus large que le cadre, le nom part de son bord droit : aligné sur lui, il couvrirait les
+    // graduations de gauche, voire sortirait de la zone.
+    const int largeurNom = t.Largeur(nom, mise.TailleTitreDiagramme);
+    const int droite = r.PixDroite - largeurNom < r.PixGauche ? r.PixDroite + 4 + largeurNom : r.PixDroite;
+    t.EcrireAGauche(droite, haut, nom, mise.TailleTitreDiagramme, "DNom");
+    const int largeur = c.Bordure.width() - 1;
+    const int hauteur = c.Bordure.height() - 1;
+    t.TitreUtilisateur(QRect(QPoint(r.PixGauche, r.PixHaut), QSize(largeur, hauteur)),
+                       r.PixHaut + EntierProche(mise.HautTitreUtilisateur * hauteur), param.Titre, "DNom");
 }
 
 // Rend les points tracés, que les marques des marges évitent.
@@ -244,6 +251,6 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     }
     if (!mise.RogneCible)
         return cible;
-    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / mise.DiviseurHaut,
-                                         r.PixBas + cible.width() / mise.DiviseurGauche));
+    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / mise.Place.DiviseurHaut,
+                                         r.PixBas + cible.width() / mise.Place.DiviseurGauche));
 }

@@ -11,13 +11,9 @@
 struct TDocument;
 struct TMarges;
 
-// Le tracé occupe au plus les 17/20 de la cible moins sa bordure, à 1/10 de sa largeur du
-// bord gauche et 1/20 de sa hauteur du haut : la place des graduations à gauche et du nom
-// au-dessus. Décalages en pixels.
+// Le tracé se place dans la cible moins sa bordure (TPlaceEchellesEgales). Décalages en pixels.
 struct TMiseEnPageNyquist : TMiseEnPage {
-    int PartTraceSur20 = 17;          // part de la largeur et de la hauteur, en vingtièmes
-    int DiviseurGauche = 10;          // marge gauche : largeur / 10 (division entière)
-    int DiviseurHaut = 20;            // marge haute : hauteur / 20
+    TPlaceEchellesEgales Place;
     Reel HautTitreUtilisateur = 0.955L;  // haut du titre, en part de la hauteur depuis le haut du tracé
     int Bordure = 20;                 // l'écran encadre le tout à 20 pixels du bord
     int PointsParDecade = 2000;       // divisés par le nombre de décades

@@ -39,6 +39,32 @@ TRepere RepereDansCible(const QRect& cible, Reel gauche, Reel droite, Reel haut,
     return r;
 }
 
+std::optional<TRepere> RepereEchellesEgales(const QRect& zone, const TPlaceEchellesEgales& place, TBornes x,
+                                            TBornes y)
+{
+    const int w = zone.width();
+    const int h = zone.height();
+    if (w <= 0 || h <= 0)
+        return std::nullopt;
+    const Reel w0 = std::nearbyint(place.PartVingtiemes * Reel(w) / 20);
+    const Reel h0 = std::nearbyint(place.PartVingtiemes * Reel(h) / 20);
+    const Reel kx = std::nearbyint(w0 / (x.Max - x.Min));
+    const Reel ky = std::nearbyint(h0 / (y.Max - y.Min));
+    const bool parHauteur = ky < kx;
+    const Reel largeur = parHauteur ? std::nearbyint(ky * (x.Max - x.Min)) : w0;
+    const Reel hauteur = parHauteur ? h0 : std::nearbyint(kx * (y.Max - y.Min));
+    TRepere r;
+    r.PixGauche = zone.left() + w / place.DiviseurGauche;
+    r.PixHaut = zone.top() + h / place.DiviseurHaut;
+    r.PixDroite = r.PixGauche + int(largeur);
+    r.PixBas = r.PixHaut + int(hauteur);
+    r.XMin = x.Min;
+    r.XMax = x.Max;
+    r.YMin = y.Min;
+    r.YMax = y.Max;
+    return r;
+}
+
 TTraceur::TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise)
     : P(surface), Schema(schema), M(mise)
 {

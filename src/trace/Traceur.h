@@ -35,6 +35,22 @@ struct TEtiquettesDecades {
 // Cadre tracé en fractions de la cible : chaque bord arrondi au pixel le plus proche.
 TRepere RepereDansCible(const QRect& cible, Reel gauche, Reel droite, Reel haut, Reel bas);
 
+// Place d'un cadre à échelles égales (Nyquist) dans une zone : la marge gauche garde
+// largeur / DiviseurGauche pixels aux graduations, la marge haute hauteur / DiviseurHaut au
+// nom du dessin (divisions entières) ; le tracé prend au plus les PartVingtiemes / 20 de la
+// largeur et de la hauteur, le reste allant aux graduations du bas et au bord droit.
+struct TPlaceEchellesEgales {
+    int PartVingtiemes = 17;
+    int DiviseurGauche = 10;
+    int DiviseurHaut = 20;
+};
+
+// Même nombre entier de pixels par unité sur les deux axes, le plus petit des deux : le côté
+// droit ou le bas s'en déduit. Rien pour une zone vide ; un cadre plat quand une étendue
+// dépasse un pixel par unité.
+std::optional<TRepere> RepereEchellesEgales(const QRect& zone, const TPlaceEchellesEgales& place, TBornes x,
+                                            TBornes y);
+
 class TTraceur {
 public:
     TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise);

@@ -46,7 +46,7 @@ TEcartGains EcartGains(Reel gmin, Reel gmax, bool grilleFine)
         return TEcartGains::TropFaible;
     const std::optional<Reel> pas = PasGraduation(gmax - gmin, grilleFine);
     const TBornes bornes = pas ? BornesGraduees(gmin, gmax, *pas) : TBornes{};
-    if (!pas || !std::isfinite(bornes.Min) || !std::isfinite(bornes.Max))
+    if (!pas || !BornesEtiquetables(bornes.Min, bornes.Max))
         return TEcartGains::TropGrand;
     // Au moins deux lignes de graduation distinctes, sinon l'écart est perdu dans l'arrondi.
     return Graduations(bornes.Min, bornes.Max, *pas).size() < 2 ? TEcartGains::TropFaible : TEcartGains::Tracable;

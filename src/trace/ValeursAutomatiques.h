@@ -10,7 +10,7 @@
 enum class TEcartGains { Tracable, TropFaible, TropGrand };
 
 // Un écart qui ne laisse pas deux graduations distinctes est trop faible ; des bornes
-// graduées qui ne sont plus finies, trop grand.
+// graduées qui ne s'étiquettent plus (BornesEtiquetables), trop grand.
 TEcartGains EcartGains(Reel gmin, Reel gmax, bool grilleFine);
 
 struct TTextesFrequentiels {

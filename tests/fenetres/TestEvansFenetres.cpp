@@ -100,6 +100,7 @@ TEST_F(EchellesEvans, ChaqueChampRefuseSonMauvaisTexteEtLeDialogueResteOuvert)
         {echelles_.ReMax, "-5", "XMin>=XMax: c'est incorrect"},
         {echelles_.ImMax, "-3", "YMin>=YMax: c'est incorrect"},
         {echelles_.ReMin, "-1.1e4932", "Ecart entre XMin et XMax trop grand", echelles_.ReMax, "1.1e4932"},
+        {echelles_.ImMin, "-1e300", "Ecart entre YMin et YMax trop grand", echelles_.ImMax, "1e300"},
         {echelles_.ImMin, "1000000000000000", "Ecart entre YMin et YMax trop faible", echelles_.ImMax,
          "1000000000000000.0001"},
     };

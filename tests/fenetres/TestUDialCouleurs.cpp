@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include "AffichageQt.h"
@@ -177,6 +178,9 @@ TEST_F(DialogueCouleurs, ComposanteTapee)
     Tape(dialogue.EditB, "128");
     QApplication::processEvents();
     EXPECT_GT(dialogue.TracesGrille(), traces);
+    // Ce que la fenêtre montre, sans repeint forcé comme celui de grab().
+    const QImage ecran = dialogue.screen()->grabWindow(dialogue.winId()).toImage();
+    EXPECT_EQ(ecran.pixelColor(Grille(3, 4)), QColor(4, 3, 128));
     const QImage image = dialogue.grab().toImage();
     EXPECT_EQ(image.pixelColor(Grille(3, 4)), QColor(4, 3, 128));
     EXPECT_EQ(image.pixelColor(dialogue.Geometrie().PlacePointeur().left(), Bande(128).y()), QColor(0, 0, 255));

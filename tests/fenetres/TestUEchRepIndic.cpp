@@ -133,6 +133,8 @@ TEST_P(EchRepIndic, ValiderEchellesUnMessageParRefusAvecSonFocus)
         {{"10", "1", "1"}, "Ymin doit être inférieur à YMax", &TEchellesRepIndic::EditYmin},
         {{"1e-4931", "0", "1"}, "tmax trop petit", &TEchellesRepIndic::EditTmax},
         {{"1e4932", "0", "1"}, "tmax trop grand", &TEchellesRepIndic::EditTmax},
+        {{"1e300", "0", "1"}, "tmax trop grand", &TEchellesRepIndic::EditTmax},
+        {{"10", "-1e300", "1e300"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepIndic::EditYmin},
         {{"10", "1e30", "1.0000000000000000002e30"}, "Ecart entre Ymin et Ymax trop faible", &TEchellesRepIndic::EditYmin},
         {{"10", "-1e4932", "1e4932"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepIndic::EditYmin},
     };

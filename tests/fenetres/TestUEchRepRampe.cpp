@@ -68,6 +68,7 @@ TEST_P(EchRepRampe, ValiderLitLesChampsDansLOrdreEtS_arreteAuPremierFautif)
         {{"0", "1", "-1", "1", "0"}, "T max doit être positif", &TEchellesRepRampe::EditTmax},
         {{"0", "1", "10", "1", "0"}, "Ymax doit être supérieur à Ymin", &TEchellesRepRampe::EditYmax},
         {{"0", "1", "1e-4931", "0", "1"}, "tmax trop petit", &TEchellesRepRampe::EditTmax},
+        {{"0", "1", "1e300", "0", "1"}, "tmax trop grand", &TEchellesRepRampe::EditTmax},
         {{"0", "1", "10", "1e30", "1.0000000000000000002e30"}, "Ecart entre Ymin et Ymax trop faible",
          &TEchellesRepRampe::EditYmin},
     };
@@ -140,6 +141,8 @@ TEST_P(EchRepRampe, ValiderParametresEtValiderEchellesRefusentOuAcceptent)
         {{"-2", "0", "1"}, "T max doit être positif", &TEchellesRepRampe::EditTmax},
         {{"10", "2", "1"}, "Ymax doit être supérieur à Ymin", &TEchellesRepRampe::EditYmax},
         {{"10", "-1e4932", "1e4932"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepRampe::EditYmin},
+        {{"1e300", "0", "1"}, "tmax trop grand", &TEchellesRepRampe::EditTmax},
+        {{"10", "-1e300", "1e300"}, "Ecart entre Ymin et Ymax trop grand", &TEchellesRepRampe::EditYmin},
     };
     for (const auto& c : echelles) {
         Remplit({dialogue_.EditTmax, dialogue_.EditYmin, dialogue_.EditYmax}, c.Textes);

@@ -36,6 +36,8 @@ TEST_P(EchellesBlack, ChaqueRefusDansLOrdreAvecSonFocus)
         {{"10", "10", "-10", "10"}, false, {"Fréquences minimum et maximum égales: aucune décade à tracer"},
          &TEchellesBlack::FreqMax},
         {{"1", "1.1e4932", "-10", "10"}, false, {"Fréquence maximum trop grande"}, &TEchellesBlack::FreqMax},
+        {{"1", "10", "-1e300", "1e300"}, false, {"Ecart entre gain minimum et gain maximum trop grand"},
+         &TEchellesBlack::GainMin},
         {{"1", "10", "3", "3.0000001"}, true, {"Ecart entre gain minimum et gain maximum trop faible"},
          &TEchellesBlack::GainMin},
     };

@@ -47,6 +47,9 @@ TEST_P(EchellesBode, UnSeulMessageParRefusEtLeFocusSurLeChampFautif)
          &TEchellesBode::GainMin},
         {{"1", "10", "1e4931", "1.15e4932"}, "Ecart entre gain minimum et gain maximum trop grand",
          &TEchellesBode::GainMin},
+        // Des étiquettes « +1.00E+299 » déborderaient de la marge et se chevaucheraient.
+        {{"1", "10", "-1e300", "1e300"}, "Ecart entre gain minimum et gain maximum trop grand",
+         &TEchellesBode::GainMin},
         // Trois unités du dernier chiffre : une seule graduation se distingue.
         {{"1", "10", "1e30", "1.0000000000000000002e30"}, "Ecart entre gain minimum et gain maximum trop faible",
          &TEchellesBode::GainMin},

@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
+#include <utility>
 
 #include "AideImages.h"
 #include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "trace/NormalesCourbe.h"
 #include "trace/TraceNyquist.h"
+#include "trace/ValeursAutomatiques.h"
 
 namespace {
 constexpr int Largeur = 1000;
@@ -115,7 +117,6 @@ TEST(TraceNyquist, MarquesOuNonLesMemesEchantillons)
         ASSERT_EQ(a.Valeur2, s.Valeur2) << i;
         ASSERT_EQ(a.PixelX, s.PixelX) << i;
         ASSERT_EQ(a.PixelY1, s.PixelY1) << i;
-        ASSERT_EQ(a.PixelY2, -s.PixelY1) << i;
     }
 }
 
@@ -405,3 +406,29 @@ TEST(NormalesCourbe, PentesInfiniesRemplaceesEtPointsNonFinisSansDirection)
         normales.Avance(z.Re, z.Im);
     EXPECT_TRUE(normales.DirectionEtiquette());
 }
+
+// Échelles automatiques d'un intégrateur : la partie imaginaire s'étend sur 1700 unités, la
+// réelle sur une ; le cadre n'a que quelques pixels de large. Ni ses graduations ni son nom
+// ne se chevauchent ni ne sortent de l'image.
+TEST(TraceNyquist, CadreEtroitSansTexteEmpileNiCoupe)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
+    const TParamNyquist automatiques = ParamAutoNyquist(doc);
+    // Et l'inverse : l'axe réel sur 1000 unités écrase l'imaginaire en quelques pixels de haut.
+    const TParamNyquist plat{automatiques.FreqMin, automatiques.FreqMax, -1000, 0, -1, 0.5L, {}, true};
+    for (const auto& [taille, param] : {std::pair{QSize(800, 600), automatiques},
+                                        std::pair{QSize(1920, 1080), automatiques},
+                                        std::pair{QSize(1920, 1080), plat}}) {
+        const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
+            TracerNyquist(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageNyquist::Ecran());
+        });
+        ASSERT_EQ(Occurrences(textes, QStringLiteral("Diagramme de Nyquist")), 1);
+        for (std::size_t i = 0; i < textes.size(); ++i) {
+            EXPECT_GE(textes[i].Boite.left(), 0) << textes[i].Texte.toStdString();
+            for (std::size_t k = i + 1; k < textes.size(); ++k)
+                EXPECT_FALSE(textes[i].Boite.adjusted(1, 1, -1, -1).intersects(textes[k].Boite.adjusted(1, 1, -1, -1)))
+                    << textes[i].Texte.toStdString() << " / " << textes[k].Texte.toStdString();
+        }
+    }
+}
+

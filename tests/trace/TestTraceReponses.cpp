@@ -2,6 +2,7 @@
 // (entrée et réponse où la correspondance les place, légende, rien hors du cadre).
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -116,13 +117,19 @@ TEST(EchellesReponses, RefusDeCeQueLaGrilleNeGraduePas)
         {1e-4940L, 0, 1, TRefusEchelles::TMaxTropPetit},
         {1e4932L, 0, 1, TRefusEchelles::TMaxTropGrand},
         {1e4925L, 0, 1, TRefusEchelles::TMaxTropGrand},
-        {1e4900L, 0, 1, TRefusEchelles::Aucun},
+        // Des étiquettes à exposant de trois chiffres se chevaucheraient.
+        {1e4900L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {1e300L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {1e100L, 0, 1, TRefusEchelles::TMaxTropGrand},
+        {8e99L, 0, 1, TRefusEchelles::Aucun},
         {10, 0, 1e-4940L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e14L, TRefusEchelles::EcartTropFaible},
         {10, 1e30L, 1e30L + 1e17L, TRefusEchelles::Aucun},
         {10, -1e4932L, 1e4932L, TRefusEchelles::EcartTropGrand},
         {10, 0, 1e4930L, TRefusEchelles::EcartTropGrand},
-        {10, -1e300L, 1e300L, TRefusEchelles::Aucun},
+        {10, -1e300L, 1e300L, TRefusEchelles::EcartTropGrand},
+        {10, 0, 1e100L, TRefusEchelles::EcartTropGrand},
+        {10, -8e99L, 0, TRefusEchelles::Aucun},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(std::to_string(double(c.TMax)) + " " + std::to_string(double(c.YMax)));
@@ -256,6 +263,38 @@ TEST(TraceReponses, LegendeVerticaleEnQuatreCouleurs)
     EXPECT_GT(entree, reponse);
     EXPECT_GT(centre(QColor(200, 0, 200)), 0);
     EXPECT_GT(PixelsDeCouleur(image, gauche, Qt::white, 0), 0);
+}
+
+// Sortie de 2 à 3 : « t (s) » reste centré sous la partie positive de l'axe des temps et la
+// légende au milieu de la hauteur du cadre, non sous lui.
+TEST(TraceReponses, NomDuTempsEtLegendeCentresHorsDeZero)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({2.5L}), PolynomeDeCoefs({1, 1}));
+    const TDemandeReponse d = Demande(TTypeReponse::Indicielle, {1, 1.2L, 0, 10, 2, 3, "m"});
+    TEnregistreurTextes surface(Largeur, Hauteur);
+    QPainter p(&surface);
+    TracerReponse(p, QRect(0, 0, Largeur, Hauteur), doc, d);
+    p.end();
+    const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
+    const std::optional<TPixel> milieu = VersPixel(r, r.XMax / 2, r.YMin);
+    ASSERT_TRUE(milieu);
+    ASSERT_EQ(Occurrences(surface.Textes(), QStringLiteral("t (s)")), 1);
+    EXPECT_NEAR(Texte(surface.Textes(), QStringLiteral("t (s)"))->Boite.center().x(), milieu->X, 2);
+
+    // « entrée », premier mot de la légende lue de bas en haut, descend sous le milieu du cadre.
+    const QImage image = Dessine(doc, d);
+    const QColor entree = CouleurCle(doc, "DConsigne");
+    int haut = Hauteur, bas = -1;
+    for (int y = 0; y < Hauteur; ++y)
+        for (int x = 0; x < r.PixGauche - 1; ++x)
+            if (image.pixelColor(x, y) == entree) {
+                haut = std::min(haut, y);
+                bas = std::max(bas, y);
+            }
+    ASSERT_GE(bas, 0) << "légende absente";
+    EXPECT_GT(bas, (r.PixHaut + r.PixBas) / 2);
+    EXPECT_GT(haut, r.PixHaut);
+    EXPECT_LT(bas, r.PixBas);
 }
 
 // Des bornes qui coupent la réponse et l'entrée : rien de leurs couleurs hors du cadre, à
