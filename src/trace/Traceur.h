@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QLine>
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
@@ -120,6 +121,10 @@ public:
     }
 
 private:
+    // Les lignes d'une grille partent ensemble, d'un même crayon.
+    void AjouteLigne(std::vector<QLine>& lignes, const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+                     TBornage bornage = TBornage::Borne);
+    void TraceLignes(std::vector<QLine>& lignes);
     void AjouteSegment(QPolygon& trace, const TSegmentPixel& s);
     void Termine(QPolygon& trace);
     int DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes) const;
