@@ -11,11 +11,11 @@
 namespace {
 // Le pointillé d'un crayon de largeur 1 : un pixel posé, deux sautés, depuis le premier
 // point de la ligne jusqu'au dernier compris.
-constexpr int Periode = 3;
+constexpr int PeriodePointille = 3;
 
-int Reste(int v)
+int Reste(int v, int periode)
 {
-    return ((v % Periode) + Periode) % Periode;
+    return ((v % periode) + periode) % periode;
 }
 
 bool Verticale(const QLine& l)
@@ -50,60 +50,76 @@ QRect Rectangle(const QLine& l)
                  QPoint(std::max(l.x1(), l.x2()), std::max(l.y1(), l.y2())));
 }
 
-// Pointillés parallèles de mêmes bornes le long de leur axe et de même phase : un motif de
-// trois pixels d'épaisseur, une colonne (ou ligne) posée par pointillé, répété sur la zone.
+// Colonnes de mêmes bornes et de même motif : une ligne de motif, une colonne posée par
+// ligne tracée, répétée sur la zone. Un rectangle d'un pixel de large se remplirait rangée
+// par rangée, aussi lentement que le crayon.
 struct TGroupe {
-    bool Verticaux = false;
-    int Debut = 0;  // bornes le long de l'axe
-    int Fin = 0;
-    int Phase = 0;  // reste du premier point
+    int Haut = 0;
+    int Bas = 0;
+    int Periode = 1;
+    int Phase = 0;  // rangée du premier point, modulo la période
 
     auto operator<=>(const TGroupe&) const = default;
 };
 
-TGroupe GroupeDe(const QLine& l)
+TGroupe GroupeDe(const QLine& l, int periode)
 {
-    const bool v = Verticale(l);
-    const int premier = v ? l.y1() : l.x1();
-    const int dernier = v ? l.y2() : l.x2();
-    return {v, std::min(premier, dernier), std::max(premier, dernier), Reste(premier)};
+    return {std::min(l.y1(), l.y2()), std::max(l.y1(), l.y2()), periode, Reste(l.y1(), periode)};
 }
 
-void RemplitPointilles(QPainter& p, const TGroupe& g, const std::vector<int>& positions, const QColor& couleur)
+QBrush Motif(const QImage& image, QPoint coin)
 {
-    const auto [bas, haut] = std::minmax_element(positions.begin(), positions.end());
-    const int min = *bas;
-    const int etendue = *haut - min + 1;
-    const int rang = Reste(g.Phase - g.Debut);
-    QImage motif = g.Verticaux ? QImage(etendue, Periode, QImage::Format_ARGB32_Premultiplied)
-                               : QImage(Periode, etendue, QImage::Format_ARGB32_Premultiplied);
-    motif.fill(Qt::transparent);
-    for (const int pos : positions)
-        motif.setPixelColor(g.Verticaux ? QPoint(pos - min, rang) : QPoint(rang, pos - min), couleur);
-    QBrush brosse(motif);
-    const QPoint coin = g.Verticaux ? QPoint(min, g.Debut) : QPoint(g.Debut, min);
+    QBrush brosse(image);
     brosse.setTransform(QTransform::fromTranslate(coin.x(), coin.y()));
-    const QSize taille = g.Verticaux ? QSize(etendue, g.Fin - g.Debut + 1) : QSize(g.Fin - g.Debut + 1, etendue);
-    p.fillRect(QRect(coin, taille), brosse);
+    return brosse;
+}
+
+void RemplitColonnes(QPainter& p, const TGroupe& g, const std::vector<int>& colonnes, const QColor& couleur)
+{
+    const auto [gauche, droite] = std::minmax_element(colonnes.begin(), colonnes.end());
+    const QPoint coin(*gauche, g.Haut);
+    QImage motif(*droite - *gauche + 1, g.Periode, QImage::Format_ARGB32_Premultiplied);
+    motif.fill(Qt::transparent);
+    const int rangee = Reste(g.Phase - g.Haut, g.Periode);
+    for (const int x : colonnes)
+        motif.setPixelColor(x - coin.x(), rangee, couleur);
+    p.fillRect(QRect(coin, QSize(motif.width(), g.Bas - g.Haut + 1)), Motif(motif, coin));
+}
+
+// Une rangée se remplit d'un seul tenant, pleine ou au motif du pointillé.
+void RemplitRangee(QPainter& p, const QLine& l, const QImage& pointille, const QColor& couleur)
+{
+    const QRect rangee = Rectangle(l);
+    if (pointille.isNull())
+        p.fillRect(rangee, couleur);
+    else
+        p.fillRect(rangee, Motif(pointille, QPoint(l.x1(), l.y1())));
 }
 
 void TraceRemplace(QPainter& p, const std::vector<QLine>& lignes)
 {
     const QColor couleur = p.pen().color();
-    const bool pointille = p.pen().style() == Qt::DotLine;
+    const int periode = p.pen().style() == Qt::DotLine ? PeriodePointille : 1;
+    QImage pointille;
+    if (periode > 1) {
+        pointille = QImage(periode, 1, QImage::Format_ARGB32_Premultiplied);
+        pointille.fill(Qt::transparent);
+        pointille.setPixelColor(0, 0, couleur);
+    }
+    // Les motifs se placent eux-mêmes : l'origine du pinceau ne doit pas les décaler.
+    const QPoint origine = p.brushOrigin();
+    p.setBrushOrigin(0, 0);
     std::map<TGroupe, std::vector<int>> groupes;
     for (const QLine& l : lignes) {
         if (!Remplacable(l))
             p.drawLine(l);
-        else if (!pointille)
-            p.fillRect(Rectangle(l), couleur);
+        else if (Verticale(l))
+            groupes[GroupeDe(l, periode)].push_back(l.x1());
         else
-            groupes[GroupeDe(l)].push_back(Verticale(l) ? l.x1() : l.y1());
+            RemplitRangee(p, l, pointille, couleur);
     }
-    const QPoint origine = p.brushOrigin();
-    p.setBrushOrigin(0, 0);
-    for (const auto& [groupe, positions] : groupes)
-        RemplitPointilles(p, groupe, positions, couleur);
+    for (const auto& [groupe, colonnes] : groupes)
+        RemplitColonnes(p, groupe, colonnes, couleur);
     p.setBrushOrigin(origine);
 }
 }
