@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <compare>
 #include <map>
 
@@ -23,10 +24,17 @@ bool Verticale(const QLine& l)
     return l.x1() == l.x2();
 }
 
-// Un point seul suit d'autres règles de pinceau : il reste au crayon.
-bool Remplacable(const QLine& l)
+// Un point seul suit d'autres règles de pinceau : il reste au crayon. Une ligne qui sort de
+// la surface reprend son pointillé au bord : elle aussi.
+bool Remplacable(const QLine& l, const QRect& surface, const QTransform& monde)
 {
-    return (l.x1() == l.x2()) != (l.y1() == l.y2());
+    return (l.x1() == l.x2()) != (l.y1() == l.y2()) && surface.contains(monde.map(l.p1())) &&
+           surface.contains(monde.map(l.p2()));
+}
+
+bool TranslationEntiere(const QTransform& t)
+{
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
 }
 
 bool CrayonRemplacable(const QPen& crayon)
@@ -38,8 +46,10 @@ bool CrayonRemplacable(const QPen& crayon)
 
 bool SurfaceRemplacable(const QPainter& p)
 {
+    // Un widget est décalé dans sa fenêtre : une translation entière ne change pas le motif.
     return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
-           p.deviceTransform().type() == QTransform::TxNone && !p.testRenderHint(QPainter::Antialiasing) &&
+           TranslationEntiere(p.deviceTransform()) && TranslationEntiere(p.worldTransform()) &&
+           !p.testRenderHint(QPainter::Antialiasing) &&
            p.compositionMode() == QPainter::CompositionMode_SourceOver && !p.hasClipping() &&
            CrayonRemplacable(p.pen());
 }
@@ -109,9 +119,10 @@ void TraceRemplace(QPainter& p, const std::vector<QLine>& lignes)
     // Les motifs se placent eux-mêmes : l'origine du pinceau ne doit pas les décaler.
     const QPoint origine = p.brushOrigin();
     p.setBrushOrigin(0, 0);
+    const QRect surface(0, 0, p.device()->width(), p.device()->height());
     std::map<TGroupe, std::vector<int>> groupes;
     for (const QLine& l : lignes) {
-        if (!Remplacable(l))
+        if (!Remplacable(l, surface, p.worldTransform()))
             p.drawLine(l);
         else if (Verticale(l))
             groupes[GroupeDe(l, periode)].push_back(l.x1());
