@@ -231,13 +231,13 @@ TPointDecoupe PointDecoupe(const TRepere& r, Reel x, Reel y, TBornage bornage)
     return TProjection(r).Point(x, y, bornage);
 }
 
-std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
-                                            TBornage bornage)
+std::optional<TSegmentPixel> TProjection::Segment(const TPointDecoupe& a, const TPointDecoupe& b,
+                                                  TBornage bornage) const
 {
-    if (EtendueNulle(r) || !a.Fini || !b.Fini)
+    if (Nulle || !a.Fini || !b.Fini)
         return std::nullopt;
-    const Reel ex = EcartX(r);
-    const Reel ey = EcartY(r);
+    const Reel ex = MargeX;
+    const Reel ey = MargeY;
     const TPointMonde p1{a.X, a.Y};
     const TPointMonde p2{b.X, b.Y};
     if (std::abs(b.X - a.X) <= ex && std::abs(b.Y - a.Y) <= ey)
@@ -249,13 +249,19 @@ std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoup
     }
     // Deux extrémités au-delà d'un même bord : aucun point ne peut être retenu, et l'abaque
     // de Nichols a des milliers de tels segments à écarter à chaque dessin.
-    if (a.Dehors && b.Dehors && MemeCoteDehors(r, p1, p2, ex, ey))
+    if (a.Dehors && b.Dehors && MemeCoteDehors(R, p1, p2, ex, ey))
         return std::nullopt;
     if (std::abs(b.X - a.X) < ex)
-        return SegmentVertical(r, p1, p2, bornage);
+        return SegmentVertical(R, p1, p2, bornage);
     if (std::abs(b.Y - a.Y) < ey)
-        return SegmentHorizontal(r, p1, p2, bornage);
-    return SegmentOblique(r, p1, p2, a.Dehors, b.Dehors, bornage);
+        return SegmentHorizontal(R, p1, p2, bornage);
+    return SegmentOblique(R, p1, p2, a.Dehors, b.Dehors, bornage);
+}
+
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
+                                            TBornage bornage)
+{
+    return TProjection(r).Segment(a, b, bornage);
 }
 
 std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,

@@ -74,6 +74,7 @@ public:
     std::optional<TPixel> Pixel(Reel x, Reel y, TBornage bornage) const;
     bool HorsCadre(Reel x, Reel y) const;
     TPointDecoupe Point(Reel x, Reel y, TBornage bornage) const;
+    std::optional<TSegmentPixel> Segment(const TPointDecoupe& a, const TPointDecoupe& b, TBornage bornage) const;
 
 private:
     TRepere R;

@@ -58,7 +58,7 @@ TPhasesLieuxGain PhasesLieuxGain(const TMiseEnPageAbaque& m)
 // son image : tracer un segment à la fois coûtait plus que tout le calcul de l'abaque.
 class TSegmentsAbaque {
 public:
-    explicit TSegmentsAbaque(const TRepere& r) : R(r) {}
+    explicit TSegmentsAbaque(const TProjection& projection) : Projection(projection) {}
 
     void Ajoute(const TPointAbaque& a, const TPointAbaque& b)
     {
@@ -84,7 +84,7 @@ public:
 private:
     void AjouteUn(QPolygon& trace, const TPointDecoupe& a, const TPointDecoupe& b)
     {
-        const std::optional<TSegmentPixel> s = DecoupeSegment(R, a, b, TBornage::Borne);
+        const std::optional<TSegmentPixel> s = Projection.Segment(a, b, TBornage::Borne);
         if (!s)
             return;
         const QPoint debut(s->Debut.X, s->Debut.Y);
@@ -105,7 +105,7 @@ private:
         trace.clear();
     }
 
-    const TRepere& R;
+    const TProjection& Projection;
     QPolygon Lieu;
     QPolygon Image;
     std::vector<QPolygon> Polylignes;
@@ -214,7 +214,7 @@ void LieuxDeGain(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, std::
                  std::vector<std::optional<QPoint>>& places)
 {
     const TProjection projection(r);
-    TSegmentsAbaque segments(r);
+    TSegmentsAbaque segments(projection);
     for (const std::vector<TGainPhase>& lieu : lieux.LieuxGain) {
         std::optional<QPoint> place;
         TPointAbaque precedent;
@@ -240,7 +240,7 @@ void LieuxDePhase(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, cons
 {
     const std::optional<TDiagonale> diagonale = Diagonale(r);
     const TProjection projection(r);
-    TSegmentsAbaque segments(r);
+    TSegmentsAbaque segments(projection);
     for (const std::vector<TGainPhase>& lieu : lieux.LieuxPhase) {
         std::optional<QPoint> place;
         TPointAbaque precedent;

@@ -71,9 +71,15 @@ QColor TTraceur::Fond() const
     return M.Couleur && M.RemplitFond ? Couleur("DFond") : QColor(Qt::white);
 }
 
+// Une police gardée garde sa fonte chargée : un dessin écrit des dizaines d'étiquettes en
+// deux ou trois tailles.
 QFont TTraceur::Police(Reel taille) const
 {
-    return PoliceArial(taille, *P.device());
+    for (const auto& [t, police] : Polices)
+        if (t == taille)
+            return police;
+    Polices.emplace_back(taille, PoliceArial(taille, *P.device()));
+    return Polices.back().second;
 }
 
 QFont TTraceur::Police(Reel taille, const QString& famille, bool gras) const

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "Graphisme.h"
@@ -136,6 +137,7 @@ private:
     const TSchemaCouleurs& Schema;
     const TMiseEnPage& M;
     std::vector<QRect> Ecrits;  // boîtes des textes déjà écrits
+    mutable std::vector<std::pair<Reel, QFont>> Polices;
 };
 
 template <typename Relie>
