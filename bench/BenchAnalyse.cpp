@@ -1,6 +1,7 @@
 // Analyse complète d'une saisie de degré 10 : racines, racines communes, décomposition, plages.
 #include <benchmark/benchmark.h>
 
+#include "DocumentDegreDix.h"
 #include "coeur/Analyse.h"
 
 namespace {
@@ -19,9 +20,9 @@ TDocument SaisieDegreDix()
     return doc;
 }
 
-void AnalyseDegreDix(benchmark::State& etat)
+// Racines des coefficients saisis, puis toute l'analyse.
+void AnalyseSaisie(benchmark::State& etat, TDocument doc)
 {
-    TDocument doc = SaisieDegreDix();
     const TPolynome n = doc.Numerateur;
     const TPolynome d = doc.Denominateur;
     for (auto _ : etat) {
@@ -33,7 +34,13 @@ void AnalyseDegreDix(benchmark::State& etat)
         benchmark::DoNotOptimize(doc.RampeMax);
     }
 }
+
+void AnalyseDegreDix(benchmark::State& etat) { AnalyseSaisie(etat, SaisieDegreDix()); }
 BENCHMARK(AnalyseDegreDix)->Unit(benchmark::kMillisecond);
+
+// Le document des bancs de dessin : pôle dix fois multiple, zéros complexes, retard.
+void AnalyseDegreDixRetardee(benchmark::State& etat) { AnalyseSaisie(etat, DocumentDegreDix()); }
+BENCHMARK(AnalyseDegreDixRetardee)->Unit(benchmark::kMillisecond);
 
 // 1/(p + 1)^101 tel qu'un fichier le donne (forme factorisée valide) : réponses en forme close
 // sur un pôle de multiplicité 101, rampe par intégrale de la réponse indicielle.

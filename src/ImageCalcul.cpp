@@ -29,6 +29,7 @@ constexpr TVue Vues[] = {
     {"bode", TTypeDiagramme::Bode, TTypeReponse::Aucune},
     {"nyquist", TTypeDiagramme::Nyquist, TTypeReponse::Aucune},
     {"black", TTypeDiagramme::Black, TTypeReponse::Aucune},
+    {"evans", TTypeDiagramme::Evans, TTypeReponse::Aucune},
     {"echelon", TTypeDiagramme::Aucun, TTypeReponse::Indicielle},
     {"rampe", TTypeDiagramme::Aucun, TTypeReponse::Rampe},
 };
@@ -71,9 +72,9 @@ std::string FauteDesOptions(const TOptionsImage& o)
     if (FormatImageDe(QString::fromLocal8Bit(o.Sortie.c_str())) == TFormatImage::Inconnu)
         return "format d'image inconnu pour « " + o.Sortie + " » : extension .png, .svg ou .pdf";
     if (o.Vue.empty())
-        return "--image demande --vue bode, nyquist, black, echelon ou rampe";
+        return "--image demande --vue bode, nyquist, black, evans, echelon ou rampe";
     if (!VueDe(o.Vue))
-        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, echelon ou rampe";
+        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, evans, echelon ou rampe";
     if (!TailleDe(o.Taille))
         return "taille « " + o.Taille + " » refusée : LARGEURxHAUTEUR, chacune de 100 à 10000 pixels";
     if (o.Abaque && o.Vue != "black")
@@ -100,7 +101,24 @@ TDemandeDiagramme DemandeDiagramme(TDocument& doc, const TVue& vue)
     demande.Bode = ParamAutoBode(doc);
     demande.Nyquist = ParamAutoNyquist(doc);
     demande.Black = ParamAutoBlack(doc);
+    if (vue.Diagramme == TTypeDiagramme::Evans)
+        demande.Evans = ParamAutoEvans(doc);
     return demande;
+}
+
+// Comme dans les menus : ni diagramme fréquentiel ni réponse pour un système instable, le lieu
+// d'Evans pour toute fonction non constante. Vide quand la vue existe.
+std::string RaisonAbsence(const TDocument& doc, const TVue& vue, bool decompose)
+{
+    if (!decompose)
+        return "sa décomposition en éléments simples a échoué";
+    if (vue.Diagramme == TTypeDiagramme::Evans) {
+        if (LieuCalculable(doc.Numerateur, doc.Denominateur))
+            return {};
+        return doc.Numerateur.Degre + doc.Denominateur.Degre == 0 ? "sa fonction de transfert est constante"
+                                                                   : "son lieu d'Evans ne peut pas être calculé";
+    }
+    return doc.SystemeStable ? std::string() : "il est instable";
 }
 
 bool EstReponse(const TVue& vue)
@@ -175,10 +193,9 @@ int FaitImage(int argc, char** argv, TDocument& doc, const TOptionsImage& option
     if (!faute.empty())
         return Refuse(faute);
     const bool decompose = AnalyseApresSaisieCoeur(doc, [](const std::string&) {}) == DecompositionFaite;
-    // Comme dans les menus : ni diagramme ni réponse pour un système instable.
-    if (!decompose || !doc.SystemeStable)
-        return Refuse("la vue « " + options.Vue + " » n'existe pas pour ce système : " +
-                      (decompose ? "il est instable" : "sa décomposition en éléments simples a échoué"));
+    const std::string absence = RaisonAbsence(doc, *VueDe(options.Vue), decompose);
+    if (!absence.empty())
+        return Refuse("la vue « " + options.Vue + " » n'existe pas pour ce système : " + absence);
     // Aucun écran n'est nécessaire : les polices suffisent.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

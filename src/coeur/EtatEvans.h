@@ -11,8 +11,10 @@
 
 struct TEtatEvans {
     TLieuEvans Lieu;        // vide tant qu'aucun lieu n'est tracé à l'écran
+    TPointsEvans Points;    // ses points remarquables
+    std::vector<Reel> Fonction;  // degrés et coefficients de N et D qui les ont donnés
     QRect Pixels;           // cadre du dernier tracé…
-    TCadreLieu Monde;       // …et ce qu'il montre du plan complexe
+    TCadreLieu Monde;       // …et ce qu'il montre du plan complexe : un repeint au même cadre reprend le tout
     std::optional<Reel> GainLu;
     // Boucles fermées successives, valables tant que N et D sont ceux qu'elles ont donnés.
     std::vector<Reel> GainsFermes;

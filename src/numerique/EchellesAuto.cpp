@@ -4,8 +4,10 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Reponses.h"
+#include "ReponsesEchantillonnees.h"
 
 namespace {
 
@@ -27,7 +29,17 @@ struct TBalayage {
     std::array<bool, DerniereFrequence + 1> Finis;
 };
 
-Reel Frequence(int k) { return std::pow(10.0L, DecadeBasse + k / PointsParDecade); }
+// Les fréquences du balayage ne dépendent pas du système : calculées une fois.
+Reel Frequence(int k)
+{
+    static const std::array<Reel, DerniereFrequence + 1> frequences = [] {
+        std::array<Reel, DerniereFrequence + 1> f{};
+        for (int i = 0; i <= DerniereFrequence; ++i)
+            f[std::size_t(i)] = std::pow(10.0L, DecadeBasse + i / PointsParDecade);
+        return f;
+    }();
+    return frequences[std::size_t(k)];
+}
 
 // Une réponse nulle donnerait -infini : on s'arrête au plus petit module représentable.
 Reel GainDb(TComplexe h) { return 20 * std::log10(std::max(Module(h), std::numeric_limits<Reel>::min())); }
@@ -154,13 +166,23 @@ Reel PoleLePlusLent(const TPolynome& d)
 // La fraction d'abord : k.TMaxAuto dépasserait l'étendue pour un TMaxAuto proche du maximum.
 Reel Instant(const TEchellesAuto& e, int k) { return Reel(k) / (NombreInstants - 1) * e.TMaxAuto; }
 
+std::vector<Reel> Instants(const TEchellesAuto& e, Reel retard)
+{
+    std::vector<Reel> t(NombreInstants);
+    for (int k = 0; k < NombreInstants; ++k)
+        t[std::size_t(k)] = Instant(e, k) - retard;
+    return t;
+}
+
+Reel Pas(const TEchellesAuto& e) { return e.TMaxAuto / (NombreInstants - 1); }
+
 void EtendueIndicielle(const TSysteme& s, TEchellesAuto& e)
 {
     Reel minimum = 0;
     Reel maximum = 0;
-    for (int k = 0; k < NombreInstants; ++k)
-        Elargit(ReponseIndicielleUnitaire(s.Denominateur, s.PartieEntiere, s.Decomposition, Instant(e, k) - s.TempsMort),
-                minimum, maximum);
+    for (const Reel y : IndiciellesEchantillonnees(s.Denominateur, s.PartieEntiere, s.Decomposition,
+                                                   Instants(e, s.TempsMort), Pas(e)))
+        Elargit(y, minimum, maximum);
     e.YMaxIndicielle = std::max<Reel>(maximum, 1);
     e.YMinIndicielle = std::min<Reel>(minimum, 0);
 }
@@ -191,22 +213,28 @@ void OublieRampe(TSysteme& s)
 
 void DecomposeRampe(TSysteme& s)
 {
-    OublieRampe(s);
     if (s.Denominateur.Degre >= DegreMax) {
+        OublieRampe(s);
         s.RampeParIntegrale = true;
         return;
     }
+    s.RampeParIntegrale = false;
     s.DRampe = DenominateurRampe(s.Denominateur);
+    s.EntiereRampe = InitPolynome();
+    // Réussie, la décomposition réécrit tous ses coefficients : l'effacer avant coûterait autant
+    // qu'elle. Manquée, rien d'elle ne reste.
     s.DecompositionRampeFaite =
         DecomposeEnElementsSimples(s.Numerateur, s.DRampe, s.EntiereRampe, s.DecompositionRampe) == DecompositionFaite;
+    if (!s.DecompositionRampeFaite)
+        s.DecompositionRampe.Efface();
 }
 
 void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
 {
     e.RampeMin = 0;
     e.RampeMax = 0;
-    for (int k = 0; k < NombreInstants; ++k)
-        Elargit(ReponseRampe(s, Instant(e, k), 0, 1, 0), e.RampeMin, e.RampeMax);
+    for (const Reel y : RampesEchantillonnees(s, Instants(e, 0), Pas(e)))
+        Elargit(y, e.RampeMin, e.RampeMax);
 }
 
 void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 
 #include "Taylor.h"
 
@@ -174,9 +176,11 @@ TDecomposition& TDecomposition::operator=(const TDecomposition& autre)
     return *this;
 }
 
+// Octets nuls : 0.0L ; fill_n écrirait les 10201 complexes un à un par la pile x87.
 void TDecomposition::Efface()
 {
-    std::fill_n(valeurs_.get(), NombreCoefficients, TComplexe{});
+    static_assert(std::is_trivially_copyable_v<TComplexe>);
+    std::memset(static_cast<void*>(valeurs_.get()), 0, NombreCoefficients * sizeof(TComplexe));
     Proches = {};
 }
 

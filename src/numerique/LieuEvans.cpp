@@ -101,31 +101,46 @@ void SepareDeparts(const TProbleme& p, Reel k, TRacines& z, int n)
     }
 }
 
-// Aberth-Ehrlich sur A + k.B depuis les racines du gain précédent ; vrai s'il a convergé.
+// 1/z par le conjugué : une division au lieu de trois, ce qui compte dans la boucle d'Aberth.
+TComplexe Inverse(TComplexe z)
+{
+    const Reel carre = z.Re * z.Re + z.Im * z.Im;
+    return {z.Re / carre, -z.Im / carre};
+}
+
+// Aberth-Ehrlich sur A + k.B depuis les racines du gain précédent ; vrai s'il a convergé. Une
+// racine dont la correction est tombée à l'arrondi n'est plus reprise.
 bool Aberth(const TProbleme& p, Reel k, TRacines& z)
 {
     const int n = p.A.Degre;
+    std::array<bool, DegreEvansMax> finie{};
     for (int iteration = 0; iteration < 100; ++iteration) {
         bool stable = true;
         for (int i = 0; i < n; ++i) {
+            if (finie[std::size_t(i)])
+                continue;
             const TComplexe zi = z[std::size_t(i)];
             const TValeurDerivee a = Factorisee(p.A.C[std::size_t(n)], p.RacinesA, zi);
             const TValeurDerivee b = Factorisee(p.B.C[std::size_t(p.B.Degre)], p.ZerosB, zi);
             const TComplexe v = Somme(a.V, Produit({k, 0}, b.V));
             const TComplexe dv = Somme(a.D, Produit({k, 0}, b.D));
-            if (v.Re == 0 && v.Im == 0)
+            if (v.Re == 0 && v.Im == 0) {
+                finie[std::size_t(i)] = true;
                 continue;
+            }
             const TComplexe rapport = Quotient(v, dv);
             TComplexe somme;
             for (int j = 0; j < n; ++j)
                 if (j != i)
-                    somme = Somme(somme, Quotient({1, 0}, Difference(zi, z[std::size_t(j)])));
+                    somme = Somme(somme, Inverse(Difference(zi, z[std::size_t(j)])));
             const TComplexe w = Quotient(rapport, Difference({1, 0}, Produit(rapport, somme)));
             if (!EstFini(w))
                 return false;
             z[std::size_t(i)] = Difference(zi, w);
             if (Module(w) > 1e-17L * std::max(Module(zi), 1e-9L * p.Etendue))
                 stable = false;
+            else
+                finie[std::size_t(i)] = true;
         }
         if (stable)
             return true;
@@ -146,6 +161,28 @@ bool Laguerre(const TCoefs& c, TRacines& z)
     return true;
 }
 
+Reel Carre(TComplexe a, TComplexe b)
+{
+    const Reel dx = a.Re - b.Re;
+    const Reel dy = a.Im - b.Im;
+    return dx * dx + dy * dy;
+}
+
+// Chaque racine est restée à moins de la moitié de l'écart qui séparait la sienne des autres :
+// tout autre appariement coûterait plus, la méthode hongroise n'a rien à changer.
+bool ChacuneChezSoi(const TRacines& avant, const TRacines& apres, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        Reel ecart = std::numeric_limits<Reel>::infinity();
+        for (int j = 0; j < n; ++j)
+            if (j != i)
+                ecart = std::min(ecart, Carre(avant[std::size_t(i)], avant[std::size_t(j)]));
+        if (!(4 * Carre(avant[std::size_t(i)], apres[std::size_t(i)]) < ecart))
+            return false;
+    }
+    return true;
+}
+
 // Racines en k, rangées sur les branches des racines précédentes.
 bool Resout(const TProbleme& p, Reel k, const TRacines& precedentes, TRacines& racines)
 {
@@ -154,6 +191,10 @@ bool Resout(const TProbleme& p, Reel k, const TRacines& precedentes, TRacines& r
     SepareDeparts(p, k, z, c.Degre);
     if (!Aberth(p, k, z) && !Laguerre(c, z))
         return false;
+    if (ChacuneChezSoi(precedentes, z, c.Degre)) {
+        racines = z;
+        return true;
+    }
     const std::array<int, AppariementMax> suite = Appariement(precedentes.data(), z.data(), c.Degre);
     for (int i = 0; i < c.Degre; ++i)
         racines[std::size_t(i)] = z[std::size_t(suite[std::size_t(i)])];

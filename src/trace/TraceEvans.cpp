@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "coeur/Document.h"
+#include "coeur/FermetureBoucle.h"
 #include "numerique/LieuEvans.h"
 
 namespace {
@@ -117,6 +118,24 @@ void Croisements(TTraceur& t, const TRepere& r, const TPointsEvans& points, cons
     }
 }
 
+bool MemeCadre(const TCadreLieu& a, const TCadreLieu& b)
+{
+    return a.XMin == b.XMin && a.XMax == b.XMax && a.YMin == b.YMin && a.YMax == b.YMax;
+}
+
+// Branches et points remarquables de cette fonction dans ce cadre, repris de `memoire` quand
+// elle les a déjà.
+void Calcule(TEtatEvans& memoire, const TDocument& doc, const TCadreLieu& monde)
+{
+    std::vector<Reel> fonction = SignatureFonction(doc);
+    if (!memoire.Lieu.Points.empty() && memoire.Fonction == fonction && MemeCadre(memoire.Monde, monde))
+        return;
+    memoire.Points = PointsEvans(doc.Numerateur, doc.Denominateur);
+    memoire.Lieu = BranchesEvans(doc.Numerateur, doc.Denominateur, monde);
+    memoire.Fonction = std::move(fonction);
+    memoire.Monde = monde;
+}
+
 void Titres(TTraceur& t, const QRect& cible, const TRepere& r, const TDocument& doc, const TParamEvans& param,
             const TMiseEnPageEvans& mise)
 {
@@ -175,8 +194,6 @@ TCadreLieu CadreEchellesEgales(const TParamEvans& param, int largeur, int hauteu
 bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TParamEvans& param,
                  const TMiseEnPageEvans& mise)
 {
-    if (mise.MemorisePoints)
-        doc.Evans.Lieu = {};
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -185,12 +202,16 @@ bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TP
                           && r.PixBas > r.PixHaut && r.XMax > r.XMin && r.YMax > r.YMin
                           && std::isfinite(r.XMax - r.XMin) && std::isfinite(r.YMax - r.YMin);
     if (!tracable) {
+        if (mise.MemorisePoints)
+            doc.Evans.Lieu = {};
         surface.restore();
         return false;
     }
-    const TPointsEvans points = PointsEvans(doc.Numerateur, doc.Denominateur);
-    const TCadreLieu monde{r.XMin, r.XMax, r.YMin, r.YMax};
-    TLieuEvans lieu = BranchesEvans(doc.Numerateur, doc.Denominateur, monde);
+    TEtatEvans page;
+    TEtatEvans& calcul = mise.MemorisePoints ? doc.Evans : page;
+    Calcule(calcul, doc, {r.XMin, r.XMax, r.YMin, r.YMax});
+    const TLieuEvans& lieu = calcul.Lieu;
+    const TPointsEvans& points = calcul.Points;
 
     Grille(t, r, mise);
     Axes(t, r, mise);
@@ -202,10 +223,7 @@ bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     Titres(t, cible, r, doc, param, mise);
     surface.restore();
 
-    if (mise.MemorisePoints) {
-        doc.Evans.Lieu = std::move(lieu);
+    if (mise.MemorisePoints)
         doc.Evans.Pixels = QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas));
-        doc.Evans.Monde = monde;
-    }
     return true;
 }

@@ -125,6 +125,12 @@ TParamBlack ParamAutoBlack(const TDocument& doc)
     return {Relu(t.FreqMin), Relu(t.FreqMax), Relu(t.Min), Relu(t.Max), {}, false, false};
 }
 
+TParamEvans ParamAutoEvans(const TDocument& doc)
+{
+    const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
+    return {Relu(Texte(c.XMin, 3)), Relu(Texte(c.XMax, 3)), Relu(Texte(c.YMin, 3)), Relu(Texte(c.YMax, 3)), {}};
+}
+
 TParamReponse ParamAutoReponse(const TDocument& doc, TTypeReponse type)
 {
     const bool rampe = type == TTypeReponse::Rampe;

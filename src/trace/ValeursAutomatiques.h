@@ -4,6 +4,7 @@
 // dessinent ainsi avec les mêmes échelles.
 #include <QString>
 
+#include "TraceEvans.h"
 #include "coeur/Document.h"
 
 enum class TEcartGains { Tracable, TropFaible, TropGrand };
@@ -52,4 +53,5 @@ TTextesEchellesReponse EchellesAutoRampe(const TDocument& doc, Reel consI, Reel 
 TParamBode ParamAutoBode(const TDocument& doc);
 TParamNyquist ParamAutoNyquist(const TDocument& doc);
 TParamBlack ParamAutoBlack(const TDocument& doc);
+TParamEvans ParamAutoEvans(const TDocument& doc);
 TParamReponse ParamAutoReponse(const TDocument& doc, TTypeReponse type);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "ComparaisonReference.h"
@@ -27,6 +28,27 @@ inline TSysteme Systeme(const TPolynome& n, const TPolynome& d, Reel tempsMort =
     s.Denominateur = d;
     s.TempsMort = tempsMort;
     return s;
+}
+
+inline std::vector<TComplexe> ComplexesDuCas(const nlohmann::json& valeurs)
+{
+    std::vector<TComplexe> v;
+    for (const nlohmann::json& x : valeurs)
+        v.push_back(LitComplexe(x));
+    return v;
+}
+
+// Un polynôme d'un cas de référence, par coefficients ou par racines.
+inline TPolynome PolynomeDuCas(const nlohmann::json& entree, const std::string& nom)
+{
+    if (entree.contains(nom))
+        return ParCoefficients(ComplexesDuCas(entree[nom]));
+    return PolynomeDeRacines(LitComplexe(entree[nom + "_const"]), ComplexesDuCas(entree[nom + "_racines"]));
+}
+
+inline TSysteme SystemeDuCas(const nlohmann::json& entree)
+{
+    return Systeme(PolynomeDuCas(entree, "n"), PolynomeDuCas(entree, "d"), LitReel(entree["T"]));
 }
 
 // Toute l'analyse qui suit une saisie ; rend le statut de la décomposition.

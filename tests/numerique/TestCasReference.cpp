@@ -30,21 +30,6 @@ const json& CasNomme(const std::string& nom)
     throw std::runtime_error("cas inconnu : " + nom);
 }
 
-std::vector<TComplexe> Complexes(const json& valeurs)
-{
-    std::vector<TComplexe> v;
-    for (const json& x : valeurs)
-        v.push_back(LitComplexe(x));
-    return v;
-}
-
-TPolynome Polynome(const json& entree, const std::string& nom)
-{
-    if (entree.contains(nom))
-        return ParCoefficients(Complexes(entree[nom]));
-    return PolynomeDeRacines(LitComplexe(entree[nom + "_const"]), Complexes(entree[nom + "_racines"]));
-}
-
 // Valeurs sentinelles : ce que l'analyse ne doit pas toucher les garde.
 constexpr Reel Sentinelle = -12345;
 
@@ -54,7 +39,7 @@ protected:
     {
         DefinitSeparateurDecimal('.');
         const json& entree = CeCas()["entree"];
-        systeme = Systeme(Polynome(entree, "n"), Polynome(entree, "d"), LitReel(entree["T"]));
+        systeme = SystemeDuCas(entree);
         for (const auto& [nom, champ] : ChampsEchellesAuto)
             echelles.*champ = Sentinelle;
         statut = Analyse(systeme, echelles, [this](const std::string& texte) { communes.push_back(texte); });

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "AideImages.h"
 #include "DocumentsDessin.h"
 #include "trace/TraceDiagramme.h"
@@ -112,6 +114,35 @@ TEST(TraceEvans, RetardSignaleParUneLigne)
     const int haut = c.top() - 1;
     EXPECT_EQ(CompteCouleur(a.Image, nom, c.left(), 0, c.left() + 200, haut), 0);
     EXPECT_GT(CompteCouleur(b.Image, nom, c.left(), 0, c.left() + 200, haut), 30);
+}
+
+// Le repeint reprend les branches gardées, mais pas celles d'une autre fonction ni d'un autre cadre.
+TEST(TraceEvans, BranchesRefaitesPourUneNouvelleSaisieOuUnZoom)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
+    const TParamEvans param{-5, 2, -3, 3, QString()};
+    Trace(doc, param);
+    TDocument autre = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({6, 11, 6, 1}));
+    autre.Evans = doc.Evans;
+    Trace(autre, param);
+    ASSERT_EQ(autre.Evans.Lieu.NbBranches, 3);
+    const auto depart = autre.Evans.Lieu.Points.front().Racines;
+    for (const Reel pole : {-1.0L, -2.0L, -3.0L})
+        EXPECT_TRUE(std::any_of(depart.begin(), depart.begin() + 3, [&](TComplexe z) { return Distance(z, {pole, 0}) < 1e-9L; }))
+            << double(pole);
+
+    Trace(doc, {-0.5L, 0.1L, -0.3L, 0.3L, QString()});
+    const TCadreLieu m = doc.Evans.Monde;
+    const Reel pasMax = PasLieuMax * std::max(m.XMax - m.XMin, m.YMax - m.YMin);
+    const std::vector<TPointLieu>& points = doc.Evans.Lieu.Points;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        for (int b = 0; b < 3; ++b) {
+            const TComplexe z0 = points[i - 1].Racines[std::size_t(b)];
+            const TComplexe z1 = points[i].Racines[std::size_t(b)];
+            if (z1.Re >= m.XMin && z1.Re <= m.XMax && z1.Im >= m.YMin && z1.Im <= m.YMax) {
+                ASSERT_LE(Distance(z0, z1), pasMax * 1.0001L) << i << " " << b;
+            }
+        }
 }
 
 TEST(TraceEvans, FonctionConstanteOuCadreVideRefuses)
