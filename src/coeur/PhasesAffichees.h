@@ -26,6 +26,9 @@ struct TAxePhases {
     Reel Pas = 45;
 };
 
-// Plage fixe : 45° entre les lignes. Continue : des multiples de 45°, 90°, 180°, 360°… qui
-// couvrent les phases finies en dix pas au plus ; une courbe plate reçoit un pas de chaque côté.
-TAxePhases AxePhases(const TPhasesAffichees& mode, const std::vector<Reel>& phases);
+inline constexpr int PasPhasesMax = 10;
+
+// Plage fixe : 45° entre les lignes. Continue : le premier pas de 45°, 90°, 180°, 360°, 720°,
+// 1800°, 3600°, 7200°, 18000°… qui couvre les phases finies en `pasMax` pas au plus ; une
+// courbe plate reçoit un pas de chaque côté.
+TAxePhases AxePhases(const TPhasesAffichees& mode, const std::vector<Reel>& phases, int pasMax = PasPhasesMax);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "AxePhasesLisible.h"
 #include "CourbesFrequence.h"
 #include "NormalesCourbe.h"
 #include "coeur/Document.h"
@@ -42,16 +43,24 @@ void GrillePhases(TTraceur& t, const TRepere& r, bool fine, const TAxePhases& ax
     t.LignesVerticales(r, valeurs, textes, mise.EcartGraduationsDessous, Qt::DotLine);
 }
 
+// Un tour de 360° assez large pour qu'on y lise l'abaque et l'axe qui le borde.
+bool ToursLisibles(const TRepere& r, const TMiseEnPageBlack& mise)
+{
+    return 360 * Reel(r.PixDroite - r.PixGauche) >= mise.LargeurTourLisible * (r.XMax - r.XMin);
+}
+
 // Axe vertical à 0° en plage symétrique, à -180° sinon ; la phase continue le répète à
-// chaque tour, là où l'abaque se retourne.
-void Axes(TTraceur& t, const TRepere& r, const TPhasesAffichees& phases)
+// chaque tour, là où l'abaque se retourne, tant que les tours se lisent : au-delà, seul
+// celui de -180° reste, sans quoi des centaines de traits rempliraient le cadre.
+void Axes(TTraceur& t, const TRepere& r, const TPhasesAffichees& phases, const TMiseEnPageBlack& mise)
 {
     const Reel reference = GainReference(r.YMin, r.YMax);
     t.Crayon("DAxe", t.Mise().EpaisseurAxe);
     t.Segment(r, r.XMin, reference, r.XMax, reference);
-    if (!phases.Continue()) {
+    if (!phases.Continue() || !ToursLisibles(r, mise)) {
         const Reel phaseAxe = phases.Symetrique() ? 0 : -180;
-        t.Segment(r, phaseAxe, r.YMin, phaseAxe, r.YMax);
+        if (phaseAxe >= r.XMin && phaseAxe <= r.XMax)
+            t.Segment(r, phaseAxe, r.YMin, phaseAxe, r.YMax);
         return;
     }
     for (Reel phaseAxe = 360 * std::ceil((r.XMin + 180) / 360) - 180; phaseAxe <= r.XMax; phaseAxe += 360)
@@ -59,14 +68,14 @@ void Axes(TTraceur& t, const TRepere& r, const TPhasesAffichees& phases)
 }
 
 // Phase continue : une abaque de -360° à 0° par tour que l'axe couvre, chacune dans la part
-// du cadre qui lui revient, ses étiquettes placées contre ses propres bords. Au-delà de
-// quelques tours elle ne se lirait plus : seuls les plus proches de 0° la portent.
+// du cadre qui lui revient, ses étiquettes placées contre ses propres bords. Des tours trop
+// étroits pour la lire n'en ont aucune.
 void AbaquesRepetees(TTraceur& t, const TRepere& r, const QSize& cible, const TDocument& doc,
                      const TMiseEnPageBlack& mise, TLieuxAbaque* lieux)
 {
-    constexpr int ToursMax = 8;
-    const Reel premiere = std::max(360 * std::ceil(r.XMin / 360), 360 * std::ceil(r.XMax / 360) - 360 * (ToursMax - 1));
-    for (Reel fin = premiere; fin - 360 < r.XMax; fin += 360) {
+    if (!ToursLisibles(r, mise))
+        return;
+    for (Reel fin = 360 * std::ceil(r.XMin / 360); fin - 360 < r.XMax; fin += 360) {
         const Reel debut = std::max(r.XMin, fin - 360);
         const Reel arret = std::min(r.XMax, fin);
         const std::optional<TPixel> gauche = VersPixelBorne(r, debut, r.YMin);
@@ -175,6 +184,7 @@ TMiseEnPageBlack TMiseEnPageBlack::Page(int resolution, bool couleur)
     m.HautNomGain = {true, m.Pouces(0.067L)};
     m.DroiteNomPhase = m.Pouces(0.08L);
     m.HautNomPhase = m.Pouces(0.16L);
+    m.LargeurTourLisible = m.Pouces(1);
     m.Abaque = TMiseEnPageAbaque::Page(resolution);
     return m;
 }
@@ -215,7 +225,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
         Echantillonne(doc, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
-    const TAxePhases axe = AxePhases(modePhases, Phases(ech));
+    const TAxePhases axe = AxePhasesLisible(t, modePhases, Phases(ech), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
     const TBornes phases = axe.Bornes;
     r.XMin = phases.Min;
     r.XMax = phases.Max;
@@ -228,7 +238,7 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         AbaquesRepetees(t, r, cible.size(), doc, mise, lieuxAbaque);
     else if (echelles.AbaqueVisible)
         TracerAbaqueNichols(t, r, cible.size(), doc, mise.Abaque, lieuxAbaque);
-    Axes(t, r, modePhases);
+    Axes(t, r, modePhases, mise);
     Noms(t, cible, r, mise);
     t.Cadre(r);
     const std::vector<TPointCourbe> courbe = Courbe(t, r, ech, modePhases.Continue(), mise);

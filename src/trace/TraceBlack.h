@@ -17,6 +17,7 @@ struct TMiseEnPageBlack : TMiseEnPage {
     int EcartGraduationsGauche = 2;   // fin des graduations de gain à gauche du cadre
     int EcartGraduationsDessous = 2;  // haut des graduations de phase sous le cadre
     int RayonMarque = 3;
+    int LargeurTourLisible = 96;      // phase continue : en deçà, 360° n'ont ni abaque ni axe répétés
     TEtiquettesDecades Decades;       // « 10 » et exposant au-dessus du point d'étiquette
     TAncre HautTitreDiagramme{false, -20};  // depuis le haut du cadre ou de la cible
     TAncre GaucheNomGain{true, 8};          // « G (dB) » : depuis la gauche du cadre ou de la cible…

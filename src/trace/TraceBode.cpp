@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "AxePhasesLisible.h"
 #include "CourbesFrequence.h"
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
@@ -152,7 +153,7 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
         Echantillonne(doc, modePhases, *decades, 0, mise.NbPoints, TCalculEchantillon::GainPhase);
-    const TAxePhases axe = AxePhases(modePhases, Phases(ech));
+    const TAxePhases axe = AxePhasesLisible(t, modePhases, Phases(ech), phase.PixBas - phase.PixHaut, TSensAxe::Hauteur);
     phase.YMin = axe.Bornes.Min;
     phase.YMax = axe.Bornes.Max;
 
