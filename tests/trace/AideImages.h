@@ -8,8 +8,11 @@
 #include <QString>
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "coeur/Document.h"
 #include "trace/CouleurQt.h"
@@ -165,4 +168,38 @@ std::vector<TTexteEcrit> TextesEcrits(int largeur, int hauteur, Dessin dessin)
     dessin(p);
     p.end();
     return surface.Textes();
+}
+
+// Graduations entières dont le centre tombe dans la bande, dans l'ordre d'écriture.
+inline std::vector<TTexteEcrit> NombresDans(const std::vector<TTexteEcrit>& textes, const QRectF& bande)
+{
+    std::vector<TTexteEcrit> nombres;
+    for (const TTexteEcrit& t : textes) {
+        bool entier = false;
+        t.Texte.toLongLong(&entier);
+        if (entier && bande.contains(t.Boite.center()))
+            nombres.push_back(t);
+    }
+    return nombres;
+}
+
+// Ce qu'un lecteur attend d'un axe des phases : quelques graduations à pas constant, ce pas
+// de 45°, 90°, 180° ou d'un nombre rond de tours (1, 2 ou 5 × 10ⁿ), et aucune sur une autre.
+inline void AttendPhasesLisibles(const std::vector<TTexteEcrit>& graduations)
+{
+    ASSERT_GE(graduations.size(), 2u);
+    EXPECT_LE(graduations.size(), 13u);
+    const long long pas = std::llabs(graduations[1].Texte.toLongLong() - graduations[0].Texte.toLongLong());
+    for (std::size_t i = 1; i < graduations.size(); ++i)
+        EXPECT_EQ(std::llabs(graduations[i].Texte.toLongLong() - graduations[i - 1].Texte.toLongLong()), pas)
+            << graduations[i].Texte.toStdString();
+    long long tours = pas / 360;
+    while (tours >= 10 && tours % 10 == 0)
+        tours /= 10;
+    const bool rond = pas == 45 || pas == 90 || pas == 180 || (pas % 360 == 0 && (tours == 1 || tours == 2 || tours == 5));
+    EXPECT_TRUE(rond) << pas;
+    for (std::size_t i = 0; i < graduations.size(); ++i)
+        for (std::size_t k = i + 1; k < graduations.size(); ++k)
+            EXPECT_FALSE(graduations[i].Boite.intersects(graduations[k].Boite))
+                << graduations[i].Texte.toStdString() << " sur " << graduations[k].Texte.toStdString();
 }

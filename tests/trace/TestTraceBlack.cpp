@@ -228,6 +228,29 @@ TEST(TraceBlack, PhaseContinueDUnRetardUneSeuleCourbeEtAbaqueRepetee)
     EXPECT_EQ(couvert, nullptr) << (couvert ? couvert->Texte.toStdString() : "");
 }
 
+// Le même retard sur six décades : la phase tourne cinq cents fois. L'axe garde quelques
+// graduations rondes, côte à côte même dans une petite fenêtre ; ni l'axe vertical ni
+// l'abaque ne se répètent sur des tours de deux pixels, qui rempliraient le cadre.
+TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    doc.PhaseContinue = true;
+    doc.EchellesFrequentielles.AbaqueVisible = true;
+    const TParamBlack param{0.001L, 1000, -60, 0, {}, false, false};
+    for (const QSize taille : {QSize(Largeur, Hauteur), QSize(420, 300), QSize(250, 200)}) {
+        const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
+            TracerBlack(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageBlack::Ecran());
+        });
+        const QRectF sousLeCadre(0, 0.9 * taille.height() + 1, taille.width(), taille.height());
+        AttendPhasesLisibles(NombresDans(textes, sousLeCadre));
+        EXPECT_EQ(Occurrences(textes, " -3 dB"), 0) << taille.width();
+    }
+    EXPECT_LT(doc.EchellesFrequentielles.PhaseMin, -180000);
+    const QImage image = Dessine(doc, param);
+    const int axe = CompteCouleur(image, Couleur(doc, "DAxe"), 60, 45, 940, 620);
+    EXPECT_LT(axe, 880 * 575 / 50);
+}
+
 TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
 {
     EXPECT_EQ(Miroir(-30, true), 30);

@@ -426,6 +426,28 @@ TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
     EXPECT_GT(rapides, 100);
 }
 
+// Sur six décades, un retard fait tourner la phase jusqu'à -184 000°, un ordre 10 jusqu'à
+// -900° : les graduations restent peu nombreuses, rondes et l'une sous l'autre, même dans un
+// cadre bas.
+TEST(TraceBode, PhaseContinueGraduationsLisibles)
+{
+    TDocument retard = DocumentDeCoefs({1}, {1, 1});
+    retard.TempsMort = 0.5L;
+    TDocument ordre10 = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
+    for (auto [doc, phaseMin] : {std::pair{&retard, -180000}, std::pair{&ordre10, -900}}) {
+        doc->PhaseContinue = true;
+        for (const QSize taille : {QSize(Largeur, Hauteur), QSize(420, 200)}) {
+            const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
+                TracerBode(p, QRect(QPoint(0, 0), taille), *doc, {0.001L, 1000, -60, 0, {}}, {});
+            });
+            const QRectF aGaucheDesPhases(0, 0.52 * taille.height() - 8, 0.05 * taille.width() - 1,
+                                          0.4 * taille.height() + 16);
+            AttendPhasesLisibles(NombresDans(textes, aGaucheDesPhases));
+            EXPECT_LE(doc->EchellesFrequentielles.PhaseMin, phaseMin);
+        }
+    }
+}
+
 TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 {
     // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.
