@@ -265,13 +265,16 @@ TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
         const int noirs = CompteCouleur(image, qRgb(0, 0, 0), 0, 0, 319, 319);
         EXPECT_EQ(noirs, 320 * 320 - cible.width() * cible.height());
     }
-    // Dès deux pixels de côté, les cadres existent : tout se trace, textes compris.
-    for (const int cote : {2, 10}) {
-        QImage image(cote, cote, QImage::Format_RGB32);
-        QPainter p(&image);
-        EXPECT_TRUE(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{})) << cote;
-        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
-    }
+    // Dès deux pixels de côté, les cadres existent : tout se trace, textes compris, même la
+    // phase continue dont aucune graduation ne tient.
+    for (const bool continue_ : {false, true})
+        for (const int cote : {2, 10}) {
+            doc.PhaseContinue = continue_;
+            QImage image(cote, cote, QImage::Format_RGB32);
+            QPainter p(&image);
+            EXPECT_TRUE(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{})) << cote;
+            EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+        }
 }
 
 TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
