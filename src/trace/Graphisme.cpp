@@ -131,24 +131,53 @@ std::optional<TSegmentPixel> SegmentOblique(const TRepere& r, TPointMonde p1, TP
 }
 }
 
-std::optional<TPixel> VersPixelSelon(const TRepere& r, Reel x, Reel y, TBornage bornage)
+TProjection::TProjection(const TRepere& r)
+    : R(r), Largeur(Reel(r.PixDroite) - r.PixGauche), Hauteur(Reel(r.PixBas) - r.PixHaut),
+      EtendueX(r.XMax - r.XMin), EtendueY(r.YMax - r.YMin), MargeX(EcartX(r)), MargeY(EcartY(r)),
+      Nulle(EtendueNulle(r))
 {
-    if (EtendueNulle(r) || !std::isfinite(x) || !std::isfinite(y))
+}
+
+std::optional<TPixel> TProjection::Pixel(Reel x, Reel y, TBornage bornage) const
+{
+    if (Nulle || !std::isfinite(x) || !std::isfinite(y))
         return std::nullopt;
-    const Reel qx = (x - r.XMin) * (Reel(r.PixDroite) - r.PixGauche) / (r.XMax - r.XMin);
-    const Reel qy = (r.YMax - y) * (Reel(r.PixBas) - r.PixHaut) / (r.YMax - r.YMin);
+    const Reel qx = (x - R.XMin) * Largeur / EtendueX;
+    const Reel qy = (R.YMax - y) * Hauteur / EtendueY;
     if (std::isnan(qx) || std::isnan(qy))
         return std::nullopt;
-    long long px = r.PixGauche + ArrondiBorne(qx);
-    long long py = r.PixHaut + ArrondiBorne(qy);
-    const bool dehors = px > r.PixDroite || px < r.PixGauche || py > r.PixBas || py < r.PixHaut;
+    long long px = R.PixGauche + ArrondiBorne(qx);
+    long long py = R.PixHaut + ArrondiBorne(qy);
+    const bool dehors = px > R.PixDroite || px < R.PixGauche || py > R.PixBas || py < R.PixHaut;
     if (dehors && bornage == TBornage::Borne) {
-        px = std::clamp<long long>(px, r.PixGauche, r.PixDroite);
-        py = std::clamp<long long>(py, r.PixHaut, r.PixBas);
+        px = std::clamp<long long>(px, R.PixGauche, R.PixDroite);
+        py = std::clamp<long long>(py, R.PixHaut, R.PixBas);
     }
     if (!TientSur32Bits(px) || !TientSur32Bits(py))
         return std::nullopt;
     return TPixel{int(px), int(py), dehors};
+}
+
+bool TProjection::HorsCadre(Reel x, Reel y) const
+{
+    return x <= R.XMin - MargeX || x >= R.XMax + MargeX || y <= R.YMin - MargeY || y >= R.YMax + MargeY;
+}
+
+TPointDecoupe TProjection::Point(Reel x, Reel y, TBornage bornage) const
+{
+    TPointDecoupe p;
+    p.X = x;
+    p.Y = y;
+    p.Fini = std::isfinite(x) && std::isfinite(y);
+    p.Dehors = HorsCadre(x, y);
+    if (p.Fini && !p.Dehors)
+        p.Pixel = Pixel(x, y, bornage);
+    return p;
+}
+
+std::optional<TPixel> VersPixelSelon(const TRepere& r, Reel x, Reel y, TBornage bornage)
+{
+    return TProjection(r).Pixel(x, y, bornage);
 }
 
 std::optional<TPixel> VersPixel(const TRepere& r, Reel x, Reel y)
@@ -184,9 +213,7 @@ std::optional<TPixel> DecalagePixel(const TRepere& r, int dx, int dy)
 
 bool HorsCadre(const TRepere& r, Reel x, Reel y)
 {
-    const Reel ex = EcartX(r);
-    const Reel ey = EcartY(r);
-    return x <= r.XMin - ex || x >= r.XMax + ex || y <= r.YMin - ey || y >= r.YMax + ey;
+    return TProjection(r).HorsCadre(x, y);
 }
 
 bool SurBord(const TRepere& r, Reel x, Reel y)
@@ -201,23 +228,16 @@ bool SurBord(const TRepere& r, Reel x, Reel y)
 
 TPointDecoupe PointDecoupe(const TRepere& r, Reel x, Reel y, TBornage bornage)
 {
-    TPointDecoupe p;
-    p.X = x;
-    p.Y = y;
-    p.Fini = std::isfinite(x) && std::isfinite(y);
-    p.Dehors = HorsCadre(r, x, y);
-    if (p.Fini && !p.Dehors)
-        p.Pixel = VersPixelSelon(r, x, y, bornage);
-    return p;
+    return TProjection(r).Point(x, y, bornage);
 }
 
-std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
-                                            TBornage bornage)
+std::optional<TSegmentPixel> TProjection::Segment(const TPointDecoupe& a, const TPointDecoupe& b,
+                                                  TBornage bornage) const
 {
-    if (EtendueNulle(r) || !a.Fini || !b.Fini)
+    if (Nulle || !a.Fini || !b.Fini)
         return std::nullopt;
-    const Reel ex = EcartX(r);
-    const Reel ey = EcartY(r);
+    const Reel ex = MargeX;
+    const Reel ey = MargeY;
     const TPointMonde p1{a.X, a.Y};
     const TPointMonde p2{b.X, b.Y};
     if (std::abs(b.X - a.X) <= ex && std::abs(b.Y - a.Y) <= ey)
@@ -229,13 +249,19 @@ std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoup
     }
     // Deux extrémités au-delà d'un même bord : aucun point ne peut être retenu, et l'abaque
     // de Nichols a des milliers de tels segments à écarter à chaque dessin.
-    if (a.Dehors && b.Dehors && MemeCoteDehors(r, p1, p2, ex, ey))
+    if (a.Dehors && b.Dehors && MemeCoteDehors(R, p1, p2, ex, ey))
         return std::nullopt;
     if (std::abs(b.X - a.X) < ex)
-        return SegmentVertical(r, p1, p2, bornage);
+        return SegmentVertical(R, p1, p2, bornage);
     if (std::abs(b.Y - a.Y) < ey)
-        return SegmentHorizontal(r, p1, p2, bornage);
-    return SegmentOblique(r, p1, p2, a.Dehors, b.Dehors, bornage);
+        return SegmentHorizontal(R, p1, p2, bornage);
+    return SegmentOblique(R, p1, p2, a.Dehors, b.Dehors, bornage);
+}
+
+std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
+                                            TBornage bornage)
+{
+    return TProjection(r).Segment(a, b, bornage);
 }
 
 std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,

@@ -63,6 +63,29 @@ struct TPointDecoupe {
     std::optional<TPixel> Pixel;   // seulement dans le cadre
 };
 TPointDecoupe PointDecoupe(const TRepere& r, Reel x, Reel y, TBornage bornage);
+
+// Le passage aux pixels d'un repère, ses étendues calculées une fois, par les mêmes
+// opérations que VersPixelSelon et HorsCadre : l'abaque de Nichols place des dizaines de
+// milliers de points par dessin.
+class TProjection {
+public:
+    explicit TProjection(const TRepere& r);
+    const TRepere& Repere() const { return R; }
+    std::optional<TPixel> Pixel(Reel x, Reel y, TBornage bornage) const;
+    bool HorsCadre(Reel x, Reel y) const;
+    TPointDecoupe Point(Reel x, Reel y, TBornage bornage) const;
+    std::optional<TSegmentPixel> Segment(const TPointDecoupe& a, const TPointDecoupe& b, TBornage bornage) const;
+
+private:
+    TRepere R;
+    Reel Largeur;
+    Reel Hauteur;
+    Reel EtendueX;
+    Reel EtendueY;
+    Reel MargeX;
+    Reel MargeY;
+    bool Nulle;
+};
 std::optional<TSegmentPixel> DecoupeSegment(const TRepere& r, const TPointDecoupe& a, const TPointDecoupe& b,
                                             TBornage bornage);
 void TracerSegment(const TRepere& r, QPainter& surface, Reel x1, Reel y1, Reel x2, Reel y2,

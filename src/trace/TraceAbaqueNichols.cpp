@@ -20,10 +20,10 @@ struct TPointAbaque {
     TPointDecoupe Image;
 };
 
-TPointAbaque PointAbaque(const TRepere& r, TGainPhase p, bool symetrique)
+TPointAbaque PointAbaque(const TProjection& projection, TGainPhase p, bool symetrique)
 {
-    return {p.Phase, PointDecoupe(r, p.Phase, p.Gain, TBornage::Borne),
-            PointDecoupe(r, Miroir(p.Phase, symetrique), p.Gain, TBornage::Borne)};
+    return {p.Phase, projection.Point(p.Phase, p.Gain, TBornage::Borne),
+            projection.Point(Miroir(p.Phase, symetrique), p.Gain, TBornage::Borne)};
 }
 
 // Pixel du point quand il est dans le cadre.
@@ -58,7 +58,7 @@ TPhasesLieuxGain PhasesLieuxGain(const TMiseEnPageAbaque& m)
 // son image : tracer un segment à la fois coûtait plus que tout le calcul de l'abaque.
 class TSegmentsAbaque {
 public:
-    explicit TSegmentsAbaque(const TRepere& r) : R(r) {}
+    explicit TSegmentsAbaque(const TProjection& projection) : Projection(projection) {}
 
     void Ajoute(const TPointAbaque& a, const TPointAbaque& b)
     {
@@ -84,7 +84,7 @@ public:
 private:
     void AjouteUn(QPolygon& trace, const TPointDecoupe& a, const TPointDecoupe& b)
     {
-        const std::optional<TSegmentPixel> s = DecoupeSegment(R, a, b, TBornage::Borne);
+        const std::optional<TSegmentPixel> s = Projection.Segment(a, b, TBornage::Borne);
         if (!s)
             return;
         const QPoint debut(s->Debut.X, s->Debut.Y);
@@ -105,7 +105,7 @@ private:
         trace.clear();
     }
 
-    const TRepere& R;
+    const TProjection& Projection;
     QPolygon Lieu;
     QPolygon Image;
     std::vector<QPolygon> Polylignes;
@@ -213,12 +213,13 @@ const TLieuxAbaque& LieuxAJour(TLieuxAbaque& l, const TDocument& doc, bool symet
 void LieuxDeGain(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, std::size_t debutLarge,
                  std::vector<std::optional<QPoint>>& places)
 {
-    TSegmentsAbaque segments(r);
+    const TProjection projection(r);
+    TSegmentsAbaque segments(projection);
     for (const std::vector<TGainPhase>& lieu : lieux.LieuxGain) {
         std::optional<QPoint> place;
         TPointAbaque precedent;
         for (std::size_t k = 0; k < lieu.size(); ++k) {
-            const TPointAbaque point = PointAbaque(r, lieu[k], lieux.Symetrique);
+            const TPointAbaque point = PointAbaque(projection, lieu[k], lieux.Symetrique);
             if (k > 0) {
                 if (!place)
                     place = PixelDedans(point);
@@ -238,12 +239,13 @@ void LieuxDePhase(TTraceur& t, const TRepere& r, const TLieuxAbaque& lieux, cons
                   std::vector<std::optional<QPoint>>& places)
 {
     const std::optional<TDiagonale> diagonale = Diagonale(r);
-    TSegmentsAbaque segments(r);
+    const TProjection projection(r);
+    TSegmentsAbaque segments(projection);
     for (const std::vector<TGainPhase>& lieu : lieux.LieuxPhase) {
         std::optional<QPoint> place;
         TPointAbaque precedent;
         for (std::size_t k = 0; k < lieu.size(); ++k) {
-            const TPointAbaque point = PointAbaque(r, lieu[k], lieux.Symetrique);
+            const TPointAbaque point = PointAbaque(projection, lieu[k], lieux.Symetrique);
             if (!place && diagonale)
                 if (const std::optional<QPoint> pix = PixelDedans(point);
                     pix && std::abs(pix->y() - diagonale->Pente * pix->x() - diagonale->Ordonnee) < mise.ToleranceDiagonale)

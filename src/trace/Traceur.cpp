@@ -6,6 +6,7 @@
 
 #include "CouleurQt.h"
 #include "DessinPlace.h"
+#include "LignesDroites.h"
 #include "coeur/SchemaCouleurs.h"
 
 namespace {
@@ -96,9 +97,15 @@ QColor TTraceur::Fond() const
     return M.Couleur && M.RemplitFond ? Couleur("DFond") : QColor(Qt::white);
 }
 
+// Une police gardée garde sa fonte chargée : un dessin écrit des dizaines d'étiquettes en
+// deux ou trois tailles.
 QFont TTraceur::Police(Reel taille) const
 {
-    return PoliceArial(taille, *P.device());
+    for (const auto& [t, police] : Polices)
+        if (t == taille)
+            return police;
+    Polices.emplace_back(taille, PoliceArial(taille, *P.device()));
+    return Polices.back().second;
 }
 
 QFont TTraceur::Police(Reel taille, const QString& famille, bool gras) const
@@ -206,24 +213,28 @@ void TTraceur::LignesHorizontales(const TRepere& r, Reel depuis, const std::vect
                                   const std::vector<QString>& textes, int ecart, Qt::PenStyle style,
                                   TBornage bornage)
 {
-    for (std::size_t i = 0; i < valeurs.size(); ++i) {
-        Crayon("DQuadrillage", 1, style);
-        Segment(r, depuis, valeurs[i], r.XMax, valeurs[i], bornage);
-        if (i < textes.size() && !textes[i].isEmpty())
+    Crayon("DQuadrillage", 1, style);
+    std::vector<QLine> lignes;
+    for (const Reel v : valeurs)
+        AjouteLigne(lignes, r, depuis, v, r.XMax, v, bornage);
+    TraceLignes(lignes);
+    for (std::size_t i = 0; i < valeurs.size() && i < textes.size(); ++i)
+        if (!textes[i].isEmpty())
             GraduationGauche(r, depuis, valeurs[i], textes[i], ecart, M.TailleGraduations);
-    }
 }
 
 void TTraceur::LignesVerticales(const TRepere& r, const std::vector<Reel>& valeurs,
                                 const std::vector<QString>& textes, int decalage, Qt::PenStyle style,
                                 TBornage bornage)
 {
-    for (std::size_t i = 0; i < valeurs.size(); ++i) {
-        Crayon("DQuadrillage", 1, style);
-        Segment(r, valeurs[i], r.YMin, valeurs[i], r.YMax, bornage);
-        if (i < textes.size() && !textes[i].isEmpty())
+    Crayon("DQuadrillage", 1, style);
+    std::vector<QLine> lignes;
+    for (const Reel v : valeurs)
+        AjouteLigne(lignes, r, v, r.YMin, v, r.YMax, bornage);
+    TraceLignes(lignes);
+    for (std::size_t i = 0; i < valeurs.size() && i < textes.size(); ++i)
+        if (!textes[i].isEmpty())
             GraduationDessous(r, valeurs[i], textes[i], decalage, M.TailleGraduations);
-    }
 }
 
 void TTraceur::EtiquetteDecade(const TRepere& r, Reel x, int demiLargeur, const TEtiquettesDecades& e)
@@ -301,16 +312,18 @@ void TTraceur::GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquett
     for (int i = 0; i <= nbDecades; ++i)
         colonnes[std::size_t(i)] = Colonne(r, r.XMin + i);
     Crayon("DQuadrillage", 1, Qt::SolidLine);
+    std::vector<QLine> lignes;
     for (std::size_t debut = 0, fin = 0; debut < colonnes.size(); debut = fin) {
         fin = debut + 1;
         while (fin < colonnes.size() && static_cast<long long>(colonnes[fin]) - colonnes[fin - 1] <= 1)
             ++fin;
         if (colonnes[fin - 1] == colonnes[debut])
-            Segment(r, r.XMin + Reel(debut), r.YMin, r.XMin + Reel(debut), r.YMax);
+            AjouteLigne(lignes, r, r.XMin + Reel(debut), r.YMin, r.XMin + Reel(debut), r.YMax);
         else
             P.fillRect(QRect(QPoint(colonnes[debut], r.PixHaut), QPoint(colonnes[fin - 1], r.PixBas)),
                        P.pen().color());
     }
+    TraceLignes(lignes);
     Crayon("DQuadrillage", 1, Qt::DotLine);
     for (int i = 0; i < nbDecades; ++i) {
         int derniere = colonnes[std::size_t(i)];
@@ -318,15 +331,29 @@ void TTraceur::GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquett
             const Reel x = r.XMin + i + LogMultiple(j);
             const int colonne = Colonne(r, x);
             if (colonne != derniere && colonne != colonnes[std::size_t(i) + 1])
-                Segment(r, x, r.YMin, x, r.YMax);
+                AjouteLigne(lignes, r, x, r.YMin, x, r.YMax);
             derniere = colonne;
         }
     }
+    TraceLignes(lignes);
     const int demiLargeur = Largeur(etiquettes.Reference, etiquettes.Taille10) / 2;
     const int pas = DecadesParEtiquette(r, nbDecades, etiquettes);
     for (int i = 0; i <= nbDecades; ++i)
         if (std::lround(r.XMin + i) % pas == 0)
             EtiquetteDecade(r, r.XMin + i, demiLargeur, etiquettes);
+}
+
+void TTraceur::AjouteLigne(std::vector<QLine>& lignes, const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+                           TBornage bornage)
+{
+    if (const std::optional<TSegmentPixel> s = DecoupeSegment(r, x1, y1, x2, y2, bornage))
+        lignes.emplace_back(s->Debut.X, s->Debut.Y, s->Fin.X, s->Fin.Y);
+}
+
+void TTraceur::TraceLignes(std::vector<QLine>& lignes)
+{
+    TracerLignesDroites(P, lignes);
+    lignes.clear();
 }
 
 void TTraceur::AjouteSegment(QPolygon& trace, const TSegmentPixel& s)

@@ -6,10 +6,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QLine>
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "Graphisme.h"
@@ -136,6 +138,10 @@ public:
     }
 
 private:
+    // Les lignes d'une grille partent ensemble, d'un même crayon.
+    void AjouteLigne(std::vector<QLine>& lignes, const TRepere& r, Reel x1, Reel y1, Reel x2, Reel y2,
+                     TBornage bornage = TBornage::Borne);
+    void TraceLignes(std::vector<QLine>& lignes);
     void AjouteSegment(QPolygon& trace, const TSegmentPixel& s);
     void Termine(QPolygon& trace);
     int DecadesParEtiquette(const TRepere& r, int nbDecades, const TEtiquettesDecades& etiquettes) const;
@@ -147,6 +153,7 @@ private:
     const TSchemaCouleurs& Schema;
     const TMiseEnPage& M;
     std::vector<QRect> Ecrits;  // boîtes des textes déjà écrits
+    mutable std::vector<std::pair<Reel, QFont>> Polices;
 };
 
 template <typename Relie>
