@@ -75,9 +75,9 @@ std::string ReponsesNonFinies(const TDocument& doc)
     for (int k = 0; k < NombreInstants; ++k) {
         const Reel t = Reel(k) / (NombreInstants - 1) * doc.TMaxAuto;
         if (!std::isfinite(ReponseEchelon(doc, t, doc.TempsMort, 0, 1, 0)))
-            return "réponse indicielle non finie à t = " + std::to_string(double(t));
+            return "réponse indicielle non finie à t = " + std::to_string(t);
         if (!std::isfinite(ReponseRampe(rampe, t, doc.TempsMort, 1, 0)))
-            return "réponse à la rampe non finie à t = " + std::to_string(double(t));
+            return "réponse à la rampe non finie à t = " + std::to_string(t);
     }
     return {};
 }

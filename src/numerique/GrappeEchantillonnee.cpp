@@ -5,9 +5,10 @@
 
 namespace {
 
-// La dérivée de la part, e^(c.t).P(t) avec P(t) = somme des Poids[b].t^b/b!, a pour coefficients de
-// Taylor en s = t - ancre les g_n = somme des c^(n-k)/(n-k)! . q_k, q_k = P^(k)(ancre)/k!. Sur une
-// portée où (|c| + rayon).s <= 2, la somme des modules des termes reste sous e^2 fois la taille de
+// Tout se lit en temps rapporté au rayon, u = rayon.t, et c = centre / rayon.
+// La dérivée de la part, e^(c.u).P(u) avec P(u) = somme des Poids[b].u^b/b!, a pour coefficients de
+// Taylor en s = u - ancre les g_n = somme des c^(n-k)/(n-k)! . q_k, q_k = P^(k)(ancre)/k!. Sur une
+// portée où (|c| + 1).s <= 2, la somme des modules des termes reste sous e^2 fois la taille de
 // la dérivée sur la portée : moins d'un chiffre perdu aux arrondis, deux fois moins d'ancres qu'à 1.
 constexpr Reel PorteeReduite = 2;
 // Reste négligé : sous 2^-72 du majorant de la somme des termes, bien sous ses arrondis.
@@ -51,21 +52,22 @@ TComplexe CoefficientDeP(const TGrappePoles& g, const std::array<Reel, TermesGra
 }  // namespace
 
 TGrappeEchantillonnee::TGrappeEchantillonnee(const TGrappePoles& grappe, Reel pas)
-    : grappe_(&grappe), portee_(PorteeReduite / (Module(grappe.Centre) + grappe.Rayon))
+    : grappe_(&grappe), centre_(Quotient(grappe.Centre, ComplexeReel(grappe.Rayon))),
+      portee_(PorteeReduite / (Module(centre_) + 1))
 {
-    ordre_ = portee_ > pas ? OrdreSuffisant() : 0;
+    ordre_ = portee_ > grappe.Rayon * pas ? OrdreSuffisant() : 0;
     if (ordre_ == 0)
         portee_ = 0;
 }
 
-// Majorant de |q_k|.portee^k pour toute ancre où la grappe sert (t <= LimiteGrappe/rayon) :
+// Majorant de |q_k|.portee^k pour toute ancre où la grappe sert (u <= LimiteGrappe) :
 // U_k = portee^k/k! . somme des |Poids[k+i]|.T^i/i!. Le reste des termes d'ordre >= N est sous
 // somme des U_k.(k >= N ? 1 : x^(N-k)/(N-k)!), x = |c|.portee, et la somme de tous sous celle des U_k,
 // à un facteur |e^(c.ancre)|.portee.e^x près commun. Rend le plus petit N qui rend ce reste
 // négligeable, 0 s'il n'y en a pas.
 int TGrappeEchantillonnee::OrdreSuffisant() const
 {
-    const std::array<Reel, TermesGrappe> ti = PuissancesReduites(LimiteGrappe / grappe_->Rayon);
+    const std::array<Reel, TermesGrappe> ti = PuissancesReduites(LimiteGrappe);
     std::array<Reel, TermesGrappe> poids{};
     for (std::size_t b = 0; b < poids.size(); ++b)
         poids[b] = Module(grappe_->Poids[b]);
@@ -78,7 +80,7 @@ int TGrappeEchantillonnee::OrdreSuffisant() const
         u[k] = porteeK * InverseFactorielle[k] * somme;
         porteeK *= portee_;
     }
-    const Reel x = Module(grappe_->Centre) * portee_;
+    const Reel x = Module(centre_) * portee_;
     std::array<Reel, OrdreMax + 1> xj{};  // x^j / j!
     Reel puissance = 1;
     for (std::size_t j = 0; j < OrdreMax; ++j) {
@@ -104,16 +106,16 @@ int TGrappeEchantillonnee::OrdreSuffisant() const
 void TGrappeEchantillonnee::Ancre(Reel t)
 {
     ancree_ = true;
-    ancre_ = t;
+    ancre_ = grappe_->Rayon * t;
     valeur_ = PartDeLaGrappe(*grappe_, t).Re;
     coefficients_.assign(std::size_t(ordre_), 0);
-    const TComplexe e = Exponentielle(Produit(grappe_->Centre, ComplexeReel(t)));
-    const std::array<Reel, TermesGrappe> ti = PuissancesReduites(t);
+    const TComplexe e = Exponentielle(Produit(centre_, ComplexeReel(ancre_)));
+    const std::array<Reel, TermesGrappe> ti = PuissancesReduites(ancre_);
     std::array<TComplexe, OrdreMax> q;
     std::array<TComplexe, OrdreMax> puissancesC;  // c^j / j!
     for (std::size_t n = 0; n < std::size_t(ordre_); ++n) {
         q[n] = n < ti.size() ? CoefficientDeP(*grappe_, ti, n) : TComplexe{};
-        puissancesC[n] = n == 0 ? TComplexe{1, 0} : Echelle(Produit(puissancesC[n - 1], grappe_->Centre), Reel(1) / Reel(n));
+        puissancesC[n] = n == 0 ? TComplexe{1, 0} : Echelle(Produit(puissancesC[n - 1], centre_), Reel(1) / Reel(n));
         TComplexe g{};
         for (std::size_t k = 0; k <= n; ++k)
             g = Somme(g, Produit(puissancesC[n - k], q[k]));
@@ -125,9 +127,9 @@ Reel TGrappeEchantillonnee::Part(Reel t)
 {
     if (ordre_ == 0)
         return PartDeLaGrappe(*grappe_, t).Re;
-    if (!ancree_ || t - ancre_ > portee_)
+    if (!ancree_ || grappe_->Rayon * t - ancre_ > portee_)
         Ancre(t);
-    const Reel s = t - ancre_;
+    const Reel s = grappe_->Rayon * t - ancre_;
     Reel somme = 0;
     for (auto c = coefficients_.rbegin(); c != coefficients_.rend(); ++c)
         somme = (somme + *c) * s;

@@ -18,10 +18,11 @@ private:
     int OrdreSuffisant() const;
 
     const TGrappePoles* grappe_;
-    Reel portee_ = 0;
+    TComplexe centre_;  // centre rapporté au rayon
+    Reel portee_ = 0;   // en temps rapporté au rayon
     int ordre_ = 0;  // termes du développement
     bool ancree_ = false;
-    Reel ancre_ = 0;
+    Reel ancre_ = 0;  // en temps rapporté au rayon
     Reel valeur_ = 0;
     std::vector<Reel> coefficients_;  // de s, s^2, ... : Part(ancre + s) - Part(ancre)
 };

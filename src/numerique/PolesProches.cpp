@@ -20,6 +20,17 @@ constexpr int TermesCoefficients = TermesGrappe + DegreMax + 1;
 // arrondis par coefficient.
 constexpr Reel ArrondiCoefficients = 64;
 
+// z.rho^puissance, pas à pas : chaque produit intermédiaire reste de la taille du résultat
+// quand z est de l'ordre de rho^-puissance, là où rho^puissance seul sortirait de l'étendue.
+TComplexe Echelonne(TComplexe z, Reel rho, int puissance)
+{
+    for (; puissance > 0; --puissance)
+        z = {z.Re * rho, z.Im * rho};
+    for (; puissance < 0; ++puissance)
+        z = {z.Re / rho, z.Im / rho};
+    return z;
+}
+
 struct TPole {
     TComplexe Valeur;
     int Multiplicite = 0;
@@ -85,7 +96,8 @@ std::vector<std::vector<int>> Groupes(const std::vector<TPole>& poles)
                                        membres[std::size_t(b)].end());
         membres[std::size_t(b)].clear();
         const TGeometrie g = Geometrie(poles, membres[std::size_t(a)]);
-        if (RapportMax * g.Rayon <= g.Eloignement)
+        // Rayon nul : la grappe ne serait pas séparée de son centre, et ses séries se lisent en rayon.t.
+        if (g.Rayon > 0 && RapportMax * g.Rayon <= g.Eloignement)
             retenus.push_back(membres[std::size_t(a)]);
     }
     // Les plus grandes d'abord : à chaque instant, on prend la plus grande grappe applicable.
@@ -94,9 +106,10 @@ std::vector<std::vector<int>> Groupes(const std::vector<TPole>& poles)
     return retenus;
 }
 
-// Série de Taylor au centre du cofacteur Q = D sans la grappe, pris sur la forme factorisée.
+// Série de Taylor au centre du cofacteur Q = D sans la grappe, pris sur la forme factorisée, en
+// x = h / rho : coefficient k multiplié par rho^k.
 void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
-                      TComplexe c, int termes, TComplexe* q)
+                      TComplexe c, Reel rho, int termes, TComplexe* q)
 {
     for (int k = 0; k < termes; ++k)
         q[k] = {0, 0};
@@ -107,7 +120,7 @@ void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const
         const TComplexe ecart = Difference(c, poles[j].Valeur);
         for (int rep = 0; rep < poles[j].Multiplicite; ++rep)
             for (int k = termes - 1; k >= 0; --k)
-                q[k] = Somme(Produit(q[k], ecart), k > 0 ? q[k - 1] : TComplexe{});
+                q[k] = Somme(Produit(q[k], ecart), k > 0 ? Echelonne(q[k - 1], rho, 1) : TComplexe{});
     }
 }
 
@@ -122,15 +135,16 @@ void DiviseSeries(const TComplexe* a, const TComplexe* q, int termes, TComplexe*
     }
 }
 
-// Sommes symétriques homogènes complètes h_0..h_(TermesGrappe-1) des écarts au centre, chaque
-// pôle compté selon sa multiplicité : coefficients de 1 / produit des (1 - ecart.x).
-void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, TComplexe* h)
+// Sommes symétriques homogènes complètes h_0..h_(TermesGrappe-1) des écarts au centre rapportés
+// au rayon, chaque pôle compté selon sa multiplicité : coefficients de 1 / produit des (1 - ecart.x / rho).
+void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, Reel rho,
+                     TComplexe* h)
 {
     h[0] = {1, 0};
     for (int j = 1; j < TermesGrappe; ++j)
         h[j] = {0, 0};
     for (const int i : membres) {
-        const TComplexe ecart = Difference(poles[std::size_t(i)].Valeur, c);
+        const TComplexe ecart = Echelonne(Difference(poles[std::size_t(i)].Valeur, c), rho, -1);
         for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep)
             for (int j = 1; j < TermesGrappe; ++j)
                 h[j] = Somme(h[j], Produit(ecart, h[j - 1]));
@@ -140,7 +154,10 @@ void SommesHomogenes(const std::vector<TPole>& poles, const std::vector<int>& me
 // Polynôme local L(h) = produit des (h - ecart), de degré m, tiré des coefficients de D :
 // D(c + h) = Q(c + h).L(h). Des racines calculées d'une grappe serrée s'écartent chacune des
 // vraies sans concertation, mais leurs fonctions symétriques, elles, sont dans les coefficients.
-void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, int m, TComplexe* l, Reel* incertitude)
+// Rendu en x = h / rho et divisé par rho^m (q en x) : ses coefficients restent de la taille du
+// premier, si petit que soit le rayon.
+void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, Reel rho, int m, TComplexe* l,
+                   Reel* incertitude)
 {
     TComplexe t[DegreMax + 2];
     TComplexe modules[DegreMax + 1];
@@ -149,6 +166,10 @@ void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, int m, T
     for (int k = 0; k <= d.Degre; ++k)
         modules[k] = ComplexeReel(Module(d.Coef[k]));
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
+    for (int k = 0; k <= m; ++k) {
+        t[k] = Echelonne(t[k], rho, k - m);
+        tailles[k] = Echelonne(tailles[k], rho, k - m);
+    }
     DiviseSeries(t, q, m + 1, l);
     const Reel arrondi = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64) + PrecisionFactorisation(d);
     // Le coefficient de tête de L est le dénominateur commun : seuls les m autres sont comparés.
@@ -171,12 +192,12 @@ void SommesDepuisLocal(const TComplexe* l, int m, TComplexe* h)
 // saisies, données exactes qu'on garde ; non pour des racines calculées d'une grappe que la
 // précision étendue ne sépare pas : on prend alors L.
 bool RacinesCoherentes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, int m,
-                       const TComplexe* l, const Reel* incertitude)
+                       Reel rho, const TComplexe* l, const Reel* incertitude)
 {
     TComplexe produit[DegreMax + 2] = {{1, 0}};
     int degre = 0;
     for (const int i : membres) {
-        const TComplexe ecart = Difference(poles[std::size_t(i)].Valeur, c);
+        const TComplexe ecart = Echelonne(Difference(poles[std::size_t(i)].Valeur, c), rho, -1);
         for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep, ++degre)
             for (int k = degre + 1; k >= 0; --k)
                 produit[k] = Difference(k > 0 ? produit[k - 1] : TComplexe{}, Produit(ecart, produit[k]));
@@ -206,15 +227,19 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vecto
     TComplexe h[TermesGrappe];
     TComplexe l[DegreMax + 2];
     Reel incertitude[DegreMax + 2];
-    SerieDuCofacteur(d, poles, membres, geo.Centre, termes, q);
+    const Reel rho = geo.Rayon;
+    SerieDuCofacteur(d, poles, membres, geo.Centre, rho, termes, q);
     DeveloppementTaylor(reste.Degre, reste.Coef.data(), geo.Centre, termes, r);
+    for (int a = 0; a < termes; ++a)
+        r[a] = Echelonne(r[a], rho, a);
     DiviseSeries(r, q, termes, g);
-    PolynomeLocal(d, q, geo.Centre, m, l, incertitude);
-    if (RacinesCoherentes(poles, membres, geo.Centre, m, l, incertitude))
-        SommesHomogenes(poles, membres, geo.Centre, h);
+    PolynomeLocal(d, q, geo.Centre, rho, m, l, incertitude);
+    if (RacinesCoherentes(poles, membres, geo.Centre, m, rho, l, incertitude))
+        SommesHomogenes(poles, membres, geo.Centre, rho, h);
     else
         SommesDepuisLocal(l, m, h);
-    // Différence divisée de sum F_k (p - c)^k sur les m pôles : sum_(k >= m-1) F_k.h_(k-m+1).
+    // Différence divisée de sum F_k (p - c)^k sur les m pôles : sum_(k >= m-1) F_k.h_(k-m+1), tout
+    // en x = (p - c) / rho ; le facteur rho^-m rend la différence divisée en p.
     for (int b = 0; b < TermesGrappe; ++b) {
         TComplexe w{};
         for (int a = std::max(0, m - 1 - b); a < termes; ++a) {
@@ -223,7 +248,7 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vecto
                 break;
             w = Somme(w, Produit(g[a], h[j]));
         }
-        grappe.Poids[std::size_t(b)] = w;
+        grappe.Poids[std::size_t(b)] = Echelonne(w, rho, -m);
     }
     return grappe;
 }
@@ -296,7 +321,7 @@ bool SerieApplicable(const TGrappePoles& g, Reel t) { return g.Rayon * t <= Limi
 TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t)
 {
     TComplexe phi[TermesGrappe];
-    Integrales(g.Centre, t, phi);
+    Integrales(Quotient(g.Centre, ComplexeReel(g.Rayon)), g.Rayon * t, phi);
     TComplexe y{};
     for (int b = 0; b < TermesGrappe; ++b)
         y = Somme(y, Produit(g.Poids[std::size_t(b)], phi[b]));

@@ -17,8 +17,10 @@ struct TGrappePoles {
     TComplexe Centre;
     Reel Rayon = 0;  // plus grand écart d'un pôle au centre
     std::vector<int> Poles;  // rangs des pôles distincts de D
-    // Poids[b] : la part de la grappe vaut la somme des Poids[b].phi_b(t), phi_b coefficient de
-    // Taylor d'ordre b de (e^(pt) - 1)/p au centre.
+    // Poids[b] : la part de la grappe vaut la somme des Poids[b].phi_b(Rayon.t), phi_b coefficient
+    // de Taylor d'ordre b de (e^(x.u) - 1)/x en x = Centre/Rayon. En temps rapporté au rayon, ni
+    // les poids ni les puissances de t ne sortent de l'étendue, même pour une constante de temps
+    // au-delà de 1e154.
     std::array<TComplexe, TermesGrappe> Poids{};
 };
 

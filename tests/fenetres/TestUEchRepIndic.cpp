@@ -156,6 +156,27 @@ TEST_P(EchRepIndic, ValiderEchellesUnMessageParRefusAvecSonFocus)
     EXPECT_EQ(dialogue_.EditTmax->text(), AvecSeparateur("2#5"));
 }
 
+// Tout tapé à la main, validé bouton par bouton : après une consigne refusée puis corrigée,
+// « Valider » doit s'allumer et rendre ce qui a été tapé.
+TEST_P(EchRepIndic, ValeursEtEchellesTapeesPuisValideesPermettentDeFermer)
+{
+    Remplit({dialogue_.EditConsI, dialogue_.EditConsf}, {"2", "2"});
+    dialogue_.BtnValiderCons->click();
+    ASSERT_FALSE(dialogue_.ConsOK());
+    dialogue_.EditConsf->setText("3");
+    dialogue_.BtnValiderCons->click();
+    EXPECT_TRUE(dialogue_.ConsOK());
+    Remplit({dialogue_.EditTmax, dialogue_.EditYmin, dialogue_.EditYmax}, {"4", "1", "5"});
+    dialogue_.BtnValiderEch->click();
+    ASSERT_TRUE(dialogue_.BtnValider()->isEnabled());
+    dialogue_.BtnValider()->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Accepted);
+    EXPECT_EQ(messages_.Messages, QStringList{"les deux consignes doivent être différentes"});
+    const TParamReponse p = dialogue_.Parametres();
+    EXPECT_EQ(p.ConsF, 3);
+    EXPECT_EQ(p.TMax, 4);
+}
+
 // En quittant un champ : séparateur normalisé et réécrit, drapeaux et boutons à jour.
 TEST_P(EchRepIndic, SortieDesChampsTientLesDrapeauxAJour)
 {

@@ -4,6 +4,7 @@
 
 #include "OutilsAnalyse.h"
 #include "numerique/Reponses.h"
+#include "numerique/ReponsesEchantillonnees.h"
 
 namespace {
 
@@ -85,3 +86,21 @@ TEST(ReponseFrequentielle, EchantillonExactementSurUnPole)
 }
 
 }  // namespace
+
+// 1/(1 + tau.p) : r(t) = t - tau.(1 - e^(-t/tau)). Au-delà de tau = 1e154, les poids de la grappe
+// des pôles 0 et -1/tau et les puissances de t sortaient de l'étendue et la rampe valait NaN.
+TEST(ReponseRampe, ConstanteDeTempsImmense)
+{
+    for (const Reel tau : {1e100L, 1e160L, 1e300L, 1e1000L}) {
+        const TSysteme s = Etudie(ParCoefficients({R(1)}), ParCoefficients({R(1), R(tau)}));
+        const std::vector<Reel> instants{tau / 4, tau / 2, 3 * tau / 4, 2.5L * tau};
+        const std::vector<Reel> echantillons = RampesEchantillonnees(s, instants, tau / 4);
+        for (std::size_t i = 0; i < instants.size(); ++i) {
+            const Reel t = instants[i];
+            const Reel attendu = t - tau * -std::expm1(-t / tau);
+            const int exposant = int(std::log10(tau));
+            EXPECT_LE(std::fabs(ReponseRampe(s, t, 0, 1, 0) - attendu), 1e-15L * t) << exposant << " " << i;
+            EXPECT_LE(std::fabs(echantillons[i] - attendu), 1e-15L * t) << exposant << " " << i;
+        }
+    }
+}
