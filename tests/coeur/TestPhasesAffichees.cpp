@@ -37,6 +37,10 @@ TEST(PhasesAffichees, PasRondsQuiCouvrentLaCourbe)
         EXPECT_EQ(axe.Bornes.Min, c.Bas) << double(c.Min);
         EXPECT_EQ(axe.Bornes.Max, 0) << double(c.Min);
     }
+    // Un gain pur : phase nulle partout, un pas de chaque côté.
+    const TAxePhases plat = AxePhases(continue_, {0, 0, 0});
+    EXPECT_EQ(plat.Bornes.Min, -45);
+    EXPECT_EQ(plat.Bornes.Max, 45);
     const TAxePhases fixe = AxePhases(TPhasesAffichees(doc, false, false), {0, -184000}, 1);
     EXPECT_EQ(fixe.Pas, 45);
     EXPECT_EQ(fixe.Bornes.Min, -360);
