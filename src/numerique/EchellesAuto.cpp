@@ -240,9 +240,12 @@ void EtendueRampe(const TSysteme& s, TEchellesAuto& e)
 void PlagesTemporelles(TSysteme& s, TEchellesAuto& e)
 {
     const Reel sigma = PoleLePlusLent(s.Denominateur);
-    // Un pôle si lent que dix constantes de temps sortent de l'étendue compte comme un pôle nul.
-    const Reel dixConstantes = sigma > 0 ? 10 / sigma + s.TempsMort : std::numeric_limits<Reel>::infinity();
-    e.TMaxAuto = std::isfinite(dixConstantes) ? dixConstantes : s.TempsMort + 10;
+    // Un pôle si lent que dix constantes de temps ne se gradueraient plus (les dessins refusent
+    // 1e100) compte comme un pôle nul ; plus loin encore, t² sortirait de l'étendue et la rampe
+    // ne serait plus calculable.
+    constexpr Reel DureeMaxLisible = 1e99L;
+    const Reel dixConstantes = sigma > 0 ? 10 / sigma : std::numeric_limits<Reel>::infinity();
+    e.TMaxAuto = (dixConstantes < DureeMaxLisible ? dixConstantes : 10) + s.TempsMort;
     EtendueIndicielle(s, e);
     const TGainStatique k = GainStatique(s.Numerateur, s.Denominateur);
     e.GainStat = k.Infini ? 0 : k.Valeur.Re;
