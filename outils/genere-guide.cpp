@@ -47,6 +47,10 @@ QString EnLigne(const QString& texte)
         m.replace(gras, QStringLiteral("<strong>\\1</strong>"));
         m.replace(italique, QStringLiteral("<em>\\1</em>"));
         m.replace(lien, QStringLiteral("<a href=\"\\2\">\\1</a>"));
+        // Les guillemets et le point d'interrogation ne se séparent pas de leur texte en fin de ligne.
+        m.replace(QStringLiteral("« "), QStringLiteral("«&nbsp;"))
+            .replace(QStringLiteral(" »"), QStringLiteral("&nbsp;»"))
+            .replace(QStringLiteral(" ?"), QStringLiteral("&nbsp;?"));
         sortie += m;
     }
     return sortie;

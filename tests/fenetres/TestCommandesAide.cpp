@@ -143,7 +143,8 @@ TEST(CommandesAide, ChaqueExempleSOuvreSansMessageEnLectureSeule)
     }
 }
 
-// Les exemples disent ce que leur titre annonce : ζ lu dans le titre, stabilité de la boucle ouverte.
+// Les exemples disent ce que leur titre annonce : ζ lu dans le titre, stabilité de la boucle
+// ouverte, pôle nul de l'intégrateur, retard.
 TEST(CommandesAide, ExemplesConformesALeurTitre)
 {
     const QRegularExpression zeta(QStringLiteral("ζ = (\\d),(\\d)"));
@@ -160,8 +161,8 @@ TEST(CommandesAide, ExemplesConformesALeurTitre)
             EXPECT_NEAR(double(d.Denominateur.Coef[1].Re / d.Denominateur.Coef[2].Re),
                         double(2 * z * std::sqrt(d.Denominateur.Coef[0].Re / d.Denominateur.Coef[2].Re)), 1e-12);
         }
-        EXPECT_EQ(d.SystemeStable, !e.Titre.contains("instable") && !e.Titre.contains("Intégrateur"))
-            << e.Titre.toStdString();
+        EXPECT_EQ(d.SystemeStable, !e.Titre.contains("instable")) << e.Titre.toStdString();
+        EXPECT_EQ(d.Denominateur.Coef[0].Re == 0, e.Titre.contains("Intégrateur")) << e.Titre.toStdString();
         EXPECT_EQ(d.TempsMort != 0, e.Titre.contains("retard")) << e.Titre.toStdString();
     }
     EXPECT_EQ(secondsOrdres, 2);
