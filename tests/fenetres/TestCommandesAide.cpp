@@ -143,6 +143,19 @@ TEST(CommandesAide, ChaqueExempleSOuvreSansMessageEnLectureSeule)
     }
 }
 
+// Un exemple manquant (installation abîmée) : le message de la lecture, rien d'autre ne change.
+TEST(CommandesAide, ExempleManquantAnnonceEtLaisseLaFenetre)
+{
+    EnregistreurMessages messages;
+    TEcranPrincipal ecran(Fichiers);
+    messages.Messages.clear();
+    EXPECT_FALSE(ecran.CommandesAide->OuvreExemple({"absent.kvf", "Exemple absent"}));
+    ASSERT_EQ(messages.Messages.size(), 1);
+    EXPECT_TRUE(messages.Messages[0].contains("absent.kvf")) << messages.Messages[0].toStdString();
+    EXPECT_EQ(ecran.windowTitle(), "Kovra");
+    EXPECT_FALSE(ecran.Document.EtudeFaite);
+}
+
 // Les exemples disent ce que leur titre annonce : ζ lu dans le titre, stabilité de la boucle
 // ouverte, pôle nul de l'intégrateur, retard.
 TEST(CommandesAide, ExemplesConformesALeurTitre)
