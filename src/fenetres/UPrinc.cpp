@@ -177,7 +177,7 @@ void TEcranPrincipal::CreeMenu()
 
 void TEcranPrincipal::EtatsDeDemarrage()
 {
-    // Sans fonction de transfert, seuls « Fichier », « Configuration » et « A propos » servent.
+    // Sans fonction de transfert, seuls « Fichier », « Configuration », « A propos » et « Aide » servent.
     for (QAction* commande : {ElementsSimples, RegimeHarmonique->menuAction(), ReponsesTemporelles->menuAction(),
                               Kovra->menuAction(), ImpressionKovra1})
         commande->setEnabled(false);
