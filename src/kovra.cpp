@@ -8,6 +8,7 @@
 
 #include "coeur/ArgumentsKovra.h"
 #include "fenetres/ApplicationKovra.h"
+#include "fenetres/CommandesAide.h"
 #include "trace/IconeKovra.h"
 #include "fenetres/Messages.h"
 #include "fenetres/UPrinc.h"
@@ -21,7 +22,10 @@ bool TermineSansFenetre(const TDemarrage& demarrage, int& sortie)
     if (demarrage.Action == TActionDemarrage::Lancer)
         return false;
     const bool faute = demarrage.Action == TActionDemarrage::Erreur;
-    std::fputs(demarrage.Texte.toUtf8().constData(), faute ? stderr : stdout);
+    QString texte = demarrage.Texte;
+    if (demarrage.Action == TActionDemarrage::Aide)
+        texte += QStringLiteral("Guide de l'utilisateur : ") + CheminGuideDuProgramme() + QStringLiteral("\n");
+    std::fputs(texte.toUtf8().constData(), faute ? stderr : stdout);
     sortie = faute ? SortieArgumentsKovra : 0;
     return true;
 }

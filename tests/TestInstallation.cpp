@@ -1,4 +1,5 @@
 // Installation dans un préfixe neuf : ce qu'un empaqueteur et un bureau Linux en attendent.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -94,6 +95,23 @@ TEST_F(Installation, TypeMimeDesEtudes)
     EXPECT_EQ(type, "application/x-kovra");
     EXPECT_EQ(motif, "*.kvf");
     EXPECT_TRUE(commentaire.startsWith("Étude Kovra")) << commentaire.toStdString();
+}
+
+// Le guide et toutes ses images sous share/doc/kovra/, nommé par l'aide du programme installé.
+TEST_F(Installation, GuideInstalleAvecSesImagesEtNommeParLAide)
+{
+    const QDir construit(KOVRA_CONSTRUCTION "/bin/doc");
+    const QStringList pages = construit.entryList(QDir::Files);
+    ASSERT_TRUE(pages.contains("guide.html"));
+    ASSERT_GT(pages.filter(".png").size(), 10);
+    for (const QString& f : pages)
+        EXPECT_TRUE(QFileInfo::exists(Chemin("share/doc/kovra/" + f))) << f.toStdString();
+    EXPECT_EQ(CheminGuideDe(Chemin("bin")), Chemin("share/doc/kovra/guide.html"));
+    const TExecution aide = LanceProgramme(Chemin("bin/kovra").toStdString(), {"--help"});
+    EXPECT_EQ(aide.Statut, 0) << aide.Erreurs;
+    EXPECT_NE(aide.Sortie.find(Chemin("share/doc/kovra/guide.html").toStdString()), std::string::npos) << aide.Sortie;
+    for (const QString& exemple : QDir(KOVRA_CONSTRUCTION "/bin/fichiers/exemples").entryList(QDir::Files))
+        EXPECT_TRUE(QFileInfo::exists(Chemin("share/kovra/fichiers/exemples/" + exemple))) << exemple.toStdString();
 }
 
 }

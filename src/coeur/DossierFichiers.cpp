@@ -12,3 +12,12 @@ QString DossierFichiersDe(const QString& dossierExecutable)
         return installe;
     return aCote;
 }
+
+QString CheminGuideDe(const QString& dossierExecutable)
+{
+    const QString aCote = dossierExecutable + QStringLiteral("/doc/guide.html");
+    const QString installe = QDir::cleanPath(dossierExecutable + QStringLiteral("/../share/doc/kovra/guide.html"));
+    if (!QFileInfo::exists(aCote) && QFileInfo::exists(installe))
+        return installe;
+    return aCote;
+}

@@ -34,6 +34,7 @@
 #include "USaisieCoefs.h"
 #include "USaisieRacines.h"
 #include "USaisieTau.h"
+#include "CommandesAide.h"
 #include "CommandesEvans.h"
 #include "UBoucleFermee.h"
 #include "USaisieParamEvans.h"
@@ -176,7 +177,7 @@ void TEcranPrincipal::CreeMenu()
 
 void TEcranPrincipal::EtatsDeDemarrage()
 {
-    // Sans fonction de transfert, seuls « Fichier », « Configuration » et « A propos » servent.
+    // Sans fonction de transfert, seuls « Fichier », « Configuration », « A propos » et « Aide » servent.
     for (QAction* commande : {ElementsSimples, RegimeHarmonique->menuAction(), ReponsesTemporelles->menuAction(),
                               Kovra->menuAction(), ImpressionKovra1})
         commande->setEnabled(false);
@@ -279,6 +280,7 @@ void TEcranPrincipal::BrancheCommandes()
     });
 
     CommandesEvans = new TCommandesEvans(*this, *EchellesEvans, *BoiteBoucleFermee);
+    CommandesAide = new TCommandesAide(*this);
 }
 
 void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)
@@ -378,20 +380,22 @@ void TEcranPrincipal::LireunfichierdonneesClick()
         LitFichier(chemin);
 }
 
-void TEcranPrincipal::LitFichier(const QString& chemin)
+bool TEcranPrincipal::LitFichier(const QString& chemin)
 {
     QString erreur;
     QString avis;
     if (!LitFichierDonnees(chemin, Document, erreur, &avis)) {
         AfficheMessage(erreur);
-        return;
+        return false;
     }
     if (!avis.isEmpty())
         AfficheMessage(avis);
     FluxSaisie->OublieSaisieEnAttente();
     ActiveCommande(Kovra->menuAction(), true);
-    if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
-        setWindowTitle(QStringLiteral("Kovra  ") + chemin);
+    if (!AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
+        return false;
+    setWindowTitle(QStringLiteral("Kovra  ") + chemin);
+    return true;
 }
 
 void TEcranPrincipal::EnregistrerlesdonneesClick()

@@ -30,6 +30,7 @@ class TEchellesRepRampe;
 class TEchellesEvans;
 class TBoiteBoucleFermee;
 class TCommandesEvans;
+class TCommandesAide;
 class TTailleImpression;
 class TInfoImpression;
 class TImpression;
@@ -100,6 +101,7 @@ public:
     TEchellesEvans* EchellesEvans = nullptr;
     TBoiteBoucleFermee* BoiteBoucleFermee = nullptr;
     TCommandesEvans* CommandesEvans = nullptr;
+    TCommandesAide* CommandesAide = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;
 
@@ -122,7 +124,8 @@ public:
     void NouveauClick();
     void LireunfichierdonneesClick();
     // Lecture d'un chemin déjà choisi (dialogue ou ligne de commande) : mêmes contrôles et messages.
-    void LitFichier(const QString& chemin);
+    // Vrai si la fonction lue est étudiée jusqu'au bout.
+    bool LitFichier(const QString& chemin);
     void EnregistrerlesdonneesClick();
     void MontreAPropos();
     void Couleurs1Click();

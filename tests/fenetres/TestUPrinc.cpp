@@ -127,10 +127,11 @@ TEST_F(EcranPrincipal, MenuComplet)
                                  {"RegimeHarmonique", "Régime Harmonique"},
                                  {"ReponsesTemporelles", "Réponses temporelles"},
                                  {"Configuration1", "Configuration"},
-                                 {"Apropos1", "A propos"}};
+                                 {"Apropos1", "A propos"},
+                                 {"Aide1", "Aide"}};
     const QList<QAction*> actions = ecran.menuBar()->actions();
-    ASSERT_EQ(actions.size(), 7);
-    for (int i = 0; i < 7; ++i) {
+    ASSERT_EQ(actions.size(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(actions[i]->objectName(), barre[i].nom);
         EXPECT_EQ(actions[i]->text(), QString::fromUtf8(barre[i].titre));
     }
@@ -139,6 +140,7 @@ TEST_F(EcranPrincipal, MenuComplet)
         {ecran.Fichier,
          {{"Nouveau", "Nouveau"},
           {"Lireunfichierdonnees", "Lire un fichier données"},
+          {"Exemples1", "Exemples"},
           {"Enregistrerlesdonnees", "Enregistrer les données"},
           {"Quitter", "Quitter"}}},
         {ecran.Kovra,
@@ -168,7 +170,7 @@ TEST_F(EcranPrincipal, EtatsDeDemarrage)
 {
     TEcranPrincipal ecran(Dossier());
     for (const char* nom : {"Fichier", "Nouveau", "Lireunfichierdonnees", "Enregistrerlesdonnees", "Quitter",
-                            "Configuration1", "Couleurs1", "Apropos1"})
+                            "Configuration1", "Couleurs1", "Apropos1", "Exemples1", "Aide1"})
         EXPECT_TRUE(Actif(ecran, nom)) << nom;
     for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
         EXPECT_FALSE(Actif(ecran, nom)) << nom;
