@@ -40,21 +40,10 @@ inline const std::vector<TPireCas>& PiresCas()
     return cas;
 }
 
-// Comme la saisie par coefficients : racines calculées par le noyau.
-inline TPolynome DesCoefficients(const std::vector<Reel>& coefs)
-{
-    std::vector<TComplexe> z;
-    for (const Reel c : coefs)
-        z.push_back(ComplexeReel(c));
-    TPolynome p = CoefsSeuls(z);
-    CalculeRacines(p);
-    return p;
-}
-
 inline TPolynome DenominateurDe(const TPireCas& c)
 {
     if (c.Multiple == 0)
-        return DesCoefficients(c.Den);
+        return PolynomeDeCoefs(c.Den);
     TPolynome d = PolynomeDeRacines(1, std::vector<TComplexe>(std::size_t(c.Multiple), ComplexeReel(-1)));
     if (c.SansRacines) {
         d.RacinesValides = false;
@@ -76,7 +65,7 @@ inline TAnalyseComplete AnalyseComplete(const TPireCas& c)
 {
     TAnalyseComplete a;
     TSysteme& s = a.Systeme;
-    s.Numerateur = DesCoefficients(c.Num);
+    s.Numerateur = PolynomeDeCoefs(c.Num);
     s.Denominateur = DenominateurDe(c);
     s.TempsMort = c.T;
     SimplifieRacinesCommunes(s, 15, {});

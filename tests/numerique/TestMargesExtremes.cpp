@@ -75,16 +75,6 @@ quad::TSystemeQ EnQuadruple(const std::vector<Reel>& n, const std::vector<Reel>&
     return s;
 }
 
-TPolynome Coefs(const std::vector<Reel>& c)
-{
-    std::vector<TComplexe> z;
-    for (const Reel x : c)
-        z.push_back(ComplexeReel(x));
-    TPolynome p = CoefsSeuls(z);
-    CalculeRacines(p);
-    return p;
-}
-
 // Plus petite marge de gain (dB, en valeur absolue) sur les croisements de phase donnés.
 Q MargeGainQ(const quad::TSystemeQ& s, const std::vector<Q>& phases)
 {
@@ -126,7 +116,7 @@ class GainTangent : public testing::TestWithParam<TCasGain> {};
 TEST_P(GainTangent, LesDeuxCroisementsEtLeursMarges)
 {
     const TCasGain& c = GetParam();
-    const TMarges m = CalculeMarges(Coefs({c.K}), Coefs({c.D0, c.D1, 1}), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs({c.K}), PolynomeDeCoefs({c.D0, c.D1, 1}), 0);
     // |D(jw)|² = K² : x² + (d1² - 2.d0).x + d0² - K² = 0 en x = w².
     const Q k = c.K, d0 = c.D0, d1 = c.D1;
     const std::vector<Q> w = Racines(RacinesPositives(1, d1 * d1 - 2 * d0, d0 * d0 - k * k));
@@ -154,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Pics, GainTangent, testing::ValuesIn(CasGain),
 TEST(GainTangent, CasReleveEnHertz)
 {
     const TCasGain& c = CasGain.front();
-    const TMarges m = CalculeMarges(Coefs({c.K}), Coefs({c.D0, c.D1, 1}), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs({c.K}), PolynomeDeCoefs({c.D0, c.D1, 1}), 0);
     ASSERT_EQ(m.CroisementsGain.size(), 2u);
     EXPECT_NEAR(double(m.CroisementsGain[0] / DeuxPi), 0.428056872283518, 1e-12);
     EXPECT_NEAR(double(m.CroisementsGain[1] / DeuxPi), 0.432638416091062, 1e-12);
@@ -191,7 +181,7 @@ TEST_P(PhaseTangente, LaPaireDeCroisementsEtLaMargeDeGain)
     const TCasPhase& c = GetParam();
     const std::vector<Reel> n = {1, 2, 1};
     const std::vector<Reel> d = {0, 0, 0, 1, c.B, c.C};
-    const TMarges m = CalculeMarges(Coefs(n), Coefs(d), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs(n), PolynomeDeCoefs(d), 0);
     const Q b = c.B, cc = c.C;
     const std::vector<Q> w = Racines(RacinesPositives(cc, -(1 + cc - 2 * b), 1));
     ASSERT_EQ(w.size(), 2u);
@@ -208,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Pics, PhaseTangente, testing::ValuesIn(CasPhase),
 
 TEST(PhaseTangente, CasReleveEnHertz)
 {
-    const TMarges m = CalculeMarges(Coefs({1, 2, 1}), Coefs({0, 0, 0, 1, CasPhase[0].B, CasPhase[0].C}), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs({1, 2, 1}), PolynomeDeCoefs({0, 0, 0, 1, CasPhase[0].B, CasPhase[0].C}), 0);
     ASSERT_EQ(m.CroisementsPhase.size(), 2u);
     EXPECT_NEAR(double(m.CroisementsPhase[0] / DeuxPi), 0.381975299032882, 1e-12);
     EXPECT_NEAR(double(m.CroisementsPhase[1] / DeuxPi), 0.386515641836072, 1e-12);
@@ -249,7 +239,7 @@ TEST_P(GainFaible, ToutCroisementDePhaseCompte)
 {
     const TCasGainFaible& c = GetParam();
     const std::vector<Reel> d = Developpe(c.Poles);
-    const TMarges m = CalculeMarges(Coefs({c.K}), Coefs(d), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs({c.K}), PolynomeDeCoefs(d), 0);
     const auto retardDePhase = [&](Q w) {
         Q r = 0;
         for (const Reel a : c.Poles)
@@ -279,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Gains, GainFaible, testing::ValuesIn(CasGainFaible),
 
 TEST(GainFaible, DegreDixCommeLeFichierLivre)
 {
-    const TMarges m = CalculeMarges(Coefs({1}), Coefs(Developpe({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 0);
+    const TMarges m = CalculeMarges(PolynomeDeCoefs({1}), PolynomeDeCoefs(Developpe({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 0);
     ASSERT_TRUE(m.MargeGain);
     EXPECT_NEAR(double(*m.MargeGain), 138.41, 0.005);
     EXPECT_NEAR(double(m.PulsationMargeGain / DeuxPi), 0.19473, 0.000005);
@@ -305,8 +295,8 @@ class MargeRetard : public testing::TestWithParam<TCasRetard> {};
 TEST_P(MargeRetard, LePlusPetitRetardQuiDestabilise)
 {
     const TCasRetard& c = GetParam();
-    const TPolynome n = Coefs(c.N);
-    const TPolynome d = Coefs(c.D);
+    const TPolynome n = PolynomeDeCoefs(c.N);
+    const TPolynome d = PolynomeDeCoefs(c.D);
     const TMarges m = CalculeMarges(n, d, 0);
     ASSERT_EQ(m.Verdict.Stabilite, TStabiliteBoucleFermee::Stable);
     const quad::TMargesQ ref = quad::Calcule(EnQuadruple(c.N, c.D), 1e-4, 1e4);
@@ -321,8 +311,8 @@ INSTANTIATE_TEST_SUITE_P(Boucles, MargeRetard, testing::ValuesIn(CasRetard),
 
 TEST(MargeRetard, TroisCroisementsEnSecondes)
 {
-    const TPolynome n = Coefs({2, 3, 1});
-    const TPolynome d = Coefs({0, 25, 0.4L, 1});
+    const TPolynome n = PolynomeDeCoefs({2, 3, 1});
+    const TPolynome d = PolynomeDeCoefs({0, 25, 0.4L, 1});
     const TMarges m = CalculeMarges(n, d, 0);
     ASSERT_EQ(m.CroisementsGain.size(), 3u);
     EXPECT_NEAR(double(*m.MargeRetard), 0.257594183763166, 1e-12);
