@@ -32,6 +32,16 @@ inline TPolynome PolynomeDeCoefs(std::initializer_list<Reel> coefs)
     return p;
 }
 
+inline TPolynome PolynomeDeCoefs(const std::vector<Reel>& coefs)
+{
+    std::vector<TComplexe> complexes;
+    for (const Reel c : coefs)
+        complexes.push_back(ComplexeReel(c));
+    TPolynome p = CoefsSeuls(complexes);
+    CalculeRacines(p);
+    return p;
+}
+
 // Comme la saisie par racines : facteur constant et racines exactes, triées et groupées,
 // coefficients reconstruits.
 inline TPolynome PolynomeDeRacines(TComplexe constante, const std::vector<TComplexe>& racines)

@@ -74,3 +74,30 @@ TEST(CalculMarges, SansCroisementNullEtIndecidableDitPourquoi)
 }
 
 }  // namespace
+
+namespace {
+
+// Un croisement de phase sous -120 dB compte : la marge est un rapport, exacte à tout niveau.
+TEST(CalculMarges, MargeDeGainSousMoinsCentVingtDecibels)
+{
+    // (p + 1)...(p + 10) : somme des atan(w/k) = pi en 0,19473 Hz, |H| = 1,2e-7.
+    const json fichier = Marges({KOVRA_DONNEES_TESTS "/degre_dix.kvf"});
+    EXPECT_NEAR(fichier["marge_gain_db"].get<double>(), 138.41, 0.005);
+    EXPECT_NEAR(fichier["frequence_marge_gain_hz"].get<double>(), 0.19473, 5e-6);
+    // 3e-6/(p + 1)^3 : w = sqrt(3), |H| = 3e-6/8.
+    const json m = Marges({"--num", "3e-6", "--den", "1 3 3 1"});
+    EXPECT_NEAR(m["marge_gain_db"].get<double>(), 20 * std::log10(8 / 3e-6), 1e-9);
+    EXPECT_NEAR(m["frequence_marge_gain_hz"].get<double>(), std::sqrt(3.0) / (2 * Pi), 1e-14);
+}
+
+// Trois croisements de gain, dont un de marge négative : la boucle reste stable jusqu'à 0,2576 s.
+TEST(CalculMarges, MargeDeRetardSurPlusieursCroisements)
+{
+    const json m = Marges({"--num", "2 3 1", "--den", "0 25 0.4 1"});
+    ASSERT_EQ(m["croisements_gain_hz"].size(), 3u);
+    EXPECT_NEAR(m["marge_retard_s"].get<double>(), 0.257594183763166, 1e-12);
+    EXPECT_EQ(Marges({"--num", "2 3 1", "--den", "0 25 0.4 1", "--retard", "0.25"})["boucle_fermee_stable"], true);
+    EXPECT_EQ(Marges({"--num", "2 3 1", "--den", "0 25 0.4 1", "--retard", "0.26"})["boucle_fermee_stable"], false);
+}
+
+}  // namespace

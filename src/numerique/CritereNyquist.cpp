@@ -12,7 +12,8 @@ namespace {
 constexpr Reel SigmaRelatif = 1e-9L;
 constexpr Reel VariationMax = 0.25L;
 constexpr int ProfondeurMax = 60;
-constexpr long EchantillonsMax = 4000000;
+// Borne du travail, que nul système ne dépasse : au-delà, le verdict est indécidable.
+constexpr long EchantillonsMax = 100000;
 const Reel RaisonGrille = std::pow(Reel(10), Reel(0.02L));
 
 TVerdictNyquist Indecidable(const char* raison)
@@ -41,7 +42,7 @@ public:
         ++echantillons_;
         const Reel dphi = Argument(Quotient(fb, fa));
         const Reel rapport = Module(fb) / Module(fa);
-        if ((std::fabs(dphi) > VariationMax || rapport > 2 || rapport < 0.5L) && profondeur < ProfondeurMax) {
+        if ((std::fabs(dphi) > VariationMax || rapport > 2 || rapport < 0.5L) && profondeur < ProfondeurMax && !TropLong()) {
             const Reel m = a + (b - a) / 2;
             if (m > a && m < b) {
                 const TComplexe fm = F(m);

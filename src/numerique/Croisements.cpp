@@ -15,25 +15,67 @@ namespace {
 const Reel RaisonGrille = std::pow(Reel(10), Reel(0.01L));
 constexpr Reel VariationMax = 0.2L;
 constexpr int ProfondeurMax = 60;
-// Garde contre tout balayage sans fin.
-constexpr long PasMax = 2000000;
+// Bornes du travail d'un balayage, que nul système ne dépasse, si bruité soit-il : pas de la
+// grille, échantillons ajoutés dans un pas, échantillons ajoutés en tout.
+constexpr long PasMax = 200000;
+constexpr long EchantillonsParPas = 4000;
+constexpr long EchantillonsMax = 400000;
 // Marge au-delà des modules possibles des racines : la phase n'y bouge plus que de 1e-4 rad par racine.
 constexpr Reel MargeGrille = 1e4L;
+// Près d'une racine multiple sur l'axe, N ou D calculés sur les coefficients ne sont plus que
+// l'arrondi de leurs termes : au-delà de cette incertitude relative, l'échantillon ne dit rien.
+constexpr Reel IncertitudeMax = 0.1L;
 
 struct TEchantillon {
     Reel W = 0;
     TComplexe R;  // N/D
     TComplexe H;  // N/D.e^(-jwT)
+    Reel PenteGain = 0;   // d ln|H| / dw
+    Reel PentePhase = 0;  // d arg H / dw
     bool Fini = false;
+    bool Net = false;  // N et D bien au-dessus de l'arrondi de leurs termes
 };
+
+struct THorner {
+    TComplexe V;
+    TComplexe Derivee;
+    Reel Termes = 0;  // somme des modules des termes, qui borne l'arrondi
+};
+
+THorner Horner(const TPolynome& p, TComplexe z)
+{
+    const Reel r = Module(z);
+    THorner h{p.Coef[p.Degre], {}, std::fabs(p.Coef[p.Degre].Re) + std::fabs(p.Coef[p.Degre].Im)};
+    for (int k = p.Degre - 1; k >= 0; --k) {
+        h.Derivee = Somme(Produit(h.Derivee, z), h.V);
+        h.V = Somme(Produit(h.V, z), p.Coef[k]);
+        h.Termes = h.Termes * r + std::fabs(p.Coef[k].Re) + std::fabs(p.Coef[k].Im);
+    }
+    return h;
+}
+
+Reel Incertitude(const THorner& h, int degre)
+{
+    return std::numeric_limits<Reel>::epsilon() * Reel(2 * (degre + 1)) * h.Termes / Module(h.V);
+}
 
 TEchantillon Echantillon(const TPolynome& n, const TPolynome& d, Reel T, Reel w)
 {
     TEchantillon e;
     e.W = w;
-    e.R = ReponseEnPulsation(n, d, 0, w);
+    const TComplexe p{0, w};
+    const THorner hn = Horner(n, p);
+    const THorner hd = Horner(d, p);
+    e.R = Quotient(hn.V, hd.V);
     e.H = T == 0 ? e.R : Produit(e.R, Exponentielle({0, -w * T}));
     e.Fini = EstFini(e.R) && Module(e.R) > 0;
+    if (!e.Fini)
+        return e;
+    // d ln H / dw = j.(N'/N - D'/D) - j.T
+    const TComplexe l = Difference(Quotient(hn.Derivee, hn.V), Quotient(hd.Derivee, hd.V));
+    e.PenteGain = -l.Im;
+    e.PentePhase = l.Re - T;
+    e.Net = Incertitude(hn, n.Degre) + Incertitude(hd, d.Degre) < IncertitudeMax;
     return e;
 }
 
@@ -64,16 +106,21 @@ public:
     {
     }
 
-    TEchantillon En(Reel w) const { return Echantillon(n_, d_, T_, w); }
+    TEchantillon En(Reel w)
+    {
+        ++echantillons_;
+        return Echantillon(n_, d_, T_, w);
+    }
+
+    // Chaque pas de la grille a sa part du travail, prise sur ce qui reste.
+    void NouveauPas() { limite_ = std::min(echantillons_ + EchantillonsParPas, EchantillonsMax); }
 
     // Croisements de l'intervalle (a, b], chacun compté une fois d'un intervalle au suivant.
     void Examine(const TEchantillon& a, const TEchantillon& b, int profondeur)
     {
         if (!a.Fini || !b.Fini)
             return;
-        const Reel phase = std::fabs(Argument(Quotient(b.H, a.H)));
-        const Reel gain = std::fabs(std::log(Module(b.R) / Module(a.R)));
-        if ((phase > VariationMax || gain > VariationMax) && profondeur < ProfondeurMax) {
+        if (ASubdiviser(a, b) && profondeur < ProfondeurMax && echantillons_ < limite_) {
             const Reel m = std::sqrt(a.W) * std::sqrt(b.W);
             if (m > a.W && m < b.W) {
                 const TEchantillon e = En(m);
@@ -82,13 +129,65 @@ public:
                 return;
             }
         }
-        if (gain_)
-            CroisementGain(a, b);
-        if (phase_)
-            CroisementPhase(a, b);
+        // Dans l'arrondi, un signe ne prouve rien : ni extremum ni croisement.
+        if (a.Net && b.Net)
+            Monotones(a, b);
     }
 
 private:
+    // Le bruit d'arrondi varie sans fin : deux échantillons bruités ne se départagent pas.
+    static bool ASubdiviser(const TEchantillon& a, const TEchantillon& b)
+    {
+        if (!a.Net && !b.Net)
+            return false;
+        const Reel phase = std::fabs(Argument(Quotient(b.H, a.H)));
+        const Reel gain = std::fabs(std::log(Module(b.R) / Module(a.R)));
+        return phase > VariationMax || gain > VariationMax;
+    }
+
+    // Un extremum du gain ou de la phase entre a et b coupe l'intervalle en morceaux où l'un
+    // et l'autre sont monotones : une paire de croisements, si serrée soit-elle, s'y sépare.
+    void Monotones(const TEchantillon& a, const TEchantillon& b)
+    {
+        TEchantillon points[4] = {a};
+        int nombre = 1;
+        if (gain_ && Signe(a.PenteGain) * Signe(b.PenteGain) < 0)
+            AjouteExtremum(a, b, &TEchantillon::PenteGain, points, nombre);
+        if (phase_ && Signe(a.PentePhase) * Signe(b.PentePhase) < 0)
+            AjouteExtremum(a, b, &TEchantillon::PentePhase, points, nombre);
+        if (nombre == 3 && points[2].W < points[1].W)
+            std::swap(points[1], points[2]);
+        points[nombre++] = b;
+        for (int k = 0; k + 1 < nombre; ++k) {
+            if (gain_)
+                CroisementGain(points[k], points[k + 1]);
+            if (phase_)
+                CroisementPhase(points[k], points[k + 1]);
+        }
+    }
+
+    // Dichotomie sur le signe de la pente ; l'extremum n'est gardé que strictement dedans.
+    void AjouteExtremum(TEchantillon a, TEchantillon b, Reel TEchantillon::*pente, TEchantillon* points, int& nombre)
+    {
+        const int signeA = Signe(a.*pente);
+        for (int i = 0; i < 256 && echantillons_ < EchantillonsMax; ++i) {
+            const Reel m = a.W + (b.W - a.W) / 2;
+            if (m <= a.W || m >= b.W)
+                break;
+            const TEchantillon e = En(m);
+            if (!e.Fini || !e.Net)
+                return;
+            const int s = Signe(e.*pente);
+            if (s == 0) {
+                a = e;
+                break;
+            }
+            (s == signeA ? a : b) = e;
+        }
+        if (a.W > points[0].W)
+            points[nombre++] = a;
+    }
+
     void CroisementGain(const TEchantillon& a, const TEchantillon& b)
     {
         const int sa = SigneGain(a);
@@ -105,7 +204,7 @@ private:
             return;
         const Reel w = Dichotomie(a.W, b.W, sa, [&](Reel x) { return SignePhase(En(x)); });
         const TEchantillon e = En(w);
-        if (e.Fini && e.H.Re < 0 && Module(e.R) >= ModuleCroisementMin)
+        if (e.Fini && e.H.Re < 0)
             resultat_.Phase.push_back(w);
     }
 
@@ -115,6 +214,8 @@ private:
     bool gain_;
     bool phase_;
     TCroisements& resultat_;
+    long echantillons_ = 0;
+    long limite_ = 0;
 };
 
 struct TPlage {
@@ -148,7 +249,8 @@ TPlage PlageDeBalayage(const TPolynome& n, const TPolynome& d, Reel T)
 }
 
 // Au-delà de toutes les racines, |N/D| <= |c|.(w + HautN)^n / (w - HautD)^m : quand cette
-// borne passe sous le module minimal en décroissant, plus aucun croisement de phase ne compte.
+// borne passe en décroissant sous le plus petit module représentable, plus aucun croisement de
+// phase ne peut se voir.
 bool PlusRienAuDela(const TPolynome& n, const TPolynome& d, const TPlage& plage, Reel w)
 {
     if (n.Degre > d.Degre || w <= plage.HautD)
@@ -156,7 +258,7 @@ bool PlusRienAuDela(const TPolynome& n, const TPolynome& d, const TPlage& plage,
     const Reel c = Module(n.Coef[n.Degre]) / Module(d.Coef[d.Degre]);
     const Reel borne = c * std::pow(w + plage.HautN, Reel(n.Degre)) / std::pow(w - plage.HautD, Reel(d.Degre));
     const bool decroit = n.Degre * (w - plage.HautD) < d.Degre * (w + plage.HautN) || n.Degre == 0;
-    return decroit && borne < ModuleCroisementMin;
+    return decroit && borne < std::numeric_limits<Reel>::min();
 }
 
 // Grille logarithmique ; avec un retard, le pas garde aussi wT sous la variation admise.
@@ -167,6 +269,7 @@ void Balaye(TBalayage& balayage, Reel debut, Reel T, const auto& fini)
         Reel w = e.W * RaisonGrille;
         if (T > 0)
             w = std::min(w, e.W + VariationMax / T);
+        balayage.NouveauPas();
         const TEchantillon suivant = balayage.En(w);
         balayage.Examine(e, suivant, 0);
         e = suivant;

@@ -1,14 +1,15 @@
 #pragma once
 // Pulsations de croisement de N(p)/D(p).e^(-Tp) sur (0, infini) : encadrées sur une grille
-// logarithmique fine, resserrée là où gain ou phase bougent vite, puis affinées par dichotomie
-// jusqu'à la précision étendue.
+// logarithmique fine, resserrée là où gain ou phase bougent vite et coupée aux extrema de l'un et
+// de l'autre, puis affinées par dichotomie jusqu'à la précision étendue. Le travail est borné
+// quel que soit le système.
 #include <vector>
 
 #include "Polynomes.h"
 
 struct TCroisements {
     std::vector<Reel> Gain;   // |H| = 1
-    std::vector<Reel> Phase;  // arg H = -180° modulo 360°, |H| au moins ModuleCroisementMin
+    std::vector<Reel> Phase;  // arg H = -180° modulo 360°, quel que soit |H|
 };
 
 TCroisements CherchePulsationsCroisement(const TPolynome& n, const TPolynome& d, Reel T);

@@ -25,22 +25,21 @@ void MargeDeGain(const TPolynome& n, const TPolynome& d, Reel T, TMarges& m)
     }
 }
 
+// Un retard ajouté tau tourne le lieu de -w.tau en w : au croisement de gain w, -1 est atteint
+// quand w.tau égale la marge de phase ramenée dans (0, 360°]. Le premier atteint déstabilise.
 void MargesDePhaseEtDeRetard(const TPolynome& n, const TPolynome& d, Reel T, TMarges& m)
 {
-    bool negative = false;
     for (const Reel w : m.CroisementsGain) {
         const Reel marge = MargePhaseRadians(ReponseEnPulsation(n, d, T, w));
         if (!m.MargePhase || std::fabs(marge * DegresParRadian) < std::fabs(*m.MargePhase)) {
             m.MargePhase = marge * DegresParRadian;
             m.PulsationMargePhase = w;
         }
-        if (marge <= 0)
-            negative = true;
-        else if (!m.MargeRetard || marge / w < *m.MargeRetard)
-            m.MargeRetard = marge / w;
+        // -1 déjà sur le lieu : aucun retard à perdre.
+        const Reel retard = std::fabs(marge) <= MargeNulle ? 0 : (marge > 0 ? marge : marge + DeuxPi) / w;
+        if (!m.MargeRetard || retard < *m.MargeRetard)
+            m.MargeRetard = retard;
     }
-    if (negative)
-        m.MargeRetard = 0;
 }
 
 }  // namespace
@@ -66,5 +65,8 @@ TMarges CalculeMarges(const TPolynome& n, const TPolynome& d, Reel T)
         m.Verdict.Stabilite = TStabiliteBoucleFermee::Instable;
         m.Verdict.Raison = "-1 est sur le lieu de Nyquist : la boucle fermée a des pôles sur l'axe imaginaire";
     }
+    // Déjà instable, la boucle n'a aucun retard à perdre.
+    if (m.Verdict.Stabilite == TStabiliteBoucleFermee::Instable)
+        m.MargeRetard = 0;
     return m;
 }

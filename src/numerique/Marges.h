@@ -9,8 +9,6 @@
 
 // Au-delà, la liste s'arrête : un retard donne une infinité de croisements de phase.
 inline constexpr int CroisementsMax = 100;
-// Sous ce module, un croisement de phase n'est pas retenu.
-inline constexpr Reel ModuleCroisementMin = 1e-6L;
 
 enum class TStabiliteBoucleFermee { Stable, Instable, Indecidable };
 
@@ -29,7 +27,7 @@ struct TMarges {
     Reel PulsationMargeGain = 0;
     std::optional<Reel> MargePhase;  // degrés dans (-180, 180], la plus petite en valeur absolue
     Reel PulsationMargePhase = 0;
-    std::optional<Reel> MargeRetard; // s ; 0 dès qu'une marge de phase est négative ou nulle
+    std::optional<Reel> MargeRetard; // s : le plus petit retard ajouté qui déstabilise ; 0 si la boucle fermée est instable
     TVerdictNyquist Verdict;
 };
 

@@ -108,12 +108,9 @@ inline TMargesQ Calcule(const TSystemeQ& s, double wMin, double wMax)
             m.Gain.push_back(Bissection(Q(a), Q(b), [&](Q w) { return SigneGain(s, w); }));
         if ((ha.imag() < 0) != (hb.imag() < 0) && ha.real() < 0 && hb.real() < 0 && SignePhase(s, a) != SignePhase(s, b)) {
             const Q w = Bissection(Q(a), Q(b), [&](Q x) { return SignePhase(s, x); });
-            if (Abs(Rationnel(s, w)) >= 1e-6 && Reponse(s, w).re < 0)
+            if (Reponse(s, w).re < 0)
                 m.Phase.push_back(w);
         }
-        // Au-delà des racines, un module sous 1e-7 ne remonte plus : la suite ne compte pas.
-        if (T > 0 && b > wMax * 1e-2 && std::abs(rb) < 1e-7 && s.N.size() < s.D.size())
-            break;
         a = b;
         ra = rb;
         ha = hb;
@@ -125,7 +122,6 @@ inline TMargesQ Calcule(const TSystemeQ& s, double wMin, double wMax)
             m.PulsationMG = w;
         }
     }
-    bool negative = false;
     for (const Q w : m.Gain) {
         const C h = Reponse(s, w);
         // 180° + arg H ramené dans (-180°, 180°].
@@ -134,13 +130,11 @@ inline TMargesQ Calcule(const TSystemeQ& s, double wMin, double wMax)
             m.MargePhaseDeg = mp * 180 / acosq(Q(-1));
             m.PulsationMP = w;
         }
-        if (mp <= 0)
-            negative = true;
-        else if (!m.MargeRetard || mp / w < *m.MargeRetard)
-            m.MargeRetard = mp / w;
+        // Retard qui amène -1 sur le lieu à ce croisement : la marge ramenée dans (0, 360°].
+        const Q retard = (mp > 0 ? mp : mp + 2 * acosq(Q(-1))) / w;
+        if (!m.MargeRetard || retard < *m.MargeRetard)
+            m.MargeRetard = retard;
     }
-    if (negative)
-        m.MargeRetard = Q(0);
     return m;
 }
 
