@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
+#include <array>
 
 #include "UChoixDephasage.h"
 #include "UDialCouleurs.h"
@@ -348,6 +349,8 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
         AfficheMessage(messageErreur);
         // La décomposition et les plages sont celles d'une autre fonction : rien ne doit plus les montrer.
         EcranElemSimples->hide();
+    } else {
+        RepartDesEchellesAutomatiques();
     }
     ActiveCommande(ElementsSimples, decomposee);
     ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.SystemeStable);
@@ -362,8 +365,18 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     return decomposee;
 }
 
+// Les diagrammes relisent les champs de leurs dialogues : ceux-ci prennent les plages de l'étude.
+void TEcranPrincipal::RepartDesEchellesAutomatiques()
+{
+    const std::array<TDialogueEchelles*, 3> dialogues{EchellesBode, EchellesNyquist, EchellesBlack};
+    for (TDialogueEchelles* dialogue : dialogues)
+        dialogue->PrendValeursAutomatiques();
+}
+
 void TEcranPrincipal::NouveauClick()
 {
+    if (Document.EtudeFaite)
+        RepartDesEchellesAutomatiques();
     ActiveCommande(Kovra->menuAction(), true);
     ImageAccueilVisible = false;
     zoneClient_->update();
