@@ -9,7 +9,10 @@
 
 namespace {
 
-constexpr Reel PointsParDecade = 200;
+// Le bord du cadre tombe à un pas près sur le module cherché : à un pour mille près ici.
+constexpr Reel PointsParDecade = 1000;
+// Assez pour les dix décades du balayage ; une bande plus large est échantillonnée moins serré.
+constexpr Reel PointsMax = 20000;
 // La branche infinie entre dans le cadre sur quelques fois la taille du reste de la courbe :
 // on voit où elle part sans que le reste s'y perde.
 constexpr Reel FacteurBranche = 4;
@@ -75,9 +78,11 @@ std::optional<TCadreNyquist> CadreNyquistIntegrateurs(const TSysteme& s, Reel fB
     const Reel cassure = std::isfinite(basses.PremiereCassure) ? basses.PremiereCassure : 1;
     const Reel depart = std::clamp(cassure, wBasse, wHaute);
 
-    const int n = std::max(1, int(std::ceil(PointsParDecade * std::log10(wHaute / wBasse))));
+    const int n = int(std::clamp(std::ceil(PointsParDecade * std::log10(wHaute / wBasse)), Reel(1), PointsMax));
     std::vector<TComplexe> reponses(std::size_t(n) + 1);
-    Reel plusGrand = 0;
+    // La cassure elle-même, où le module est souvent le plus grand, n'est pas un point de la grille.
+    const TComplexe aLaCassure = ReponseFrequentielle(s, {0, depart});
+    Reel plusGrand = EstFini(aLaCassure) ? Module(aLaCassure) : 0;
     for (int k = 0; k <= n; ++k) {
         const Reel w = Pulsation(wBasse, wHaute, k, n);
         reponses[std::size_t(k)] = ReponseFrequentielle(s, {0, w});
