@@ -375,11 +375,11 @@ void TEcranPrincipal::RepartDesEchellesAutomatiques()
 
 void TEcranPrincipal::NouveauClick()
 {
-    if (Document.EtudeFaite)
-        RepartDesEchellesAutomatiques();
     ActiveCommande(Kovra->menuAction(), true);
     ImageAccueilVisible = false;
     zoneClient_->update();
+    if (Document.EtudeFaite)
+        RepartDesEchellesAutomatiques();
 }
 
 void TEcranPrincipal::LireunfichierdonneesClick()

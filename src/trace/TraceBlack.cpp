@@ -240,7 +240,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
         Echantillonne(doc, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
-    const TAxePhases axe = AxePhasesLisible(t, modePhases, PhasesVisibles(ech, gains), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
+    const TAxePhases axe =
+        AxePhasesLisible(t, modePhases, PhasesVisibles(ech, gains), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
     const TBornes phases = axe.Bornes;
     r.XMin = phases.Min;
     r.XMax = phases.Max;

@@ -208,7 +208,12 @@ TEST(CadreNyquistIntegrateurs, RienSansIntegrateur)
     // Un pôle lent sous la bande agit en intégrateur.
     EXPECT_TRUE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1e-9L), R(1)})),
                                          BandeBasse, BandeHaute));
-    EXPECT_FALSE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)})), 0, BandeHaute));
+    // Une bande vide, ou des racines inconnues : rien plutôt qu'un cadre faux.
+    const TSysteme integrateur = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(integrateur, 0, BandeHaute));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(integrateur, 1, 1));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), CoefsSeuls({R(0), R(1), R(1)})), BandeBasse,
+                                          BandeHaute));
 }
 
 }  // namespace
