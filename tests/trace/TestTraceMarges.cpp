@@ -174,35 +174,60 @@ Reel PulsationGainUnite()
 
 // Nyquist et Black montrent les marges comme Bode : les deux textes, la marge de gain marquée
 // sur l'axe réel en -1/6 (Nyquist) ou à -180° et -20.log10(6) dB (Black), la marge de phase au
-// point de la courbe sur le cercle unité ou sur 0 dB.
+// point de la courbe sur le cercle unité ou sur 0 dB. Nyquist est agrandi autour de -1 : un
+// degré d'erreur y déplacerait la marque de plusieurs pixels.
 TEST(TraceMarges, NyquistEtBlackMarquentEtEcriventLesMargesCommeBode)
 {
     TDocument doc = TroisiemeOrdre();
     const TMarges& m = MargesDuDocument(doc);
     const std::complex<Reel> unite = ReponseTroisiemeOrdre(PulsationGainUnite());
     const Reel phaseUnite = std::arg(unite) * 360 / DeuxPi;  // -126,59° : dans la plage -360..0
+    TDemandeDiagramme nyquist = Demande(TTypeDiagramme::Nyquist, &m);
+    nyquist.Nyquist = {0.001L, 10, -1.2L, 0.2L, -1.2L, 0.2L, {}, false};
     const struct {
-        TTypeDiagramme Type;
+        TDemandeDiagramme Demande;
         TPointCourbe Gain, Phase;
         Reel X0, X1, Y0, Y1;
     } cas[] = {
-        {TTypeDiagramme::Nyquist, {-Reel(1) / 6, 0}, {unite.real(), unite.imag()}, -3, 1, -3, 1},
-        {TTypeDiagramme::Black, {-180, -20 * std::log10(Reel(6))}, {phaseUnite, 0}, -360, 0, -60, 40},
+        {nyquist, {-Reel(1) / 6, 0}, {unite.real(), unite.imag()}, -1.2L, 0.2L, -1.2L, 0.2L},
+        {Demande(TTypeDiagramme::Black, &m), {-180, -20 * std::log10(Reel(6))}, {phaseUnite, 0}, -360, 0, -60, 40},
     };
     const QRgb interieur = Couleur(doc, "DIntMarque");
     for (const auto& c : cas) {
-        const QImage image = Image(doc, c.Type, &m);
+        const int type = int(c.Demande.Type);
+        QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+        QPainter p(&image);
+        TracerDiagramme(p, image.rect(), doc, c.Demande);
         for (const TPointCourbe& point : {c.Gain, c.Phase}) {
             const QPoint px = PixelDuMonde(doc, point.X, point.Y, c.X0, c.X1, c.Y0, c.Y1);
             EXPECT_GT(CompteCouleur(image, interieur, px.x() - 1, px.y() - 1, px.x() + 1, px.y() + 1), 0)
-                << int(c.Type) << " " << double(point.X) << ", " << double(point.Y);
+                << type << " " << double(point.X) << ", " << double(point.Y);
         }
-        const std::vector<TTexteEcrit> textes = TextesEcrits(Largeur, Hauteur, [&](QPainter& p) {
-            TracerDiagramme(p, QRect(0, 0, Largeur, Hauteur), doc, Demande(c.Type, &m));
-        });
-        EXPECT_TRUE(Texte(textes, QStringLiteral("MG = +15.56 dB à +0.2251 Hz"))) << int(c.Type);
-        EXPECT_TRUE(Texte(textes, QStringLiteral("MP = +53.41 ° à +0.07094 Hz"))) << int(c.Type);
+        const std::vector<TTexteEcrit> textes = TextesEcrits(
+            Largeur, Hauteur, [&](QPainter& q) { TracerDiagramme(q, QRect(0, 0, Largeur, Hauteur), doc, c.Demande); });
+        EXPECT_TRUE(Texte(textes, QStringLiteral("MG = +15.56 dB à +0.2251 Hz"))) << type;
+        EXPECT_TRUE(Texte(textes, QStringLiteral("MP = +53.41 ° à +0.07094 Hz"))) << type;
     }
+}
+
+// Un cadre qui ne contient ni -1 ni le point de la marge de phase : aucune marque hors du cadre,
+// celle de la marge de gain dedans.
+TEST(TraceMarges, NyquistAucuneMarqueHorsDuCadre)
+{
+    TDocument doc = TroisiemeOrdre();
+    TDemandeDiagramme demande = Demande(TTypeDiagramme::Nyquist, &MargesDuDocument(doc));
+    // -1 tombe juste à gauche du cadre, dans l'image.
+    demande.Nyquist = {0.001L, 10, -0.9L, 0.5L, -0.5L, 0.5L, {}, false};
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    TracerDiagramme(p, image.rect(), doc, demande);
+    const QPoint basGauche = PixelDuMonde(doc, -0.9L, -0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
+    const QPoint hautDroit = PixelDuMonde(doc, 0.5L, 0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
+    ASSERT_GT(PixelDuMonde(doc, -1, 0, -0.9L, 0.5L, -0.5L, 0.5L).x(), 5);
+    const QRgb interieur = Couleur(doc, "DIntMarque");
+    const int dedans = CompteCouleur(image, interieur, basGauche.x(), hautDroit.y(), hautDroit.x(), basGauche.y());
+    EXPECT_GT(dedans, 0);
+    EXPECT_EQ(CompteCouleur(image, interieur, 0, 0, Largeur, Hauteur), dedans);
 }
 
 // La ligne de l'étude : seulement demandée, et pour une boucle ouverte stable.
