@@ -258,6 +258,32 @@ TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
     EXPECT_LT(axe, 880 * 575 / 50);
 }
 
+// Quatre échantillons par décade : le segment qui sort par le bas du cadre y est tracé jusqu'au
+// bord, et l'axe des phases va jusqu'à la phase où il le coupe, pas seulement jusqu'au dernier
+// échantillon dans le cadre.
+TEST(TraceBlack, PhaseContinueLAxeVaJusquOuLaCourbeSortDuCadre)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    doc.PhaseContinue = true;
+    TMiseEnPageBlack mise = TMiseEnPageBlack::Ecran();
+    mise.PointsParDecade = 4;
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    ASSERT_TRUE(TracerBlack(p, image.rect(), doc, {1, 10, -24, 0, {}, false, false}, mise));
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    // Gain et phase continue de 1/(1 + jω).e^(-0,5jω) aux fréquences 10^(k/4).
+    const auto gain = [](Reel f) { return -10 * std::log10(1 + DeuxPi * f * DeuxPi * f); };
+    const auto phase = [](Reel f) { return -(std::atan(DeuxPi * f) + 0.5L * DeuxPi * f) * 180 / Pi; };
+    int k = 0;
+    while (gain(std::pow(Reel(10), (k + 1) / Reel(4))) >= e.GainMin)
+        ++k;
+    const Reel fa = std::pow(Reel(10), k / Reel(4));
+    const Reel fb = std::pow(Reel(10), (k + 1) / Reel(4));
+    const Reel coupe = phase(fa) + (phase(fb) - phase(fa)) * (e.GainMin - gain(fa)) / (gain(fb) - gain(fa));
+    EXPECT_LE(e.PhaseMin, coupe);
+    EXPECT_GT(e.PhaseMin, coupe - 90);
+}
+
 TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
 {
     EXPECT_EQ(Miroir(-30, true), 30);
