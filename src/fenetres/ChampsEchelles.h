@@ -42,6 +42,8 @@ public:
     TDialogueEchelles(int largeur, int hauteur, const QString& titre, QWidget* parent);
 
     void done(int resultat) override;
+    // Une nouvelle étude part des plages automatiques de sa fonction, pas de celles de la précédente.
+    void PrendValeursAutomatiques() { RemplitValeursAutomatiques(); }
 
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;

@@ -169,6 +169,7 @@ void TEcranDiagramme::CommandeDiagramme(TTypeDiagramme type)
 void TEcranDiagramme::Montre(TTypeDiagramme type)
 {
     document_.TypeDiagramme = type;
+    ActiveMarges();
     if (activer_)
         for (TTypeDiagramme autre : Diagrammes)
             if (autre != type && CommandeDe(autre))
@@ -198,6 +199,7 @@ void TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
     // Le lieu d'Evans n'a pas de feuille dans le modèle des diagrammes.
     ExportExcel1->setEnabled(document_.TypeDiagramme != TTypeDiagramme::Evans);
+    ActiveMarges();
     const TBornes phases = PlagePhases(document_.PhaseSymetrique);
     echelles.PhaseMin = phases.Min;
     echelles.PhaseMax = phases.Max;
@@ -248,6 +250,15 @@ void TEcranDiagramme::Tableau1Click()
 void TEcranDiagramme::EteintMarges()
 {
     Marges1->setChecked(false);
+}
+
+// Le lieu d'Evans ne montre pas de marges : la commande y est grisée, et éteinte.
+void TEcranDiagramme::ActiveMarges()
+{
+    const bool frequentiel = document_.TypeDiagramme != TTypeDiagramme::Evans;
+    if (!frequentiel)
+        EteintMarges();
+    Marges1->setEnabled(frequentiel);
 }
 
 void TEcranDiagramme::ExportExcel1Click()

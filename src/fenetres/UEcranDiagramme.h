@@ -89,6 +89,7 @@ protected:
 private:
     void CreeMenu();
     QLabel* CreeChampLecture();
+    void ActiveMarges();
     void Dessine(QPainter& surface, const QRect& cible);
     void LectureEvans(QPoint clic);
     TDemandeDiagramme Demande();

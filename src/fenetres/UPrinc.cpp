@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
+#include <array>
 
 #include "UChoixDephasage.h"
 #include "UDialCouleurs.h"
@@ -350,6 +351,8 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
         AfficheMessage(messageErreur);
         // La décomposition et les plages sont celles d'une autre fonction : rien ne doit plus les montrer.
         EcranElemSimples->hide();
+    } else {
+        RepartDesEchellesAutomatiques();
     }
     ActiveCommande(ElementsSimples, decomposee);
     ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.SystemeStable);
@@ -364,11 +367,21 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     return decomposee;
 }
 
+// Les diagrammes relisent les champs de leurs dialogues : ceux-ci prennent les plages de l'étude.
+void TEcranPrincipal::RepartDesEchellesAutomatiques()
+{
+    const std::array<TDialogueEchelles*, 3> dialogues{EchellesBode, EchellesNyquist, EchellesBlack};
+    for (TDialogueEchelles* dialogue : dialogues)
+        dialogue->PrendValeursAutomatiques();
+}
+
 void TEcranPrincipal::NouveauClick()
 {
     ActiveCommande(Kovra->menuAction(), true);
     ImageAccueilVisible = false;
     zoneClient_->update();
+    if (Document.EtudeFaite)
+        RepartDesEchellesAutomatiques();
 }
 
 void TEcranPrincipal::LireunfichierdonneesClick()

@@ -142,6 +142,7 @@ private:
     void CreeDialoguesFichiers();
     void BrancheCommandes();
     void ActiveCommande(QAction* commande, bool active);
+    void RepartDesEchellesAutomatiques();
     void PeintZoneClient(QPainter& p, const QRect& zone);
 
     QWidget* zoneClient_ = nullptr;

@@ -9,6 +9,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "coeur/PhasesAffichees.h"
+#include "numerique/Reponses.h"
 #include "numerique/VersBoucleOuverte.h"
 #include "TraceMarges.h"
 
@@ -118,12 +119,26 @@ std::vector<TPointCourbe> Courbe(TTraceur& t, const TRepere& r, const std::vecto
     return points;
 }
 
-std::vector<Reel> Phases(const std::vector<TEchantillonDiagramme>& ech)
+// Phases que la courbe atteint dans la plage des gains montrée, chaque segment rogné à ses
+// bords : une phase continue qui tourne sans fin sous le cadre n'étire pas l'axe. Une courbe
+// qui ne passe nulle part dans le cadre garde toutes ses phases.
+std::vector<Reel> PhasesVisibles(const std::vector<TEchantillonDiagramme>& ech, TBornes gains)
 {
-    std::vector<Reel> phases(ech.size() - AmorceCourbe);
-    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i)
-        phases[i - AmorceCourbe] = ech[i].Phase;
-    return phases;
+    std::vector<Reel> visibles;
+    std::vector<Reel> toutes;
+    for (std::size_t i = AmorceCourbe; i < ech.size(); ++i) {
+        const TEchantillonDiagramme& b = ech[i];
+        toutes.push_back(b.Phase);
+        if (b.Gain >= gains.Min && b.Gain <= gains.Max)
+            visibles.push_back(b.Phase);
+        if (i == AmorceCourbe)
+            continue;
+        const TEchantillonDiagramme& a = ech[i - 1];
+        for (const Reel bord : {gains.Min, gains.Max})
+            if ((a.Gain - bord) * (b.Gain - bord) < 0)
+                visibles.push_back(a.Phase + (b.Phase - a.Phase) * (bord - a.Gain) / (b.Gain - a.Gain));
+    }
+    return visibles.empty() ? toutes : visibles;
 }
 
 // Les normales se suivent en pixels de la cible ; l'étiquette est à 1/40 de chaque étendue,
@@ -225,7 +240,8 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
         Echantillonne(doc, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
-    const TAxePhases axe = AxePhasesLisible(t, modePhases, Phases(ech), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
+    const TAxePhases axe =
+        AxePhasesLisible(t, modePhases, PhasesVisibles(ech, gains), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
     const TBornes phases = axe.Bornes;
     r.XMin = phases.Min;
     r.XMax = phases.Max;
@@ -247,8 +263,13 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
         DisquesDecades(t, r, ech, decades->Nombre, mise);
     }
     t.TitreUtilisateur(cible, r.PixBas + mise.TitreUtilisateur, param.Titre, "DTitre", true);
-    if (marges)
-        MarquesMargesBlack(t, r, mise.RayonMarque, courbe);
+    if (marges) {
+        const auto phaseMontree = [&](Reel w) {
+            return modePhases.Degres({std::log10(w / DeuxPi), w / DeuxPi, ReponseFrequentielle(doc, {0, w})});
+        };
+        MarquesMargesBlack(t, r, mise.RayonMarque, *marges, LecturesBlack(*marges, phaseMontree), courbe,
+                           doc.ChiffresSignificatifs);
+    }
     surface.restore();
 
     if (mise.MemoriseEchelles) {

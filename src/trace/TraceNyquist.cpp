@@ -235,7 +235,7 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     if (param.AffichageFrequence)
         MarquesDecades(t, r, ech, mise);
     if (marges)
-        MarquesMargesNyquist(t, r, mise.RayonMarque + 1, courbe);
+        MarquesMargesNyquist(t, r, mise.RayonMarque + 1, *marges, courbe, doc.ChiffresSignificatifs);
     surface.restore();
 
     if (mise.MemoriseEchelles) {

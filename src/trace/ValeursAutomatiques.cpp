@@ -6,6 +6,7 @@
 #include "Graphisme.h"
 #include "coeur/SaisieNombres.h"
 #include "coeur/TextesValeurs.h"
+#include "numerique/CadreNyquist.h"
 
 namespace {
 
@@ -59,10 +60,14 @@ TTextesFrequentiels TextesAutoBode(const TDocument& doc)
     return t;
 }
 
+// Le balayage borne toute la courbe ; celle d'un système à intégrateurs part à l'infini, et
+// son cadre est celui de sa partie utile.
 TTextesFrequentiels TextesAutoNyquist(const TDocument& doc)
 {
-    return {Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), Texte(doc.ReMinAuto, 3),
-            Texte(doc.ReMaxAuto, 3),     Texte(doc.ImMinAuto, 3),     Texte(doc.ImMaxAuto, 3)};
+    const TCadreNyquist c = CadreNyquistIntegrateurs(doc, doc.FreqBasseAuto, doc.FreqHauteAuto)
+                                .value_or(TCadreNyquist{{doc.ReMinAuto, doc.ReMaxAuto}, {doc.ImMinAuto, doc.ImMaxAuto}});
+    return {Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), Texte(c.Re.Min, 3),
+            Texte(c.Re.Max, 3),          Texte(c.Im.Min, 3),          Texte(c.Im.Max, 3)};
 }
 
 TTextesFrequentiels TextesAutoBlack(const TDocument& doc, bool quadriFin)

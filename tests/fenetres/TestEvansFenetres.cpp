@@ -167,9 +167,14 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     EXPECT_FALSE(ecran.CommandesEvans->BoucleFermee1->isEnabled());
     Saisit(ecran, {1}, {0, 2, 3, 1});
     ASSERT_TRUE(ecran.CommandesEvans->LieuEvans1->isEnabled());
+    QAction* marges = ecran.EcranDiagramme->Marges1;
+    marges->setChecked(true);
     MontreLieu(ecran);
     ASSERT_TRUE(ecran.EcranDiagramme->isVisible());
     ASSERT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Evans);
+    // Le lieu ne montre pas de marges : la commande est grisée et éteinte.
+    EXPECT_FALSE(marges->isEnabled());
+    EXPECT_FALSE(marges->isChecked());
     ASSERT_FALSE(ecran.Document.Evans.Lieu.Points.empty());
 
     const QPoint croisement = PixelEvans(ecran.Document.Evans, {0, std::sqrt(Reel(2))}).toPoint();
@@ -210,6 +215,9 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     const TCadreLieu cadre = CadreAutoEvans(ecran.Document.Numerateur, ecran.Document.Denominateur,
                                             PointsEvans(ecran.Document.Numerateur, ecran.Document.Denominateur));
     EXPECT_NEAR(double(ecran.EchellesEvans->Parametres().ReMin), double(cadre.XMin), 0.01 * std::fabs(double(cadre.XMin)));
+    // Revenu sur Bode, la commande sert de nouveau.
+    ecran.EcranDiagramme->Montre(TTypeDiagramme::Bode);
+    EXPECT_TRUE(marges->isEnabled());
 }
 
 TEST_F(ParcoursEvans, RetardRefuseSansDialogueEtLieuAvecSaLigne)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -413,6 +414,67 @@ TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
     EXPECT_EQ(messages_.size(), 1);
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + copie);
     EXPECT_EQ(ecran.Document.NomFichierDonnees, copie);
+}
+
+namespace {
+
+// Gain en dB de 1 / (1 + p), la fonction de premier_ordre.kvf.
+Reel GainPremierOrdre(Reel frequence)
+{
+    const Reel w = DeuxPi * frequence;
+    return -10 * std::log10(1 + w * w);
+}
+
+}
+
+// Une nouvelle étude part de ses propres échelles : après le cas de degré dix (gains sous
+// -130 dB), la lecture d'un premier ordre met dans les dialogues de Bode et de Black une plage
+// où son gain se lit, sans « Echelle autom. » ; « Nouveau » oublie une plage tapée. La plage des
+// phases est celle que chaque fichier a enregistrée.
+TEST_F(EcranPrincipal, NouvelleEtudePartDeSesEchelles)
+{
+    QFile original(Donnees + "premier_ordre.kvf");
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray contenu = original.readAll();
+    const QByteArray phasesFixes("\r\nN\r\nN\r\n23\r\n");
+    ASSERT_EQ(contenu.count(phasesFixes), 1);
+    contenu.replace(phasesFixes, "\r\nN\r\nO\r\n23\r\n");
+    const QString symetrique = Dossier() + "symetrique.kvf";
+    QFile copie(symetrique);
+    ASSERT_TRUE(copie.open(QIODevice::WriteOnly));
+    copie.write(contenu);
+    copie.close();
+
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "degre_dix.kvf");
+    MontreBode(ecran);
+    const Reel gainMaxAvant = ecran.EchellesBode->Parametres().GainMax;
+    ASSERT_LT(gainMaxAvant, -100);
+    EXPECT_FALSE(ecran.Document.PhaseSymetrique);
+
+    Lit(ecran, symetrique);
+    EXPECT_TRUE(ecran.Document.PhaseSymetrique);
+    EXPECT_FALSE(ecran.Document.PhaseContinue);
+    const TParamBode bode = ecran.EchellesBode->Parametres();
+    const TParamBlack black = ecran.EchellesBlack->Parametres();
+    for (const Reel f : {0.01L, 0.1L, 1.0L}) {
+        const Reel g = GainPremierOrdre(f);
+        EXPECT_TRUE(bode.GainMin <= g && g <= bode.GainMax) << double(f);
+        EXPECT_TRUE(black.GainMin <= g && g <= black.GainMax) << double(f);
+        EXPECT_TRUE(bode.FreqMin <= f && f <= bode.FreqMax) << double(f);
+    }
+    const TParamNyquist nyquist = ecran.EchellesNyquist->Parametres();
+    EXPECT_TRUE(nyquist.ReMin < nyquist.ReMax && nyquist.ReMax >= 1) << "la courbe part de 1";
+
+    const QString gainMinAuto = ecran.EchellesBode->GainMin->text();
+    ecran.EchellesBode->GainMin->setText("-500");
+    ecran.Nouveau->trigger();
+    EXPECT_EQ(ecran.EchellesBode->GainMin->text(), gainMinAuto);
+
+    Lit(ecran, Donnees + "degre_dix.kvf");
+    EXPECT_FALSE(ecran.Document.PhaseSymetrique);
+    EXPECT_LT(ecran.EchellesBode->Parametres().GainMax, -100);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
+#include <limits>
 
 #include "SaisiesHostilesEchelles.h"
 #include "coeur/EchantillonsFrequentiels.h"
@@ -13,6 +15,8 @@
 #include "AideDialogues.h"
 #include "coeur/Document.h"
 #include "coeur/SaisieNombres.h"
+#include "trace/AideImages.h"
+#include "trace/DocumentsDessin.h"
 
 namespace {
 
@@ -128,5 +132,67 @@ TEST_P(EchellesNyquist, TextesHostilesRefusesOuPlagesTracables)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separateurs, EchellesNyquist, testing::Values(',', '.'));
+
+// Rectangle des pixels de la courbe.
+QRect EtendueCourbe(const QImage& image, QRgb courbe)
+{
+    QRect etendue;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == courbe)
+                etendue |= QRect(x, y, 1, 1);
+    return etendue;
+}
+
+// Systèmes à intégrateurs, « Automatique » puis « Valider » : le dialogue accepte ses propres
+// valeurs, le cadre contient l'asymptote de la branche infinie (Re H(jω) quand ω → 0) et le
+// point où la courbe coupe l'axe réel, calculés à la main, et la courbe y tient sur bien plus
+// qu'une ligne.
+TEST(EchellesNyquistIntegrateurs, AutomatiqueAccepteEtMontreLaCourbe)
+{
+    EnregistreurMessages messages;
+    // (p+3)/(p(p+1)(p²+4p+8)) coupe l'axe réel où ω⁴ + 3ω² - 24 = 0.
+    const Reel w2 = (-3 + std::sqrt(Reel(105))) / 2;
+    const Reel w = std::sqrt(w2);
+    const Reel a = w2 * w2 - 12 * w2;
+    const Reel b = w * (8 - 5 * w2);
+    const Reel sansCroisement = std::numeric_limits<Reel>::quiet_NaN();
+    const struct {
+        std::initializer_list<Reel> N;
+        std::initializer_list<Reel> D;
+        Reel Asymptote;
+        Reel Croisement;
+    } cas[] = {
+        {{1}, {0, 1, 1}, -1, sansCroisement},
+        {{1}, {0, 2, 3, 1}, -0.75L, -Reel(1) / 6},
+        {{3, 1}, {0, 8, 12, 5, 1}, -Reel(28) / 64, (3 * a + w * b) / (a * a + b * b)},
+        // 1/p : la courbe est une demi-droite ; le dialogue doit au moins l'accepter.
+        {{1}, {0, 1}, 0, sansCroisement},
+    };
+    for (const auto& c : cas) {
+        TDocument doc = DocumentAnalyse(PolynomeDeCoefs(c.N), PolynomeDeCoefs(c.D));
+        const std::string nom = std::to_string(c.D.size() - 1) + " pôles, asymptote " + std::to_string(double(c.Asymptote));
+        TEchellesNyquist dialogue(doc);
+        MontreActif(dialogue);
+        dialogue.BtnAutomatique->click();
+        dialogue.OKBtn->click();
+        EXPECT_TRUE(messages.Messages.isEmpty()) << nom << " " << messages.Messages.join('|').toStdString();
+        messages.Messages.clear();
+        ASSERT_EQ(dialogue.result(), QDialog::Accepted) << nom;
+        QImage image(1920, 1080, QImage::Format_RGB32);
+        QPainter peintre(&image);
+        ASSERT_TRUE(TracerNyquist(peintre, image.rect(), doc, dialogue.Parametres(), TMiseEnPageNyquist::Ecran())) << nom;
+        // Les axes tracés, arrondis au pas.
+        const TEchellesFrequentielles& axes = doc.EchellesFrequentielles;
+        EXPECT_LE(axes.ReelMin, c.Asymptote) << nom;
+        if (std::isfinite(c.Croisement))
+            EXPECT_LT(axes.ReelMin, c.Croisement) << nom;
+        if (c.Asymptote == 0)
+            continue;
+        const QRect courbe = EtendueCourbe(image, Couleur(doc, "DCourbe"));
+        EXPECT_GT(courbe.width(), 150) << nom;
+        EXPECT_GT(courbe.height(), 150) << nom;
+    }
+}
 
 }

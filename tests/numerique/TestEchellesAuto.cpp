@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
+#include <optional>
 #include <vector>
 
 #include "OutilsAnalyse.h"
+#include "numerique/CadreNyquist.h"
 #include "numerique/Reponses.h"
 
 namespace {
@@ -130,6 +133,87 @@ TEST(CalculeEchellesAuto, PlagesFiniesAuxBornesDeLEtendue)
     TEchellesAuto e;
     ASSERT_EQ(Analyse(lent, e), DecompositionFaite);
     EXPECT_EQ(e.TMaxAuto, 10);
+}
+
+// Cadre de Nyquist d'un système à intégrateurs, sur la bande du balayage. Références à la main :
+// la courbe garde les points de module sous quatre fois le plus grand module atteint au-delà de
+// la première cassure, et l'asymptote d'un intégrateur seul.
+using Reponse = std::complex<Reel>;
+
+// Pulsation où |h| vaut `module`, |h| décroissant sur [bas, haut].
+template <typename H>
+Reel PulsationDuModule(H h, Reel module, Reel bas, Reel haut)
+{
+    for (int k = 0; k < 200; ++k) {
+        const Reel milieu = std::sqrt(bas * haut);
+        (std::abs(h(milieu)) > module ? bas : haut) = milieu;
+    }
+    return bas;
+}
+
+constexpr Reel BandeBasse = 1e-4L;
+constexpr Reel BandeHaute = 1e6L;
+
+TEST(CadreNyquistIntegrateurs, PartieUtileDeLaCourbe)
+{
+    const Reponse j(0, 1);
+    // 1/(p(p+1)(p+2)) : |H| décroît dès ω = 1, où il vaut 1/√10 ; asymptote -3/4, croisement -1/6.
+    const auto troisieme = [j](Reel w) { return Reel(1) / (j * w * (j * w + Reel(1)) * (j * w + Reel(2))); };
+    const std::optional<TCadreNyquist> c = CadreNyquistIntegrateurs(
+        Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(2), R(3), R(1)})), BandeBasse, BandeHaute);
+    ASSERT_TRUE(c);
+    const Reponse bord = troisieme(PulsationDuModule(troisieme, 4 / std::sqrt(Reel(10)), 1e-3L, 1));
+    EXPECT_NEAR(double(c->Re.Min), -0.75, 1e-4);
+    EXPECT_NEAR(double(c->Im.Min), double(bord.imag()), 0.01 * std::abs(double(bord.imag())));
+    EXPECT_NEAR(double(c->Re.Max), 0, 1e-9);
+    // Le haut de la boucle, entre le croisement et l'origine.
+    EXPECT_GT(c->Im.Max, 0.01L);
+    EXPECT_LT(c->Im.Max, 0.1L);
+
+    // 1/(p²(p+1)) : deux intégrateurs, pas d'asymptote ; |H(j)| = 1/√2.
+    const auto double_ = [j](Reel w) { return Reel(1) / ((j * w) * (j * w) * (j * w + Reel(1))); };
+    const std::optional<TCadreNyquist> d = CadreNyquistIntegrateurs(
+        Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(0), R(1), R(1)})), BandeBasse, BandeHaute);
+    ASSERT_TRUE(d);
+    const Reponse coin = double_(PulsationDuModule(double_, 4 / std::sqrt(Reel(2)), 1e-3L, 1));
+    EXPECT_NEAR(double(d->Re.Min), double(coin.real()), 0.01 * std::abs(double(coin.real())));
+    EXPECT_NEAR(double(d->Im.Max), double(coin.imag()), 0.01 * std::abs(double(coin.imag())));
+
+    // 1/p : une demi-droite jusqu'à |H| = 4 (sans cassure, jusqu'à ω = 1), l'axe réel ouvert au quart.
+    const std::optional<TCadreNyquist> i =
+        CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)})), BandeBasse, BandeHaute);
+    ASSERT_TRUE(i);
+    EXPECT_NEAR(double(i->Im.Min), -4, 0.04);
+    EXPECT_NEAR(double(i->Im.Max), 0, 1e-9);
+    EXPECT_NEAR(double(i->Re.Min), double(i->Im.Min) / 8, 1e-9);
+    EXPECT_NEAR(double(i->Re.Max), -double(i->Im.Min) / 8, 1e-9);
+
+    // e^(-p)/p : la cassure 1/T = 1, |H| = 1/ω ; Re H = -sin(ω)/ω tend vers -1, Im H = -cos(ω)/ω
+    // est au plus bas où |H| = 4.
+    const std::optional<TCadreNyquist> r = CadreNyquistIntegrateurs(
+        Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}), 1), BandeBasse, BandeHaute);
+    ASSERT_TRUE(r);
+    EXPECT_NEAR(double(r->Re.Min), -1, 1e-4);
+    EXPECT_NEAR(double(r->Im.Min), double(-std::cos(0.25L) / 0.25L), 0.01);
+}
+
+// Sans intégrateur sur la bande : le rectangle du balayage suffit.
+TEST(CadreNyquistIntegrateurs, RienSansIntegrateur)
+{
+    EXPECT_FALSE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1), R(1)})), BandeBasse,
+                                          BandeHaute));
+    // Un zéro sous la bande compense le pôle nul.
+    EXPECT_FALSE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1e-9L), R(1)}), ParCoefficients({R(0), R(1), R(1)})),
+                                          BandeBasse, BandeHaute));
+    // Un pôle lent sous la bande agit en intégrateur.
+    EXPECT_TRUE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), ParCoefficients({R(1e-9L), R(1)})),
+                                         BandeBasse, BandeHaute));
+    // Une bande vide, ou des racines inconnues : rien plutôt qu'un cadre faux.
+    const TSysteme integrateur = Systeme(ParCoefficients({R(1)}), ParCoefficients({R(0), R(1)}));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(integrateur, 0, BandeHaute));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(integrateur, 1, 1));
+    EXPECT_FALSE(CadreNyquistIntegrateurs(Systeme(ParCoefficients({R(1)}), CoefsSeuls({R(0), R(1), R(1)})), BandeBasse,
+                                          BandeHaute));
 }
 
 }  // namespace

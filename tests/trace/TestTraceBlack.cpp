@@ -228,9 +228,11 @@ TEST(TraceBlack, PhaseContinueDUnRetardUneSeuleCourbeEtAbaqueRepetee)
     EXPECT_EQ(couvert, nullptr) << (couvert ? couvert->Texte.toStdString() : "");
 }
 
-// Le même retard sur six décades : la phase tourne cinq cents fois. L'axe garde quelques
-// graduations rondes, côte à côte même dans une petite fenêtre ; ni l'axe vertical ni
-// l'abaque ne se répètent sur des tours de deux pixels, qui rempliraient le cadre.
+// Le même retard sur six décades : la phase tourne cinq cents fois, mais quatre-vingts tours
+// seulement au-dessus de -60 dB. L'axe couvre ce qui se dessine dans la plage des gains, pas
+// la courbe sous le cadre ; il garde quelques graduations rondes, côte à côte même dans une
+// petite fenêtre ; ni l'axe vertical ni l'abaque ne se répètent sur des tours de deux pixels,
+// qui rempliraient le cadre.
 TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
 {
     TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
@@ -245,10 +247,41 @@ TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
         AttendPhasesLisibles(NombresDans(textes, sousLeCadre));
         EXPECT_EQ(Occurrences(textes, " -3 dB"), 0) << taille.width();
     }
-    EXPECT_LT(doc.EchellesFrequentielles.PhaseMin, -180000);
     const QImage image = Dessine(doc, param);
+    // |H| = 1/1000 où ω² = 10⁶ - 1 ; la phase y vaut -atan(ω) - 0,5·ω rad.
+    const Reel w = std::sqrt(Reel(999999));
+    const Reel phaseAuBord = -(std::atan(w) + 0.5L * w) * 180 / Pi;
+    EXPECT_LE(doc.EchellesFrequentielles.PhaseMin, phaseAuBord);
+    EXPECT_GT(doc.EchellesFrequentielles.PhaseMin, 1.2L * phaseAuBord);
+    EXPECT_EQ(doc.EchellesFrequentielles.PhaseMax, 0);
     const int axe = CompteCouleur(image, Couleur(doc, "DAxe"), 60, 45, 940, 620);
     EXPECT_LT(axe, 880 * 575 / 50);
+}
+
+// Quatre échantillons par décade : le segment qui sort par le bas du cadre y est tracé jusqu'au
+// bord, et l'axe des phases va jusqu'à la phase où il le coupe, pas seulement jusqu'au dernier
+// échantillon dans le cadre.
+TEST(TraceBlack, PhaseContinueLAxeVaJusquOuLaCourbeSortDuCadre)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    doc.PhaseContinue = true;
+    TMiseEnPageBlack mise = TMiseEnPageBlack::Ecran();
+    mise.PointsParDecade = 4;
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    ASSERT_TRUE(TracerBlack(p, image.rect(), doc, {1, 10, -24, 0, {}, false, false}, mise));
+    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    // Gain et phase continue de 1/(1 + jω).e^(-0,5jω) aux fréquences 10^(k/4).
+    const auto gain = [](Reel f) { return -10 * std::log10(1 + DeuxPi * f * DeuxPi * f); };
+    const auto phase = [](Reel f) { return -(std::atan(DeuxPi * f) + 0.5L * DeuxPi * f) * 180 / Pi; };
+    int k = 0;
+    while (gain(std::pow(Reel(10), (k + 1) / Reel(4))) >= e.GainMin)
+        ++k;
+    const Reel fa = std::pow(Reel(10), k / Reel(4));
+    const Reel fb = std::pow(Reel(10), (k + 1) / Reel(4));
+    const Reel coupe = phase(fa) + (phase(fb) - phase(fa)) * (e.GainMin - gain(fa)) / (gain(fb) - gain(fa));
+    EXPECT_LE(e.PhaseMin, coupe);
+    EXPECT_GT(e.PhaseMin, coupe - 90);
 }
 
 TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 
 #include "AideImages.h"
 #include "DocumentsDessin.h"
@@ -144,12 +145,89 @@ TEST(TraceMarges, BlackMarqueLePointCritiqueSansCacherLaCourbe)
             const QRgb interieur = Couleur(doc, "DIntMarque");
             EXPECT_EQ(CompteCouleur(sans, interieur, 0, 0, Largeur, Hauteur), 0);
             EXPECT_GT(CompteCouleur(image, interieur, c.x() - 1, c.y() - 1, c.x() + 1, c.y() + 1), 0) << symetrique;
-            // Avec le retard, la courbe passe juste sous le point : l'étiquette va au-dessus.
+            // Avec le retard, la courbe passe juste sous le point : l'étiquette va au-dessus. La
+            // marque de la marge de phase, posée sur la courbe, a le contour de sa couleur.
             const QRgb courbe = Couleur(doc, "DCourbe");
-            EXPECT_EQ(CompteCouleur(image, courbe, c.x() + 5, c.y() - 40, c.x() + 120, c.y() + 40),
+            EXPECT_GE(CompteCouleur(image, courbe, c.x() + 5, c.y() - 40, c.x() + 120, c.y() + 40),
                       CompteCouleur(sans, courbe, c.x() + 5, c.y() - 40, c.x() + 120, c.y() + 40))
                 << symetrique << " T=" << double(T);
         }
+}
+
+// 1/(p(p+1)(p+2)) en jω, et la pulsation où son module vaut 1 : x = ω² racine de
+// x³ + 5x² + 4x - 1, par dichotomie sur [0, 1].
+std::complex<Reel> ReponseTroisiemeOrdre(Reel w)
+{
+    const std::complex<Reel> p(0, w);
+    return Reel(1) / (p * (p + Reel(1)) * (p + Reel(2)));
+}
+
+Reel PulsationGainUnite()
+{
+    Reel bas = 0, haut = 1;
+    for (int k = 0; k < 100; ++k) {
+        const Reel x = (bas + haut) / 2;
+        (x * x * x + 5 * x * x + 4 * x - 1 < 0 ? bas : haut) = x;
+    }
+    return std::sqrt(bas);
+}
+
+// Nyquist et Black montrent les marges comme Bode : les deux textes, la marge de gain marquée
+// sur l'axe réel en -1/6 (Nyquist) ou à -180° et -20.log10(6) dB (Black), la marge de phase au
+// point de la courbe sur le cercle unité ou sur 0 dB. Nyquist est agrandi autour de -1 : un
+// degré d'erreur y déplacerait la marque de plusieurs pixels.
+TEST(TraceMarges, NyquistEtBlackMarquentEtEcriventLesMargesCommeBode)
+{
+    TDocument doc = TroisiemeOrdre();
+    const TMarges& m = MargesDuDocument(doc);
+    const std::complex<Reel> unite = ReponseTroisiemeOrdre(PulsationGainUnite());
+    const Reel phaseUnite = std::arg(unite) * 360 / DeuxPi;  // -126,59° : dans la plage -360..0
+    TDemandeDiagramme nyquist = Demande(TTypeDiagramme::Nyquist, &m);
+    nyquist.Nyquist = {0.001L, 10, -1.2L, 0.2L, -1.2L, 0.2L, {}, false};
+    const struct {
+        TDemandeDiagramme Demande;
+        TPointCourbe Gain, Phase;
+        Reel X0, X1, Y0, Y1;
+    } cas[] = {
+        {nyquist, {-Reel(1) / 6, 0}, {unite.real(), unite.imag()}, -1.2L, 0.2L, -1.2L, 0.2L},
+        {Demande(TTypeDiagramme::Black, &m), {-180, -20 * std::log10(Reel(6))}, {phaseUnite, 0}, -360, 0, -60, 40},
+    };
+    const QRgb interieur = Couleur(doc, "DIntMarque");
+    for (const auto& c : cas) {
+        const int type = int(c.Demande.Type);
+        QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+        QPainter p(&image);
+        TracerDiagramme(p, image.rect(), doc, c.Demande);
+        for (const TPointCourbe& point : {c.Gain, c.Phase}) {
+            const QPoint px = PixelDuMonde(doc, point.X, point.Y, c.X0, c.X1, c.Y0, c.Y1);
+            EXPECT_GT(CompteCouleur(image, interieur, px.x() - 1, px.y() - 1, px.x() + 1, px.y() + 1), 0)
+                << type << " " << double(point.X) << ", " << double(point.Y);
+        }
+        const std::vector<TTexteEcrit> textes = TextesEcrits(
+            Largeur, Hauteur, [&](QPainter& q) { TracerDiagramme(q, QRect(0, 0, Largeur, Hauteur), doc, c.Demande); });
+        EXPECT_TRUE(Texte(textes, QStringLiteral("MG = +15.56 dB à +0.2251 Hz"))) << type;
+        EXPECT_TRUE(Texte(textes, QStringLiteral("MP = +53.41 ° à +0.07094 Hz"))) << type;
+    }
+}
+
+// Un cadre qui ne contient ni -1 ni le point de la marge de phase : aucune marque hors du cadre,
+// celle de la marge de gain dedans.
+TEST(TraceMarges, NyquistAucuneMarqueHorsDuCadre)
+{
+    TDocument doc = TroisiemeOrdre();
+    TDemandeDiagramme demande = Demande(TTypeDiagramme::Nyquist, &MargesDuDocument(doc));
+    // -1 tombe juste à gauche du cadre, dans l'image.
+    demande.Nyquist = {0.001L, 10, -0.9L, 0.5L, -0.5L, 0.5L, {}, false};
+    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    QPainter p(&image);
+    TracerDiagramme(p, image.rect(), doc, demande);
+    const QPoint basGauche = PixelDuMonde(doc, -0.9L, -0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
+    const QPoint hautDroit = PixelDuMonde(doc, 0.5L, 0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
+    ASSERT_GT(PixelDuMonde(doc, -1, 0, -0.9L, 0.5L, -0.5L, 0.5L).x(), 5);
+    const QRgb interieur = Couleur(doc, "DIntMarque");
+    const int dedans = CompteCouleur(image, interieur, basGauche.x(), hautDroit.y(), hautDroit.x(), basGauche.y());
+    EXPECT_GT(dedans, 0);
+    EXPECT_EQ(CompteCouleur(image, interieur, 0, 0, Largeur, Hauteur), dedans);
 }
 
 // La ligne de l'étude : seulement demandée, et pour une boucle ouverte stable.

@@ -407,16 +407,18 @@ TEST(NormalesCourbe, PentesInfiniesRemplaceesEtPointsNonFinisSansDirection)
     EXPECT_TRUE(normales.DirectionEtiquette());
 }
 
-// Échelles automatiques d'un intégrateur : la partie imaginaire s'étend sur 1700 unités, la
+// Un intégrateur sur toute sa courbe : la partie imaginaire s'étend sur 1700 unités, la
 // réelle sur une ; le cadre n'a que quelques pixels de large. Ni ses graduations ni son nom
 // ne se chevauchent ni ne sortent de l'image.
 TEST(TraceNyquist, CadreEtroitSansTexteEmpileNiCoupe)
 {
     TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
     const TParamNyquist automatiques = ParamAutoNyquist(doc);
+    const TParamNyquist etroit{automatiques.FreqMin, automatiques.FreqMax, -1, 0.001L, -1700, 0.001L, {}, true};
     // Et l'inverse : l'axe réel sur 1000 unités écrase l'imaginaire en quelques pixels de haut.
     const TParamNyquist plat{automatiques.FreqMin, automatiques.FreqMax, -1000, 0, -1, 0.5L, {}, true};
-    for (const auto& [taille, param] : {std::pair{QSize(800, 600), automatiques},
+    for (const auto& [taille, param] : {std::pair{QSize(800, 600), etroit},
+                                        std::pair{QSize(1920, 1080), etroit},
                                         std::pair{QSize(1920, 1080), automatiques},
                                         std::pair{QSize(1920, 1080), plat}}) {
         const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
