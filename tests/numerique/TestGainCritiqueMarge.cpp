@@ -115,8 +115,9 @@ TEST(GainCritiqueEtMarge, DesQueLaBoucleEstStableAuxPetitsGains)
         const std::optional<Reel> k = PointsEvans(n, d).GainCritique;
         const std::optional<quad::Q> attendu = GainCritiqueRouth(c.N, c.D);
         ASSERT_EQ(k.has_value(), attendu.has_value()) << double(c.D.back());
-        if (attendu)
+        if (attendu) {
             EXPECT_NEAR(double(*k / Reel(*attendu)), 1, 1e-12) << double(*attendu);
+        }
     }
 }
 
