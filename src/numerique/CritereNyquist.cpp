@@ -223,8 +223,6 @@ TVerdictNyquist VerdictDesRacines(const TPolynome& poles, const TPolynome& ferme
                         : "racines de D + N : " + std::to_string(r.Droite) + " à partie réelle positive";
     if (r.Axe > 0)
         v.Raison += " ; la boucle fermée a " + std::to_string(r.Axe) + " pôle(s) sur l'axe imaginaire";
-    else if (v.Stabilite == TStabiliteBoucleFermee::Instable && r.Droite == 0)
-        v.Raison += " ; un coefficient de D + N est de signe contraire aux autres";
     return v;
 }
 

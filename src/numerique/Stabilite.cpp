@@ -25,14 +25,8 @@ TRepartitionRacines RepartitionRacines(const TPolynome& p)
 
 bool AucuneRacineADroite(const TPolynome& p) { return RepartitionRacines(p).Droite == 0 && !SigneContraire(p); }
 
-// Un coefficient nul d'un polynôme réel met aussi une racine sur l'axe ou à sa droite.
 bool ToutesAGauche(const TPolynome& p)
 {
     const TRepartitionRacines r = RepartitionRacines(p);
-    if (r.Droite > 0 || r.Axe > 0 || SigneContraire(p))
-        return false;
-    for (int k = 0; CoefficientsReels(p) && k < p.Degre; ++k)
-        if (p.Coef[k].Re == 0)
-            return false;
-    return true;
+    return r.Droite == 0 && r.Axe == 0 && !SigneContraire(p);
 }

@@ -211,6 +211,7 @@ TEST(Marges, VerdictDesBouclesAUnCheveuDeLAxe)
         {{3, 1}, {0, 6e-13L, 3.0000000000002L, 1}},              // (p² + 2e-13.p + 1)(p + 3)
         {{1}, {1, 2e-10L, 1}},
         {{2}, {-1, 1}},
+        {{1, -2}, {1, 1}},                                       // bipropre, 1 + H tend vers -1
     };
     for (const TCas& c : cas) {
         std::vector<quad::Q> ferme = EnQuadruple(c.D);

@@ -157,6 +157,7 @@ TEST(SimplifieRacinesCommunes, CommunesSeulementDansLaPrecisionDeLaPaire)
         {"-1 1", "-2 1 1", true},
         {"1 1", "3 4 1", false},
         {"1 2e-17 1", "1 1 1 1", true},
+        {"1 2e-7 1", "1 1 1 1", false},
         {"-1 1", "-3.000003 1.999999 1", false},
     };
     for (const TCas& c : cas) {
