@@ -211,6 +211,10 @@ TEST(SimplifieRacinesCommunes, StabiliteAUnCheveuDeLAxe)
         "1 -1e-30 1",                              // pôles 5e-31 ± j
         "0 1 -1e-12 1",                            // p(p²-1e-12p+1)
         "1 3 3 1",                                 // (p+1)³
+        // (p²+20,8²)²(p²-1e-5p+20,8²+25e-12)(p+2,8), coefficients positifs : trois racines
+        // simples voisines dont la moyenne est à droite
+        "226745168.114496302415872 80980411.94278233063424 1572288.0328663645696 561532.084572181632 "
+        "3634.16734720007 1297.919972000025 2.79999 1",
     };
     for (const std::string& d : cas)
         EXPECT_EQ(Simplifie(Tape("1"), Tape(d)).Systeme.SystemeStable, StableQuad(TapeQuad(d))) << d;
