@@ -505,8 +505,13 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
 {
     MarqueEchellesNonEcrites(doc);
     std::vector<TPolynome> etats;
-    const int statut = AnalyseApresSaisieCoeur(doc, [&](const std::string&) { etats.push_back(doc.Numerateur); });
+    std::vector<TPolynome> etatsD;
+    const int statut = AnalyseApresSaisieCoeur(doc, [&](const std::string&) {
+        etats.push_back(doc.Numerateur);
+        etatsD.push_back(doc.Denominateur);
+    });
     etats.push_back(doc.Numerateur);
+    etatsD.push_back(doc.Denominateur);
     const bool faite = statut == DecompositionFaite;
 
     TJson j;
@@ -518,8 +523,11 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     for (std::size_t k = 0; k + 1 < etats.size(); ++k) {
         const TComplexe r = RacineEnlevee(etats[k], etats[k + 1]);
         j.Complexe(r);
-        if (r.Re >= 0)
-            j.Avertit(j.Chemin() + " : racine de partie réelle positive ou nulle " + ComplexeEnTexte(r, 15)
+        // Un pôle instable enlevé avec un zéro stable est nommé aussi.
+        const TComplexe pole = RacineEnlevee(etatsD[k], etatsD[k + 1]);
+        const TComplexe nommee = r.Re >= 0 ? r : pole;
+        if (nommee.Re >= 0)
+            j.Avertit(j.Chemin() + " : racine de partie réelle positive ou nulle " + ComplexeEnTexte(nommee, 15)
                       + " simplifiée entre le numérateur et le dénominateur");
     }
     j.Ferme(']');

@@ -428,6 +428,17 @@ json EtudeDe(const std::vector<std::string>& arguments)
     return json::parse(e.Sortie);
 }
 
+// Zéros -1e-17 ± j, pôles ±j et -1 : la paire est commune, et ce sont les pôles, sur l'axe, qui sont nommés.
+TEST(KovraCalcul, PoleSurLAxeSimplifieAvecUnZeroStableNomme)
+{
+    const json j = EtudeDe({"--num", "1 2e-17 1", "--den", "1 1 1 1"});
+    EXPECT_EQ(j["racines_communes"].size(), 2u);
+    EXPECT_TRUE(j["stable"].get<bool>());
+    ASSERT_EQ(j["avertissements"].size(), 2u);
+    for (const json& a : j["avertissements"])
+        EXPECT_NE(a.get<std::string>().find("racine de partie réelle positive ou nulle +0 "), std::string::npos) << a;
+}
+
 TEST(KovraCalcul, LieuEvansDesTroisPolesReels)
 {
     const json lieu = EtudeDe({"--num", "1", "--den", "0 2 3 1"})["lieu_evans"];

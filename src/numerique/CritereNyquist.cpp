@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <vector>
 
 #include "BornesModules.h"
+#include "Laguerre.h"
+#include "Stabilite.h"
 
 namespace {
 
@@ -75,7 +80,13 @@ Reel Borne(const TPolynome& q, const TPolynome& d, Reel hautD, Reel R)
     return somme / (Module(d.Coef[d.Degre]) * std::pow(R - hautD, Reel(d.Degre)));
 }
 
-Reel Sigma(const TPolynome& n, const TPolynome& d, Reel T)
+// Racines à moins de cette fraction de leur module de l'axe : la précision étendue ne sépare plus
+// le contour de la racine, le compte des tours n'est plus sûr.
+constexpr Reel ProximiteAxeMin = 1e-15L;
+
+// Le contour passe à droite de l'axe, plus près de lui que toute racine donnée qui n'y est pas :
+// chacune reste du côté où elle est. Rien quand l'une est trop près de l'axe pour être contournée.
+std::optional<Reel> Sigma(const TPolynome& n, const TPolynome& d, Reel T, std::initializer_list<const TPolynome*> racines)
 {
     Reel echelle = 1;
     bool trouve = false;
@@ -86,16 +97,46 @@ Reel Sigma(const TPolynome& n, const TPolynome& d, Reel T)
         }
     if (T > 0)
         echelle = trouve ? std::min(echelle, 1 / T) : 1 / T;
-    return SigmaRelatif * echelle;
+    Reel sigma = SigmaRelatif * echelle;
+    for (const TPolynome* p : racines)
+        for (int i = 1; i <= p->Degre; ++i) {
+            const Reel ecart = std::fabs(p->Racines[i].Re);
+            if (ecart == 0)
+                continue;
+            if (ecart < ProximiteAxeMin * Module(p->Racines[i]))
+                return std::nullopt;
+            sigma = std::min(sigma, ecart / 2);
+        }
+    return sigma;
 }
 
-}  // namespace
-
-TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
+// Près d'une racine voisine de l'axe, 1 + H ne tourne que sur une largeur de l'ordre de sa
+// distance au contour, que la grille enjamberait : un échantillon à sa pulsation y fait descendre
+// le suivi.
+std::vector<Reel> PulsationsImposees(std::initializer_list<const TPolynome*> racines)
 {
-    TPolynome poles = d;
-    if (!poles.RacinesValides && CalculeRacines(poles) != 0)
-        return Indecidable("les pôles de la boucle ouverte n'ont pas été trouvés");
+    std::vector<Reel> w;
+    for (const TPolynome* p : racines)
+        for (int i = 1; i <= p->Degre; ++i)
+            if (p->Racines[i].Im != 0)
+                w.push_back(std::fabs(p->Racines[i].Im));
+    std::sort(w.begin(), w.end());
+    return w;
+}
+
+// 1 + H aux hautes fréquences, sans retard : 1 + c quand N et D sont de même degré, sinon 1.
+TComplexe UnPlusHInfini(const TPolynome& n, const TPolynome& d, Reel T)
+{
+    if (n.Degre != d.Degre || T > 0)
+        return {1, 0};
+    const TComplexe c = Quotient(n.Coef[n.Degre], d.Coef[d.Degre]);
+    return {1 + c.Re, c.Im};
+}
+
+// Tours de 1 + H autour de 0 le long du contour à Re p = sigma.
+TVerdictNyquist CompteDesTours(const TPolynome& n, const TPolynome& d, Reel T, const TPolynome& poles,
+                               std::optional<Reel> sigmaContour, const std::vector<Reel>& imposees)
+{
     if (n.Degre > d.Degre)
         return Indecidable("boucle ouverte impropre");
     const bool bipropre = n.Degre == d.Degre;
@@ -103,10 +144,13 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
     if (bipropre && T > 0 && Module(c) >= 1)
         return Indecidable("retard et gain aux hautes fréquences d'au moins 1 : infinité de pôles en boucle fermée");
     // Hors de l'arc de droite, 1 + H reste dans un disque autour de 1 + cInf qui évite 0.
-    const TComplexe cInf = bipropre && T == 0 ? c : TComplexe{};
-    const TComplexe unPlusCInf{1 + cInf.Re, cInf.Im};
+    const TComplexe unPlusCInf = UnPlusHInfini(n, d, T);
+    const TComplexe cInf{unPlusCInf.Re - 1, unPlusCInf.Im};
     if (Module(unPlusCInf) <= 1e-15L)
         return Indecidable("boucle fermée impropre");
+    if (!sigmaContour)
+        return Indecidable("un pôle est trop près de l'axe imaginaire pour que le contour le contourne");
+    const Reel sigma = *sigmaContour;
     TPolynome cD = d;
     for (int i = 0; i <= cD.Degre; ++i)
         cD.Coef[i] = Oppose(Produit(cInf, cD.Coef[i]));
@@ -120,7 +164,6 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
     if (!(Borne(q, d, hautD, R) < rayon))
         return Indecidable("le demi-cercle de fermeture du contour n'a pas été trouvé");
 
-    const Reel sigma = Sigma(n, d, T);
     TVerdictNyquist v;
     for (int i = 1; i <= poles.Degre; ++i)
         if (poles.Racines[i].Re > sigma)
@@ -132,8 +175,13 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
     Reel tours = 0;
     Reel a = 0;
     Reel b = sigma / 1000;
+    auto prochaine = imposees.begin();
     while (a < R && suivi.Valide()) {
+        while (prochaine != imposees.end() && *prochaine <= a)
+            ++prochaine;
         b = std::min(b, R);
+        if (prochaine != imposees.end())
+            b = std::min(b, *prochaine);
         const TComplexe fb = suivi.F(b);
         tours += suivi.Variation(a, fa, b, fb, 0);
         a = b;
@@ -158,4 +206,41 @@ TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
                " pôle(s) instable(s) en boucle ouverte, " + std::to_string(v.Encerclements) +
                " tour(s) de -1 dans le sens horaire";
     return v;
+}
+
+// Sans retard, les pôles de la boucle fermée sont les racines de D + N : ils décident, et le
+// compte des tours, quand il leur est conforme, reste l'explication. Un pôle sur l'axe n'est pas stable.
+TVerdictNyquist VerdictDesRacines(const TPolynome& poles, const TPolynome& fermee, const TVerdictNyquist& compte)
+{
+    const TRepartitionRacines ouverte = RepartitionRacines(poles);
+    const TRepartitionRacines r = RepartitionRacines(fermee);
+    TVerdictNyquist v;
+    v.Stabilite = ToutesAGauche(fermee) ? TStabiliteBoucleFermee::Stable : TStabiliteBoucleFermee::Instable;
+    v.PolesInstables = ouverte.Droite;
+    v.Encerclements = r.Droite - ouverte.Droite;
+    const bool conforme = compte.Stabilite != TStabiliteBoucleFermee::Indecidable
+                          && compte.PolesInstables == v.PolesInstables && compte.Encerclements == v.Encerclements;
+    v.Raison = conforme ? compte.Raison
+                        : "racines de D + N : " + std::to_string(r.Droite) + " à partie réelle positive";
+    if (r.Axe > 0)
+        v.Raison += " ; la boucle fermée a " + std::to_string(r.Axe) + " pôle(s) sur l'axe imaginaire";
+    return v;
+}
+
+}  // namespace
+
+TVerdictNyquist CritereNyquist(const TPolynome& n, const TPolynome& d, Reel T)
+{
+    TPolynome poles = d;
+    if (!poles.RacinesValides && CalculeRacines(poles) != 0)
+        return Indecidable("les pôles de la boucle ouverte n'ont pas été trouvés");
+    const auto seuls = [&] { return CompteDesTours(n, d, T, poles, Sigma(n, d, T, {&poles}), PulsationsImposees({&poles})); };
+    if (T > 0 || n.Degre > d.Degre || Module(UnPlusHInfini(n, d, T)) <= 1e-15L)
+        return seuls();
+    TPolynome fermee = SommePolynomes(n, d);
+    if (fermee.Degre != d.Degre || CalculeRacines(fermee) != LaguerreReussi)
+        return seuls();
+    const TVerdictNyquist compte = CompteDesTours(n, d, T, poles, Sigma(n, d, T, {&poles, &fermee}),
+                                                  PulsationsImposees({&poles, &fermee}));
+    return VerdictDesRacines(poles, fermee, compte);
 }

@@ -421,6 +421,27 @@ void SymetrieBrute(TPolynome& p)
 
 Reel Rayon(const TPolynome& p, TGrappe g) { return Marge * PrecisionRacine(p, g.Centre, g.Multiplicite); }
 
+// Le centre d'une grappe de m racines est racine simple de P^(m-1) : les données le situent bien
+// mieux que chacune de ses racines, à (précision des données).S'/|P^(m)/(m-1)!| près, S' taille des
+// termes de P^(m-1)/(m-1)!. Une racine simple garde le rayon de son calcul.
+Reel RayonDuCentre(const TPolynome& p, TGrappe g)
+{
+    const int m = g.Multiplicite;
+    if (m < 2)
+        return Rayon(p, g);
+    TComplexe t[DegreMax + 1];
+    DeveloppementTaylor(p.Degre, p.Coef.data(), g.Centre, m + 1, t);
+    TComplexe modules[DegreMax + 1];
+    for (int k = 0; k <= p.Degre; ++k)
+        modules[k] = ComplexeReel(Module(p.Coef[k]));
+    TComplexe tailles[DegreMax + 1];
+    DeveloppementTaylor(p.Degre, modules, ComplexeReel(Module(g.Centre)), m, tailles);
+    const Reel derivee = m * Module(t[m]);
+    if (derivee == 0)
+        return Rayon(p, g);
+    return Marge * Securite * PrecisionDonnees * tailles[m - 1].Re / derivee;
+}
+
 // Une racine d'une grappe que les données ne séparent pas n'est connue qu'à une fraction de son
 // module près : on ne la pose ni sur l'axe réel ni sur l'axe imaginaire.
 bool PositionConnue(const TPolynome& p, TGrappe g) { return 2 * Rayon(p, g) < Module(g.Centre); }
@@ -454,6 +475,28 @@ void ConjugueesExactes(const TPolynome& p, TGrappes& g)
     }
 }
 
+// Sur l'axe imaginaire quand les données ne disent pas de quel côté est le centre : le verdict et
+// la durée d'étude sont alors ceux de Re = 0. Une racine simple restée dans une grappe non réunie
+// a un rayon qui couvre ses voisines, dont seul le centre est bien connu : quand il est à droite,
+// l'une au moins l'est aussi, et aucune n'est posée sur l'axe.
+bool CentreSurAxe(const TPolynome& p, const TGrappes& g, int k)
+{
+    const TGrappe& grappe = g.Liste[k];
+    if (!PositionConnue(p, grappe) || std::fabs(grappe.Centre.Re) > RayonDuCentre(p, grappe))
+        return false;
+    if (grappe.Multiplicite > 1)
+        return true;
+    TComplexe somme{};
+    int nombre = 0;
+    for (int l = 0; l < g.Nombre; ++l)
+        if (Distance(g.Liste[l].Centre, grappe.Centre) <= Rayon(p, grappe)) {
+            somme = Somme(somme, Produit(ComplexeReel(g.Liste[l].Multiplicite), g.Liste[l].Centre));
+            nombre += g.Liste[l].Multiplicite;
+        }
+    const TGrappe voisinage{Divise(somme, nombre), nombre};
+    return nombre == 1 || voisinage.Centre.Re <= RayonDuCentre(p, voisinage);
+}
+
 }  // namespace
 
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
@@ -473,11 +516,13 @@ void NettoieRacinesCalculees(TPolynome& p)
     TGrappes g = FormeGrappes(p);
     if (reel)
         ConjugueesExactes(p, g);
+    std::array<bool, DegreMax + 1> surAxe{};
+    for (int k = 0; k < g.Nombre; ++k)
+        surAxe[k] = CentreSurAxe(p, g, k);
     int i = 1;
     for (int k = 0; k < g.Nombre; ++k) {
         TGrappe& grappe = g.Liste[k];
-        // Sur l'axe imaginaire à la précision près : le verdict et la durée d'étude sont ceux de Re = 0.
-        if (std::fabs(grappe.Centre.Re) <= Rayon(p, grappe) && PositionConnue(p, grappe))
+        if (surAxe[k])
             grappe.Centre.Re = 0;
         for (int r = 0; r < grappe.Multiplicite; ++r)
             p.Racines[i++] = grappe.Centre;

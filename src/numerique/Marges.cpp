@@ -59,8 +59,10 @@ TMarges CalculeMarges(const TPolynome& n, const TPolynome& d, Reel T)
     MargeDeGain(n, d, T, m);
     MargesDePhaseEtDeRetard(n, d, T, m);
     m.Verdict = CritereNyquist(n, d, T);
-    // -1 sur le lieu : un pôle de la boucle fermée sur l'axe imaginaire, qui n'est pas stable.
-    if (m.MargePhase && std::fabs(*m.MargePhase) <= MargeNulle && m.Verdict.Stabilite == TStabiliteBoucleFermee::Stable)
+    // -1 sur le lieu : un pôle de la boucle fermée sur l'axe imaginaire, qui n'est pas stable. Sans
+    // retard, les racines de D + N en ont déjà décidé.
+    if (T > 0 && m.MargePhase && std::fabs(*m.MargePhase) <= MargeNulle
+        && m.Verdict.Stabilite == TStabiliteBoucleFermee::Stable)
     {
         m.Verdict.Stabilite = TStabiliteBoucleFermee::Instable;
         m.Verdict.Raison = "-1 est sur le lieu de Nyquist : la boucle fermée a des pôles sur l'axe imaginaire";

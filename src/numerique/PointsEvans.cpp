@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BoucleFermee.h"
 #include "Laguerre.h"
+#include "Stabilite.h"
 #include "Tolerances.h"
 
 namespace {
@@ -87,16 +89,6 @@ TPolynome DifferencePolynomes(const TPolynome& a, const TPolynome& b)
     return SommePolynomes(a, oppose);
 }
 
-// Pôle de multiplicité m sur l'axe imaginaire : il n'en part vers la gauche que simple, et
-// seulement si sa vitesse -N(p0)/D'(p0) y pointe.
-bool PoleSurAxeQuitteVersLaGauche(const TPolynome& n, const TPolynome& d, TComplexe p0, int m)
-{
-    if (m > 1)
-        return false;
-    const TComplexe vitesse = Oppose(Quotient(ValeurEn(n, p0), ValeurEn(Derivee(d), p0)));
-    return EstFini(vitesse) && vitesse.Re < 0;
-}
-
 }
 
 bool LieuCalculable(const TPolynome& n, const TPolynome& d)
@@ -162,17 +154,10 @@ std::vector<TCroisement> CroisementsAxeImaginaire(const TPolynome& n, const TPol
     return croisements;
 }
 
-bool StableAuxPetitsGains(const TPolynome& n, const TPolynome& d)
+bool StableAuxPetitsGains(const TPolynome& n, const TPolynome& d, Reel premiereFrontiere)
 {
-    // m > n : m - n racines arrivent de l'infini, en p^(m-n) = -d_n/(K.n_m).
-    if (n.Degre > d.Degre && (n.Degre - d.Degre > 1 || Dominant(d) / Dominant(n) < 0))
-        return false;
-    for (int k = 1; k <= d.Multiplicites[0]; ++k) {
-        const TComplexe p0 = d.Racines[RangRacine(d, k)];
-        if (p0.Re > 0 || (p0.Re == 0 && !PoleSurAxeQuitteVersLaGauche(n, d, p0, d.Multiplicites[k])))
-            return false;
-    }
-    return true;
+    TBoucleFermee f = FonctionBoucleFermee(n, d, premiereFrontiere / 2);
+    return f.Existe && CalculeRacines(f.Denominateur) == LaguerreReussi && ToutesAGauche(f.Denominateur);
 }
 
 TPointsEvans PointsEvans(const TPolynome& n, const TPolynome& d)
@@ -181,18 +166,17 @@ TPointsEvans PointsEvans(const TPolynome& n, const TPolynome& d)
     points.Asymptotes = AsymptotesEvans(n, d);
     points.Separations = SeparationsEvans(n, d);
     points.Croisements = CroisementsAxeImaginaire(n, d);
-    if (!StableAuxPetitsGains(n, d))
-        return points;
-    std::optional<Reel> critique;
+    std::optional<Reel> premiere;
     for (const TCroisement& c : points.Croisements)
-        critique = std::min(c.K, critique.value_or(c.K));
+        premiere = std::min(c.K, premiere.value_or(c.K));
     // Degrés égaux, dominants de signes contraires : en K = -d_n/n_n une racine passe par l'infini
     // et revient de l'autre côté de l'axe.
     if (n.Degre == d.Degre && Dominant(n) * Dominant(d) < 0) {
         const Reel kInfini = -Dominant(d) / Dominant(n);
-        critique = std::min(kInfini, critique.value_or(kInfini));
+        premiere = std::min(kInfini, premiere.value_or(kInfini));
     }
-    points.GainCritique = critique;
+    if (premiere && StableAuxPetitsGains(n, d, *premiere))
+        points.GainCritique = premiere;
     return points;
 }
 

@@ -46,8 +46,9 @@ bool LieuCalculable(const TPolynome& n, const TPolynome& d);
 TAsymptotes AsymptotesEvans(const TPolynome& n, const TPolynome& d);
 std::vector<TSeparation> SeparationsEvans(const TPolynome& n, const TPolynome& d);
 std::vector<TCroisement> CroisementsAxeImaginaire(const TPolynome& n, const TPolynome& d);
-// Boucle stable pour K > 0 petit : un pôle sur l'axe imaginaire compte s'il s'en écarte vers la gauche.
-bool StableAuxPetitsGains(const TPolynome& n, const TPolynome& d);
+// Boucle stable pour K > 0 petit : aucune racine de D + K.N ne traverse l'axe entre 0 et la
+// première frontière (croisement de l'axe ou passage par l'infini), on les juge en son milieu.
+bool StableAuxPetitsGains(const TPolynome& n, const TPolynome& d, Reel premiereFrontiere);
 TPointsEvans PointsEvans(const TPolynome& n, const TPolynome& d);
 
 // Cadre qui contient pôles, zéros, croisements, séparations et centre des asymptotes, avec une marge.

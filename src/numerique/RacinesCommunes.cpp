@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Grappes.h"
+#include "Stabilite.h"
 #include "Tolerances.h"
 
 namespace {
@@ -18,18 +20,31 @@ struct TPaire {
 
 TComplexe RacineDistincte(const TPolynome& p, int k) { return p.Racines[RangRacine(p, k)]; }
 
+// Moitié de la distance de la racine distincte k à la plus proche des autres : au-delà, une
+// racine voisine serait aussi bien appariée, et l'écart ne tient plus à la précision.
+Reel DemiEcartVoisines(const TPolynome& p, int k)
+{
+    Reel ecart = std::numeric_limits<Reel>::infinity();
+    for (int l = 1; l <= p.Multiplicites[0]; ++l)
+        if (l != k)
+            ecart = std::min(ecart, Distance(RacineDistincte(p, k), RacineDistincte(p, l)) / 2);
+    return ecart;
+}
+
 // Un pôle de partie réelle positive ou nulle simplifié à tort cacherait une instabilité : seul
 // un zéro qui lui est égal, à la précision des données près, le simplifie. Les autres pôles
-// suivent la tolérance relative.
+// suivent la tolérance relative. Dans une grappe, la précision d'une racine seule dépasse
+// l'écart de ses voisines : elle est bornée par celui-ci, des deux côtés.
 bool Communes(const TPolynome& n, int k, const TPolynome& d, int l)
 {
     const TComplexe zero = RacineDistincte(n, k);
     const TComplexe pole = RacineDistincte(d, l);
+    const Reel borne = std::min(DemiEcartVoisines(n, k), DemiEcartVoisines(d, l));
     if (pole.Re < 0)
-        return ProchesRelatifs(zero, pole, ToleranceCommunes);
+        return Distance(zero, pole) <= std::min(EcartAdmis(zero, pole, ToleranceCommunes), borne);
     const Reel precision = std::max(PrecisionDonneesRacine(n, zero, n.Multiplicites[k]),
                                     PrecisionDonneesRacine(d, pole, d.Multiplicites[l]));
-    return Distance(zero, pole) <= precision || ProchesRelatifs(zero, pole, ToleranceEgales);
+    return Distance(zero, pole) <= std::min(precision, borne) || ProchesRelatifs(zero, pole, ToleranceEgales);
 }
 
 // La dernière paire voisine rencontrée l'emporte.
@@ -51,16 +66,20 @@ std::string TexteRacine(TComplexe r, int chiffres)
     return ComplexeEnTexte(r, chiffres);
 }
 
-// Un pôle sur l'axe imaginaire (partie réelle exactement nulle) laisse le système stable ;
-// un dénominateur nul ne définit aucun système.
+// Un pôle sur l'axe imaginaire (partie réelle nulle) laisse le système stable ; un dénominateur
+// nul ne définit aucun système.
 bool Stable(const TPolynome& n, const TPolynome& d)
 {
-    if (d.Degre < n.Degre || EstPolynomeNul(d))
-        return false;
-    for (int i = 1; i <= d.Degre; ++i)
-        if (d.Racines[i].Re > 0)
-            return false;
-    return true;
+    return d.Degre >= n.Degre && !EstPolynomeNul(d) && AucuneRacineADroite(d);
+}
+
+// La racine annoncée : celle du dénominateur quand elle seule n'est pas à gauche de l'axe, car
+// c'est une instabilité qui disparaît.
+TComplexe RacineAnnoncee(const TSysteme& s, TPaire paire)
+{
+    const TComplexe zero = RacineDistincte(s.Numerateur, paire.RacineN);
+    const TComplexe pole = RacineDistincte(s.Denominateur, paire.RacineD);
+    return zero.Re < 0 && pole.Re >= 0 ? pole : zero;
 }
 
 }  // namespace
@@ -73,7 +92,7 @@ void SimplifieRacinesCommunes(TSysteme& s, int chiffresSignificatifs, const Aver
             break;
         const int m = std::min(s.Numerateur.Multiplicites[paire.RacineN], s.Denominateur.Multiplicites[paire.RacineD]);
         if (avertir)
-            avertir(TexteRacine(RacineDistincte(s.Numerateur, paire.RacineN), chiffresSignificatifs));
+            avertir(TexteRacine(RacineAnnoncee(s, paire), chiffresSignificatifs));
         s.Numerateur = EnleveRacine(paire.RacineN, m, s.Numerateur);
         s.Denominateur = EnleveRacine(paire.RacineD, m, s.Denominateur);
     }

@@ -154,6 +154,24 @@ TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
     EXPECT_NEAR(double(doc.TMaxAuto), 5.0, 1e-12);  // pôle restant -2 : dix constantes de temps
 }
 
+// Zéro -2, pôles 1, 1.00001, 1.00002, 1.00003 donnés par leurs racines : le zéro est à trois unités
+// de chaque pôle, rien n'est commun et le système reste instable.
+TEST(AnalyseCoeur, ZeroLointainDUneGrappeInstableGarde)
+{
+    TDocument doc = DocumentInitial();
+    QString erreur;
+    ASSERT_TRUE(LitFichierDonnees(QString::fromStdString(CheminDonnees("zero_lointain_grappe_instable.kvf")), doc, erreur))
+        << erreur.toStdString();
+    std::vector<std::string> annonces;
+    AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); });
+    EXPECT_TRUE(annonces.empty());
+    EXPECT_EQ(doc.Numerateur.Degre, 1);
+    ASSERT_EQ(doc.Denominateur.Degre, 4);
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NEAR(double(doc.Denominateur.Racines[i].Re), 1 + (i - 1) * 1e-5, 1e-12);
+    EXPECT_FALSE(doc.SystemeStable);
+}
+
 TEST(AnalyseCoeur, EchecDeLaDecompositionRenduSansToucherAuxPlages)
 {
     TDocument doc = DocumentInitial();

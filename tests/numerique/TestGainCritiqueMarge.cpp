@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
+#include "MargesQuadruple.h"
 #include "SystemesEvans.h"
 #include "numerique/Marges.h"
 #include "numerique/PointsEvans.h"
@@ -54,6 +57,68 @@ TEST(GainCritiqueEtMarge, EgauxSurChaqueSystemeOuLesDeuxExistent)
                                                          << ", 10^(MG/20) " << double(deMarge);
     }
     EXPECT_GE(compares, 8) << "trop peu de systèmes ont à la fois un gain critique et une marge de gain";
+}
+
+}  // namespace
+
+namespace {
+
+// Référence : pôles instables de D + K.N comptés par Routh en quadruple ; stable aux petits K si
+// aucun ne l'est en K = 1e-9, puis le premier K d'une grille de rapport 1,01 qui en a un, affiné
+// par dichotomie.
+std::optional<quad::Q> GainCritiqueRouth(const std::vector<Reel>& n, const std::vector<Reel>& d)
+{
+    const auto instables = [&](quad::Q k) {
+        std::vector<quad::Q> c(std::max(n.size(), d.size()), 0);
+        for (std::size_t i = 0; i < d.size(); ++i)
+            c[i] += quad::Q(d[i]);
+        for (std::size_t i = 0; i < n.size(); ++i)
+            c[i] += k * quad::Q(n[i]);
+        return quad::RacinesInstablesRouth(c).value_or(-1) != 0;
+    };
+    quad::Q a = quad::Q(1e-9L);
+    if (instables(a))
+        return std::nullopt;
+    for (quad::Q b = a * quad::Q(1.01L); b < quad::Q(1e9L); a = b, b *= quad::Q(1.01L))
+        if (instables(b)) {
+            for (int i = 0; i < 120; ++i) {
+                const quad::Q m = (a + b) / 2;
+                (instables(m) ? b : a) = m;
+            }
+            return b;
+        }
+    return std::nullopt;
+}
+
+// Le gain critique existe dès que la boucle est stable aux petits gains, quelle que soit la forme
+// de la boucle ouverte : pôle double à l'origine, deux zéros de plus que de pôles…
+TEST(GainCritiqueEtMarge, DesQueLaBoucleEstStableAuxPetitsGains)
+{
+    struct TCas {
+        std::vector<Reel> N, D;
+    };
+    const TCas cas[] = {
+        {{0.1L, 1}, {0, 0, 2, 3, 1}},   // p + 0,1 sur p²(p + 1)(p + 2)
+        {{3, 1, 2, 1}, {1, 1}},         // impropre de deux degrés
+        {{1}, {0, 2, 3, 1}},
+        {{1, -1}, {2, 1}},              // passage par l'infini en K = 1
+        {{-1}, {0, 2, 3, 1}},
+        {{1, 1}, {0, 0, 10, 1}},        // stable pour tout K
+        {{1}, {1, 0, 1}},
+        {{2, 3, 1}, {0, 0, 0, 1}},      // triple intégrateur
+    };
+    for (const TCas& c : cas) {
+        TPolynome n = PolynomeReel(c.N);
+        TPolynome d = PolynomeReel(c.D);
+        CalculeRacines(n);
+        CalculeRacines(d);
+        const std::optional<Reel> k = PointsEvans(n, d).GainCritique;
+        const std::optional<quad::Q> attendu = GainCritiqueRouth(c.N, c.D);
+        ASSERT_EQ(k.has_value(), attendu.has_value()) << double(c.D.back());
+        if (attendu) {
+            EXPECT_NEAR(double(*k / Reel(*attendu)), 1, 1e-12) << double(*attendu);
+        }
+    }
 }
 
 }  // namespace

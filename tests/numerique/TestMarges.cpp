@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
+#include "MargesQuadruple.h"
 #include "PolynomesSaisis.h"
 #include "numerique/Marges.h"
 
@@ -172,6 +175,83 @@ TEST(Marges, CasDegeneres)
     const TMarges impropre = CalculeMarges(PolynomeDeCoefs({1, 1, 1}), PolynomeDeCoefs({1, 1}), 0);
     EXPECT_EQ(impropre.Verdict.Stabilite, TStabiliteBoucleFermee::Indecidable);
     EXPECT_FALSE(impropre.Verdict.Raison.empty());
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<quad::Q> EnQuadruple(const std::vector<Reel>& c)
+{
+    std::vector<quad::Q> q;
+    for (const Reel x : c)
+        q.push_back(quad::Q(x));
+    return q;
+}
+
+TPolynome AvecRacines(const std::vector<Reel>& c)
+{
+    TPolynome p = PolynomeReel(c);
+    CalculeRacines(p);
+    return p;
+}
+
+// Sans retard, le verdict est celui des pôles de la boucle fermée, comptés par Routh en
+// quadruple sur D + N ; le compte des tours qui l'explique lui est conforme.
+TEST(Marges, VerdictDesBouclesAUnCheveuDeLAxe)
+{
+    struct TCas {
+        std::vector<Reel> N, D;
+    };
+    const TCas cas[] = {
+        {{1}, {1, -2e-10L, 1}},                                  // 1e-10 ± j.√2
+        {{3, -1.0000000006L, -2e-10L}, {0, 2, 3, 1}},            // 1e-10 ± j.…
+        {{0.5L}, {0.5L, 2e-13L, 1}},                             // -1e-13 ± j
+        {{0.5L}, {0.5L, -2e-13L, 1}},                            // 1e-13 ± j
+        {{3, 1}, {0, 6e-13L, 3.0000000000002L, 1}},              // (p² + 2e-13.p + 1)(p + 3)
+        {{1}, {1, 2e-10L, 1}},
+        {{2}, {-1, 1}},
+        {{1, -2}, {1, 1}},                                       // bipropre, 1 + H tend vers -1
+    };
+    for (const TCas& c : cas) {
+        std::vector<quad::Q> ferme = EnQuadruple(c.D);
+        const std::vector<quad::Q> n = EnQuadruple(c.N);
+        for (std::size_t k = 0; k < n.size(); ++k)
+            ferme[k] += n[k];
+        const std::optional<int> instables = quad::RacinesInstablesRouth(ferme);
+        ASSERT_TRUE(instables.has_value());
+        const TVerdictNyquist v = CalculeMarges(AvecRacines(c.N), AvecRacines(c.D), 0).Verdict;
+        EXPECT_EQ(v.Stabilite == TStabiliteBoucleFermee::Stable, *instables == 0) << v.Raison;
+        EXPECT_EQ(v.PolesInstables + v.Encerclements, *instables) << v.Raison;
+        EXPECT_EQ(v.Raison.rfind("critère de Nyquist", 0), 0u) << v.Raison;
+    }
+}
+
+// Avec un retard : k.e^(-4p)/(p² - 2e-12.p + 1). Les pôles de la boucle fermée proches de ±j,
+// affinés par Newton en quadruple sur p² - 2e-12.p + 1 + k.e^(-4p), décident ; les autres sont
+// loin à gauche pour un k aussi petit.
+TEST(Marges, RetardEtPolesOuvertsAUnCheveuDeLAxe)
+{
+    using quad::C;
+    using quad::Q;
+    const auto fermeStable = [](Q k) {
+        C s{Q(1e-12L), 1};
+        for (int i = 0; i < 50; ++i) {
+            const Q m = k * expq(-4 * s.re);
+            const C e{m * cosq(4 * s.im), -m * sinq(4 * s.im)};
+            const C f{s.re * s.re - s.im * s.im - Q(2e-12L) * s.re + 1 + e.re, 2 * s.re * s.im - Q(2e-12L) * s.im + e.im};
+            const C df{2 * s.re - Q(2e-12L) - 4 * e.re, 2 * s.im - 4 * e.im};
+            const C pas = quad::Div(f, df);
+            s = {s.re - pas.re, s.im - pas.im};
+        }
+        return s.re < 0;
+    };
+    for (const Reel k : {1e-14L, 1e-11L, 1e-13L, 1e-12L, 3e-12L}) {
+        const TVerdictNyquist v = CalculeMarges(AvecRacines({k}), AvecRacines({1, -2e-12L, 1}), 4).Verdict;
+        ASSERT_NE(v.Stabilite, TStabiliteBoucleFermee::Indecidable) << v.Raison;
+        EXPECT_EQ(v.Stabilite == TStabiliteBoucleFermee::Stable, fermeStable(quad::Q(k))) << double(k);
+        EXPECT_EQ(v.PolesInstables, 2);
+    }
 }
 
 }  // namespace
