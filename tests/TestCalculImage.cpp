@@ -193,6 +193,7 @@ TEST(CalculImage, DisquePleinGardeLAncienneImage)
         const QString message = QString::fromUtf8(Octets(erreurs));
         EXPECT_TRUE(message.contains(QStringLiteral("kovra-calcul : ")) && message.contains("« " + garde + " »"))
             << extension << " " << message.toStdString();
+        EXPECT_FALSE(message.contains(QStringLiteral("Unknown error"))) << extension << " : raison en anglais";
         EXPECT_EQ(Octets(garde), ancienne) << extension;
         ASSERT_TRUE(QFile::remove(erreurs));
         EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QString("garde.") + extension}) << extension;

@@ -4,6 +4,7 @@
 
 namespace {
 
+// Une écriture courte ne pose pas d'erreur : le texte du système serait « Unknown error ».
 QString Raison(const QSaveFile& fichier)
 {
     return fichier.error() == QFileDevice::NoError ? QStringLiteral("écriture incomplète") : fichier.errorString();
@@ -20,7 +21,7 @@ TEcritureFichier EcritFichierEntier(const QString& chemin, const QByteArray& con
     }
     // commit() valide aussi un fichier tronqué (disque plein, limite de taille) : une écriture
     // courte ou un vidage refusé n'est vu qu'ici.
-    if (fichier.write(contenu) != contenu.size() || !fichier.flush() || fichier.error() != QFileDevice::NoError) {
+    if (fichier.write(contenu) != contenu.size() || !fichier.flush()) {
         raison = Raison(fichier);
         fichier.cancelWriting();
         return TEcritureFichier::Inachevee;
