@@ -1,11 +1,12 @@
 #pragma once
 // Partie « lieu_evans » du JSON de kovra-calcul : asymptotes, points de séparation, croisements
-// de l'axe imaginaire et gain critique ; null quand le lieu n'est pas calculable.
+// de l'axe imaginaire et gain critique ; null quand le lieu n'est pas calculable. Le lieu est celui
+// de N/D : un retard n'y entre pas, et il est dit ignoré.
 #include "MargesJson.h"
 #include "numerique/PointsEvans.h"
 
 template <typename Json>
-void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d)
+void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d, Reel retard)
 {
     j.Cle("lieu_evans");
     if (!LieuCalculable(n, d)) {
@@ -47,5 +48,10 @@ void EcritLieuEvans(Json& j, const TPolynome& n, const TPolynome& d)
     }
     j.Ferme(']');
     EcritOptionnel(j, "gain_critique", points.GainCritique);
+    j.Cle("retard_ignore");
+    j.Booleen(retard > 0);
     j.Ferme('}');
+    if (retard > 0)
+        j.Avertit("lieu_evans : retard ignoré, lieu de N(p)/D(p) seul ; son gain critique n'est pas celui de la "
+                  "boucle avec le retard");
 }

@@ -319,6 +319,13 @@ public:
         DebutValeur();
         texte_ += '"';
         for (const char c : t) {
+            // Un nom de fichier peut porter des caractères de commande : en JSON, ils s'échappent.
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char echappe[8];
+                std::snprintf(echappe, sizeof echappe, "\\u%04x", unsigned(c));
+                texte_ += echappe;
+                continue;
+            }
             if (c == '"' || c == '\\')
                 texte_ += '\\';
             texte_ += c;
@@ -546,7 +553,7 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j.Ferme('}');
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
-    EcritLieuEvans(j, doc.Numerateur, doc.Denominateur);
+    EcritLieuEvans(j, doc.Numerateur, doc.Denominateur, doc.TempsMort);
     EcritEchelles(j, doc);
     EcritMarges(j, CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
     EcritReponseFrequentielle(j, doc, a.Frequences);

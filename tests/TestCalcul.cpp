@@ -165,6 +165,9 @@ TEST(KovraCalcul, DonneesHorsEtendueDesDoublesRefusees)
     }
 }
 
+const char* const RetardIgnore = "lieu_evans : retard ignoré, lieu de N(p)/D(p) seul ; son gain critique n'est "
+                                 "pas celui de la boucle avec le retard";
+
 // Tout nombre de la sortie est un double ; ce qui n'en est pas un est null et nommé dans les avertissements.
 void VerifieJsonStrict(const TExecution& e, const std::string& nom)
 {
@@ -187,10 +190,15 @@ int NombreDeNull(const json& j)
 
 TEST(KovraCalcul, JsonStrictEtAvertissements)
 {
+    // Seul le retard ignoré par le lieu d'Evans est à dire.
     for (const json& cas : CasReference()) {
         const TExecution e = Lance(Arguments(cas, {CheminDonnees(cas["fichier"].get<std::string>())}));
         VerifieJsonStrict(e, cas["nom"].get<std::string>());
-        EXPECT_TRUE(json::parse(e.Sortie)["avertissements"].empty()) << cas["nom"];
+        const json j = json::parse(e.Sortie);
+        if (j["temps_mort"].get<double>() > 0)
+            EXPECT_EQ(j["avertissements"], json::array({RetardIgnore})) << cas["nom"];
+        else
+            EXPECT_TRUE(j["avertissements"].empty()) << cas["nom"];
     }
     // Unités SI, grappes, paire sur l'axe : rien de non représentable.
     for (const auto& [num, den] : std::vector<std::pair<std::string, std::string>>{
@@ -471,6 +479,52 @@ TEST(KovraCalcul, LieuEvansSansGainCritiqueNiAsymptoteOuNull)
     QString erreur;
     ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
     EXPECT_TRUE(EtudeDe({chemin.toStdString()})["lieu_evans"].is_null()) << "degré 11";
+}
+
+// 1/(p(p+1)(p+2)).e^(-p) : la boucle retardée est instable dès K ≈ 1.68 (phase de -180° à
+// ω ≈ 0.664 rad/s) ; le gain critique écrit, 6, est celui du lieu sans retard, et la sortie le dit.
+TEST(KovraCalcul, LieuEvansDUnSystemeARetardDitLeRetardIgnore)
+{
+    const json retarde = EtudeDe({"--num", "1", "--den", "0 2 3 1", "--retard", "1"});
+    EXPECT_EQ(retarde["lieu_evans"]["retard_ignore"], true);
+    EXPECT_NEAR(retarde["lieu_evans"]["gain_critique"].get<double>(), 6, 1e-14);
+    EXPECT_EQ(retarde["avertissements"], json::array({RetardIgnore}));
+    // Le gain où la boucle retardée perd sa stabilité, en double : phase -180° en ω, K = 1/|G(jω)|.
+    double bas = 0.1, haut = 1.2;
+    const auto phase = [](double w) { return -M_PI / 2 - std::atan(w) - std::atan(w / 2) - w; };
+    for (int k = 0; k < 100; ++k)
+        (phase(0.5 * (bas + haut)) > -M_PI ? bas : haut) = 0.5 * (bas + haut);
+    const double w = bas;
+    const double kRetarde = w * std::sqrt(1 + w * w) * std::sqrt(4 + w * w);
+    EXPECT_NEAR(kRetarde, 1.68, 0.01);
+    EXPECT_GT(retarde["lieu_evans"]["gain_critique"].get<double>(), 3 * kRetarde) << "d'où l'avertissement";
+
+    const json direct = EtudeDe({"--num", "1", "--den", "0 2 3 1"});
+    EXPECT_EQ(direct["lieu_evans"]["retard_ignore"], false);
+    EXPECT_TRUE(direct["avertissements"].empty());
+}
+
+// Un nom de fichier porte des tabulations, un retour à la ligne, des octets de commande : la
+// sortie reste un JSON valide et l'avertissement le nomme tel quel.
+TEST(KovraCalcul, CaracteresDeCommandeEchappesDansLeJson)
+{
+    TDocument doc = DocumentInitial();
+    doc.Numerateur = PolynomeDeRacines(1, {});
+    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
+    doc.Denominateur.Racines[2] = {5, 0};  // racines démenties : l'avertissement cite le fichier
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QString::fromUtf8("a\x01" "b\tc\nd\x1f\x7f\"\\e.kvf"));
+    QString erreur;
+    ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
+    const TExecution e = Lance({chemin.toStdString()});
+    ASSERT_EQ(e.Statut, 0) << e.Erreurs;
+    ASSERT_FALSE(e.Sortie.empty());
+    EXPECT_TRUE(std::none_of(e.Sortie.begin(), e.Sortie.end() - 1, [](char c) { return (unsigned char)c < 0x20; }));
+    json j;
+    ASSERT_NO_THROW(j = json::parse(e.Sortie));
+    ASSERT_EQ(j["avertissements"].size(), 1u);
+    const std::string avertissement = j["avertissements"][0].get<std::string>();
+    EXPECT_NE(avertissement.find("« " + chemin.toStdString() + " »"), std::string::npos) << avertissement;
 }
 
 TEST(KovraCalcul, BoucleFermeeEtudieeALaPlaceDeLEntree)

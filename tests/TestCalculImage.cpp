@@ -1,15 +1,19 @@
 // kovra-calcul --image lancé comme un enseignant le lancerait pour ses polycopiés.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "LanceCalcul.h"
+#include "SousLimiteDeTaille.h"
 #include "fenetres/AidePdf.h"
 #include "coeur/Document.h"
 #include "trace/AideImages.h"
@@ -134,6 +138,67 @@ TEST(CalculImage, PdfImpossibleLaisseLAncien)
     EXPECT_EQ(e.Statut, 2);
     EXPECT_NE(e.Erreurs.find("ne peut pas être écrit"), std::string::npos) << e.Erreurs;
     EXPECT_EQ(e.Erreurs.find(".."), std::string::npos) << e.Erreurs;
+}
+
+// kovra-calcul lancé dans un processus dont les fichiers s'arrêtent à `octets` ; ses erreurs dans `erreurs`.
+int ImageSousLimite(rlim_t octets, const std::vector<std::string>& arguments, const QString& erreurs)
+{
+    std::vector<std::string> mots{KOVRA_CALCUL};
+    mots.insert(mots.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& m : mots)
+        argv.push_back(m.data());
+    argv.push_back(nullptr);
+    const std::string fichierErreurs = erreurs.toStdString();
+    return SousLimiteDeTaille(octets, [&] {
+        const int fd = open(fichierErreurs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd < 0 || dup2(fd, STDERR_FILENO) < 0)
+            return 125;
+        execv(argv[0], argv.data());
+        return 127;
+    });
+}
+
+QByteArray Octets(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Disque plein au milieu de l'écriture (limite de taille des fichiers) : quel que soit le format,
+// code 2, la raison en français, l'ancienne image octet pour octet, et aucun fichier laissé à côté.
+TEST(CalculImage, DisquePleinGardeLAncienneImage)
+{
+    constexpr rlim_t Limite = 4096;
+    QTemporaryDir dossier;
+    const QByteArray ancienne = "<ancienne image à garder>";
+    for (const char* extension : {"png", "svg", "pdf"}) {
+        const QString complete = dossier.filePath(QString("complete.") + extension);
+        const TExecution libre = Image({Donnees + "deux_poles_reels.kvf", "--image", complete.toStdString(), "--vue",
+                                        "bode", "--taille", "640x480"});
+        ASSERT_EQ(libre.Statut, 0) << extension << " " << libre.Erreurs;
+        ASSERT_GT(QFileInfo(complete).size(), qint64(Limite)) << extension << " : la limite ne couperait rien";
+        ASSERT_TRUE(QFile::remove(complete));
+
+        const QString garde = dossier.filePath(QString("garde.") + extension);
+        QFile f(garde);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(ancienne), ancienne.size());
+        f.close();
+        const QString erreurs = dossier.filePath("erreurs.txt");
+        const int statut = ImageSousLimite(Limite, {Donnees + "deux_poles_reels.kvf", "--image", garde.toStdString(),
+                                                    "--vue", "bode", "--taille", "640x480"},
+                                           erreurs);
+        EXPECT_EQ(statut, 2) << extension;
+        const QString message = QString::fromUtf8(Octets(erreurs));
+        EXPECT_TRUE(message.contains(QStringLiteral("kovra-calcul : ")) && message.contains("« " + garde + " »"))
+            << extension << " " << message.toStdString();
+        EXPECT_FALSE(message.contains(QStringLiteral("Unknown error"))) << extension << " : raison en anglais";
+        EXPECT_EQ(Octets(garde), ancienne) << extension;
+        ASSERT_TRUE(QFile::remove(erreurs));
+        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QString("garde.") + extension}) << extension;
+        ASSERT_TRUE(QFile::remove(garde));
+    }
 }
 
 // Le lieu d'Evans se trace aussi pour un système instable, à la taille demandée, branches en vue.

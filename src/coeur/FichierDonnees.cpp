@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "EcritureFichier.h"
 #include "numerique/Laguerre.h"
 #include "numerique/RacinesStockees.h"
 
@@ -55,6 +56,26 @@ bool LitEntierPoint(std::string_view mot, qint64& valeur)
     return !mot.empty() && erreur == std::errc() && fin == mot.data() + mot.size();
 }
 
+// Le programme écrit chaque réel avec 14 décimales et un exposant signé de 4 chiffres. Après une
+// telle mantisse, un exposant plus court est celui d'un fichier coupé : « E+00 » se lirait sans
+// bruit comme un autre nombre.
+bool ExposantCoupe(std::string_view mot)
+{
+    constexpr std::size_t Decimales = 14;
+    constexpr std::size_t ChiffresExposant = 4;
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    if (!mot.empty() && (mot.front() == '-' || mot.front() == '+'))
+        mot.remove_prefix(1);
+    if (mot.size() < Decimales + 3 || !chiffre(mot[0]) || mot[1] != '.'
+        || !std::all_of(mot.begin() + 2, mot.begin() + 2 + Decimales, chiffre)
+        || (mot[Decimales + 2] != 'E' && mot[Decimales + 2] != 'e'))
+        return false;
+    mot.remove_prefix(Decimales + 3);
+    if (!mot.empty() && (mot.front() == '-' || mot.front() == '+'))
+        mot.remove_prefix(1);
+    return mot.size() < ChiffresExposant;
+}
+
 class TLecteur {
 public:
     explicit TLecteur(const QByteArray& contenu) : lignes_(contenu.split('\n'))
@@ -92,7 +113,10 @@ public:
         QByteArray ligne;
         if (!Ligne(ligne))
             return false;
-        if (!lire(PremierMot(ligne), valeur))
+        const std::string_view mot = PremierMot(ligne);
+        if (ExposantCoupe(mot))
+            return Refuse(QStringLiteral("exposant incomplet, fichier coupé"), numero_);
+        if (!lire(mot, valeur))
             return Refuse(QStringLiteral("nombre illisible"), numero_);
         return true;
     }
@@ -440,15 +464,16 @@ bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QStri
         erreur = debut + QStringLiteral("une valeur n'est pas un nombre fini.");
         return false;
     }
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
+    QString raison;
+    switch (EcritFichierEntier(chemin, ecrivain.Texte(), raison)) {
+    case TEcritureFichier::Faite:
+        return true;
+    case TEcritureFichier::NonCree:
         erreur = debut + QStringLiteral("le fichier ne peut pas être créé.");
         return false;
+    case TEcritureFichier::Inachevee:
+        break;
     }
-    if (fichier.write(ecrivain.Texte()) != ecrivain.Texte().size() || !fichier.commit()) {
-        fichier.cancelWriting();
-        erreur = debut + QStringLiteral("l'écriture a échoué.");
-        return false;
-    }
-    return true;
+    erreur = debut + QStringLiteral("l'écriture a échoué.");
+    return false;
 }

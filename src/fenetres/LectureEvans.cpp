@@ -39,7 +39,8 @@ QStringList LignesLectureEvans(const TDocument& doc, std::size_t indice)
     const TPointLieu& point = doc.Evans.Lieu.Points.at(indice);
     QStringList lignes{QStringLiteral("K = ") + TexteGeneral(point.K, ChiffresLecture)};
     for (int b = 0; b < doc.Evans.Lieu.NbBranches; ++b) {
-        const TComplexe z = point.Racines[std::size_t(b)];
+        // Un pôle réel calculé garde parfois une partie imaginaire de l'ordre de 1e-37 : c'est 0.
+        const TComplexe z = PartiesAffichees(point.Racines[std::size_t(b)], ChiffresLecture);
         const Reel omegaN = Module(z);
         QString ligne = QStringLiteral("p = ") + TexteGeneral(z.Re, ChiffresLecture);
         if (z.Im != 0)

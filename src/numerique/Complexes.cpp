@@ -168,6 +168,12 @@ std::string FormatExposant(Reel a, int n)
            + (d.Exposant < 0 ? "-" : "+") + std::to_string(std::abs(d.Exposant));
 }
 
+// Chiffres significatifs que NombreEnTexte donne à une valeur absolue a non nulle.
+int ChiffresAffiches(Reel a, int n)
+{
+    return a >= 0.001L && a <= 10000.0L ? n : n + 2;
+}
+
 }  // namespace
 
 std::string NombreEnTexte(Reel x, int n)
@@ -179,15 +185,28 @@ std::string NombreEnTexte(Reel x, int n)
         return signe + "INF";
     n = std::max(n, 1);
     const Reel a = std::fabs(x);
-    if (a >= 0.001L && a <= 10000.0L)
-        return signe + FormatGeneral(a, n);
-    if (x != 0)
-        return signe + FormatExposant(a, n + 2);
-    return signe + "0";
+    if (x == 0)
+        return signe + "0";
+    const int chiffres = ChiffresAffiches(a, n);
+    return signe + (chiffres == n ? FormatGeneral(a, n) : FormatExposant(a, chiffres));
+}
+
+TComplexe PartiesAffichees(TComplexe z, int chiffres)
+{
+    const Reel grande = std::max(std::fabs(z.Re), std::fabs(z.Im));
+    if (!std::isfinite(grande) || grande == 0)
+        return z;
+    chiffres = std::max(chiffres, 1);
+    const Reel demiUnite = 0.5L * std::pow(10.0L, Reel(Arrondi(grande, chiffres).Exposant - chiffres + 1));
+    for (Reel* partie : {&z.Re, &z.Im})
+        if (std::fabs(*partie) < demiUnite)
+            *partie = 0;
+    return z;
 }
 
 std::string ComplexeEnTexte(TComplexe z, int n)
 {
+    z = PartiesAffichees(z, ChiffresAffiches(std::max(std::fabs(z.Re), std::fabs(z.Im)), std::max(n, 1)));
     std::string texte = NombreEnTexte(z.Re, n);
     if (z.Im == 0)
         return texte;

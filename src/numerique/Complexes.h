@@ -36,4 +36,8 @@ void DefinitSeparateurDecimal(char separateur);
 char SeparateurDecimal();
 
 std::string NombreEnTexte(Reel x, int n);
+// Les parties sous la résolution de l'affichage (voir PartiesAffichees) s'écrivent 0.
 std::string ComplexeEnTexte(TComplexe z, int n);
+// z dont chaque partie plus petite qu'une demi-unité du dernier des `chiffres` significatifs de la
+// plus grande vaut 0 : à cette échelle, ce n'est que du bruit de calcul (2.6 + j3.8E-37).
+TComplexe PartiesAffichees(TComplexe z, int chiffres);

@@ -1,14 +1,15 @@
 #include "EcritureImage.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <array>
 
 #include "EncodagePng.h"
+#include "coeur/EcritureFichier.h"
 
 namespace {
 
@@ -140,8 +141,12 @@ bool EcritImage(const QString& chemin, QSize taille, const TDessinImage& dessin,
         erreur = QStringLiteral("Format d'image inconnu pour « %1 » : PNG, SVG ou PDF").arg(chemin);
         return false;
     }
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || !EcritFormat(format, fichier, taille, dessin) || !fichier.commit()) {
+    // Tout le fichier en mémoire d'abord : l'écriture sur le disque est la même pour les trois formats.
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    QString raison;
+    if (!tampon.open(QIODevice::WriteOnly) || !EcritFormat(format, tampon, taille, dessin)
+        || EcritFichierEntier(chemin, contenu, raison) != TEcritureFichier::Faite) {
         erreur = QStringLiteral("Impossible d'écrire le fichier « %1 »").arg(chemin);
         return false;
     }

@@ -1,8 +1,10 @@
 #include "PagePdf.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+#include "coeur/EcritureFichier.h"
 
 namespace {
 
@@ -15,28 +17,27 @@ constexpr int ResolutionPdf = 600;
 bool EcritPdf(const QString& chemin, const QString& titre, QPageLayout::Orientation orientation,
               const TPeintPage& peint, QString& erreur)
 {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        erreur = QStringLiteral("Le fichier PDF « %1 » ne peut pas être écrit : %2").arg(chemin, fichier.errorString());
-        return false;
-    }
+    // La page entière en mémoire, puis le fichier d'un coup.
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    tampon.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&fichier);
+        QPdfWriter pdf(&tampon);
         pdf.setTitle(titre);
         pdf.setCreator(QStringLiteral("Kovra"));
         pdf.setResolution(ResolutionPdf);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, BordPdf, QPageLayout::Millimeter));
         QPainter p;
         if (!p.begin(&pdf)) {
-            fichier.cancelWriting();
             erreur = QStringLiteral("Le fichier PDF « %1 » ne peut pas être commencé.").arg(chemin);
             return false;
         }
         peint(p, QRect(0, 0, pdf.width(), pdf.height()), pdf.resolution());
         p.end();
     }
-    if (!fichier.commit()) {
-        erreur = QStringLiteral("Le fichier PDF « %1 » n'a pas pu être terminé : %2").arg(chemin, fichier.errorString());
+    QString raison;
+    if (EcritFichierEntier(chemin, contenu, raison) != TEcritureFichier::Faite) {
+        erreur = QStringLiteral("Le fichier PDF « %1 » ne peut pas être écrit : %2").arg(chemin, raison);
         return false;
     }
     return true;

@@ -15,6 +15,7 @@
 #include "SeparateurImpose.h"
 #include "CasReference.h"
 #include "DocumentsEgaux.h"
+#include "SousLimiteDeTaille.h"
 
 namespace {
 
@@ -390,6 +391,30 @@ TEST_F(FichierRefuse, LigneFautiveNommeeAvecSaRaison)
     }
 }
 
+// Un fichier coupé dans l'exposant de son dernier nombre (« -1.7…E+0002 » devenu « …E+00 ») se
+// lirait -1.7 au lieu de -170 : refusé, le document gardé. Les formes tapées à la main restent lues.
+TEST_F(FichierRefuse, CoupeDansUnExposant)
+{
+    const std::string derniere = lignes_.back();
+    ASSERT_EQ(derniere, "-1.70000000000000E+0002");
+    TLignes l = lignes_;
+    for (const std::size_t coupe : {1, 2, 3, 4, 5}) {
+        l.back() = derniere.substr(0, derniere.size() - coupe);
+        // Pas de fin de ligne après la coupure.
+        EXPECT_EQ(Refus(Joint(l).chopped(2)), Message("exposant incomplet, fichier coupé", 104)) << l.back();
+    }
+    // Au milieu du fichier aussi, pour le temps mort ou une racine.
+    EXPECT_EQ(RefusLigne(38, " 1.25000000000000E+00"), Message("exposant incomplet, fichier coupé", 38));
+    EXPECT_EQ(RefusLigne(20, "-1.00000000000000e-1"), Message("exposant incomplet, fichier coupé", 20));
+    for (const auto& [texte, valeur] : {std::pair{"-1.7E+2", -170.0L}, std::pair{"-1.7e2", -170.0L},
+                                        std::pair{"-1.700000e+02", -170.0L}, std::pair{"-1.70000000000000E+00002", -170.0L},
+                                        std::pair{"-17000.0000000000E-2", -170.0L}}) {
+        l.back() = texte;
+        ASSERT_TRUE(Lisible("main.kvf", Joint(l).chopped(2), doc_)) << texte;
+        EXPECT_EQ(doc_.AbaquePhases.back(), valeur) << texte;
+    }
+}
+
 TEST_F(FichierRefuse, TrenteValeursAuPlus)
 {
     TLignes trenteEtUn = lignes_;
@@ -479,6 +504,31 @@ TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"ancien.kvf"});
     ASSERT_TRUE(EnregistreFichierDonnees(ancien, DocumentInitial(), erreur));
     EXPECT_EQ(LignesDe(Contenu(ancien)).size(), 84u);
+}
+
+// Disque plein pendant l'enregistrement (limite de taille des fichiers) : l'ancien fichier reste
+// octet pour octet, l'échec est dit, et rien ne traîne dans le dossier.
+TEST_F(FichierDonnees, DisquePleinGardeLAncienFichier)
+{
+    constexpr rlim_t Limite = 512;
+    QString erreur;
+    const QString ancien = Chemin("ancien.kvf");
+    ASSERT_TRUE(EnregistreFichierDonnees(ancien, DocumentVarie(), erreur));
+    const QByteArray avant = Contenu(ancien);
+    ASSERT_TRUE(EnregistreFichierDonnees(Chemin("nouveau.kvf"), DocumentInitial(), erreur));
+    ASSERT_GT(Contenu(Chemin("nouveau.kvf")).size(), qsizetype(Limite)) << "la limite ne couperait rien";
+    ASSERT_TRUE(QFile::remove(Chemin("nouveau.kvf")));
+    const QString attendu =
+        QStringLiteral("Enregistrement impossible du fichier « %1 » : l'écriture a échoué.").arg(ancien);
+    const int statut = SousLimiteDeTaille(Limite, [&] {
+        QString refus;
+        if (EnregistreFichierDonnees(ancien, DocumentInitial(), refus))
+            return 1;
+        return refus == attendu ? 0 : 2;
+    });
+    EXPECT_EQ(statut, 0) << "1 : enregistré malgré la limite ; 2 : autre message";
+    EXPECT_EQ(Contenu(ancien), avant);
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"ancien.kvf"});
 }
 
 // Fichiers de référence abîmés au hasard (graine fixe) : chacun est refusé avec un message, le

@@ -11,7 +11,9 @@
 #include "AideDialogues.h"
 #include <QTemporaryDir>
 
+#include "SeparateurImpose.h"
 #include "fenetres/CommandesEvans.h"
+#include "fenetres/LectureEvans.h"
 #include "fenetres/UBoucleFermee.h"
 #include "fenetres/UEcranDiagramme.h"
 #include "fenetres/UEcranRepTemp.h"
@@ -218,6 +220,27 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     // Revenu sur Bode, la commande sert de nouveau.
     ecran.EcranDiagramme->Montre(TTypeDiagramme::Bode);
     EXPECT_TRUE(marges->isEnabled());
+}
+
+// Le point K = 6 du lieu de 1/(p(p+1)(p+2)) : pôles -3 et ±j√2 ((p + 3)(p² + 2)), tels que le
+// calcul les rend, avec leur bruit. La lecture montre 0 pour ce bruit, pas « -3 + j2E-37 ».
+TEST(LectureEvans, BruitDeCalculLuCommeZero)
+{
+    const SeparateurImpose point('.');
+    TDocument doc = DocumentInitial();
+    doc.Evans.Lieu.NbBranches = 3;
+    TPointLieu lu;
+    lu.K = 6;
+    lu.Racines[0] = {-3, 2.1e-37L};
+    lu.Racines[1] = {1.3e-20L, std::sqrt(2.0L)};
+    lu.Racines[2] = {-1.3e-20L, -std::sqrt(2.0L)};
+    doc.Evans.Lieu.Points.push_back(lu);
+    EXPECT_EQ(LignesLectureEvans(doc, 0), QStringList({"K = 6", "p = -3   ζ = 1   ωn = 3 rad/s",
+                                                      "p = 0 + j1.41421   ζ = 0   ωn = 1.41421 rad/s",
+                                                      "p = 0 - j1.41421   ζ = 0   ωn = 1.41421 rad/s"}));
+    // Une partie à la résolution de la lecture (6 chiffres) reste écrite.
+    doc.Evans.Lieu.Points[0].Racines[0] = {-3, 2e-5L};
+    EXPECT_EQ(LignesLectureEvans(doc, 0)[1], "p = -3 + j2E-5   ζ = 1   ωn = 3 rad/s");
 }
 
 TEST_F(ParcoursEvans, RetardRefuseSansDialogueEtLieuAvecSaLigne)

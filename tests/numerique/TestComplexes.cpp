@@ -155,6 +155,29 @@ TEST_P(TexteDesNombres, TexteDesComplexes)
     EXPECT_EQ(ComplexeEnTexte({0, 1.0000001L}, 4), Attendu("+0 +1 j"));
 }
 
+// Une partie sous la demi-unité du dernier chiffre affiché de la plus grande est du bruit de
+// calcul : elle s'écrit comme une partie nulle (le tableau du lieu d'Evans montrait
+// « -2.62019 +3.76158E-37 j »). À la résolution et au-delà, rien ne change.
+TEST_P(TexteDesNombres, BruitSousLaResolutionEcritCommeZero)
+{
+    EXPECT_EQ(ComplexeEnTexte({-2.62019L, 3.76158e-37L}, 6), Attendu("-2.62019"));
+    EXPECT_EQ(ComplexeEnTexte({-2.62019L, -3.76158e-37L}, 6), Attendu("-2.62019"));
+    EXPECT_EQ(ComplexeEnTexte({1e-30L, -1}, 4), Attendu("+0 -j"));
+    EXPECT_EQ(ComplexeEnTexte({-1e-30L, 2.5L}, 4), Attendu("+0 +2.5 j"));
+    // 4 chiffres de 1 : dernier chiffre 1e-3, demi-unité 5e-4.
+    EXPECT_EQ(ComplexeEnTexte({-1, 4.9e-4L}, 4), Attendu("-1"));
+    EXPECT_EQ(ComplexeEnTexte({-1, 5.1e-4L}, 4), Attendu("-1 +5.10000E-4 j"));
+    // 4 chiffres de 0.5 : dernier chiffre 1e-4.
+    EXPECT_EQ(ComplexeEnTexte({0.5L, 1e-4L}, 4), Attendu("+0.5 +1.00000E-4 j"));
+    // En forme exposant, 6 chiffres : 2.00000E-5 a son dernier chiffre en 1e-10.
+    EXPECT_EQ(ComplexeEnTexte({2e-5L, 3e-11L}, 4), Attendu("+2.00000E-5"));
+    EXPECT_EQ(ComplexeEnTexte({2e-5L, 6e-11L}, 4), Attendu("+2.00000E-5 +6.00000E-11 j"));
+    EXPECT_EQ(ComplexeEnTexte({1, 1e12L}, 4), Attendu("+0 +1.00000E+12 j"));
+    // L'arrondi de la plus grande partie compte : 9.99996 s'écrit 10, dernier chiffre 1e-2.
+    EXPECT_EQ(ComplexeEnTexte({9.99996L, 4e-3L}, 4), Attendu("+10"));
+    EXPECT_EQ(ComplexeEnTexte({9.99996L, 6e-3L}, 4), Attendu("+10 +0.006 j"));
+}
+
 TEST(Complexes, SeparateurParDefautLePoint)
 {
     EXPECT_EQ(SeparateurDecimal(), '.');

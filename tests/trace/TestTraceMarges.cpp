@@ -262,4 +262,52 @@ TEST(TraceMarges, TextesDesMargesInfinies)
     EXPECT_EQ(LigneMargesEtude(m, 4), "Marge de gain : infinie   Marge de phase : -12.5 °");
 }
 
+// Boucle fermée de 1/(p(p+1)(p+2)) à K = 3 : 3/(p³ + 3p² + 2p + 3) vaut exactement -1 en
+// ω = √2 (3 - 3ω² = -3, 2ω - ω³ = 0), seul croisement de gain hors de 0 (ω⁶ + 5ω⁴ - 14ω² = 0).
+// Les deux marges sont nulles : l'étude et Bode les lisent 0 et « limite », pas -9.4E-19 dB.
+TEST(TraceMarges, MargesNullesLuesZeroEtLimite)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({3}), PolynomeDeCoefs({3, 2, 3, 1}));
+    const TMarges& m = MargesDuDocument(doc);
+    ASSERT_TRUE(m.MargeGain && m.MargePhase);
+    EXPECT_NEAR(double(m.PulsationMargeGain), std::sqrt(2.0), 1e-12);
+    EXPECT_EQ(LigneMargesEtude(m, 4), "Marge de gain : +0 dB (limite)   Marge de phase : +0 ° (limite)");
+    EXPECT_EQ(TexteMargeGain(m, 4), "MG = +0 dB (limite) à +0.2251 Hz");
+    doc.MargesEtude = true;
+    const QImage support(10, 10, QImage::Format_RGB32);
+    EXPECT_EQ(NombreDeTextes(MiseEnPageEtude(doc, QSize(800, 600), support).Dessin,
+                             QStringLiteral("Marge de gain : +0 dB (limite)   Marge de phase : +0 ° (limite)")),
+              1);
+}
+
+// La résolution est celle de la grandeur comparée à 4 chiffres : |H| = 1 ± 0.0005, soit
+// 20.log10(1.0005) = 0.004341 dB ; la phase de -180° à 0.05 % près, soit 0.09°.
+TEST(TraceMarges, LimiteALaResolutionDeLAffichage)
+{
+    TMarges m;
+    m.PulsationMargeGain = DeuxPi;
+    m.PulsationMargePhase = DeuxPi;
+    const std::pair<Reel, const char*> gains[] = {{-9.41726e-19L, "MG = +0 dB (limite) à +1 Hz"},
+                                                  {0.00434L, "MG = +0 dB (limite) à +1 Hz"},
+                                                  {-0.00434L, "MG = +0 dB (limite) à +1 Hz"},
+                                                  {0.00435L, "MG = +0.00435 dB à +1 Hz"},
+                                                  {-0.00435L, "MG = -0.00435 dB à +1 Hz"},
+                                                  {15.56L, "MG = +15.56 dB à +1 Hz"}};
+    for (const auto& [marge, texte] : gains) {
+        m.MargeGain = marge;
+        EXPECT_EQ(TexteMargeGain(m, 4), QString::fromUtf8(texte)) << double(marge);
+    }
+    const std::pair<Reel, const char*> phases[] = {{0.0899L, "MP = +0 ° (limite) à +1 Hz"},
+                                                   {-0.0899L, "MP = +0 ° (limite) à +1 Hz"},
+                                                   {0.0901L, "MP = +0.0901 ° à +1 Hz"},
+                                                   {-12.5L, "MP = -12.5 ° à +1 Hz"}};
+    for (const auto& [marge, texte] : phases) {
+        m.MargePhase = marge;
+        EXPECT_EQ(TexteMargePhase(m, 4), QString::fromUtf8(texte)) << double(marge);
+    }
+    // Six chiffres : la résolution se resserre d'autant.
+    m.MargeGain = 0.0001L;
+    EXPECT_EQ(TexteMargeGain(m, 6), "MG = +1.0000000E-4 dB à +1 Hz");
+}
+
 }  // namespace
