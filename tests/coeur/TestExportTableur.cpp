@@ -157,34 +157,43 @@ double RotationPhase(const std::function<std::complex<double>(double)>& h, doubl
 }
 
 // (p+1)(p+2) / (p(p² + 0,4p + 25)) : sa phase chute de 180° en quelques échantillons vers
-// 0,8 Hz. Le graphique ne doit se couper qu'où la phase écrite passe d'un bord à l'autre de
-// sa plage, jamais au milieu de la chute.
+// 0,8 Hz ; 25 / (p² + 0,01p + 25) la fait chuter de presque 180° d'un échantillon au suivant.
+// Le graphique ne doit se couper qu'où la phase écrite passe d'un bord à l'autre de sa
+// plage, jamais au milieu de la chute.
+struct TCasChute {
+    std::initializer_list<Reel> N;
+    std::initializer_list<Reel> D;
+    std::function<std::complex<double>(std::complex<double>)> H;
+    double ChuteMin;  // plus forte rotation attendue entre deux échantillons voisins
+};
+
 TEST(ExportBode, LigneVideAuxSeulsPassagesDUnBordALAutre)
 {
-    const auto h = [](double f) {
-        const std::complex<double> p(0, 2 * 3.14159265358979323846 * f);
-        return (p + 1.0) * (p + 2.0) / (p * (p * p + 0.4 * p + 25.0));
-    };
-    for (const bool symetrique : {false, true}) {
-        TDocument doc = DeCentiemeACent({2, 3, 1}, {0, 25, 0.4L, 1}, TTypeDiagramme::Bode, symetrique);
-        TExport x;
-        Exporte(x, doc);
-        const TClasseurEnregistreur& c = x.Classeur;
-        const TLignes l = Lignes(c, 1);
-        ASSERT_EQ(l.Echantillons.size(), 400u);
-        int chutesRaides = 0;
-        for (std::size_t k = 1; k < l.Echantillons.size(); ++k) {
-            const int avant = l.Echantillons[k - 1];
-            const int apres = l.Echantillons[k];
-            const double ecrit = double(*c.Nombre(1, apres, 3) - *c.Nombre(1, avant, 3));
-            const double vrai = RotationPhase(h, double(*c.Nombre(1, avant, 1)), double(*c.Nombre(1, apres, 1)));
-            chutesRaides += std::abs(vrai) > 30;
-            // Sans ligne vide, la phase écrite a tourné comme la vraie ; avec, d'un tour de plus ou de moins.
-            const double tours = apres - avant == 2 ? 360 : 0;
-            EXPECT_NEAR(std::abs(ecrit - vrai), tours, 1e-6) << "ligne " << apres << (symetrique ? " symétrique" : "");
+    const TCasChute cas[] = {
+        {{2, 3, 1}, {0, 25, 0.4L, 1}, [](std::complex<double> p) { return (p + 1.0) * (p + 2.0) / (p * (p * p + 0.4 * p + 25.0)); }, 30},
+        {{25}, {25, 0.01L, 1}, [](std::complex<double> p) { return 25.0 / (p * p + 0.01 * p + 25.0); }, 120}};
+    for (const TCasChute& k : cas)
+        for (const bool symetrique : {false, true}) {
+            const auto h = [&k](double f) { return k.H({0, 2 * 3.14159265358979323846 * f}); };
+            TDocument doc = DeCentiemeACent(k.N, k.D, TTypeDiagramme::Bode, symetrique);
+            TExport x;
+            Exporte(x, doc);
+            const TClasseurEnregistreur& c = x.Classeur;
+            const TLignes l = Lignes(c, 1);
+            ASSERT_EQ(l.Echantillons.size(), 400u);
+            double chute = 0;
+            for (std::size_t i = 1; i < l.Echantillons.size(); ++i) {
+                const int avant = l.Echantillons[i - 1];
+                const int apres = l.Echantillons[i];
+                const double ecrit = double(*c.Nombre(1, apres, 3) - *c.Nombre(1, avant, 3));
+                const double vrai = RotationPhase(h, double(*c.Nombre(1, avant, 1)), double(*c.Nombre(1, apres, 1)));
+                chute = std::max(chute, std::abs(vrai));
+                // Sans ligne vide, la phase écrite a tourné comme la vraie ; avec, d'un tour de plus ou de moins.
+                const double tours = apres - avant == 2 ? 360 : 0;
+                EXPECT_NEAR(std::abs(ecrit - vrai), tours, 1e-6) << "ligne " << apres << (symetrique ? " symétrique" : "");
+            }
+            EXPECT_GT(chute, k.ChuteMin) << "la chute doit être raide entre deux échantillons";
         }
-        EXPECT_GE(chutesRaides, 1) << "la chute près de 0,8 Hz doit dépasser 30° entre deux échantillons";
-    }
 }
 
 TEST(ExportBode, AxesDesDeuxGraphiquesAuxEchellesDeLEcran)
