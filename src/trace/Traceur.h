@@ -53,8 +53,6 @@ struct TPlaceEchellesEgales {
 std::optional<TRepere> RepereEchellesEgales(const QRect& zone, const TPlaceEchellesEgales& place, TBornes x,
                                             TBornes y);
 
-// Résolution de l'écran, en pixels par pouce, où les motifs de Qt ont leur longueur.
-inline constexpr int ResolutionEcran = 96;
 // Gris des lignes secondaires de la grille sur une page en noir.
 inline const QColor GrisGrille{150, 150, 150};
 
