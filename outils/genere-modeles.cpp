@@ -99,7 +99,7 @@ void FeuilleBlack(lxw_workbook* classeur)
 void FeuilleNyquist(lxw_workbook* classeur)
 {
     lxw_worksheet* f = workbook_add_worksheet(classeur, "Nyquist");
-    Entetes(f, "Diagramme de Nyquist", "fréq. (Hz)", "Kovra.re", "Kovra.im");
+    Entetes(f, "Diagramme de Nyquist", "fréq. (Hz)", "Partie réelle", "Partie imaginaire");
     lxw_chart* g = Graphique(classeur, "Diagramme de Nyquist", "partie réelle", "partie imaginaire");
     Serie(g, "Nyquist", 2, 3, 3, 402, Bleu, 1.5);
     Place(f, 1, g);

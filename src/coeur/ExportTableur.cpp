@@ -16,7 +16,7 @@ namespace {
 
 constexpr int LigneEntetes = 2;
 constexpr int PremiereLigne = 3;
-// Au-delà, deux échantillons voisins sont de part et d'autre d'un bord de la plage des phases.
+// Au-delà, deux points voisins d'un lieu de l'abaque sont de part et d'autre d'un bord.
 constexpr Reel SautPhase = 30;
 
 TDecades DecadesDuTrace(const TEchellesFrequentielles& e)
@@ -30,7 +30,22 @@ void EcritEntetes(TClasseur& c, int feuille, const QStringList& titres)
         c.EcritTexte(feuille, LigneEntetes, k + 1, titres[k]);
 }
 
-// Une ligne vide avant un saut de phase de plus de 30°, pour que la courbe ne le traverse pas.
+// Phase continue de l'échantillon : elle dit de combien la phase a vraiment tourné depuis
+// l'échantillon précédent, si vite soit-elle.
+Reel PhaseDeroulee(const TPhasesAffichees& deroulee, const TEchantillonDiagramme& e)
+{
+    return deroulee.Degres(TEchantillonFrequentiel{e.X, e.Frequence, e.Reponse});
+}
+
+// La phase écrite a sauté d'un bord de sa plage à l'autre : elle a bougé d'un tour de plus
+// (ou de moins) que la phase continue. Une chute raide mais continue n'en est pas un.
+bool PasseUnBord(Reel ecrite, Reel ecritePrecedente, Reel continue_, Reel continuePrecedente)
+{
+    return std::abs((ecrite - ecritePrecedente) - (continue_ - continuePrecedente)) > 180;
+}
+
+// Une ligne vide là où la phase écrite passe d'un bord de sa plage à l'autre, pour que la
+// courbe du graphique ne traverse pas le cadre.
 void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const TAvanceExport& avance)
 {
     const TTypeDiagramme type = doc.TypeDiagramme;
@@ -46,15 +61,19 @@ void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const T
                       TCalculEchantillon::GainPhase);
     doc.EchellesFrequentielles.NbPoints = n;
     const bool lignesVides = type == TTypeDiagramme::Bode || type == TTypeDiagramme::Black;
+    const TPhasesAffichees deroulee(doc, doc.PhaseSymetrique, true);
     int ligne = PremiereLigne;
     Reel precedente = ech.front().Phase;
+    Reel continuePrecedente = PhaseDeroulee(deroulee, ech.front());
     for (const TEchantillonDiagramme& e : ech) {
-        if (lignesVides && std::abs(precedente - e.Phase) > SautPhase) {
+        const Reel continue_ = PhaseDeroulee(deroulee, e);
+        if (lignesVides && PasseUnBord(e.Phase, precedente, continue_, continuePrecedente)) {
             for (std::size_t k = 0; k < colonnes.size(); ++k)
                 c.Vide(feuille, ligne, int(k) + 1);
             ++ligne;
         }
         precedente = e.Phase;
+        continuePrecedente = continue_;
         for (std::size_t k = 0; k < colonnes.size(); ++k)
             c.EcritNombre(feuille, ligne, int(k) + 1, ValeurEchantillon(e, colonnes[k]));
         ++ligne;
@@ -62,10 +81,30 @@ void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const T
     }
 }
 
+// Les bornes des échelles sont des multiples ronds de leur pas, au bruit du calcul près : on
+// les écrit comme l'écran les montre (-0,05 et non -0,0499999999). `grandeur` fixe le rang
+// des chiffres gardés : l'étendue d'un axe linéaire, la borne elle-même pour une décade.
+Reel BorneRonde(Reel borne, Reel grandeur)
+{
+    grandeur = std::abs(grandeur);
+    if (!(grandeur > 0) || !std::isfinite(grandeur) || !std::isfinite(borne))
+        return borne;
+    // Par une puissance de dix entière, exacte : 0,01 reste le 0,01 de l'écran.
+    const Reel rang = std::floor(std::log10(grandeur)) - 5;
+    const Reel puissance = std::pow(Reel(10), std::abs(rang));
+    return rang < 0 ? std::nearbyint(borne * puissance) / puissance : std::nearbyint(borne / puissance) * puissance;
+}
+
 void RegleBornes(TClasseur& c, int feuille, int graphique, int axe, Reel min, Reel max)
 {
-    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Maximum, max);
-    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Minimum, min);
+    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Maximum, BorneRonde(max, max - min));
+    c.RegleAxe(feuille, graphique, axe, TReglageAxe::Minimum, BorneRonde(min, max - min));
+}
+
+void RegleDecades(TClasseur& c, int feuille, int graphique, const TEchellesFrequentielles& e)
+{
+    c.RegleAxe(feuille, graphique, 1, TReglageAxe::Maximum, BorneRonde(e.FreqMax, e.FreqMax));
+    c.RegleAxe(feuille, graphique, 1, TReglageAxe::Minimum, BorneRonde(e.FreqMin, e.FreqMin));
 }
 
 bool ContientUnDe(const QString& titre, const QStringList& mots)
@@ -95,10 +134,10 @@ void AxesBode(TClasseur& c, const TEchellesFrequentielles& e)
                                 QStringLiteral("argument"), QStringLiteral("Argument"), QStringLiteral("ARGUMENT")};
     if (const int gain = DernierGraphique(c, feuille, nombre, motsGain)) {
         RegleBornes(c, feuille, gain, 2, e.GainMin, e.GainMax);
-        RegleBornes(c, feuille, gain, 1, e.FreqMin, e.FreqMax);
+        RegleDecades(c, feuille, gain, e);
     }
     if (const int phase = DernierGraphique(c, feuille, nombre, motsPhase)) {
-        RegleBornes(c, feuille, phase, 1, e.FreqMin, e.FreqMax);
+        RegleDecades(c, feuille, phase, e);
         RegleBornes(c, feuille, phase, 2, e.PhaseMin, e.PhaseMax);
     }
 }
@@ -241,40 +280,39 @@ TUniteTemps UniteTemps(Reel pasTemps)
     return {QString::fromUtf8(noms[k]), Puiss10(3 * Reel(k))};
 }
 
+// Les instants partent de 0 et tombent sur des temps ronds : TMax, multiple du pas de
+// graduation, est partagé en 1000 intervalles.
 void ExporteReponse(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
 {
     const TValeursTemporelles& v = doc.ValeursTemporelles;
     const bool echelon = doc.TypeReponse != TTypeReponse::Rampe;
     const int feuille = FeuilleReponse(doc.TypeReponse);
     const TUniteTemps unite = UniteTemps(v.PasTemps);
-    const Reel dt = (v.TMaxTrace - v.TMinTrace) / IntervallesReponse;
-    const Reel avant = v.PasTemps / dt;
+    const Reel tMax = v.TMaxTrace * unite.Facteur;
     // Des échelles jamais tracées ne donnent aucun instant.
-    if (!(dt > 0) || !(std::abs(avant) < IntervallesReponse))
+    if (!(v.TMaxTrace > v.TMinTrace) || !(tMax > 0) || !std::isfinite(tMax))
         throw TErreurClasseur("échelles de la réponse inutilisables");
-    const int j0 = -int(std::nearbyint(avant));
     const QString titreTemps = QStringLiteral("t (") + unite.Nom + QStringLiteral(")");
     c.ActiveFeuille(feuille);
     EcritEntetes(c, feuille, {titreTemps, QStringLiteral("entrée"), QStringLiteral("sortie")});
-    for (int j = j0; j <= j0 + IntervallesReponse; ++j) {
-        const Reel t = j * dt;
+    for (int j = 0; j <= IntervallesReponse; ++j) {
+        const Reel temps = BorneRonde(j * tMax / IntervallesReponse, tMax);
+        const Reel t = temps / unite.Facteur;
         const Reel entree = t <= 0 ? v.ConsI : echelon ? v.ConsF : v.ConsI + v.Pente * t;
         const Reel sortie = echelon ? ReponseEchelon(doc, t, doc.TempsMort, v.ConsI, v.ConsF, v.SortieInitiale)
                                     : ReponseRampe(doc, t, doc.TempsMort, v.Pente, v.SortieInitiale);
-        const int ligne = PremiereLigne + j - j0;
-        c.EcritNombre(feuille, ligne, 1, t * unite.Facteur);
+        const int ligne = PremiereLigne + j;
+        c.EcritNombre(feuille, ligne, 1, temps);
         c.EcritNombre(feuille, ligne, 2, entree);
         c.EcritNombre(feuille, ligne, 3, sortie);
         avance();
     }
     if (c.NombreGraphiques(feuille) < 1)
         return;
-    c.RegleAxe(feuille, 1, 1, TReglageAxe::Minimum, v.TMinTrace * unite.Facteur);
-    c.RegleAxe(feuille, 1, 1, TReglageAxe::Maximum, v.TMaxTrace * unite.Facteur);
-    c.RegleAxe(feuille, 1, 1, TReglageAxe::Graduation, v.PasTemps * unite.Facteur);
+    RegleBornes(c, feuille, 1, 1, v.TMinTrace * unite.Facteur, tMax);
+    c.RegleAxe(feuille, 1, 1, TReglageAxe::Graduation, BorneRonde(v.PasTemps * unite.Facteur, tMax));
     c.TitreAxe(feuille, 1, 1, titreTemps);
     c.TitreAxe(feuille, 1, 2, QStringLiteral("entrée et réponse (") + v.UniteSortie + QStringLiteral(")"));
-    c.RegleAxe(feuille, 1, 2, TReglageAxe::Minimum, v.YMinTrace);
-    c.RegleAxe(feuille, 1, 2, TReglageAxe::Maximum, v.YMaxTrace);
-    c.RegleAxe(feuille, 1, 2, TReglageAxe::Graduation, v.PasSortie);
+    RegleBornes(c, feuille, 1, 2, v.YMinTrace, v.YMaxTrace);
+    c.RegleAxe(feuille, 1, 2, TReglageAxe::Graduation, BorneRonde(v.PasSortie, v.YMaxTrace - v.YMinTrace));
 }

@@ -52,8 +52,8 @@ QString TitreTableur(TGrandeur g)
 {
     switch (g) {
     case G::Frequence: return QStringLiteral("fréq. (Hz)");
-    case G::PartieReelle: return QStringLiteral("Kovra.re");
-    case G::PartieImaginaire: return QStringLiteral("Kovra.im");
+    case G::PartieReelle: return QStringLiteral("Partie réelle");
+    case G::PartieImaginaire: return QStringLiteral("Partie imaginaire");
     default: return TitreTableau(g);
     }
 }

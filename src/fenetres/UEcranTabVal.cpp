@@ -2,8 +2,11 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "coeur/Document.h"
 #include "coeur/GrandeursPoints.h"
@@ -32,11 +35,18 @@ QString TitreDe(TTypeDiagramme type)
     return {};
 }
 
-// La fréquence et la pulsation ont plus de décimales que les valeurs du diagramme.
+// La fréquence et la pulsation parcourent des décades : des chiffres significatifs, pas un
+// nombre fixe de décimales qui écrirait 0,0001 sur toute une décade.
 QString TexteColonne(Reel valeur, TGrandeur g)
 {
-    return g == TGrandeur::Frequence || g == TGrandeur::Pulsation ? TexteFixe(valeur, 6, 4) : TexteFixe(valeur, 7, 3);
+    if (g == TGrandeur::Frequence || g == TGrandeur::Pulsation)
+        return TexteGeneral(valeur, 6).rightJustified(11, u' ');
+    return TexteFixe(valeur, 7, 3);
 }
+
+// Place prise autour de la zone cliente par la barre de titre et les bords, avant que la
+// fenêtre ne soit montrée une première fois.
+const QSize DecorEstime(8, 32);
 
 void EcritCellule(QTableWidget* grille, int ligne, int colonne, const QString& texte)
 {
@@ -80,7 +90,10 @@ void TEcranTabVal::Tableau()
         return;
     if (type == TTypeDiagramme::Evans) {
         setWindowTitle(RemplitTableauEvans(*TabVal, document_));
+        TabVal->resizeColumnsToContents();
         TabVal->scrollToTop();
+        Dimensionne(TabVal->verticalHeader()->sizeHint().width() + TabVal->horizontalHeader()->length() +
+                    TabVal->verticalScrollBar()->sizeHint().width() + 2 * TabVal->frameWidth());
         show();
         raise();
         return;
@@ -119,13 +132,35 @@ void TEcranTabVal::Tableau()
     TabVal->scrollToTop();
     TabVal->setUpdatesEnabled(true);
 
-    const int largeurGrille = nbColonnes * w14 + w4 + (type == TTypeDiagramme::Black ? 35 : 32);
-    // Maximisée par l'utilisateur, la fenêtre le reste.
-    if (!isMaximized()) {
-        resize(largeurGrille + 2, HauteurClient);
-        move(20, 120);
-    }
+    Dimensionne(nbColonnes * w14 + w4 + (type == TTypeDiagramme::Black ? 35 : 32));
     show();
     raise();
     activateWindow();
+}
+
+QRect PlaceTableau(QSize voulue, const QRect& dispo, QSize decor)
+{
+    const int largeur = std::min(voulue.width(), dispo.width() - decor.width());
+    const int hauteur = std::min(voulue.height(), dispo.height() - decor.height());
+    const int x = std::clamp(dispo.left() + 20, dispo.left(), dispo.right() + 1 - largeur - decor.width());
+    const int y = std::clamp(dispo.top() + 120, dispo.top(), dispo.bottom() + 1 - hauteur - decor.height());
+    return QRect(x, y, largeur, hauteur);
+}
+
+void TEcranTabVal::Dimensionne(int largeurGrille)
+{
+    // Maximisée par l'utilisateur, la fenêtre le reste.
+    if (isMaximized())
+        return;
+    const QSize voulue(largeurGrille + 2, HauteurClient);
+    const QScreen* ecran = screen();
+    if (!ecran) {
+        resize(voulue);
+        move(20, 120);
+        return;
+    }
+    const QSize vu = frameGeometry().size() - size();
+    const QRect place = PlaceTableau(voulue, ecran->availableGeometry(), isVisible() && !vu.isEmpty() ? vu : DecorEstime);
+    resize(place.size());
+    move(place.topLeft());
 }

@@ -9,12 +9,10 @@
 #include <array>
 
 #include "EncodagePng.h"
+#include "MiseEnPage.h"
 #include "coeur/EcritureFichier.h"
 
 namespace {
-
-// Les tailles en points des dessins suivent la résolution du support : celle de l'écran.
-constexpr int ResolutionEcran = 96;
 
 bool PeintSur(QPaintDevice& support, QSize taille, const TDessinImage& dessin)
 {

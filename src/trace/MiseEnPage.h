@@ -5,6 +5,10 @@
 
 #include "numerique/Complexes.h"
 
+// Résolution de l'écran, en pixels par pouce : celle des images, dont les tailles en points
+// suivent le support, et celle où les motifs des crayons de Qt ont leur longueur.
+inline constexpr int ResolutionEcran = 96;
+
 // Une coordonnée de texte : décalage depuis un bord du cadre du tracé, ou depuis le bord de
 // la cible (l'écran place par rapport au cadre ce que la page place dans sa marge).
 struct TAncre {
@@ -31,7 +35,7 @@ struct TMiseEnPage {
     bool Couleur = true;              // couleurs du schéma, sinon tout en noir
     bool RemplitFond = true;          // la page imprimée garde son blanc
     bool AvecTitreUtilisateur = true; // la page écrit le sien sous le dessin
-    int Resolution = 96;              // pixels par pouce du support, pour les longueurs en mm et en pouces
+    int Resolution = ResolutionEcran; // pixels par pouce du support, pour les longueurs en mm et en pouces
     bool MemoriseEchelles = true;     // l'écran seul écrit les échelles arrondies du document…
     bool MemorisePoints = true;       // …et ses points échantillonnés
 

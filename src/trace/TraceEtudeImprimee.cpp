@@ -7,6 +7,8 @@
 #include "CouleurQt.h"
 #include "FormulesImprimees.h"
 #include "TraceFormule.h"
+#include "coeur/FermetureBoucle.h"
+#include "coeur/TextesMarges.h"
 
 namespace {
 
@@ -72,6 +74,20 @@ int Tableau(TPageEtude& e, int haut, int marge)
     return bas;
 }
 
+// Ce que l'étude montre à l'écran autour des formules : la boucle fermée étudiée, au-dessus
+// de la première formule, et la ligne des marges sous le verdict quand elle est affichée.
+void LegendeEtMarges(TPageEtude& e, const QRect& page, int marge, int verdict)
+{
+    const TDocument& doc = e.Doc;
+    if (const QString boucle = TexteBoucleFermee(doc); !boucle.isEmpty())
+        e.Ecrit(boucle, QPoint(marge, page.top() + e.Mm(5)), 9, e.Texte, true);
+    if (!doc.MargesEtude || !doc.SystemeStable)
+        return;
+    const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
+    e.Ecrit(LigneMargesEtude(marges, doc.ChiffresSignificatifs), QPoint(marge, verdict + e.Pouces(9 * 1.6L / 72)), 9,
+            e.Texte);
+}
+
 }  // namespace
 
 TDessinPlace PlaceEtudeImprimee(const TDocument& doc, const QRect& page, int resolution, const QPaintDevice& support)
@@ -93,6 +109,7 @@ TDessinPlace PlaceEtudeImprimee(const TDocument& doc, const QRect& page, int res
     const int bas = Tableau(e, elements.BasGauche.y() + e.Mm(10), marge);
     e.Ecrit(doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable"),
             QPoint(marge, bas + e.Mm(10)), 9, e.Texte);
+    LegendeEtMarges(e, page, marge, bas + e.Mm(10));
     return dessin;
 }
 

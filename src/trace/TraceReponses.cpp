@@ -178,13 +178,16 @@ bool TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc, const 
     r.YMax = e->YMax;
     Grille(t, r, *e, mise);
     Axes(t, r, mise);
-    if (mise.AvecNomsAxes) {
-        NomDuTemps(t, r, mise);
-        Legende(t, r, param.Unite, mise);
-    }
+    NomDuTemps(t, r, mise);
+    Legende(t, r, param.Unite, mise);
     Titre(t, cible, r, type, mise);
     const TEchantillonnage ech = Echantillonnage(*e, mise);
-    t.Crayon("DConsigne", mise.EpaisseurCourbe);
+    // En noir, l'entrée se distingue de la réponse par ses tirets, assez épais pour se voir
+    // sur l'axe où l'échelon monte.
+    if (mise.Couleur)
+        t.Crayon("DConsigne", mise.EpaisseurCourbe);
+    else
+        t.Crayon("DConsigne", 2 * mise.EpaisseurCourbe, Qt::DashLine);
     t.Courbe(r, Entree(type, param, *e, ech), TBornage::Libre);
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, Reponse(doc, type, param, y0, ech), TBornage::Libre);
@@ -216,7 +219,11 @@ TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
     m.PourLaPage(resolution, couleur);
     m.IntervallesPositifs = false;
     m.NbPoints = 4000;
-    m.AvecNomsAxes = false;
+    // Les noms des axes comme à l'écran : la légende verticale prend la marge gauche, « t (s) »
+    // passe sous les graduations, au-dessus du titre de l'utilisateur.
+    m.Gauche = 0.1L;
+    m.Bas = 0.9L;
+    m.EcartGraduations = m.Millimetres(0.5L);
     m.TitreDepuisCible = true;
     m.TitreHaut = m.Pouces(0.067L);
     return m;

@@ -9,7 +9,6 @@
 class QPainter;
 
 struct TMiseEnPageReponse : TMiseEnPage {
-    bool AvecNomsAxes = true;          // « t (s) » et la légende verticale, absents de la page
     bool IntervallesPositifs = false;  // rampe à l'écran : pas compté sur [0, TMax], départ à -TMax/10
     int EcartGraduations = 2;          // fin des graduations de la sortie à gauche de t = 0
     int DecalageGraduations = 1;       // haut des graduations des temps sous le cadre
@@ -20,7 +19,8 @@ struct TMiseEnPageReponse : TMiseEnPage {
     // Cadre de l'échelon de 0,05 à 0,97 en largeur et de 0,03 à 0,95 en hauteur ; la rampe
     // garde ceux de la base.
     static TMiseEnPageReponse Ecran(TTypeReponse type);
-    // Page imprimée : 4000 intervalles, ni nom des axes ni légende, titre sous le haut de la cible.
+    // Page imprimée : 4000 intervalles, les noms des axes comme à l'écran, titre sous le haut de
+    // la cible ; en noir, l'entrée en tirets.
     static TMiseEnPageReponse Page(int resolution, bool couleur);
 };
 

@@ -76,9 +76,30 @@ QColor TTraceur::Couleur(const char* cle) const
     return M.Couleur ? CouleurQt(CouleurDe(Schema, QString::fromLatin1(cle))) : QColor(Qt::black);
 }
 
+// Sur le papier, tirets et points gardent la longueur qu'ils ont à l'écran : à 600 points par
+// pouce, le motif de Qt en pixels ferait une ligne grise continue, une grille de plus.
 void TTraceur::Crayon(const char* cle, int epaisseur, Qt::PenStyle style)
 {
-    P.setPen(QPen(Couleur(cle), epaisseur, style));
+    QPen crayon(Couleur(cle), epaisseur, style);
+    if (style != Qt::SolidLine && style != Qt::NoPen && M.Resolution > ResolutionEcran) {
+        QList<qreal> motif = crayon.dashPattern();
+        for (qreal& longueur : motif)
+            longueur *= qreal(M.Resolution) / ResolutionEcran;
+        crayon.setDashPattern(motif);
+    }
+    P.setPen(crayon);
+}
+
+// En noir, les lignes pointillées de la grille passent en gris : plus claires que les
+// décades et que les courbes.
+void TTraceur::CrayonGrille(Qt::PenStyle style)
+{
+    Crayon("DQuadrillage", 1, style);
+    if (!M.Couleur && style != Qt::SolidLine) {
+        QPen crayon = P.pen();
+        crayon.setColor(GrisGrille);
+        P.setPen(crayon);
+    }
 }
 
 void TTraceur::Pinceau(const char* cle)
@@ -213,7 +234,7 @@ void TTraceur::LignesHorizontales(const TRepere& r, Reel depuis, const std::vect
                                   const std::vector<QString>& textes, int ecart, Qt::PenStyle style,
                                   TBornage bornage)
 {
-    Crayon("DQuadrillage", 1, style);
+    CrayonGrille(style);
     std::vector<QLine> lignes;
     for (const Reel v : valeurs)
         AjouteLigne(lignes, r, depuis, v, r.XMax, v, bornage);
@@ -227,7 +248,7 @@ void TTraceur::LignesVerticales(const TRepere& r, const std::vector<Reel>& valeu
                                 const std::vector<QString>& textes, int decalage, Qt::PenStyle style,
                                 TBornage bornage)
 {
-    Crayon("DQuadrillage", 1, style);
+    CrayonGrille(style);
     std::vector<QLine> lignes;
     for (const Reel v : valeurs)
         AjouteLigne(lignes, r, v, r.YMin, v, r.YMax, bornage);
@@ -311,7 +332,7 @@ void TTraceur::GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquett
     std::vector<int> colonnes(std::size_t(nbDecades) + 1);
     for (int i = 0; i <= nbDecades; ++i)
         colonnes[std::size_t(i)] = Colonne(r, r.XMin + i);
-    Crayon("DQuadrillage", 1, Qt::SolidLine);
+    CrayonGrille(Qt::SolidLine);
     std::vector<QLine> lignes;
     for (std::size_t debut = 0, fin = 0; debut < colonnes.size(); debut = fin) {
         fin = debut + 1;
@@ -324,7 +345,7 @@ void TTraceur::GrilleFrequences(const TRepere& r, int nbDecades, const TEtiquett
                        P.pen().color());
     }
     TraceLignes(lignes);
-    Crayon("DQuadrillage", 1, Qt::DotLine);
+    CrayonGrille(Qt::DotLine);
     for (int i = 0; i < nbDecades; ++i) {
         int derniere = colonnes[std::size_t(i)];
         for (int j = 2; j <= 9; ++j) {

@@ -53,6 +53,9 @@ struct TPlaceEchellesEgales {
 std::optional<TRepere> RepereEchellesEgales(const QRect& zone, const TPlaceEchellesEgales& place, TBornes x,
                                             TBornes y);
 
+// Gris des lignes secondaires de la grille sur une page en noir.
+inline const QColor GrisGrille{150, 150, 150};
+
 class TTraceur {
 public:
     TTraceur(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise);
@@ -62,7 +65,10 @@ public:
 
     // Couleur du schéma, ou noir pour une page en noir et blanc.
     QColor Couleur(const char* cle) const;
+    // Tirets et points à leur longueur de l'écran, quelle que soit la résolution.
     void Crayon(const char* cle, int epaisseur = 1, Qt::PenStyle style = Qt::SolidLine);
+    // Crayon des lignes de grille : pointillées en gris sur une page en noir.
+    void CrayonGrille(Qt::PenStyle style);
     void Pinceau(const char* cle);
     void RemplitFond(const QRect& cible);
     // Fond sous les textes posés sur le dessin : couleur de la fenêtre, blanc sur la page.

@@ -361,7 +361,7 @@ TEST_F(ClasseurReel, UnTableurLitLesValeursExportees)
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << lo.readAllStandardError().toStdString();
     const QList<QByteArray> lignes = csv.readAll().split('\n');
     ASSERT_GE(lignes.size(), 402);
-    EXPECT_EQ(QString::fromUtf8(lignes[1]).trimmed(), QStringLiteral("fréq. (Hz),Kovra.re,Kovra.im"));
+    EXPECT_EQ(QString::fromUtf8(lignes[1]).trimmed(), QStringLiteral("fréq. (Hz),Partie réelle,Partie imaginaire"));
     TClasseurOOXML relu;
     relu.Ouvre(Chemin);
     for (int ligne = 3; ligne <= 402; ++ligne) {

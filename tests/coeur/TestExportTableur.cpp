@@ -3,8 +3,11 @@
 // graphiques aux échelles de l'écran, l'unité de temps lisible.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <complex>
+#include <functional>
+#include <string>
 
 #include "ClasseurEnregistreur.h"
 #include "PolynomesSaisis.h"
@@ -25,10 +28,11 @@ TDocument Analyse(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
     return doc;
 }
 
-// 1/(p+1)³ tracé de 0,01 à 100 Hz : sa phase passe -180° vers 0,28 Hz.
-TDocument TroisPoles(TTypeDiagramme type, bool symetrique)
+// N/D tracé de 0,01 à 100 Hz.
+TDocument DeCentiemeACent(std::initializer_list<Reel> n, std::initializer_list<Reel> d, TTypeDiagramme type,
+                          bool symetrique)
 {
-    TDocument doc = Analyse({1}, {1, 3, 3, 1});
+    TDocument doc = Analyse(n, d);
     doc.TypeDiagramme = type;
     doc.PhaseSymetrique = symetrique;
     TEchellesFrequentielles& e = doc.EchellesFrequentielles;
@@ -36,6 +40,14 @@ TDocument TroisPoles(TTypeDiagramme type, bool symetrique)
     e.FreqMax = 100;
     e.LogFreqMin = -2;
     e.LogFreqMax = 2;
+    return doc;
+}
+
+// 1/(p+1)³ : sa phase passe -180° vers 0,28 Hz.
+TDocument TroisPoles(TTypeDiagramme type, bool symetrique)
+{
+    TDocument doc = DeCentiemeACent({1}, {1, 3, 3, 1}, type, symetrique);
+    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
     e.GainMin = -120;
     e.GainMax = 20;
     e.PhaseMin = symetrique ? -180 : -360;
@@ -128,6 +140,61 @@ TEST_P(ExportBode, UneLigneVideAChaqueSautEtTousLesEchantillons)
 
 INSTANTIATE_TEST_SUITE_P(Plages, ExportBode,
                          testing::Values(TCasSaut{true, 1}, TCasSaut{false, 0}));
+
+// Phase de H(jω) suivie pas à pas entre deux fréquences, sans jamais sauter : de combien
+// elle tourne vraiment de f1 à f2.
+double RotationPhase(const std::function<std::complex<double>(double)>& h, double f1, double f2)
+{
+    constexpr int Pas = 400;
+    double rotation = 0;
+    std::complex<double> avant = h(f1);
+    for (int k = 1; k <= Pas; ++k) {
+        const std::complex<double> apres = h(f1 * std::pow(f2 / f1, double(k) / Pas));
+        rotation += std::arg(apres / avant);
+        avant = apres;
+    }
+    return rotation * 180 / 3.14159265358979323846;
+}
+
+// (p+1)(p+2) / (p(p² + 0,4p + 25)) : sa phase chute de 180° en quelques échantillons vers
+// 0,8 Hz ; 25 / (p² + 0,01p + 25) la fait chuter de presque 180° d'un échantillon au suivant.
+// Le graphique ne doit se couper qu'où la phase écrite passe d'un bord à l'autre de sa
+// plage, jamais au milieu de la chute.
+struct TCasChute {
+    std::initializer_list<Reel> N;
+    std::initializer_list<Reel> D;
+    std::function<std::complex<double>(std::complex<double>)> H;
+    double ChuteMin;  // plus forte rotation attendue entre deux échantillons voisins
+};
+
+TEST(ExportBode, LigneVideAuxSeulsPassagesDUnBordALAutre)
+{
+    const TCasChute cas[] = {
+        {{2, 3, 1}, {0, 25, 0.4L, 1}, [](std::complex<double> p) { return (p + 1.0) * (p + 2.0) / (p * (p * p + 0.4 * p + 25.0)); }, 30},
+        {{25}, {25, 0.01L, 1}, [](std::complex<double> p) { return 25.0 / (p * p + 0.01 * p + 25.0); }, 120}};
+    for (const TCasChute& k : cas)
+        for (const bool symetrique : {false, true}) {
+            const auto h = [&k](double f) { return k.H({0, 2 * 3.14159265358979323846 * f}); };
+            TDocument doc = DeCentiemeACent(k.N, k.D, TTypeDiagramme::Bode, symetrique);
+            TExport x;
+            Exporte(x, doc);
+            const TClasseurEnregistreur& c = x.Classeur;
+            const TLignes l = Lignes(c, 1);
+            ASSERT_EQ(l.Echantillons.size(), 400u);
+            double chute = 0;
+            for (std::size_t i = 1; i < l.Echantillons.size(); ++i) {
+                const int avant = l.Echantillons[i - 1];
+                const int apres = l.Echantillons[i];
+                const double ecrit = double(*c.Nombre(1, apres, 3) - *c.Nombre(1, avant, 3));
+                const double vrai = RotationPhase(h, double(*c.Nombre(1, avant, 1)), double(*c.Nombre(1, apres, 1)));
+                chute = std::max(chute, std::abs(vrai));
+                // Sans ligne vide, la phase écrite a tourné comme la vraie ; avec, d'un tour de plus ou de moins.
+                const double tours = apres - avant == 2 ? 360 : 0;
+                EXPECT_NEAR(std::abs(ecrit - vrai), tours, 1e-6) << "ligne " << apres << (symetrique ? " symétrique" : "");
+            }
+            EXPECT_GT(chute, k.ChuteMin) << "la chute doit être raide entre deux échantillons";
+        }
+}
 
 TEST(ExportBode, AxesDesDeuxGraphiquesAuxEchellesDeLEcran)
 {
@@ -301,8 +368,8 @@ TEST(ExportNyquist, QuatreCentsEchantillonsSansLigneVide)
     x.Classeur.Titres[3] = {QStringLiteral("Nyquist")};
     Exporte(x, doc);
     const TClasseurEnregistreur& c = x.Classeur;
-    EXPECT_EQ(c.Texte(3, 2, 2), QStringLiteral("Kovra.re"));
-    EXPECT_EQ(c.Texte(3, 2, 3), QStringLiteral("Kovra.im"));
+    EXPECT_EQ(c.Texte(3, 2, 2), QStringLiteral("Partie réelle"));
+    EXPECT_EQ(c.Texte(3, 2, 3), QStringLiteral("Partie imaginaire"));
     const TLignes l = Lignes(c, 3);
     EXPECT_EQ(l.Echantillons.size(), 400u);
     EXPECT_TRUE(l.Vides.empty());
@@ -314,6 +381,26 @@ TEST(ExportNyquist, QuatreCentsEchantillonsSansLigneVide)
     }
     EXPECT_EQ(c.Reglage(3, 1, 1, TReglageAxe::Maximum), Reel(1.5L));
     EXPECT_EQ(c.Reglage(3, 1, 2, TReglageAxe::Minimum), Reel(-1));
+}
+
+// Des bornes gardées telles que les échelles automatiques les ont calculées, à un bruit près :
+// le graphique montre -0,05 et 0,25 comme l'écran, pas -0,0499999999.
+TEST(ExportNyquist, BornesDesAxesRondesCommeALEcran)
+{
+    TDocument doc = TroisPoles(TTypeDiagramme::Nyquist, true);
+    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    e.ReelMin = -0.05L * (1 - 3e-9L);
+    e.ReelMax = 0.25L * (1 + 2e-10L);
+    e.ImMin = -1.5e-7L * (1 + 4e-9L);
+    e.ImMax = 2.5e-8L;
+    TExport x;
+    x.Classeur.Titres[3] = {QStringLiteral("Nyquist")};
+    Exporte(x, doc);
+    const TClasseurEnregistreur& c = x.Classeur;
+    EXPECT_EQ(double(*c.Reglage(3, 1, 1, TReglageAxe::Minimum)), -0.05);
+    EXPECT_EQ(double(*c.Reglage(3, 1, 1, TReglageAxe::Maximum)), 0.25);
+    EXPECT_EQ(double(*c.Reglage(3, 1, 2, TReglageAxe::Minimum)), -1.5e-7);
+    EXPECT_EQ(double(*c.Reglage(3, 1, 2, TReglageAxe::Maximum)), 2.5e-8);
 }
 
 // 1/(p+1), échelon de 0 à 2 : sortie 2(1 - e^-t).
@@ -339,6 +426,21 @@ struct TCasTemps {
     Reel PasTemps;
     QString Unite;
     Reel Facteur;
+    // Le pas dans l'unité écrite, Mantisse x 10^Exposant : les instants attendus se lisent
+    // en décimal, comme un tableur les lirait.
+    int Mantisse;
+    int Exposant;
+
+    double Decimal(long long mantisse, int exposant) const
+    {
+        const std::string texte = std::to_string(mantisse) + "e" + std::to_string(exposant);
+        double v = 0;
+        std::from_chars(texte.data(), texte.data() + texte.size(), v);
+        return v;
+    }
+    double Graduation() const { return Decimal(Mantisse, Exposant); }
+    // Instant j : j millièmes de 10 graduations.
+    double Instant(int j) const { return Decimal(static_cast<long long>(j) * Mantisse, Exposant - 2); }
 };
 
 class ExportReponse : public testing::TestWithParam<TCasTemps> {};
@@ -357,8 +459,9 @@ TEST_P(ExportReponse, TempsDansLUniteDeLaGraduation)
     EXPECT_EQ(c.Texte(1, 2, 3), QStringLiteral("sortie"));
     EXPECT_EQ((c.TitresAxes[{1, 1, 1}]), temps);
     EXPECT_EQ((c.TitresAxes[{1, 1, 2}]), QStringLiteral("entrée et réponse (V)"));
-    EXPECT_NEAR(double(*c.Reglage(1, 1, 1, TReglageAxe::Graduation)), double(cas.PasTemps * cas.Facteur), 1e-9);
-    EXPECT_NEAR(double(*c.Reglage(1, 1, 1, TReglageAxe::Minimum)), double(-cas.PasTemps * cas.Facteur), 1e-9);
+    EXPECT_EQ(double(*c.Reglage(1, 1, 1, TReglageAxe::Graduation)), cas.Graduation());
+    EXPECT_EQ(double(*c.Reglage(1, 1, 1, TReglageAxe::Minimum)), -cas.Graduation());
+    EXPECT_EQ(double(*c.Reglage(1, 1, 1, TReglageAxe::Maximum)), cas.Instant(1000));
     EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Minimum), Reel(-0.5L));
     EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Maximum), Reel(2.5L));
     EXPECT_EQ(c.Reglage(1, 1, 2, TReglageAxe::Graduation), Reel(0.5L));
@@ -371,15 +474,17 @@ TEST_P(ExportReponse, TempsDansLUniteDeLaGraduation)
         const Reel attendue = t <= 0 ? 0 : 2 * (1 - std::exp(-t));
         EXPECT_NEAR(double(*c.Nombre(1, ligne, 3)), double(attendue), 1e-9) << ligne;
     }
-    // Le premier instant est un pas de graduation avant 0, à un intervalle près.
-    EXPECT_NEAR(double(*c.Nombre(1, 3, 1)), double(-cas.PasTemps * cas.Facteur), double(cas.PasTemps * cas.Facteur) / 50);
+    // Le temps part de 0 et tombe sur des instants ronds : le millième de 10 graduations,
+    // tel que le tableur l'écrit (0,01 et non 0,0099999999).
+    for (int j = 0; j <= 1000; ++j)
+        ASSERT_EQ(double(*c.Nombre(1, 3 + j, 1)), cas.Instant(j)) << j;
 }
 
 INSTANTIATE_TEST_SUITE_P(Unites, ExportReponse,
-                         testing::Values(TCasTemps{0.005L, QStringLiteral("ms"), 1000},
-                                         TCasTemps{100, QStringLiteral("s"), 1},
-                                         TCasTemps{2e-7L, QStringLiteral("µs"), 1e6L},
-                                         TCasTemps{1e-20L, QStringLiteral("fs"), 1e15L}));
+                         testing::Values(TCasTemps{0.005L, QStringLiteral("ms"), 1000, 5, 0},
+                                         TCasTemps{100, QStringLiteral("s"), 1, 1, 2},
+                                         TCasTemps{2e-7L, QStringLiteral("µs"), 1e6L, 2, -1},
+                                         TCasTemps{1e-20L, QStringLiteral("fs"), 1e15L, 1, -5}));
 
 TEST(ExportReponse, RampeSurLaDeuxiemeFeuille)
 {
@@ -387,9 +492,9 @@ TEST(ExportReponse, RampeSurLaDeuxiemeFeuille)
     TClasseurEnregistreur c;
     ExporteReponse(c, doc, [] {});
     EXPECT_EQ(c.FeuillesActivees, std::vector<int>{2});
-    // Un pas de graduation avant 0 : la dernière ligne tombe un intervalle avant 10 s.
+    // La dernière ligne tombe sur la fin de l'échelle, 10 s.
     const Reel t = *c.Nombre(2, 1003, 1);
-    EXPECT_NEAR(double(t), 10, 0.011);
+    EXPECT_EQ(t, 10);
     EXPECT_NEAR(double(*c.Nombre(2, 1003, 2)), double(3 * t), 1e-12);
     // Rampe de pente 3 dans 1/(p+1) : 3(t - 1 + e^-t).
     EXPECT_NEAR(double(*c.Nombre(2, 1003, 3)), double(3 * (t - 1 + std::exp(-t))), 1e-9);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -143,4 +144,34 @@ TEST_F(CommandesImpression, ImpressionKovraImprimeMemeApresAnnulationDuDialogueD
     EXPECT_TRUE(texte.contains("Zéros"));
     EXPECT_EQ(InfoDuPdf(chemin, "Title"), "Impression Kovra");
     EXPECT_TRUE(messages_.Messages.isEmpty());
+}
+
+// L'étude imprimée montre ce que montre l'écran : la ligne des marges quand elle y est, et les
+// couleurs quand « Impression en couleur » a été coché pour la page d'un diagramme.
+TEST_F(CommandesImpression, ImpressionKovraAvecLesMargesEtEnCouleur)
+{
+    ecran_.MargesEtude1->setChecked(true);
+    ecran_.EcranDiagramme->ExecuteDialogue = [this](QDialog& d) { return Repond(d); };
+    ecran_.DiagBode->trigger();
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    ASSERT_TRUE(ecran_.Document.ImpressionCouleur);
+    ecran_.Impression->ExecuteConfiguration = [](QPrintDialog&) { return int(QDialog::Accepted); };
+    ecran_.ImpressionKovra1->trigger();
+    const QString chemin = Pdf("Impression Kovra");
+    const QString texte = TexteDuPdf(chemin);
+    EXPECT_TRUE(texte.contains("Marge de gain")) << texte.toStdString();
+    EXPECT_TRUE(texte.contains("Marge de phase"));
+    // La page lue en image : les formules dans le bleu du schéma, pas en noir.
+    const QString image = dossier_.filePath("etude");
+    SortieDe(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-singlefile"),
+                                          chemin, image});
+    QImage page(image + ".ppm");
+    ASSERT_FALSE(page.isNull());
+    int bleus = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            bleus += c.blue() > 150 && c.red() < 100 && c.green() < 100;
+        }
+    EXPECT_GT(bleus, 50);
 }

@@ -316,7 +316,7 @@ TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
     ASSERT_TRUE(tableau.isVisible());
     EXPECT_EQ(tableau.TabVal->rowCount(), 2000);
     const TPointFrequentiel& p = doc_.PointsFrequentiels[1500];
-    EXPECT_EQ(tableau.TabVal->item(1499, 0)->text(), TexteFixe(p.Frequence, 6, 4));
+    EXPECT_EQ(tableau.TabVal->item(1499, 0)->text().trimmed(), TexteGeneral(p.Frequence, 6));
     EXPECT_EQ(tableau.TabVal->item(1499, 2)->text(), TexteFixe(p.Valeur1, 7, 3));
 }
 

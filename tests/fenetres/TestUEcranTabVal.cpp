@@ -3,7 +3,9 @@
 #include "fenetres/UEcranTabVal.h"
 
 #include <QHeaderView>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSet>
 #include <QTableWidget>
 
 #include "AideDialogues.h"
@@ -51,14 +53,13 @@ TEST_F(TableauValeurs, BodeListeSesDeuxMillePointsAvecLeursTextes)
     Remplit(TTypeDiagramme::Bode, 2000);
     EXPECT_TRUE(fenetre_.isVisible());
     EXPECT_EQ(fenetre_.windowTitle(), "Valeurs du diagramme de Bode");
-    EXPECT_EQ(fenetre_.pos(), QPoint(20, 120));
     EXPECT_EQ(fenetre_.TabVal->rowCount(), 2000);
     EXPECT_EQ(Entetes(), (QStringList{"fréquence (Hz)", "puls. (rad/s)", "gain (dB)", "phase (°)"}));
-    EXPECT_EQ(Ligne(0), (QStringList{"   1", "     1,0000", "     6,2832", "     -1,500", "      1,250"}));
-    EXPECT_EQ(Ligne(1999), (QStringList{"2000", "  2000,0000", " 12566,4000", "  -2000,500", "   2000,250"}));
+    EXPECT_EQ(Ligne(0), (QStringList{"   1", "          1", "    6,28319", "     -1,500", "      1,250"}));
+    EXPECT_EQ(Ligne(1999), (QStringList{"2000", "       2000", "    12566,4", "  -2000,500", "   2000,250"}));
     doc_.PointsFrequentiels[7].Frequence = 1234567;
     fenetre_.Tableau();
-    EXPECT_EQ(fenetre_.TabVal->item(6, 0)->text(), " 1,23457E+6");
+    EXPECT_EQ(fenetre_.TabVal->item(6, 0)->text(), "  1,23457E6");
     const QTableWidget* grille = fenetre_.TabVal;
     EXPECT_LE(grille->verticalHeader()->width() + grille->horizontalHeader()->length(), grille->width());
 }
@@ -78,8 +79,11 @@ TEST_F(TableauValeurs, NyquistPuisBlackRemplissentLaMemeFenetre)
                                       "phase en BF"}));
     // Gain en boucle ouverte (valeur 2) avant la phase (valeur 1), puis la boucle fermée.
     EXPECT_EQ(Ligne(2).mid(3), (QStringList{"      3,250", "     -3,500", "   1003,000", "  -1003,000"}));
+    // Entière dans la fenêtre, ou, sur un écran trop étroit pour elle, atteinte en défilant.
+    QCoreApplication::processEvents();
     const QTableWidget* grille = fenetre_.TabVal;
-    EXPECT_LE(grille->verticalHeader()->width() + grille->horizontalHeader()->length(), grille->width());
+    EXPECT_TRUE(grille->verticalHeader()->width() + grille->horizontalHeader()->length() <= grille->width() ||
+                grille->horizontalScrollBar()->maximum() > 0);
 }
 
 TEST_F(TableauValeurs, RemplieDeNouveauRevientALaPremiereLigne)
@@ -106,6 +110,82 @@ TEST_F(TableauValeurs, LaGrilleSuitLaFenetreMaximiseePuisRendue)
     fenetre_.showNormal();
     QCoreApplication::processEvents();
     EXPECT_EQ(fenetre_.TabVal->geometry(), fenetre_.rect().adjusted(1, 1, -1, -1));
+}
+
+// Dix-huit fréquences d'une même décade basse : chacune se lit, aucune ne se confond avec
+// sa voisine (toutes écrivaient 0,0001).
+TEST_F(TableauValeurs, FrequencesBassesEnChiffresSignificatifs)
+{
+    Remplit(TTypeDiagramme::Bode, 18);
+    for (int i = 1; i <= 18; ++i)
+        doc_.PointsFrequentiels[i].Frequence = 1e-4L * (1 + Reel(i - 1) / 100);
+    fenetre_.Tableau();
+    QStringList frequences;
+    QStringList pulsations;
+    for (int r = 0; r < 18; ++r) {
+        frequences << fenetre_.TabVal->item(r, 0)->text().trimmed();
+        pulsations << fenetre_.TabVal->item(r, 1)->text().trimmed();
+    }
+    EXPECT_EQ(frequences.first(), "0,0001");
+    EXPECT_EQ(frequences[1], "0,000101");
+    EXPECT_EQ(frequences.last(), "0,000117");
+    EXPECT_EQ(pulsations.first(), "0,000628319");
+    EXPECT_EQ(QSet<QString>(frequences.begin(), frequences.end()).size(), 18);
+    EXPECT_EQ(QSet<QString>(pulsations.begin(), pulsations.end()).size(), 18);
+}
+
+// Chaque tableau tient entier sur l'écran, barre de titre comprise, et défile à l'intérieur ;
+// sur un écran de 800 x 600, la place d'une grille plus grande que lui s'y tient encore.
+TEST_F(TableauValeurs, ChaqueTableauTientALEcran)
+{
+    const QRect ecran = fenetre_.screen()->availableGeometry();
+    for (const TTypeDiagramme type : {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist, TTypeDiagramme::Black}) {
+        Remplit(type, 1998);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(ecran.contains(fenetre_.frameGeometry())) << int(type);
+        EXPECT_GT(fenetre_.TabVal->verticalScrollBar()->maximum(), 0) << int(type);
+    }
+    const QRect petit(0, 0, 800, 600);
+    const QSize decor(8, 32);
+    for (const QSize voulue : {QSize(900, 560), QSize(1200, 900), QSize(500, 560)}) {
+        const QRect place = PlaceTableau(voulue, petit, decor);
+        const QRect fenetre(place.topLeft(), place.size() + decor);
+        EXPECT_TRUE(petit.contains(fenetre)) << voulue.width() << "x" << voulue.height();
+        EXPECT_EQ(place.width(), std::min(voulue.width(), 792));
+        EXPECT_EQ(place.height(), std::min(voulue.height(), 568));
+    }
+    // Une petite grille garde sa place habituelle.
+    EXPECT_EQ(PlaceTableau(QSize(500, 300), petit, decor), QRect(20, 120, 500, 300));
+}
+
+// Le lieu d'Evans s'ouvre assez large pour toutes ses branches ; un lieu de dix branches, plus
+// large que l'écran, s'y tient et défile en largeur.
+TEST_F(TableauValeurs, LieuDEvansLargeDeToutesSesBranches)
+{
+    const QRect ecran = fenetre_.screen()->availableGeometry();
+    for (const int branches : {3, 10}) {
+        doc_.TypeDiagramme = TTypeDiagramme::Evans;
+        TLieuEvans& lieu = doc_.Evans.Lieu;
+        lieu.NbBranches = branches;
+        lieu.Points.assign(50, {});
+        for (std::size_t i = 0; i < lieu.Points.size(); ++i) {
+            lieu.Points[i].K = Reel(i) / 7;
+            for (int b = 0; b < branches; ++b)
+                lieu.Points[i].Racines[std::size_t(b)] = {-1.234567L - b, 12.34567L * Reel(i) / 49};
+        }
+        fenetre_.Tableau();
+        QCoreApplication::processEvents();
+        const QTableWidget* grille = fenetre_.TabVal;
+        ASSERT_EQ(grille->columnCount(), branches + 1);
+        EXPECT_TRUE(ecran.contains(fenetre_.frameGeometry())) << branches;
+        for (int c = 0; c < grille->columnCount(); ++c)
+            EXPECT_GE(grille->columnWidth(c), grille->fontMetrics().horizontalAdvance(grille->item(49, c)->text()))
+                << "colonne " << c;
+        if (branches == 3)
+            EXPECT_EQ(grille->horizontalScrollBar()->maximum(), 0) << "toutes les branches se voient";
+        else
+            EXPECT_GT(grille->horizontalScrollBar()->maximum(), 0);
+    }
 }
 
 TEST_F(TableauValeurs, RienSansDiagrammeAffiche)

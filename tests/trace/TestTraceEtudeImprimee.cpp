@@ -7,6 +7,7 @@
 #include "DocumentsDessin.h"
 #include "trace/TraceEtudeImprimee.h"
 #include "trace/TraceFormule.h"
+#include "coeur/FermetureBoucle.h"
 
 namespace {
 
@@ -133,4 +134,43 @@ TEST(EtudeImprimee, SystemeStableEtConstantesFactoriseesReduites)
     EXPECT_NE(dessin.Cherche("Système Stable"), nullptr);
     EXPECT_EQ(dessin.Cherche("Système Instable"), nullptr);
     EXPECT_NE(dessin.Cherche("-"), nullptr);
+}
+
+// Le papier montre ce que l'étude montre à l'écran : la boucle fermée étudiée au-dessus des
+// formules, la ligne des marges sous le verdict quand elle est demandée, dans la couleur des
+// formules quand la page est en couleur. 1/(p(p+1)(p+2)) : MG = 20 log 6 dB, MP = 53,41°.
+TEST(EtudeImprimee, BoucleFermeeEtLigneDesMargesCommeALEcran)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
+    const QString marges = QStringLiteral("Marge de gain : +15.56 dB   Marge de phase : +53.41 °");
+    EXPECT_EQ(Etude(doc).Cherche(marges), nullptr);
+    doc.MargesEtude = true;
+    doc.ImpressionCouleur = true;
+    ChangeCouleur(doc, "EPFormule", 0, 0, 200);
+    const TDessinPlace dessin = Etude(doc);
+    const TTextePlace* ligne = dessin.Cherche(marges);
+    const TTextePlace* verdict = dessin.Cherche("Système Stable");
+    ASSERT_NE(ligne, nullptr);
+    ASSERT_NE(verdict, nullptr);
+    EXPECT_EQ(ligne->Position.x(), verdict->Position.x());
+    EXPECT_GT(ligne->Position.y(), verdict->Position.y() + Arrondi(9.0L / 72 * Ppp));
+    EXPECT_EQ(ligne->Couleur, QColor(0, 0, 200));
+
+    // Fermée à K = 2 : la légende de l'écran, en italique, au-dessus de « Kovra = ».
+    ASSERT_TRUE(FermeLaBoucle(doc, 2).isEmpty());
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    const TDessinPlace fermee = Etude(doc);
+    const TTextePlace* legende = nullptr;
+    for (const TTextePlace& t : fermee.Textes)
+        if (t.Texte.startsWith("Boucle fermée") && t.Texte.endsWith("K = +2"))
+            legende = &t;
+    ASSERT_NE(legende, nullptr);
+    EXPECT_TRUE(legende->Police.italic());
+    EXPECT_LT(legende->Position.y() + Arrondi(9.0L / 72 * Ppp), Mm(17) - Mm(2));
+    EXPECT_EQ(legende->Couleur, QColor(0, 0, 200));
+    // La boucle fermée par K = 2 reste stable (K < 6) : sa ligne des marges aussi est là.
+    const auto margesFermee = std::find_if(fermee.Textes.begin(), fermee.Textes.end(), [](const TTextePlace& t) {
+        return t.Texte.startsWith("Marge de gain : ");
+    });
+    EXPECT_NE(margesFermee, fermee.Textes.end());
 }

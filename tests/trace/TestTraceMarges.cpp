@@ -114,6 +114,62 @@ TEST(TraceMarges, BodeMarqueChaqueCroisementEtEcritLesMarges)
     EXPECT_GT(mp->Position.y(), mg->Position.y());
 }
 
+// Sur une page en noir, rien ne distingue plus les lignes par leur couleur : les croisements
+// des marges restent en tirets noirs bien visibles, les lignes secondaires de la grille sont
+// plus claires que les décades, et les deux ne se confondent pas.
+TEST(TraceMarges, SurUnePageEnNoirLesMargesEnTiretsDistinctesDeLaGrille)
+{
+    constexpr int Ppp = 300;
+    TDocument doc = TroisiemeOrdre();
+    const TMarges& m = MargesDuDocument(doc);
+    QImage image = ImageAResolution(2000, 1400, Ppp);
+    {
+        QPainter p(&image);
+        TDemandeDiagramme d = Demande(TTypeDiagramme::Bode, &m);
+        d.Support = TSupport::Page;
+        d.Resolution = Ppp;
+        d.Couleur = false;
+        ASSERT_TRUE(TracerDiagramme(p, image.rect(), doc, d).Trace);
+    }
+    const TMiseEnPageBode mise = TMiseEnPageBode::Page(Ppp, false);
+    TRepere gain = RepereDansCible(image.rect(), mise.Gauche, mise.Droite, mise.GainHaut, mise.GainBas);
+    gain.XMin = doc.EchellesFrequentielles.LogFreqMin;
+    gain.XMax = doc.EchellesFrequentielles.LogFreqMax;
+    gain.YMin = doc.EchellesFrequentielles.GainMin;
+    gain.YMax = doc.EchellesFrequentielles.GainMax;
+    const int hauteur = gain.PixBas - gain.PixHaut;
+    // Pixels noirs, gris, et passages du noir au blanc le long d'une colonne du cadre des gains.
+    struct TColonne {
+        int Noirs = 0;
+        int Gris = 0;
+        int Coupures = 0;
+    };
+    const auto colonne = [&](Reel x) {
+        const int px = VersPixel(gain, x, gain.YMin)->X;
+        TColonne c;
+        bool noir = false;
+        for (int y = gain.PixHaut + 2; y < gain.PixBas - 2; ++y) {
+            const int g = qGray(image.pixel(px, y));
+            c.Noirs += g < 60;
+            c.Gris += g >= 60 && g < 230;
+            c.Coupures += noir && g >= 230;
+            noir = g < 60;
+        }
+        return c;
+    };
+    for (const Reel w : {m.CroisementsGain.at(0), m.CroisementsPhase.at(0)}) {
+        const TColonne marge = colonne(std::log10(w / DeuxPi));
+        EXPECT_GT(marge.Noirs, hauteur / 3) << "croisement à " << double(w) << " rad/s";
+        EXPECT_GE(marge.Coupures, 8) << "en tirets";
+        EXPECT_LT(marge.Coupures, hauteur / 8) << "des tirets, non des points de grille";
+    }
+    const TColonne decade = colonne(-1);
+    const TColonne secondaire = colonne(-1 + std::log10(Reel(3)));
+    EXPECT_GT(decade.Noirs, hauteur * 9 / 10);
+    EXPECT_LT(secondaire.Noirs, hauteur / 10) << "noire seulement où la croisent la courbe et les lignes des gains";
+    EXPECT_GT(secondaire.Gris, hauteur / 5);
+}
+
 TEST(TraceMarges, NyquistCercleUniteEtPointMoinsUn)
 {
     TDocument doc = TroisiemeOrdre();

@@ -159,11 +159,12 @@ TEST(TraceReponses, EtiquettesDesTempsEtDeLaSortieTitreEtNoms)
         EXPECT_TRUE(ecran.contains(QString::fromUtf8(t))) << t;
     EXPECT_EQ(ecran.count("+0"), 2);  // instant 0 et sortie 0
     EXPECT_FALSE(ecran.contains("+1.1"));
+    // La page imprimée, et l'image en PDF qui la reprend, nomment leurs axes comme l'écran.
     const QStringList page = textes(TSupport::Page);
     EXPECT_TRUE(page.contains("+1E1"));
     EXPECT_TRUE(page.contains("Réponse à un échelon en entrée"));
-    for (const char* t : {"t (s)", "entrée", "réponse"})
-        EXPECT_FALSE(page.contains(QString::fromUtf8(t))) << t;
+    for (const char* t : {"t (s)", "entrée", " et ", "réponse", " (V)"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(t))) << t;
 }
 
 // ConsI 2, ConsF 3, gain 0,5 : la réponse part de 1 et tend vers 1,5 ; l'entrée est à 2 puis 3.
@@ -298,7 +299,7 @@ TEST(TraceReponses, NomDuTempsEtLegendeCentresHorsDeZero)
 }
 
 // Des bornes qui coupent la réponse et l'entrée : rien de leurs couleurs hors du cadre, à
-// l'écran (hors légende, à gauche) comme sur la page, placée au milieu de l'image.
+// l'écran comme sur la page, placée au milieu de l'image (hors légende, à gauche).
 TEST(TraceReponses, RienHorsDuCadre)
 {
     TDocument doc = PremierOrdre(1, 0.5L);
@@ -311,9 +312,10 @@ TEST(TraceReponses, RienHorsDuCadre)
         TDemandeReponse page = Demande(type, param);
         page.Support = TSupport::Page;
         const QRect cible(100, 80, 500, 400);
-        const QImage imprimee = Dessine(doc, page, cible);
         const TMiseEnPageReponse m = TMiseEnPageReponse::Page(96, true);
         const TRepere rp = RepereDansCible(cible, m.Gauche, m.Droite, m.Haut, m.Bas);
+        QImage imprimee = Dessine(doc, page, cible);
+        QPainter(&imprimee).fillRect(QRect(0, 0, rp.PixGauche, Hauteur), Qt::white);
         for (const char* cle : {"DCourbe", "DConsigne"}) {
             const QColor c = CouleurCle(doc, cle);
             const QRect dedans(QPoint(r.PixGauche - 1, r.PixHaut - 1), QPoint(r.PixDroite + 1, r.PixBas + 1));
@@ -339,6 +341,69 @@ TEST(TraceReponses, PageEnNoirSansCouleur)
     for (const char* cle : {"DCourbe", "DConsigne", "DQuadrillage", "DEchelle"})
         EXPECT_EQ(PixelsDeCouleur(image, image.rect(), CouleurCle(doc, cle), 0), 0) << cle;
     EXPECT_GT(PixelsDeCouleur(image, image.rect(), Qt::black, 0), 1000);
+}
+
+// Sur la page en noir, gain 0,5 et échelon de 0 à 1 : l'entrée se lit en tirets épais, sur la
+// ligne de grille de sa valeur finale comme sur l'axe où elle monte ; la réponse reste pleine.
+// En couleur, l'entrée est pleine.
+TEST(TraceReponses, PageEnNoirLEntreeEnTiretsLaReponsePleine)
+{
+    constexpr int Ppp = 300;
+    for (const bool couleur : {false, true}) {
+        TDocument doc = PremierOrdre(0.5L);
+        TDemandeReponse d = Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, "V"});
+        d.Support = TSupport::Page;
+        d.Resolution = Ppp;
+        d.Couleur = couleur;
+        QImage image = ImageAResolution(1600, 1200, Ppp);
+        {
+            QPainter p(&image);
+            ASSERT_TRUE(TracerReponse(p, image.rect(), doc, d).Trace);
+        }
+        const TMiseEnPageReponse mise = TMiseEnPageReponse::Page(Ppp, couleur);
+        TRepere r = RepereDansCible(image.rect(), mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
+        r.XMin = doc.ValeursTemporelles.TMinTrace;
+        r.XMax = doc.ValeursTemporelles.TMaxTrace;
+        r.YMin = doc.ValeursTemporelles.YMinTrace;
+        r.YMax = doc.ValeursTemporelles.YMaxTrace;
+        const QColor entree = couleur ? CouleurCle(doc, "DConsigne") : QColor(Qt::black);
+        // Morceaux de l'entrée le long de sa valeur finale, de 1 s à 9 s.
+        const int y = VersPixel(r, 0, 1)->Y;
+        int morceaux = 0;
+        int poses = 0;
+        bool avant = false;
+        for (int x = VersPixel(r, 1, 1)->X; x <= VersPixel(r, 9, 1)->X; ++x) {
+            const bool pose = PixelsDeCouleur(image, QRect(x, y - 1, 1, 3), entree, 0) > 0;
+            morceaux += pose && !avant;
+            poses += pose;
+            avant = pose;
+        }
+        const int longueur = VersPixel(r, 9, 1)->X - VersPixel(r, 1, 1)->X + 1;
+        if (couleur) {
+            EXPECT_EQ(morceaux, 1);
+            EXPECT_EQ(poses, longueur);
+            continue;
+        }
+        EXPECT_GE(morceaux, 10) << "en tirets";
+        EXPECT_GT(poses, longueur / 2);
+        EXPECT_LT(poses, longueur * 9 / 10);
+        // La réponse, 0,5(1 - e^-t), pleine de 3 s à 9 s.
+        for (Reel t = 3; t <= 9; t += 0.25L) {
+            const std::optional<TPixel> pix = VersPixel(r, t, 0.5L * (1 - std::exp(-t)));
+            EXPECT_GT(PixelsDeCouleur(image, QRect(pix->X - 1, pix->Y - 1, 3, 3), Qt::black, 0), 0) << double(t);
+        }
+        // La montée de l'entrée, sur l'axe des sorties : des tirets plus larges que l'axe.
+        const int x0 = VersPixel(r, 0, 0)->X;
+        int larges = 0;
+        int fines = 0;
+        for (int yy = VersPixel(r, 0, 0.9L)->Y; yy <= VersPixel(r, 0, 0.1L)->Y; ++yy) {
+            const int largeur = PixelsDeCouleur(image, QRect(x0 - 4, yy, 9, 1), Qt::black, 0);
+            larges += largeur >= 3;
+            fines += largeur >= 1 && largeur < 3;
+        }
+        EXPECT_GT(larges, 10);
+        EXPECT_GT(fines, 10) << "l'axe seul entre deux tirets";
+    }
 }
 
 // Une pente immense : après le retard la sortie quitte le cadre puis n'est plus finie, ce
