@@ -1,5 +1,6 @@
 #include "UPrinc.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -134,6 +135,36 @@ TEcranPrincipal::TEcranPrincipal(const QString& dossierFichiers, QWidget* parent
     ChargeImageAccueil();
     CreeFenetres();
     BrancheCommandes();
+    NoteEtudeEnregistree();
+}
+
+void TEcranPrincipal::NoteEtudeEnregistree()
+{
+    contenuEnregistre_ = TexteFichierDonnees(Document);
+}
+
+bool TEcranPrincipal::ModificationsTraitees()
+{
+    if (TexteFichierDonnees(Document) == contenuEnregistre_)
+        return true;
+    switch (PoseQuestion(QStringLiteral("Enregistrer les modifications de l'étude ?"), true)) {
+    case TReponse::Oui:
+        EnregistrerlesdonneesClick();
+        return TexteFichierDonnees(Document) == contenuEnregistre_;
+    case TReponse::Non:
+        return true;
+    case TReponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void TEcranPrincipal::closeEvent(QCloseEvent* evenement)
+{
+    if (ModificationsTraitees())
+        evenement->accept();
+    else
+        evenement->ignore();
 }
 
 void TEcranPrincipal::CreeMenu()
@@ -364,6 +395,8 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
 
 void TEcranPrincipal::NouveauClick()
 {
+    if (!ModificationsTraitees())
+        return;
     ActiveCommande(Kovra->menuAction(), true);
     ImageAccueilVisible = false;
     zoneClient_->update();
@@ -371,6 +404,8 @@ void TEcranPrincipal::NouveauClick()
 
 void TEcranPrincipal::LireunfichierdonneesClick()
 {
+    if (!ModificationsTraitees())
+        return;
     if (!Document.NomFichierDonnees.isEmpty())
         DialogueOuvrirFichier->setDirectory(QFileInfo(Document.NomFichierDonnees).absolutePath());
     const QString chemin = ChoixFichier(*DialogueOuvrirFichier);
@@ -392,19 +427,22 @@ void TEcranPrincipal::LitFichier(const QString& chemin)
     ActiveCommande(Kovra->menuAction(), true);
     if (AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
         setWindowTitle(QStringLiteral("Kovra  ") + chemin);
+    // L'étude lue, simplifiée par l'analyse, est celle du fichier : rien à enregistrer.
+    NoteEtudeEnregistree();
 }
 
 void TEcranPrincipal::EnregistrerlesdonneesClick()
 {
     DialogueSauvegarde->selectFile(Document.NomFichierDonnees);
     const QString chemin = ChoixFichier(*DialogueSauvegarde);
-    if (chemin.isEmpty())
+    if (chemin.isEmpty() || !RemplacementAccepte(chemin))
         return;
     QString erreur;
     if (!EnregistreFichierDonnees(chemin, Document, erreur)) {
         AfficheMessage(erreur);
         return;
     }
+    NoteEtudeEnregistree();
     Document.NomFichierDonnees = chemin;
     setWindowTitle(QStringLiteral("Kovra  ") + chemin);
 }
