@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <memory>
 
 #include "DialogueFichier.h"
 #include "Messages.h"
@@ -34,11 +35,16 @@ QString NomImprimanteSysteme(const QPrinter& imprimante)
     return QPrinterInfo::defaultPrinterName();
 }
 
+// Le dialogue commun : tailles et dates en français, aucune question avant le choix.
 QString DemandeFichierPdf(const QString& propose)
 {
-    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Enregistrer la page en PDF"), propose,
-                                        QStringLiteral("Documents PDF (*.pdf)"), nullptr,
-                                        QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    const std::unique_ptr<QFileDialog> dialogue(CreeDialogueFichier(nullptr, QStringLiteral("Enregistrer la page en PDF"),
+                                                                    QFileDialog::AcceptSave,
+                                                                    QStringLiteral("Documents PDF (*.pdf)"),
+                                                                    QStringLiteral("pdf")));
+    dialogue->setDirectory(QFileInfo(propose).absolutePath());
+    dialogue->selectFile(propose);
+    return ExecuteDialogueFichier(*dialogue);
 }
 
 // Fenêtre d'information fermée à la sortie, quelle qu'elle soit.
