@@ -20,6 +20,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     bool SaisieDenominateur = false;
     QString NomFichierDonnees;
     QString DossierFichiers;
+    QString DossierExport;  // dossier du dernier export posé, vide avant le premier
     int ChiffresSignificatifs = 4;
     TSchemaCouleurs SchemaCouleurs = SchemaDefaut();
     bool ImpressionCouleur = false;

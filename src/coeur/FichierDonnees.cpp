@@ -455,6 +455,13 @@ bool LitContenuDonnees(const QByteArray& contenu, const QString& chemin, TDocume
     return true;
 }
 
+QByteArray TexteFichierDonnees(const TDocument& doc)
+{
+    TEcrivain ecrivain;
+    EcritDocument(ecrivain, doc);
+    return ecrivain.Texte();
+}
+
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur)
 {
     const QString debut = QStringLiteral("Enregistrement impossible du fichier %1 : ").arg(ChaineFichier(chemin));

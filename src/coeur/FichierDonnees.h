@@ -18,6 +18,9 @@ bool LitFichierDonnees(const QString& chemin, TDocument& doc, QString& erreur, Q
 // La même lecture sur un contenu déjà en mémoire ; `chemin` ne sert qu'aux messages.
 bool LitContenuDonnees(const QByteArray& contenu, const QString& chemin, TDocument& doc, QString& erreur,
                        QString* avis = nullptr);
+// Ce que l'enregistrement écrirait : deux documents qui le partagent ne diffèrent en rien qu'un
+// fichier garde.
+QByteArray TexteFichierDonnees(const TDocument& doc);
 // Écrit par QSaveFile : un échec laisse l'ancien fichier intact.
 bool EnregistreFichierDonnees(const QString& chemin, const TDocument& doc, QString& erreur);
 // Réel d'un mot entier, "." pour séparateur quelle que soit la locale ; refuse le non fini et ce

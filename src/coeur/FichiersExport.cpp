@@ -5,19 +5,28 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString CheminCopieDeTravail(const QString& modele, const QString& dossierFichiers)
+namespace {
+
+// Chemin sans lien symbolique ni "..", même pour un fichier encore absent : deux noms du même
+// fichier donnent le même texte.
+QString Canonique(const QString& chemin)
 {
-    const QFileInfo dossier(dossierFichiers);
-    const QString lieu = dossier.isDir() && dossier.isWritable() ? dossierFichiers : QDir::tempPath();
-    return QDir(lieu).filePath(QStringLiteral("Copie de ") + QFileInfo(modele).fileName());
+    const QFileInfo info(chemin);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString dossier = info.absoluteDir().canonicalPath();
+    return dossier.isEmpty() ? info.absoluteFilePath() : QDir(dossier).filePath(info.fileName());
+}
+
+}
+
+QString CheminCopieDeTravail(const QString& modele, const QString& dossierTravail)
+{
+    return QDir(dossierTravail).filePath(QStringLiteral("Copie de ") + QFileInfo(modele).fileName());
 }
 
 bool CopieModele(const QString& modele, const QString& copie)
 {
-    if (QFileInfo(modele).absoluteFilePath() == QFileInfo(copie).absoluteFilePath())
-        return false;
-    if (QFile::exists(copie) && !QFile::remove(copie))
-        return false;
     // La copie garde les droits du modèle : un modèle installé en lecture seule en donnerait une
     // que le classeur ne pourrait pas réécrire.
     if (!QFile::copy(modele, copie))
@@ -28,7 +37,7 @@ bool CopieModele(const QString& modele, const QString& copie)
 
 bool PoseResultat(const QString& copie, const QString& resultat)
 {
-    if (QFileInfo(copie).absoluteFilePath() == QFileInfo(resultat).absoluteFilePath())
+    if (Canonique(copie) == Canonique(resultat))
         return QFile::exists(copie);
     QFile source(copie);
     if (!source.open(QIODevice::ReadOnly))
@@ -43,9 +52,14 @@ bool PoseResultat(const QString& copie, const QString& resultat)
             break;
         }
     }
-    if (!cible.commit())
-        return false;
-    source.close();
-    QFile::remove(copie);
-    return true;
+    return cible.commit();
+}
+
+bool CibleProtegee(const QString& resultat, const QString& modele, const QString& dossierFichiers)
+{
+    const QString cible = Canonique(resultat);
+    if (cible == Canonique(modele))
+        return true;
+    const QString dossier = QDir(dossierFichiers).canonicalPath();
+    return !dossier.isEmpty() && QFileInfo(cible).absolutePath() == dossier;
 }

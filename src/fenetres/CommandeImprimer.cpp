@@ -6,7 +6,10 @@
 bool CommandeImprimer(QWidget& fenetre, const TOutilsImpression& outils, const TExecutionDialogue& execute,
                       TValeursImpression& valeurs, const QString& titre, const TPageAvecValeurs& page)
 {
-    if (!outils.Taille || !outils.Impression || !ExecuteDevant(*outils.Taille, fenetre, execute))
+    if (!outils.Taille || !outils.Impression)
+        return false;
+    outils.Taille->Prepare();
+    if (!ExecuteDevant(*outils.Taille, fenetre, execute))
         return false;
     valeurs = outils.Taille->Valeurs();
     return outils.Impression->Imprime(titre, QPageLayout::Portrait,

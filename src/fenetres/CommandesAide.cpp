@@ -49,6 +49,8 @@ void TCommandesAide::AideClick()
 
 bool TCommandesAide::OuvreExemple(const TExemple& exemple)
 {
+    if (!principal_.ModificationsTraitees())
+        return false;
     if (!principal_.LitFichier(principal_.Document.DossierFichiers + QStringLiteral("exemples/") + exemple.Fichier))
         return false;
     principal_.Document.NomFichierDonnees.clear();

@@ -15,3 +15,9 @@ bool ExecuteDevant(QDialog& dialogue, QWidget& fenetre, const TExecutionDialogue
 
 // Fenêtre montrée, ou ramenée devant si elle l'est déjà.
 void MontreDevant(QWidget& fenetre);
+
+// Fenêtre de dessin possédée par la fenêtre principale : le gestionnaire de fenêtres la garde
+// au-dessus d'elle tant qu'elle est montrée (une fenêtre ordinaire passerait derrière la
+// fenêtre principale agrandie dès que celle-ci est activée), avec ses boutons habituels.
+inline constexpr Qt::WindowFlags DrapeauxFenetrePossedee = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;

@@ -1,8 +1,11 @@
 #include "ExportExcel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMainWindow>
+#include <QFileInfo>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "DialogueFichier.h"
@@ -28,18 +31,37 @@ TNomsExport NomsDe(TSujetExport sujet)
     return {QStringLiteral("modèle réponses temporelles.xlsx"), QStringLiteral("réponse temporelle.xlsx")};
 }
 
-// Le dialogue s'ouvre dans le dossier des fichiers du programme, sur le nom proposé.
+// Le dialogue s'ouvre dans `dossier`, sur le nom proposé.
 QString Choisit(QMainWindow& fenetre, const QString& titre, QFileDialog::AcceptMode mode, const QString& dossier,
                 const QString& nom, const std::function<QString(QFileDialog&)>& choix)
 {
     const std::unique_ptr<QFileDialog> dialogue(CreeDialogueFichier(
         &fenetre, titre, mode, QStringLiteral("Fichiers Excel (*.xlsx)"), QStringLiteral("xlsx")));
     dialogue->setDirectory(dossier);
-    dialogue->selectFile(dossier + nom);
+    dialogue->selectFile(QDir(dossier).filePath(nom));
     const QString chemin = choix(*dialogue);
     // La fenêtre se repeint là où le dialogue la couvrait.
     QCoreApplication::processEvents();
     return chemin;
+}
+
+// Redemandé tant que le nom est celui d'un modèle ou que son remplacement est refusé ; le
+// dialogue s'ouvre dans le dossier du dernier export, sinon dans celui des documents.
+QString ChoisitResultat(QMainWindow& fenetre, TDocument& doc, const QString& modele, const QString& nom,
+                        const std::function<QString(QFileDialog&)>& choix)
+{
+    for (;;) {
+        const QString dossier = doc.DossierExport.isEmpty() ? DossierDesDocuments() : doc.DossierExport;
+        const QString chemin = Choisit(fenetre, QStringLiteral("Fichier de sauvegarde"), QFileDialog::AcceptSave,
+                                       dossier, nom, choix);
+        if (chemin.isEmpty())
+            return {};
+        if (CibleProtegee(chemin, modele, doc.DossierFichiers))
+            AfficheMessage(QStringLiteral("Les modèles du programme ne peuvent pas recevoir un export : "
+                                          "choisissez un autre dossier."));
+        else if (RemplacementAccepte(chemin))
+            return chemin;
+    }
 }
 
 // Barre le long du bas de la fenêtre et curseur d'attente, le temps du remplissage.
@@ -96,21 +118,23 @@ bool Exporte(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const std
                                    doc.DossierFichiers, noms.Modele, choix);
     if (modele.isEmpty())
         return false;
-    const QString copie = CheminCopieDeTravail(modele, doc.DossierFichiers);
-    if (!CopieModele(modele, copie)) {
+    // La copie de travail disparaît avec ce dossier, à la sortie, quelle qu'elle soit.
+    const QTemporaryDir travail;
+    const QString copie = CheminCopieDeTravail(modele, travail.path());
+    if (!travail.isValid() || !CopieModele(modele, copie)) {
         AfficheMessage(QStringLiteral("échec de la création du fichier temporaire"));
         return false;
     }
     if (!Remplit(fenetre, doc, sujet, copie))
         return false;
-    const QString resultat = Choisit(fenetre, QStringLiteral("Fichier de sauvegarde"), QFileDialog::AcceptSave,
-                                     doc.DossierFichiers, noms.Resultat, choix);
+    const QString resultat = ChoisitResultat(fenetre, doc, modele, noms.Resultat, choix);
     if (resultat.isEmpty())
         return false;
     if (!PoseResultat(copie, resultat)) {
         AfficheMessage(QStringLiteral("échec de la copie"));
         return false;
     }
+    doc.DossierExport = QFileInfo(resultat).absolutePath();
     return true;
 }
 }

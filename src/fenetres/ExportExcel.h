@@ -1,7 +1,8 @@
 #pragma once
 // Commande « Export Excel » des fenêtres du diagramme et des réponses : le modèle choisi,
-// sa copie de travail remplie sous une barre de progression, puis le résultat posé sous le
-// nom choisi. Chaque exécution finit par « exportation terminée » ou « pas d'exportation ».
+// sa copie de travail remplie sous une barre de progression dans un dossier temporaire privé,
+// effacé quoi qu'il arrive, puis le résultat posé sous le nom choisi, jamais sur un modèle.
+// Chaque exécution finit par « exportation terminée » ou « pas d'exportation ».
 #include <QString>
 #include <functional>
 

@@ -1,16 +1,31 @@
 #include "Impression.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QStandardPaths>
+#include <memory>
 
+#include "DialogueFichier.h"
 #include "Messages.h"
 #include "UInfoImpression.h"
 
 namespace {
+
+// Un nom sans l'extension des PDF la reçoit : c'est ce nom-là qui sera écrit et confirmé.
+QString AvecExtensionPdf(const QString& chemin)
+{
+    if (QFileInfo(chemin).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
+        return chemin;
+    return chemin + QStringLiteral(".pdf");
+}
+
+bool DansUnFichier(const QPrinter& imprimante)
+{
+    return imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty();
+}
 
 QString NomImprimanteSysteme(const QPrinter& imprimante)
 {
@@ -20,11 +35,16 @@ QString NomImprimanteSysteme(const QPrinter& imprimante)
     return QPrinterInfo::defaultPrinterName();
 }
 
+// Le dialogue commun : tailles et dates en français, aucune question avant le choix.
 QString DemandeFichierPdf(const QString& propose)
 {
-    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Enregistrer la page en PDF"), propose,
-                                        QStringLiteral("Documents PDF (*.pdf)"), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    const std::unique_ptr<QFileDialog> dialogue(CreeDialogueFichier(nullptr, QStringLiteral("Enregistrer la page en PDF"),
+                                                                    QFileDialog::AcceptSave,
+                                                                    QStringLiteral("Documents PDF (*.pdf)"),
+                                                                    QStringLiteral("pdf")));
+    dialogue->setDirectory(QFileInfo(propose).absolutePath());
+    dialogue->selectFile(propose);
+    return ExecuteDialogueFichier(*dialogue);
 }
 
 // Fenêtre d'information fermée à la sortie, quelle qu'elle soit.
@@ -43,10 +63,7 @@ private:
 
 QString CheminPdfParDefaut(const QString& titre)
 {
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty())
-        dossier = QDir::homePath();
-    return QDir(dossier).filePath(titre + QStringLiteral(".pdf"));
+    return QDir(DossierDesDocuments()).filePath(titre + QStringLiteral(".pdf"));
 }
 
 TImpression::TImpression(TInfoImpression& info, QObject* parent) : QObject(parent), info_(info)
@@ -61,18 +78,36 @@ void TImpression::Configure(QWidget* parent)
     QPrintDialog dialogue(&imprimante_, parent);
     dialogue.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     ExecuteConfiguration(dialogue);
+    // Le fichier qui vient d'être choisi sera le prochain proposé.
+    if (DansUnFichier(imprimante_))
+        dernierPdf_ = imprimante_.outputFileName();
 }
 
 bool TImpression::Imprime(const QString& titre, QPageLayout::Orientation orientation, const TPeintPage& peint)
 {
-    // Un fichier choisi dans le dialogue de l'imprimante passe par la même écriture sûre.
-    if (imprimante_.outputFormat() == QPrinter::PdfFormat && !imprimante_.outputFileName().isEmpty())
-        return DansFichier(imprimante_.outputFileName(), titre, orientation, peint);
+    // Le fichier choisi dans le dialogue de l'imprimante n'est qu'une proposition : chaque
+    // impression, de n'importe quelle fenêtre, redemande le sien.
+    if (DansUnFichier(imprimante_)) {
+        if (dernierPdf_.isEmpty())
+            dernierPdf_ = imprimante_.outputFileName();
+        return VersFichier(titre, orientation, peint);
+    }
     const QString nom = ImprimanteEnService();
     if (!nom.isEmpty())
         return SurImprimante(nom, titre, orientation, peint);
-    const QString chemin = ChoixFichierPdf(CheminPdfParDefaut(titre));
-    return !chemin.isEmpty() && DansFichier(chemin, titre, orientation, peint);
+    return VersFichier(titre, orientation, peint);
+}
+
+bool TImpression::VersFichier(const QString& titre, QPageLayout::Orientation orientation, const TPeintPage& peint)
+{
+    const QString choisi = ChoixFichierPdf(dernierPdf_.isEmpty() ? CheminPdfParDefaut(titre) : dernierPdf_);
+    if (choisi.isEmpty())
+        return false;
+    const QString chemin = AvecExtensionPdf(choisi);
+    if (!RemplacementAccepte(chemin))
+        return false;
+    dernierPdf_ = chemin;
+    return DansFichier(chemin, titre, orientation, peint);
 }
 
 bool TImpression::SurImprimante(const QString& nom, const QString& titre, QPageLayout::Orientation orientation,

@@ -1,6 +1,7 @@
 #pragma once
 // Le travail d'impression : l'imprimante choisie dans « Config. impr. » ou celle du système ;
-// sans aucune imprimante, un fichier PDF dont le nom est demandé. Une page par travail.
+// un fichier PDF choisi là, ou faute d'imprimante, est demandé à chaque impression (le dernier
+// proposé) et n'est remplacé qu'après confirmation. Une page par travail.
 #include <QObject>
 #include <QPageLayout>
 #include <QPrinter>
@@ -31,10 +32,11 @@ public:
     // Le dialogue de l'imprimante ; son résultat ne change rien à ce qui suit.
     void Configure(QWidget* parent);
     // Vrai quand la page est partie à l'imprimante ou écrite dans son fichier ; un refus est dit
-    // en français, une renonciation au fichier ne dit rien.
+    // en français, une renonciation au fichier ou à son remplacement ne dit rien.
     bool Imprime(const QString& titre, QPageLayout::Orientation orientation, const TPeintPage& peint);
 
 private:
+    bool VersFichier(const QString& titre, QPageLayout::Orientation orientation, const TPeintPage& peint);
     bool SurImprimante(const QString& nom, const QString& titre, QPageLayout::Orientation orientation,
                        const TPeintPage& peint);
     bool DansFichier(const QString& chemin, const QString& titre, QPageLayout::Orientation orientation,
@@ -42,4 +44,6 @@ private:
 
     TInfoImpression& info_;
     QPrinter imprimante_{QPrinter::HighResolution};
+    // Le dernier PDF choisi, proposé à l'impression suivante ; vide avant le premier.
+    QString dernierPdf_;
 };

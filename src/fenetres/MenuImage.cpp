@@ -3,11 +3,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "DialogueFichier.h"
 #include "IconesSansLecture.h"
 #include "InfosFichiersFrancais.h"
 #include "Messages.h"
@@ -29,6 +29,8 @@ QFileDialog* CreeDialogue(QWidget* parent)
 {
     auto* dialogue = new QFileDialog(parent, QStringLiteral("Enregistrer l'image"));
     dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    // La question de remplacement porte sur le nom écrit, connu seulement après le choix.
+    dialogue->setOption(QFileDialog::DontConfirmOverwrite);
     new TIconesSansLecture(*dialogue);
     new TInfosFichiersFrancais(*dialogue);
     dialogue->setAcceptMode(QFileDialog::AcceptSave);
@@ -57,17 +59,12 @@ QStringList FiltresImage()
 
 QString CheminPourFiltre(const QString& chemin, const QString& filtre)
 {
-    const TFiltre* choisi = nullptr;
+    if (FormatImageDe(chemin) != TFormatImage::Inconnu)
+        return chemin;
     for (const TFiltre& f : Filtres)
         if (filtre == QString::fromUtf8(f.Texte))
-            choisi = &f;
-    if (!choisi)
-        return chemin;
-    // Le nom proposé garde l'extension du premier filtre : un autre filtre la remplace.
-    QString base = chemin;
-    if (FormatImageDe(chemin) != TFormatImage::Inconnu)
-        base.chop(QFileInfo(chemin).suffix().size() + 1);
-    return base + QStringLiteral(".") + QString::fromUtf8(choisi->Extension);
+            return chemin + QStringLiteral(".") + QString::fromUtf8(f.Extension);
+    return chemin;
 }
 
 TMenuImage::TMenuImage(QMainWindow& fenetre, QWidget& zone, std::function<QString()> nomVue, TDessinImage dessin)
@@ -100,7 +97,10 @@ void TMenuImage::EnregistrerSousClick()
     const TChoixImage choix = ChoixFichier(*dialogue_);
     if (choix.Chemin.isEmpty())
         return;
+    const QString chemin = CheminPourFiltre(choix.Chemin, choix.Filtre);
+    if (!RemplacementAccepte(chemin))
+        return;
     QString erreur;
-    if (!EcritImage(CheminPourFiltre(choix.Chemin, choix.Filtre), zone_.size(), dessin_, erreur))
+    if (!EcritImage(chemin, zone_.size(), dessin_, erreur))
         AfficheMessage(erreur);
 }

@@ -45,5 +45,6 @@ private:
 
 // Filtres du dialogue, dans l'ordre PNG, SVG, PDF.
 QStringList FiltresImage();
-// Le format est celui du filtre : son extension remplace celle d'une autre image, ou s'ajoute.
+// Le nom écrit : l'extension tapée (png, svg, pdf) décide du format ; tout autre nom reçoit
+// l'extension du filtre choisi, ajoutée.
 QString CheminPourFiltre(const QString& chemin, const QString& filtre);

@@ -46,7 +46,7 @@ QString NomVue(TTypeDiagramme type)
 
 TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBode,
                                  TEchellesNyquist& echellesNyquist, TEchellesBlack& echellesBlack, QWidget* parent)
-    : QMainWindow(parent), document_(document), echellesBode_(echellesBode), echellesNyquist_(echellesNyquist),
+    : QMainWindow(parent, DrapeauxFenetrePossedee), document_(document), echellesBode_(echellesBode), echellesNyquist_(echellesNyquist),
       echellesBlack_(echellesBlack)
 {
     setWindowTitle(QStringLiteral("EcranDiagramme"));

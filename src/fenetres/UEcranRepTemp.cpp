@@ -14,7 +14,8 @@
 #include "coeur/Document.h"
 #include "trace/TraceDiagramme.h"
 
-TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent) : QMainWindow(parent), document_(document)
+TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
+    : QMainWindow(parent, DrapeauxFenetrePossedee), document_(document)
 {
     setWindowTitle(QStringLiteral("Ecran Réponses Temporelles"));
     ExecuteDialogue = [](QDialog& dialogue) { return dialogue.exec(); };

@@ -1,5 +1,6 @@
 #include "UPrinc.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -136,6 +137,36 @@ TEcranPrincipal::TEcranPrincipal(const QString& dossierFichiers, QWidget* parent
     ChargeImageAccueil();
     CreeFenetres();
     BrancheCommandes();
+    NoteEtudeEnregistree();
+}
+
+void TEcranPrincipal::NoteEtudeEnregistree()
+{
+    contenuEnregistre_ = TexteFichierDonnees(Document);
+}
+
+bool TEcranPrincipal::ModificationsTraitees()
+{
+    if (TexteFichierDonnees(Document) == contenuEnregistre_)
+        return true;
+    switch (PoseQuestion(QStringLiteral("Enregistrer les modifications de l'étude ?"), true)) {
+    case TReponse::Oui:
+        EnregistrerlesdonneesClick();
+        return TexteFichierDonnees(Document) == contenuEnregistre_;
+    case TReponse::Non:
+        return true;
+    case TReponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void TEcranPrincipal::closeEvent(QCloseEvent* evenement)
+{
+    if (ModificationsTraitees())
+        evenement->accept();
+    else
+        evenement->ignore();
 }
 
 void TEcranPrincipal::CreeMenu()
@@ -377,6 +408,8 @@ void TEcranPrincipal::RepartDesEchellesAutomatiques()
 
 void TEcranPrincipal::NouveauClick()
 {
+    if (!ModificationsTraitees())
+        return;
     ActiveCommande(Kovra->menuAction(), true);
     ImageAccueilVisible = false;
     zoneClient_->update();
@@ -386,6 +419,8 @@ void TEcranPrincipal::NouveauClick()
 
 void TEcranPrincipal::LireunfichierdonneesClick()
 {
+    if (!ModificationsTraitees())
+        return;
     if (!Document.NomFichierDonnees.isEmpty())
         DialogueOuvrirFichier->setDirectory(QFileInfo(Document.NomFichierDonnees).absolutePath());
     const QString chemin = ChoixFichier(*DialogueOuvrirFichier);
@@ -405,7 +440,10 @@ bool TEcranPrincipal::LitFichier(const QString& chemin)
         AfficheMessage(avis);
     FluxSaisie->OublieSaisieEnAttente();
     ActiveCommande(Kovra->menuAction(), true);
-    if (!AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples")))
+    const bool analysee = AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples"));
+    // L'étude lue, simplifiée par l'analyse, est celle du fichier : rien à enregistrer.
+    NoteEtudeEnregistree();
+    if (!analysee)
         return false;
     setWindowTitle(QStringLiteral("Kovra  ") + chemin);
     return true;
@@ -415,13 +453,14 @@ void TEcranPrincipal::EnregistrerlesdonneesClick()
 {
     DialogueSauvegarde->selectFile(Document.NomFichierDonnees);
     const QString chemin = ChoixFichier(*DialogueSauvegarde);
-    if (chemin.isEmpty())
+    if (chemin.isEmpty() || !RemplacementAccepte(chemin))
         return;
     QString erreur;
     if (!EnregistreFichierDonnees(chemin, Document, erreur)) {
         AfficheMessage(erreur);
         return;
     }
+    NoteEtudeEnregistree();
     Document.NomFichierDonnees = chemin;
     setWindowTitle(QStringLiteral("Kovra  ") + chemin);
 }

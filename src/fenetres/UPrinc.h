@@ -1,6 +1,7 @@
 #pragma once
 // Fenêtre principale : le menu, le document, l'étude ou l'image d'accueil, et toutes les
 // autres fenêtres, créées une fois dans un ordre fixe et seulement montrées ou cachées.
+#include <QByteArray>
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
@@ -121,6 +122,11 @@ public:
     // ce qui montrerait la décomposition ou les plages automatiques.
     bool AnalyseApresSaisie(const QString& messageErreur);
 
+    // Devant ce qui ferait perdre une étude modifiée depuis sa lecture ou son enregistrement :
+    // « Enregistrer les modifications de l'étude ? ». Faux quand l'étude doit rester telle quelle
+    // (Annuler, ou enregistrement demandé mais pas fait).
+    bool ModificationsTraitees();
+
     void NouveauClick();
     void LireunfichierdonneesClick();
     // Lecture d'un chemin déjà choisi (dialogue ou ligne de commande) : mêmes contrôles et messages.
@@ -134,7 +140,11 @@ public:
     // Schéma accepté : les fenêtres possédées se repeignent tout de suite, fond compris.
     void AppliqueCouleurs();
 
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
 private:
+    void NoteEtudeEnregistree();
     void CreeMenu();
     void EtatsDeDemarrage();
     void ChargeImageAccueil();
@@ -146,4 +156,6 @@ private:
     void PeintZoneClient(QPainter& p, const QRect& zone);
 
     QWidget* zoneClient_ = nullptr;
+    // Ce qu'un enregistrement aurait écrit à la dernière lecture ou au dernier enregistrement.
+    QByteArray contenuEnregistre_;
 };

@@ -88,7 +88,21 @@ bool TTailleImpression::PeutFermer()
         return Refuse(Largeur, QStringLiteral("Largeur trop petite ou trop grande"));
     if (hauteur + haute < 40 || hauteur + haute > 290)
         return Refuse(Hauteur, QStringLiteral("Hauteur trop petite ou trop grande"));
+    validees_.clear();
+    for (const QLineEdit* champ : Dimensions())
+        validees_ << champ->text();
     return true;
+}
+
+// Des champs vides ou laissés faux par une annulation ne reviennent pas à l'ouverture suivante.
+void TTailleImpression::Prepare()
+{
+    if (validees_.isEmpty()) {
+        DefautClick();
+        return;
+    }
+    for (std::size_t i = 0; i < Dimensions().size(); ++i)
+        Dimensions()[i]->setText(validees_[qsizetype(i)]);
 }
 
 TValeursImpression TTailleImpression::Valeurs() const

@@ -1,6 +1,8 @@
 #pragma once
 // Dialogue « Taille Impression » : dimensions du dessin sur le papier, marges, titre facultatif
 // et impression en couleur. Créé une fois : ses champs et sa case durent toute la session.
+#include <QStringList>
+#include <array>
 #include <functional>
 
 #include "DialogueVerifie.h"
@@ -17,6 +19,9 @@ public:
     bool PeutFermer() override;
     // Les valeurs des champs, relues pour l'impression ; la hauteur du dessin laisse 35 mm à la formule.
     TValeursImpression Valeurs() const;
+
+    // Avant chaque ouverture : les dernières valeurs validées, ou celles par défaut du dessin montré.
+    void Prepare();
 
     // « Config. impr. » : le dialogue de l'imprimante, remplaçable par les tests.
     std::function<void()> ConfigImpression;
@@ -39,5 +44,9 @@ protected:
 private:
     QLineEdit* AjouteLigne(const QString& libelle, int y);
 
+    std::array<QLineEdit*, 4> Dimensions() const { return {Largeur, Hauteur, MargeGauche, MargeHaute}; }
+
     TDocument& document_;
+    // Textes des quatre dimensions à la dernière validation ; vide avant la première.
+    QStringList validees_;
 };

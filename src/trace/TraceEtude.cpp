@@ -113,17 +113,22 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
     etude.Dessin.AvecFond = true;
     etude.Dessin.Fond = c.Couleur("EPFond");
     c.Texte(QStringLiteral("Etude de la fonction de transfert:"), QPoint(10, 30), 13, c.Couleur("EPTitre"));
-    if (const QString boucle = TexteBoucleFermee(doc); !boucle.isEmpty())
+    const QString boucle = TexteBoucleFermee(doc);
+    if (!boucle.isEmpty())
         c.Texte(boucle, QPoint(20, 58), 9, c.Formule, true);
     PlaceFormes(c);
     const int bas = PlaceTableau(c);
-    if (doc.SystemeStable)
-        c.Texte(QStringLiteral("Système Stable"), QPoint(20, bas + 30), 9, c.Formule);
-    else
-        c.Texte(QStringLiteral("Système Instable"), QPoint(20, bas + 30), 9, c.Rouge);
+    // Étude d'une boucle fermée : sa stabilité est celle de la boucle fermée, ses marges celles
+    // de cette fonction refermée à son tour ; chaque ligne dit de quelle boucle elle parle.
+    const bool fermee = !boucle.isEmpty();
+    const QString verdict = doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable");
+    c.Texte(fermee ? verdict + QStringLiteral(" (boucle fermée)") : verdict, QPoint(20, bas + 30), 9,
+            doc.SystemeStable ? c.Formule : c.Rouge);
     if (doc.MargesEtude && doc.SystemeStable) {
         const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
-        c.Texte(LigneMargesEtude(marges, doc.ChiffresSignificatifs), QPoint(20, bas + 52), 9, c.Formule);
+        const QString ligne = LigneMargesEtude(marges, doc.ChiffresSignificatifs);
+        c.Texte(fermee ? QStringLiteral("Cette fonction en boucle ouverte : ") + ligne : ligne, QPoint(20, bas + 52), 9,
+                c.Formule);
     }
     return etude;
 }

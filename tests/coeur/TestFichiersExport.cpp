@@ -29,26 +29,20 @@ protected:
     QString Chemin(const char* nom) const { return Dossier.filePath(QString::fromUtf8(nom)); }
 };
 
-TEST_F(FichiersExport, CopieDeTravailDansLeDossierDesFichiersOuLeDossierTemporaire)
+TEST_F(FichiersExport, LaCopieDeTravailNEcraseRien)
 {
-    const QString dossier = Dossier.path() + QStringLiteral("/Fichiers Kovra/");
-    ASSERT_TRUE(QDir().mkpath(dossier));
     // Le nom du modèle garde sa casse : un système de fichiers qui la distingue ne le perd pas.
-    const QString modele = QStringLiteral("/ailleurs/Mon Modèle.xlsx");
-    EXPECT_EQ(CheminCopieDeTravail(modele, dossier), dossier + QStringLiteral("Copie de Mon Modèle.xlsx"));
-    EXPECT_EQ(CheminCopieDeTravail(modele, Dossier.path() + QStringLiteral("/absent/")),
-              QDir(QDir::tempPath()).filePath(QStringLiteral("Copie de Mon Modèle.xlsx")));
-}
-
-TEST_F(FichiersExport, LaCopieRemplaceLaPrecedente)
-{
+    EXPECT_EQ(CheminCopieDeTravail(QStringLiteral("/ailleurs/Mon Modèle.xlsx"), Dossier.path()),
+              Chemin("Copie de Mon Modèle.xlsx"));
     Ecrit(Chemin("modèle.xlsx"), "modèle");
-    Ecrit(Chemin("copie.xlsx"), "ancienne copie plus longue");
     ASSERT_TRUE(QFile(Chemin("modèle.xlsx")).setPermissions(QFileDevice::ReadOwner));
     EXPECT_TRUE(CopieModele(Chemin("modèle.xlsx"), Chemin("copie.xlsx")));
     EXPECT_EQ(Lit(Chemin("copie.xlsx")), QByteArray("modèle"));
     EXPECT_TRUE(QFile(Chemin("copie.xlsx")).permissions() & QFileDevice::WriteOwner);
     EXPECT_FALSE(CopieModele(Chemin("absent.xlsx"), Chemin("copie2.xlsx")));
+    Ecrit(Chemin("autre.xlsx"), "fichier de l'utilisateur");
+    EXPECT_FALSE(CopieModele(Chemin("modèle.xlsx"), Chemin("autre.xlsx")));
+    EXPECT_EQ(Lit(Chemin("autre.xlsx")), QByteArray("fichier de l'utilisateur"));
     EXPECT_FALSE(CopieModele(Chemin("modèle.xlsx"), Chemin("modèle.xlsx"))) << "le modèle ne s'efface pas lui-même";
     EXPECT_EQ(Lit(Chemin("modèle.xlsx")), QByteArray("modèle"));
 }
@@ -61,19 +55,37 @@ TEST_F(FichiersExport, LeResultatRemplaceLAncienSeulementQuandIlEstComplet)
 
     Ecrit(Chemin("copie.xlsx"), "nouveau classeur");
     EXPECT_FALSE(PoseResultat(Chemin("copie.xlsx"), Chemin("dossier absent/Diagrammes.xlsx")));
-    EXPECT_TRUE(QFile::exists(Chemin("copie.xlsx"))) << "la copie reste quand le résultat n'est pas posé";
-
     EXPECT_TRUE(PoseResultat(Chemin("copie.xlsx"), Chemin("Diagrammes.xlsx")));
     EXPECT_EQ(Lit(Chemin("Diagrammes.xlsx")), QByteArray("nouveau classeur"));
-    EXPECT_FALSE(QFile::exists(Chemin("copie.xlsx")));
-    EXPECT_EQ(QDir(Dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("Diagrammes.xlsx")});
+    QStringList presents = QDir(Dossier.path()).entryList(QDir::Files);
+    presents.sort();
+    EXPECT_EQ(presents, (QStringList{"Diagrammes.xlsx", "copie.xlsx"})) << "aucun fichier en plus, aucun en moins";
 }
 
 TEST_F(FichiersExport, LaCopieChoisieCommeResultatReste)
 {
     Ecrit(Chemin("copie.xlsx"), "classeur");
-    EXPECT_TRUE(PoseResultat(Chemin("copie.xlsx"), Chemin("copie.xlsx")));
+    EXPECT_TRUE(PoseResultat(Chemin("copie.xlsx"), Dossier.path() + "/./copie.xlsx"));
     EXPECT_EQ(Lit(Chemin("copie.xlsx")), QByteArray("classeur"));
+}
+
+// Les modèles du programme, sous quelque nom qu'on les désigne, ne reçoivent jamais un export.
+TEST_F(FichiersExport, LesModelesNeSontJamaisUneCible)
+{
+    const QString fichiers = Dossier.path() + QStringLiteral("/fichiers/");
+    ASSERT_TRUE(QDir().mkpath(fichiers));
+    ASSERT_TRUE(QDir().mkpath(Chemin("docs")));
+    Ecrit(fichiers + "modèle diagrammes.xlsx", "modèle");
+    ASSERT_TRUE(QFile::link(fichiers, Chemin("lien")));
+    const QString modele = fichiers + "modèle diagrammes.xlsx";
+    const QString monModele = Chemin("docs/mon modèle.xlsx");
+    EXPECT_TRUE(CibleProtegee(modele, modele, fichiers));
+    EXPECT_TRUE(CibleProtegee(Chemin("lien/modèle diagrammes.xlsx"), modele, fichiers));
+    EXPECT_TRUE(CibleProtegee(Chemin("docs/../fichiers/nouveau.xlsx"), modele, fichiers));
+    EXPECT_TRUE(CibleProtegee(monModele, monModele, fichiers)) << "le modèle choisi ailleurs";
+    EXPECT_FALSE(CibleProtegee(Chemin("docs/Diagrammes.xlsx"), modele, fichiers));
+    EXPECT_FALSE(CibleProtegee(Chemin("docs/Diagrammes.xlsx"), monModele, fichiers));
+    EXPECT_FALSE(CibleProtegee(Chemin("Diagrammes.xlsx"), modele, fichiers + "absent/"));
 }
 
 }

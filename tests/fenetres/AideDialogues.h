@@ -2,6 +2,8 @@
 // Outils communs des tests de dialogues : messages enregistrés, séparateur décimal choisi,
 // dialogue montré sans exec() et rendu actif pour que le focus y circule.
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QStringList>
@@ -11,18 +13,57 @@
 #include "fenetres/Messages.h"
 #include "numerique/Complexes.h"
 
+// Hors d'un enregistreur, une question ferait attendre une boîte modale : elle fait échouer le
+// test, et la réponse Non ne remplace ni ne perd rien.
+inline QuestionneurReponses QuestionInattendue()
+{
+    return [](const QString& texte, bool) {
+        ADD_FAILURE() << "question inattendue : " << texte.toStdString();
+        return TReponse::Non;
+    };
+}
+
+// Messages et questions notés ; les questions reçoivent les réponses prévues, dans l'ordre,
+// puis Oui.
 class EnregistreurMessages {
 public:
     EnregistreurMessages()
     {
         RemplaceAfficheurMessages([this](const QString& m) { Messages << m; });
+        RemplaceQuestionneur([this](const QString& q, bool avecAnnuler) {
+            Questions << q;
+            AvecAnnuler << avecAnnuler;
+            return Reponses.isEmpty() ? TReponse::Oui : Reponses.takeFirst();
+        });
     }
-    ~EnregistreurMessages() { RemplaceAfficheurMessages({}); }
+    ~EnregistreurMessages()
+    {
+        RemplaceAfficheurMessages({});
+        RemplaceQuestionneur(QuestionInattendue());
+    }
     EnregistreurMessages(const EnregistreurMessages&) = delete;
     EnregistreurMessages& operator=(const EnregistreurMessages&) = delete;
 
     QStringList Messages;
+    QStringList Questions;
+    QList<bool> AvecAnnuler;
+    QList<TReponse> Reponses;
 };
+
+// Empreinte du contenu d'un fichier ; vide s'il n'existe pas.
+inline QByteArray EmpreinteFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// La question posée avant de remplacer ce fichier.
+inline QString QuestionRemplacement(const QString& chemin)
+{
+    return QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?").arg(chemin);
+}
 
 // Remplace '#' par le séparateur du noyau.
 inline QString AvecSeparateur(QString texte)

@@ -2,9 +2,13 @@
 // Dialogues de fichiers de l'export répondus dans l'ordre, sans exec() : chaque dialogue
 // ouvert est noté (titre, dossier, nom proposé, filtre).
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QProgressBar>
+#include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 inline const QString ModeleDiagrammes = QStringLiteral(KOVRA_FICHIERS "/modèle diagrammes.xlsx");
@@ -34,3 +38,37 @@ inline bool AttenteTerminee(const QWidget& fenetre)
 {
     return !QApplication::overrideCursor() && fenetre.findChildren<QProgressBar*>().isEmpty();
 }
+
+// Un dossier de test : « fichiers/ » du programme avec la copie de ses modèles, les documents de
+// l'utilisateur à côté, et son propre dossier temporaire, que chaque export doit laisser vide.
+class DossiersExport {
+public:
+    DossiersExport() : ancienTemporaire_(qgetenv("TMPDIR"))
+    {
+        QDir(racine_.path()).mkpath(QStringLiteral("fichiers"));
+        QDir(racine_.path()).mkpath(QStringLiteral("tmp"));
+        for (const QString& modele : {ModeleDiagrammes, ModeleReponses})
+            QFile::copy(modele, Fichiers() + QFileInfo(modele).fileName());
+        qputenv("TMPDIR", racine_.filePath(QStringLiteral("tmp")).toUtf8());
+    }
+    ~DossiersExport() { qputenv("TMPDIR", ancienTemporaire_); }
+    DossiersExport(const DossiersExport&) = delete;
+    DossiersExport& operator=(const DossiersExport&) = delete;
+
+    QString Fichiers() const { return racine_.filePath(QStringLiteral("fichiers")) + QStringLiteral("/"); }
+    QString Document(const QString& nom) const { return racine_.filePath(nom); }
+    QString Racine() const { return racine_.path(); }
+    // Ce que contient le dossier temporaire, sous-dossiers compris.
+    QStringList Temporaires() const
+    {
+        QStringList restes;
+        QDir tmp(racine_.filePath(QStringLiteral("tmp")));
+        for (const QString& e : tmp.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            restes << e;
+        return restes;
+    }
+
+private:
+    QTemporaryDir racine_;
+    QByteArray ancienTemporaire_;
+};

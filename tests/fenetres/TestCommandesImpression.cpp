@@ -174,4 +174,79 @@ TEST_F(CommandesImpression, ImpressionKovraAvecLesMargesEtEnCouleur)
             bleus += c.blue() > 150 && c.red() < 100 && c.green() < 100;
         }
     EXPECT_GT(bleus, 50);
+// Un fichier choisi par « Config. impr. » puis deux « Imprimer » de deux fenêtres : la seconde
+// impression redemande le fichier et ne remplace le Bode qu'après un Oui.
+TEST_F(CommandesImpression, ImprimerDeuxFoisNeRemplacePasLePremierPdfSansDemander)
+{
+    const QString choisi = dossier_.filePath("cours.pdf");
+    ecran_.Impression->ExecuteConfiguration = [&](QPrintDialog& dialogue) {
+        dialogue.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialogue.printer()->setOutputFileName(choisi);
+        return int(QDialog::Accepted);
+    };
+    ecran_.TailleImpression->BtnConfigImpr->click();
+    QStringList proposes;
+    ecran_.Impression->ChoixFichierPdf = [&](const QString& propose) {
+        proposes << propose;
+        return propose;
+    };
+    ecran_.EcranDiagramme->ExecuteDialogue = [this](QDialog& d) { return Repond(d); };
+    ecran_.EcranRepTemp->ExecuteDialogue = [this](QDialog& d) { return Repond(d); };
+    ecran_.DiagBode->trigger();
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    const QByteArray bode = EmpreinteFichier(choisi);
+    ASSERT_TRUE(TexteDuPdf(choisi).contains("Diagramme de Bode"));
+
+    messages_.Reponses = {TReponse::Non};
+    ecran_.Echelon1->trigger();
+    ecran_.EcranRepTemp->Imprimer1->trigger();
+    EXPECT_EQ(proposes, (QStringList{choisi, choisi}));
+    EXPECT_EQ(messages_.Questions, QStringList{QuestionRemplacement(choisi)});
+    EXPECT_EQ(EmpreinteFichier(choisi), bode);
+
+    ecran_.EcranRepTemp->Imprimer1->trigger();
+    EXPECT_EQ(messages_.Questions.size(), 2);
+    EXPECT_TRUE(TexteDuPdf(choisi).contains("Réponse à un échelon en entrée"));
+    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join("\n").toStdString();
+}
+
+// Au premier « Imprimer » d'une session, « Valider » tout de suite imprime aux valeurs par défaut ;
+// ensuite le dialogue rouvre sur les dernières valeurs validées, même après une annulation.
+TEST_F(CommandesImpression, LeDialogueDeTailleSOuvreSurDesValeursValables)
+{
+    TTailleImpression& taille = *ecran_.TailleImpression;
+    QStringList largeurs;
+    const auto valideTel = [&](QDialog& d) {
+        largeurs << taille.Largeur->text();
+        d.show();
+        taille.BtnValider()->click();
+        return d.result();
+    };
+    ecran_.EcranDiagramme->ExecuteDialogue = [this](QDialog& d) { return Repond(d); };
+    ecran_.DiagBode->trigger();
+    ecran_.EcranDiagramme->ExecuteDialogue = valideTel;
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join("\n").toStdString();
+    EXPECT_TRUE(TexteDuPdf(Pdf("DiagBode")).contains("Diagramme de Bode"));
+
+    ecran_.EcranDiagramme->ExecuteDialogue = [&](QDialog& d) {
+        largeurs << taille.Largeur->text();
+        taille.Largeur->setText("150");
+        d.show();
+        taille.BtnValider()->click();
+        return d.result();
+    };
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    ecran_.EcranDiagramme->ExecuteDialogue = [&](QDialog& d) {
+        largeurs << taille.Largeur->text();
+        taille.Largeur->setText("");
+        d.show();
+        d.reject();
+        return d.result();
+    };
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    ecran_.EcranDiagramme->ExecuteDialogue = valideTel;
+    ecran_.EcranDiagramme->Imprimer1->trigger();
+    EXPECT_EQ(largeurs, (QStringList{"180", "180", "150", "150"})) << largeurs.join('|').toStdString();
+    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join("\n").toStdString();
 }

@@ -32,6 +32,10 @@ protected:
         ecran_ = std::make_unique<TEcranPrincipal>(dossier_.path() + "/");
         messages_.Messages.clear();
         ecran_->AfficheAvertissement = [this](const QString& racine) { avertissements_ << racine; };
+        ecran_->ChoixFichier = [](QFileDialog& dialogue) {
+            ADD_FAILURE() << "dialogue inattendu : " << dialogue.windowTitle().toStdString();
+            return QString();
+        };
         ecran_->FluxSaisie->Montre = [this](QDialog& dialogue) {
             if (reponses_.empty()) {
                 ADD_FAILURE() << "dialogue inattendu : " << dialogue.windowTitle().toStdString();
@@ -302,7 +306,11 @@ TEST_F(Flux, UnDegrePlusPetitNEffacePasLesAnciensCoefficients)
 TEST_F(Flux, NouveauNEffaceRien)
 {
     SaisitCoefs({Coefs({"2"}), Coefs({"2", "3", "1"}), Tau("1")});
+    // La saisie n'est pas enregistrée : « Nouveau » le propose, Non continue sans rien effacer.
+    messages_.Reponses = {TReponse::Non};
     ecran_->NouveauClick();
+    EXPECT_EQ(messages_.Questions, QStringList{"Enregistrer les modifications de l'étude ?"});
+    EXPECT_EQ(messages_.AvecAnnuler, QList<bool>{true});
     const TDocument& doc = ecran_->Document;
     EXPECT_TRUE(doc.EtudeFaite);
     EXPECT_EQ(doc.Numerateur.Coef[0].Re, 2);

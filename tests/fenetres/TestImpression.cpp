@@ -41,6 +41,7 @@ protected:
 
 TEST_F(ImpressionSansImprimante, ChaquePageDevientUnPdfLisible)
 {
+    QString precedent;
     for (const TPageDeTest& page : CinqPages())
         for (const bool couleur : {false, true}) {
             TDocument doc = DocumentDesPages();
@@ -58,7 +59,11 @@ TEST_F(ImpressionSansImprimante, ChaquePageDevientUnPdfLisible)
             EXPECT_TRUE(infoVisible) << page.Nom;
             EXPECT_EQ(nomPendant, chemin_);
             EXPECT_FALSE(info_.isVisible());
-            EXPECT_TRUE(proposes_.last().endsWith("/" + page.TitreTravail + ".pdf")) << proposes_.last().toStdString();
+            // Le premier nom proposé est le titre du travail, les suivants le dernier PDF écrit.
+            EXPECT_TRUE(proposes_.first().endsWith("/DiagBode.pdf")) << proposes_.first().toStdString();
+            if (proposes_.size() > 1)
+                EXPECT_EQ(proposes_.last(), precedent);
+            precedent = chemin_;
             const QString texte = TexteDuPdf(chemin_);
             EXPECT_TRUE(texte.contains(page.TitreDessin)) << page.Nom;
             EXPECT_TRUE(texte.contains("Titre à lire")) << page.Nom;
@@ -163,17 +168,44 @@ TEST_F(ImpressionSansImprimante, UnPdfExistantNEstRemplaceQueParUnPdfComplet)
     EXPECT_TRUE(TexteDuPdf(chemin_).contains("Diagramme de Bode"));
 }
 
-TEST_F(ImpressionSansImprimante, FichierChoisiDansLeDialogueDeLImprimante)
+// Après un « Config. impr. » qui a choisi un fichier, chaque impression redemande le sien, propose
+// le dernier et ne remplace rien sans le dire : un Bode en couleur ne s'efface pas sous un Nyquist.
+TEST_F(ImpressionSansImprimante, ChaqueImpressionDansUnFichierLeDemandeEtConfirme)
 {
-    chemin_ = Chemin("jamais.pdf");
     const QString choisi = Chemin("choisi.pdf");
-    impression_.Imprimante().setOutputFormat(QPrinter::PdfFormat);
-    impression_.Imprimante().setOutputFileName(choisi);
+    impression_.ExecuteConfiguration = [&](QPrintDialog& dialogue) {
+        dialogue.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialogue.printer()->setOutputFileName(choisi);
+        return int(QDialog::Accepted);
+    };
+    impression_.Configure(nullptr);
     TDocument doc = DocumentDesPages();
-    ASSERT_TRUE(impression_.Imprime("DiagNyquist", QPageLayout::Portrait, [&](QPainter& p, const QRect& c, int r) {
-        CinqPages()[1].Imprime(p, c, r, doc, ValeursA4());
-    }));
-    EXPECT_TRUE(proposes_.isEmpty());
-    EXPECT_FALSE(QFile::exists(chemin_));
-    EXPECT_TRUE(TexteDuPdf(choisi).contains("Diagramme de Nyquist"));
+    const auto page = [&](int i) {
+        return [&doc, i](QPainter& p, const QRect& c, int r) { CinqPages()[std::size_t(i)].Imprime(p, c, r, doc, ValeursA4()); };
+    };
+    chemin_ = choisi;
+    ASSERT_TRUE(impression_.Imprime("DiagBode", QPageLayout::Portrait, page(0)));
+    EXPECT_EQ(proposes_, QStringList{choisi});
+    EXPECT_TRUE(messages_.Questions.isEmpty());
+    const QByteArray bode = EmpreinteFichier(choisi);
+    ASSERT_FALSE(bode.isEmpty());
+
+    // Le même nom redonné : la question est posée, Non ne touche pas au Bode.
+    messages_.Reponses = {TReponse::Non};
+    EXPECT_FALSE(impression_.Imprime("DiagNyquist", QPageLayout::Portrait, page(1)));
+    EXPECT_EQ(proposes_.last(), choisi);
+    EXPECT_EQ(messages_.Questions, QStringList{QuestionRemplacement(choisi)});
+    EXPECT_EQ(EmpreinteFichier(choisi), bode);
+    EXPECT_TRUE(messages_.Messages.isEmpty());
+
+    // Un nom sans extension reçoit celle des PDF, puis sera le prochain proposé.
+    chemin_ = Chemin("nyquist");
+    ASSERT_TRUE(impression_.Imprime("DiagNyquist", QPageLayout::Portrait, page(1)));
+    EXPECT_TRUE(TexteDuPdf(Chemin("nyquist.pdf")).contains("Diagramme de Nyquist"));
+    EXPECT_FALSE(QFile::exists(Chemin("nyquist")));
+    EXPECT_EQ(EmpreinteFichier(choisi), bode);
+    chemin_.clear();
+    EXPECT_FALSE(impression_.Imprime("DiagBlack", QPageLayout::Portrait, page(2)));
+    EXPECT_EQ(proposes_.last(), Chemin("nyquist.pdf"));
+    EXPECT_EQ(messages_.Questions.size(), 1);
 }

@@ -176,7 +176,51 @@ TEST_F(MenuImage, RenoncementEtEchec)
     EXPECT_EQ(messages_.Messages, QStringList{"Impossible d'écrire le fichier « " + impossible + " »"});
 }
 
-TEST(CheminPourFiltre, ExtensionDuFiltre)
+// Un fichier précieux ne disparaît jamais sous une image : l'extension tapée décide du format,
+// et le nom réellement écrit, s'il existe, fait l'objet de la question.
+TEST_F(MenuImage, LeNomEcritEstCeluiQueLUtilisateurAConfirme)
+{
+    MontreBode();
+    QTemporaryDir dossier;
+    const QString png = dossier.filePath("precious.png");
+    const QString notes = dossier.filePath("notes.txt");
+    for (const QString& chemin : {png, notes}) {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("travail de l'élève");
+    }
+    const QByteArray empreintePng = EmpreinteFichier(png);
+    const QByteArray empreinteNotes = EmpreinteFichier(notes);
+
+    Repond(*diagramme_.MenuImage, dossier.filePath("precious.svg"), "Image PNG (*.png)");
+    diagramme_.MenuImage->EnregistrerSous->trigger();
+    QFile svg(dossier.filePath("precious.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().startsWith("<?xml"));
+    EXPECT_EQ(EmpreinteFichier(png), empreintePng);
+    EXPECT_TRUE(messages_.Questions.isEmpty());
+
+    Repond(*diagramme_.MenuImage, notes, "Document PDF (*.pdf)");
+    diagramme_.MenuImage->EnregistrerSous->trigger();
+    EXPECT_TRUE(EmpreinteFichier(notes + ".pdf").size() > 0);
+    EXPECT_EQ(EmpreinteFichier(notes), empreinteNotes);
+
+    // « precious » avec le filtre PNG écrirait precious.png : la question porte sur ce nom.
+    messages_.Reponses = {TReponse::Non};
+    Repond(*diagramme_.MenuImage, dossier.filePath("precious"), "Image PNG (*.png)");
+    diagramme_.MenuImage->EnregistrerSous->trigger();
+    EXPECT_EQ(messages_.Questions, QStringList{QuestionRemplacement(png)});
+    EXPECT_EQ(EmpreinteFichier(png), empreintePng);
+    EXPECT_FALSE(QFile::exists(dossier.filePath("precious")));
+
+    messages_.Reponses = {TReponse::Oui};
+    diagramme_.MenuImage->EnregistrerSous->trigger();
+    EXPECT_EQ(messages_.Questions.size(), 2);
+    EXPECT_EQ(QImage(png).size(), TailleZone);
+    EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
+}
+
+TEST(CheminPourFiltre, LExtensionTapeeDecide)
 {
     const struct {
         const char* Chemin;
@@ -184,10 +228,13 @@ TEST(CheminPourFiltre, ExtensionDuFiltre)
         const char* Attendu;
     } cas[] = {
         {"/t/Diagramme de Bode.png", "Image PNG (*.png)", "/t/Diagramme de Bode.png"},
-        {"/t/Diagramme de Bode.png", "Image SVG (*.svg)", "/t/Diagramme de Bode.svg"},
+        {"/t/Diagramme de Bode.png", "Image SVG (*.svg)", "/t/Diagramme de Bode.png"},
+        {"/t/precious.svg", "Image PNG (*.png)", "/t/precious.svg"},
         {"/t/vue", "Document PDF (*.pdf)", "/t/vue.pdf"},
-        {"/t/vue.PDF", "Document PDF (*.pdf)", "/t/vue.pdf"},
+        {"/t/vue", "Image SVG (*.svg)", "/t/vue.svg"},
+        {"/t/vue.PDF", "Image PNG (*.png)", "/t/vue.PDF"},
         {"/t/v1.2", "Image PNG (*.png)", "/t/v1.2.png"},
+        {"/t/notes.txt", "Document PDF (*.pdf)", "/t/notes.txt.pdf"},
         {"/t/vue.svg", "autre", "/t/vue.svg"},
     };
     for (const auto& c : cas)

@@ -463,12 +463,13 @@ class ExportDiagramme : public EcranDiagramme {
 protected:
     ExportDiagramme()
     {
-        doc_.DossierFichiers = dossier_.path() + QStringLiteral("/");
+        doc_.DossierFichiers = dossiers_.Fichiers();
         ecran_.ChoixFichier = choix_.Fonction();
     }
-    QString Chemin(const char* nom) const { return dossier_.filePath(QString::fromUtf8(nom)); }
+    QString Chemin(const char* nom) const { return dossiers_.Document(QString::fromUtf8(nom)); }
+    QString Modele() const { return dossiers_.Fichiers() + "modèle diagrammes.xlsx"; }
 
-    QTemporaryDir dossier_;
+    DossiersExport dossiers_;
     TChoixExport choix_;
 };
 
@@ -477,17 +478,16 @@ TEST_F(ExportDiagramme, BodeExporteAuxEchellesDeLEcran)
 {
     MontreBode();
     const int pointsEcran = doc_.EchellesFrequentielles.NbPoints;
-    choix_.Reponses = {ModeleDiagrammes, Chemin("Diagrammes.xlsx")};
+    choix_.Reponses = {Modele(), Chemin("Diagrammes.xlsx")};
     ASSERT_TRUE(ecran_.ExportExcel1->isEnabled());
     ecran_.ExportExcel1->trigger();
     EXPECT_EQ(messages_.Messages, QStringList{"exportation terminée"});
     EXPECT_EQ(choix_.Titres, (QStringList{"Fichier modèle à utiliser", "Fichier de sauvegarde"}));
-    EXPECT_EQ(choix_.Dossiers, (QStringList{dossier_.path(), dossier_.path()}));
-    EXPECT_EQ(choix_.Noms, (QStringList{Chemin("modèle diagrammes.xlsx"), Chemin("Diagrammes.xlsx")}));
+    EXPECT_EQ(choix_.Noms.value(0), Modele());
+    EXPECT_EQ(choix_.Dossiers.value(0) + "/", dossiers_.Fichiers());
     EXPECT_EQ(choix_.Filtres.value(1), QStringLiteral("Fichiers Excel (*.xlsx)"));
     EXPECT_TRUE(AttenteTerminee(ecran_));
-    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"Diagrammes.xlsx"})
-        << "la copie de travail devient le résultat";
+    EXPECT_EQ(QDir(dossiers_.Racine()).entryList(QDir::Files), QStringList{"Diagrammes.xlsx"});
 
     TClasseurOOXML c;
     c.Ouvre(Chemin("Diagrammes.xlsx"));
@@ -519,6 +519,7 @@ TEST_F(ExportDiagramme, ModeleIllisibleLaisseLeResultatPrecedent)
     EXPECT_TRUE(AttenteTerminee(ecran_));
     ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
     EXPECT_EQ(ancien.readAll(), QByteArray("résultat précédent"));
+    EXPECT_TRUE(dossiers_.Temporaires().isEmpty()) << dossiers_.Temporaires().join('|').toStdString();
 }
 
 TEST_F(ExportDiagramme, RenoncerAuModeleOuAuResultatNExportePas)
@@ -527,11 +528,65 @@ TEST_F(ExportDiagramme, RenoncerAuModeleOuAuResultatNExportePas)
     ecran_.ExportExcel1->trigger();
     EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
     messages_.Messages.clear();
-    choix_.Reponses = {ModeleDiagrammes};
+    choix_.Reponses = {Modele()};
     ecran_.ExportExcel1->trigger();
     EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
     EXPECT_FALSE(QFile::exists(Chemin("Diagrammes.xlsx")));
     EXPECT_TRUE(AttenteTerminee(ecran_));
+}
+
+// Ni le modèle, ni un autre fichier du programme, ni un résultat que l'utilisateur refuse de
+// remplacer ne change, quel que soit le chemin suivi ; la copie de travail ne reste nulle part.
+TEST_F(ExportDiagramme, UnExportNeToucheQuAuFichierNommeEtConfirme)
+{
+    MontreBode();
+    const QString precedent = Chemin("Diagrammes.xlsx");
+    QFile ancien(precedent);
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+    ancien.write("classeur de l'élève");
+    ancien.close();
+    const QByteArray modele = EmpreinteFichier(Modele());
+    const QByteArray eleve = EmpreinteFichier(precedent);
+    const QStringList fichiers = QDir(dossiers_.Fichiers()).entryList(QDir::Files);
+    const auto intacts = [&] {
+        EXPECT_EQ(EmpreinteFichier(Modele()), modele);
+        EXPECT_EQ(QDir(dossiers_.Fichiers()).entryList(QDir::Files), fichiers);
+        EXPECT_TRUE(dossiers_.Temporaires().isEmpty()) << dossiers_.Temporaires().join('|').toStdString();
+        EXPECT_TRUE(AttenteTerminee(ecran_));
+    };
+    const QString refus = "Les modèles du programme ne peuvent pas recevoir un export : choisissez un autre dossier.";
+
+    // Le modèle lui-même, puis un autre nom dans le dossier des modèles, puis renoncer.
+    choix_.Reponses = {Modele(), Modele(), dossiers_.Fichiers() + "Diagrammes.xlsx"};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, (QStringList{refus, refus, "pas d'exportation"}));
+    EXPECT_EQ(choix_.Titres.size(), 4);
+    EXPECT_NE(choix_.Dossiers.value(1) + "/", dossiers_.Fichiers()) << "le dialogue s'ouvre hors des modèles";
+    intacts();
+
+    // Un résultat existant : Non redemande un nom, renoncer laisse le fichier tel quel.
+    messages_.Messages.clear();
+    messages_.Reponses = {TReponse::Non};
+    choix_.Reponses = {Modele(), precedent};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Questions, QStringList{QuestionRemplacement(precedent)});
+    EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
+    EXPECT_EQ(EmpreinteFichier(precedent), eleve);
+    intacts();
+
+    // Oui : le classeur remplace l'ancien, et le dossier choisi sera proposé la fois suivante.
+    messages_.Messages.clear();
+    choix_.Reponses = {Modele(), precedent};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(messages_.Messages, QStringList{"exportation terminée"});
+    EXPECT_NE(EmpreinteFichier(precedent), eleve);
+    intacts();
+    choix_.Dossiers.clear();
+    choix_.Reponses = {Modele()};
+    ecran_.ExportExcel1->trigger();
+    EXPECT_EQ(choix_.Dossiers.value(0) + "/", dossiers_.Fichiers());
+    EXPECT_EQ(choix_.Dossiers.value(1), dossiers_.Racine());
+    intacts();
 }
 
 }

@@ -149,12 +149,12 @@ class ExportReponse : public EcranRepTemp {
 protected:
     ExportReponse()
     {
-        doc_.DossierFichiers = dossier_.path() + QStringLiteral("/");
+        doc_.DossierFichiers = dossiers_.Fichiers();
         ecran_.ChoixFichier = choix_.Fonction();
     }
-    QString Chemin(const char* nom) const { return dossier_.filePath(QString::fromUtf8(nom)); }
+    QString Chemin(const char* nom) const { return dossiers_.Document(QString::fromUtf8(nom)); }
 
-    QTemporaryDir dossier_;
+    DossiersExport dossiers_;
     TChoixExport choix_;
 };
 
@@ -168,7 +168,7 @@ TEST_F(ExportReponse, EchelonExporteSurLaPremiereFeuille)
     ecran_.ExportExcel1->trigger();
     EXPECT_EQ(messages_.Messages, QStringList{"exportation terminée"});
     EXPECT_EQ(choix_.Titres, (QStringList{"Fichier modèle à utiliser", "Fichier de sauvegarde"}));
-    EXPECT_EQ(choix_.Noms.value(1), Chemin("réponse temporelle.xlsx"));
+    EXPECT_TRUE(choix_.Noms.value(1).endsWith("/réponse temporelle.xlsx"));
     EXPECT_TRUE(AttenteTerminee(ecran_));
 
     TClasseurOOXML c;
@@ -180,20 +180,22 @@ TEST_F(ExportReponse, EchelonExporteSurLaPremiereFeuille)
     EXPECT_EQ(c.TexteCellule(2, 3, 1), QString()) << "la feuille de la rampe reste vide";
     EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), doc_.ValeursTemporelles.TMaxTrace);
     EXPECT_EQ(c.TitreDAxe(1, 1, 2), QStringLiteral("entrée et réponse (unités S.I.)"));
+    EXPECT_TRUE(dossiers_.Temporaires().isEmpty()) << dossiers_.Temporaires().join('|').toStdString();
 }
 
-TEST_F(ExportReponse, RenoncerAuResultatGardeLaCopieDeTravail)
+// Renoncer au résultat ne laisse de copie de travail ni chez les modèles ni ailleurs.
+TEST_F(ExportReponse, RenoncerAuResultatNeLaisseAucuneCopie)
 {
     ecran_.CommandeReponse(TTypeReponse::Rampe);
     Peint();
+    const QStringList modeles = QDir(dossiers_.Fichiers()).entryList(QDir::Files);
     choix_.Reponses = {ModeleReponses};
     ecran_.ExportExcel1->trigger();
     EXPECT_EQ(messages_.Messages, QStringList{"pas d'exportation"});
     EXPECT_EQ(choix_.Titres.size(), 2);
     EXPECT_TRUE(AttenteTerminee(ecran_));
-    TClasseurOOXML c;
-    c.Ouvre(Chemin("Copie de modèle réponses temporelles.xlsx"));
-    EXPECT_EQ(c.TexteCellule(2, 2, 2), QStringLiteral("entrée"));
+    EXPECT_EQ(QDir(dossiers_.Fichiers()).entryList(QDir::Files), modeles);
+    EXPECT_TRUE(dossiers_.Temporaires().isEmpty()) << dossiers_.Temporaires().join('|').toStdString();
 }
 
 }

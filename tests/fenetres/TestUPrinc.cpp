@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <cmath>
 #include <gtest/gtest.h>
 
 #include "AffichageQt.h"
+#include "AideDialogues.h"
 #include "AideGeometrie.h"
 #include "trace/DocumentsDessin.h"
 #include "coeur/TextesValeurs.h"
@@ -32,6 +34,8 @@
 #include "fenetres/Messages.h"
 #include "fenetres/UAPropos.h"
 #include "fenetres/UEcranElemSimples.h"
+#include "fenetres/FluxSaisie.h"
+#include "fenetres/USaisieCoefs.h"
 #include "numerique/Complexes.h"
 #include "trace/CouleurQt.h"
 
@@ -45,9 +49,22 @@ protected:
     void SetUp() override
     {
         RemplaceAfficheurMessages([this](const QString& texte) { messages_ << texte; });
+        // Une question sans réponse prévue est une faute du test ou du programme.
+        RemplaceQuestionneur([this](const QString& texte, bool avecAnnuler) {
+            questions_ << texte + (avecAnnuler ? " [Oui/Non/Annuler]" : " [Oui/Non]");
+            if (reponses_.isEmpty()) {
+                ADD_FAILURE() << "question inattendue : " << texte.toStdString();
+                return TReponse::Non;
+            }
+            return reponses_.takeFirst();
+        });
         PoseImageAccueil(Qt::red);
     }
-    void TearDown() override { RemplaceAfficheurMessages({}); }
+    void TearDown() override
+    {
+        RemplaceAfficheurMessages({});
+        RemplaceQuestionneur(QuestionInattendue());
+    }
 
     QString Dossier() const { return dossier_.path() + "/"; }
 
@@ -84,8 +101,28 @@ protected:
         return ecran.ZoneClient()->grab().toImage();
     }
 
+    // « Saisie par Coefficients » de N puis D, sans retard.
+    static void SaisitCoefs(TEcranPrincipal& ecran, const QStringList& n, const QStringList& d)
+    {
+        int boite = 0;
+        ecran.FluxSaisie->Montre = [&](QDialog& dialogue) {
+            auto* coefs = dynamic_cast<TBoiteSaisieCoef*>(&dialogue);
+            if (!coefs)
+                return false;
+            const QStringList& valeurs = boite++ == 0 ? n : d;
+            for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
+                coefs->EcritTabEdit(i, valeurs.value(i, "0"));
+            dialogue.show();
+            dialogue.accept();
+            return dialogue.result() == QDialog::Accepted;
+        };
+        ecran.ParCoefficients->trigger();
+    }
+
     QTemporaryDir dossier_;
     QStringList messages_;
+    QStringList questions_;
+    QList<TReponse> reponses_;
     QStringList avertissements_;
     QStringList titresDialogues_;
     QStringList filtres_;
@@ -636,7 +673,10 @@ TEST_F(EcranPrincipal, ReponsesTemporellesSuiventLesFonctionsEtUnSystemeInstable
     EXPECT_GT(ecran.Document.ValeursTemporelles.TMaxTrace, 0);
     EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Echelon1)), 300);
 
+    // Le retard ajouté est une modification : la lecture suivante propose de l'enregistrer.
+    reponses_ = {TReponse::Non};
     Lit(ecran, Donnees + "degre_dix.kvf");
+    EXPECT_EQ(questions_.size(), 1);
     ASSERT_TRUE(fenetre.isVisible());
     EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Rampe1)), 300);
     const QSize grand(1920, 1080);
@@ -683,4 +723,85 @@ TEST_F(EcranPrincipal, MargesSurLeDiagrammeEtDansLEtude)
     etude->trigger();
     EXPECT_EQ(Zone(ecran), etudeSans);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+}
+
+namespace {
+const QString QuestionEtude = QStringLiteral("Enregistrer les modifications de l'étude ? [Oui/Non/Annuler]");
+}
+
+// Une étude changée ne se perd ni en quittant, ni par « Nouveau », ni par une lecture, sans la
+// question ; une étude qui vient d'être lue ou enregistrée n'en pose aucune.
+TEST_F(EcranPrincipal, EtudeModifieeProposeeALEnregistrementAvantDeSePerdre)
+{
+    TEcranPrincipal ecran(Dossier());
+    ecran.show();
+    Lit(ecran, Donnees + "depassement.kvf");
+    ecran.Nouveau->trigger();
+    EXPECT_TRUE(questions_.isEmpty());
+
+    SaisitCoefs(ecran, {"2"}, {"1", "1"});
+    ASSERT_EQ(ecran.Document.Numerateur.Coef[0].Re, 2);
+    // Annuler garde tout tel quel : la fenêtre, l'étude, aucun dialogue de fichier ouvert.
+    reponses_ = {TReponse::Annuler, TReponse::Annuler, TReponse::Annuler, TReponse::Annuler};
+    ecran.Quitter->trigger();
+    EXPECT_TRUE(ecran.isVisible());
+    EXPECT_FALSE(ecran.close());
+    ecran.Nouveau->trigger();
+    titresDialogues_.clear();
+    Lit(ecran, Donnees + "depassement.kvf");
+    EXPECT_TRUE(titresDialogues_.isEmpty());
+    EXPECT_EQ(ecran.Document.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(questions_, QStringList(4, QuestionEtude));
+
+    // Oui mais enregistrement abandonné : la fenêtre reste. Oui et un nom : l'étude est écrite.
+    questions_.clear();
+    Repond(ecran, QString());
+    reponses_ = {TReponse::Oui};
+    EXPECT_FALSE(ecran.close());
+    const QString etude = Dossier() + "etude.kvf";
+    Repond(ecran, etude);
+    reponses_ = {TReponse::Oui};
+    ecran.Quitter->trigger();
+    EXPECT_FALSE(ecran.isVisible());
+    EXPECT_EQ(questions_, QStringList(2, QuestionEtude));
+    TEcranPrincipal relu(Dossier());
+    Lit(relu, etude);
+    EXPECT_EQ(relu.Document.Numerateur.Coef[0].Re, 2);
+
+    // Enregistrée : plus de question.
+    questions_.clear();
+    ecran.show();
+    ecran.Quitter->trigger();
+    EXPECT_FALSE(ecran.isVisible());
+    EXPECT_TRUE(questions_.isEmpty());
+
+    // Non : la lecture se fait, sans rien enregistrer.
+    ecran.show();
+    SaisitCoefs(ecran, {"3"}, {"1", "1"});
+    reponses_ = {TReponse::Non};
+    Lit(ecran, Donnees + "depassement.kvf");
+    EXPECT_EQ(questions_, QStringList{QuestionEtude});
+    EXPECT_EQ(ecran.Document.Numerateur.Coef[0].Re, 1);
+    Lit(relu, etude);
+    EXPECT_EQ(relu.Document.Numerateur.Coef[0].Re, 2);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+}
+
+// Les fenêtres de dessin appartiennent à la fenêtre principale comme des dialogues : le
+// gestionnaire de fenêtres les garde devant elle quand elle reprend le focus, agrandie ; elles
+// gardent leurs boutons d'agrandissement et de fermeture.
+TEST_F(EcranPrincipal, FenetresDeDessinGardeesDevantLaFenetrePrincipale)
+{
+    TEcranPrincipal ecran(Dossier());
+    ecran.show();
+    Lit(ecran, Donnees + "depassement.kvf");
+    MontreBode(ecran);
+    ecran.EcranRepTemp->show();
+    for (QWidget* fenetre : std::initializer_list<QWidget*>{ecran.EcranDiagramme, ecran.EcranRepTemp}) {
+        ASSERT_TRUE(fenetre->isVisible());
+        EXPECT_EQ(fenetre->windowType(), Qt::Dialog) << fenetre->windowTitle().toStdString();
+        EXPECT_EQ(fenetre->windowHandle()->transientParent(), ecran.windowHandle());
+        const Qt::WindowFlags drapeaux = fenetre->windowFlags();
+        EXPECT_TRUE(drapeaux.testFlags(Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint));
+    }
 }

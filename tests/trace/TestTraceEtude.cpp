@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "SeparateurImpose.h"
+#include "coeur/FermetureBoucle.h"
 #include "DocumentsDessin.h"
 
 namespace {
@@ -257,6 +258,39 @@ TEST_F(TraceEtude, DessineDansLaZoneClienteSeulement)
     EXPECT_EQ(image.pixelColor(5, 60), Fond);
     EXPECT_EQ(image.pixelColor(10, 50 + 100), Cadre);
     EXPECT_EQ(image.pixelColor(10, 100), Fond);
+}
+
+}  // namespace
+
+namespace {
+
+// Textes de l'étude qui commencent ainsi.
+QStringList TextesDebutant(const TEtudePlacee& etude, const QString& debut)
+{
+    QStringList trouves;
+    for (const TTextePlace& t : etude.Dessin.Textes)
+        if (t.Texte.startsWith(debut))
+            trouves << t.Texte;
+    return trouves;
+}
+
+// Une boucle fermée stable peut avoir des marges négatives : chaque ligne dit de quelle boucle
+// elle parle. L'étude de la fonction saisie reste telle qu'elle était.
+TEST_F(TraceEtude, LaBoucleFermeeDitDeQuelleBoucleParleChaqueLigne)
+{
+    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
+    doc.MargesEtude = true;
+    const TEtudePlacee saisie = Place(doc);
+    EXPECT_EQ(TextesDebutant(saisie, "Système"), QStringList{"Système Stable"});
+    EXPECT_EQ(TextesDebutant(saisie, "Marge de gain : ").size(), 1);
+    EXPECT_TRUE(TextesDebutant(saisie, "Cette fonction").isEmpty());
+
+    ASSERT_TRUE(FermeLaBoucle(doc, 3).isEmpty());
+    AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
+    ASSERT_TRUE(doc.SystemeStable);
+    const TEtudePlacee fermee = Place(doc);
+    EXPECT_EQ(TextesDebutant(fermee, "Système"), QStringList{"Système Stable (boucle fermée)"});
+    EXPECT_EQ(TextesDebutant(fermee, "Cette fonction en boucle ouverte : Marge de gain : ").size(), 1);
 }
 
 }  // namespace
