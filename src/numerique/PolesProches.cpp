@@ -7,6 +7,7 @@
 #include "Grappes.h"
 #include "Reponses.h"
 #include "Taylor.h"
+#include "TaylorCompense.h"
 
 namespace {
 
@@ -217,7 +218,7 @@ bool SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const
     TComplexe t[DegreMax + 1];
     TComplexe l[DegreMax + 2];
     const int m = ProduitLocal(poles, membres, c, rho, l);
-    DeveloppementTaylor(d.Degre, d.Coef.data(), c, d.Degre + 1, t);
+    DeveloppementTaylorCompense(d.Degre, d.Coef.data(), c, t);
     for (int k = 0; k <= d.Degre; ++k)
         t[k] = Echelonne(t[k], rho, k - m);
     Reel mouvement = 0;
@@ -264,7 +265,7 @@ void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, Reel rho
     TComplexe t[DegreMax + 2];
     TComplexe modules[DegreMax + 1];
     TComplexe tailles[DegreMax + 2];
-    DeveloppementTaylor(d.Degre, d.Coef.data(), c, m + 1, t);
+    DeveloppementTaylorCompense(d.Degre, d.Coef.data(), c, t);
     for (int k = 0; k <= d.Degre; ++k)
         modules[k] = ComplexeReel(Module(d.Coef[k]));
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
@@ -354,7 +355,10 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, bool admise, con
         r[a] = Echelonne(r[a], rho, a);
     DiviseSeries(r, q, termes, g);
     PolynomeLocal(d, q, geo.Centre, rho, m, l, incertitude);
-    if (RacinesCoherentes(poles, membres, geo.Centre, m, rho, l, incertitude))
+    // Racines qui ne refont pas le polynôme : calculées, et moins sûres que les coefficients, même
+    // là où elles s'accordent avec eux à l'arrondi ordinaire près ; L, tiré d'eux en précision
+    // double, situe mieux le centre de la grappe.
+    if (admise && RacinesCoherentes(poles, membres, geo.Centre, m, rho, l, incertitude))
         SommesHomogenes(poles, membres, geo.Centre, rho, h);
     else
         SommesDepuisLocal(l, m, h);
