@@ -177,10 +177,6 @@ constexpr int Scissions = 8;
 // Au-delà, L bouge encore : la scission n'a pas convergé, le cofacteur reste celui des racines.
 const Reel Convergence = std::ldexp(Reel(1), -56);
 
-// Le même cofacteur tiré des coefficients de D : D(c + h) / rho^m = Q(x).L(x), L unitaire aux
-// racines de la grappe. Pris sur les autres racines, il hériterait de leurs erreurs : le centre
-// d'une grappe voisine que la précision étendue ne sépare pas s'écarte du vrai de bien plus que
-// l'arrondi. Q par le haut depuis L, L par le bas depuis Q, en partant des racines de la grappe.
 // Borne de ce que l'arrondi des coefficients de D change au cofacteur tiré d'eux : la même division
 // sur la taille des termes de D en c, les termes de L comptés tous du même signe.
 void BorneDuQuotient(const TPolynome& d, TComplexe c, Reel rho, const TComplexe* l, int m, int termes, TComplexe* borne)
@@ -211,7 +207,11 @@ bool CofacteurCoherent(const TPolynome& d, int termes, const TComplexe* racines,
     return true;
 }
 
-// Cofacteur tiré des coefficients et borne de son arrondi ; faux si la scission n'a pas convergé.
+// Le même cofacteur tiré des coefficients de D : D(c + h) / rho^m = Q(x).L(x), L unitaire aux
+// racines de la grappe. Pris sur les autres racines, il hériterait de leurs erreurs : le centre
+// d'une grappe voisine que la précision étendue ne sépare pas s'écarte du vrai de bien plus que
+// l'arrondi. Q par le haut depuis L, L par le bas depuis Q, en partant des racines de la grappe ;
+// avec la borne de son arrondi. Faux si la scission n'a pas convergé.
 bool SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
                       TComplexe c, Reel rho, int termes, TComplexe* q, TComplexe* borne)
 {
@@ -344,12 +344,12 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, bool admise, con
     TComplexe l[DegreMax + 2];
     Reel incertitude[DegreMax + 2];
     const Reel rho = geo.Rayon;
-    TComplexe qRacines[TermesCoefficients];
-    SerieDesRacines(d, poles, membres, geo.Centre, rho, termes, qRacines);
+    SerieDesRacines(d, poles, membres, geo.Centre, rho, termes, q);
+    TComplexe qCoefficients[TermesCoefficients];
     TComplexe borne[TermesCoefficients];
-    if (admise || !SerieDuCofacteur(d, poles, membres, geo.Centre, rho, termes, q, borne)
-        || CofacteurCoherent(d, termes, qRacines, q, borne))
-        std::copy(qRacines, qRacines + termes, q);
+    if (!admise && SerieDuCofacteur(d, poles, membres, geo.Centre, rho, termes, qCoefficients, borne)
+        && !CofacteurCoherent(d, termes, q, qCoefficients, borne))
+        std::copy(qCoefficients, qCoefficients + termes, q);
     DeveloppementTaylor(reste.Degre, reste.Coef.data(), geo.Centre, termes, r);
     for (int a = 0; a < termes; ++a)
         r[a] = Echelonne(r[a], rho, a);
