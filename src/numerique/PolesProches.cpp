@@ -172,10 +172,11 @@ void SerieDesRacines(const TPolynome& d, const std::vector<TPole>& poles, const 
 }
 
 // Allers et retours entre les deux divisions : chacun réduit l'écart d'un facteur rayon /
-// éloignement au moins (1/4).
-constexpr int Scissions = 8;
+// éloignement au moins (1/4) ; 4^-40 efface tout écart de départ.
+constexpr int Scissions = 40;
 // Au-delà, L bouge encore : la scission n'a pas convergé, le cofacteur reste celui des racines.
-const Reel Convergence = std::ldexp(Reel(1), -56);
+// L est unitaire, ses coefficients en x de l'ordre de l'unité : quelques arrondis près de 2^-64.
+const Reel Convergence = std::ldexp(Reel(1), -52);
 
 // Borne de ce que l'arrondi des coefficients de D change au cofacteur tiré d'eux : la même division
 // sur la taille des termes de D en c, les termes de L comptés tous du même signe.
@@ -456,6 +457,16 @@ TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t)
     return y;
 }
 
+TComplexe PartExponentielleDeLaGrappe(const TGrappePoles& g, Reel t)
+{
+    TComplexe e[TermesGrappe + 1];
+    ExponentiellesDuPole(Quotient(g.Centre, ComplexeReel(g.Rayon)), g.Rayon * t, TermesGrappe, e);
+    TComplexe y{};
+    for (int b = 0; b < TermesGrappe; ++b)
+        y = Somme(y, Produit(g.Poids[std::size_t(b)], e[b + 1]));
+    return y;
+}
+
 namespace {
 
 bool Contient(const TGrappePoles& g, int pole) { return std::find(g.Poles.begin(), g.Poles.end(), pole) != g.Poles.end(); }
@@ -465,9 +476,20 @@ bool SeCroisent(const TGrappePoles& a, const TGrappePoles& b)
     return std::any_of(a.Poles.begin(), a.Poles.end(), [&](int i) { return Contient(b, i); });
 }
 
+// La part exponentielle d'une série prend les sommes partielles de e^(-z), z = Centre.t, qui
+// perdent e^(|z| + Re z) : sûre pour une grappe réelle ou vite amortie, pas pour une grappe qui
+// oscille longtemps. Sa part entière moins sa constante perdrait, elle, la taille de la constante.
+constexpr Reel PerteMax = 7;
+
+bool ExponentielleSure(const TGrappePoles& g, Reel t)
+{
+    const TComplexe z = Produit(g.Centre, ComplexeReel(t));
+    return Module(z) + z.Re <= PerteMax;
+}
+
 // La constante de g sert si aucun de ses pôles ne sert déjà une autre constante et si chaque série
-// qui le touche est à l'intérieur et connaît la sienne.
-bool ConstanteUtilisable(const TPolesProches& p, const TPlanGrappes& plan, std::size_t k,
+// qui le touche est à l'intérieur et sait donner sa part exponentielle.
+bool ConstanteUtilisable(const TPolesProches& p, const TPlanGrappes& plan, std::size_t k, Reel t,
                          const std::array<bool, DegreMax + 2>& enConstante)
 {
     const TGrappePoles& g = p.Grappes[k];
@@ -476,7 +498,8 @@ bool ConstanteUtilisable(const TPolesProches& p, const TPlanGrappes& plan, std::
     for (std::size_t j = 0; j < p.Grappes.size(); ++j) {
         const TGrappePoles& s = p.Grappes[j];
         if (plan.Roles[j] == Serie && SeCroisent(s, g)
-            && (!s.ConstanteConnue || !std::all_of(s.Poles.begin(), s.Poles.end(), [&](int i) { return Contient(g, i); })))
+            && (!ExponentielleSure(s, t)
+                || !std::all_of(s.Poles.begin(), s.Poles.end(), [&](int i) { return Contient(g, i); })))
             return false;
     }
     return true;
@@ -498,7 +521,7 @@ TPlanGrappes PlanDesGrappes(const TPolesProches& p, Reel t)
     }
     std::array<bool, DegreMax + 2> enConstante{};
     for (std::size_t k = 0; k < p.Grappes.size(); ++k) {
-        if (plan.Roles[k] != Inutile || !ConstanteUtilisable(p, plan, k, enConstante))
+        if (plan.Roles[k] != Inutile || !ConstanteUtilisable(p, plan, k, t, enConstante))
             continue;
         const TGrappePoles& g = p.Grappes[k];
         plan.Roles[k] = ConstanteSeule;

@@ -46,6 +46,9 @@ bool SerieApplicable(const TGrappePoles& g, Reel t);
 // Part de la grappe dans la réponse indicielle de R/D à l'instant t.
 TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t);
 
+// Part de la grappe sans sa constante : ce qui s'éteint avec e^(Centre.t).
+TComplexe PartExponentielleDeLaGrappe(const TGrappePoles& g, Reel t);
+
 // Ce qui sert à l'instant t. Les grappes dont la série s'applique couvrent leurs pôles, les plus
 // grandes d'abord. Au-delà, un pôle n'apporte que sa part exponentielle, A(i, l).(F_l - 1/(-pole)^l),
 // quand la plus grande grappe sans série qui le contient donne sa constante : la somme de ces

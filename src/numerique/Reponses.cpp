@@ -111,10 +111,10 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
     const TPlanGrappes plan = PlanDesGrappes(a.Proches, t);
     for (std::size_t k = 0; k < a.Proches.Grappes.size(); ++k) {
         const TGrappePoles& g = a.Proches.Grappes[k];
-        if (plan.Roles[k] == Serie || plan.Roles[k] == SerieSansConstante)
+        if (plan.Roles[k] == Serie)
             y = Somme(y, PartDeLaGrappe(g, t));
         if (plan.Roles[k] == SerieSansConstante)
-            y = Difference(y, g.Constante);
+            y = Somme(y, PartExponentielleDeLaGrappe(g, t));
         if (plan.Roles[k] == ConstanteSeule)
             y = Somme(y, g.Constante);
     }

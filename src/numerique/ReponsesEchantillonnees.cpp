@@ -187,10 +187,10 @@ std::vector<Reel> IndiciellesEchantillonnees(const TPolynome& d, const TPolynome
         const TPlanGrappes plan = PlanDesGrappes(a.Proches, instants[k]);
         for (std::size_t n = 0; n < grappes.size(); ++n) {
             const RoleGrappe role = plan.Roles[n];
-            if (role == Serie || role == SerieSansConstante)
+            if (role == Serie)
                 y[k] += grappes[n].Part(instants[k]);
             if (role == SerieSansConstante)
-                y[k] -= a.Proches.Grappes[n].Constante.Re;
+                y[k] += PartExponentielleDeLaGrappe(a.Proches.Grappes[n], instants[k]).Re;
             if (role == ConstanteSeule)
                 y[k] += a.Proches.Grappes[n].Constante.Re;
         }
