@@ -113,9 +113,9 @@ TEST(KovraCalcul, DixNeufChiffresEtNullPourLeNonFini)
     EXPECT_EQ(j["reponse_frequentielle"][0]["re"], 0);
 }
 
-TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
+TEST(KovraCalcul, CoefficientsAbsentsRefaitsSurLesRacines)
 {
-    // D donné par sa racine seule, sans coefficients : la décomposition ne peut pas se faire.
+    // D donné par sa racine seule, sans coefficients : ils sont refaits sur elle, p + 1.
     TDocument doc = DocumentInitial();
     doc.Numerateur.Coef[0] = doc.Numerateur.Racines[0] = {1, 0};
     doc.Numerateur.CoefsValides = doc.Numerateur.RacinesValides = true;
@@ -128,11 +128,10 @@ TEST(KovraCalcul, DecompositionImpossibleRapporteeSansPlages)
     const TExecution e = Lance({FichierDuDocument(dossier, doc), "--temps", "1"});
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
     const json j = json::parse(e.Sortie);
-    EXPECT_EQ(j["statut_decomposition"], 3);
-    EXPECT_TRUE(j["stable"]);  // lue sur les racines, sans la décomposition
-    EXPECT_TRUE(j["echelles_auto"].empty());
-    EXPECT_TRUE(j["elements_simples"].empty());
-    EXPECT_TRUE(j["indicielle"].empty());
+    EXPECT_EQ(j["statut_decomposition"], 0);
+    EXPECT_TRUE(j["stable"]);
+    EXPECT_EQ(j["gain_statique"]["valeur"][0], 1);
+    EXPECT_NEAR(j["indicielle"][0]["y"].get<double>(), 1 - std::exp(-1.0), 1e-15);
 }
 
 TEST(KovraCalcul, FichierIllisibleStatutUnEtMessageFrancais)

@@ -364,12 +364,18 @@ bool RacinesDementies(TPolynome& p)
     return true;
 }
 
-// Nul au regard de ce que le fichier tient pour valide : les coefficients, sinon le facteur
-// des racines.
+// Des racines crues sont les données, comme après une saisie par racines : les coefficients,
+// arrondis à 15 chiffres ou absents, en sont refaits en précision étendue. Sans quoi les
+// éléments simples d'une grappe suivraient l'arrondi des coefficients plutôt que les racines,
+// et un polynôme sans coefficients valides n'aurait pas de réponse fréquentielle.
+void CoefficientsDesRacines(TPolynome& p)
+{
+    if (p.RacinesValides)
+        CoefsDepuisRacines(p);
+}
+
 bool PolynomeLuNul(const TPolynome& p)
 {
-    if (!p.CoefsValides && p.RacinesValides)
-        return Egaux(p.Racines[0], {0, 0});
     for (int k = 0; k <= p.Degre; ++k)
         if (!Egaux(p.Coef[k], {0, 0}))
             return false;
@@ -432,6 +438,8 @@ bool LitContenuDonnees(const QByteArray& contenu, const QString& chemin, TDocume
     for (const auto& [p, nom] : polynomes)
         if (RacinesDementies(*p))
             recalcules << QString::fromUtf8(nom);
+    for (const auto& [p, nom] : polynomes)
+        CoefficientsDesRacines(*p);
     // Même refus que la boîte de saisie des coefficients : D nul ne définit aucune fonction.
     if (PolynomeLuNul(lu.Denominateur)) {
         erreur = QStringLiteral("Lecture impossible du fichier %1 : Le polynôme ne doit pas être nul (dénominateur).")

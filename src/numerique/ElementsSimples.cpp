@@ -7,6 +7,7 @@
 
 #include "Grappes.h"
 #include "Taylor.h"
+#include "TaylorCompense.h"
 
 namespace {
 
@@ -62,31 +63,39 @@ constexpr Reel ArrondiCofacteur = 64;
 // produit qui les prend fausse Q ailleurs ; quand les deux lectures diffèrent plus que
 // l'arrondi des coefficients ne l'explique, les coefficients l'emportent. Des racines saisies,
 // données exactes, s'accordent avec eux et sont gardées.
-void CofacteurDesCoefficients(const TPolynome& d, TComplexe pole, int m, TComplexe* q)
+void CofacteurDesCoefficients(const TPolynome& d, bool admise, TComplexe pole, int m, TComplexe* q)
 {
     TComplexe t[2 * DegreMax + 2];
     TComplexe modules[DegreMax + 1];
     TComplexe tailles[2 * DegreMax + 2];
-    // Au-delà du degré de D, les coefficients de Taylor sont nuls.
+    // Au-delà du degré de D, les coefficients de Taylor sont nuls. Compensé : près d'une grappe,
+    // les termes de D se compensent et le cofacteur en perdrait autant de chiffres.
     const int ordres = std::min(2 * m, d.Degre + 1);
-    DeveloppementTaylor(d.Degre, d.Coef.data(), pole, ordres, t);
+    DeveloppementTaylorCompense(d.Degre, d.Coef.data(), pole, t);
     for (int k = 0; k <= d.Degre; ++k)
         modules[k] = ComplexeReel(Module(d.Coef[k]));
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(pole)), ordres, tailles);
     for (int k = ordres; k < 2 * m; ++k)
         t[k] = tailles[k] = {0, 0};
-    const Reel arrondi = ArrondiCofacteur * (d.Degre + 1) * std::ldexp(Reel(1), -64) + PrecisionFactorisation(d);
-    for (int k = 0; k < m; ++k)
-        if (!(Distance(q[k], t[m + k]) <= arrondi * tailles[m + k].Re)) {
+    // Des racines qui refont D gardent l'arrondi de ses coefficients et la précision de leur
+    // factorisation ; des racines qui ne le refont pas, calculées, n'ont que la précision du
+    // développement compensé : quelques arrondis de sa valeur, et 2^-64 de ceux de ses termes.
+    const Reel u = std::ldexp(Reel(1), -64);
+    const Reel arrondi = ArrondiCofacteur * (d.Degre + 1) * u;
+    for (int k = 0; k < m; ++k) {
+        const Reel admis = admise ? (arrondi + PrecisionFactorisation(d)) * tailles[m + k].Re
+                                  : arrondi * (Module(t[m + k]) + u * tailles[m + k].Re);
+        if (!(Distance(q[k], t[m + k]) <= admis)) {
             for (int j = 0; j < m; ++j)
                 q[j] = t[m + j];
             return;
         }
+    }
 }
 
 // Développement de Taylor de D/(p - pi)^m autour du pôle, pris sur la forme factorisée : le produit des
 // facteurs (pi - rj + h) n'ajoute aucune compensation entre grands coefficients.
-void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
+void DeveloppementDuCofacteur(const TPolynome& d, bool admise, int i, int m, TComplexe* q)
 {
     const int premier = RangRacine(d, i);
     const TComplexe pole = d.Racines[premier];
@@ -101,19 +110,19 @@ void DeveloppementDuCofacteur(const TPolynome& d, int i, int m, TComplexe* q)
             q[k] = Somme(Produit(q[k], ecart), q[k - 1]);
         q[0] = Produit(q[0], ecart);
     }
-    CofacteurDesCoefficients(d, pole, m, q);
+    CofacteurDesCoefficients(d, admise, pole, m, q);
 }
 
 // A[i][l] est le coefficient d'ordre m - l du développement de R/Q autour du pôle :
 // la formule des résidus sans dériver de fractions, donc sans degrés qui explosent.
-void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, int i, TDecomposition& a)
+void CoefficientsDuPole(const TPolynome& reste, const TPolynome& d, bool admise, int i, TDecomposition& a)
 {
     const int m = d.Multiplicites[i];
     TComplexe r[DegreMax + 1];
     TComplexe q[DegreMax + 1];
     TComplexe c[DegreMax + 1];
     DeveloppementTaylor(reste.Degre, reste.Coef.data(), d.Racines[RangRacine(d, i)], m, r);
-    DeveloppementDuCofacteur(d, i, m, q);
+    DeveloppementDuCofacteur(d, admise, i, m, q);
     for (int k = 0; k < m; ++k) {
         TComplexe somme = r[k];
         for (int j = 1; j <= k; ++j)
@@ -203,8 +212,9 @@ int DecomposeEnElementsSimples(const TPolynome& n, const TPolynome& d, TPolynome
     partieEntiere = division.Quotient;
     decomposition.Efface();
     const bool reels = CoefficientsReels(n) && CoefficientsReels(d);
+    const bool admise = FactorisationAdmise(d);
     for (int i = 1; i <= d.Multiplicites[0]; ++i) {
-        CoefficientsDuPole(division.Reste, d, i, decomposition);
+        CoefficientsDuPole(division.Reste, d, admise, i, decomposition);
         if (reels)
             CoefficientsReelsDuPoleReel(d, i, decomposition);
     }

@@ -528,3 +528,11 @@ void NettoieRacinesCalculees(TPolynome& p)
             p.Racines[i++] = grappe.Centre;
     }
 }
+
+bool FactorisationAdmise(const TPolynome& p)
+{
+    TGrappes g;
+    for (int i = 1; i <= p.Multiplicites[0]; ++i)
+        g.Liste[g.Nombre++] = {p.Racines[RangRacine(p, i)], p.Multiplicites[i]};
+    return ErreurInverse(p, g, false) <= 1;
+}

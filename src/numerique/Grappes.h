@@ -22,3 +22,8 @@ Reel PrecisionDonneesRacine(const TPolynome& p, TComplexe z, int m);
 // a une racine multiple, car celle tirée des coefficients vient d'une factorisation ajustée à
 // eux (une racine multiple saisie s'accorde de toute façon avec eux).
 Reel PrecisionFactorisation(const TPolynome& p);
+
+// Les racines et multiplicités de p (valides) refont-elles ses coefficients à la précision des
+// données près ? Des racines calculées d'une grappe que la précision étendue ne sépare pas ne
+// le font pas : seules leurs fonctions symétriques sont dans les coefficients.
+bool FactorisationAdmise(const TPolynome& p);

@@ -7,6 +7,7 @@
 #include "Grappes.h"
 #include "Reponses.h"
 #include "Taylor.h"
+#include "TaylorCompense.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ namespace {
 constexpr Reel RapportMax = 4;
 // Au-delà, une saisie de degré 10 n'en a jamais autant : les pôles restent seuls.
 constexpr int PolesDistinctsMax = 24;
+// Chaque réunion retenue en ajoute au plus une : moins de grappes que de pôles.
+static_assert(PolesDistinctsMax <= GrappesMax);
 constexpr int TermesCoefficients = TermesGrappe + DegreMax + 1;
 // Écart admis entre le polynôme local refait sur les racines et celui des coefficients, en
 // arrondis par coefficient.
@@ -106,10 +109,54 @@ std::vector<std::vector<int>> Groupes(const std::vector<TPole>& poles)
     return retenus;
 }
 
-// Série de Taylor au centre du cofacteur Q = D sans la grappe, pris sur la forme factorisée, en
-// x = h / rho : coefficient k multiplié par rho^k.
-void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
-                      TComplexe c, Reel rho, int termes, TComplexe* q)
+// Série de a / q (q[0] non nul).
+void DiviseSeries(const TComplexe* a, const TComplexe* q, int termes, TComplexe* r)
+{
+    for (int k = 0; k < termes; ++k) {
+        TComplexe s = a[k];
+        for (int j = 1; j <= k; ++j)
+            s = Difference(s, Produit(q[j], r[k - j]));
+        r[k] = Quotient(s, q[0]);
+    }
+}
+
+// Produit des (x - ecart / rho) sur les pôles de la grappe, chacun selon sa multiplicité :
+// unitaire, de degré m.
+int ProduitLocal(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, Reel rho,
+                 TComplexe* produit)
+{
+    produit[0] = {1, 0};
+    int degre = 0;
+    for (const int i : membres) {
+        const TComplexe ecart = Echelonne(Difference(poles[std::size_t(i)].Valeur, c), rho, -1);
+        for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep, ++degre) {
+            produit[degre + 1] = {0, 0};
+            for (int k = degre + 1; k >= 0; --k)
+                produit[k] = Difference(k > 0 ? produit[k - 1] : TComplexe{}, Produit(ecart, produit[k]));
+        }
+    }
+    return degre;
+}
+
+// Quotient, par le haut, de t (degré n) par l unitaire de degré m : les racines de l, petites devant
+// celles du quotient, s'enlèvent ainsi sans perte. q reçoit `termes` coefficients au moins.
+void QuotientParLeHaut(const TComplexe* t, int n, const TComplexe* l, int m, int termes, TComplexe* q)
+{
+    TComplexe reste[DegreMax + 1];
+    std::copy(t, t + n + 1, reste);
+    for (int k = 0; k < std::max(termes, n - m + 1); ++k)
+        q[k] = {0, 0};
+    for (int j = n - m; j >= 0; --j) {
+        q[j] = reste[j + m];
+        for (int i = 0; i < m; ++i)
+            reste[j + i] = Difference(reste[j + i], Produit(q[j], l[i]));
+    }
+}
+
+// Série au centre du cofacteur pris sur la forme factorisée, en x = h / rho : coefficient k
+// multiplié par rho^k.
+void SerieDesRacines(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
+                     TComplexe c, Reel rho, int termes, TComplexe* q)
 {
     for (int k = 0; k < termes; ++k)
         q[k] = {0, 0};
@@ -124,15 +171,72 @@ void SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const
     }
 }
 
-// Série de a / q (q[0] non nul).
-void DiviseSeries(const TComplexe* a, const TComplexe* q, int termes, TComplexe* r)
+// Allers et retours entre les deux divisions : chacun réduit l'écart d'un facteur rayon /
+// éloignement au moins (1/4) ; 4^-40 efface tout écart de départ.
+constexpr int Scissions = 40;
+// Au-delà, L bouge encore : la scission n'a pas convergé, le cofacteur reste celui des racines.
+// L est unitaire, ses coefficients en x de l'ordre de l'unité : quelques arrondis près de 2^-64.
+const Reel Convergence = std::ldexp(Reel(1), -52);
+
+// Borne de ce que l'arrondi des coefficients de D change au cofacteur tiré d'eux : la même division
+// sur la taille des termes de D en c, les termes de L comptés tous du même signe.
+void BorneDuQuotient(const TPolynome& d, TComplexe c, Reel rho, const TComplexe* l, int m, int termes, TComplexe* borne)
 {
-    for (int k = 0; k < termes; ++k) {
-        TComplexe s = a[k];
-        for (int j = 1; j <= k; ++j)
-            s = Difference(s, Produit(q[j], r[k - j]));
-        r[k] = Quotient(s, q[0]);
+    TComplexe modules[DegreMax + 1];
+    TComplexe tailles[DegreMax + 1];
+    TComplexe negatifs[DegreMax + 2];
+    for (int k = 0; k <= d.Degre; ++k)
+        modules[k] = ComplexeReel(Module(d.Coef[k]));
+    DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), d.Degre + 1, tailles);
+    for (int k = 0; k <= d.Degre; ++k)
+        tailles[k] = Echelonne(tailles[k], rho, k - m);
+    for (int k = 0; k < m; ++k)
+        negatifs[k] = ComplexeReel(-Module(l[k]));
+    QuotientParLeHaut(tailles, d.Degre, negatifs, m, termes, borne);
+}
+
+// Les deux lectures du cofacteur s'accordent-elles, à l'arrondi des coefficients et à la précision
+// de la factorisation près ? Oui pour des racines saisies ou bien calculées, qu'on garde ; non pour
+// des racines calculées d'une grappe que la précision étendue ne sépare pas.
+bool CofacteurCoherent(const TPolynome& d, int termes, const TComplexe* racines, const TComplexe* coefficients,
+                       const TComplexe* borne)
+{
+    const Reel precision = ArrondiCoefficients * (d.Degre + 1) * std::ldexp(Reel(1), -64) + PrecisionFactorisation(d);
+    for (int k = 0; k < termes; ++k)
+        if (!(Distance(racines[k], coefficients[k]) <= precision * borne[k].Re))
+            return false;
+    return true;
+}
+
+// Le même cofacteur tiré des coefficients de D : D(c + h) / rho^m = Q(x).L(x), L unitaire aux
+// racines de la grappe. Pris sur les autres racines, il hériterait de leurs erreurs : le centre
+// d'une grappe voisine que la précision étendue ne sépare pas s'écarte du vrai de bien plus que
+// l'arrondi. Q par le haut depuis L, L par le bas depuis Q, en partant des racines de la grappe ;
+// avec la borne de son arrondi. Faux si la scission n'a pas convergé.
+bool SerieDuCofacteur(const TPolynome& d, const std::vector<TPole>& poles, const std::vector<int>& membres,
+                      TComplexe c, Reel rho, int termes, TComplexe* q, TComplexe* borne)
+{
+    TComplexe t[DegreMax + 1];
+    TComplexe l[DegreMax + 2];
+    const int m = ProduitLocal(poles, membres, c, rho, l);
+    DeveloppementTaylorCompense(d.Degre, d.Coef.data(), c, t);
+    for (int k = 0; k <= d.Degre; ++k)
+        t[k] = Echelonne(t[k], rho, k - m);
+    Reel mouvement = 0;
+    for (int tour = 0; tour < Scissions; ++tour) {
+        QuotientParLeHaut(t, d.Degre, l, m, termes, q);
+        TComplexe suivant[DegreMax + 2];
+        DiviseSeries(t, q, m + 1, suivant);
+        mouvement = 0;
+        for (int k = 0; k < m; ++k) {
+            const TComplexe x = Quotient(suivant[k], suivant[m]);
+            mouvement = std::max(mouvement, Distance(x, l[k]));
+            l[k] = x;
+        }
     }
+    QuotientParLeHaut(t, d.Degre, l, m, termes, q);
+    BorneDuQuotient(d, c, rho, l, m, termes, borne);
+    return mouvement <= Convergence;
 }
 
 // Sommes symétriques homogènes complètes h_0..h_(TermesGrappe-1) des écarts au centre rapportés
@@ -162,7 +266,7 @@ void PolynomeLocal(const TPolynome& d, const TComplexe* q, TComplexe c, Reel rho
     TComplexe t[DegreMax + 2];
     TComplexe modules[DegreMax + 1];
     TComplexe tailles[DegreMax + 2];
-    DeveloppementTaylor(d.Degre, d.Coef.data(), c, m + 1, t);
+    DeveloppementTaylorCompense(d.Degre, d.Coef.data(), c, t);
     for (int k = 0; k <= d.Degre; ++k)
         modules[k] = ComplexeReel(Module(d.Coef[k]));
     DeveloppementTaylor(d.Degre, modules, ComplexeReel(Module(c)), m + 1, tailles);
@@ -194,21 +298,34 @@ void SommesDepuisLocal(const TComplexe* l, int m, TComplexe* h)
 bool RacinesCoherentes(const std::vector<TPole>& poles, const std::vector<int>& membres, TComplexe c, int m,
                        Reel rho, const TComplexe* l, const Reel* incertitude)
 {
-    TComplexe produit[DegreMax + 2] = {{1, 0}};
-    int degre = 0;
-    for (const int i : membres) {
-        const TComplexe ecart = Echelonne(Difference(poles[std::size_t(i)].Valeur, c), rho, -1);
-        for (int rep = 0; rep < poles[std::size_t(i)].Multiplicite; ++rep, ++degre)
-            for (int k = degre + 1; k >= 0; --k)
-                produit[k] = Difference(k > 0 ? produit[k - 1] : TComplexe{}, Produit(ecart, produit[k]));
-    }
+    TComplexe produit[DegreMax + 2];
+    ProduitLocal(poles, membres, c, rho, produit);
     for (int k = 0; k < m; ++k)
         if (!(Distance(Produit(produit[k], l[m]), l[k]) <= incertitude[k]))
             return false;
     return true;
 }
 
-TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vector<TPole>& poles,
+// La part de phi_b tend vers 1/(-x0)^(b+1), x0 = Centre/Rayon : la constante est la somme des
+// Poids[b]/(-x0)^(b+1). Les sommes homogènes ne décroissent pas avec b : la série n'est sûre que
+// pour |x0| >= RapportMax, où 4^-48 la rend complète.
+void Constante(TGrappePoles& g)
+{
+    const TComplexe x0 = Quotient(g.Centre, ComplexeReel(g.Rayon));
+    g.ConstanteConnue = Module(x0) >= RapportMax;
+    if (!g.ConstanteConnue)
+        return;
+    const TComplexe inverse = Quotient({-1, 0}, x0);
+    TComplexe puissance = inverse;
+    TComplexe c{};
+    for (const TComplexe& w : g.Poids) {
+        c = Somme(c, Produit(w, puissance));
+        puissance = Produit(puissance, inverse);
+    }
+    g.Constante = c;
+}
+
+TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, bool admise, const std::vector<TPole>& poles,
                     const std::vector<int>& membres)
 {
     const TGeometrie geo = Geometrie(poles, membres);
@@ -228,13 +345,21 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vecto
     TComplexe l[DegreMax + 2];
     Reel incertitude[DegreMax + 2];
     const Reel rho = geo.Rayon;
-    SerieDuCofacteur(d, poles, membres, geo.Centre, rho, termes, q);
+    SerieDesRacines(d, poles, membres, geo.Centre, rho, termes, q);
+    TComplexe qCoefficients[TermesCoefficients];
+    TComplexe borne[TermesCoefficients];
+    if (!admise && SerieDuCofacteur(d, poles, membres, geo.Centre, rho, termes, qCoefficients, borne)
+        && !CofacteurCoherent(d, termes, q, qCoefficients, borne))
+        std::copy(qCoefficients, qCoefficients + termes, q);
     DeveloppementTaylor(reste.Degre, reste.Coef.data(), geo.Centre, termes, r);
     for (int a = 0; a < termes; ++a)
         r[a] = Echelonne(r[a], rho, a);
     DiviseSeries(r, q, termes, g);
     PolynomeLocal(d, q, geo.Centre, rho, m, l, incertitude);
-    if (RacinesCoherentes(poles, membres, geo.Centre, m, rho, l, incertitude))
+    // Racines qui ne refont pas le polynôme : calculées, et moins sûres que les coefficients, même
+    // là où elles s'accordent avec eux à l'arrondi ordinaire près ; L, tiré d'eux en précision
+    // double, situe mieux le centre de la grappe.
+    if (admise && RacinesCoherentes(poles, membres, geo.Centre, m, rho, l, incertitude))
         SommesHomogenes(poles, membres, geo.Centre, rho, h);
     else
         SommesDepuisLocal(l, m, h);
@@ -250,6 +375,7 @@ TGrappePoles Grappe(const TPolynome& reste, const TPolynome& d, const std::vecto
         }
         grappe.Poids[std::size_t(b)] = Echelonne(w, rho, -m);
     }
+    Constante(grappe);
     return grappe;
 }
 
@@ -311,8 +437,11 @@ TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d)
     std::vector<TPole> poles;
     for (int i = 1; i <= distincts; ++i)
         poles.push_back({d.Racines[RangRacine(d, i)], d.Multiplicites[i]});
+    // Une factorisation qui refait les coefficients à la précision des données est gardée entière :
+    // une racine multiple ajustée et le cofacteur tiré des coefficients ne s'accorderaient pas.
+    const bool admise = FactorisationAdmise(d);
     for (const std::vector<int>& membres : Groupes(poles))
-        p.Grappes.push_back(Grappe(reste, d, poles, membres));
+        p.Grappes.push_back(Grappe(reste, d, admise, poles, membres));
     return p;
 }
 
@@ -326,4 +455,84 @@ TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t)
     for (int b = 0; b < TermesGrappe; ++b)
         y = Somme(y, Produit(g.Poids[std::size_t(b)], phi[b]));
     return y;
+}
+
+TComplexe PartExponentielleDeLaGrappe(const TGrappePoles& g, Reel t)
+{
+    TComplexe e[TermesGrappe + 1];
+    ExponentiellesDuPole(Quotient(g.Centre, ComplexeReel(g.Rayon)), g.Rayon * t, TermesGrappe, e);
+    TComplexe y{};
+    for (int b = 0; b < TermesGrappe; ++b)
+        y = Somme(y, Produit(g.Poids[std::size_t(b)], e[b + 1]));
+    return y;
+}
+
+namespace {
+
+bool Contient(const TGrappePoles& g, int pole) { return std::find(g.Poles.begin(), g.Poles.end(), pole) != g.Poles.end(); }
+
+bool SeCroisent(const TGrappePoles& a, const TGrappePoles& b)
+{
+    return std::any_of(a.Poles.begin(), a.Poles.end(), [&](int i) { return Contient(b, i); });
+}
+
+// La part exponentielle d'une série prend les sommes partielles de e^(-z), z = Centre.t, qui
+// perdent e^(|z| + Re z) : sûre pour une grappe réelle ou vite amortie, pas pour une grappe qui
+// oscille longtemps. Sa part entière moins sa constante perdrait, elle, la taille de la constante.
+constexpr Reel PerteMax = 7;
+
+bool ExponentielleSure(const TGrappePoles& g, Reel t)
+{
+    const TComplexe z = Produit(g.Centre, ComplexeReel(t));
+    return Module(z) + z.Re <= PerteMax;
+}
+
+// La constante de g sert si aucun de ses pôles ne sert déjà une autre constante et si chaque série
+// qui le touche est à l'intérieur et sait donner sa part exponentielle.
+bool ConstanteUtilisable(const TPolesProches& p, const TPlanGrappes& plan, std::size_t k, Reel t,
+                         const std::array<bool, DegreMax + 2>& enConstante)
+{
+    const TGrappePoles& g = p.Grappes[k];
+    if (!g.ConstanteConnue || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return enConstante[std::size_t(i)]; }))
+        return false;
+    for (std::size_t j = 0; j < p.Grappes.size(); ++j) {
+        const TGrappePoles& s = p.Grappes[j];
+        if (plan.Roles[j] == Serie && SeCroisent(s, g)
+            && (!ExponentielleSure(s, t)
+                || !std::all_of(s.Poles.begin(), s.Poles.end(), [&](int i) { return Contient(g, i); })))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TPlanGrappes PlanDesGrappes(const TPolesProches& p, Reel t)
+{
+    TPlanGrappes plan;
+    for (std::size_t k = 0; k < p.Grappes.size(); ++k) {
+        const TGrappePoles& g = p.Grappes[k];
+        if (!SerieApplicable(g, t)
+            || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return plan.Etats[std::size_t(i)] == PoleCouvert; }))
+            continue;
+        plan.Roles[k] = Serie;
+        for (const int i : g.Poles)
+            plan.Etats[std::size_t(i)] = PoleCouvert;
+    }
+    std::array<bool, DegreMax + 2> enConstante{};
+    for (std::size_t k = 0; k < p.Grappes.size(); ++k) {
+        if (plan.Roles[k] != Inutile || !ConstanteUtilisable(p, plan, k, t, enConstante))
+            continue;
+        const TGrappePoles& g = p.Grappes[k];
+        plan.Roles[k] = ConstanteSeule;
+        for (std::size_t j = 0; j < p.Grappes.size(); ++j)
+            if (plan.Roles[j] == Serie && SeCroisent(p.Grappes[j], g))
+                plan.Roles[j] = SerieSansConstante;
+        for (const int i : g.Poles) {
+            enConstante[std::size_t(i)] = true;
+            if (plan.Etats[std::size_t(i)] == PoleSeul)
+                plan.Etats[std::size_t(i)] = PoleExponentiel;
+        }
+    }
+    return plan;
 }

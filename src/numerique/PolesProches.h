@@ -22,6 +22,11 @@ struct TGrappePoles {
     // les poids ni les puissances de t ne sortent de l'étendue, même pour une constante de temps
     // au-delà de 1e154.
     std::array<TComplexe, TermesGrappe> Poids{};
+    // Limite de la part quand e^(pole.t) s'éteint, somme des A(i, l)/(-pole)^l de ses pôles, lue
+    // sur la série : ses éléments simples, grands et de signes opposés, la perdraient. Connue
+    // quand 0 est assez loin de la grappe pour que la série converge.
+    TComplexe Constante;
+    bool ConstanteConnue = false;
 };
 
 // Grappes emboîtées ou disjointes, les plus grandes d'abord.
@@ -40,3 +45,19 @@ TPolesProches TrouvePolesProches(const TPolynome& reste, const TPolynome& d);
 bool SerieApplicable(const TGrappePoles& g, Reel t);
 // Part de la grappe dans la réponse indicielle de R/D à l'instant t.
 TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t);
+
+// Part de la grappe sans sa constante : ce qui s'éteint avec e^(Centre.t).
+TComplexe PartExponentielleDeLaGrappe(const TGrappePoles& g, Reel t);
+
+// Ce qui sert à l'instant t. Les grappes dont la série s'applique couvrent leurs pôles, les plus
+// grandes d'abord. Au-delà, un pôle n'apporte que sa part exponentielle, A(i, l).(F_l - 1/(-pole)^l),
+// quand la plus grande grappe sans série qui le contient donne sa constante : la somme de ces
+// constantes, grandes et de signes opposés, s'y lit sans perte.
+enum RoleGrappe : char { Inutile, Serie, SerieSansConstante, ConstanteSeule };
+enum EtatPole : char { PoleSeul, PoleCouvert, PoleExponentiel };
+inline constexpr int GrappesMax = 32;
+struct TPlanGrappes {
+    std::array<RoleGrappe, GrappesMax> Roles{};
+    std::array<EtatPole, DegreMax + 2> Etats{};  // par rang de pôle distinct
+};
+TPlanGrappes PlanDesGrappes(const TPolesProches& p, Reel t);

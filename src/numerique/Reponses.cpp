@@ -48,8 +48,9 @@ void IntegralesParSerie(TComplexe z, Reel t, int m, TComplexe* f)
     }
 }
 
-// F_l = (1 - e^z . somme des (-z)^k / k!, k < l) / (-pole)^l.
-void IntegralesFormeClose(TComplexe pole, TComplexe z, int m, TComplexe* f)
+// F_l = (constante - e^z . somme des (-z)^k / k!, k < l) / (-pole)^l : constante 1 pour F_l, 0
+// pour sa seule part exponentielle.
+void IntegralesFormeClose(TComplexe pole, TComplexe z, int m, Reel constante, TComplexe* f)
 {
     const TComplexe ez = Exponentielle(z);
     const TComplexe inverse = Quotient({1, 0}, Oppose(pole));
@@ -57,7 +58,7 @@ void IntegralesFormeClose(TComplexe pole, TComplexe z, int m, TComplexe* f)
     TComplexe terme{1, 0};
     TComplexe partielle{1, 0};
     for (int l = 1; l <= m; ++l) {
-        f[l] = Produit(puissance, Difference({1, 0}, Produit(ez, partielle)));
+        f[l] = Produit(puissance, Difference(ComplexeReel(constante), Produit(ez, partielle)));
         terme = Produit(terme, {-z.Re / l, -z.Im / l});
         partielle = Somme(partielle, terme);
         puissance = Produit(puissance, inverse);
@@ -72,7 +73,12 @@ void IntegralesDuPole(TComplexe pole, Reel t, int m, TComplexe* f)
     if (Module(z) <= LimiteSerie)
         IntegralesParSerie(z, t, m, f);
     else
-        IntegralesFormeClose(pole, z, m, f);
+        IntegralesFormeClose(pole, z, m, 1, f);
+}
+
+void ExponentiellesDuPole(TComplexe pole, Reel t, int m, TComplexe* e)
+{
+    IntegralesFormeClose(pole, Produit(pole, ComplexeReel(t)), m, 0, e);
 }
 
 TComplexe ReponseFrequentielle(const TSysteme& s, TComplexe p)
@@ -102,22 +108,26 @@ Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDe
         return 0;
     TComplexe y = e.Coef[0];
     TComplexe f[DegreMax + 1];
-    // La plus grande grappe applicable couvre ses pôles ; les autres pôles vont seuls.
-    std::array<bool, DegreMax + 2> couverts{};
-    for (const TGrappePoles& g : a.Proches.Grappes) {
-        if (!SerieApplicable(g, t)
-            || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return couverts[std::size_t(i)]; }))
-            continue;
-        for (const int i : g.Poles)
-            couverts[std::size_t(i)] = true;
-        y = Somme(y, PartDeLaGrappe(g, t));
+    const TPlanGrappes plan = PlanDesGrappes(a.Proches, t);
+    for (std::size_t k = 0; k < a.Proches.Grappes.size(); ++k) {
+        const TGrappePoles& g = a.Proches.Grappes[k];
+        if (plan.Roles[k] == Serie)
+            y = Somme(y, PartDeLaGrappe(g, t));
+        if (plan.Roles[k] == SerieSansConstante)
+            y = Somme(y, PartExponentielleDeLaGrappe(g, t));
+        if (plan.Roles[k] == ConstanteSeule)
+            y = Somme(y, g.Constante);
     }
     // Rang du premier exemplaire de chaque pôle tenu à jour : RangRacine le recompterait.
     for (int i = 1, rang = 1; i <= d.Multiplicites[0]; rang += d.Multiplicites[i++]) {
-        if (couverts[std::size_t(i)])
+        const EtatPole etat = plan.Etats[std::size_t(i)];
+        if (etat == PoleCouvert)
             continue;
         const int m = d.Multiplicites[i];
-        IntegralesDuPole(d.Racines[rang], t, m, f);
+        if (etat == PoleExponentiel)
+            ExponentiellesDuPole(d.Racines[rang], t, m, f);
+        else
+            IntegralesDuPole(d.Racines[rang], t, m, f);
         for (int l = 1; l <= m; ++l)
             y = Somme(y, Produit(a(i, l), f[l]));
     }

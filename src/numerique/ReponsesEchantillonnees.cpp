@@ -71,11 +71,28 @@ std::vector<TPoleAvance> PolesAvances(const TPolynome& d, const TDecomposition& 
     return poles;
 }
 
-TComplexe PartFormeClose(const TPoleAvance& q, const TDecomposition& a, Reel t)
+// La part entière, et sa seule part exponentielle quand une grappe en donne la constante.
+struct TParts {
+    Reel Entiere = 0;
+    Reel Exponentielle = 0;
+};
+
+TParts PartsFormeClose(const TPoleAvance& q, const TDecomposition& a, Reel t, bool exponentielle)
 {
     TComplexe f[DegreMax + 2];
     IntegralesDuPole(q.Pole, t, q.Multiplicite, f);
-    return Combinaison(a, q.Indice, q.Multiplicite, f);
+    TParts p{Combinaison(a, q.Indice, q.Multiplicite, f).Re, 0};
+    if (exponentielle) {
+        ExponentiellesDuPole(q.Pole, t, q.Multiplicite, f);
+        p.Exponentielle = Combinaison(a, q.Indice, q.Multiplicite, f).Re;
+    }
+    return p;
+}
+
+// Ce que l'état du pôle à l'instant ajoute à la réponse.
+Reel Apport(TParts p, char etat)
+{
+    return etat == PoleSeul ? p.Entiere : etat == PoleExponentiel ? p.Exponentielle : 0;
 }
 
 // Un pas : l'accroissement, polynôme en t, fois e^(pole.t).
@@ -91,32 +108,33 @@ Reel Accroissement(const TPoleAvance& q, TComplexe exp, Reel t)
 // l'instant debut donnés. L'état vit dans des variables locales : rien ne le relit en mémoire.
 struct TSegment {
     const Reel* Instants;
-    const char* Couverts;
+    const char* Etats;
     Reel* Y;
     std::size_t Debut;
     std::size_t Fin;
 };
 
 // Pôle simple réel : tout est réel, un produit par pas.
-void PasReels(const TPoleAvance& q, const TSegment& s, Reel part, Reel exp)
+void PasReels(const TPoleAvance& q, const TSegment& s, TParts part, Reel exp)
 {
     const Reel c = q.Accroissement[0].Re;
     const Reel r = q.Rapport.Re;
     for (std::size_t k = s.Debut + 1; k < s.Fin; ++k) {
-        part += exp * c;
+        part.Entiere += exp * c;
+        part.Exponentielle += exp * c;
         exp *= r;
-        if (!s.Couverts[k])
-            s.Y[k] += part;
+        s.Y[k] += Apport(part, s.Etats[k]);
     }
 }
 
-void PasComplexes(const TPoleAvance& q, const TSegment& s, Reel part, TComplexe exp)
+void PasComplexes(const TPoleAvance& q, const TSegment& s, TParts part, TComplexe exp)
 {
     for (std::size_t k = s.Debut + 1; k < s.Fin; ++k) {
-        part += Accroissement(q, exp, s.Instants[k - 1]);
+        const Reel pas = Accroissement(q, exp, s.Instants[k - 1]);
+        part.Entiere += pas;
+        part.Exponentielle += pas;
         exp = Produit(exp, q.Rapport);
-        if (!s.Couverts[k])
-            s.Y[k] += part;
+        s.Y[k] += Apport(part, s.Etats[k]);
     }
 }
 
@@ -128,16 +146,16 @@ bool PoleSimpleReel(const TPoleAvance& q)
 // Ajoute la part du pôle aux échantillons qu'aucune grappe ne couvre, à partir du premier
 // instant positif : forme close à chaque reprise, pas entre deux.
 void AjoutePartDuPole(const TPoleAvance& q, const TDecomposition& a, const std::vector<Reel>& instants,
-                      std::size_t premier, const char* couverts, std::vector<Reel>& y)
+                      std::size_t premier, const char* etats, std::vector<Reel>& y)
 {
+    const bool exponentielle = std::any_of(etats + premier, etats + instants.size(), [](char e) { return e == PoleExponentiel; });
     for (std::size_t k = premier; k < instants.size(); k += q.ParPas ? PeriodeRecalage : 1) {
         const Reel t = instants[k];
-        const Reel part = PartFormeClose(q, a, t).Re;
-        if (!couverts[k])
-            y[k] += part;
+        const TParts part = PartsFormeClose(q, a, t, exponentielle);
+        y[k] += Apport(part, etats[k]);
         if (!q.ParPas)
             continue;
-        const TSegment s{instants.data(), couverts, y.data(), k, std::min(instants.size(), k + PeriodeRecalage)};
+        const TSegment s{instants.data(), etats, y.data(), k, std::min(instants.size(), k + PeriodeRecalage)};
         const TComplexe exp = Exponentielle(Produit(q.Pole, ComplexeReel(t)));
         if (PoleSimpleReel(q))
             PasReels(q, s, part, exp.Re);
@@ -159,28 +177,28 @@ std::vector<Reel> IndiciellesEchantillonnees(const TPolynome& d, const TPolynome
     const std::size_t premier =
         std::size_t(std::find_if(instants.begin(), instants.end(), [](Reel t) { return t >= 0; }) - instants.begin());
     const std::vector<TPoleAvance> poles = PolesAvances(d, a, pas);
-    // couverts[(i - 1).n + k] : le pôle distinct i est dans la grappe qui sert à l'instant k.
-    std::vector<char> couverts(poles.size() * instants.size(), 0);
+    // etats[(i - 1).n + k] : état du pôle distinct i à l'instant k (PlanDesGrappes).
+    std::vector<char> etats(poles.size() * instants.size(), PoleSeul);
     std::vector<TGrappeEchantillonnee> grappes;
     for (const TGrappePoles& g : a.Proches.Grappes)
         grappes.emplace_back(g, pas);
     for (std::size_t k = premier; k < instants.size(); ++k) {
         y[k] = e.Coef[0].Re;
-        std::array<bool, DegreMax + 2> pris{};
+        const TPlanGrappes plan = PlanDesGrappes(a.Proches, instants[k]);
         for (std::size_t n = 0; n < grappes.size(); ++n) {
-            const TGrappePoles& g = a.Proches.Grappes[n];
-            if (!SerieApplicable(g, instants[k])
-                || std::any_of(g.Poles.begin(), g.Poles.end(), [&](int i) { return pris[std::size_t(i)]; }))
-                continue;
-            for (const int i : g.Poles) {
-                pris[std::size_t(i)] = true;
-                couverts[std::size_t(i - 1) * instants.size() + k] = 1;
-            }
-            y[k] += grappes[n].Part(instants[k]);
+            const RoleGrappe role = plan.Roles[n];
+            if (role == Serie)
+                y[k] += grappes[n].Part(instants[k]);
+            if (role == SerieSansConstante)
+                y[k] += PartExponentielleDeLaGrappe(a.Proches.Grappes[n], instants[k]).Re;
+            if (role == ConstanteSeule)
+                y[k] += a.Proches.Grappes[n].Constante.Re;
         }
+        for (std::size_t i = 1; i <= poles.size(); ++i)
+            etats[(i - 1) * instants.size() + k] = plan.Etats[i];
     }
     for (const TPoleAvance& q : poles)
-        AjoutePartDuPole(q, a, instants, premier, couverts.data() + std::size_t(q.Indice - 1) * instants.size(), y);
+        AjoutePartDuPole(q, a, instants, premier, etats.data() + std::size_t(q.Indice - 1) * instants.size(), y);
     return y;
 }
 
