@@ -174,6 +174,8 @@ TEST_F(CommandesImpression, ImpressionKovraAvecLesMargesEtEnCouleur)
             bleus += c.blue() > 150 && c.red() < 100 && c.green() < 100;
         }
     EXPECT_GT(bleus, 50);
+}
+
 // Un fichier choisi par « Config. impr. » puis deux « Imprimer » de deux fenêtres : la seconde
 // impression redemande le fichier et ne remplace le Bode qu'après un Oui.
 TEST_F(CommandesImpression, ImprimerDeuxFoisNeRemplacePasLePremierPdfSansDemander)
