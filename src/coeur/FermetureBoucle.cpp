@@ -4,6 +4,7 @@
 
 #include "numerique/BoucleFermee.h"
 #include "numerique/Laguerre.h"
+#include "TextesMarges.h"
 
 std::vector<Reel> SignatureFonction(const TDocument& doc)
 {
@@ -57,4 +58,19 @@ QString TexteBoucleFermee(const TDocument& doc)
         texte += QString::fromStdString(NombreEnTexte(doc.Evans.GainsFermes[i], doc.ChiffresSignificatifs));
     }
     return texte;
+}
+
+QString VerdictEtude(const TDocument& doc)
+{
+    const QString verdict = doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable");
+    return EstBoucleFermee(doc) ? verdict + QStringLiteral(" (boucle fermée)") : verdict;
+}
+
+QString LigneMargesAffichee(const TDocument& doc)
+{
+    if (!doc.MargesEtude || !doc.SystemeStable)
+        return {};
+    const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
+    const QString ligne = LigneMargesEtude(marges, doc.ChiffresSignificatifs);
+    return EstBoucleFermee(doc) ? QStringLiteral("Cette fonction en boucle ouverte : ") + ligne : ligne;
 }

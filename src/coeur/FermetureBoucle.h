@@ -13,3 +13,10 @@ std::vector<Reel> SignatureFonction(const TDocument& doc);
 
 // « Boucle fermée … » quand la fonction étudiée est une boucle fermée de la saisie, sinon vide.
 QString TexteBoucleFermee(const TDocument& doc);
+
+// Le verdict de l'étude, qui dit de quelle boucle il parle quand la fonction est une boucle fermée.
+QString VerdictEtude(const TDocument& doc);
+
+// La ligne des marges sous le verdict, vide quand elle n'est pas affichée ; pour une boucle
+// fermée, elle dit qu'elle parle de cette fonction prise à son tour en boucle ouverte.
+QString LigneMargesAffichee(const TDocument& doc);

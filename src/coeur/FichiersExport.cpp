@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "EcritureFichier.h"
 
 namespace {
 
@@ -42,17 +43,12 @@ bool PoseResultat(const QString& copie, const QString& resultat)
     QFile source(copie);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile cible(resultat);
-    if (!cible.open(QIODevice::WriteOnly))
+    const QByteArray contenu = source.readAll();
+    if (source.error() != QFileDevice::NoError)
         return false;
-    while (!source.atEnd()) {
-        const QByteArray morceau = source.read(1 << 20);
-        if (morceau.isEmpty() || cible.write(morceau) != morceau.size()) {
-            cible.cancelWriting();
-            break;
-        }
-    }
-    return cible.commit();
+    // Tout le classeur passe d'un coup : un disque plein ne laisse pas un résultat tronqué.
+    QString raison;
+    return EcritFichierEntier(resultat, contenu, raison) == TEcritureFichier::Faite;
 }
 
 bool CibleProtegee(const QString& resultat, const QString& modele, const QString& dossierFichiers)

@@ -97,6 +97,15 @@ bool TDialogueReponse::VerifieEchelles() const
            && RefusEchellesReponse(tmax, ymin, ymax) == TRefusEchelles::Aucun;
 }
 
+void TDialogueReponse::PrendEchellesAutomatiques()
+{
+    Reel u0 = 0, second = 0;
+    if (Document.SystemeStable && VerifieParametres() && Valeur(EditConsI, u0) && Valeur(EditSecond, second))
+        EcritEchelles(EchellesAutomatiques(u0, second));
+    else
+        EcritEchelles({});
+}
+
 void TDialogueReponse::ActiveValider()
 {
     BtnValider()->setEnabled(ParametresOK && EchellesOK);

@@ -37,6 +37,10 @@ public:
 
     // Ce que le tracé lit dans les champs, à chaque dessin.
     TParamReponse Parametres() const;
+    // Nouvelle étude : les échelles automatiques de la nouvelle fonction pour l'entrée tapée ; sans
+    // réponse possible (fonction instable, entrée illisible), des champs vides plutôt que les
+    // échelles d'une autre fonction.
+    void PrendEchellesAutomatiques();
     void done(int resultat) override;
 
 protected:
@@ -51,6 +55,8 @@ protected:
 
     // Contrôles silencieux des deux groupes, lancés à l'affichage et à la sortie d'un champ.
     virtual bool VerifieParametres() const = 0;
+    // Les échelles automatiques pour l'entrée (u0, niveau final ou pente), champs déjà lus.
+    virtual TTextesEchellesReponse EchellesAutomatiques(Reel u0, Reel second) const = 0;
     bool VerifieEchelles() const;
     // Valeur du champ, séparateur accepté sans toucher au texte.
     static bool Valeur(const QLineEdit* champ, Reel& valeur);

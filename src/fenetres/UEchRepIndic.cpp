@@ -76,6 +76,11 @@ void TEchellesRepIndic::BtnValiderConsClick()
     ActiveValider();
 }
 
+TTextesEchellesReponse TEchellesRepIndic::EchellesAutomatiques(Reel u0, Reel second) const
+{
+    return EchellesAutoEchelon(Document, u0, second);
+}
+
 void TEchellesRepIndic::BtnEchAutoClick()
 {
     EditConsI->setText(NormaliseSeparateur(EditConsI->text()));
@@ -85,7 +90,7 @@ void TEchellesRepIndic::BtnEchAutoClick()
         Refuse(EditTmax, QStringLiteral("il y a un problème"));
         return;
     }
-    EcritEchelles(EchellesAutoEchelon(Document, u0, u1));
+    EcritEchelles(EchellesAutomatiques(u0, u1));
     BtnValider()->setFocus(Qt::OtherFocusReason);
 }
 

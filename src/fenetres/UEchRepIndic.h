@@ -25,4 +25,5 @@ public:
 
 protected:
     bool VerifieParametres() const override;
+    TTextesEchellesReponse EchellesAutomatiques(Reel u0, Reel second) const override;
 };

@@ -54,6 +54,11 @@ void TEchellesRepRampe::BtnConsAutoClick()
     ActiveValider();
 }
 
+TTextesEchellesReponse TEchellesRepRampe::EchellesAutomatiques(Reel u0, Reel second) const
+{
+    return EchellesAutoRampe(Document, u0, second);
+}
+
 void TEchellesRepRampe::BtnEchAutoClick()
 {
     Reel u0 = 0, a = 0;
@@ -61,7 +66,7 @@ void TEchellesRepRampe::BtnEchAutoClick()
         Refuse(EditConsI, QStringLiteral("il y a eu un problème"));
         return;
     }
-    EcritEchelles(EchellesAutoRampe(Document, u0, a));
+    EcritEchelles(EchellesAutomatiques(u0, a));
 }
 
 bool TEchellesRepRampe::LitParametres()

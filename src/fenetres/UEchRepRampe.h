@@ -24,6 +24,7 @@ public:
 
 protected:
     bool VerifieParametres() const override;
+    TTextesEchellesReponse EchellesAutomatiques(Reel u0, Reel second) const override;
 
 private:
     // Lectures avec les messages du contrôle de fermeture, que les deux boutons de validation

@@ -404,6 +404,8 @@ void TEcranPrincipal::RepartDesEchellesAutomatiques()
     const std::array<TDialogueEchelles*, 3> dialogues{EchellesBode, EchellesNyquist, EchellesBlack};
     for (TDialogueEchelles* dialogue : dialogues)
         dialogue->PrendValeursAutomatiques();
+    EchellesRepIndic->PrendEchellesAutomatiques();
+    EchellesRepRampe->PrendEchellesAutomatiques();
 }
 
 void TEcranPrincipal::NouveauClick()

@@ -6,7 +6,6 @@
 #include "coeur/FermetureBoucle.h"
 #include "TraceBlocsFormule.h"
 #include "TraceFormule.h"
-#include "coeur/TextesMarges.h"
 
 namespace {
 
@@ -118,18 +117,9 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
         c.Texte(boucle, QPoint(20, 58), 9, c.Formule, true);
     PlaceFormes(c);
     const int bas = PlaceTableau(c);
-    // Étude d'une boucle fermée : sa stabilité est celle de la boucle fermée, ses marges celles
-    // de cette fonction refermée à son tour ; chaque ligne dit de quelle boucle elle parle.
-    const bool fermee = !boucle.isEmpty();
-    const QString verdict = doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable");
-    c.Texte(fermee ? verdict + QStringLiteral(" (boucle fermée)") : verdict, QPoint(20, bas + 30), 9,
-            doc.SystemeStable ? c.Formule : c.Rouge);
-    if (doc.MargesEtude && doc.SystemeStable) {
-        const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
-        const QString ligne = LigneMargesEtude(marges, doc.ChiffresSignificatifs);
-        c.Texte(fermee ? QStringLiteral("Cette fonction en boucle ouverte : ") + ligne : ligne, QPoint(20, bas + 52), 9,
-                c.Formule);
-    }
+    c.Texte(VerdictEtude(doc), QPoint(20, bas + 30), 9, doc.SystemeStable ? c.Formule : c.Rouge);
+    if (const QString ligne = LigneMargesAffichee(doc); !ligne.isEmpty())
+        c.Texte(ligne, QPoint(20, bas + 52), 9, c.Formule);
     return etude;
 }
 

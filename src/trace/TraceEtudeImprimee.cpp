@@ -8,7 +8,6 @@
 #include "FormulesImprimees.h"
 #include "TraceFormule.h"
 #include "coeur/FermetureBoucle.h"
-#include "coeur/TextesMarges.h"
 
 namespace {
 
@@ -81,11 +80,8 @@ void LegendeEtMarges(TPageEtude& e, const QRect& page, int marge, int verdict)
     const TDocument& doc = e.Doc;
     if (const QString boucle = TexteBoucleFermee(doc); !boucle.isEmpty())
         e.Ecrit(boucle, QPoint(marge, page.top() + e.Mm(5)), 9, e.Texte, true);
-    if (!doc.MargesEtude || !doc.SystemeStable)
-        return;
-    const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
-    e.Ecrit(LigneMargesEtude(marges, doc.ChiffresSignificatifs), QPoint(marge, verdict + e.Pouces(9 * 1.6L / 72)), 9,
-            e.Texte);
+    if (const QString ligne = LigneMargesAffichee(doc); !ligne.isEmpty())
+        e.Ecrit(ligne, QPoint(marge, verdict + e.Pouces(9 * 1.6L / 72)), 9, e.Texte);
 }
 
 }  // namespace
@@ -107,8 +103,7 @@ TDessinPlace PlaceEtudeImprimee(const TDocument& doc, const QRect& page, int res
         PlaceElementsSimples(dessin, doc, QPoint(marge, factorisee.BasGauche.y() + ecart),
                              GabaritElementsImprimes(doc, page, 9, 7, couleur, support), support);
     const int bas = Tableau(e, elements.BasGauche.y() + e.Mm(10), marge);
-    e.Ecrit(doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable"),
-            QPoint(marge, bas + e.Mm(10)), 9, e.Texte);
+    e.Ecrit(VerdictEtude(doc), QPoint(marge, bas + e.Mm(10)), 9, e.Texte);
     LegendeEtMarges(e, page, marge, bas + e.Mm(10));
     return dessin;
 }

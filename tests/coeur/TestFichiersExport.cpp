@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "SousLimiteDeTaille.h"
 #include "coeur/FichiersExport.h"
 
 namespace {
@@ -60,6 +61,22 @@ TEST_F(FichiersExport, LeResultatRemplaceLAncienSeulementQuandIlEstComplet)
     QStringList presents = QDir(Dossier.path()).entryList(QDir::Files);
     presents.sort();
     EXPECT_EQ(presents, (QStringList{"Diagrammes.xlsx", "copie.xlsx"})) << "aucun fichier en plus, aucun en moins";
+}
+
+// Disque plein au moment de poser le classeur (limite de taille des fichiers) : le résultat
+// précédent reste octet pour octet et l'échec est dit.
+TEST_F(FichiersExport, DisquePleinGardeLeResultatPrecedent)
+{
+    constexpr rlim_t Limite = 4096;
+    Ecrit(Chemin("Diagrammes.xlsx"), "résultat précédent");
+    Ecrit(Chemin("copie.xlsx"), QByteArray(3 * Limite, 'x'));
+    const int statut = SousLimiteDeTaille(
+        Limite, [&] { return PoseResultat(Chemin("copie.xlsx"), Chemin("Diagrammes.xlsx")) ? 1 : 0; });
+    EXPECT_EQ(statut, 0) << "1 : classeur posé malgré la limite";
+    EXPECT_EQ(Lit(Chemin("Diagrammes.xlsx")), QByteArray("résultat précédent"));
+    QStringList presents = QDir(Dossier.path()).entryList(QDir::Files);
+    presents.sort();
+    EXPECT_EQ(presents, (QStringList{"Diagrammes.xlsx", "copie.xlsx"}));
 }
 
 TEST_F(FichiersExport, LaCopieChoisieCommeResultatReste)

@@ -805,3 +805,27 @@ TEST_F(EcranPrincipal, FenetresDeDessinGardeesDevantLaFenetrePrincipale)
         EXPECT_TRUE(drapeaux.testFlags(Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint));
     }
 }
+
+// La réponse aussi repart de la nouvelle fonction : après l'échelon d'un second ordre peu amorti, la
+// lecture du premier ordre 1/(1 + p) (95 % à 3 s, valeur finale 1) met dans le dialogue des
+// échelles où il se lit ; une fonction instable, sans réponse, laisse des champs vides plutôt
+// que les échelles d'une autre.
+TEST_F(EcranPrincipal, NouvelleEtudeRepartDesEchellesDeSaReponse)
+{
+    TEcranPrincipal ecran(Dossier());
+    Lit(ecran, Donnees + "depassement.kvf");
+    MontreReponse(ecran, ecran.Echelon1);
+    const TParamReponse avant = ecran.EchellesRepIndic->Parametres();
+
+    Lit(ecran, Donnees + "premier_ordre.kvf");
+    const TParamReponse apres = ecran.EchellesRepIndic->Parametres();
+    EXPECT_NE(apres.TMax, avant.TMax) << ecran.EchellesRepIndic->EditTmax->text().toStdString();
+    EXPECT_GE(apres.TMax, 3);
+    EXPECT_LE(apres.TMax, 30);
+    EXPECT_LE(apres.YMin, 0);
+    EXPECT_GE(apres.YMax, 1);
+
+    Lit(ecran, Donnees + "instable.kvf");
+    EXPECT_TRUE(ecran.EchellesRepIndic->EditTmax->text().isEmpty());
+    EXPECT_FALSE(ecran.EchellesRepIndic->BtnValider()->isEnabled());
+}

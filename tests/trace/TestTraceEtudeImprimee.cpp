@@ -168,9 +168,11 @@ TEST(EtudeImprimee, BoucleFermeeEtLigneDesMargesCommeALEcran)
     EXPECT_TRUE(legende->Police.italic());
     EXPECT_LT(legende->Position.y() + Arrondi(9.0L / 72 * Ppp), Mm(17) - Mm(2));
     EXPECT_EQ(legende->Couleur, QColor(0, 0, 200));
-    // La boucle fermée par K = 2 reste stable (K < 6) : sa ligne des marges aussi est là.
+    // La boucle fermée par K = 2 reste stable (K < 6) : verdict et marges disent, comme à l'écran,
+    // de quelle boucle ils parlent.
+    EXPECT_NE(fermee.Cherche("Système Stable (boucle fermée)"), nullptr);
     const auto margesFermee = std::find_if(fermee.Textes.begin(), fermee.Textes.end(), [](const TTextePlace& t) {
-        return t.Texte.startsWith("Marge de gain : ");
+        return t.Texte.startsWith("Cette fonction en boucle ouverte : Marge de gain : ");
     });
     EXPECT_NE(margesFermee, fermee.Textes.end());
 }
