@@ -1,0 +1,7 @@
+#pragma once
+// Réponse indicielle des éléments simples d'un pôle, de la série à la forme close.
+#include "Complexes.h"
+
+// F_l(t) = intégrale de 0 à t de u^(l-1).e^(pole.u) / (l-1)!, pour l = 1..m, dans f[1..m] :
+// la réponse indicielle de 1/(p - pole)^l, exacte pour un pôle nul comme pour un pôle minuscule.
+void IntegralesDuPole(TComplexe pole, Reel t, int m, TComplexe* f);
