@@ -69,28 +69,6 @@ TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades
     return e;
 }
 
-Reel GainDecibels(TComplexe h)
-{
-    const Reel m = Module(h);
-    return std::isfinite(m) ? 20 * Log10(m) : std::numeric_limits<Reel>::infinity();
-}
-
-Reel PhaseDegres(TComplexe h, bool symetrique)
-{
-    const Reel m = Module(h);
-    if (!(m > 0) || !std::isfinite(m))
-        return std::numeric_limits<Reel>::quiet_NaN();
-    Reel phase = Argument(h) * 180 / Pi;
-    if (!symetrique && phase > 0)
-        phase -= 360;
-    return phase;
-}
-
-TBornes PlagePhases(bool symetrique)
-{
-    return symetrique ? TBornes{-180, 180} : TBornes{-360, 0};
-}
-
 std::vector<TEchantillonDiagramme> Echantillonne(const TSysteme& s, const TPhasesAffichees& phases, const TDecades& d,
                                                  int premier, int n, TCalculEchantillon calcul)
 {

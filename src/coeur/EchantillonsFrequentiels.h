@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "EchellesFrequentielles.h"
+#include "GainPhase.h"
 #include "numerique/Arrondis.h"
 #include "numerique/Systeme.h"
 
@@ -31,24 +32,8 @@ void MemoriseDecades(TEchellesFrequentielles& echelles, const TDecades& d);
 // plus nombreuses que les points.
 int NbPointsDecades(int points, const TDecades& d);
 
-struct TEchantillonFrequentiel {
-    Reel X = 0;  // logarithme décimal de la fréquence
-    Reel Frequence = 0;
-    TComplexe Reponse;
-};
-
 // Échantillon i sur n intervalles répartis en logarithme de LogMin à LogMax.
 TEchantillonFrequentiel EchantillonFrequentiel(const TSysteme& s, const TDecades& d, int i, int n);
-
-// Gain en dB : -inf pour un module nul, +inf sur un pôle (réponse non finie) ; fini pour toute
-// autre réponse, si grande soit-elle.
-Reel GainDecibels(TComplexe h);
-// Phase en degrés, ramenée dans [-360, 0] sauf en plage symétrique ; NaN quand elle n'a
-// pas de sens (module nul ou réponse non finie).
-Reel PhaseDegres(TComplexe h, bool symetrique);
-
-// [-180, 180] en plage symétrique, [-360, 0] sinon.
-TBornes PlagePhases(bool symetrique);
 
 // Un échantillon et tout ce que les diagrammes, la lecture, le tableau et l'export en tirent.
 struct TEchantillonDiagramme {

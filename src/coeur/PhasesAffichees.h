@@ -3,8 +3,9 @@
 // 360°, ou continues le long des fréquences avec un axe gradué à leur mesure.
 #include <vector>
 
-#include "EchantillonsFrequentiels.h"
+#include "GainPhase.h"
 #include "numerique/PhaseContinue.h"
+#include "numerique/Systeme.h"
 
 class TPhasesAffichees {
 public:

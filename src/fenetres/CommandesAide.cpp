@@ -3,12 +3,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
 
 #include "Messages.h"
-#include "UPrinc.h"
+#include "coeur/Document.h"
 #include "coeur/DossierFichiers.h"
 #include "coeur/Exemples.h"
 
@@ -18,18 +19,18 @@ QString CheminGuideDuProgramme()
     return CheminGuideDe(QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath());
 }
 
-TCommandesAide::TCommandesAide(TEcranPrincipal& principal, const QString& cheminGuide)
-    : QObject(&principal), CheminGuide(cheminGuide), principal_(principal)
+TCommandesAide::TCommandesAide(const TLiensPrincipal& principal, const QString& cheminGuide)
+    : QObject(principal.Fenetre), CheminGuide(cheminGuide), principal_(principal)
 {
     Exemples1 = new QMenu(QStringLiteral("Exemples"), principal.Fichier);
     Exemples1->setObjectName(QStringLiteral("Exemples1"));
     Exemples1->menuAction()->setObjectName(QStringLiteral("Exemples1"));
-    principal.Fichier->insertMenu(principal.Enregistrerlesdonnees, Exemples1);
+    principal.Fichier->insertMenu(principal.EnregistrerDonnees, Exemples1);
     for (const TExemple& exemple : ExemplesKovra())
         connect(Exemples1->addAction(exemple.Titre), &QAction::triggered, this,
                 [this, &exemple] { OuvreExemple(exemple); });
 
-    Aide1 = principal.menuBar()->addAction(QStringLiteral("Aide"));
+    Aide1 = principal.Fenetre->menuBar()->addAction(QStringLiteral("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
     connect(Aide1, &QAction::triggered, this, &TCommandesAide::AideClick);
 }
@@ -51,9 +52,9 @@ bool TCommandesAide::OuvreExemple(const TExemple& exemple)
 {
     if (!principal_.ModificationsTraitees())
         return false;
-    if (!principal_.LitFichier(principal_.Document.DossierFichiers + QStringLiteral("exemples/") + exemple.Fichier))
+    if (!principal_.LitFichier(principal_.Document->DossierFichiers + QStringLiteral("exemples/") + exemple.Fichier))
         return false;
-    principal_.Document.NomFichierDonnees.clear();
-    principal_.setWindowTitle(QStringLiteral("Kovra  Exemple : ") + exemple.Titre);
+    principal_.Document->NomFichierDonnees.clear();
+    principal_.Fenetre->setWindowTitle(QStringLiteral("Kovra  Exemple : ") + exemple.Titre);
     return true;
 }

@@ -4,9 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include "LiensPrincipal.h"
+
 class QAction;
 class QMenu;
-class TEcranPrincipal;
 struct TExemple;
 
 // Guide du programme qui tourne, trouvable avant toute application Qt.
@@ -15,7 +16,7 @@ QString CheminGuideDuProgramme();
 class TCommandesAide : public QObject {
     Q_OBJECT
 public:
-    TCommandesAide(TEcranPrincipal& principal, const QString& cheminGuide = CheminGuideDuProgramme());
+    TCommandesAide(const TLiensPrincipal& principal, const QString& cheminGuide = CheminGuideDuProgramme());
 
     QAction* Aide1 = nullptr;
     QMenu* Exemples1 = nullptr;
@@ -29,5 +30,5 @@ public:
     bool OuvreExemple(const TExemple& exemple);
 
 private:
-    TEcranPrincipal& principal_;
+    TLiensPrincipal principal_;
 };

@@ -1,17 +1,16 @@
 #include "CommandesEvans.h"
 
+#include <QMainWindow>
 #include <QMenu>
 
-#include "FluxSaisie.h"
 #include "Messages.h"
 #include "UBoucleFermee.h"
-#include "UEcranDiagramme.h"
-#include "UPrinc.h"
 #include "USaisieParamEvans.h"
 #include "coeur/FermetureBoucle.h"
 
-TCommandesEvans::TCommandesEvans(TEcranPrincipal& principal, TEchellesEvans& echelles, TBoiteBoucleFermee& boite)
-    : QObject(&principal), principal_(principal), echelles_(echelles), boite_(boite)
+TCommandesEvans::TCommandesEvans(const TLiensPrincipal& principal, TEchellesEvans& echelles,
+                                 TBoiteBoucleFermee& boite)
+    : QObject(principal.Fenetre), principal_(principal), echelles_(echelles), boite_(boite)
 {
     principal.Kovra->addSeparator();
     BoucleFermee1 = principal.Kovra->addAction(QStringLiteral("Boucle fermée…"));
@@ -26,7 +25,7 @@ TCommandesEvans::TCommandesEvans(TEcranPrincipal& principal, TEchellesEvans& ech
 
 void TCommandesEvans::MetAJour(bool decomposee)
 {
-    const TDocument& doc = principal_.Document;
+    const TDocument& doc = *principal_.Document;
     BoucleFermee1->setEnabled(decomposee);
     LieuEvans1->setEnabled(decomposee && LieuCalculable(doc.Numerateur, doc.Denominateur));
     // Le lieu à l'écran prend tout de suite le cadre de la nouvelle fonction.
@@ -36,7 +35,7 @@ void TCommandesEvans::MetAJour(bool decomposee)
 
 void TCommandesEvans::BoucleFermeeClick()
 {
-    TDocument& doc = principal_.Document;
+    TDocument& doc = *principal_.Document;
     if (doc.TempsMort != 0) {
         AfficheMessage(QStringLiteral("La boucle fermée d'un système à retard n'est pas une fraction rationnelle"));
         return;
@@ -48,11 +47,10 @@ void TCommandesEvans::BoucleFermeeClick()
         AfficheMessage(refus);
         return;
     }
-    principal_.FluxSaisie->OublieSaisieEnAttente();
-    principal_.AnalyseApresSaisie(QStringLiteral("Erreur décomposition en éléments simples"));
+    principal_.AnalyseApresChangement(QStringLiteral("Erreur décomposition en éléments simples"));
 }
 
 void TCommandesEvans::LieuEvansClick()
 {
-    principal_.EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Evans);
+    principal_.TraceLieuEvans();
 }

@@ -3,15 +3,16 @@
 // fenêtre principale sans toucher à ses autres commandes.
 #include <QObject>
 
+#include "LiensPrincipal.h"
+
 class QAction;
-class TEcranPrincipal;
 class TEchellesEvans;
 class TBoiteBoucleFermee;
 
 class TCommandesEvans : public QObject {
     Q_OBJECT
 public:
-    TCommandesEvans(TEcranPrincipal& principal, TEchellesEvans& echelles, TBoiteBoucleFermee& boite);
+    TCommandesEvans(const TLiensPrincipal& principal, TEchellesEvans& echelles, TBoiteBoucleFermee& boite);
 
     QAction* BoucleFermee1 = nullptr;
     QAction* LieuEvans1 = nullptr;
@@ -23,7 +24,7 @@ public:
     void LieuEvansClick();
 
 private:
-    TEcranPrincipal& principal_;
+    TLiensPrincipal principal_;
     TEchellesEvans& echelles_;
     TBoiteBoucleFermee& boite_;
 };

@@ -311,8 +311,17 @@ void TEcranPrincipal::BrancheCommandes()
             EcranDiagramme->ZoneClient->update();
     });
 
-    CommandesEvans = new TCommandesEvans(*this, *EchellesEvans, *BoiteBoucleFermee);
-    CommandesAide = new TCommandesAide(*this);
+    const TLiensPrincipal liens{this, &Document, Kovra, Fichier, Enregistrerlesdonnees,
+                                [this](QDialog& dialogue) { return ExecuteDialogue(dialogue); },
+                                [this](const QString& messageErreur) {
+                                    FluxSaisie->OublieSaisieEnAttente();
+                                    AnalyseApresSaisie(messageErreur);
+                                },
+                                [this] { EcranDiagramme->CommandeDiagramme(TTypeDiagramme::Evans); },
+                                [this](const QString& chemin) { return LitFichier(chemin); },
+                                [this] { return ModificationsTraitees(); }};
+    CommandesEvans = new TCommandesEvans(liens, *EchellesEvans, *BoiteBoucleFermee);
+    CommandesAide = new TCommandesAide(liens);
 }
 
 void TEcranPrincipal::ActiveCommande(QAction* commande, bool active)

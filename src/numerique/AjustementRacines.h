@@ -1,6 +1,6 @@
 #pragma once
 // Factorisation de multiplicités imposées, ajustée aux coefficients d'un polynôme.
-#include "Polynomes.h"
+#include "TypePolynome.h"
 
 // Déplace les centres[0..nombre-1], de multiplicités données (de somme p.Degre), pour que
 // p.Racines[0].produit des (x - centre)^multiplicité redonne p.Coef[0..Degre-1] au plus près,

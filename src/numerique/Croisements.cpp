@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "BornesModules.h"
-#include "Marges.h"
 
 namespace {
 

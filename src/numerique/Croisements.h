@@ -7,6 +7,9 @@
 
 #include "Polynomes.h"
 
+// Au-delà, la liste s'arrête : un retard donne une infinité de croisements de phase.
+inline constexpr int CroisementsMax = 100;
+
 struct TCroisements {
     std::vector<Reel> Gain;   // |H| = 1
     std::vector<Reel> Phase;  // arg H = -180° modulo 360°, quel que soit |H|
@@ -18,3 +21,6 @@ TCroisements CherchePulsationsCroisement(const TPolynome& n, const TPolynome& d,
 bool GainVariable(const TPolynome& n, const TPolynome& d);
 // Faux quand N(jw)/D(jw) est réel pour tout w : la phase ne fait que sauter de 0 à 180°.
 bool PhaseVariable(const TPolynome& n, const TPolynome& d);
+
+// La réponse H(jω) d'un N, D et T, sans arrondi du retard dans la phase.
+TComplexe ReponseEnPulsation(const TPolynome& n, const TPolynome& d, Reel T, Reel w);

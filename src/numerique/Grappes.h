@@ -1,6 +1,6 @@
 #pragma once
 // Racines tirées des coefficients, ramenées à ce que la précision étendue permet d'en dire.
-#include "Polynomes.h"
+#include "TypePolynome.h"
 
 // Sur p.Racines[1..Degre], calculées depuis p.Coef :
 // - une grappe dont l'étalement reste dans la précision d'une racine de sa multiplicité devient

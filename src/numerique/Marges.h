@@ -5,19 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "Croisements.h"
+#include "CritereNyquist.h"
 #include "Polynomes.h"
-
-// Au-delà, la liste s'arrête : un retard donne une infinité de croisements de phase.
-inline constexpr int CroisementsMax = 100;
-
-enum class TStabiliteBoucleFermee { Stable, Instable, Indecidable };
-
-struct TVerdictNyquist {
-    TStabiliteBoucleFermee Stabilite = TStabiliteBoucleFermee::Indecidable;
-    int PolesInstables = 0;  // pôles de la boucle ouverte à partie réelle positive
-    int Encerclements = 0;   // tours de -1 dans le sens horaire
-    std::string Raison;      // le compte des tours, ou pourquoi rien n'est décidé
-};
 
 struct TMarges {
     // Pulsations (rad/s) croissantes : |H| = 1, puis arg H = -180° modulo 360°.
@@ -31,7 +21,5 @@ struct TMarges {
     TVerdictNyquist Verdict;
 };
 
-// La réponse H(jω) d'un N, D et T, sans arrondi du retard dans la phase.
-TComplexe ReponseEnPulsation(const TPolynome& n, const TPolynome& d, Reel T, Reel w);
 // Les racines de D sont recalculées si elles ne sont pas valides.
 TMarges CalculeMarges(const TPolynome& n, const TPolynome& d, Reel T);

@@ -33,10 +33,10 @@ std::optional<Reel> GainEn(const TPolynome& n, const TPolynome& d, TComplexe s)
 {
     const TComplexe vn = ValeurEn(n, s);
     const TComplexe vd = ValeurEn(d, s);
-    if (Module(vn) <= 1e-14L * TailleTermes(n, s) || Module(vd) <= 1e-12L * TailleTermes(d, s))
+    if (Module(vn) <= ToleranceZeroEvans * TailleTermes(n, s) || Module(vd) <= TolerancePoleEvans * TailleTermes(d, s))
         return std::nullopt;
     const TComplexe k = Oppose(Quotient(vd, vn));
-    if (!(k.Re > 0) || std::fabs(k.Im) > 1e-7L * k.Re)
+    if (!(k.Re > 0) || std::fabs(k.Im) > ToleranceGainReel * k.Re)
         return std::nullopt;
     return k.Re;
 }
@@ -51,7 +51,7 @@ TComplexe Affine(const TPolynome& p, TComplexe z)
         if (Module(dv) == 0)
             break;
         const TComplexe pas = Quotient(v, dv);
-        if (!EstFini(pas) || Module(pas) > 1e-6L * std::max(Module(z), Reel(1e-300L)))
+        if (!EstFini(pas) || Module(pas) > PasAffinageMax * std::max(Module(z), Reel(1e-300L)))
             break;
         z = Difference(z, pas);
     }
@@ -67,7 +67,7 @@ std::vector<TComplexe> RacinesDistinctes(TPolynome p)
     for (int i = 1; i <= p.Degre; ++i) {
         const TComplexe r = p.Racines[i];
         if (std::none_of(distinctes.begin(), distinctes.end(),
-                         [&](TComplexe v) { return ProchesRelatifs(v, r, 1e-9L); }))
+                         [&](TComplexe v) { return ProchesRelatifs(v, r, ToleranceDistinctes); }))
             distinctes.push_back(r);
     }
     return distinctes;

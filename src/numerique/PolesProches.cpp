@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "Grappes.h"
-#include "Reponses.h"
+#include "IntegralesPole.h"
 #include "Taylor.h"
 #include "TaylorCompense.h"
 

@@ -255,14 +255,6 @@ TPolynome EnleveRacine(int k, int m, const TPolynome& p)
 
 TComplexe CoefOuZero(const TPolynome& p, int k) { return k <= p.Degre ? p.Coef[k] : TComplexe{}; }
 
-bool CoefficientsReels(const TPolynome& p)
-{
-    for (int k = 0; k <= p.Degre; ++k)
-        if (p.Coef[k].Im != 0)
-            return false;
-    return true;
-}
-
 Reel Factorielle(int n)
 {
     Reel f = 1;

@@ -6,17 +6,7 @@
 #include <string>
 
 #include "Complexes.h"
-
-inline constexpr int DegreMax = 101;
-
-struct TPolynome {
-    int Degre = 0;
-    std::array<TComplexe, DegreMax + 1> Coef{};
-    std::array<TComplexe, DegreMax + 1> Racines{};
-    std::array<int, DegreMax + 1> Multiplicites{};
-    bool CoefsValides = false;
-    bool RacinesValides = false;
-};
+#include "TypePolynome.h"
 
 // Le noyau n'a pas de boîte de message : l'application y branche la sienne.
 using FonctionMessage = std::function<void(const std::string&)>;
@@ -47,4 +37,3 @@ TPolynome EnleveRacine(int k, int m, const TPolynome& p);
 Reel Factorielle(int n);
 // Coefficient de p^k, nul au-delà du degré.
 TComplexe CoefOuZero(const TPolynome& p, int k);
-bool CoefficientsReels(const TPolynome& p);

@@ -1,5 +1,6 @@
 #pragma once
 // Réponse fréquentielle, gain statique et réponses temporelles en forme close.
+#include "IntegralesPole.h"
 #include "Systeme.h"
 
 // Exactement sur un pôle (D(p) nul), ou quand la réponse sort de la précision étendue, elle
@@ -12,14 +13,6 @@ struct TGainStatique {
     bool Infini = false;
 };
 TGainStatique GainStatique(const TPolynome& n, const TPolynome& d);
-
-// F_l(t) = intégrale de 0 à t de u^(l-1).e^(pole.u) / (l-1)!, pour l = 1..m, dans f[1..m] :
-// la réponse indicielle de 1/(p - pole)^l, exacte pour un pôle nul comme pour un pôle minuscule.
-void IntegralesDuPole(TComplexe pole, Reel t, int m, TComplexe* f);
-
-// E_l(t) = F_l(t) - 1/(-pole)^l, l = 1..m, dans e[1..m] : ce qui s'éteint avec e^(pole.t), pour
-// un pôle non nul ; sans la constante, une somme de grands éléments simples ne perd rien.
-void ExponentiellesDuPole(TComplexe pole, Reel t, int m, TComplexe* e);
 
 Reel ReponseIndicielleUnitaire(const TPolynome& d, const TPolynome& e, const TDecomposition& a, Reel t);
 // Rampe unitaire de N/D, intégrale de 0 à t de sa réponse indicielle : t.F_l - l.F_(l+1) par

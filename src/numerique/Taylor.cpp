@@ -1,6 +1,6 @@
 #include "Taylor.h"
 
-#include "Polynomes.h"
+#include "TypePolynome.h"
 
 void DeveloppementTaylor(int n, const TComplexe* coefs, TComplexe z, int ordres, TComplexe* t)
 {

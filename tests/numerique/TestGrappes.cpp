@@ -237,3 +237,52 @@ TEST(Grappes, RampeParIntegraleDeLaReponseIndicielle)
 }
 
 }  // namespace
+
+namespace {
+
+// Coefficients, par puissances croissantes, de produit des (p + a), développés en précision
+// quadruple puis arrondis à celle du programme.
+std::vector<TComplexe> DeveloppeQuad(const std::vector<int>& a)
+{
+    std::vector<__float128> c{1};
+    for (const int r : a) {
+        c.push_back(0);
+        for (std::size_t k = c.size() - 1; k > 0; --k)
+            c[k] = c[k - 1] + __float128(r) * c[k];
+        c[0] *= r;
+    }
+    std::vector<TComplexe> coefs;
+    for (const __float128 x : c)
+        coefs.push_back(R(Reel(x)));
+    return coefs;
+}
+
+}  // namespace
+
+// Degré 100 et plus donné par ses coefficients : la factorisation est ajustée jusqu'au dernier
+// coefficient. La racine multiple est reconnue ; les 101 racines de la factorielle, très mal
+// conditionnées, sont toutes trouvées dans le demi-plan stable.
+TEST(Grappes, DegreCentEtPlusParCoefficients)
+{
+    for (const int n : {100, 101}) {
+        const TPolynome p = ParCoefficients(DeveloppeQuad(std::vector<int>(std::size_t(n), 1)));
+        ASSERT_TRUE(p.RacinesValides) << n;
+        EXPECT_EQ(p.Degre, n);
+        ASSERT_EQ(p.Multiplicites[0], 1) << n;
+        EXPECT_EQ(p.Multiplicites[1], n);
+        EXPECT_NEAR(double(p.Racines[1].Re), -1, 1e-12) << n;
+        EXPECT_EQ(p.Racines[1].Im, 0);
+    }
+    std::vector<int> a;
+    for (int k = 1; k <= 101; ++k)
+        a.push_back(k);
+    const TPolynome q = ParCoefficients(DeveloppeQuad(a));
+    ASSERT_TRUE(q.RacinesValides);
+    EXPECT_EQ(q.Degre, 101);
+    int total = 0;
+    for (int k = 1; k <= q.Multiplicites[0]; ++k)
+        total += q.Multiplicites[k];
+    EXPECT_EQ(total, 101);
+    for (int i = 1; i <= q.Degre; ++i)
+        EXPECT_LT(q.Racines[i].Re, 0) << i;
+}

@@ -262,3 +262,28 @@ TEST(BoucleFermee, DenominateurNulRefuse)
 }
 
 }
+
+// Degrés égaux, dominants de signes opposés : la racine de (p + 2) - K(p + 1) part de -2, file
+// vers -l'infini, passe par l'infini en K = 1, revient par +l'infini et finit sur le zéro -1.
+TEST(LieuEvans, DegresEgauxDominantsOpposes)
+{
+    const TEntree e = EntreeDe({-1, {-1}, {}}, {1, {-2}, {}});
+    const TLieuEvans lieu = BranchesEvans(e.N, e.D, CadreAutoEvans(e.N, e.D, PointsEvans(e.N, e.D)));
+    ASSERT_EQ(lieu.NbBranches, 1);
+    ASSERT_GE(lieu.Points.size(), 3u);
+    Reel gauche = -2;
+    Reel droite = -2;
+    for (const TPointLieu& point : lieu.Points) {
+        const TComplexe z = point.Racines[0];
+        const Reel attendue = (point.K - 2) / (1 - point.K);
+        if (std::fabs(1 - point.K) > 1e-6L)
+            EXPECT_LE(std::fabs(z.Re - attendue), 1e-9L * std::max(Reel(1), std::fabs(attendue))) << double(point.K);
+        EXPECT_EQ(z.Im, 0) << double(point.K);
+        gauche = std::min(gauche, z.Re);
+        droite = std::max(droite, z.Re);
+    }
+    EXPECT_NEAR(double(lieu.Points.front().Racines[0].Re), -2, 1e-15);
+    EXPECT_NEAR(double(lieu.Points.back().Racines[0].Re), -1, 0.02);
+    EXPECT_LT(gauche, -5) << "la branche file vers -l'infini";
+    EXPECT_GT(droite, 5) << "et revient par +l'infini";
+}
