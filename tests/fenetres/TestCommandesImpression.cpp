@@ -156,6 +156,8 @@ TEST_F(CommandesImpression, ImpressionKovraAvecLesMargesEtEnCouleur)
     ecran_.EcranDiagramme->Imprimer1->trigger();
     ASSERT_TRUE(ecran_.Document.ImpressionCouleur);
     ecran_.Impression->ExecuteConfiguration = [](QPrintDialog&) { return int(QDialog::Accepted); };
+    // Chaque impression redemande son fichier : l'étude va dans le sien, pas sur le Bode.
+    ecran_.Impression->ChoixFichierPdf = [this](const QString&) { return Pdf("Impression Kovra"); };
     ecran_.ImpressionKovra1->trigger();
     const QString chemin = Pdf("Impression Kovra");
     const QString texte = TexteDuPdf(chemin);
