@@ -94,9 +94,11 @@ bool TTailleImpression::PeutFermer()
     return true;
 }
 
-// Des champs vides ou laissés faux par une annulation ne reviennent pas à l'ouverture suivante.
+// Des champs vides ou laissés faux par une annulation ne reviennent pas à l'ouverture suivante ;
+// la case suit le document, qu'un fichier lu a pu changer depuis.
 void TTailleImpression::Prepare()
 {
+    ImprCoul->setChecked(document_.ImpressionCouleur);
     if (validees_.isEmpty()) {
         DefautClick();
         return;

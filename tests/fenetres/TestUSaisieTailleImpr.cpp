@@ -175,6 +175,16 @@ TEST_F(TailleImpression, CouleurPriseMemeSiUneTailleEstRefusee)
     EXPECT_TRUE(messages_.Messages.isEmpty());
 }
 
+// Un fichier lu change la couleur d'impression : la case montrée à l'ouverture suivante est la sienne.
+TEST_F(TailleImpression, CaseCouleurSuitLeDocumentAChaqueOuverture)
+{
+    for (const bool couleur : {true, false, true}) {
+        doc_.ImpressionCouleur = couleur;
+        dialogue_.Prepare();
+        EXPECT_EQ(dialogue_.ImprCoul->isChecked(), couleur);
+    }
+}
+
 TEST_F(TailleImpression, EchapAnnuleEtConfigOuvreLeDialogueDeLImprimante)
 {
     int configurations = 0;
