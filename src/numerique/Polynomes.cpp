@@ -169,14 +169,6 @@ void TrieEtGroupeRacines(TPolynome& p)
     p.RacinesValides = true;
 }
 
-int RangRacine(const TPolynome& p, int k)
-{
-    int rang = 1;
-    for (int i = 1; i <= k - 1 && i <= DegreMax; ++i)
-        rang += p.Multiplicites[i];
-    return rang;
-}
-
 TComplexe ValeurEn(const TPolynome& p, TComplexe z)
 {
     TComplexe v = p.Coef[p.Degre];

@@ -27,7 +27,6 @@ bool EstPolynomeNul(const TPolynome& p);
 int CalculeRacines(TPolynome& p);
 void CoefsDepuisRacines(TPolynome& p);
 void TrieEtGroupeRacines(TPolynome& p);
-int RangRacine(const TPolynome& p, int k);
 TComplexe ValeurEn(const TPolynome& p, TComplexe z);
 TPolynome SommePolynomes(const TPolynome& a, const TPolynome& b);
 TPolynome ProduitPolynomes(const TPolynome& a, const TPolynome& b);

@@ -7,3 +7,11 @@ bool CoefficientsReels(const TPolynome& p)
             return false;
     return true;
 }
+
+int RangRacine(const TPolynome& p, int k)
+{
+    int rang = 1;
+    for (int i = 1; i <= k - 1 && i <= DegreMax; ++i)
+        rang += p.Multiplicites[i];
+    return rang;
+}

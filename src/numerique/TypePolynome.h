@@ -21,3 +21,5 @@ struct TPolynome {
 };
 
 bool CoefficientsReels(const TPolynome& p);
+// Place dans Racines du premier exemplaire de la k-ième racine distincte.
+int RangRacine(const TPolynome& p, int k);
