@@ -261,7 +261,7 @@ std::vector<TComplexe> DeveloppeQuad(const std::vector<int>& a)
 
 // Degré 100 et plus donné par ses coefficients : la factorisation est ajustée jusqu'au dernier
 // coefficient. La racine multiple est reconnue ; les 101 racines de la factorielle, très mal
-// conditionnées, sont toutes trouvées dans le demi-plan stable.
+// conditionnées, ne sont jamais mises dans le demi-plan instable.
 TEST(Grappes, DegreCentEtPlusParCoefficients)
 {
     for (const int n : {100, 101}) {
