@@ -370,8 +370,16 @@ bool RacinesDementies(TPolynome& p)
 // et un polynôme sans coefficients valides n'aurait pas de réponse fréquentielle.
 void CoefficientsDesRacines(TPolynome& p)
 {
-    if (p.RacinesValides)
-        CoefsDepuisRacines(p);
+    if (!p.RacinesValides)
+        return;
+    // Les copies d'une racine multiple prennent la valeur de la première : la forme factorisée et
+    // les coefficients refaits disent alors le même polynôme, même sans coefficients pour juger.
+    for (int k = 1; k <= p.Multiplicites[0]; ++k) {
+        const int premier = RangRacine(p, k);
+        for (int i = premier + 1; i < premier + p.Multiplicites[k] && i <= p.Degre; ++i)
+            p.Racines[i] = p.Racines[premier];
+    }
+    CoefsDepuisRacines(p);
 }
 
 bool PolynomeLuNul(const TPolynome& p)
