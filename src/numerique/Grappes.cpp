@@ -30,6 +30,10 @@ constexpr Reel Securite = 16;
 constexpr Reel ArrondiRacines = 64;
 // Borne des lectures essayées : 3^6, au-delà de ce qu'une saisie de degré 10 peut demander.
 constexpr int CombinaisonsMax = 729;
+// Travail des ajustements (grappes x degré², le coût d'un pas de Gauss-Newton) qu'aucune saisie
+// de degré 10 n'atteint : au-delà, au degré maximal, chaque lecture coûte des millisecondes et
+// aucune n'est admise quand les données ne situent plus les racines.
+constexpr long TravailMax = long(CombinaisonsMax) * 10 * 10 * 10;
 
 struct TGrappe {
     TComplexe Centre;
@@ -347,6 +351,26 @@ std::vector<std::vector<TCandidate>> Niveaux(const TPolynome& p, const TCandidat
     return n;
 }
 
+// Chaque composante lue comme une seule racine multiple, à la moyenne affinée de ses racines : la
+// lecture la plus groupée. Les racines calculées d'une racine très multiple peuvent s'égailler
+// bien au-delà du rayon des données (degré 101) : seule la factorisation ajustée en juge.
+TGrappes ComposantesGroupees(const TPolynome& p, const TComposantes& c)
+{
+    TGrappes g;
+    for (int n = 1; n <= c.Nombre; ++n) {
+        TComplexe somme{};
+        int m = 0;
+        for (int i = 1; i <= p.Degre; ++i)
+            if (c.Composante[i] == n) {
+                somme = Somme(somme, p.Racines[i]);
+                ++m;
+            }
+        const TComplexe moyenne = Divise(somme, m);
+        g.Liste[g.Nombre++] = {m > 1 ? Affine(p, {moyenne, m}) : moyenne, m};
+    }
+    return g;
+}
+
 // Toutes les combinaisons de niveaux (trois au plus par grappe, cinq grappes au plus en degré
 // 10) : la plus groupée dont les coefficients refaits redonnent les donnés ; à défaut, celle qui
 // s'en écarte le moins. Une racine multiple dont les racines calculées sont restées d'un même
@@ -354,6 +378,9 @@ std::vector<std::vector<TCandidate>> Niveaux(const TPolynome& p, const TCandidat
 TGrappes FormeGrappes(const TPolynome& p)
 {
     const TComposantes c = Composantes(p);
+    TGrappes groupees = ComposantesGroupees(p, c);
+    if (groupees.Nombre < p.Degre && AjusteEtJuge(p, groupees) <= 1)
+        return groupees;
     std::vector<TCandidate> lecture;
     for (int n = 1; n <= c.Nombre; ++n) {
         const std::vector<TCandidate> candidates = CandidatesDe(p, c, n);
@@ -366,20 +393,25 @@ TGrappes FormeGrappes(const TPolynome& p)
     TGrappes retenue;
     Reel erreurRetenue = std::numeric_limits<Reel>::infinity();
     bool retenueAdmise = false;
-    for (int essais = 0; essais < CombinaisonsMax; ++essais) {
+    long travail = 0;
+    for (int essais = 0; essais < CombinaisonsMax && travail <= TravailMax; ++essais) {
         TGrappes g;
         for (std::size_t k = 0; k < niveaux.size(); ++k)
             for (const TCandidate& x : niveaux[k][choix[k]])
                 g.Liste[g.Nombre++] = x.Grappe;
-        const Reel e = AjusteEtJuge(p, g);
-        const bool admise = e <= 1;
-        const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
-                                             || (g.Nombre == retenue.Nombre && e < erreurRetenue)
-                                      : !retenueAdmise && e < erreurRetenue;
-        if (meilleure || retenue.Nombre == 0) {
-            retenue = g;
-            erreurRetenue = e;
-            retenueAdmise = admise;
+        // Plus de grappes qu'une lecture admise : elle ne peut l'emporter, inutile de l'ajuster.
+        if (!retenueAdmise || g.Nombre <= retenue.Nombre) {
+            travail += long(g.Nombre) * p.Degre * p.Degre;
+            const Reel e = AjusteEtJuge(p, g);
+            const bool admise = e <= 1;
+            const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
+                                                 || (g.Nombre == retenue.Nombre && e < erreurRetenue)
+                                          : !retenueAdmise && e < erreurRetenue;
+            if (meilleure || retenue.Nombre == 0) {
+                retenue = g;
+                erreurRetenue = e;
+                retenueAdmise = admise;
+            }
         }
         std::size_t k = 0;
         while (k < niveaux.size() && ++choix[k] == niveaux[k].size())
