@@ -8,6 +8,7 @@
 
 #include "AjustementRacines.h"
 #include "Taylor.h"
+#include "TaylorCompense.h"
 #include "Tolerances.h"
 
 namespace {
@@ -529,6 +530,38 @@ bool CentreSurAxe(const TPolynome& p, const TGrappes& g, int k)
     return nombre == 1 || voisinage.Centre.Re <= RayonDuCentre(p, voisinage);
 }
 
+// Racine simple posée sur l'axe par la précision étendue : Newton sur le développement compensé la
+// situe à deux fois cette précision, et des coefficients réels connus à la précision des données
+// ne déplacent sa partie réelle que de leur précision fois la somme des |c_k|.|Re(z^k / P'(z))|.
+// Au-delà des deux, son côté est connu (p² - 1e-30.p + 1 a ses racines à droite) : elle y reste.
+bool CoteConnu(const TPolynome& p, TComplexe& z)
+{
+    TComplexe t[DegreMax + 1];
+    Reel pasPrecedent = std::numeric_limits<Reel>::infinity();
+    for (int i = 0; i < AffinagesMax; ++i) {
+        DeveloppementTaylorCompense(p.Degre, p.Coef.data(), z, t);
+        const TComplexe pas = Quotient(t[0], t[1]);
+        if (!EstFini(pas) || !(Module(pas) < pasPrecedent))
+            break;
+        z = Difference(z, pas);
+        pasPrecedent = Module(pas);
+    }
+    DeveloppementTaylorCompense(p.Degre, p.Coef.data(), z, t);
+    const Reel derivee = Module(t[1]);
+    if (!(derivee > 0))
+        return false;
+    const Reel deuxN = 2 * p.Degre;
+    const Reel calcul = Marge * deuxN * deuxN * std::ldexp(Reel(1), -128)
+                        * TailleDesTermes(p.Degre, p.Coef.data(), Module(z)) / derivee;
+    Reel donnees = 0;
+    TComplexe terme = Quotient(ComplexeReel(1), t[1]);
+    for (int k = 0; k <= p.Degre; ++k) {
+        donnees += Module(p.Coef[k]) * std::fabs(terme.Re);
+        terme = Produit(terme, z);
+    }
+    return std::fabs(z.Re) > std::max(calcul, Securite * PrecisionDonnees * donnees);
+}
+
 }  // namespace
 
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
@@ -549,8 +582,14 @@ void NettoieRacinesCalculees(TPolynome& p)
     if (reel)
         ConjugueesExactes(p, g);
     std::array<bool, DegreMax + 1> surAxe{};
-    for (int k = 0; k < g.Nombre; ++k)
+    for (int k = 0; k < g.Nombre; ++k) {
+        TComplexe affinee = g.Liste[k].Centre;
         surAxe[k] = CentreSurAxe(p, g, k);
+        if (surAxe[k] && reel && g.Liste[k].Multiplicite == 1 && CoteConnu(p, affinee)) {
+            g.Liste[k].Centre = affinee;
+            surAxe[k] = false;
+        }
+    }
     int i = 1;
     for (int k = 0; k < g.Nombre; ++k) {
         TGrappe& grappe = g.Liste[k];
