@@ -32,12 +32,17 @@ class TSuivi {
 public:
     TSuivi(const TPolynome& n, const TPolynome& d, Reel T, Reel sigma) : n_(n), d_(d), T_(T), sigma_(sigma) {}
 
-    TComplexe F(Reel w) const
+    // H le long du contour, retard compris.
+    TComplexe H(Reel w) const
     {
         const TComplexe s{sigma_, w};
-        TComplexe h = Quotient(ValeurEn(n_, s), ValeurEn(d_, s));
-        if (T_ > 0)
-            h = Produit(h, Exponentielle({-T_ * sigma_, -T_ * w}));
+        const TComplexe h = Quotient(ValeurEn(n_, s), ValeurEn(d_, s));
+        return T_ > 0 ? Produit(h, Exponentielle({-T_ * sigma_, -T_ * w})) : h;
+    }
+
+    TComplexe F(Reel w) const
+    {
+        const TComplexe h = H(w);
         return {1 + h.Re, h.Im};
     }
 
@@ -182,11 +187,16 @@ TVerdictNyquist CompteDesTours(const TPolynome& n, const TPolynome& d, Reel T, c
         b = std::min(b, R);
         if (prochaine != imposees.end())
             b = std::min(b, *prochaine);
+        // Avec un retard, e^(-jwT) fait tourner H sans fin ; là où |H| < 1, 1 + H reste dans le
+        // demi-plan de droite et n'entoure pas 0 : la grille suit |H| sans suivre la rotation.
+        if (T > 0 && !(Module(suivi.H(a)) < 1 && Module(suivi.H(b)) < 1))
+            b = std::min(b, a + VariationMax / T);
         const TComplexe fb = suivi.F(b);
-        tours += suivi.Variation(a, fa, b, fb, 0);
+        const bool horsDuCercle = T > 0 && Module(suivi.H(a)) < 1 && Module(suivi.H(b)) < 1;
+        tours += horsDuCercle ? Argument(Quotient(fb, fa)) : suivi.Variation(a, fa, b, fb, 0);
         a = b;
         fa = fb;
-        b = T > 0 ? std::min(a * RaisonGrille, a + VariationMax / T) : a * RaisonGrille;
+        b = a * RaisonGrille;
     }
     if (suivi.TropLong())
         return Indecidable("le lieu de Nyquist tourne trop de fois pour être suivi jusqu'au bout");

@@ -8,6 +8,7 @@
 
 #include "AjustementRacines.h"
 #include "Taylor.h"
+#include "TaylorCompense.h"
 #include "Tolerances.h"
 
 namespace {
@@ -30,6 +31,10 @@ constexpr Reel Securite = 16;
 constexpr Reel ArrondiRacines = 64;
 // Borne des lectures essayées : 3^6, au-delà de ce qu'une saisie de degré 10 peut demander.
 constexpr int CombinaisonsMax = 729;
+// Travail des ajustements (grappes x degré², le coût d'un pas de Gauss-Newton) qu'aucune saisie
+// de degré 10 n'atteint : au-delà, au degré maximal, chaque lecture coûte des millisecondes et
+// aucune n'est admise quand les données ne situent plus les racines.
+constexpr long TravailMax = long(CombinaisonsMax) * 10 * 10 * 10;
 
 struct TGrappe {
     TComplexe Centre;
@@ -347,6 +352,26 @@ std::vector<std::vector<TCandidate>> Niveaux(const TPolynome& p, const TCandidat
     return n;
 }
 
+// Chaque composante lue comme une seule racine multiple, à la moyenne affinée de ses racines : la
+// lecture la plus groupée. Les racines calculées d'une racine très multiple peuvent s'égailler
+// bien au-delà du rayon des données (degré 101) : seule la factorisation ajustée en juge.
+TGrappes ComposantesGroupees(const TPolynome& p, const TComposantes& c)
+{
+    TGrappes g;
+    for (int n = 1; n <= c.Nombre; ++n) {
+        TComplexe somme{};
+        int m = 0;
+        for (int i = 1; i <= p.Degre; ++i)
+            if (c.Composante[i] == n) {
+                somme = Somme(somme, p.Racines[i]);
+                ++m;
+            }
+        const TComplexe moyenne = Divise(somme, m);
+        g.Liste[g.Nombre++] = {m > 1 ? Affine(p, {moyenne, m}) : moyenne, m};
+    }
+    return g;
+}
+
 // Toutes les combinaisons de niveaux (trois au plus par grappe, cinq grappes au plus en degré
 // 10) : la plus groupée dont les coefficients refaits redonnent les donnés ; à défaut, celle qui
 // s'en écarte le moins. Une racine multiple dont les racines calculées sont restées d'un même
@@ -354,6 +379,9 @@ std::vector<std::vector<TCandidate>> Niveaux(const TPolynome& p, const TCandidat
 TGrappes FormeGrappes(const TPolynome& p)
 {
     const TComposantes c = Composantes(p);
+    TGrappes groupees = ComposantesGroupees(p, c);
+    if (groupees.Nombre < p.Degre && AjusteEtJuge(p, groupees) <= 1)
+        return groupees;
     std::vector<TCandidate> lecture;
     for (int n = 1; n <= c.Nombre; ++n) {
         const std::vector<TCandidate> candidates = CandidatesDe(p, c, n);
@@ -366,20 +394,25 @@ TGrappes FormeGrappes(const TPolynome& p)
     TGrappes retenue;
     Reel erreurRetenue = std::numeric_limits<Reel>::infinity();
     bool retenueAdmise = false;
-    for (int essais = 0; essais < CombinaisonsMax; ++essais) {
+    long travail = 0;
+    for (int essais = 0; essais < CombinaisonsMax && travail <= TravailMax; ++essais) {
         TGrappes g;
         for (std::size_t k = 0; k < niveaux.size(); ++k)
             for (const TCandidate& x : niveaux[k][choix[k]])
                 g.Liste[g.Nombre++] = x.Grappe;
-        const Reel e = AjusteEtJuge(p, g);
-        const bool admise = e <= 1;
-        const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
-                                             || (g.Nombre == retenue.Nombre && e < erreurRetenue)
-                                      : !retenueAdmise && e < erreurRetenue;
-        if (meilleure || retenue.Nombre == 0) {
-            retenue = g;
-            erreurRetenue = e;
-            retenueAdmise = admise;
+        // Plus de grappes qu'une lecture admise : elle ne peut l'emporter, inutile de l'ajuster.
+        if (!retenueAdmise || g.Nombre <= retenue.Nombre) {
+            travail += long(g.Nombre) * p.Degre * p.Degre;
+            const Reel e = AjusteEtJuge(p, g);
+            const bool admise = e <= 1;
+            const bool meilleure = admise ? !retenueAdmise || g.Nombre < retenue.Nombre
+                                                 || (g.Nombre == retenue.Nombre && e < erreurRetenue)
+                                          : !retenueAdmise && e < erreurRetenue;
+            if (meilleure || retenue.Nombre == 0) {
+                retenue = g;
+                erreurRetenue = e;
+                retenueAdmise = admise;
+            }
         }
         std::size_t k = 0;
         while (k < niveaux.size() && ++choix[k] == niveaux[k].size())
@@ -497,6 +530,38 @@ bool CentreSurAxe(const TPolynome& p, const TGrappes& g, int k)
     return nombre == 1 || voisinage.Centre.Re <= RayonDuCentre(p, voisinage);
 }
 
+// Racine simple posée sur l'axe par la précision étendue : Newton sur le développement compensé la
+// situe à deux fois cette précision, et des coefficients réels connus à la précision des données
+// ne déplacent sa partie réelle que de leur précision fois la somme des |c_k|.|Re(z^k / P'(z))|.
+// Au-delà des deux, son côté est connu (p² - 1e-30.p + 1 a ses racines à droite) : elle y reste.
+bool CoteConnu(const TPolynome& p, TComplexe& z)
+{
+    TComplexe t[DegreMax + 1];
+    Reel pasPrecedent = std::numeric_limits<Reel>::infinity();
+    for (int i = 0; i < AffinagesMax; ++i) {
+        DeveloppementTaylorCompense(p.Degre, p.Coef.data(), z, t);
+        const TComplexe pas = Quotient(t[0], t[1]);
+        if (!EstFini(pas) || !(Module(pas) < pasPrecedent))
+            break;
+        z = Difference(z, pas);
+        pasPrecedent = Module(pas);
+    }
+    DeveloppementTaylorCompense(p.Degre, p.Coef.data(), z, t);
+    const Reel derivee = Module(t[1]);
+    if (!(derivee > 0))
+        return false;
+    const Reel deuxN = 2 * p.Degre;
+    const Reel calcul = Marge * deuxN * deuxN * std::ldexp(Reel(1), -128)
+                        * TailleDesTermes(p.Degre, p.Coef.data(), Module(z)) / derivee;
+    Reel donnees = 0;
+    TComplexe terme = Quotient(ComplexeReel(1), t[1]);
+    for (int k = 0; k <= p.Degre; ++k) {
+        donnees += Module(p.Coef[k]) * std::fabs(terme.Re);
+        terme = Produit(terme, z);
+    }
+    return std::fabs(z.Re) > std::max(calcul, Securite * PrecisionDonnees * donnees);
+}
+
 }  // namespace
 
 Reel PrecisionRacine(const TPolynome& p, TComplexe z, int m)
@@ -517,8 +582,14 @@ void NettoieRacinesCalculees(TPolynome& p)
     if (reel)
         ConjugueesExactes(p, g);
     std::array<bool, DegreMax + 1> surAxe{};
-    for (int k = 0; k < g.Nombre; ++k)
+    for (int k = 0; k < g.Nombre; ++k) {
+        TComplexe affinee = g.Liste[k].Centre;
         surAxe[k] = CentreSurAxe(p, g, k);
+        if (surAxe[k] && reel && g.Liste[k].Multiplicite == 1 && CoteConnu(p, affinee)) {
+            g.Liste[k].Centre = affinee;
+            surAxe[k] = false;
+        }
+    }
     int i = 1;
     for (int k = 0; k < g.Nombre; ++k) {
         TGrappe& grappe = g.Liste[k];

@@ -457,8 +457,42 @@ TComplexe PartDeLaGrappe(const TGrappePoles& g, Reel t)
     return y;
 }
 
+namespace {
+
+// La part exponentielle est la somme des Poids[b].e_(b+1), e_l = -e^z.(somme des (-z)^k / k!,
+// k < l) / (-x0)^l, z = Centre.t, x0 = Centre/Rayon : en logarithmes, de quoi la majorer sans
+// passer par ses sommes partielles, qui perdent e^(|z| + Re z).
+Reel LogMajorantExponentielle(const TGrappePoles& g, Reel t)
+{
+    const TComplexe z = Produit(g.Centre, ComplexeReel(t));
+    if (!(z.Re < 0) || !(g.Rayon > 0))
+        return std::numeric_limits<Reel>::infinity();
+    const Reel logZ = std::log(Module(z));
+    const Reel logX0 = std::log(Module(g.Centre) / g.Rayon);
+    Reel plusGrandTerme = 0;  // log du plus grand |z|^k / k!, k < l
+    Reel majorant = -std::numeric_limits<Reel>::infinity();
+    for (int b = 0; b < TermesGrappe; ++b) {
+        plusGrandTerme = std::max(plusGrandTerme, b * logZ - std::lgamma(Reel(b + 1)));
+        const Reel poids = Module(g.Poids[std::size_t(b)]);
+        if (poids > 0)
+            majorant = std::max(majorant, std::log(poids) + std::log(Reel(b + 1)) + plusGrandTerme - (b + 1) * logX0);
+    }
+    return z.Re + majorant + std::log(Reel(TermesGrappe));
+}
+
+// Pôles éteints : la part exponentielle est sous l'arrondi de la constante, et vaut zéro.
+bool ExponentielleEteinte(const TGrappePoles& g, Reel t)
+{
+    return g.ConstanteConnue && Module(g.Constante) > 0
+           && LogMajorantExponentielle(g, t) < std::log(Module(g.Constante)) - 64 * std::log(Reel(2));
+}
+
+}  // namespace
+
 TComplexe PartExponentielleDeLaGrappe(const TGrappePoles& g, Reel t)
 {
+    if (ExponentielleEteinte(g, t))
+        return {};
     TComplexe e[TermesGrappe + 1];
     ExponentiellesDuPole(Quotient(g.Centre, ComplexeReel(g.Rayon)), g.Rayon * t, TermesGrappe, e);
     TComplexe y{};
@@ -484,7 +518,7 @@ constexpr Reel PerteMax = 7;
 bool ExponentielleSure(const TGrappePoles& g, Reel t)
 {
     const TComplexe z = Produit(g.Centre, ComplexeReel(t));
-    return Module(z) + z.Re <= PerteMax;
+    return Module(z) + z.Re <= PerteMax || ExponentielleEteinte(g, t);
 }
 
 // La constante de g sert si aucun de ses pôles ne sert déjà une autre constante et si chaque série

@@ -320,4 +320,34 @@ TEST(MargeRetard, TroisCroisementsEnSecondes)
     EXPECT_EQ(CalculeMarges(n, d, 0.26L).Verdict.Stabilite, TStabiliteBoucleFermee::Instable);
 }
 
+// ---- Retards immenses : seule la bande où |H| >= 1 peut entourer -1.
+
+struct TCasRetardLong {
+    Reel K;  // K/(p + 1).e^(-Tp)
+    Reel T;
+};
+
+// Tours de -1 comptés à part : K/(1 + jw).e^(-jwT) coupe l'axe réel négatif où
+// wT + atan(w) = (2k + 1).pi, et l'entoure chaque fois que |H| > 1 (w < sqrt(K² - 1)) ; chaque
+// coupure compte deux fois (pulsations positives et négatives). K < 1 : |H| < 1 partout, stable.
+int ToursAttendus(const TCasRetardLong& c)
+{
+    if (c.K <= 1)
+        return 0;
+    const Q wMax = sqrtq(Q(c.K) * Q(c.K) - 1);
+    const Q retard = wMax * Q(c.T) + atanq(wMax);
+    return 2 * int(floorq((retard / PiQ + 1) / 2));
+}
+
+TEST(RetardLong, VerdictSansSuivreChaqueTour)
+{
+    for (const TCasRetardLong c : {TCasRetardLong{1, 1e6L}, {1, 1e100L}, {0.5L, 1e30L}, {2, 100}, {2, 3}, {1.5L, 1000}}) {
+        const TMarges m = CalculeMarges(PolynomeDeCoefs({c.K}), PolynomeDeCoefs({1, 1}), c.T);
+        const int tours = ToursAttendus(c);
+        EXPECT_EQ(m.Verdict.Stabilite, tours == 0 ? TStabiliteBoucleFermee::Stable : TStabiliteBoucleFermee::Instable)
+            << double(c.K) << " " << double(c.T);
+        EXPECT_EQ(m.Verdict.Encerclements, tours) << double(c.K) << " " << double(c.T);
+    }
+}
+
 }  // namespace

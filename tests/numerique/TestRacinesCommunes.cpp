@@ -221,3 +221,26 @@ TEST(SimplifieRacinesCommunes, StabiliteAUnCheveuDeLAxe)
 }
 
 }  // namespace
+
+namespace {
+
+// Les pôles montrés ont une racine à droite exactement quand le polynôme en a une. Côtés lus sur
+// les factorisations exactes : p² - 2a.p + b² a ses racines en a ± j.sqrt(b² - a²), à droite pour
+// a > 0 ; p(p² - 1e-12.p + 1) et (p² + 1)(p² ∓ 2e-9.p + 1) de même. Une paire simple à 5e-31 de
+// l'axe, dont les coefficients disent le côté, n'est pas posée dessus ; à gauche non plus.
+TEST(SimplifieRacinesCommunes, UnPoleADroiteSeVoitADroite)
+{
+    const std::pair<const char*, bool> cas[] = {
+        {"1 -1e-30 1", true}, {"1 1e-30 1", false},      {"1 0 1", false},           {"0 1 -1e-12 1", true},
+        {"1 -2e-9 2 -2e-9 1", true}, {"1 2e-9 2 2e-9 1", false}, {"4 -4e-20 1", true}, {"4 4e-20 1", false},
+    };
+    for (const auto& [d, aDroite] : cas) {
+        const TPolynome p = Simplifie(Tape("1"), Tape(d)).Systeme.Denominateur;
+        bool montreADroite = false;
+        for (int i = 1; i <= p.Degre; ++i)
+            montreADroite = montreADroite || p.Racines[i].Re > 0;
+        EXPECT_EQ(montreADroite, aDroite) << d;
+    }
+}
+
+}  // namespace
