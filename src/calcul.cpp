@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ImageCalcul.h"
+#include "calcul/CaracteristiquesJson.h"
 #include "coeur/Analyse.h"
 #include "coeur/FermetureBoucle.h"
 #include "coeur/FichierDonnees.h"
@@ -299,6 +300,11 @@ public:
         const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 19);
         texte_.append(tampon, r.ptr);
     }
+    void Valeur(const nlohmann::ordered_json& v)
+    {
+        DebutValeur();
+        texte_ += v.dump();
+    }
     void Nul()
     {
         DebutValeur();
@@ -563,6 +569,14 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     const TSysteme rampe = faite ? SystemeAvecRampe(doc) : TSysteme{};
     EcritReponseTemporelle(j, "rampe", a.Temps, faite, [&](Reel t) { return ReponseRampe(rampe, t, T, 1, 0); },
                            [&](Reel t, Reel y) { return RampeDouteuse(rampe, t - T, y); });
+    TAvertissements avertissementsLectures;
+    const nlohmann::ordered_json lectures = LecturesJson(doc, faite, a.Temps, avertissementsLectures);
+    for (const auto& [cle, valeur] : lectures.items()) {
+        j.Cle(cle);
+        j.Valeur(valeur);
+    }
+    for (const std::string& texte : avertissementsLectures)
+        j.Avertit(texte);
     if (!avis.isEmpty())
         j.Avertit(avis.toStdString());
     const std::vector<std::string> avertissements = j.Avertissements();
