@@ -1,6 +1,8 @@
 // Les lectures d'une réponse écrites par kovra-calcul : caractéristiques, impulsion, asymptotes.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -75,6 +77,25 @@ TEST(CalculLectures, AsymptotesDuDiagrammeDessineALaMain)
     EXPECT_NEAR(c[1]["pulsation"].get<double>(), 10, 1e-14);
     EXPECT_EQ(c[1]["origine"], "paire");
     EXPECT_EQ(c[1]["pente_db_par_decade_apres"], -40.0);
+}
+
+// La carte des pôles et des zéros existe pour un système instable, en PNG comme en PDF.
+TEST(CalculLectures, VuePolesPourUnSystemeInstable)
+{
+    QTemporaryDir dossier;
+    for (const char* nom : {"poles.png", "poles.pdf"}) {
+        const QString chemin = dossier.filePath(nom);
+        const TExecution e = Lance({KOVRA_DONNEES_TESTS "/instable.kvf", "--image", chemin.toStdString(), "--vue", "poles",
+                                    "--taille", "640x480"});
+        ASSERT_EQ(e.Statut, 0) << e.Erreurs;
+        QFile fichier(chemin);
+        ASSERT_TRUE(fichier.open(QIODevice::ReadOnly)) << nom;
+        const QByteArray debut = fichier.read(4);
+        EXPECT_TRUE(debut == "\x89PNG" || debut == "%PDF") << nom;
+    }
+    const TExecution inconnue = Lance({"--num", "1", "--den", "1 1", "--image", "x.png", "--vue", "pole"});
+    EXPECT_EQ(inconnue.Statut, 2);
+    EXPECT_NE(inconnue.Erreurs.find("rampe ou poles"), std::string::npos) << inconnue.Erreurs;
 }
 
 }  // namespace
