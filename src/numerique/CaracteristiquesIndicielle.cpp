@@ -94,24 +94,34 @@ std::vector<TVieDuPole> ViesDesPoles(const TSysteme& s, Reel yf)
 // Échantillons par inverse du plus grand module des pôles encore vivants : six par période.
 constexpr Reel FinesseGrille = 1;
 
-// Grille croissante de 0 à la fin du dernier pôle, en tronçons réguliers : chacun s'arrête où
-// s'éteint un pôle, son pas suit les pôles qui restent.
+// Plus grand module des pôles encore vivants à partir de la fin du pôle k - 1.
+Reel ModuleVivant(const std::vector<TVieDuPole>& vies, std::size_t k)
+{
+    Reel module = 0;
+    for (std::size_t j = k; j < vies.size(); ++j)
+        module = std::max(module, vies[j].Module);
+    return module;
+}
+
+// Grille croissante de 0 à la fin du dernier pôle, en tronçons réguliers : un tronçon s'arrête
+// où le plus grand module vivant tombe de moitié (chaque appel reprend les grappes à zéro : peu
+// de tronçons), son pas suit les pôles qui restent.
 template <typename Echantillonne>
 void Grille(const std::vector<TVieDuPole>& vies, Echantillonne echantillonne)
 {
     const Reel horizon = vies.empty() ? 1 : vies.back().Fin;
     Reel debut = 0;
-    for (std::size_t k = 0; k <= vies.size(); ++k) {
+    std::size_t k = 0;
+    while (debut < horizon) {
+        const Reel module = ModuleVivant(vies, k);
+        while (k < vies.size() && (vies[k].Fin <= debut || 2 * ModuleVivant(vies, k + 1) > module))
+            ++k;
         const Reel fin = k < vies.size() ? vies[k].Fin : horizon;
-        if (fin <= debut)
-            continue;
-        Reel module = 0;
-        for (std::size_t j = k; j < vies.size(); ++j)
-            module = std::max(module, vies[j].Module);
         const Reel pas = std::min(module > 0 ? FinesseGrille / module : horizon, horizon / EchantillonsMin);
-        const int n = int(std::min<Reel>(std::ceil((fin - debut) / pas), EchantillonsMax));
+        const int n = int(std::clamp<Reel>(std::ceil((fin - debut) / pas), 1, EchantillonsMax));
         echantillonne(debut, (fin - debut) / n, n);
         debut = fin;
+        ++k;
     }
 }
 
