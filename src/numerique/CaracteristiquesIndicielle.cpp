@@ -289,7 +289,9 @@ TCaracteristiques CaracteristiquesIndicielle(const TSysteme& s)
     c.Pic = haut.Valeur > 1 + Bruit;
     c.DepassementPct = c.Pic ? 100 * (haut.Valeur - 1) : 0;
     c.TempsPic = c.Pic ? T + haut.Instant : 0;
-    c.TempsMontee = PremierFranchissement(e, 0.9L) - PremierFranchissement(e, 0.1L);
+    const Reel dix = PremierFranchissement(e, 0.1L);
+    c.TempsMontee = PremierFranchissement(e, 0.9L) - dix;
+    c.InstantDixPourCent = T + dix;
     c.TempsReponse5 = T + DerniereSortie(e, 0.05L);
     c.TempsReponse2 = T + DerniereSortie(e, 0.02L);
     const TExtreme bas = Extreme(e, -1);

@@ -16,6 +16,7 @@ struct TCaracteristiques {
     bool Pic = false;
     Reel TempsPic = 0;
     Reel TempsMontee = 0;  // de 10 % à 90 % de la valeur finale
+    Reel InstantDixPourCent = 0;  // début de la montée
     Reel TempsReponse5 = 0;
     Reel TempsReponse2 = 0;
     // Minimum de signe opposé à la valeur finale (système à non minimum de phase).

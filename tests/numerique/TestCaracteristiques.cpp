@@ -57,6 +57,7 @@ TEST(CaracteristiquesIndicielle, FormulesDuCours)
     EXPECT_EQ(p1.DepassementPct, 0);
     EXPECT_FALSE(p1.SousDepassement);
     EXPECT_TRUE(Proche(p1.TempsMontee, tau * std::log(9.0L), Serre));
+    EXPECT_TRUE(Proche(p1.InstantDixPourCent, 0.7L - tau * std::log(0.9L), Serre));
     EXPECT_TRUE(Proche(p1.TempsReponse5, 0.7L - tau * std::log(0.05L), Serre));
     EXPECT_TRUE(Proche(p1.TempsReponse2, 0.7L - tau * std::log(0.02L), Serre));
     // Second ordre : dépassement e^(-πζ/√(1-ζ²)) et pic à π/(ωn.√(1-ζ²)).
