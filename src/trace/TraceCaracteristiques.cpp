@@ -53,7 +53,7 @@ QRect Cartouche(TTraceur& t, const TRepere& r, const QStringList& lignes)
     int largeur = 0;
     for (const QString& l : lignes)
         largeur = std::max(largeur, t.Largeur(l, taille));
-    const QRect cadre(r.PixDroite - largeur - 8, r.PixHaut + 4, largeur + 4, hauteur * int(lignes.size()) + 2);
+    const QRect cadre(r.PixDroite - largeur - 16, r.PixHaut + 4, largeur + 12, hauteur * int(lignes.size()) + 2);
     for (int k = 0; k < lignes.size(); ++k)
         t.EcrireSurFond(cadre.left() + 2, cadre.top() + 1 + k * hauteur, lignes[k], taille, "DNom");
     return cadre;
