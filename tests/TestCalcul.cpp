@@ -419,7 +419,7 @@ TEST(KovraCalcul, SousEtDepassementsNommes)
     EXPECT_NEAR(j["rampe"][1]["y"].get<double>() / 5e-281, 1, 1e-9);
     EXPECT_NEAR(j["indicielle"][1]["y"].get<double>() / 1e-290, 1, 1e-9);
     for (const json& a : avertissements) {
-        EXPECT_EQ(a.get<std::string>().find("indicielle"), std::string::npos) << a;
+        EXPECT_EQ(a.get<std::string>().find("indicielle["), std::string::npos) << a;
         EXPECT_EQ(a.get<std::string>().find("rampe["), std::string::npos) << a;
     }
 }

@@ -12,6 +12,7 @@
 #include "trace/PageImprimee.h"
 #include "trace/PagePdf.h"
 #include "trace/TraceDiagramme.h"
+#include "trace/TracePolesZeros.h"
 #include "trace/ValeursAutomatiques.h"
 
 namespace {
@@ -32,7 +33,11 @@ constexpr TVue Vues[] = {
     {"evans", TTypeDiagramme::Evans, TTypeReponse::Aucune},
     {"echelon", TTypeDiagramme::Aucun, TTypeReponse::Indicielle},
     {"rampe", TTypeDiagramme::Aucun, TTypeReponse::Rampe},
+    {"poles", TTypeDiagramme::Aucun, TTypeReponse::Aucune},
 };
+
+// Ni diagramme ni réponse : la carte des pôles et des zéros.
+bool EstCarte(const TVue& vue) { return vue.Diagramme == TTypeDiagramme::Aucun && vue.Reponse == TTypeReponse::Aucune; }
 
 std::optional<TVue> VueDe(const std::string& nom)
 {
@@ -72,9 +77,9 @@ std::string FauteDesOptions(const TOptionsImage& o)
     if (FormatImageDe(QString::fromLocal8Bit(o.Sortie.c_str())) == TFormatImage::Inconnu)
         return "format d'image inconnu pour « " + o.Sortie + " » : extension .png, .svg ou .pdf";
     if (o.Vue.empty())
-        return "--image demande --vue bode, nyquist, black, evans, echelon ou rampe";
+        return "--image demande --vue bode, nyquist, black, evans, echelon, rampe ou poles";
     if (!VueDe(o.Vue))
-        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, evans, echelon ou rampe";
+        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, evans, echelon, rampe ou poles";
     if (!TailleDe(o.Taille))
         return "taille « " + o.Taille + " » refusée : LARGEURxHAUTEUR, chacune de 100 à 10000 pixels";
     if (o.Abaque && o.Vue != "black")
@@ -112,6 +117,8 @@ std::string RaisonAbsence(const TDocument& doc, const TVue& vue, bool decompose)
 {
     if (!decompose)
         return "sa décomposition en éléments simples a échoué";
+    if (EstCarte(vue))
+        return {};
     if (vue.Diagramme == TTypeDiagramme::Evans) {
         if (LieuCalculable(doc.Numerateur, doc.Denominateur))
             return {};
@@ -129,6 +136,10 @@ bool EstReponse(const TVue& vue)
 // La vue de l'écran, pour PNG et SVG.
 TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
 {
+    if (EstCarte(vue))
+        return [&doc](QPainter& surface, const QRect& cible) {
+            TracerPolesZeros(surface, cible, doc, {}, TMiseEnPagePolesZeros::Ecran());
+        };
     if (EstReponse(vue))
         return [&doc, demande = DemandeReponse(doc, vue)](QPainter& surface, const QRect& cible) {
             TracerReponse(surface, cible, doc, demande);
@@ -142,6 +153,8 @@ TDessinImage DessinDeLaVue(TDocument& doc, const TVue& vue)
 TPeintPage PageDeLaVue(TDocument& doc, const TVue& vue)
 {
     const TValeursImpression v = ValeursParDefaut(vue.Diagramme, vue.Reponse);
+    if (EstCarte(vue))
+        return [&doc, v](QPainter& p, const QRect& page, int resolution) { ImprimePolesZeros(p, page, resolution, doc, {}, v); };
     if (EstReponse(vue))
         return [&doc, v, demande = DemandeReponse(doc, vue)](QPainter& p, const QRect& page, int resolution) {
             ImprimeReponse(p, page, resolution, doc, demande, v);
@@ -155,7 +168,9 @@ bool EcritVue(const QString& sortie, QSize taille, TDocument& doc, const TVue& v
 {
     if (FormatImageDe(sortie) != TFormatImage::Pdf)
         return EcritImage(sortie, taille, DessinDeLaVue(doc, vue), erreur);
-    const QString titre = EstReponse(vue) ? TitreTravail(vue.Reponse) : TitreTravail(vue.Diagramme);
+    const QString titre = EstCarte(vue)     ? QStringLiteral("Pôles et zéros")
+                          : EstReponse(vue) ? TitreTravail(vue.Reponse)
+                                            : TitreTravail(vue.Diagramme);
     return EcritPdf(sortie, titre, QPageLayout::Portrait, PageDeLaVue(doc, vue), erreur);
 }
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AnalyseJson.h"
+#include "CaracteristiquesJson.h"
 #include "ArgumentsCalcul.h"
 #include "ImageCalcul.h"
 #include "JsonCalcul.h"
@@ -71,6 +72,7 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j["reponse_frequentielle"] = ReponseFrequentielleJson(doc, a.Frequences, "reponse_frequentielle", avertissements);
     j["indicielle"] = IndicielleJson(doc, instants);
     j["rampe"] = RampeJson(doc, instants, "rampe", avertissements);
+    AjouteLectures(j, doc, faite, a.Temps);
     if (!avis.isEmpty())
         avertissements.push_back({"", avis.toStdString()});
     return TexteJson(j, avertissements);

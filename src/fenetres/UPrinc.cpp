@@ -38,6 +38,7 @@
 #include "USaisieTau.h"
 #include "CommandesAide.h"
 #include "CommandesEvans.h"
+#include "UPolesZeros.h"
 #include "UBoucleFermee.h"
 #include "USaisieParamEvans.h"
 #include "Impression.h"
@@ -321,6 +322,7 @@ void TEcranPrincipal::BrancheCommandes()
                                 [this](const QString& chemin) { return LitFichier(chemin); },
                                 [this] { return ModificationsTraitees(); }};
     CommandesEvans = new TCommandesEvans(liens, *EchellesEvans, *BoiteBoucleFermee);
+    EcranPolesZeros = new TEcranPolesZeros(Document, *Kovra, {TailleImpression, Impression}, this);
     CommandesAide = new TCommandesAide(liens);
 }
 
@@ -400,6 +402,7 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
     CommandesEvans->MetAJour(decomposee);
+    EcranPolesZeros->MetAJour(decomposee);
     // Le lieu d'Evans se trace aussi pour une fonction instable.
     const bool lieu = Document.TypeDiagramme == TTypeDiagramme::Evans;
     SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && (Document.SystemeStable || lieu));

@@ -32,6 +32,7 @@ class TEchellesEvans;
 class TBoiteBoucleFermee;
 class TCommandesEvans;
 class TCommandesAide;
+class TEcranPolesZeros;
 class TTailleImpression;
 class TInfoImpression;
 class TImpression;
@@ -103,6 +104,7 @@ public:
     TBoiteBoucleFermee* BoiteBoucleFermee = nullptr;
     TCommandesEvans* CommandesEvans = nullptr;
     TCommandesAide* CommandesAide = nullptr;
+    TEcranPolesZeros* EcranPolesZeros = nullptr;
     QFileDialog* DialogueOuvrirFichier = nullptr;
     QFileDialog* DialogueSauvegarde = nullptr;
 

@@ -187,7 +187,8 @@ TEST_F(EcranPrincipal, MenuComplet)
           {"ImpressionKovra1", "Impression Kovra"},
           {"", ""},
           {"BoucleFermee1", "Boucle fermée…"},
-          {"LieuEvans1", "Lieu d'Evans"}}},
+          {"LieuEvans1", "Lieu d'Evans"},
+          {"PolesZeros1", "Pôles et zéros"}}},
         {ecran.RegimeHarmonique, {{"DiagBode", "Diag. Bode"}, {"DiagNyquist", "Diag. Nyquist"}, {"DiagBlack", "Diag. Black"}}},
         {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}}},
         {ecran.Configuration1,
@@ -341,6 +342,8 @@ TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
     EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
     EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
     EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
+    // La carte des pôles et des zéros, elle, reste offerte.
+    EXPECT_TRUE(Actif(ecran, "PolesZeros1"));
 
     // Une lecture stable ensuite les rend, une instable les reprend.
     Lit(ecran, Donnees + "depassement.kvf");

@@ -77,6 +77,16 @@ inline int Analyse(TSysteme& s, TEchellesAuto& e, const AvertissementRacine& ave
     return statut;
 }
 
+// Système saisi par racines (k, zéros, pôles) et analysé.
+inline TSysteme EtudieParRacines(Reel k, const std::vector<TComplexe>& zeros, const std::vector<TComplexe>& poles,
+                                 Reel retard = 0)
+{
+    TSysteme s = Systeme(PolynomeDeRacines(k, zeros), PolynomeDeRacines(1, poles), retard);
+    TEchellesAuto e;
+    EXPECT_EQ(Analyse(s, e), DecompositionFaite);
+    return s;
+}
+
 struct TRecomposition {
     TComplexe Valeur;
     Reel OrdreDeGrandeur = 0;  // somme des modules des termes, pour juger l'erreur d'arrondi
