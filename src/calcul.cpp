@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ImageCalcul.h"
+#include "calcul/CorrectionDocument.h"
 #include "coeur/Analyse.h"
 #include "coeur/FermetureBoucle.h"
 #include "coeur/FichierDonnees.h"
@@ -36,6 +37,9 @@ const char* const Usage =
     "        kovra-calcul ETUDE.kvf --image SORTIE.png|.svg|.pdf\n"
     "                     --vue bode|nyquist|black|evans|echelon|rampe [--taille 1920x1080] [--abaque]\n"
     "        [--boucle-fermee K] : étudie K.N/(D + K.N), boucle à retour unitaire\n"
+    "        [--correcteur \"TYPE k=… ti=… td=… n=… a=… b=… tau=…\"] : étudie L = C.G,\n"
+    "              TYPE p, pi, pd, pid, avance ou retard\n"
+    "        [--reglage mp=…|mg=…|kc|erreur=…] : paramètres du correcteur tirés de l'objectif\n"
     "        kovra-calcul --help\n"
     "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
     "fréquences en hertz, strictement positives.\n"
@@ -49,6 +53,8 @@ struct TArguments {
     std::string Den;
     std::string Retard;
     std::string BoucleFermee;
+    std::string Correcteur;
+    std::string Reglage;
     std::vector<Reel> Frequences;
     std::vector<Reel> Temps;
 };
@@ -76,7 +82,8 @@ bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
     return !caseVide && LitListe(texte, ",", valeurs);
 }
 
-constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee"};
+constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee",
+                                              "--correcteur", "--reglage"};
 
 bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
 {
@@ -117,6 +124,8 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Retard = valeur;
         else if (option == "--boucle-fermee")
             a.BoucleFermee = valeur;
+        else if (option == "--correcteur" || option == "--reglage")
+            (option == "--correcteur" ? a.Correcteur : a.Reglage) = valeur;
         else {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;
@@ -308,6 +317,12 @@ public:
     {
         DebutValeur();
         texte_ += std::to_string(n);
+    }
+    // Une valeur déjà écrite en JSON.
+    void ValeurBrute(std::string_view t)
+    {
+        DebutValeur();
+        texte_ += t;
     }
     void Booleen(bool b)
     {
@@ -508,7 +523,7 @@ bool RampeDouteuse(const TSysteme& s, Reel t, Reel y)
     return std::isfinite(z) && std::fabs(y - z) > 1e-6L * std::max(std::fabs(y), std::fabs(z));
 }
 
-std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
+std::string Etude(TDocument& doc, const TArguments& a, const QString& avis, const nlohmann::ordered_json& objets)
 {
     MarqueEchellesNonEcrites(doc);
     std::vector<TPolynome> etats;
@@ -553,6 +568,10 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j.Ferme('}');
     j.Cle("temps_mort");
     j.Nombre(doc.TempsMort);
+    for (const auto& [cle, valeur] : objets.items()) {
+        j.Cle(cle);
+        j.ValeurBrute(valeur.dump());
+    }
     EcritLieuEvans(j, doc.Numerateur, doc.Denominateur, doc.TempsMort);
     EcritEchelles(j, doc);
     EcritMarges(j, CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
@@ -616,13 +635,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), Usage);
         return SortieArguments;
     }
+    nlohmann::ordered_json objets = nlohmann::ordered_json::object();
+    if (const std::string refus = CorrigeDocument(doc, a.Correcteur, a.Reglage, objets); !refus.empty()) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n", refus.c_str());
+        return SortieArguments;
+    }
     if (const QString refus = FermeSiDemande(doc, a.BoucleFermee); !refus.isEmpty()) {
         std::fprintf(stderr, "kovra-calcul : %s.\n", refus.toUtf8().constData());
         return SortieArguments;
     }
     if (image.Demandee)
         return FaitImage(argc, argv, doc, image);
-    const std::string json = Etude(doc, a, avis);
+    const std::string json = Etude(doc, a, avis, objets);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

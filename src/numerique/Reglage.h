@@ -11,6 +11,8 @@ struct TReglage {
     std::string Objectif;
     std::vector<std::string> Etapes;
     bool Atteint = false;
+    // Faux quand l'assistant n'a pas pu remplir le correcteur (cible impossible, cas hors méthode).
+    bool Rempli = false;
 };
 
 // La fonction G étudiée, N/D.e^(-Tp), racines calculées.

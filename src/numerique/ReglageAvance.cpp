@@ -124,14 +124,21 @@ TReglage AvancePourMargePhase(const TFonctionG& g, Reel k0, Reel cibleDeg)
                            "(le réglage du gain donne la marge exacte)");
         return r;
     }
-    if (m0.MargePhase && EssaiDeCours(g0, k0, m0, cibleDeg, r) && Verifie(g, cibleDeg, r)) {
+    r.Rempli = m0.MargePhase && EssaiDeCours(g0, k0, m0, cibleDeg, r);
+    if (r.Rempli && Verifie(g, cibleDeg, r)) {
         r.Atteint = true;
         return r;
     }
+    const TCorrecteur deCours = r.Correcteur;
     r.Etapes.push_back("Méthode de cours insuffisante : itération sur la pulsation de coupure jusqu'à " + Valeur(TolerancePhase)
                        + "° près");
     r.Atteint = Itere(g, g0, k0, cibleDeg, r);
     if (r.Atteint)
         r.Etapes.push_back("Cible atteinte à " + Valeur(TolerancePhase) + "° près après itération");
+    else if (r.Rempli) {
+        r.Correcteur = deCours;
+        r.Etapes.push_back("Le correcteur de la méthode de cours est gardé");
+    }
+    r.Rempli = r.Rempli || r.Atteint;
     return r;
 }

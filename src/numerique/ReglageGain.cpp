@@ -91,7 +91,7 @@ TReglage GainPourMargePhase(const TFonctionG& g, const TCorrecteur& base, Reel c
     r.Etapes.push_back("|L(jωc)| avec K = 1 : " + Valeur(GainDb(l, wc)) + " dB, d'où K = 1/|L(jωc)| = "
                        + Valeur(r.Correcteur.K));
     Conclut(g, r);
-    r.Atteint = true;
+    r.Atteint = r.Rempli = true;
     return r;
 }
 
@@ -125,6 +125,6 @@ TReglage GainPourMargeGain(const TFonctionG& g, const TCorrecteur& base, Reel ci
     r.Etapes.push_back("K = 10^(−(" + Valeur(cibleDb) + " + " + Valeur(GainDb(l, w)) + ")/20) = "
                        + Valeur(r.Correcteur.K));
     Conclut(g, r);
-    r.Atteint = true;
+    r.Atteint = r.Rempli = true;
     return r;
 }

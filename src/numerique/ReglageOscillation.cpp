@@ -83,6 +83,7 @@ TReglage ReglageOscillation(const TFonctionG& g, const TCorrecteur& base)
     r.Etapes.push_back("Gain critique (−1/K sur le lieu de Nyquist) : Kc = " + Valeur(c->Kc) + " à ω = "
                        + Valeur(c->Pulsation) + " rad/s, période Tc = 2π/ω = " + Valeur(DeuxPi / c->Pulsation) + " s");
     AppliqueTable(*c, r);
+    r.Rempli = true;
     const std::optional<TMarges> m = MargesCorrigees(r.Correcteur, g);
     if (!m) {
         r.Etapes.push_back("Correcteur refusé : " + RefusCorrecteur(r.Correcteur));

@@ -73,6 +73,7 @@ TReglage RetardPourErreurStatique(const TFonctionG& g, Reel erreurVisee)
     const Reel wc = mg.PulsationMargePhase;
     r.Etapes.push_back("Marge de phase de G : " + Valeur(*mg.MargePhase) + "° à ωc = " + Valeur(wc) + " rad/s");
     Reel zero = wc / 10;
+    r.Rempli = true;
     for (int k = 0; k <= DescentesMax; ++k, zero /= 2) {
         r.Correcteur.Tau = 1 / zero;
         r.Etapes.push_back("Zéro 1/τ = " + Valeur(zero) + " rad/s" + (k == 0 ? " (une décade sous ωc)" : "")

@@ -1,0 +1,155 @@
+#include "OptionsCorrecteur.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "coeur/FichierDonnees.h"
+#include "numerique/ReglageAvance.h"
+#include "numerique/ReglageGain.h"
+#include "numerique/ReglageOscillation.h"
+#include "numerique/ReglageRetard.h"
+
+namespace {
+
+const std::map<std::string, TTypeCorrecteur> Types = {
+    {"p", TTypeCorrecteur::P},           {"pi", TTypeCorrecteur::PI},         {"pd", TTypeCorrecteur::PD},
+    {"pid", TTypeCorrecteur::PID},       {"avance", TTypeCorrecteur::Avance}, {"retard", TTypeCorrecteur::Retard},
+};
+
+const std::map<std::string, Reel TCorrecteur::*> Champs = {
+    {"k", &TCorrecteur::K}, {"ti", &TCorrecteur::Ti}, {"td", &TCorrecteur::Td}, {"n", &TCorrecteur::N},
+    {"a", &TCorrecteur::A}, {"b", &TCorrecteur::B},   {"tau", &TCorrecteur::Tau},
+};
+
+bool EstParametreDuType(const std::string& type, const std::string& nom)
+{
+    const std::vector<std::string>& p = ParametresDuType(type);
+    return std::find(p.begin(), p.end(), nom) != p.end();
+}
+
+std::string LitParametre(const std::string& mot, TOptionCorrecteur& o)
+{
+    const std::size_t egal = mot.find('=');
+    const std::string nom = mot.substr(0, egal);
+    Reel x = 0;
+    if (egal == std::string::npos || !Champs.count(nom))
+        return "paramètre inconnu « " + mot + " » dans --correcteur (k, ti, td, n, a, b, tau)";
+    if (!EstParametreDuType(o.Type, nom))
+        return "le paramètre " + nom + " n'a pas de sens pour le type " + o.Type;
+    if (!o.Donnes.insert(nom).second)
+        return "paramètre " + nom + " donné deux fois dans --correcteur";
+    if (!LitReelPoint(mot.substr(egal + 1), x))
+        return "valeur illisible pour " + nom + " dans --correcteur";
+    o.Correcteur.*Champs.at(nom) = x;
+    return {};
+}
+
+// Objectif « nom=valeur », ou « kc » seul.
+struct TObjectif {
+    std::string Nom;
+    Reel Valeur = 0;
+};
+
+std::optional<TObjectif> LitObjectif(const std::string& texte)
+{
+    const std::size_t egal = texte.find('=');
+    TObjectif o{texte.substr(0, egal), 0};
+    if (o.Nom == "kc")
+        return egal == std::string::npos ? std::optional(o) : std::nullopt;
+    if (egal == std::string::npos || !LitReelPoint(texte.substr(egal + 1), o.Valeur))
+        return std::nullopt;
+    return o.Nom == "mp" || o.Nom == "mg" || o.Nom == "erreur" ? std::optional(o) : std::nullopt;
+}
+
+// Avant réglage, les paramètres que l'assistant ne remplit pas doivent être là.
+std::string ManquantAvantReglage(const TOptionCorrecteur& o, const std::vector<std::string>& remplis)
+{
+    for (const std::string& nom : ParametresDuType(o.Type))
+        if (nom != "k" && nom != "n" && !o.Donnes.count(nom)
+            && std::find(remplis.begin(), remplis.end(), nom) == remplis.end())
+            return "paramètre " + nom + " manquant pour le type " + o.Type;
+    return {};
+}
+
+std::optional<TReglage> Assistant(const TObjectif& objectif, const TFonctionG& g, const TOptionCorrecteur& o,
+                                  std::string& faute)
+{
+    const TTypeCorrecteur t = o.Correcteur.Type;
+    const bool oscillation = t == TTypeCorrecteur::P || t == TTypeCorrecteur::PI || t == TTypeCorrecteur::PID;
+    if (objectif.Nom == "kc" && !oscillation)
+        faute = "la méthode d'oscillation (kc) règle un correcteur p, pi ou pid";
+    else if (objectif.Nom == "erreur" && t != TTypeCorrecteur::Retard)
+        faute = "l'objectif erreur= se règle avec un correcteur retard";
+    else if (objectif.Nom == "mp" && t == TTypeCorrecteur::Avance)
+        faute = ManquantAvantReglage(o, {"a", "tau"});
+    else if (objectif.Nom == "kc")
+        faute = ManquantAvantReglage(o, {"ti", "td"});
+    else if (objectif.Nom == "erreur")
+        faute = ManquantAvantReglage(o, {"b", "tau"});
+    else
+        faute = ManquantAvantReglage(o, {});
+    if (!faute.empty())
+        return std::nullopt;
+    if (objectif.Nom == "kc")
+        return ReglageOscillation(g, o.Correcteur);
+    if (objectif.Nom == "erreur")
+        return RetardPourErreurStatique(g, objectif.Valeur);
+    if (objectif.Nom == "mp" && t == TTypeCorrecteur::Avance)
+        return AvancePourMargePhase(g, o.Donnes.count("k") ? o.Correcteur.K : 1, objectif.Valeur);
+    if (objectif.Nom == "mp")
+        return GainPourMargePhase(g, o.Correcteur, objectif.Valeur);
+    return GainPourMargeGain(g, o.Correcteur, objectif.Valeur);
+}
+
+}  // namespace
+
+const std::vector<std::string>& ParametresDuType(const std::string& type)
+{
+    static const std::map<std::string, std::vector<std::string>> parametres = {
+        {"p", {"k"}},           {"pi", {"k", "ti"}},           {"pd", {"k", "td", "n"}},
+        {"pid", {"k", "ti", "td", "n"}}, {"avance", {"k", "a", "tau"}}, {"retard", {"k", "b", "tau"}},
+    };
+    static const std::vector<std::string> aucun;
+    const auto p = parametres.find(type);
+    return p == parametres.end() ? aucun : p->second;
+}
+
+Reel ValeurParametre(const TCorrecteur& c, const std::string& nom) { return c.*Champs.at(nom); }
+
+std::string LitOptionCorrecteur(const std::string& texte, TOptionCorrecteur& o)
+{
+    std::istringstream mots(texte);
+    if (!(mots >> o.Type) || !Types.count(o.Type))
+        return "type de correcteur inconnu après --correcteur (p, pi, pd, pid, avance, retard)";
+    o.Correcteur.Type = Types.at(o.Type);
+    for (std::string mot; mots >> mot;)
+        if (std::string faute = LitParametre(mot, o); !faute.empty())
+            return faute;
+    return {};
+}
+
+std::string VerifieCorrecteurComplet(const TOptionCorrecteur& o)
+{
+    const std::string manque = ManquantAvantReglage(o, {});
+    return manque.empty() ? RefusCorrecteur(o.Correcteur) : manque;
+}
+
+std::optional<TReglage> RegleCorrecteur(const std::string& objectif, const TFonctionG& g, TOptionCorrecteur& o,
+                                        std::string& faute)
+{
+    const std::optional<TObjectif> lu = LitObjectif(objectif);
+    if (!lu) {
+        faute = "objectif illisible après --reglage (mp=…, mg=…, kc ou erreur=…)";
+        return std::nullopt;
+    }
+    std::optional<TReglage> r = Assistant(*lu, g, o, faute);
+    if (r && !r->Rempli) {
+        faute = "réglage impossible : " + r->Etapes.back();
+        return std::nullopt;
+    }
+    if (r)
+        o.Correcteur = r->Correcteur;
+    return r;
+}
