@@ -13,11 +13,6 @@
 
 namespace {
 
-const std::map<std::string, TTypeCorrecteur> Types = {
-    {"p", TTypeCorrecteur::P},           {"pi", TTypeCorrecteur::PI},         {"pd", TTypeCorrecteur::PD},
-    {"pid", TTypeCorrecteur::PID},       {"avance", TTypeCorrecteur::Avance}, {"retard", TTypeCorrecteur::Retard},
-};
-
 const std::map<std::string, Reel TCorrecteur::*> Champs = {
     {"k", &TCorrecteur::K}, {"ti", &TCorrecteur::Ti}, {"td", &TCorrecteur::Td}, {"n", &TCorrecteur::N},
     {"a", &TCorrecteur::A}, {"b", &TCorrecteur::B},   {"tau", &TCorrecteur::Tau},
@@ -121,9 +116,10 @@ Reel ValeurParametre(const TCorrecteur& c, const std::string& nom) { return c.*C
 std::string LitOptionCorrecteur(const std::string& texte, TOptionCorrecteur& o)
 {
     std::istringstream mots(texte);
-    if (!(mots >> o.Type) || !Types.count(o.Type))
+    const std::optional<TTypeCorrecteur> type = mots >> o.Type ? TypeCorrecteurDuNom(o.Type) : std::nullopt;
+    if (!type)
         return "type de correcteur inconnu après --correcteur (p, pi, pd, pid, avance, retard)";
-    o.Correcteur.Type = Types.at(o.Type);
+    o.Correcteur.Type = *type;
     for (std::string mot; mots >> mot;)
         if (std::string faute = LitParametre(mot, o); !faute.empty())
             return faute;

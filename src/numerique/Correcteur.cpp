@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "Laguerre.h"
 
@@ -17,7 +18,28 @@ TPolynome Polynome(std::initializer_list<Reel> coefs)
 bool UtiliseTi(TTypeCorrecteur t) { return t == TTypeCorrecteur::PI || t == TTypeCorrecteur::PID; }
 bool UtiliseTd(TTypeCorrecteur t) { return t == TTypeCorrecteur::PD || t == TTypeCorrecteur::PID; }
 
+constexpr std::pair<const char*, TTypeCorrecteur> NomsTypes[] = {
+    {"p", TTypeCorrecteur::P},     {"pi", TTypeCorrecteur::PI},         {"pd", TTypeCorrecteur::PD},
+    {"pid", TTypeCorrecteur::PID}, {"avance", TTypeCorrecteur::Avance}, {"retard", TTypeCorrecteur::Retard},
+};
+
 }  // namespace
+
+const char* NomTypeCorrecteur(TTypeCorrecteur t)
+{
+    for (const auto& [nom, type] : NomsTypes)
+        if (type == t)
+            return nom;
+    return "p";
+}
+
+std::optional<TTypeCorrecteur> TypeCorrecteurDuNom(std::string_view nom)
+{
+    for (const auto& [n, type] : NomsTypes)
+        if (nom == n)
+            return type;
+    return std::nullopt;
+}
 
 std::string RefusCorrecteur(const TCorrecteur& c)
 {

@@ -1,7 +1,9 @@
 #pragma once
 // Correcteur série C(p) devant G(p) = N/D.e^(-Tp), retour unitaire : ses six formes de cours,
 // ses paramètres contrôlés, et la boucle ouverte corrigée L = C.G.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "Polynomes.h"
 
@@ -18,6 +20,10 @@ struct TCorrecteur {
     Reel B = 2;   // retard de phase, b > 1
     Reel Tau = 1;
 };
+
+// Nom court du type, celui de kovra-calcul et du fichier de données : p, pi, pd, pid, avance, retard.
+const char* NomTypeCorrecteur(TTypeCorrecteur t);
+std::optional<TTypeCorrecteur> TypeCorrecteurDuNom(std::string_view nom);
 
 // Vide quand le correcteur est acceptable, sinon la raison en français.
 std::string RefusCorrecteur(const TCorrecteur& c);
