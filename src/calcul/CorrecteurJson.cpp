@@ -24,8 +24,8 @@ nlohmann::ordered_json CorrecteurJson(const TOptionCorrecteur& o)
 {
     nlohmann::ordered_json j;
     j["type"] = o.Type;
-    for (const std::string& nom : ParametresDuType(o.Type))
-        j[nom] = Nombre(ValeurParametre(o.Correcteur, nom));
+    for (const TParametreCorrecteur& p : ParametresCorrecteur(o.Correcteur.Type))
+        j[p.Nom] = Nombre(o.Correcteur.*(p.Champ));
     j["numerateur"] = Coefficients(NumerateurCorrecteur(o.Correcteur));
     j["denominateur"] = Coefficients(DenominateurCorrecteur(o.Correcteur));
     return j;

@@ -1,7 +1,7 @@
 #include "OptionsCorrecteur.h"
 
 #include <algorithm>
-#include <map>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -13,15 +13,14 @@
 
 namespace {
 
-const std::map<std::string, Reel TCorrecteur::*> Champs = {
-    {"k", &TCorrecteur::K}, {"ti", &TCorrecteur::Ti}, {"td", &TCorrecteur::Td}, {"n", &TCorrecteur::N},
-    {"a", &TCorrecteur::A}, {"b", &TCorrecteur::B},   {"tau", &TCorrecteur::Tau},
-};
+const std::string NomsParametres[] = {"k", "ti", "td", "n", "a", "b", "tau"};
 
-bool EstParametreDuType(const std::string& type, const std::string& nom)
+std::optional<TParametreCorrecteur> ParametreDuType(TTypeCorrecteur type, const std::string& nom)
 {
-    const std::vector<std::string>& p = ParametresDuType(type);
-    return std::find(p.begin(), p.end(), nom) != p.end();
+    for (const TParametreCorrecteur& p : ParametresCorrecteur(type))
+        if (nom == p.Nom)
+            return p;
+    return std::nullopt;
 }
 
 std::string LitParametre(const std::string& mot, TOptionCorrecteur& o)
@@ -29,15 +28,16 @@ std::string LitParametre(const std::string& mot, TOptionCorrecteur& o)
     const std::size_t egal = mot.find('=');
     const std::string nom = mot.substr(0, egal);
     Reel x = 0;
-    if (egal == std::string::npos || !Champs.count(nom))
+    const std::optional<TParametreCorrecteur> p = ParametreDuType(o.Correcteur.Type, nom);
+    if (egal == std::string::npos || std::find(std::begin(NomsParametres), std::end(NomsParametres), nom) == std::end(NomsParametres))
         return "paramètre inconnu « " + mot + " » dans --correcteur (k, ti, td, n, a, b, tau)";
-    if (!EstParametreDuType(o.Type, nom))
+    if (!p)
         return "le paramètre " + nom + " n'a pas de sens pour le type " + o.Type;
     if (!o.Donnes.insert(nom).second)
         return "paramètre " + nom + " donné deux fois dans --correcteur";
     if (!LitReelPoint(mot.substr(egal + 1), x))
         return "valeur illisible pour " + nom + " dans --correcteur";
-    o.Correcteur.*Champs.at(nom) = x;
+    o.Correcteur.*(p->Champ) = x;
     return {};
 }
 
@@ -61,10 +61,12 @@ std::optional<TObjectif> LitObjectif(const std::string& texte)
 // Avant réglage, les paramètres que l'assistant ne remplit pas doivent être là.
 std::string ManquantAvantReglage(const TOptionCorrecteur& o, const std::vector<std::string>& remplis)
 {
-    for (const std::string& nom : ParametresDuType(o.Type))
+    for (const TParametreCorrecteur& p : ParametresCorrecteur(o.Correcteur.Type)) {
+        const std::string nom = p.Nom;
         if (nom != "k" && nom != "n" && !o.Donnes.count(nom)
             && std::find(remplis.begin(), remplis.end(), nom) == remplis.end())
             return "paramètre " + nom + " manquant pour le type " + o.Type;
+    }
     return {};
 }
 
@@ -99,19 +101,6 @@ std::optional<TReglage> Assistant(const TObjectif& objectif, const TFonctionG& g
 }
 
 }  // namespace
-
-const std::vector<std::string>& ParametresDuType(const std::string& type)
-{
-    static const std::map<std::string, std::vector<std::string>> parametres = {
-        {"p", {"k"}},           {"pi", {"k", "ti"}},           {"pd", {"k", "td", "n"}},
-        {"pid", {"k", "ti", "td", "n"}}, {"avance", {"k", "a", "tau"}}, {"retard", {"k", "b", "tau"}},
-    };
-    static const std::vector<std::string> aucun;
-    const auto p = parametres.find(type);
-    return p == parametres.end() ? aucun : p->second;
-}
-
-Reel ValeurParametre(const TCorrecteur& c, const std::string& nom) { return c.*Champs.at(nom); }
 
 std::string LitOptionCorrecteur(const std::string& texte, TOptionCorrecteur& o)
 {

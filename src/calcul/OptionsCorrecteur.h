@@ -16,10 +16,6 @@ struct TOptionCorrecteur {
 // Faute en français, vide quand le texte est lu.
 std::string LitOptionCorrecteur(const std::string& texte, TOptionCorrecteur& o);
 
-// Paramètres du type, sous leur nom d'option, dans l'ordre de la sortie.
-const std::vector<std::string>& ParametresDuType(const std::string& type);
-Reel ValeurParametre(const TCorrecteur& c, const std::string& nom);
-
 // Sans réglage, chaque paramètre du type autre que k et n doit être donné ; le correcteur doit
 // être acceptable.
 std::string VerifieCorrecteurComplet(const TOptionCorrecteur& o);

@@ -41,6 +41,21 @@ std::optional<TTypeCorrecteur> TypeCorrecteurDuNom(std::string_view nom)
     return std::nullopt;
 }
 
+std::vector<TParametreCorrecteur> ParametresCorrecteur(TTypeCorrecteur t)
+{
+    const TParametreCorrecteur k{"k", &TCorrecteur::K};
+    const TParametreCorrecteur tau{"tau", &TCorrecteur::Tau};
+    switch (t) {
+    case TTypeCorrecteur::P: return {k};
+    case TTypeCorrecteur::PI: return {k, {"ti", &TCorrecteur::Ti}};
+    case TTypeCorrecteur::PD: return {k, {"td", &TCorrecteur::Td}, {"n", &TCorrecteur::N}};
+    case TTypeCorrecteur::PID: return {k, {"ti", &TCorrecteur::Ti}, {"td", &TCorrecteur::Td}, {"n", &TCorrecteur::N}};
+    case TTypeCorrecteur::Avance: return {k, {"a", &TCorrecteur::A}, tau};
+    case TTypeCorrecteur::Retard: return {k, {"b", &TCorrecteur::B}, tau};
+    }
+    return {k};
+}
+
 std::string RefusCorrecteur(const TCorrecteur& c)
 {
     const TTypeCorrecteur t = c.Type;

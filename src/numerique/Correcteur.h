@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Polynomes.h"
 
@@ -24,6 +25,14 @@ struct TCorrecteur {
 // Nom court du type, celui de kovra-calcul et du fichier de données : p, pi, pd, pid, avance, retard.
 const char* NomTypeCorrecteur(TTypeCorrecteur t);
 std::optional<TTypeCorrecteur> TypeCorrecteurDuNom(std::string_view nom);
+
+// Un paramètre sous son nom d'option (k, ti, td, n, a, b, tau) et son champ.
+struct TParametreCorrecteur {
+    const char* Nom;
+    Reel TCorrecteur::*Champ;
+};
+// Ceux que le type emploie, dans l'ordre de sa formule.
+std::vector<TParametreCorrecteur> ParametresCorrecteur(TTypeCorrecteur t);
 
 // Vide quand le correcteur est acceptable, sinon la raison en français.
 std::string RefusCorrecteur(const TCorrecteur& c);
