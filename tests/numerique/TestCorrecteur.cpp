@@ -115,6 +115,23 @@ TEST(Correcteur, ProduitAuDelaDuDegreMaximalRefuse)
     const TBoucleCorrigee pi = BoucleOuverteCorrigee(Exemples[1], PolynomeDeCoefs({1}), d, 0);
     EXPECT_EQ(pi.Refus, "");
     EXPECT_EQ(pi.Denominateur.Degre, DegreMax);
+    // Le degré maximal tout juste atteint au numérateur est admis.
+    const TBoucleCorrigee pd = BoucleOuverteCorrigee(Exemples[2], d, d, 0);
+    EXPECT_EQ(pd.Refus, "");
+    EXPECT_EQ(pd.Numerateur.Degre, DegreMax);
+}
+
+TEST(Correcteur, ChaqueNomRedonneSonType)
+{
+    int types = 0;
+    for (const char* nom : {"p", "pi", "pd", "pid", "avance", "retard"}) {
+        const std::optional<TTypeCorrecteur> t = TypeCorrecteurDuNom(nom);
+        ASSERT_TRUE(t.has_value()) << nom;
+        EXPECT_STREQ(NomTypeCorrecteur(*t), nom);
+        EXPECT_EQ(int(*t), types++);
+    }
+    EXPECT_FALSE(TypeCorrecteurDuNom("PI").has_value());
+    EXPECT_FALSE(TypeCorrecteurDuNom("").has_value());
 }
 
 struct TProduitMain {
