@@ -19,6 +19,9 @@ const char* const UsageCalcul =
     "        kovra-calcul ETUDE.kvf --image SORTIE.png|.svg|.pdf\n"
     "                     --vue bode|nyquist|black|evans|echelon|rampe|poles [--taille 1920x1080] [--abaque]\n"
     "        [--boucle-fermee K] : étudie K.N/(D + K.N), boucle à retour unitaire\n"
+    "        [--correcteur \"TYPE k=… ti=… td=… n=… a=… b=… tau=…\"] : étudie L = C.G,\n"
+    "              TYPE p, pi, pd, pid, avance ou retard\n"
+    "        [--reglage mp=…|mg=…|kc|erreur=…] : paramètres du correcteur tirés de l'objectif\n"
     "        kovra-calcul --help\n"
     "Coefficients par puissances croissantes, \".\" comme séparateur décimal ;\n"
     "fréquences en hertz, strictement positives.\n"
@@ -54,7 +57,8 @@ bool LitListeVirgules(const std::string& texte, std::vector<Reel>& valeurs)
     return !caseVide && LitListe(texte, ",", valeurs);
 }
 
-constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee"};
+constexpr std::string_view OptionsAValeur[] = {"--num", "--den", "--retard", "--frequences", "--temps", "--boucle-fermee",
+                                              "--correcteur", "--reglage"};
 
 std::size_t NombreDeMots(std::string_view texte)
 {
@@ -129,6 +133,8 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
             a.Retard = valeur;
         else if (option == "--boucle-fermee")
             a.BoucleFermee = valeur;
+        else if (option == "--correcteur" || option == "--reglage")
+            (option == "--correcteur" ? a.Correcteur : a.Reglage) = valeur;
         else {
             if (!LitListeVirgules(valeur, option == "--temps" ? a.Temps : a.Frequences)) {
                 faute = "liste illisible après " + option;

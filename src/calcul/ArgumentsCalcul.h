@@ -16,6 +16,8 @@ struct TArguments {
     std::string Den;
     std::string Retard;
     std::string BoucleFermee;
+    std::string Correcteur;
+    std::string Reglage;
     std::vector<Reel> Frequences;
     std::vector<Reel> Temps;
 };

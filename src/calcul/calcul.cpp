@@ -7,6 +7,7 @@
 
 #include "AnalyseJson.h"
 #include "CaracteristiquesJson.h"
+#include "CorrectionDocument.h"
 #include "ArgumentsCalcul.h"
 #include "ImageCalcul.h"
 #include "JsonCalcul.h"
@@ -46,7 +47,7 @@ TEtatsSimplification Analyse(TDocument& doc, int& statut)
 }
 
 // Une clé par ligne, dans l'ordre de la sortie.
-std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
+std::string Etude(TDocument& doc, const TArguments& a, const QString& avis, const TJson& objets)
 {
     MarqueEchellesNonEcrites(doc);
     int statut = 0;
@@ -66,6 +67,8 @@ std::string Etude(TDocument& doc, const TArguments& a, const QString& avis)
     j["elements_simples"] = faite ? ElementsSimplesJson(doc) : TJson::array();
     j["gain_statique"] = GainStatiqueJson(doc);
     j["temps_mort"] = doc.TempsMort;
+    for (const auto& [cle, valeur] : objets.items())
+        j[cle] = valeur;
     j["lieu_evans"] = LieuEvansJson(doc.Numerateur, doc.Denominateur, doc.TempsMort, "lieu_evans", avertissements);
     j["echelles_auto"] = EchellesJson(doc);
     j["marges"] = MargesJson(CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
@@ -118,13 +121,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kovra-calcul : %s.\n%s", faute.c_str(), UsageCalcul);
         return SortieArguments;
     }
+    TJson objets = TJson::object();
+    if (const std::string refus = CorrigeDocument(doc, a.Correcteur, a.Reglage, objets); !refus.empty()) {
+        std::fprintf(stderr, "kovra-calcul : %s.\n", refus.c_str());
+        return SortieArguments;
+    }
     if (const QString refus = FermeSiDemande(doc, a.BoucleFermee); !refus.isEmpty()) {
         std::fprintf(stderr, "kovra-calcul : %s.\n", refus.toUtf8().constData());
         return SortieArguments;
     }
     if (image.Demandee)
         return FaitImage(argc, argv, doc, image);
-    const std::string json = Etude(doc, a, avis);
+    const std::string json = Etude(doc, a, avis, objets);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "EchellesFrequentielles.h"
+#include "numerique/Correcteur.h"
 #include "numerique/Marges.h"
 #include "EtatEvans.h"
 #include "numerique/Systeme.h"
@@ -37,6 +38,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     bool MargesEtude = false;          // ligne des marges sous le verdict de l'étude
     std::optional<TMarges> Marges;     // calculées à la demande, oubliées à chaque analyse
     TEtatEvans Evans;
+    std::optional<TCorrecteur> Correcteur;  // en série devant N/D ; absent, G est étudiée seule
 };
 
 // Valeurs de démarrage (le dossier des fichiers est fixé par l'application).

@@ -20,6 +20,10 @@
 namespace {
 
 const QByteArray EnTete = QByteArrayLiteral("Kovra 1.8.0");
+// Bloc facultatif après la dernière phase de l'abaque : un lecteur qui s'arrête là ne le voit pas.
+const QByteArray MarqueCorrecteur = QByteArrayLiteral("Correcteur");
+constexpr Reel TCorrecteur::*ChampsCorrecteur[] = {&TCorrecteur::K, &TCorrecteur::Ti, &TCorrecteur::Td, &TCorrecteur::N,
+                                                   &TCorrecteur::A, &TCorrecteur::B,  &TCorrecteur::Tau};
 constexpr qint64 CouleurMax = 0xFFFFFF;
 
 QString ChaineFichier(const QString& chemin)
@@ -86,6 +90,7 @@ public:
     }
 
     int NumeroLigne() const { return numero_; }
+    bool Fini() const { return numero_ >= lignes_.size(); }
     const QString& Raison() const { return raison_; }
     int LigneFautive() const { return ligneFautive_; }
 
@@ -221,6 +226,28 @@ bool LitListe(TLecteur& l, std::vector<Reel>& valeurs)
     return true;
 }
 
+// Après l'abaque, ce qui n'est pas le bloc du correcteur reste ignoré, comme avant lui.
+bool LitCorrecteur(TLecteur& l, std::optional<TCorrecteur>& c)
+{
+    QByteArray ligne;
+    if (l.Fini() || !l.Ligne(ligne) || ligne != MarqueCorrecteur)
+        return true;
+    if (!l.Ligne(ligne))
+        return false;
+    const std::optional<TTypeCorrecteur> type = TypeCorrecteurDuNom(ligne.toStdString());
+    if (!type)
+        return l.Refuse(QStringLiteral("type de correcteur inconnu"), l.NumeroLigne());
+    TCorrecteur lu;
+    lu.Type = *type;
+    for (Reel TCorrecteur::*champ : ChampsCorrecteur)
+        if (!l.Nombre(lu.*champ))
+            return false;
+    if (const std::string refus = RefusCorrecteur(lu); !refus.empty())
+        return l.Refuse(QStringLiteral("correcteur refusé (%1)").arg(QString::fromStdString(refus)), l.NumeroLigne());
+    c = lu;
+    return true;
+}
+
 // Ce que le fichier contient : lu à part, le document n'est touché qu'une fois tout accepté (et
 // sans copier ce que l'analyse y tient).
 struct TContenuFichier {
@@ -233,6 +260,7 @@ struct TContenuFichier {
     bool PhaseContinue = false;
     std::vector<Reel> AbaqueGains;
     std::vector<Reel> AbaquePhases;
+    std::optional<TCorrecteur> Correcteur;
 };
 
 bool LitDocument(TLecteur& l, TContenuFichier& doc)
@@ -253,7 +281,7 @@ bool LitDocument(TLecteur& l, TContenuFichier& doc)
         element = quint32(couleur);
     }
     return l.Drapeau(doc.ImpressionCouleur) && l.DrapeauPhases(doc.PhaseSymetrique, doc.PhaseContinue)
-           && LitListe(l, doc.AbaqueGains) && LitListe(l, doc.AbaquePhases);
+           && LitListe(l, doc.AbaqueGains) && LitListe(l, doc.AbaquePhases) && LitCorrecteur(l, doc.Correcteur);
 }
 
 void Remplace(TDocument& doc, TContenuFichier&& lu)
@@ -268,6 +296,7 @@ void Remplace(TDocument& doc, TContenuFichier&& lu)
     doc.PhaseContinue = lu.PhaseContinue;
     doc.AbaqueGains = std::move(lu.AbaqueGains);
     doc.AbaquePhases = std::move(lu.AbaquePhases);
+    doc.Correcteur = lu.Correcteur;
 }
 
 // 23 caractères : signe ou blanc, un chiffre, ".", 14 chiffres, "E", signe, 4 chiffres.
@@ -337,6 +366,12 @@ void EcritDocument(TEcrivain& e, const TDocument& doc)
         e.Entier(qint64(liste->size()));
         for (Reel v : *liste)
             e.Nombre(v);
+    }
+    if (doc.Correcteur) {
+        e.Ligne(MarqueCorrecteur);
+        e.Ligne(NomTypeCorrecteur(doc.Correcteur->Type));
+        for (Reel TCorrecteur::*champ : ChampsCorrecteur)
+            e.Nombre((*doc.Correcteur).*champ);
     }
 }
 

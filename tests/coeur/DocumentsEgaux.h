@@ -29,6 +29,13 @@ inline testing::AssertionResult MemeDocument(const TDocument& a, const TDocument
         || a.PhaseSymetrique != b.PhaseSymetrique || a.AbaqueGains != b.AbaqueGains
         || a.AbaquePhases != b.AbaquePhases)
         return testing::AssertionFailure() << "temps mort, drapeaux ou abaque";
+    if (a.Correcteur.has_value() != b.Correcteur.has_value()
+        || (a.Correcteur
+            && (a.Correcteur->Type != b.Correcteur->Type || a.Correcteur->K != b.Correcteur->K
+                || a.Correcteur->Ti != b.Correcteur->Ti || a.Correcteur->Td != b.Correcteur->Td
+                || a.Correcteur->N != b.Correcteur->N || a.Correcteur->A != b.Correcteur->A
+                || a.Correcteur->B != b.Correcteur->B || a.Correcteur->Tau != b.Correcteur->Tau)))
+        return testing::AssertionFailure() << "correcteur";
     if (a.NomFichierDonnees != b.NomFichierDonnees || a.DossierFichiers != b.DossierFichiers)
         return testing::AssertionFailure() << "noms de fichier";
     return testing::AssertionSuccess();
