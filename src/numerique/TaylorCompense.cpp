@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Polynomes.h"
+#include "TypePolynome.h"
 
 namespace {
 
