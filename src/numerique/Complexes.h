@@ -1,5 +1,7 @@
 #pragma once
 // Nombres complexes en précision étendue et textes des nombres.
+#include <cmath>
+#include <limits>
 #include <string>
 
 using Reel = long double;
@@ -19,17 +21,57 @@ inline TComplexe Oppose(TComplexe z) { return {-z.Re, -z.Im}; }
 inline TComplexe Somme(TComplexe a, TComplexe b) { return {a.Re + b.Re, a.Im + b.Im}; }
 inline TComplexe Difference(TComplexe a, TComplexe b) { return {a.Re - b.Re, a.Im - b.Im}; }
 inline TComplexe Produit(TComplexe a, TComplexe b) { return {a.Re * b.Re - a.Im * b.Im, a.Re * b.Im + a.Im * b.Re}; }
-TComplexe Quotient(TComplexe a, TComplexe b);
+
+// Diviseur nul : les divisions IEEE donnent NaN, sans interruption ; un NaN ne passe
+// aucun test (Voisins compris) au lieu de se faire passer pour une valeur.
+// On divise par le rapport des parties du diviseur (Smith), pas par le carré de son module :
+// ce carré sortirait de l'étendue pour un diviseur au-delà de 1E2466 ou en deçà de 1E-2466.
+inline TComplexe Quotient(TComplexe a, TComplexe b)
+{
+    if (std::fabs(b.Re) >= std::fabs(b.Im)) {
+        const Reel r = b.Im / b.Re;
+        const Reel d = b.Re + b.Im * r;
+        return {(a.Re + a.Im * r) / d, (a.Im - a.Re * r) / d};
+    }
+    const Reel r = b.Re / b.Im;
+    const Reel d = b.Re * r + b.Im;
+    return {(a.Re * r + a.Im) / d, (a.Im * r - a.Re) / d};
+}
+
+// Quand la somme des carrés sort de l'étendue (module au-delà de 1E2466 ou en deçà de
+// 1E-2466), hypot calcule le module sans elle.
+inline Reel Module(TComplexe z)
+{
+    const Reel carre = z.Re * z.Re + z.Im * z.Im;
+    if (std::isfinite(carre) && carre >= std::numeric_limits<Reel>::min())
+        return std::sqrt(carre);
+    return std::hypot(z.Re, z.Im);
+}
+
+inline Reel Argument(TComplexe z)
+{
+    if (z.Re == 0) {
+        if (z.Im == 0)
+            return 0;
+        return z.Im > 0 ? Pi / 2 : -Pi / 2;
+    }
+    const Reel a = std::atan(z.Im / z.Re);
+    if (z.Re > 0)
+        return a;
+    if (z.Im == 0)
+        return Pi;
+    return z.Im > 0 ? a + Pi : a - Pi;
+}
+
+inline bool Egaux(TComplexe a, TComplexe b) { return a.Re == b.Re && a.Im == b.Im; }
+// Les deux parties finies : ni infinie ni NaN.
+inline bool EstFini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
+
 TComplexe Puissance(TComplexe z, int n);
-Reel Module(TComplexe z);
-Reel Argument(TComplexe z);
 TComplexe DePolaire(TComplexe z);
 TComplexe Exponentielle(TComplexe z);
 Reel Distance(TComplexe a, TComplexe b);
-bool Egaux(TComplexe a, TComplexe b);
 bool Voisins(TComplexe a, TComplexe b);
-// Les deux parties finies : ni infinie ni NaN.
-bool EstFini(TComplexe z);
 
 // Séparateur décimal des textes affichés : réglé une fois au démarrage d'après la locale.
 void DefinitSeparateurDecimal(char separateur);

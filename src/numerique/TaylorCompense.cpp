@@ -15,11 +15,33 @@ Reel DeuxSommes(Reel a, Reel b, Reel& e)
     return s;
 }
 
-// a.b = p + e exactement.
+// Moitiés de Veltkamp : 32 bits chacune, leurs produits sont exacts sur les 64 de la mantisse.
+void Coupe(Reel a, Reel& haut, Reel& bas)
+{
+    const Reel c = a * 4294967297.0L;  // 2^32 + 1
+    haut = c - (c - a);
+    bas = a - haut;
+}
+
+// a.b = p + e exactement. Le fma des réels étendus est émulé, vingt fois plus lent que le produit
+// de Dekker, qui donne la même erreur tant que rien ne déborde ni ne devient dénormal.
 Reel DeuxProduits(Reel a, Reel b, Reel& e)
 {
     const Reel p = a * b;
-    e = std::fma(a, b, -p);
+    static const Reel grand = std::ldexp(Reel(1), 8000);
+    static const Reel petit = std::ldexp(Reel(1), -16000);
+    if (a == 0 || b == 0) {
+        e = 0;  // ce que donne le fma : deux zéros opposés font +0
+        return p;
+    }
+    if (!(std::fabs(a) < grand && std::fabs(b) < grand && std::fabs(p) > petit)) {
+        e = std::fma(a, b, -p);
+        return p;
+    }
+    Reel ah = 0, al = 0, bh = 0, bl = 0;
+    Coupe(a, ah, al);
+    Coupe(b, bh, bl);
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
     return p;
 }
 

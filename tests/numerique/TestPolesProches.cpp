@@ -10,6 +10,7 @@
 #include "OutilsAnalyse.h"
 #include "ReferenceQuadruple.h"
 #include "numerique/Reponses.h"
+#include "numerique/TaylorCompense.h"
 
 namespace {
 
@@ -265,3 +266,32 @@ TEST(PolesProches, RacineMultipleRelueAQuinzeChiffres)
 }
 
 }  // namespace
+
+// (p + 1)^10 développé en -1 + h, h = 2^-20 : le coefficient d'ordre k vaut exactement
+// C(10, k).h^(10 - k), alors que les termes de D, de taille C(10, k).2^(10 - k), se compensent
+// jusqu'à 2^-200 près. En précision double de l'étendue, l'écart reste sous 2^-120 de la taille
+// des termes (le développement ordinaire en garde 2^-64). Multipliés par 2^9000, les produits
+// passent au bord de l'étendue : le résultat doit l'être exactement aussi.
+TEST(PolesProches, DeveloppementCompenseDoublePrecisionPresDuPoleDecuple)
+{
+    const Reel h = std::ldexp(Reel(1), -20);
+    TComplexe t[2][11];
+    for (const int cas : {0, 1}) {
+        TComplexe coefs[11];
+        Reel binome = 1;
+        for (int k = 0; k <= 10; ++k) {
+            coefs[k] = R(std::ldexp(binome, 9000 * cas));
+            binome = binome * (10 - k) / (k + 1);
+        }
+        DeveloppementTaylorCompense(10, coefs, {-1 + h, 0}, t[cas]);
+    }
+    Reel binome = 1;
+    for (int k = 0; k <= 10; ++k) {
+        const Reel attendu = binome * std::pow(h, Reel(10 - k));
+        const Reel tailleTermes = binome * std::ldexp(Reel(1), 10 - k);
+        EXPECT_LE(std::fabs(t[0][k].Re - attendu), std::ldexp(tailleTermes, -120)) << "ordre " << k;
+        EXPECT_EQ(t[1][k].Re, std::ldexp(t[0][k].Re, 9000)) << "ordre " << k;
+        EXPECT_EQ(t[0][k].Im, 0);
+        binome = binome * (10 - k) / (k + 1);
+    }
+}
