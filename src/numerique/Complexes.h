@@ -1,6 +1,5 @@
 #pragma once
-// Nombres complexes en précision étendue et textes des nombres.
-#include <string>
+// Nombres complexes en précision étendue.
 
 using Reel = long double;
 
@@ -30,14 +29,3 @@ bool Egaux(TComplexe a, TComplexe b);
 bool Voisins(TComplexe a, TComplexe b);
 // Les deux parties finies : ni infinie ni NaN.
 bool EstFini(TComplexe z);
-
-// Séparateur décimal des textes affichés : réglé une fois au démarrage d'après la locale.
-void DefinitSeparateurDecimal(char separateur);
-char SeparateurDecimal();
-
-std::string NombreEnTexte(Reel x, int n);
-// Les parties sous la résolution de l'affichage (voir PartiesAffichees) s'écrivent 0.
-std::string ComplexeEnTexte(TComplexe z, int n);
-// z dont chaque partie plus petite qu'une demi-unité du dernier des `chiffres` significatifs de la
-// plus grande vaut 0 : à cette échelle, ce n'est que du bruit de calcul (2.6 + j3.8E-37).
-TComplexe PartiesAffichees(TComplexe z, int chiffres);
