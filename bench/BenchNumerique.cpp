@@ -80,7 +80,7 @@ void AnalyseCompleteDegreDix(benchmark::State& etat)
         s.Denominateur = saisie.Denominateur;
         CalculeRacines(s.Numerateur);
         CalculeRacines(s.Denominateur);
-        SimplifieRacinesCommunes(s, 4, {});
+        SimplifieRacinesCommunes(s, {});
         DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
         CalculeEchellesAuto(s, e);
         benchmark::DoNotOptimize(e.RampeMax);
@@ -96,7 +96,7 @@ TSysteme SystemeAnalyse()
     TSysteme s = SaisieDegreDix();
     CalculeRacines(s.Numerateur);
     CalculeRacines(s.Denominateur);
-    SimplifieRacinesCommunes(s, 4, {});
+    SimplifieRacinesCommunes(s, {});
     DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
     TEchellesAuto e;
     CalculeEchellesAuto(s, e);

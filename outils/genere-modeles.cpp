@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "coeur/DispositionClasseur.h"
+
 namespace {
 
 constexpr lxw_color_t Bleu = 0x1F4E9A;
@@ -53,10 +55,11 @@ lxw_chart* Graphique(lxw_workbook* classeur, const char* titre, const char* nomX
 
 void Entetes(lxw_worksheet* f, const char* titre, const char* a, const char* b, const char* c)
 {
-    worksheet_write_string(f, 0, 0, titre, nullptr);
-    worksheet_write_string(f, 1, 0, a, nullptr);
-    worksheet_write_string(f, 1, 1, b, nullptr);
-    worksheet_write_string(f, 1, 2, c, nullptr);
+    // libxlsxwriter compte lignes et colonnes de 0.
+    worksheet_write_string(f, LigneTitre - 1, 0, titre, nullptr);
+    worksheet_write_string(f, LigneEntetes - 1, 0, a, nullptr);
+    worksheet_write_string(f, LigneEntetes - 1, 1, b, nullptr);
+    worksheet_write_string(f, LigneEntetes - 1, 2, c, nullptr);
 }
 
 void Place(lxw_worksheet* f, int ligne, lxw_chart* g)
@@ -67,52 +70,55 @@ void Place(lxw_worksheet* f, int ligne, lxw_chart* g)
     worksheet_insert_chart_opt(f, lxw_row_t(ligne), 4, g, &options);
 }
 
-// Bode : 400 échantillons et au plus 399 lignes vides.
-void FeuilleBode(lxw_workbook* classeur)
+// Bode : les échantillons et au plus une ligne vide entre deux.
+void AjouteFeuilleBode(lxw_workbook* classeur)
 {
     lxw_worksheet* f = workbook_add_worksheet(classeur, "Bode");
     Entetes(f, "Diagramme de Bode", "fréq. (Hz)", "gain (dB)", "phase (°)");
     lxw_chart* gain = Graphique(classeur, "Gain", "fréquence (Hz)", "gain (dB)");
-    Serie(gain, "Bode", 1, 2, 3, 801, Bleu, 1.5);
+    constexpr int derniere = DerniereLigneEchantillons(EchantillonsBode, true);
+    Serie(gain, "Bode", ColonneFrequence, ColonneGain, PremiereLigne, derniere, Bleu, 1.5);
     chart_axis_set_log_base(gain->x_axis, 10);
     Place(f, 1, gain);
     lxw_chart* phase = Graphique(classeur, "Phase", "fréquence (Hz)", "phase (°)");
-    Serie(phase, "Bode", 1, 3, 3, 801, Bleu, 1.5);
+    Serie(phase, "Bode", ColonneFrequence, ColonnePhase, PremiereLigne, derniere, Bleu, 1.5);
     chart_axis_set_log_base(phase->x_axis, 10);
     Place(f, 24, phase);
 }
 
-// Black : 100 échantillons, puis la place de 30 lieux de gain et 30 lieux de phase de l'abaque.
-void FeuilleBlack(lxw_workbook* classeur)
+// Black : les échantillons, au plus une ligne vide entre deux, puis la place des lieux de l'abaque.
+void AjouteFeuilleBlack(lxw_workbook* classeur)
 {
     lxw_worksheet* f = workbook_add_worksheet(classeur, "Black");
     Entetes(f, "Diagramme de Black", "fréq. (Hz)", "gain (dB)", "phase (°)");
     lxw_chart* g = Graphique(classeur, "Diagramme de Black", "phase (°)", "gain (dB)");
     // Les phases sont négatives : l'axe des gains à gauche, pas sur la phase nulle.
     chart_axis_set_crossing_min(g->x_axis);
-    Serie(g, "Black", 3, 2, 3, 202, Bleu, 1.5);
-    for (int lieu = 0; lieu < 60; ++lieu)
-        Serie(g, "Black", 11 + 2 * lieu, 12 + 2 * lieu, 4, 204, Gris, 0.5);
+    Serie(g, "Black", ColonnePhase, ColonneGain, PremiereLigne, DerniereLigneEchantillons(EchantillonsBlack, true), Bleu,
+          1.5);
+    for (int lieu = 0; lieu < LieuxAbaqueMax; ++lieu)
+        Serie(g, "Black", ColonneLieu(lieu), ColonneLieu(lieu) + 1, PremiereLigneLieu, DerniereLigneAbaque, Gris, 0.5);
     Place(f, 1, g);
 }
 
-void FeuilleNyquist(lxw_workbook* classeur)
+void AjouteFeuilleNyquist(lxw_workbook* classeur)
 {
     lxw_worksheet* f = workbook_add_worksheet(classeur, "Nyquist");
     Entetes(f, "Diagramme de Nyquist", "fréq. (Hz)", "Partie réelle", "Partie imaginaire");
     lxw_chart* g = Graphique(classeur, "Diagramme de Nyquist", "partie réelle", "partie imaginaire");
-    Serie(g, "Nyquist", 2, 3, 3, 402, Bleu, 1.5);
+    Serie(g, "Nyquist", ColonnePartieReelle, ColonnePartieImaginaire, PremiereLigne,
+          DerniereLigneEchantillons(EchantillonsNyquist, false), Bleu, 1.5);
     Place(f, 1, g);
 }
 
-// Réponse : 1001 instants ; l'entrée, puis la sortie.
-void FeuilleReponse(lxw_workbook* classeur, const char* nom, const char* titre)
+// Réponse : l'entrée, puis la sortie.
+void AjouteFeuilleReponse(lxw_workbook* classeur, const char* nom, const char* titre)
 {
     lxw_worksheet* f = workbook_add_worksheet(classeur, nom);
     Entetes(f, titre, "t (s)", "entrée", "sortie");
     lxw_chart* g = Graphique(classeur, titre, "t (s)", "entrée et réponse");
-    Serie(g, nom, 1, 2, 3, 1003, Rouge, 1.5);
-    Serie(g, nom, 1, 3, 3, 1003, Bleu, 1.5);
+    Serie(g, nom, ColonneTemps, ColonneEntree, PremiereLigne, DerniereLigneReponse, Rouge, 1.5);
+    Serie(g, nom, ColonneTemps, ColonneSortie, PremiereLigne, DerniereLigneReponse, Bleu, 1.5);
     Place(f, 1, g);
 }
 
@@ -135,11 +141,11 @@ int main(int argc, char** argv)
     lxw_workbook* reponses = workbook_new(argv[2]);
     if (!diagrammes || !reponses)
         return 1;
-    FeuilleBode(diagrammes);
-    FeuilleBlack(diagrammes);
-    FeuilleNyquist(diagrammes);
-    FeuilleReponse(reponses, "Echelon", "Réponse à un échelon en entrée");
-    FeuilleReponse(reponses, "Rampe", "Réponse à une rampe en entrée");
+    AjouteFeuilleBode(diagrammes);
+    AjouteFeuilleBlack(diagrammes);
+    AjouteFeuilleNyquist(diagrammes);
+    AjouteFeuilleReponse(reponses, "Echelon", "Réponse à un échelon en entrée");
+    AjouteFeuilleReponse(reponses, "Rampe", "Réponse à une rampe en entrée");
     const bool d = Ferme(diagrammes, argv[1]);
     const bool r = Ferme(reponses, argv[2]);
     return d && r ? 0 : 1;

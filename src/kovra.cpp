@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "coeur/ArgumentsKovra.h"
+#include "coeur/TextesValeurs.h"
 #include "fenetres/ApplicationKovra.h"
 #include "fenetres/CommandesAide.h"
 #include "trace/IconeKovra.h"

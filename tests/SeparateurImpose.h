@@ -1,6 +1,6 @@
 #pragma once
-// Séparateur décimal du noyau imposé le temps d'un test, puis rendu ; sans Qt.
-#include "numerique/Complexes.h"
+// Séparateur décimal des textes affichés imposé le temps d'un test, puis rendu.
+#include "coeur/TextesValeurs.h"
 
 class SeparateurImpose {
 public:

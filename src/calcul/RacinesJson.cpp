@@ -1,5 +1,6 @@
 #include "RacinesJson.h"
 
+#include "coeur/TextesValeurs.h"
 #include "numerique/Tolerances.h"
 
 namespace {
@@ -61,7 +62,7 @@ TJson RacinesCommunesJson(const TEtatsSimplification& etats, const std::string& 
         const TComplexe nommee = r.Re >= 0 ? r : pole;
         if (nommee.Re >= 0)
             avertissements.push_back({chemin + "[" + std::to_string(k) + "]",
-                                      "racine de partie réelle positive ou nulle " + ComplexeEnTexte(nommee, 15)
+                                      "racine de partie réelle positive ou nulle " + ComplexeEnTexte(nommee, 15, '.')
                                           + " simplifiée entre le numérateur et le dénominateur"});
     }
     return j;

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int LigneEntetes = 2;
-constexpr int PremiereLigne = 3;
+static_assert(LieuxAbaqueMax == 2 * NbValeursAbaqueMax, "une paire de colonnes par lieu de l'abaque");
+
 // Au-delà, deux points voisins d'un lieu de l'abaque sont de part et d'autre d'un bord.
 constexpr Reel SautPhase = 30;
 
@@ -170,18 +170,21 @@ void EcritPointAbaque(TClasseur& c, int ligne, int ligneMiroir, int colonne, TGa
 void LieuGainConstant(TClasseur& c, int colonne, Reel gain, bool symetrique)
 {
     const int feuille = FeuilleDiagramme(TTypeDiagramme::Black);
-    c.EcritTexte(feuille, PremiereLigne, colonne + 1, TexteFixe(gain, 4, 1).trimmed() + QStringLiteral(" dB"));
+    c.EcritTexte(feuille, LigneNomLieu, colonne + 1, TexteFixe(gain, 4, 1).trimmed() + QStringLiteral(" dB"));
     Reel precedente = 0;
-    for (int s = 0; s <= 19; ++s) {
-        const Reel phase = s == 0 ? Reel(-0.001L) : -10 * Reel(s) / 19;
+    for (int s = 0; s < PointsGainPremierTroncon; ++s) {
+        const Reel phase = s == 0 ? Reel(-0.001L) : -10 * Reel(s) / (PointsGainPremierTroncon - 1);
         const TGainPhase p = VersBoucleOuverte(gain, phase, symetrique);
         if (s == 0 || std::abs(p.Phase - precedente) < SautPhase)
-            EcritPointAbaque(c, 4 + s, 200 - s, colonne, p, symetrique);
+            EcritPointAbaque(c, PremiereLigneLieu + s, LigneMiroirGain(s), colonne, p, symetrique);
         precedente = p.Phase;
     }
-    for (int s = 0; s <= 77; ++s) {
-        const Reel phase = s < 77 ? -10 - 170 * Reel(s + 1) / 78 : Reel(-179.999L);
-        EcritPointAbaque(c, 24 + s, 180 - s, colonne, VersBoucleOuverte(gain, phase, symetrique), symetrique);
+    for (int s = 0; s < PointsGainSecondTroncon; ++s) {
+        const Reel phase = s + 1 < PointsGainSecondTroncon ? -10 - 170 * Reel(s + 1) / PointsGainSecondTroncon
+                                                           : Reel(-179.999L);
+        const int point = PointsGainPremierTroncon + s;
+        EcritPointAbaque(c, PremiereLigneLieu + point, LigneMiroirGain(point), colonne,
+                         VersBoucleOuverte(gain, phase, symetrique), symetrique);
     }
 }
 
@@ -189,23 +192,24 @@ void LieuGainConstant(TClasseur& c, int colonne, Reel gain, bool symetrique)
 void LieuPhaseConstante(TClasseur& c, int colonne, Reel phase, bool symetrique)
 {
     const int feuille = FeuilleDiagramme(TTypeDiagramme::Black);
-    c.EcritTexte(feuille, PremiereLigne, colonne + 1, TexteFixe(phase, 4, 0).trimmed() + QStringLiteral(" °"));
-    for (int k = 0; k <= 99; ++k) {
-        const Reel u = Reel(k) / 99;
+    c.EcritTexte(feuille, LigneNomLieu, colonne + 1, TexteFixe(phase, 4, 0).trimmed() + QStringLiteral(" °"));
+    for (int k = 0; k < PointsPhase; ++k) {
+        const Reel u = Reel(k) / (PointsPhase - 1);
         const Reel gain = ((-91 * u + 25) * u - 9.5L) * u + 15;
-        EcritPointAbaque(c, 4 + k, 105 + k, colonne, VersBoucleOuverte(gain, phase, symetrique), symetrique);
+        EcritPointAbaque(c, PremiereLigneLieu + k, LigneMiroirPhase(k), colonne,
+                         VersBoucleOuverte(gain, phase, symetrique), symetrique);
     }
 }
 
 void Abaque(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
 {
     const int nbGains = int(doc.AbaqueGains.size());
-    for (int m = 1; m <= nbGains; ++m) {
-        LieuGainConstant(c, 2 * m + 9, doc.AbaqueGains[std::size_t(m - 1)], doc.PhaseSymetrique);
+    for (int m = 0; m < nbGains; ++m) {
+        LieuGainConstant(c, ColonneLieu(m), doc.AbaqueGains[std::size_t(m)], doc.PhaseSymetrique);
         avance();
     }
-    for (int q = 1; q <= int(doc.AbaquePhases.size()); ++q) {
-        LieuPhaseConstante(c, 2 * nbGains + 9 + 2 * q, doc.AbaquePhases[std::size_t(q - 1)], doc.PhaseSymetrique);
+    for (int q = 0; q < int(doc.AbaquePhases.size()); ++q) {
+        LieuPhaseConstante(c, ColonneLieu(nbGains + q), doc.AbaquePhases[std::size_t(q)], doc.PhaseSymetrique);
         avance();
     }
 }
@@ -228,15 +232,15 @@ int EchantillonsDe(TTypeDiagramme type)
 int FeuilleDiagramme(TTypeDiagramme type)
 {
     switch (type) {
-    case TTypeDiagramme::Bode: return 1;
-    case TTypeDiagramme::Black: return 2;
-    default: return 3;
+    case TTypeDiagramme::Bode: return FeuilleBode;
+    case TTypeDiagramme::Black: return FeuilleBlack;
+    default: return FeuilleNyquist;
     }
 }
 
 int FeuilleReponse(TTypeReponse type)
 {
-    return type == TTypeReponse::Rampe ? 2 : 1;
+    return type == TTypeReponse::Rampe ? FeuilleRampe : FeuilleEchelon;
 }
 
 int EtapesExportDiagramme(const TDocument& doc)
@@ -302,9 +306,9 @@ void ExporteReponse(TClasseur& c, const TDocument& doc, const TAvanceExport& ava
         const Reel sortie = echelon ? ReponseEchelon(doc, t, doc.TempsMort, v.ConsI, v.ConsF, v.SortieInitiale)
                                     : ReponseRampe(doc, t, doc.TempsMort, v.Pente, v.SortieInitiale);
         const int ligne = PremiereLigne + j;
-        c.EcritNombre(feuille, ligne, 1, temps);
-        c.EcritNombre(feuille, ligne, 2, entree);
-        c.EcritNombre(feuille, ligne, 3, sortie);
+        c.EcritNombre(feuille, ligne, ColonneTemps, temps);
+        c.EcritNombre(feuille, ligne, ColonneEntree, entree);
+        c.EcritNombre(feuille, ligne, ColonneSortie, sortie);
         avance();
     }
     if (c.NombreGraphiques(feuille) < 1)

@@ -5,17 +5,13 @@
 #include <functional>
 
 #include "Classeur.h"
+#include "DispositionClasseur.h"
 #include "Document.h"
 
 // Un pas de la barre de progression : un échantillon ou un lieu de l'abaque.
 using TAvanceExport = std::function<void()>;
 
-inline constexpr int EchantillonsBode = 400;
-inline constexpr int EchantillonsBlack = 100;
-inline constexpr int EchantillonsNyquist = 400;
-inline constexpr int IntervallesReponse = 1000;
-
-// Feuilles : 1 Bode, 2 Black, 3 Nyquist (tout autre diagramme) ; 1 échelon, 2 rampe.
+// Feuilles : Bode, Black, Nyquist (tout autre diagramme) ; échelon, rampe.
 int FeuilleDiagramme(TTypeDiagramme type);
 int FeuilleReponse(TTypeReponse type);
 

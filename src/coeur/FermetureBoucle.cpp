@@ -5,6 +5,7 @@
 #include "numerique/BoucleFermee.h"
 #include "numerique/Laguerre.h"
 #include "TextesMarges.h"
+#include "TextesValeurs.h"
 
 std::vector<Reel> SignatureFonction(const TDocument& doc)
 {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "TextesValeurs.h"
+
 namespace {
 
 bool EstChiffre(QChar c)

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "TextesValeurs.h"
+
 namespace {
 
 QString Nombre(Reel x, int chiffres) { return QString::fromStdString(NombreEnTexte(x, chiffres)); }

@@ -8,6 +8,7 @@
 
 #include "coeur/EchantillonsFrequentiels.h"
 #include "coeur/SaisieNombres.h"
+#include "coeur/TextesValeurs.h"
 #include "trace/Graphisme.h"
 #include "trace/ValeursAutomatiques.h"
 

@@ -1,4 +1,5 @@
 #include "UPolesZeros.h"
+#include "coeur/TextesValeurs.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,8 +1,7 @@
 #pragma once
-// Nombres complexes en précision étendue et textes des nombres.
+// Nombres complexes en précision étendue.
 #include <cmath>
 #include <limits>
-#include <string>
 
 using Reel = long double;
 
@@ -72,14 +71,3 @@ TComplexe DePolaire(TComplexe z);
 TComplexe Exponentielle(TComplexe z);
 Reel Distance(TComplexe a, TComplexe b);
 bool Voisins(TComplexe a, TComplexe b);
-
-// Séparateur décimal des textes affichés : réglé une fois au démarrage d'après la locale.
-void DefinitSeparateurDecimal(char separateur);
-char SeparateurDecimal();
-
-std::string NombreEnTexte(Reel x, int n);
-// Les parties sous la résolution de l'affichage (voir PartiesAffichees) s'écrivent 0.
-std::string ComplexeEnTexte(TComplexe z, int n);
-// z dont chaque partie plus petite qu'une demi-unité du dernier des `chiffres` significatifs de la
-// plus grande vaut 0 : à cette échelle, ce n'est que du bruit de calcul (2.6 + j3.8E-37).
-TComplexe PartiesAffichees(TComplexe z, int chiffres);

@@ -58,14 +58,6 @@ TPaire DernierePaireCommune(const TPolynome& n, const TPolynome& d)
     return paire;
 }
 
-// Une partie imaginaire invisible devant le module de la racine n'est pas écrite.
-std::string TexteRacine(TComplexe r, int chiffres)
-{
-    if (std::fabs(r.Im) <= ToleranceCommunes * Module(r))
-        return NombreEnTexte(r.Re, chiffres);
-    return ComplexeEnTexte(r, chiffres);
-}
-
 // Un pôle sur l'axe imaginaire (partie réelle nulle) laisse le système stable ; un dénominateur
 // nul ne définit aucun système.
 bool Stable(const TPolynome& n, const TPolynome& d)
@@ -84,15 +76,15 @@ TComplexe RacineAnnoncee(const TSysteme& s, TPaire paire)
 
 }  // namespace
 
-void SimplifieRacinesCommunes(TSysteme& s, int chiffresSignificatifs, const AvertissementRacine& avertir)
+void SimplifieRacinesCommunes(TSysteme& s, const AnnonceRacine& annoncer)
 {
     for (int passe = 0; passe < PassesMax; ++passe) {
         const TPaire paire = DernierePaireCommune(s.Numerateur, s.Denominateur);
         if (paire.RacineN == 0)
             break;
         const int m = std::min(s.Numerateur.Multiplicites[paire.RacineN], s.Denominateur.Multiplicites[paire.RacineD]);
-        if (avertir)
-            avertir(TexteRacine(RacineAnnoncee(s, paire), chiffresSignificatifs));
+        if (annoncer)
+            annoncer(RacineAnnoncee(s, paire));
         s.Numerateur = EnleveRacine(paire.RacineN, m, s.Numerateur);
         s.Denominateur = EnleveRacine(paire.RacineD, m, s.Denominateur);
     }

@@ -1,4 +1,5 @@
 #include "TraceAsymptotes.h"
+#include "coeur/TextesValeurs.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -9,6 +9,7 @@
 #include "coeur/EchantillonsFrequentiels.h"
 #include "TraceMarges.h"
 #include "coeur/PhasesAffichees.h"
+#include "coeur/TextesValeurs.h"
 
 namespace {
 TRepere Repere(const QRect& cible, const TMiseEnPageBode& mise, Reel haut, Reel bas)

@@ -1,4 +1,5 @@
 #include "TraceCaracteristiques.h"
+#include "coeur/TextesValeurs.h"
 
 #include <QFontMetrics>
 #include <QPainter>

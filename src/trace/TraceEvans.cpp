@@ -5,6 +5,7 @@
 
 #include "coeur/Document.h"
 #include "coeur/FermetureBoucle.h"
+#include "coeur/TextesValeurs.h"
 #include "numerique/LieuEvans.h"
 
 namespace {

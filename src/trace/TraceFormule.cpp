@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "coeur/TextesValeurs.h"
+
 namespace {
 
 bool PresDe(Reel x, Reel cible, Reel tolerance)

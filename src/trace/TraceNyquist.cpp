@@ -9,6 +9,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchantillonsFrequentiels.h"
 #include "coeur/PhasesAffichees.h"
+#include "coeur/TextesValeurs.h"
 #include "TraceMarges.h"
 
 namespace {

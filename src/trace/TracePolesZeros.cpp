@@ -1,4 +1,5 @@
 #include "TracePolesZeros.h"
+#include "coeur/TextesValeurs.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -9,6 +9,7 @@
 
 #include "EchellesReponses.h"
 #include "Traceur.h"
+#include "coeur/TextesValeurs.h"
 #include "numerique/Reponses.h"
 
 namespace {

@@ -9,7 +9,9 @@
 
 #include "PolynomesSaisis.h"
 #include "CasReference.h"
+#include "SeparateurImpose.h"
 #include "coeur/FichierDonnees.h"
+#include "coeur/TextesValeurs.h"
 #include "numerique/Reponses.h"
 
 using nlohmann::json;
@@ -152,6 +154,27 @@ TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
     EXPECT_EQ(doc.Denominateur.Degre, 1);
     EXPECT_TRUE(doc.SystemeStable);
     EXPECT_NEAR(double(doc.TMaxAuto), 5.0, 1e-12);  // pôle restant -2 : dix constantes de temps
+}
+
+// Texte d'une annonce : aux chiffres du document et au séparateur réglé ; une partie imaginaire
+// invisible devant le module n'est pas écrite. La dernière paire trouvée passe d'abord.
+TEST(AnalyseCoeur, AnnoncesEcritesAuxChiffresDuDocument)
+{
+    const SeparateurImpose virgule(',');
+    std::vector<std::string> annonces;
+    const auto annonce = [&](const std::string& t) { annonces.push_back(t); };
+    TDocument doc = DocumentInitial();
+    doc.ChiffresSignificatifs = 3;
+    doc.Numerateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}});
+    doc.Denominateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}, {-3, 0}});
+    AnalyseApresSaisieCoeur(doc, annonce);
+    EXPECT_EQ(annonces, (std::vector<std::string>{"-1,23 +2 j", "-1,23 -2 j"}));
+
+    annonces.clear();
+    doc.Numerateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}});
+    doc.Denominateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}, {-1, 0}});
+    AnalyseApresSaisieCoeur(doc, annonce);
+    EXPECT_EQ(annonces, std::vector<std::string>{"+2,5"});
 }
 
 // Zéro -2, pôles 1, 1.00001, 1.00002, 1.00003 donnés par leurs racines : le zéro est à trois unités

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QApplication>
 
+#include "coeur/TextesValeurs.h"
 #include "PolynomesSaisis.h"
 #include "coeur/Analyse.h"
 #include "fenetres/UPolesZeros.h"

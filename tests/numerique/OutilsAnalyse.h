@@ -68,9 +68,9 @@ inline TSysteme SystemeDuCas(const nlohmann::json& entree)
 }
 
 // Toute l'analyse qui suit une saisie ; rend le statut de la décomposition.
-inline int Analyse(TSysteme& s, TEchellesAuto& e, const AvertissementRacine& avertir = {})
+inline int Analyse(TSysteme& s, TEchellesAuto& e, const AnnonceRacine& annoncer = {})
 {
-    SimplifieRacinesCommunes(s, 4, avertir);
+    SimplifieRacinesCommunes(s, annoncer);
     const int statut = DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
     if (statut == DecompositionFaite)
         CalculeEchellesAuto(s, e);

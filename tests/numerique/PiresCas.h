@@ -68,7 +68,7 @@ inline TAnalyseComplete AnalyseComplete(const TPireCas& c)
     s.Numerateur = PolynomeDeCoefs(c.Num);
     s.Denominateur = DenominateurDe(c);
     s.TempsMort = c.T;
-    SimplifieRacinesCommunes(s, 15, {});
+    SimplifieRacinesCommunes(s, {});
     if (DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition) ==
         DecompositionFaite)
         CalculeEchellesAuto(s, a.Echelles);

@@ -37,12 +37,11 @@ class Reference : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
-        DefinitSeparateurDecimal('.');
         const json& entree = CeCas()["entree"];
         systeme = SystemeDuCas(entree);
         for (const auto& [nom, champ] : ChampsEchellesAuto)
             echelles.*champ = Sentinelle;
-        statut = Analyse(systeme, echelles, [this](const std::string& texte) { communes.push_back(texte); });
+        statut = Analyse(systeme, echelles, [this](TComplexe racine) { communes.push_back(racine); });
     }
 
     const json& CeCas() const { return CasNomme(GetParam()); }
@@ -61,7 +60,7 @@ protected:
 
     TSysteme systeme;
     TEchellesAuto echelles;
-    std::vector<std::string> communes;
+    std::vector<TComplexe> communes;
     int statut = -1;
 };
 
@@ -75,12 +74,8 @@ TEST_P(Reference, RacinesCommunesEtStabilite)
 {
     const json& attendues = Attendu()["racines_communes"];
     ASSERT_EQ(communes.size(), attendues.size());
-    for (std::size_t i = 0; i < communes.size(); ++i) {
-        // Texte à quatre chiffres significatifs : sa valeur est exacte à 5e-4 près en relatif.
-        const TComplexe r = LitComplexe(attendues[i]);
-        EXPECT_TRUE(Proche(std::strtold(communes[i].c_str(), nullptr), r.Re, {5e-4L, 1e-12L})) << communes[i];
-        EXPECT_EQ(communes[i].find('j') != std::string::npos, std::fabs(r.Im) >= 1e-5L) << communes[i];
-    }
+    for (std::size_t i = 0; i < communes.size(); ++i)
+        EXPECT_TRUE(Proche(communes[i], LitComplexe(attendues[i]), Tolerance())) << "racine commune " << i;
     EXPECT_EQ(systeme.SystemeStable, Attendu()["stable"].get<bool>());
 }
 

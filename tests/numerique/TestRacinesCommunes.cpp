@@ -12,21 +12,21 @@ namespace {
 
 struct TSimplification {
     TSysteme Systeme;
-    std::vector<std::string> Annonces;
+    std::vector<TComplexe> Annonces;
 };
 
 TSimplification Simplifie(const TPolynome& n, const TPolynome& d)
 {
-    DefinitSeparateurDecimal('.');
     TSimplification r{Systeme(n, d), {}};
-    SimplifieRacinesCommunes(r.Systeme, 4, [&r](const std::string& texte) { r.Annonces.push_back(texte); });
+    SimplifieRacinesCommunes(r.Systeme, [&r](TComplexe racine) { r.Annonces.push_back(racine); });
     return r;
 }
 
 TEST(SimplifieRacinesCommunes, RacineSimpleAnnonceeEtEnlevee)
 {
     const TSimplification r = Simplifie(PolynomeDeRacines(R(3), {R(-1)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
-    EXPECT_EQ(r.Annonces, std::vector<std::string>{"-1"});
+    ASSERT_EQ(r.Annonces.size(), 1u);
+    EXPECT_TRUE(Proche(r.Annonces[0], R(-1), Serre));
     ASSERT_EQ(r.Systeme.Numerateur.Degre, 0);
     EXPECT_TRUE(Proche(r.Systeme.Numerateur.Coef[0], R(3), Serre));
     ASSERT_EQ(r.Systeme.Denominateur.Degre, 1);
@@ -46,24 +46,20 @@ TEST(SimplifieRacinesCommunes, RacineMultipleEnleveeAuPlusPetitOrdre)
 }
 
 // La dernière paire trouvée passe d'abord : -1 + 2j avant -1 - 2j.
-TEST(SimplifieRacinesCommunes, PaireConjugueeEcriteEnComplexes)
+TEST(SimplifieRacinesCommunes, PaireConjugueeAnnonceeRacineParRacine)
 {
     const TSimplification r = Simplifie(ParCoefficients({R(5), R(2), R(1)}), PolynomeDeRacines(R(1), {{-1, 2}, {-1, -2}, R(-3)}));
-    EXPECT_EQ(r.Annonces, (std::vector<std::string>{"-1 +2 j", "-1 -2 j"}));
+    ASSERT_EQ(r.Annonces.size(), 2u);
+    EXPECT_TRUE(Proche(r.Annonces[0], {-1, 2}, Serre));
+    EXPECT_TRUE(Proche(r.Annonces[1], {-1, -2}, Serre));
     EXPECT_EQ(r.Systeme.Numerateur.Degre, 0);
     EXPECT_EQ(r.Systeme.Denominateur.Degre, 1);
-}
-
-TEST(SimplifieRacinesCommunes, PartieImaginaireNegligeableNonEcrite)
-{
-    const TSimplification r = Simplifie(PolynomeDeRacines(R(1), {{2.5L, 3e-6L}}), PolynomeDeRacines(R(1), {{2.5L, 3e-6L}, R(-1)}));
-    EXPECT_EQ(r.Annonces, std::vector<std::string>{"+2.5"});
 }
 
 TEST(SimplifieRacinesCommunes, SansAvertisseurNiRacineCommune)
 {
     TSysteme s = Systeme(PolynomeDeRacines(R(1), {R(-1)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
-    SimplifieRacinesCommunes(s, 4, {});
+    SimplifieRacinesCommunes(s, {});
     EXPECT_EQ(s.Denominateur.Degre, 1);
 
     const TSimplification r = Simplifie(PolynomeDeRacines(R(1), {R(-5)}), PolynomeDeRacines(R(1), {R(-1), R(-2)}));
@@ -165,8 +161,8 @@ TEST(SimplifieRacinesCommunes, CommunesSeulementDansLaPrecisionDeLaPaire)
         const int attendus = CommunsQuad(TapeQuad(c.N), TapeQuad(c.D));
         EXPECT_EQ(int(r.Annonces.size()), attendus) << c.N << " / " << c.D;
         EXPECT_EQ(r.Systeme.Denominateur.Degre, int(Mots(c.D).size()) - 1 - attendus) << c.D;
-        for (const std::string& texte : r.Annonces)
-            EXPECT_EQ(texte.front() != '-', c.AnnonceSansPartieReelleNegative) << texte;
+        for (const TComplexe racine : r.Annonces)
+            EXPECT_EQ(racine.Re >= 0, c.AnnonceSansPartieReelleNegative) << double(racine.Re);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "AideImages.h"
 #include "AidePages.h"
+#include "coeur/TextesValeurs.h"
 #include "trace/FormulesImprimees.h"
 
 namespace {

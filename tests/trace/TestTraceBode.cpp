@@ -15,6 +15,7 @@
 #include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
 #include "coeur/EchantillonsFrequentiels.h"
+#include "coeur/TextesValeurs.h"
 #include "trace/Graphisme.h"
 #include "trace/DessinPlace.h"
 #include "trace/TraceBode.h"

@@ -12,6 +12,7 @@
 #include "AideImages.h"
 #include "DocumentsDessin.h"
 #include "PolynomesSaisis.h"
+#include "coeur/TextesValeurs.h"
 #include "trace/NormalesCourbe.h"
 #include "trace/TraceNyquist.h"
 #include "trace/ValeursAutomatiques.h"
