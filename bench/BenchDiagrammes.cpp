@@ -96,7 +96,7 @@ void BlackAbaque(benchmark::State& etat, bool lieuxGardes)
 {
     TDocument doc = DocumentDegreDix();
     doc.PhaseSymetrique = etat.range(0) != 0;
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     const TParamBlack param{0.001L, 1000, -60, 20, QStringLiteral("Degré 10"), true, true};
     TLieuxAbaque lieux;
     RepeintAvec(etat, doc, [&](QPainter& p, const QRect& cible, TDocument& d) {

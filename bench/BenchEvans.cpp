@@ -27,17 +27,21 @@ void Trace(benchmark::State& etat, TDocument doc, bool repeint)
     demande.Type = TTypeDiagramme::Evans;
     demande.Evans = {c.XMin, c.XMax, c.YMin, c.YMax, QStringLiteral("Degré 10")};
     QImage image(1920, 1080, QImage::Format_RGB32);
+    // Le repeint reprend les branches du tracé précédent, comme la fenêtre.
+    TTraceEvans precedent;
     if (repeint) {
         QPainter p(&image);
-        TracerDiagramme(p, image.rect(), doc, demande);
+        precedent = TracerDiagramme(p, image.rect(), doc, demande).Dessin.Evans;
+        demande.EvansPrecedent = &precedent;
     }
+    std::size_t points = 0;
     for (auto _ : etat) {
-        if (!repeint)
-            doc.Evans.Lieu = {};
         QPainter p(&image);
-        benchmark::DoNotOptimize(TracerDiagramme(p, image.rect(), doc, demande));
+        const TResultatDiagramme r = TracerDiagramme(p, image.rect(), doc, demande);
+        points = r.Dessin.Evans.Lieu.Points.size();
+        benchmark::DoNotOptimize(r);
     }
-    etat.counters["points"] = double(doc.Evans.Lieu.Points.size());
+    etat.counters["points"] = double(points);
 }
 
 // (p + 3)(p² + 2p + 5) / (p(p+1)(p+2)(p+4)(p+6)(p+8)(p²+p+4)(p²+6p+25)) : pôles distincts.

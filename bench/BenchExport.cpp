@@ -30,8 +30,13 @@ TDocument Document(TTypeDiagramme type)
     doc.TempsMort = 0.05L;
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     doc.TypeDiagramme = type;
-    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
-    e = {};
+    return doc;
+}
+
+// Les échelles que la fenêtre aurait gardées de son tracé.
+TEchellesFrequentielles Echelles()
+{
+    TEchellesFrequentielles e;
     e.FreqMin = 0.001L;
     e.FreqMax = 1000;
     e.LogFreqMin = -3;
@@ -41,14 +46,15 @@ TDocument Document(TTypeDiagramme type)
     e.PhaseMin = -360;
     e.PhaseMax = 0;
     e.AbaqueVisible = true;
-    return doc;
+    return e;
 }
 
 void Exporte(benchmark::State& etat, TTypeDiagramme type)
 {
     QTemporaryDir dossier;
     const QString copie = CheminCopieDeTravail(Modele, dossier.path() + QStringLiteral("/"));
-    TDocument doc = Document(type);
+    const TDocument doc = Document(type);
+    const TEchellesFrequentielles echelles = Echelles();
     for (auto _ : etat) {
         if (!CopieModele(Modele, copie)) {
             etat.SkipWithError("modèle absent");
@@ -56,7 +62,7 @@ void Exporte(benchmark::State& etat, TTypeDiagramme type)
         }
         TClasseurOOXML classeur;
         classeur.Ouvre(copie);
-        ExporteDiagramme(classeur, doc, [] {});
+        ExporteDiagramme(classeur, doc, echelles, [] {});
         classeur.Enregistre();
     }
     etat.counters["octets"] = double(QFile(copie).size());

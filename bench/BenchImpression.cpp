@@ -22,7 +22,7 @@ TDocument DocumentImprime()
     CalculeRacines(doc.Denominateur);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     doc.ImpressionCouleur = true;
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     return doc;
 }
 

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "coeur/Analyse.h"
-#include "coeur/EchantillonsFrequentiels.h"
 #include "trace/EcritureImage.h"
 #include "trace/PageImprimee.h"
 #include "trace/PagePdf.h"
@@ -96,11 +95,8 @@ TDemandeReponse DemandeReponse(const TDocument& doc, const TVue& vue)
     return demande;
 }
 
-TDemandeDiagramme DemandeDiagramme(TDocument& doc, const TVue& vue)
+TDemandeDiagramme DemandeDiagramme(const TDocument& doc, const TVue& vue)
 {
-    const TBornes phases = PlagePhases(doc.PhaseSymetrique);
-    doc.EchellesFrequentielles.PhaseMin = phases.Min;
-    doc.EchellesFrequentielles.PhaseMax = phases.Max;
     TDemandeDiagramme demande;
     demande.Type = vue.Diagramme;
     demande.Bode = ParamAutoBode(doc);
@@ -215,7 +211,7 @@ int FaitImage(int argc, char** argv, TDocument& doc, const TOptionsImage& option
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    doc.EchellesFrequentielles.AbaqueVisible = options.Abaque;
+    doc.AbaqueVisible = options.Abaque;
     QString erreur;
     if (!EcritVue(QString::fromLocal8Bit(options.Sortie.c_str()), *TailleDe(options.Taille), doc, *VueDe(options.Vue),
                   erreur))

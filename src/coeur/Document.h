@@ -3,13 +3,11 @@
 #include <QString>
 #include <vector>
 
-#include "EchellesFrequentielles.h"
 #include "numerique/Correcteur.h"
 #include "numerique/Marges.h"
 #include "EtatEvans.h"
 #include "numerique/Systeme.h"
 #include "SchemaCouleurs.h"
-#include "ValeursTemporelles.h"
 
 enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black, Evans };
 enum class TTypeReponse { Aucune, Indicielle, Rampe };
@@ -32,9 +30,7 @@ struct TDocument : TSysteme, TEchellesAuto {
     std::vector<Reel> AbaquePhases;  // au plus NbValeursAbaqueMax valeurs, en degrés
     TTypeDiagramme TypeDiagramme = TTypeDiagramme::Aucun;
     TTypeReponse TypeReponse = TTypeReponse::Aucune;
-    TValeursTemporelles ValeursTemporelles;
-    TEchellesFrequentielles EchellesFrequentielles;
-    TPointsFrequentiels PointsFrequentiels;  // indices -2 à 2000
+    bool AbaqueVisible = false;  // l'abaque de Nichols sur le diagramme de Black
     bool MargesEtude = false;          // ligne des marges sous le verdict de l'étude
     std::optional<TMarges> Marges;     // calculées à la demande, oubliées à chaque analyse
     TEtatEvans Evans;

@@ -1,6 +1,7 @@
 #pragma once
-// Échelles et points échantillonnés du dernier diagramme fréquentiel dessiné à l'écran :
-// la lecture à la souris, le tableau de valeurs, l'impression et l'export les relisent.
+// Ce qu'un diagramme fréquentiel a dessiné : ses échelles, son cadre et ses points avec leurs
+// pixels. La fenêtre garde celui de l'écran ; sa lecture à la souris, son tableau de valeurs et
+// l'export le relisent. Une page ou une image a le sien, que personne ne garde.
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -8,7 +9,7 @@
 #include "numerique/Complexes.h"
 
 struct TEchellesFrequentielles {
-    // Zone de dessin : 0, largeur, 0, hauteur de la fenêtre au dernier tracé.
+    // Zone de dessin : la cible du tracé.
     int ZoneGauche = 0;
     int ZoneDroite = 0;
     int ZoneHaut = 0;
@@ -25,18 +26,19 @@ struct TEchellesFrequentielles {
     Reel ReelMin = 0;
     Reel ImMax = 0;
     Reel ImMin = 0;
-    bool AbaqueVisible = false;
+    bool AbaqueVisible = false;  // Black : l'abaque de Nichols dessinée avec la courbe
     bool QuadrillageFin = false;
-    int NbPoints = 0;  // intervalles d'échantillonnage du dernier tracé
+    int NbPoints = 0;  // intervalles d'échantillonnage, 0 sans points à lire
 
-    // Début d'un tracé à l'écran : sa zone, et plus aucun point à lire tant qu'il n'a pas abouti.
-    void Recommence(const QRect& zone)
+    // La zone d'un tracé qui commence, sans points tant qu'il n'a pas abouti.
+    static TEchellesFrequentielles Zone(const QRect& zone)
     {
-        NbPoints = 0;
-        ZoneGauche = zone.left();
-        ZoneDroite = zone.left() + zone.width();
-        ZoneHaut = zone.top();
-        ZoneBas = zone.top() + zone.height();
+        TEchellesFrequentielles e;
+        e.ZoneGauche = zone.left();
+        e.ZoneDroite = zone.left() + zone.width();
+        e.ZoneHaut = zone.top();
+        e.ZoneBas = zone.top() + zone.height();
+        return e;
     }
 };
 
@@ -102,4 +104,11 @@ public:
 
 private:
     std::vector<TPointFrequentiel> Points;
+};
+
+// Le relevé d'un diagramme fréquentiel : la cible de Nyquist peut être rognée à son dessin.
+struct TTraceFrequentiel {
+    TEchellesFrequentielles Echelles;
+    TPointsFrequentiels Points;  // indices 1 à Echelles.NbPoints pour la lecture et le tableau
+    QRect Cadre;
 };

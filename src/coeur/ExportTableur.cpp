@@ -46,7 +46,8 @@ bool PasseUnBord(Reel ecrite, Reel ecritePrecedente, Reel continue_, Reel contin
 
 // Une ligne vide là où la phase écrite passe d'un bord de sa plage à l'autre, pour que la
 // courbe du graphique ne traverse pas le cadre.
-void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const TAvanceExport& avance)
+void EcritEchantillons(TClasseur& c, int feuille, const TDocument& doc, const TEchellesFrequentielles& echelles, int n,
+                       const TAvanceExport& avance)
 {
     const TTypeDiagramme type = doc.TypeDiagramme;
     const std::vector<TGrandeur>& colonnes = ColonnesTableur(type == TTypeDiagramme::Aucun ? TTypeDiagramme::Nyquist
@@ -57,9 +58,7 @@ void EcritEchantillons(TClasseur& c, int feuille, TDocument& doc, int n, const T
     EcritEntetes(c, feuille, titres);
     const std::vector<TEchantillonDiagramme> ech =
         Echantillonne(doc, TPhasesAffichees(doc, doc.PhaseSymetrique, doc.PhaseContinue),
-                      DecadesDuTrace(doc.EchellesFrequentielles), 0, n - 1,
-                      TCalculEchantillon::GainPhase);
-    doc.EchellesFrequentielles.NbPoints = n;
+                      DecadesDuTrace(echelles), 0, n - 1, TCalculEchantillon::GainPhase);
     const bool lignesVides = type == TTypeDiagramme::Bode || type == TTypeDiagramme::Black;
     const TPhasesAffichees deroulee(doc, doc.PhaseSymetrique, true);
     int ligne = PremiereLigne;
@@ -214,9 +213,9 @@ void Abaque(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
     }
 }
 
-bool AvecAbaque(const TDocument& doc)
+bool AvecAbaque(const TDocument& doc, const TEchellesFrequentielles& echelles)
 {
-    return doc.TypeDiagramme == TTypeDiagramme::Black && doc.EchellesFrequentielles.AbaqueVisible;
+    return doc.TypeDiagramme == TTypeDiagramme::Black && echelles.AbaqueVisible;
 }
 
 int EchantillonsDe(TTypeDiagramme type)
@@ -243,9 +242,9 @@ int FeuilleReponse(TTypeReponse type)
     return type == TTypeReponse::Rampe ? FeuilleRampe : FeuilleEchelon;
 }
 
-int EtapesExportDiagramme(const TDocument& doc)
+int EtapesExportDiagramme(const TDocument& doc, const TEchellesFrequentielles& echelles)
 {
-    const int lieux = AvecAbaque(doc) ? int(doc.AbaqueGains.size() + doc.AbaquePhases.size()) : 0;
+    const int lieux = AvecAbaque(doc, echelles) ? int(doc.AbaqueGains.size() + doc.AbaquePhases.size()) : 0;
     return EchantillonsDe(doc.TypeDiagramme) + lieux;
 }
 
@@ -254,19 +253,18 @@ int EtapesExportReponse()
     return IntervallesReponse + 1;
 }
 
-void ExporteDiagramme(TClasseur& c, TDocument& doc, const TAvanceExport& avance)
+void ExporteDiagramme(TClasseur& c, const TDocument& doc, const TEchellesFrequentielles& e, const TAvanceExport& avance)
 {
     const TTypeDiagramme type = doc.TypeDiagramme;
     const int feuille = FeuilleDiagramme(type);
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
     c.ActiveFeuille(feuille);
-    EcritEchantillons(c, feuille, doc, EchantillonsDe(type), avance);
+    EcritEchantillons(c, feuille, doc, e, EchantillonsDe(type), avance);
     switch (type) {
     case TTypeDiagramme::Bode:
         AxesBode(c, e);
         break;
     case TTypeDiagramme::Black:
-        if (AvecAbaque(doc))
+        if (AvecAbaque(doc, e))
             Abaque(c, doc, avance);
         AxesPremierGraphique(c, feuille, {e.PhaseMin, e.PhaseMax}, {e.GainMin, e.GainMax});
         break;
@@ -286,9 +284,8 @@ TUniteTemps UniteTemps(Reel pasTemps)
 
 // Les instants partent de 0 et tombent sur des temps ronds : TMax, multiple du pas de
 // graduation, est partagé en 1000 intervalles.
-void ExporteReponse(TClasseur& c, const TDocument& doc, const TAvanceExport& avance)
+void ExporteReponse(TClasseur& c, const TDocument& doc, const TValeursTemporelles& v, const TAvanceExport& avance)
 {
-    const TValeursTemporelles& v = doc.ValeursTemporelles;
     const bool echelon = doc.TypeReponse != TTypeReponse::Rampe;
     const int feuille = FeuilleReponse(doc.TypeReponse);
     const TUniteTemps unite = UniteTemps(v.PasTemps);

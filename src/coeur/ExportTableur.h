@@ -1,12 +1,15 @@
 #pragma once
 // Remplissage d'un classeur modèle avec le diagramme ou la réponse à l'écran : échantillons,
 // en-têtes, lieux de l'abaque de Nichols et réglages des axes des graphiques. Les échelles
-// sont celles que le dernier tracé a laissées dans le document ; la réponse est recalculée ici.
+// sont celles du tracé que la fenêtre a gardé ; les valeurs sont recalculées ici, le document
+// n'est pas touché.
 #include <functional>
 
 #include "Classeur.h"
 #include "DispositionClasseur.h"
 #include "Document.h"
+#include "EchellesFrequentielles.h"
+#include "ValeursTemporelles.h"
 
 // Un pas de la barre de progression : un échantillon ou un lieu de l'abaque.
 using TAvanceExport = std::function<void()>;
@@ -15,12 +18,13 @@ using TAvanceExport = std::function<void()>;
 int FeuilleDiagramme(TTypeDiagramme type);
 int FeuilleReponse(TTypeReponse type);
 
-int EtapesExportDiagramme(const TDocument& doc);
+int EtapesExportDiagramme(const TDocument& doc, const TEchellesFrequentielles& echelles);
 int EtapesExportReponse();
 
-// Fixe aussi le nombre de points du document à celui des échantillons écrits.
-void ExporteDiagramme(TClasseur& classeur, TDocument& doc, const TAvanceExport& avance);
-void ExporteReponse(TClasseur& classeur, const TDocument& doc, const TAvanceExport& avance);
+void ExporteDiagramme(TClasseur& classeur, const TDocument& doc, const TEchellesFrequentielles& echelles,
+                      const TAvanceExport& avance);
+void ExporteReponse(TClasseur& classeur, const TDocument& doc, const TValeursTemporelles& valeurs,
+                    const TAvanceExport& avance);
 
 struct TUniteTemps {
     QString Nom;  // "s", "ms", "µs", "ns", "ps", "fs"

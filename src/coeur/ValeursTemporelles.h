@@ -1,6 +1,6 @@
 #pragma once
-// Entrée et échelles de la dernière réponse temporelle dessinée : l'impression et l'export
-// les reprennent telles que le dernier tracé les a laissées.
+// Entrée et échelles d'une réponse temporelle dessinée : la fenêtre garde celles de l'écran,
+// que l'export reprend telles que le tracé les a arrondies.
 #include <QString>
 
 #include "numerique/Complexes.h"

@@ -90,18 +90,19 @@ private:
     QProgressBar* barre_;
 };
 
-bool Remplit(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const QString& copie)
+bool Remplit(QMainWindow& fenetre, const TDocument& doc, const TTraceExporte& trace, const QString& copie)
 {
-    const int etapes = sujet == TSujetExport::Diagramme ? EtapesExportDiagramme(doc) : EtapesExportReponse();
+    const bool diagramme = trace.Sujet == TSujetExport::Diagramme;
+    const int etapes = diagramme ? EtapesExportDiagramme(doc, trace.Echelles) : EtapesExportReponse();
     TAttente attente(fenetre, etapes);
     const TAvanceExport avance = [&attente] { attente.Avance(); };
     try {
         TClasseurOOXML classeur;
         classeur.Ouvre(copie);
-        if (sujet == TSujetExport::Diagramme)
-            ExporteDiagramme(classeur, doc, avance);
+        if (diagramme)
+            ExporteDiagramme(classeur, doc, trace.Echelles, avance);
         else
-            ExporteReponse(classeur, doc, avance);
+            ExporteReponse(classeur, doc, trace.Valeurs, avance);
         classeur.Enregistre();
         return true;
     } catch (const std::exception&) {
@@ -111,9 +112,10 @@ bool Remplit(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const QSt
     }
 }
 
-bool Exporte(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const std::function<QString(QFileDialog&)>& choix)
+bool Exporte(QMainWindow& fenetre, TDocument& doc, const TTraceExporte& trace,
+             const std::function<QString(QFileDialog&)>& choix)
 {
-    const TNomsExport noms = NomsDe(sujet);
+    const TNomsExport noms = NomsDe(trace.Sujet);
     const QString modele = Choisit(fenetre, QStringLiteral("Fichier modèle à utiliser"), QFileDialog::AcceptOpen,
                                    doc.DossierFichiers, noms.Modele, choix);
     if (modele.isEmpty())
@@ -125,7 +127,7 @@ bool Exporte(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const std
         AfficheMessage(QStringLiteral("échec de la création du fichier temporaire"));
         return false;
     }
-    if (!Remplit(fenetre, doc, sujet, copie))
+    if (!Remplit(fenetre, doc, trace, copie))
         return false;
     const QString resultat = ChoisitResultat(fenetre, doc, modele, noms.Resultat, choix);
     if (resultat.isEmpty())
@@ -139,10 +141,10 @@ bool Exporte(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet, const std
 }
 }
 
-bool ExporteExcel(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet,
+bool ExporteExcel(QMainWindow& fenetre, TDocument& doc, const TTraceExporte& trace,
                   const std::function<QString(QFileDialog&)>& choix)
 {
-    const bool reussi = Exporte(fenetre, doc, sujet, choix);
+    const bool reussi = Exporte(fenetre, doc, trace, choix);
     AfficheMessage(reussi ? QStringLiteral("exportation terminée") : QStringLiteral("pas d'exportation"));
     return reussi;
 }

@@ -6,12 +6,24 @@
 #include <QString>
 #include <functional>
 
+#include "coeur/EchellesFrequentielles.h"
+#include "coeur/ValeursTemporelles.h"
+
 class QFileDialog;
 class QMainWindow;
 struct TDocument;
 
 enum class TSujetExport { Diagramme, Reponse };
 
+// Ce que l'export relit du tracé que la fenêtre a gardé : les échelles du diagramme, ou l'entrée
+// et les échelles de la réponse.
+struct TTraceExporte {
+    TSujetExport Sujet = TSujetExport::Diagramme;
+    TEchellesFrequentielles Echelles;
+    TValeursTemporelles Valeurs;
+};
+
 // `choix` exécute un dialogue de fichier et rend le chemin choisi, vide si l'utilisateur renonce.
-bool ExporteExcel(QMainWindow& fenetre, TDocument& doc, TSujetExport sujet,
+// Du document, seul le dossier du dernier export change.
+bool ExporteExcel(QMainWindow& fenetre, TDocument& doc, const TTraceExporte& trace,
                   const std::function<QString(QFileDialog&)>& choix);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "coeur/Document.h"
+#include "trace/TraceDiagramme.h"
 #include "coeur/TextesValeurs.h"
 
 namespace {
@@ -12,10 +12,10 @@ constexpr int ChiffresLecture = 6;
 
 }
 
-std::optional<std::size_t> PointEvansTouche(const TDocument& doc, QPoint clic)
+std::optional<std::size_t> PointEvansTouche(const TTraceDiagramme& trace, QPoint clic)
 {
-    const TEtatEvans& e = doc.Evans;
-    if (doc.TypeDiagramme != TTypeDiagramme::Evans || e.Lieu.Points.empty() || !e.Pixels.contains(clic))
+    const TTraceEvans& e = trace.Evans;
+    if (trace.Type != TTypeDiagramme::Evans || e.Lieu.Points.empty() || !e.Pixels.contains(clic))
         return std::nullopt;
     std::optional<std::size_t> touche;
     Reel meilleur = Tolerance;
@@ -34,11 +34,11 @@ std::optional<std::size_t> PointEvansTouche(const TDocument& doc, QPoint clic)
     return touche;
 }
 
-QStringList LignesLectureEvans(const TDocument& doc, std::size_t indice)
+QStringList LignesLectureEvans(const TTraceEvans& trace, std::size_t indice)
 {
-    const TPointLieu& point = doc.Evans.Lieu.Points.at(indice);
+    const TPointLieu& point = trace.Lieu.Points.at(indice);
     QStringList lignes{QStringLiteral("K = ") + TexteGeneral(point.K, ChiffresLecture)};
-    for (int b = 0; b < doc.Evans.Lieu.NbBranches; ++b) {
+    for (int b = 0; b < trace.Lieu.NbBranches; ++b) {
         // Un pôle réel calculé garde parfois une partie imaginaire de l'ordre de 1e-37 : c'est 0.
         const TComplexe z = PartiesAffichees(point.Racines[std::size_t(b)], ChiffresLecture);
         const Reel omegaN = Module(z);

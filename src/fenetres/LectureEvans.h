@@ -6,10 +6,11 @@
 #include <QStringList>
 #include <optional>
 
-struct TDocument;
+struct TTraceDiagramme;
+struct TTraceEvans;
 
 // Indice du point du lieu (tous ses pôles) dont une racine est à moins de quelques pixels du clic.
-std::optional<std::size_t> PointEvansTouche(const TDocument& doc, QPoint clic);
+std::optional<std::size_t> PointEvansTouche(const TTraceDiagramme& trace, QPoint clic);
 
 // « K = … », puis une ligne par pôle de la boucle fermée.
-QStringList LignesLectureEvans(const TDocument& doc, std::size_t indice);
+QStringList LignesLectureEvans(const TTraceEvans& trace, std::size_t indice);

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "coeur/Document.h"
+#include "trace/TraceDiagramme.h"
 #include "coeur/GrandeursPoints.h"
 #include "coeur/TextesValeurs.h"
 
@@ -23,25 +23,25 @@ QString Ligne(Reel valeur, const QString& unite)
 
 }
 
-std::optional<int> PointTouche(const TDocument& doc, QPoint clic)
+std::optional<int> PointTouche(const TTraceDiagramme& trace, QPoint clic)
 {
-    if (doc.TypeDiagramme == TTypeDiagramme::Aucun)
+    if (trace.Type == TTypeDiagramme::Aucun)
         return std::nullopt;
-    const bool bode = doc.TypeDiagramme == TTypeDiagramme::Bode;
-    for (int i = 1; i <= doc.EchellesFrequentielles.NbPoints; ++i) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+    const bool bode = trace.Type == TTypeDiagramme::Bode;
+    for (int i = 1; i <= trace.Frequentiel.Echelles.NbPoints; ++i) {
+        const TPointFrequentiel& p = trace.Frequentiel.Points[i];
         if (Proche(p.PixelX, clic.x()) && (Proche(p.PixelY1, clic.y()) || (bode && Proche(p.PixelY2, clic.y()))))
             return i;
     }
     return std::nullopt;
 }
 
-QStringList LignesLecture(const TDocument& doc, int indice)
+QStringList LignesLecture(const TTraceDiagramme& trace, int indice)
 {
-    const TPointFrequentiel& p = doc.PointsFrequentiels[indice];
+    const TPointFrequentiel& p = trace.Frequentiel.Points[indice];
     QStringList lignes;
-    for (const TGrandeur g : GrandeursLues(doc.TypeDiagramme, doc.EchellesFrequentielles.AbaqueVisible))
-        lignes << Ligne(ValeurDuPoint(p, doc.TypeDiagramme, g), UniteLecture(g));
+    for (const TGrandeur g : GrandeursLues(trace.Type, trace.Frequentiel.Echelles.AbaqueVisible))
+        lignes << Ligne(ValeurDuPoint(p, trace.Type, g), UniteLecture(g));
     return lignes;
 }
 

@@ -1,20 +1,20 @@
 #pragma once
 // Lecture à la souris sur le diagramme affiché : le point touché et ses textes, tirés des
-// seuls points gardés par le dernier tracé (rien n'est évalué).
+// seuls points du relevé que la fenêtre garde de son dernier tracé (rien n'est évalué).
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
 #include <optional>
 
-struct TDocument;
+struct TTraceDiagramme;
 
 // Premier point d'indice 1 à NbPoints à 2 pixels au plus du clic sur la courbe (gain, ou
 // phase pour Bode) ; rien quand aucun diagramme n'est affiché.
-std::optional<int> PointTouche(const TDocument& doc, QPoint clic);
+std::optional<int> PointTouche(const TTraceDiagramme& trace, QPoint clic);
 
 // Quatre lignes, six pour Black avec l'abaque (la boucle fermée en plus).
-QStringList LignesLecture(const TDocument& doc, int indice);
+QStringList LignesLecture(const TTraceDiagramme& trace, int indice);
 
 // Coin haut gauche du bloc : à droite et en dessous du clic quand il tient dans la zone,
 // sinon de l'autre côté.

@@ -3,12 +3,12 @@
 #include <QStringList>
 #include <QTableWidget>
 
-#include "coeur/Document.h"
+#include "trace/TraceEvans.h"
 #include "coeur/TextesValeurs.h"
 
-QString RemplitTableauEvans(QTableWidget& grille, const TDocument& doc)
+QString RemplitTableauEvans(QTableWidget& grille, const TTraceEvans& trace)
 {
-    const TLieuEvans& lieu = doc.Evans.Lieu;
+    const TLieuEvans& lieu = trace.Lieu;
     QStringList entetes{QStringLiteral("K")};
     for (int b = 1; b <= lieu.NbBranches; ++b)
         entetes << QStringLiteral("branche ") + QString::number(b);

@@ -3,7 +3,7 @@
 // fermée rangés par branche.
 class QTableWidget;
 class QString;
-struct TDocument;
+struct TTraceEvans;
 
 // Remplit la grille ; rend le titre de la fenêtre.
-QString RemplitTableauEvans(QTableWidget& grille, const TDocument& doc);
+QString RemplitTableauEvans(QTableWidget& grille, const TTraceEvans& trace);

@@ -188,22 +188,19 @@ TDemandeDiagramme TEcranDiagramme::Demande()
     if (echellesEvans_)
         demande.Evans = echellesEvans_->Parametres();
     demande.LieuxAbaque = &lieuxAbaque_;
+    demande.EvansPrecedent = &trace_.Evans;
     if (Marges1->isChecked())
         demande.Marges = &MargesDuDocument(document_);
     return demande;
 }
 
-void TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
+TResultatDiagramme TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
 {
-    TEchellesFrequentielles& echelles = document_.EchellesFrequentielles;
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
     // Le lieu d'Evans n'a pas de feuille dans le modèle des diagrammes.
     ExportExcel1->setEnabled(document_.TypeDiagramme != TTypeDiagramme::Evans);
     ActiveMarges();
-    const TBornes phases = PlagePhases(document_.PhaseSymetrique);
-    echelles.PhaseMin = phases.Min;
-    echelles.PhaseMax = phases.Max;
-    TracerDiagramme(surface, cible, document_, Demande());
+    return TracerDiagramme(surface, cible, document_, Demande());
 }
 
 void TEcranDiagramme::DefinitImpression(const TOutilsImpression& outils)
@@ -231,13 +228,13 @@ void TEcranDiagramme::Echelles1Click()
 
 void TEcranDiagramme::Dessiner1Click()
 {
-    document_.EchellesFrequentielles.AbaqueVisible = true;
+    document_.AbaqueVisible = true;
     ZoneClient->update();
 }
 
 void TEcranDiagramme::Effacer1Click()
 {
-    document_.EchellesFrequentielles.AbaqueVisible = false;
+    document_.AbaqueVisible = false;
     ZoneClient->update();
 }
 
@@ -263,9 +260,7 @@ void TEcranDiagramme::ActiveMarges()
 
 void TEcranDiagramme::ExportExcel1Click()
 {
-    ExporteExcel(*this, document_, TSujetExport::Diagramme, ChoixFichier);
-    // L'export a changé le nombre de points : le tracé suivant rend ceux de l'écran.
-    ZoneClient->update();
+    ExporteExcel(*this, document_, {TSujetExport::Diagramme, trace_.Frequentiel.Echelles, {}}, ChoixFichier);
 }
 
 void TEcranDiagramme::SourisEnfoncee(QPoint clic)
@@ -274,10 +269,10 @@ void TEcranDiagramme::SourisEnfoncee(QPoint clic)
         LectureEvans(clic);
         return;
     }
-    const std::optional<int> indice = PointTouche(document_, clic);
+    const std::optional<int> indice = PointTouche(trace_, clic);
     if (!indice)
         return;
-    const QStringList lignes = LignesLecture(document_, *indice);
+    const QStringList lignes = LignesLecture(trace_, *indice);
     const QFontMetrics mesure(EditFreq->font());
     int largeur = 0;
     for (const QString& ligne : lignes)
@@ -300,11 +295,11 @@ void TEcranDiagramme::SourisEnfoncee(QPoint clic)
 // Le K lu devient celui que « Boucle fermée… » propose.
 void TEcranDiagramme::LectureEvans(QPoint clic)
 {
-    const std::optional<std::size_t> indice = PointEvansTouche(document_, clic);
+    const std::optional<std::size_t> indice = PointEvansTouche(trace_, clic);
     if (!indice)
         return;
-    const QStringList lignes = LignesLectureEvans(document_, *indice);
-    document_.Evans.GainLu = document_.Evans.Lieu.Points[*indice].K;
+    const QStringList lignes = LignesLectureEvans(trace_.Evans, *indice);
+    document_.Evans.GainLu = trace_.Evans.Lieu.Points[*indice].K;
     EditEvans->setText(lignes.join(QLatin1Char('\n')));
     const QSize taille = EditEvans->sizeHint();
     EditEvans->setGeometry(QRect(CoinBloc(clic, taille, ZoneClient->size()), taille));
@@ -338,7 +333,7 @@ bool TEcranDiagramme::eventFilter(QObject* objet, QEvent* evenement)
     switch (evenement->type()) {
     case QEvent::Paint: {
         QPainter surface(ZoneClient);
-        Dessine(surface, ZoneClient->rect());
+        trace_ = Dessine(surface, ZoneClient->rect()).Dessin;
         return true;
     }
     case QEvent::MouseButtonPress:

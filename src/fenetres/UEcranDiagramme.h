@@ -8,6 +8,7 @@
 #include "CommandeImprimer.h"
 #include "DialogueRattache.h"
 #include "trace/TraceAbaqueNichols.h"
+#include "trace/TraceDiagramme.h"
 
 class QAction;
 class QFileDialog;
@@ -38,6 +39,9 @@ public:
     void DefinitTableau(TEcranTabVal* tableau);
     void DefinitEchellesEvans(TEchellesEvans* echelles);
     void DefinitImpression(const TOutilsImpression& outils);
+    // Le relevé du dernier tracé à l'écran : la lecture à la souris, le tableau des valeurs et
+    // l'export le relisent ; l'impression et les images ne le touchent pas.
+    const TTraceDiagramme& Trace() const { return trace_; }
 
     // Exécution modale des dialogues d'échelles ; les tests la remplacent.
     TExecutionDialogue ExecuteDialogue;
@@ -90,7 +94,7 @@ private:
     void CreeMenu();
     QLabel* CreeChampLecture();
     void ActiveMarges();
-    void Dessine(QPainter& surface, const QRect& cible);
+    TResultatDiagramme Dessine(QPainter& surface, const QRect& cible);
     void LectureEvans(QPoint clic);
     TDemandeDiagramme Demande();
     TDialogueEchelles* DialogueDe(TTypeDiagramme type) const;
@@ -105,6 +109,7 @@ private:
     std::array<QAction*, 3> commandes_{};  // Bode, Nyquist, Black
     ActivationCommande activer_;
     TLieuxAbaque lieuxAbaque_;
+    TTraceDiagramme trace_;
     TOutilsImpression impression_;
     TValeursImpression valeursImpression_;
 };

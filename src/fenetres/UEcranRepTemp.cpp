@@ -97,7 +97,7 @@ void TEcranRepTemp::Echelles1Click()
 void TEcranRepTemp::ExcelClick()
 {
     if (document_.TypeReponse != TTypeReponse::Aucune)
-        ExporteExcel(*this, document_, TSujetExport::Reponse, ChoixFichier);
+        ExporteExcel(*this, document_, {TSujetExport::Reponse, {}, valeurs_}, ChoixFichier);
 }
 
 TDemandeReponse TEcranRepTemp::Demande() const
@@ -111,9 +111,9 @@ TDemandeReponse TEcranRepTemp::Demande() const
     return demande;
 }
 
-void TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
+TResultatReponse TEcranRepTemp::FormShow(QPainter& surface, const QRect& cible)
 {
-    TracerReponse(surface, cible, document_, Demande());
+    return TracerReponse(surface, cible, document_, Demande());
 }
 
 void TEcranRepTemp::DefinitImpression(const TOutilsImpression& outils)
@@ -141,6 +141,6 @@ bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != ZoneClient || evenement->type() != QEvent::Paint)
         return QMainWindow::eventFilter(objet, evenement);
     QPainter surface(ZoneClient);
-    FormShow(surface, ZoneClient->rect());
+    valeurs_ = FormShow(surface, ZoneClient->rect()).Valeurs;
     return true;
 }

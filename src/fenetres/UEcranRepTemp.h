@@ -6,6 +6,7 @@
 
 #include "CommandeImprimer.h"
 #include "DialogueRattache.h"
+#include "trace/TraceDiagramme.h"
 
 class QAction;
 class QFileDialog;
@@ -46,8 +47,10 @@ public:
     void ExcelClick();
     // La réponse montrée, sur une page à la taille du dialogue.
     void Imprimer1Click();
-    // Affichage, peinture et changement de taille : la réponse du document, ou rien.
-    void FormShow(QPainter& surface, const QRect& cible);
+    // La réponse du document, ou rien ; seule la peinture de la fenêtre garde son relevé.
+    TResultatReponse FormShow(QPainter& surface, const QRect& cible);
+    // L'entrée et les échelles du dernier tracé à l'écran, que l'export relit.
+    const TValeursTemporelles& Valeurs() const { return valeurs_; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -58,6 +61,7 @@ private:
     TDemandeReponse Demande() const;
 
     TDocument& document_;
+    TValeursTemporelles valeurs_;
     TEchellesRepIndic* indicielle_ = nullptr;
     TEchellesRepRampe* rampe_ = nullptr;
     TOutilsImpression impression_;

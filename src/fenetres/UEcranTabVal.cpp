@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "coeur/Document.h"
+#include "trace/TraceDiagramme.h"
 #include "coeur/GrandeursPoints.h"
 #include "NomsComposants.h"
 #include "coeur/TextesValeurs.h"
@@ -55,8 +55,8 @@ void EcritCellule(QTableWidget* grille, int ligne, int colonne, const QString& t
 
 }
 
-TEcranTabVal::TEcranTabVal(const TDocument& document, QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(document)
+TEcranTabVal::TEcranTabVal(const TTraceDiagramme& trace, QWidget* parent)
+    : QWidget(parent, Qt::Window), trace_(trace)
 {
     TabVal = new QTableWidget(this);
     // La grille suit la fenêtre, agrandie ou maximisée, à un pixel du bord.
@@ -85,11 +85,11 @@ TEcranTabVal::TEcranTabVal(const TDocument& document, QWidget* parent)
 
 void TEcranTabVal::Tableau()
 {
-    const TTypeDiagramme type = document_.TypeDiagramme;
+    const TTypeDiagramme type = trace_.Type;
     if (type == TTypeDiagramme::Aucun)
         return;
     if (type == TTypeDiagramme::Evans) {
-        setWindowTitle(RemplitTableauEvans(*TabVal, document_));
+        setWindowTitle(RemplitTableauEvans(*TabVal, trace_.Evans));
         TabVal->resizeColumnsToContents();
         TabVal->scrollToTop();
         Dimensionne(TabVal->verticalHeader()->sizeHint().width() + TabVal->horizontalHeader()->length() +
@@ -103,7 +103,7 @@ void TEcranTabVal::Tableau()
     const int w4 = mesure.horizontalAdvance(QStringLiteral("1234"));
     const std::vector<TGrandeur>& colonnes = ColonnesTableau(type);
     const int nbColonnes = static_cast<int>(colonnes.size());
-    const int nbPoints = document_.EchellesFrequentielles.NbPoints;
+    const int nbPoints = trace_.Frequentiel.Echelles.NbPoints;
 
     setWindowTitle(TitreDe(type));
     TabVal->setUpdatesEnabled(false);
@@ -117,7 +117,7 @@ void TEcranTabVal::Tableau()
     TabVal->setHorizontalHeaderLabels(entetes);
     QStringList numeros;
     for (int r = 1; r <= nbPoints; ++r) {
-        const TPointFrequentiel& p = document_.PointsFrequentiels[r];
+        const TPointFrequentiel& p = trace_.Frequentiel.Points[r];
         numeros.append(TexteEntier(r));
         for (int c = 0; c < nbColonnes; ++c) {
             const TGrandeur g = colonnes[std::size_t(c)];

@@ -1,11 +1,11 @@
 #pragma once
-// Tableau des valeurs échantillonnées du diagramme à l'écran, telles que le dernier tracé
-// les a rangées dans le document : rien n'est recalculé.
+// Tableau des valeurs échantillonnées du diagramme à l'écran, telles que son dernier tracé les
+// a relevées pour la fenêtre du diagramme : rien n'est recalculé.
 #include <QRect>
 #include <QWidget>
 
 class QTableWidget;
-struct TDocument;
+struct TTraceDiagramme;
 
 // Place de la fenêtre d'un tableau : le coin haut gauche de son cadre (celui de move()) et la
 // taille de sa zone cliente. La taille voulue quand l'écran disponible la tient avec le décor
@@ -16,7 +16,8 @@ QRect PlaceTableau(QSize voulue, const QRect& dispo, QSize decor);
 class TEcranTabVal : public QWidget {
     Q_OBJECT
 public:
-    explicit TEcranTabVal(const TDocument& document, QWidget* parent = nullptr);
+    // `trace` : le relevé que garde la fenêtre du diagramme, qui vit plus longtemps que le tableau.
+    explicit TEcranTabVal(const TTraceDiagramme& trace, QWidget* parent = nullptr);
 
     QTableWidget* TabVal = nullptr;
 
@@ -26,5 +27,5 @@ public:
 private:
     void Dimensionne(int largeurGrille);
 
-    const TDocument& document_;
+    const TTraceDiagramme& trace_;
 };

@@ -254,7 +254,7 @@ void TEcranPrincipal::CreeFenetres()
         [this](const QString& titre) { setWindowTitle(titre); },
         [this](const QString& messageErreur) { AnalyseApresSaisie(messageErreur); }, this);
     EcranDiagramme = new TEcranDiagramme(Document, *EchellesBode, *EchellesNyquist, *EchellesBlack, this);
-    EcranTabVal = new TEcranTabVal(Document, this);
+    EcranTabVal = new TEcranTabVal(EcranDiagramme->Trace(), this);
     EcranDiagramme->DefinitTableau(EcranTabVal);
     EchellesEvans = new TEchellesEvans(Document, this);
     BoiteBoucleFermee = new TBoiteBoucleFermee(this);

@@ -16,19 +16,41 @@ void PlacePoint(TPointFrequentiel& point, const TRepere& r, Reel x, Reel y)
     point.PixelY1 = pix ? pix->Y : PixelAbsent;
 }
 
-void MemorisePoints(TDocument& doc, TTypeDiagramme type, const std::vector<TEchantillonDiagramme>& ech, int premier,
-                    const TPlacePoint& place)
+TTraceFrequentiel TraceDecades(const QRect& cible, const TDecades& decades)
 {
+    TTraceFrequentiel trace;
+    trace.Cadre = cible;
+    trace.Echelles = TEchellesFrequentielles::Zone(cible);
+    MemoriseDecades(trace.Echelles, decades);
+    return trace;
+}
+
+void ReleveGainsPhases(TEchellesFrequentielles& echelles, TBornes gains, TBornes phases)
+{
+    echelles.GainMin = gains.Min;
+    echelles.GainMax = gains.Max;
+    echelles.PhaseMin = phases.Min;
+    echelles.PhaseMax = phases.Max;
+}
+
+void RelevePoints(TTraceFrequentiel& trace, TTypeDiagramme type, const std::vector<TEchantillonDiagramme>& ech,
+                  int premier, const TPlacePoint& place)
+{
+    const int n = int(ech.size()) - 1 + premier;
+    if (n > IndicePointMax)
+        return;
     for (std::size_t i = 0; i < ech.size(); ++i) {
-        TPointFrequentiel& point = doc.PointsFrequentiels[int(i) + premier];
+        TPointFrequentiel& point = trace.Points[int(i) + premier];
         RangeEchantillon(point, type, ech[i]);
         place(point, ech[i]);
     }
+    trace.Echelles.NbPoints = n;
 }
 
-void MemoriseCourbe(TDocument& doc, TTypeDiagramme type, const TRepere& r, const std::vector<TEchantillonDiagramme>& ech)
+void ReleveCourbe(TTraceFrequentiel& trace, TTypeDiagramme type, const TRepere& r,
+                  const std::vector<TEchantillonDiagramme>& ech)
 {
-    MemorisePoints(doc, type, ech, -AmorceCourbe, [&r](TPointFrequentiel& point, const TEchantillonDiagramme&) {
+    RelevePoints(trace, type, ech, -AmorceCourbe, [&r](TPointFrequentiel& point, const TEchantillonDiagramme&) {
         PlacePoint(point, r, point.Valeur1, point.Valeur2);
     });
 }

@@ -2,7 +2,9 @@
 // Ce que partagent les mises en page de tous les dessins : l'écran, la page imprimée et
 // l'image de kovra-calcul appellent la même routine avec un enregistrement différent.
 #include <cmath>
+#include <limits>
 
+#include "coeur/EchellesFrequentielles.h"
 #include "numerique/Complexes.h"
 
 // Résolution de l'écran, en pixels par pouce : celle des images, dont les tailles en points
@@ -36,18 +38,18 @@ struct TMiseEnPage {
     bool RemplitFond = true;          // la page imprimée garde son blanc
     bool AvecTitreUtilisateur = true; // la page écrit le sien sous le dessin
     int Resolution = ResolutionEcran; // pixels par pouce du support, pour les longueurs en mm et en pouces
-    bool MemoriseEchelles = true;     // l'écran seul écrit les échelles arrondies du document…
-    bool MemorisePoints = true;       // …et ses points échantillonnés
+    // Nyquist et Black : au-delà, l'écran refuse le tracé dont il ne pourrait relire les points.
+    int PointsMax = IndicePointMax;
 
     // Ce que toute page imprimée change à l'écran : sa résolution, la couleur choisie, ni fond
-    // ni titre du dialogue (la page écrit le sien), aucun point gardé.
+    // ni titre du dialogue (la page écrit le sien), autant de points qu'elle en veut.
     void PourLaPage(int resolution, bool couleur)
     {
         Resolution = resolution;
         Couleur = couleur;
         RemplitFond = false;
         AvecTitreUtilisateur = false;
-        MemorisePoints = false;
+        PointsMax = std::numeric_limits<int>::max();
     }
 
     int Pouces(Reel pouces) const { return int(std::nearbyint(pouces * Resolution)); }

@@ -94,22 +94,23 @@ QString TitreTravail(TTypeReponse type)
                                        : QStringLiteral("Impression Réponse Indicielle");
 }
 
-TCadrePage ImprimeDiagramme(QPainter& p, const QRect& page, int resolution, TDocument& doc,
+TCadrePage ImprimeDiagramme(QPainter& p, const QRect& page, int resolution, const TDocument& doc,
                             TDemandeDiagramme demande, const TValeursImpression& v)
 {
     const TCadrePage c = CadrePage(v, page, resolution);
     demande.Support = TSupport::Page;
     demande.Resolution = resolution;
     demande.Couleur = doc.ImpressionCouleur;
-    // Les lieux de l'abaque gardés par la fenêtre sont ceux de l'écran.
+    // Les lieux de l'abaque et les branches gardés par la fenêtre sont ceux de l'écran.
     demande.LieuxAbaque = nullptr;
+    demande.EvansPrecedent = nullptr;
     const QRect cible = Cible(c);
     const TCadrePage fin = CadreApres(c, cible, TracerDiagramme(p, cible, doc, demande));
     Entoure(p, page, resolution, doc, fin, v, demande.Type == TTypeDiagramme::Nyquist ? 0.217L : 0.22L);
     return fin;
 }
 
-TCadrePage ImprimeReponse(QPainter& p, const QRect& page, int resolution, TDocument& doc, TDemandeReponse demande,
+TCadrePage ImprimeReponse(QPainter& p, const QRect& page, int resolution, const TDocument& doc, TDemandeReponse demande,
                           const TValeursImpression& v)
 {
     const TCadrePage c = CadrePage(v, page, resolution);

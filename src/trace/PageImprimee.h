@@ -40,7 +40,7 @@ QString TitreTravail(TTypeDiagramme type);
 QString TitreTravail(TTypeReponse type);
 
 // Rend le cadre de la page, rogné au dessin pour Nyquist ; couleurs selon `ImpressionCouleur`.
-TCadrePage ImprimeDiagramme(QPainter& p, const QRect& page, int resolution, TDocument& doc,
+TCadrePage ImprimeDiagramme(QPainter& p, const QRect& page, int resolution, const TDocument& doc,
                             TDemandeDiagramme demande, const TValeursImpression& v);
-TCadrePage ImprimeReponse(QPainter& p, const QRect& page, int resolution, TDocument& doc, TDemandeReponse demande,
+TCadrePage ImprimeReponse(QPainter& p, const QRect& page, int resolution, const TDocument& doc, TDemandeReponse demande,
                           const TValeursImpression& v);

@@ -214,12 +214,10 @@ Reel GainReference(Reel gainMin, Reel gainMax)
     return 0;
 }
 
-bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque, const TMarges* marges)
+std::optional<TTraceFrequentiel> TracerBlack(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                             const TParamBlack& param, const TMiseEnPageBlack& mise,
+                                             TLieuxAbaque* lieuxAbaque, const TMarges* marges)
 {
-    TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
-    if (mise.MemorisePoints)
-        echelles.Recommence(cible);
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -228,15 +226,15 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     const std::optional<Reel> pas = PasGraduation(param.GainMax - param.GainMin, param.QuadriFin);
     const int nbPoints = decades ? NbPointsDecades(mise.PointsParDecade, *decades) : 0;
     TRepere r = RepereDansCible(cible, mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
-    if (!pas || nbPoints < 1 || (mise.MemorisePoints && nbPoints > IndicePointMax) || r.PixGauche >= r.PixDroite ||
+    if (!pas || nbPoints < 1 || nbPoints > mise.PointsMax || r.PixGauche >= r.PixDroite ||
         r.PixHaut >= r.PixBas) {
         surface.restore();
-        return false;
+        return std::nullopt;
     }
     const TBornes gains = BornesGraduees(param.GainMin, param.GainMax, *pas);
     if (!std::isfinite(gains.Max - gains.Min)) {
         surface.restore();
-        return false;
+        return std::nullopt;
     }
     const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
@@ -251,9 +249,9 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
 
     GrilleGains(t, r, *pas, param.QuadriFin, mise);
     GrillePhases(t, r, param.QuadriFin, axe, modePhases.Continue(), mise);
-    if (echelles.AbaqueVisible && modePhases.Continue())
+    if (doc.AbaqueVisible && modePhases.Continue())
         AbaquesRepetees(t, r, cible.size(), doc, mise, lieuxAbaque);
-    else if (echelles.AbaqueVisible)
+    else if (doc.AbaqueVisible)
         TracerAbaqueNichols(t, r, cible.size(), doc, mise.Abaque, lieuxAbaque);
     Axes(t, r, modePhases, mise);
     Noms(t, cible, r, mise);
@@ -273,17 +271,10 @@ bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     }
     surface.restore();
 
-    if (mise.MemoriseEchelles) {
-        MemoriseDecades(echelles, *decades);
-        echelles.GainMin = gains.Min;
-        echelles.GainMax = gains.Max;
-        echelles.PhaseMin = phases.Min;
-        echelles.PhaseMax = phases.Max;
-        echelles.QuadrillageFin = param.QuadriFin;
-    }
-    if (mise.MemorisePoints) {
-        MemoriseCourbe(doc, TTypeDiagramme::Black, r, ech);
-        echelles.NbPoints = nbPoints;
-    }
-    return true;
+    TTraceFrequentiel trace = TraceDecades(cible, *decades);
+    ReleveGainsPhases(trace.Echelles, gains, phases);
+    trace.Echelles.QuadrillageFin = param.QuadriFin;
+    trace.Echelles.AbaqueVisible = doc.AbaqueVisible;
+    ReleveCourbe(trace, TTypeDiagramme::Black, r, ech);
+    return trace;
 }

@@ -2,6 +2,7 @@
 // Diagramme de Black : gain en boucle ouverte selon la phase, la fréquence en paramètre, avec
 // en option l'abaque de Nichols et les fréquences des décades marquées sur la courbe.
 #include <QRect>
+#include <optional>
 
 #include "MiseEnPage.h"
 #include "TraceAbaqueNichols.h"
@@ -32,10 +33,11 @@ struct TMiseEnPageBlack : TMiseEnPage {
     static TMiseEnPageBlack Page(int resolution, bool couleur);
 };
 
-// Faux quand les échelles ne permettent aucun tracé : le fond seul est rempli et aucun point
-// n'est gardé.
-bool TracerBlack(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBlack& param,
-                 const TMiseEnPageBlack& mise, TLieuxAbaque* lieuxAbaque = nullptr, const TMarges* marges = nullptr);
+// Le relevé du tracé ; rien quand les échelles ne permettent aucun tracé : le fond seul est
+// rempli. L'abaque de Nichols suit le choix du document.
+std::optional<TTraceFrequentiel> TracerBlack(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                             const TParamBlack& param, const TMiseEnPageBlack& mise,
+                                             TLieuxAbaque* lieuxAbaque = nullptr, const TMarges* marges = nullptr);
 
 // Gain où passe l'axe horizontal : 0 dB quand la plage le contient, sinon son bord le plus proche.
 Reel GainReference(Reel gainMin, Reel gainMax);

@@ -35,9 +35,10 @@ std::vector<TPointCourbe> Points(const std::vector<TEchantillonDiagramme>& ech, 
 }
 
 // Les deux cadres ont les mêmes colonnes.
-void Memorise(TDocument& doc, const TRepere& gain, const TRepere& phase, const std::vector<TEchantillonDiagramme>& ech)
+void ReleveBode(TTraceFrequentiel& trace, const TRepere& gain, const TRepere& phase,
+                const std::vector<TEchantillonDiagramme>& ech)
 {
-    MemorisePoints(doc, TTypeDiagramme::Bode, ech, 0, [&](TPointFrequentiel& point, const TEchantillonDiagramme& e) {
+    RelevePoints(trace, TTypeDiagramme::Bode, ech, 0, [&](TPointFrequentiel& point, const TEchantillonDiagramme& e) {
         const std::optional<TPixel> g = VersPixelBorne(gain, e.X, e.Gain);
         const std::optional<TPixel> ph = VersPixelBorne(phase, e.X, e.Phase);
         point.PixelX = g ? g->X : ph ? ph->X : VersPixelBorne(gain, e.X, gain.YMin)->X;
@@ -126,13 +127,10 @@ TMiseEnPageBode TMiseEnPageBode::Page(int resolution, bool couleur)
     return m;
 }
 
-bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBode& param,
-                const TMiseEnPageBode& mise, const TMarges* marges)
+std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                            const TParamBode& param, const TMiseEnPageBode& mise,
+                                            const TMarges* marges)
 {
-    const bool memorisePoints = mise.MemorisePoints && mise.NbPoints <= IndicePointMax;
-    TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
-    if (memorisePoints)
-        echelles.Recommence(cible);
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -144,7 +142,7 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
     if (!decades || !pas || mise.NbPoints < 1 || gain.PixGauche >= gain.PixDroite || gain.PixHaut >= gain.PixBas ||
         phase.PixHaut >= phase.PixBas) {
         surface.restore();
-        return false;
+        return std::nullopt;
     }
     const TBornes gains = BornesGraduees(param.GainMin, param.GainMax, *pas);
     gain.XMin = phase.XMin = decades->LogMin;
@@ -167,16 +165,8 @@ bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TPa
                           doc.ChiffresSignificatifs);
     surface.restore();
 
-    if (mise.MemoriseEchelles) {
-        MemoriseDecades(echelles, *decades);
-        echelles.GainMin = gains.Min;
-        echelles.GainMax = gains.Max;
-        echelles.PhaseMin = phase.YMin;
-        echelles.PhaseMax = phase.YMax;
-    }
-    if (memorisePoints) {
-        Memorise(doc, gain, phase, ech);
-        echelles.NbPoints = mise.NbPoints;
-    }
-    return true;
+    TTraceFrequentiel trace = TraceDecades(cible, *decades);
+    ReleveGainsPhases(trace.Echelles, gains, axe.Bornes);
+    ReleveBode(trace, gain, phase, ech);
+    return trace;
 }

@@ -2,6 +2,7 @@
 // Diagramme de Bode : gain et déphasage sur le même axe logarithmique des fréquences.
 // Une seule routine sert l'écran et la page imprimée ; seule la mise en page change.
 #include <QRect>
+#include <optional>
 
 #include "MiseEnPage.h"
 #include "Traceur.h"
@@ -28,8 +29,9 @@ struct TMiseEnPageBode : TMiseEnPage {
     static TMiseEnPageBode Page(int resolution, bool couleur);
 };
 
-// Faux quand les échelles ne permettent aucun tracé (fréquences non positives, moins d'une
-// décade, étendue de gain nulle) : le fond seul est rempli et aucun point n'est gardé.
+// Le relevé du tracé ; rien quand les échelles ne permettent aucun tracé (fréquences non
+// positives, moins d'une décade, étendue de gain nulle) : le fond seul est rempli.
 // Marges : leurs marques par-dessus le dessin, rien sans elles.
-bool TracerBode(QPainter& surface, const QRect& cible, TDocument& doc, const TParamBode& param,
-                const TMiseEnPageBode& mise, const TMarges* marges = nullptr);
+std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                            const TParamBode& param, const TMiseEnPageBode& mise,
+                                            const TMarges* marges = nullptr);

@@ -1,6 +1,7 @@
 #include "TraceDiagramme.h"
 
 #include <QPainter>
+#include <utility>
 
 #include "TraceBlack.h"
 #include "TraceBode.h"
@@ -22,53 +23,76 @@ TMiseEnPageReponse MiseEnPageDe(const TDemandeReponse& demande)
 }
 
 // Sans dessin pour ce type : le fond seul.
-TResultatDiagramme FondSeul(QPainter& surface, const QRect& cible, TDocument& doc, TSupport support, bool couleur)
+void FondSeul(QPainter& surface, const QRect& cible, const TDocument& doc, TSupport support, bool couleur)
 {
     TMiseEnPage mise;
     mise.RemplitFond = support == TSupport::Ecran;
     mise.Couleur = couleur;
     TTraceur(surface, doc.SchemaCouleurs, mise).RemplitFond(cible);
-    return {false, cible};
+}
+
+TResultatDiagramme Frequentiel(TTypeDiagramme type, std::optional<TTraceFrequentiel> trace, const QRect& cible)
+{
+    TResultatDiagramme r{trace.has_value(), trace ? trace->Cadre : cible, {}};
+    r.Dessin.Type = type;
+    r.Dessin.Frequentiel = trace ? std::move(*trace) : TTraceFrequentiel{TEchellesFrequentielles::Zone(cible), {}, cible};
+    return r;
+}
+
+TResultatDiagramme Evans(std::optional<TTraceEvans> trace, const QRect& cible)
+{
+    TResultatDiagramme r{trace.has_value(), cible, {}};
+    r.Dessin.Type = TTypeDiagramme::Evans;
+    if (trace)
+        r.Dessin.Evans = std::move(*trace);
+    return r;
 }
 }
 
-TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocument& doc,
+TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const TDocument& doc,
                                    const TDemandeDiagramme& demande)
 {
     switch (demande.Type) {
     case TTypeDiagramme::Bode:
-        return {TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande), demande.Marges),
-                cible};
-    case TTypeDiagramme::Nyquist: {
-        const std::optional<QRect> cadre =
-            TracerNyquist(surface, cible, doc, demande.Nyquist, MiseEnPageDe<TMiseEnPageNyquist>(demande),
-                          demande.Marges);
-        return {cadre.has_value(), cadre.value_or(cible)};
-    }
+        return Frequentiel(demande.Type,
+                           TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande),
+                                      demande.Marges),
+                           cible);
+    case TTypeDiagramme::Nyquist:
+        return Frequentiel(demande.Type,
+                           TracerNyquist(surface, cible, doc, demande.Nyquist,
+                                         MiseEnPageDe<TMiseEnPageNyquist>(demande), demande.Marges),
+                           cible);
     case TTypeDiagramme::Black:
-        return {TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande),
-                            demande.LieuxAbaque, demande.Marges),
-                cible};
+        return Frequentiel(demande.Type,
+                           TracerBlack(surface, cible, doc, demande.Black, MiseEnPageDe<TMiseEnPageBlack>(demande),
+                                       demande.LieuxAbaque, demande.Marges),
+                           cible);
     case TTypeDiagramme::Evans:
-        return {TracerEvans(surface, cible, doc, demande.Evans, MiseEnPageDe<TMiseEnPageEvans>(demande)), cible};
-    default:
-        // Aucun point à lire ni à lister.
-        if (demande.Support == TSupport::Ecran && demande.Type != TTypeDiagramme::Aucun)
-            doc.EchellesFrequentielles.NbPoints = 0;
-        return FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
-    }
-}
-
-TResultatDiagramme TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc,
-                                 const TDemandeReponse& demande)
-{
-    switch (demande.Type) {
-    case TTypeReponse::Indicielle:
-        return {TracerReponseIndicielle(surface, cible, doc, demande.Param, MiseEnPageDe(demande)), cible};
-    case TTypeReponse::Rampe:
-        return {TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande)), cible};
-    case TTypeReponse::Aucune:
+        return Evans(TracerEvans(surface, cible, doc, demande.Evans, MiseEnPageDe<TMiseEnPageEvans>(demande),
+                                 demande.EvansPrecedent),
+                     cible);
+    case TTypeDiagramme::Aucun:
         break;
     }
-    return FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
+    FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
+    return {false, cible, {}};
+}
+
+TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
+                               const TDemandeReponse& demande)
+{
+    std::optional<TValeursTemporelles> valeurs;
+    switch (demande.Type) {
+    case TTypeReponse::Indicielle:
+        valeurs = TracerReponseIndicielle(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        break;
+    case TTypeReponse::Rampe:
+        valeurs = TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        break;
+    case TTypeReponse::Aucune:
+        FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
+        break;
+    }
+    return {valeurs.has_value(), valeurs.value_or(TValeursTemporelles{})};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Seules entrées des diagrammes fréquentiels et des réponses temporelles : les fenêtres, les
 // pages imprimées et kovra-calcul choisissent le dessin par son type et le support par sa
-// mise en page.
+// mise en page. Le document n'est que lu ; chaque dessin rend son relevé, que la fenêtre
+// garde pour l'écran et que la page ou l'image laisse.
 #include <QRect>
 
 #include "coeur/Document.h"
@@ -22,18 +23,27 @@ struct TDemandeDiagramme {
     TParamBlack Black;
     TParamEvans Evans;
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
+    const TTraceEvans* EvansPrecedent = nullptr;  // branches déjà calculées, reprises au même cadre
     const TMarges* Marges = nullptr;      // leurs marques sur le diagramme, rien sans elles
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
     bool Couleur = true;  // page : couleurs du schéma ou tout en noir
 };
 
+// Ce qu'un diagramme a dessiné : la lecture à la souris et le tableau des valeurs le relisent.
+struct TTraceDiagramme {
+    TTypeDiagramme Type = TTypeDiagramme::Aucun;
+    TTraceFrequentiel Frequentiel;  // Bode, Nyquist et Black ; sans points sinon
+    TTraceEvans Evans;              // lieu d'Evans ; vide sinon
+};
+
 struct TResultatDiagramme {
     bool Trace = false;  // faux : échelles intraçables, le fond seul
     QRect Cadre;         // le cadre de la page, que certaines pages rognent à leur dessin
+    TTraceDiagramme Dessin;
 };
 
-TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, TDocument& doc,
+TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const TDocument& doc,
                                    const TDemandeDiagramme& demande);
 
 struct TDemandeReponse {
@@ -44,5 +54,10 @@ struct TDemandeReponse {
     bool Couleur = true;
 };
 
-TResultatDiagramme TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc,
-                                 const TDemandeReponse& demande);
+struct TResultatReponse {
+    bool Trace = false;
+    TValeursTemporelles Valeurs;  // l'entrée et les échelles arrondies du tracé
+};
+
+TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
+                               const TDemandeReponse& demande);

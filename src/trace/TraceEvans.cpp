@@ -124,17 +124,20 @@ bool MemeCadre(const TCadreLieu& a, const TCadreLieu& b)
     return a.XMin == b.XMin && a.XMax == b.XMax && a.YMin == b.YMin && a.YMax == b.YMax;
 }
 
-// Branches et points remarquables de cette fonction dans ce cadre, repris de `memoire` quand
-// elle les a déjà.
-void Calcule(TEtatEvans& memoire, const TDocument& doc, const TCadreLieu& monde)
+// Branches et points remarquables de cette fonction dans ce cadre, repris du tracé précédent
+// quand il les a déjà.
+TTraceEvans Calcule(const TTraceEvans* precedent, const TDocument& doc, const TCadreLieu& monde)
 {
     std::vector<Reel> fonction = SignatureFonction(doc);
-    if (!memoire.Lieu.Points.empty() && memoire.Fonction == fonction && MemeCadre(memoire.Monde, monde))
-        return;
-    memoire.Points = PointsEvans(doc.Numerateur, doc.Denominateur);
-    memoire.Lieu = BranchesEvans(doc.Numerateur, doc.Denominateur, monde);
-    memoire.Fonction = std::move(fonction);
-    memoire.Monde = monde;
+    if (precedent && !precedent->Lieu.Points.empty() && precedent->Fonction == fonction
+        && MemeCadre(precedent->Monde, monde))
+        return *precedent;
+    TTraceEvans trace;
+    trace.Points = PointsEvans(doc.Numerateur, doc.Denominateur);
+    trace.Lieu = BranchesEvans(doc.Numerateur, doc.Denominateur, monde);
+    trace.Fonction = std::move(fonction);
+    trace.Monde = monde;
+    return trace;
 }
 
 void Titres(TTraceur& t, const QRect& cible, const TRepere& r, const TDocument& doc, const TParamEvans& param,
@@ -192,8 +195,18 @@ TCadreLieu CadreEchellesEgales(const TParamEvans& param, int largeur, int hauteu
     return c;
 }
 
-bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TParamEvans& param,
-                 const TMiseEnPageEvans& mise)
+QPointF PixelEvans(const TTraceEvans& trace, TComplexe z)
+{
+    const QRect& p = trace.Pixels;
+    const TCadreLieu& m = trace.Monde;
+    const Reel x = p.left() + (z.Re - m.XMin) * p.width() / (m.XMax - m.XMin);
+    const Reel y = p.top() + (m.YMax - z.Im) * p.height() / (m.YMax - m.YMin);
+    return {double(x), double(y)};
+}
+
+std::optional<TTraceEvans> TracerEvans(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                       const TParamEvans& param, const TMiseEnPageEvans& mise,
+                                       const TTraceEvans* precedent)
 {
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
@@ -203,16 +216,12 @@ bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TP
                           && r.PixBas > r.PixHaut && r.XMax > r.XMin && r.YMax > r.YMin
                           && std::isfinite(r.XMax - r.XMin) && std::isfinite(r.YMax - r.YMin);
     if (!tracable) {
-        if (mise.MemorisePoints)
-            doc.Evans.Lieu = {};
         surface.restore();
-        return false;
+        return std::nullopt;
     }
-    TEtatEvans page;
-    TEtatEvans& calcul = mise.MemorisePoints ? doc.Evans : page;
-    Calcule(calcul, doc, {r.XMin, r.XMax, r.YMin, r.YMax});
-    const TLieuEvans& lieu = calcul.Lieu;
-    const TPointsEvans& points = calcul.Points;
+    TTraceEvans trace = Calcule(precedent, doc, {r.XMin, r.XMax, r.YMin, r.YMax});
+    const TLieuEvans& lieu = trace.Lieu;
+    const TPointsEvans& points = trace.Points;
 
     Grille(t, r, mise);
     Axes(t, r, mise);
@@ -224,7 +233,6 @@ bool TracerEvans(QPainter& surface, const QRect& cible, TDocument& doc, const TP
     Titres(t, cible, r, doc, param, mise);
     surface.restore();
 
-    if (mise.MemorisePoints)
-        doc.Evans.Pixels = QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas));
-    return true;
+    trace.Pixels = QRect(QPoint(r.PixGauche, r.PixHaut), QPoint(r.PixDroite, r.PixBas));
+    return trace;
 }

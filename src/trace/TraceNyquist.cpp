@@ -199,12 +199,10 @@ TBornes BornesNyquist(Reel min, Reel max, Reel pas)
     return {multiple(qMin) ? min : (std::trunc(qMin) - 1) * pas, multiple(qMax) ? max : (std::trunc(qMax) + 1) * pas};
 }
 
-std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
-                                   const TMiseEnPageNyquist& mise, const TMarges* marges)
+std::optional<TTraceFrequentiel> TracerNyquist(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                               const TParamNyquist& param, const TMiseEnPageNyquist& mise,
+                                               const TMarges* marges)
 {
-    TEchellesFrequentielles& echelles = doc.EchellesFrequentielles;
-    if (mise.MemorisePoints)
-        echelles.Recommence(cible);
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -219,7 +217,7 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
     const bool bornesFinies = std::isfinite(re.Max - re.Min) && std::isfinite(im.Max - im.Min);
     const std::optional<TCadresNyquist> cadres =
         pasX && pasY && bornesFinies && nbPoints > 0 ? Disposition(cible, mise, re, im) : std::nullopt;
-    if (!cadres || (mise.MemorisePoints && nbPoints > IndicePointMax)) {
+    if (!cadres || nbPoints > mise.PointsMax) {
         surface.restore();
         return std::nullopt;
     }
@@ -239,19 +237,14 @@ std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocum
         MarquesMargesNyquist(t, r, mise.RayonMarque + 1, *marges, courbe, doc.ChiffresSignificatifs);
     surface.restore();
 
-    if (mise.MemoriseEchelles) {
-        MemoriseDecades(echelles, *decades);
-        echelles.ReelMin = re.Min;
-        echelles.ReelMax = re.Max;
-        echelles.ImMin = im.Min;
-        echelles.ImMax = im.Max;
-    }
-    if (mise.MemorisePoints) {
-        MemoriseCourbe(doc, TTypeDiagramme::Nyquist, r, ech);
-        echelles.NbPoints = nbPoints;
-    }
-    if (!mise.RogneCible)
-        return cible;
-    return QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / mise.Place.DiviseurHaut,
-                                         r.PixBas + cible.width() / mise.Place.DiviseurGauche));
+    TTraceFrequentiel trace = TraceDecades(cible, *decades);
+    trace.Echelles.ReelMin = re.Min;
+    trace.Echelles.ReelMax = re.Max;
+    trace.Echelles.ImMin = im.Min;
+    trace.Echelles.ImMax = im.Max;
+    ReleveCourbe(trace, TTypeDiagramme::Nyquist, r, ech);
+    trace.Cadre = mise.RogneCible ? QRect(cible.topLeft(), QPoint(r.PixDroite + cible.height() / mise.Place.DiviseurHaut,
+                                                                  r.PixBas + cible.width() / mise.Place.DiviseurGauche))
+                                  : cible;
+    return trace;
 }

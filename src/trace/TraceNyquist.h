@@ -31,10 +31,11 @@ struct TMiseEnPageNyquist : TMiseEnPage {
     static TMiseEnPageNyquist Page(int resolution, bool couleur);
 };
 
-// Rend le cadre du dessin (la cible, rognée sur la page) ; rien quand les échelles ne
-// permettent aucun tracé : le fond seul est rempli et aucun point n'est gardé.
-std::optional<QRect> TracerNyquist(QPainter& surface, const QRect& cible, TDocument& doc, const TParamNyquist& param,
-                                   const TMiseEnPageNyquist& mise, const TMarges* marges = nullptr);
+// Le relevé du tracé, son cadre étant la cible (rognée sur la page) ; rien quand les échelles
+// ne permettent aucun tracé : le fond seul est rempli.
+std::optional<TTraceFrequentiel> TracerNyquist(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                               const TParamNyquist& param, const TMiseEnPageNyquist& mise,
+                                               const TMarges* marges = nullptr);
 
 // Axe que le tracé ne sait pas graduer dans une cible de cette taille : moins d'un pixel par
 // unité, la courbe et ses graduations s'écraseraient sur une ligne.

@@ -133,7 +133,7 @@ void Titre(TTraceur& t, const QRect& cible, const TRepere& r, TTypeReponse type,
     t.EcrireAGauche(r.PixDroite, haut, titre, mise.TailleTitreDiagramme, "DNom");
 }
 
-void MemoriseEntree(TValeursTemporelles& v, TTypeReponse type, const TParamReponse& param, Reel y0)
+void ReleveEntree(TValeursTemporelles& v, TTypeReponse type, const TParamReponse& param, Reel y0)
 {
     v.ConsI = param.ConsI;
     v.UniteSortie = param.Unite;
@@ -148,7 +148,7 @@ void MemoriseEntree(TValeursTemporelles& v, TTypeReponse type, const TParamRepon
     }
 }
 
-void MemoriseEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
+void ReleveEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
 {
     v.TMinTrace = e.TMin;
     v.TMaxTrace = e.TMax;
@@ -158,12 +158,11 @@ void MemoriseEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
     v.PasSortie = e.PasSortie;
 }
 
-bool TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
-                   const TMiseEnPageReponse& mise, TTypeReponse type)
+std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                 const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                                 TTypeReponse type)
 {
     const Reel y0 = doc.GainStat * param.ConsI;
-    if (mise.MemoriseEchelles)
-        MemoriseEntree(doc.ValeursTemporelles, type, param, y0);
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
@@ -171,7 +170,7 @@ bool TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc, const 
     TRepere r = RepereDansCible(cible, mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
     if (!e || mise.NbPoints < 10 || r.PixGauche >= r.PixDroite || r.PixHaut >= r.PixBas) {
         surface.restore();
-        return false;
+        return std::nullopt;
     }
     r.XMin = e->TMin;
     r.XMax = e->TMax;
@@ -193,9 +192,10 @@ bool TracerReponse(QPainter& surface, const QRect& cible, TDocument& doc, const 
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, Reponse(doc, type, param, y0, ech), TBornage::Libre);
     surface.restore();
-    if (mise.MemoriseEchelles)
-        MemoriseEchelles(doc.ValeursTemporelles, *e);
-    return true;
+    TValeursTemporelles valeurs;
+    ReleveEntree(valeurs, type, param, y0);
+    ReleveEchelles(valeurs, *e);
+    return valeurs;
 }
 }
 
@@ -230,14 +230,15 @@ TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
     return m;
 }
 
-bool TracerReponseIndicielle(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
-                             const TMiseEnPageReponse& mise)
+std::optional<TValeursTemporelles> TracerReponseIndicielle(QPainter& surface, const QRect& cible,
+                                                           const TDocument& doc, const TParamReponse& param,
+                                                           const TMiseEnPageReponse& mise)
 {
     return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle);
 }
 
-bool TracerReponseRampe(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
-                        const TMiseEnPageReponse& mise)
+std::optional<TValeursTemporelles> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                      const TParamReponse& param, const TMiseEnPageReponse& mise)
 {
     return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe);
 }

@@ -2,9 +2,11 @@
 // Réponses à un échelon et à une rampe, dessinées avec leur entrée sur une grille graduée
 // qui part de t = 0. Une seule routine sert l'écran et la page ; seule la mise en page change.
 #include <QRect>
+#include <optional>
 
 #include "MiseEnPage.h"
 #include "coeur/Document.h"
+#include "coeur/ValeursTemporelles.h"
 
 class QPainter;
 
@@ -24,10 +26,10 @@ struct TMiseEnPageReponse : TMiseEnPage {
     static TMiseEnPageReponse Page(int resolution, bool couleur);
 };
 
-// Faux quand les échelles ne se graduent pas ou que la cible est trop petite : le fond seul.
-// Les valeurs lues sont toujours gardées dans le document, les échelles arrondies seulement
-// quand elles se tracent.
-bool TracerReponseIndicielle(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
-                             const TMiseEnPageReponse& mise);
-bool TracerReponseRampe(QPainter& surface, const QRect& cible, TDocument& doc, const TParamReponse& param,
-                        const TMiseEnPageReponse& mise);
+// L'entrée et les échelles arrondies du tracé ; rien quand les échelles ne se graduent pas ou
+// que la cible est trop petite : le fond seul.
+std::optional<TValeursTemporelles> TracerReponseIndicielle(QPainter& surface, const QRect& cible,
+                                                           const TDocument& doc, const TParamReponse& param,
+                                                           const TMiseEnPageReponse& mise);
+std::optional<TValeursTemporelles> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                      const TParamReponse& param, const TMiseEnPageReponse& mise);

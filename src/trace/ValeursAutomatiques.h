@@ -6,6 +6,7 @@
 
 #include "TraceEvans.h"
 #include "coeur/Document.h"
+#include "coeur/ValeursTemporelles.h"
 
 enum class TEcartGains { Tracable, TropFaible, TropGrand };
 

@@ -337,18 +337,19 @@ TEST_F(ClasseurReel, UnTableurLitLesValeursExportees)
     doc.Denominateur.Coef[1] = ComplexeReel(1);
     doc.Denominateur.Coef[2] = ComplexeReel(0.25L);
     doc.TypeDiagramme = TTypeDiagramme::Nyquist;
-    doc.EchellesFrequentielles.FreqMin = 0.01L;
-    doc.EchellesFrequentielles.FreqMax = 100;
-    doc.EchellesFrequentielles.LogFreqMin = -2;
-    doc.EchellesFrequentielles.LogFreqMax = 2;
-    doc.EchellesFrequentielles.ReelMin = -2;
-    doc.EchellesFrequentielles.ReelMax = 2;
-    doc.EchellesFrequentielles.ImMin = -2;
-    doc.EchellesFrequentielles.ImMax = 1;
+    TEchellesFrequentielles echelles;
+    echelles.FreqMin = 0.01L;
+    echelles.FreqMax = 100;
+    echelles.LogFreqMin = -2;
+    echelles.LogFreqMax = 2;
+    echelles.ReelMin = -2;
+    echelles.ReelMax = 2;
+    echelles.ImMin = -2;
+    echelles.ImMax = 1;
     {
         TClasseurOOXML c;
         c.Ouvre(Chemin);
-        ExporteDiagramme(c, doc, [] {});
+        ExporteDiagramme(c, doc, echelles, [] {});
         c.Enregistre();
     }
     QProcess lo;

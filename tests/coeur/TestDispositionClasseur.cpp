@@ -131,11 +131,16 @@ TDocument PremierOrdre(Reel retard)
 
 // 1/(p + 1) retardé de 1000 s, de 1 à 10 Hz : la phase fait plusieurs tours entre deux
 // échantillons, chacun est suivi d'une ligne vide et l'export va jusqu'à sa dernière ligne.
-TDocument RetardLong(TTypeDiagramme type)
+struct TDiagrammeExporte {
+    TDocument Doc;
+    TEchellesFrequentielles Echelles;
+};
+
+TDiagrammeExporte RetardLong(TTypeDiagramme type)
 {
-    TDocument doc = PremierOrdre(1000);
-    doc.TypeDiagramme = type;
-    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    TDiagrammeExporte d{PremierOrdre(1000), {}};
+    d.Doc.TypeDiagramme = type;
+    TEchellesFrequentielles& e = d.Echelles;
     e.FreqMin = 1;
     e.FreqMax = 10;
     e.LogFreqMin = 0;
@@ -148,25 +153,26 @@ TDocument RetardLong(TTypeDiagramme type)
     e.ReelMax = 1;
     e.ImMin = -1;
     e.ImMax = 1;
-    return doc;
+    return d;
 }
 
 // Les lieux de l'abaque : tous, puis seulement ceux de phase, qui prennent alors les premières colonnes.
 void ExporteAbaque(TClasseurEnregistreur& c, std::vector<Reel> gains, std::vector<Reel> phases)
 {
-    TDocument doc = RetardLong(TTypeDiagramme::Black);
-    doc.AbaqueGains = std::move(gains);
-    doc.AbaquePhases = std::move(phases);
-    doc.EchellesFrequentielles.AbaqueVisible = true;
-    ExporteDiagramme(c, doc, [] {});
+    TDiagrammeExporte d = RetardLong(TTypeDiagramme::Black);
+    d.Doc.AbaqueGains = std::move(gains);
+    d.Doc.AbaquePhases = std::move(phases);
+    d.Doc.AbaqueVisible = true;
+    d.Echelles.AbaqueVisible = true;
+    ExporteDiagramme(c, d.Doc, d.Echelles, [] {});
 }
 
 TEST(DispositionClasseur, SeriesDuModeleDesDiagrammesSurLesCellulesExportees)
 {
     TClasseurEnregistreur c;
     for (const TTypeDiagramme type : {TTypeDiagramme::Bode, TTypeDiagramme::Nyquist}) {
-        TDocument doc = RetardLong(type);
-        ExporteDiagramme(c, doc, [] {});
+        const TDiagrammeExporte d = RetardLong(type);
+        ExporteDiagramme(c, d.Doc, d.Echelles, [] {});
     }
     std::vector<Reel> gains, phases;
     for (int k = 0; k < NbValeursAbaqueMax; ++k) {
@@ -186,13 +192,13 @@ TEST(DispositionClasseur, SeriesDuModeleDesReponsesSurLesCellulesExportees)
     for (const TTypeReponse type : {TTypeReponse::Indicielle, TTypeReponse::Rampe}) {
         TDocument doc = PremierOrdre(0);
         doc.TypeReponse = type;
-        TValeursTemporelles& v = doc.ValeursTemporelles;
+        TValeursTemporelles v;
         v.PasTemps = 1;
         v.TMinTrace = 0;
         v.TMaxTrace = 10;
         v.YMaxTrace = 10;
         v.PasSortie = 1;
-        ExporteReponse(c, doc, [] {});
+        ExporteReponse(c, doc, v, [] {});
     }
     CompareAuxSeries(PlagesDesSeries(ModeleReponses), c, {});
 }

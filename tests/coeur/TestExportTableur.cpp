@@ -17,11 +17,19 @@
 
 namespace {
 
+// Un document et ce que la fenêtre garde de son dernier tracé, que l'export relit.
+struct TDocumentEtTrace : TDocument {
+    TDocumentEtTrace(TDocument doc) : TDocument(std::move(doc)) {}
+    TEchellesFrequentielles Echelles;
+    TValeursTemporelles Valeurs;
+};
+
+
 using C = TCelluleEnregistree;
 
-TDocument Analyse(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
+TDocumentEtTrace Analyse(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
-    TDocument doc = DocumentInitial();
+    TDocumentEtTrace doc = DocumentInitial();
     doc.Numerateur = PolynomeDeCoefs(n);
     doc.Denominateur = PolynomeDeCoefs(d);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
@@ -29,13 +37,13 @@ TDocument Analyse(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 }
 
 // N/D tracé de 0,01 à 100 Hz.
-TDocument DeCentiemeACent(std::initializer_list<Reel> n, std::initializer_list<Reel> d, TTypeDiagramme type,
+TDocumentEtTrace DeCentiemeACent(std::initializer_list<Reel> n, std::initializer_list<Reel> d, TTypeDiagramme type,
                           bool symetrique)
 {
-    TDocument doc = Analyse(n, d);
+    TDocumentEtTrace doc = Analyse(n, d);
     doc.TypeDiagramme = type;
     doc.PhaseSymetrique = symetrique;
-    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    TEchellesFrequentielles& e = doc.Echelles;
     e.FreqMin = 0.01L;
     e.FreqMax = 100;
     e.LogFreqMin = -2;
@@ -44,10 +52,10 @@ TDocument DeCentiemeACent(std::initializer_list<Reel> n, std::initializer_list<R
 }
 
 // 1/(p+1)³ : sa phase passe -180° vers 0,28 Hz.
-TDocument TroisPoles(TTypeDiagramme type, bool symetrique)
+TDocumentEtTrace TroisPoles(TTypeDiagramme type, bool symetrique)
 {
-    TDocument doc = DeCentiemeACent({1}, {1, 3, 3, 1}, type, symetrique);
-    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    TDocumentEtTrace doc = DeCentiemeACent({1}, {1, 3, 3, 1}, type, symetrique);
+    TEchellesFrequentielles& e = doc.Echelles;
     e.GainMin = -120;
     e.GainMax = 20;
     e.PhaseMin = symetrique ? -180 : -360;
@@ -64,9 +72,9 @@ struct TExport {
     int Pas = 0;
 };
 
-void Exporte(TExport& x, TDocument& doc)
+void Exporte(TExport& x, const TDocumentEtTrace& doc)
 {
-    ExporteDiagramme(x.Classeur, doc, [&x] { ++x.Pas; });
+    ExporteDiagramme(x.Classeur, doc, doc.Echelles, [&x] { ++x.Pas; });
 }
 
 bool LigneVide(const TClasseurEnregistreur& c, int feuille, int ligne)
@@ -107,7 +115,7 @@ class ExportBode : public testing::TestWithParam<TCasSaut> {};
 
 TEST_P(ExportBode, UneLigneVideAChaqueSautEtTousLesEchantillons)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Bode, GetParam().Symetrique);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Bode, GetParam().Symetrique);
     TExport x;
     x.Classeur.Titres[1] = {QStringLiteral("Gain"), QStringLiteral("Phase")};
     Exporte(x, doc);
@@ -133,9 +141,8 @@ TEST_P(ExportBode, UneLigneVideAChaqueSautEtTousLesEchantillons)
         const Reel w = 2 * 3.14159265358979323846L * *x.Classeur.Nombre(1, ligne, 1);
         EXPECT_NEAR(double(*x.Classeur.Nombre(1, ligne, 2)), double(-30 * std::log10(1 + w * w)), 1e-9) << ligne;
     }
-    EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 400);
     EXPECT_EQ(x.Pas, 400);
-    EXPECT_EQ(x.Pas, EtapesExportDiagramme(doc));
+    EXPECT_EQ(x.Pas, EtapesExportDiagramme(doc, doc.Echelles));
 }
 
 INSTANTIATE_TEST_SUITE_P(Plages, ExportBode,
@@ -175,7 +182,7 @@ TEST(ExportBode, LigneVideAuxSeulsPassagesDUnBordALAutre)
     for (const TCasChute& k : cas)
         for (const bool symetrique : {false, true}) {
             const auto h = [&k](double f) { return k.H({0, 2 * 3.14159265358979323846 * f}); };
-            TDocument doc = DeCentiemeACent(k.N, k.D, TTypeDiagramme::Bode, symetrique);
+            TDocumentEtTrace doc = DeCentiemeACent(k.N, k.D, TTypeDiagramme::Bode, symetrique);
             TExport x;
             Exporte(x, doc);
             const TClasseurEnregistreur& c = x.Classeur;
@@ -198,7 +205,7 @@ TEST(ExportBode, LigneVideAuxSeulsPassagesDUnBordALAutre)
 
 TEST(ExportBode, AxesDesDeuxGraphiquesAuxEchellesDeLEcran)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Bode, true);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Bode, true);
     TExport x;
     x.Classeur.Titres[1] = {QStringLiteral("Gain"), QStringLiteral("Phase")};
     Exporte(x, doc);
@@ -214,7 +221,7 @@ TEST(ExportBode, AxesDesDeuxGraphiquesAuxEchellesDeLEcran)
 
 TEST(ExportBode, ModeleAUnSeulGraphiqueRecoitLesDonneesSansReglage)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Bode, false);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Bode, false);
     TExport x;
     x.Classeur.Titres[1] = {QStringLiteral("Gain et phase")};
     Exporte(x, doc);
@@ -232,7 +239,7 @@ class TitresBode : public testing::TestWithParam<TCasTitres> {};
 
 TEST_P(TitresBode, LeDernierGraphiqueNommeEstRegleLesAutresRestentIntacts)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Bode, false);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Bode, false);
     TExport x;
     x.Classeur.Titres[1] = GetParam().Titres;
     Exporte(x, doc);
@@ -284,10 +291,10 @@ Reel PhaseFermee(Reel phase, Reel gain)
 TEST(ExportBlack, LieuxDeLAbaqueDansLeursColonnesAvecLeursEtiquettes)
 {
     const SeparateurImpose point('.');
-    TDocument doc = TroisPoles(TTypeDiagramme::Black, false);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Black, false);
     doc.AbaqueGains = {6, 0, -3};
     doc.AbaquePhases = {-30, -90};
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.Echelles.AbaqueVisible = true;
     TExport x;
     x.Classeur.Titres[2] = {QStringLiteral("Diagramme de Black")};
     Exporte(x, doc);
@@ -343,27 +350,27 @@ TEST(ExportBlack, LieuxDeLAbaqueDansLeursColonnesAvecLeursEtiquettes)
     EXPECT_EQ(c.Reglage(2, 1, 2, TReglageAxe::Maximum), Reel(20));
     EXPECT_EQ(Lignes(c, 2).Echantillons.size(), 100u);
     EXPECT_EQ(x.Pas, 105);
-    EXPECT_EQ(x.Pas, EtapesExportDiagramme(doc));
+    EXPECT_EQ(x.Pas, EtapesExportDiagramme(doc, doc.Echelles));
 }
 
 TEST(ExportBlack, SansAbaqueAucunLieu)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Black, true);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Black, true);
     doc.AbaqueGains = {6, 0, -3};
     doc.AbaquePhases = {-30};
-    doc.EchellesFrequentielles.AbaqueVisible = false;
+    doc.Echelles.AbaqueVisible = false;
     TExport x;
     Exporte(x, doc);
     for (const auto& [cle, cellule] : x.Classeur.Cellules)
         EXPECT_LE(std::get<2>(cle), 3);
     EXPECT_EQ(x.Pas, 100);
-    EXPECT_EQ(EtapesExportDiagramme(doc), 100);
+    EXPECT_EQ(EtapesExportDiagramme(doc, doc.Echelles), 100);
     EXPECT_EQ(Lignes(x.Classeur, 2).Vides.size(), 1u) << "la phase passe -180° en plage symétrique";
 }
 
 TEST(ExportNyquist, QuatreCentsEchantillonsSansLigneVide)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Nyquist, true);
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Nyquist, true);
     TExport x;
     x.Classeur.Titres[3] = {QStringLiteral("Nyquist")};
     Exporte(x, doc);
@@ -387,8 +394,8 @@ TEST(ExportNyquist, QuatreCentsEchantillonsSansLigneVide)
 // le graphique montre -0,05 et 0,25 comme l'écran, pas -0,0499999999.
 TEST(ExportNyquist, BornesDesAxesRondesCommeALEcran)
 {
-    TDocument doc = TroisPoles(TTypeDiagramme::Nyquist, true);
-    TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    TDocumentEtTrace doc = TroisPoles(TTypeDiagramme::Nyquist, true);
+    TEchellesFrequentielles& e = doc.Echelles;
     e.ReelMin = -0.05L * (1 - 3e-9L);
     e.ReelMax = 0.25L * (1 + 2e-10L);
     e.ImMin = -1.5e-7L * (1 + 4e-9L);
@@ -404,11 +411,11 @@ TEST(ExportNyquist, BornesDesAxesRondesCommeALEcran)
 }
 
 // 1/(p+1), échelon de 0 à 2 : sortie 2(1 - e^-t).
-TDocument PremierOrdre(TTypeReponse type, Reel pasTemps)
+TDocumentEtTrace PremierOrdre(TTypeReponse type, Reel pasTemps)
 {
-    TDocument doc = Analyse({1}, {1, 1});
+    TDocumentEtTrace doc = Analyse({1}, {1, 1});
     doc.TypeReponse = type;
-    TValeursTemporelles& v = doc.ValeursTemporelles;
+    TValeursTemporelles& v = doc.Valeurs;
     v.ConsI = 0;
     v.ConsF = 2;
     v.Pente = 3;
@@ -448,11 +455,11 @@ class ExportReponse : public testing::TestWithParam<TCasTemps> {};
 TEST_P(ExportReponse, TempsDansLUniteDeLaGraduation)
 {
     const TCasTemps cas = GetParam();
-    TDocument doc = PremierOrdre(TTypeReponse::Indicielle, cas.PasTemps);
+    TDocumentEtTrace doc = PremierOrdre(TTypeReponse::Indicielle, cas.PasTemps);
     TClasseurEnregistreur c;
     c.Titres[1] = {QStringLiteral("Réponse")};
     int pas = 0;
-    ExporteReponse(c, doc, [&pas] { ++pas; });
+    ExporteReponse(c, doc, doc.Valeurs, [&pas] { ++pas; });
     const QString temps = QStringLiteral("t (") + cas.Unite + QStringLiteral(")");
     EXPECT_EQ(c.Texte(1, 2, 1), temps);
     EXPECT_EQ(c.Texte(1, 2, 2), QStringLiteral("entrée"));
@@ -488,9 +495,9 @@ INSTANTIATE_TEST_SUITE_P(Unites, ExportReponse,
 
 TEST(ExportReponse, RampeSurLaDeuxiemeFeuille)
 {
-    TDocument doc = PremierOrdre(TTypeReponse::Rampe, 1);
+    TDocumentEtTrace doc = PremierOrdre(TTypeReponse::Rampe, 1);
     TClasseurEnregistreur c;
-    ExporteReponse(c, doc, [] {});
+    ExporteReponse(c, doc, doc.Valeurs, [] {});
     EXPECT_EQ(c.FeuillesActivees, std::vector<int>{2});
     // La dernière ligne tombe sur la fin de l'échelle, 10 s.
     const Reel t = *c.Nombre(2, 1003, 1);
@@ -503,10 +510,10 @@ TEST(ExportReponse, RampeSurLaDeuxiemeFeuille)
 
 TEST(ExportReponse, EchellesJamaisTraceesRefusees)
 {
-    TDocument doc = PremierOrdre(TTypeReponse::Indicielle, 1);
-    doc.ValeursTemporelles.TMaxTrace = doc.ValeursTemporelles.TMinTrace;
+    TDocumentEtTrace doc = PremierOrdre(TTypeReponse::Indicielle, 1);
+    doc.Valeurs.TMaxTrace = doc.Valeurs.TMinTrace;
     TClasseurEnregistreur c;
-    EXPECT_THROW(ExporteReponse(c, doc, [] {}), TErreurClasseur);
+    EXPECT_THROW(ExporteReponse(c, doc, doc.Valeurs, [] {}), TErreurClasseur);
     EXPECT_TRUE(c.Cellules.empty());
 }
 

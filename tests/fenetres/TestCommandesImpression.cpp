@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include "fenetres/UEchRepIndic.h"
 #include "fenetres/UEcranDiagramme.h"
 #include "fenetres/UEcranRepTemp.h"
+#include "fenetres/UEcranTabVal.h"
 #include "fenetres/UPrinc.h"
 #include "fenetres/USaisieParamBode.h"
 #include "fenetres/USaisieTailleImpr.h"
@@ -78,8 +80,12 @@ TEST_F(CommandesImpression, ImprimerLeDiagrammeDeBodeEnPdf)
     ASSERT_TRUE(ecran_.EcranDiagramme->isVisible());
     ASSERT_TRUE(ecran_.EcranDiagramme->Imprimer1->isEnabled());
     ecran_.EcranDiagramme->ZoneClient->grab();
-    const int points = ecran_.Document.EchellesFrequentielles.NbPoints;
+    const int points = ecran_.EcranDiagramme->Trace().Frequentiel.Echelles.NbPoints;
     ASSERT_GT(points, 0);
+    ecran_.EcranDiagramme->Tableau1->trigger();
+    const QTableWidget& grille = *ecran_.EcranTabVal->TabVal;
+    ASSERT_EQ(grille.rowCount(), points);
+    const QString gainAvant = grille.item(points / 2, 2)->text();
     ecran_.EcranDiagramme->Imprimer1->trigger();
     EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join("\n").toStdString();
     EXPECT_TRUE(ecran_.Document.ImpressionCouleur);
@@ -87,7 +93,11 @@ TEST_F(CommandesImpression, ImprimerLeDiagrammeDeBodeEnPdf)
     EXPECT_TRUE(texte.contains("Diagramme de Bode"));
     EXPECT_TRUE(texte.contains("Page de l'utilisateur"));
     EXPECT_EQ(InfoDuPdf(Pdf("DiagBode"), "Title"), "DiagBode");
-    EXPECT_EQ(ecran_.Document.EchellesFrequentielles.NbPoints, points);
+    // La page de 8000 points n'a rien changé de ce que le tableau montre.
+    EXPECT_EQ(ecran_.EcranDiagramme->Trace().Frequentiel.Echelles.NbPoints, points);
+    ecran_.EcranDiagramme->Tableau1->trigger();
+    EXPECT_EQ(grille.rowCount(), points);
+    EXPECT_EQ(grille.item(points / 2, 2)->text(), gainAvant);
 }
 
 TEST_F(CommandesImpression, ImprimerLEchelonEnPdfEtAnnulerNImprimeRien)

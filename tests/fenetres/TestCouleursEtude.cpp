@@ -78,8 +78,12 @@ QColor CourbeBode(TDocument& doc)
 {
     QImage image(1000, 700, QImage::Format_RGB32);
     QPainter p(&image);
-    EXPECT_TRUE(TracerBode(p, image.rect(), doc, {0.01L, 100, -40, 5, {}}, TMiseEnPageBode::Ecran()));
-    const TPointFrequentiel& point = doc.PointsFrequentiels[1000];
+    const std::optional<TTraceFrequentiel> trace =
+        TracerBode(p, image.rect(), doc, {0.01L, 100, -40, 5, {}}, TMiseEnPageBode::Ecran());
+    EXPECT_TRUE(trace);
+    if (!trace)
+        return {};
+    const TPointFrequentiel& point = trace->Points[1000];
     return image.pixelColor(point.PixelX, point.PixelY1);
 }
 

@@ -177,9 +177,9 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     // Le lieu ne montre pas de marges : la commande est grisée et éteinte.
     EXPECT_FALSE(marges->isEnabled());
     EXPECT_FALSE(marges->isChecked());
-    ASSERT_FALSE(ecran.Document.Evans.Lieu.Points.empty());
+    ASSERT_FALSE(ecran.EcranDiagramme->Trace().Evans.Lieu.Points.empty());
 
-    const QPoint croisement = PixelEvans(ecran.Document.Evans, {0, std::sqrt(Reel(2))}).toPoint();
+    const QPoint croisement = PixelEvans(ecran.EcranDiagramme->Trace().Evans, {0, std::sqrt(Reel(2))}).toPoint();
     QMouseEvent appui(QEvent::MouseButtonPress, croisement, ecran.EcranDiagramme->ZoneClient->mapToGlobal(croisement),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(ecran.EcranDiagramme->ZoneClient, &appui);
@@ -196,7 +196,7 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     ecran.EcranDiagramme->Tableau1->trigger();
     EXPECT_EQ(ecran.EcranTabVal->windowTitle(), "Valeurs du lieu d'Evans");
     EXPECT_EQ(ecran.EcranTabVal->TabVal->columnCount(), 4);
-    EXPECT_EQ(ecran.EcranTabVal->TabVal->rowCount(), int(ecran.Document.Evans.Lieu.Points.size()));
+    EXPECT_EQ(ecran.EcranTabVal->TabVal->rowCount(), int(ecran.EcranDiagramme->Trace().Evans.Lieu.Points.size()));
 
     ecran.ExecuteDialogue = [&ecran](QDialog& dialogue) {
         dialogue.show();
@@ -227,20 +227,20 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
 TEST(LectureEvans, BruitDeCalculLuCommeZero)
 {
     const SeparateurImpose point('.');
-    TDocument doc = DocumentInitial();
-    doc.Evans.Lieu.NbBranches = 3;
+    TTraceEvans trace;
+    trace.Lieu.NbBranches = 3;
     TPointLieu lu;
     lu.K = 6;
     lu.Racines[0] = {-3, 2.1e-37L};
     lu.Racines[1] = {1.3e-20L, std::sqrt(2.0L)};
     lu.Racines[2] = {-1.3e-20L, -std::sqrt(2.0L)};
-    doc.Evans.Lieu.Points.push_back(lu);
-    EXPECT_EQ(LignesLectureEvans(doc, 0), QStringList({"K = 6", "p = -3   ζ = 1   ωn = 3 rad/s",
+    trace.Lieu.Points.push_back(lu);
+    EXPECT_EQ(LignesLectureEvans(trace, 0), QStringList({"K = 6", "p = -3   ζ = 1   ωn = 3 rad/s",
                                                       "p = 0 + j1.41421   ζ = 0   ωn = 1.41421 rad/s",
                                                       "p = 0 - j1.41421   ζ = 0   ωn = 1.41421 rad/s"}));
     // Une partie à la résolution de la lecture (6 chiffres) reste écrite.
-    doc.Evans.Lieu.Points[0].Racines[0] = {-3, 2e-5L};
-    EXPECT_EQ(LignesLectureEvans(doc, 0)[1], "p = -3 + j2E-5   ζ = 1   ωn = 3 rad/s");
+    trace.Lieu.Points[0].Racines[0] = {-3, 2e-5L};
+    EXPECT_EQ(LignesLectureEvans(trace, 0)[1], "p = -3 + j2E-5   ζ = 1   ωn = 3 rad/s");
 }
 
 TEST_F(ParcoursEvans, RetardRefuseSansDialogueEtLieuAvecSaLigne)

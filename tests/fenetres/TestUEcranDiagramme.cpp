@@ -89,9 +89,9 @@ protected:
     // premier à deux pixels, peut-être un autre que i).
     QStringList ClicSurLePoint(int i, int& trouve)
     {
-        const TPointFrequentiel& p = doc_.PointsFrequentiels[i];
+        const TPointFrequentiel& p = ecran_.Trace().Frequentiel.Points[i];
         const QPoint clic(p.PixelX, p.PixelY1);
-        trouve = PointTouche(doc_, clic).value_or(-1);
+        trouve = PointTouche(ecran_.Trace(), clic).value_or(-1);
         Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
         const QStringList textes = TextesVisibles();
         Souris(QEvent::MouseButtonRelease, clic.x(), clic.y());
@@ -161,7 +161,7 @@ protected:
 TEST_F(EcranDiagramme, LeDessinGardeLesPointsEtSuitLaPlageDesPhases)
 {
     MontreBode({"0.05", "300", "-47", "12"});
-    const TEchellesFrequentielles& e = doc_.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = ecran_.Trace().Frequentiel.Echelles;
     EXPECT_EQ(e.NbPoints, 2000);
     EXPECT_EQ(QPoint(e.ZoneDroite, e.ZoneBas), QPoint(LargeurClient, HauteurClient));
     EXPECT_EQ(e.GainMin, -50);
@@ -226,7 +226,7 @@ TEST_F(EcranDiagramme, EchellesRattacheesALaFenetreQuiRevientDevantEtRedessine)
         EXPECT_EQ(bode_.parentWidget(), nullptr);
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), &ecran_);
-        EXPECT_EQ(doc_.EchellesFrequentielles.GainMin, bouton == bode_.OKBtn ? -80 : -40);
+        EXPECT_EQ(ecran_.Trace().Frequentiel.Echelles.GainMin, bouton == bode_.OKBtn ? -80 : -40);
     }
 
     ferme(bode_.OKBtn, "-60");
@@ -239,7 +239,7 @@ TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeur
 {
     MontreBode();
     // Le point 1 est le premier cherché : un clic près de lui le trouve toujours.
-    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
+    const TPointFrequentiel p = ecran_.Trace().Frequentiel.Points[1];
     const int x = p.PixelX + 2;
     const int y = p.PixelY1 - 2;
     Souris(QEvent::MouseButtonPress, x, y);
@@ -258,11 +258,11 @@ TEST_F(EcranDiagramme, UnClicADeuxPixelsDUnPointDuGainOuDeLaPhaseMontreSesValeur
 TEST_F(EcranDiagramme, UnClicATroisPixelsNeMontreRien)
 {
     MontreBode();
-    const TPointFrequentiel p = doc_.PointsFrequentiels[1];
+    const TPointFrequentiel p = ecran_.Trace().Frequentiel.Points[1];
     // Aux basses fréquences gain et phase sont plats : les premiers points sont sur la même ligne.
     for (int i = 2; i <= 8; ++i) {
-        ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY1, p.PixelY1) << i;
-        ASSERT_EQ(doc_.PointsFrequentiels[i].PixelY2, p.PixelY2) << i;
+        ASSERT_EQ(ecran_.Trace().Frequentiel.Points[i].PixelY1, p.PixelY1) << i;
+        ASSERT_EQ(ecran_.Trace().Frequentiel.Points[i].PixelY2, p.PixelY2) << i;
     }
     for (QPoint clic : {QPoint(p.PixelX - 3, p.PixelY1), QPoint(p.PixelX + 1, p.PixelY1 - 3),
                         QPoint(p.PixelX + 1, p.PixelY2 + 3)}) {
@@ -277,7 +277,7 @@ TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
     for (const QSize taille : {QSize(1, 1), QSize(10, 10), QSize(300, 0), QSize(0, 0), QSize(2, 600)}) {
         Redimensionne(taille);
         if (taille == QSize(1, 1)) {
-            EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 0);
+            EXPECT_EQ(ecran_.Trace().Frequentiel.Echelles.NbPoints, 0);
         }
         for (const QPoint clic : {QPoint(0, 0), QPoint(taille.width() - 1, taille.height() - 1)}) {
             Souris(QEvent::MouseButtonPress, clic.x(), clic.y());
@@ -287,8 +287,8 @@ TEST_F(EcranDiagramme, FenetreMinusculeSansPlantageNiLecture)
     }
     // Revenue à sa taille, la fenêtre redessine et relit ses points.
     Redimensionne({LargeurClient, HauteurClient});
-    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, 2000);
-    const TPointFrequentiel& p = doc_.PointsFrequentiels[1];
+    EXPECT_EQ(ecran_.Trace().Frequentiel.Echelles.NbPoints, 2000);
+    const TPointFrequentiel& p = ecran_.Trace().Frequentiel.Points[1];
     Souris(QEvent::MouseButtonPress, p.PixelX, p.PixelY1);
     EXPECT_EQ(TextesVisibles(), TextesBode(p));
 }
@@ -309,13 +309,13 @@ TEST_F(EcranDiagramme, ComposantsTrouvesParLeurNom)
 
 TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
 {
-    TEcranTabVal tableau(doc_);
+    TEcranTabVal tableau(ecran_.Trace());
     ecran_.DefinitTableau(&tableau);
     MontreBode();
     ecran_.Tableau1->trigger();
     ASSERT_TRUE(tableau.isVisible());
     EXPECT_EQ(tableau.TabVal->rowCount(), 2000);
-    const TPointFrequentiel& p = doc_.PointsFrequentiels[1500];
+    const TPointFrequentiel& p = ecran_.Trace().Frequentiel.Points[1500];
     EXPECT_EQ(tableau.TabVal->item(1499, 0)->text().trimmed(), TexteGeneral(p.Frequence, 6));
     EXPECT_EQ(tableau.TabVal->item(1499, 2)->text(), TexteFixe(p.Valeur1, 7, 3));
 }
@@ -329,7 +329,7 @@ protected:
 TEST_F(EcranDiagrammeQuatriemeOrdre, LeBlocPasseDeLAutreCoteContreLesBordsDroitEtBas)
 {
     MontreBode({"0.01", "1000", "-200", "5"});
-    const TPointFrequentiel& dernier = doc_.PointsFrequentiels[2000];
+    const TPointFrequentiel& dernier = ecran_.Trace().Frequentiel.Points[2000];
     const int h = ecran_.EditFreq->height();
     const int hauteurBloc = 4 * h + 3;
 
@@ -369,8 +369,8 @@ protected:
     // Premier point de la courbe visible dans la fenêtre.
     int PointVisible() const
     {
-        for (int i = 1; i <= doc_.EchellesFrequentielles.NbPoints; ++i) {
-            const TPointFrequentiel& p = doc_.PointsFrequentiels[i];
+        for (int i = 1; i <= ecran_.Trace().Frequentiel.Echelles.NbPoints; ++i) {
+            const TPointFrequentiel& p = ecran_.Trace().Frequentiel.Points[i];
             if (p.PixelX > 0 && p.PixelX < LargeurClient && p.PixelY1 > 0 && p.PixelY1 < HauteurClient)
                 return i;
         }
@@ -387,9 +387,9 @@ int NbPointsAttendus(const TEchellesFrequentielles& e)
 
 TEST_P(DiagrammesNyquistBlack, DessinLectureAbaqueEtTableau)
 {
-    TEcranTabVal tableau(doc_);
+    TEcranTabVal tableau(ecran_.Trace());
     ecran_.DefinitTableau(&tableau);
-    const TEchellesFrequentielles& e = doc_.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = ecran_.Trace().Frequentiel.Echelles;
     int trouve = -1;
 
     MontreNyquist();
@@ -400,11 +400,11 @@ TEST_P(DiagrammesNyquistBlack, DessinLectureAbaqueEtTableau)
     EXPECT_FALSE(diagBlack_.isEnabled());
     QStringList textes = ClicSurLePoint(PointVisible(), trouve);
     ASSERT_GE(trouve, 1);
-    EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", "", ""}));
+    EXPECT_EQ(textes, Lignes(ecran_.Trace().Frequentiel.Points[trouve], {" Hz", " rad/s", "", ""}));
     ecran_.Tableau1->trigger();
     EXPECT_EQ(tableau.windowTitle(), "Valeurs du diagramme de Nyquist");
     EXPECT_EQ(tableau.TabVal->rowCount(), e.NbPoints);
-    EXPECT_EQ(tableau.TabVal->item(999, 2)->text(), TexteFixe(doc_.PointsFrequentiels[1000].Valeur1, 7, 3));
+    EXPECT_EQ(tableau.TabVal->item(999, 2)->text(), TexteFixe(ecran_.Trace().Frequentiel.Points[1000].Valeur1, 7, 3));
 
     for (const bool symetrique : {false, true}) {
         doc_.PhaseSymetrique = symetrique;
@@ -417,12 +417,13 @@ TEST_P(DiagrammesNyquistBlack, DessinLectureAbaqueEtTableau)
         const int i = PointVisible();
         textes = ClicSurLePoint(i, trouve);
         ASSERT_GE(trouve, 1);
-        EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", " °", " dB"}));
+        EXPECT_EQ(textes, Lignes(ecran_.Trace().Frequentiel.Points[trouve], {" Hz", " rad/s", " °", " dB"}));
 
         const QImage sans = ecran_.ZoneClient->grab().toImage();
         ecran_.Dessiner1->trigger();
-        EXPECT_TRUE(e.AbaqueVisible);
+        EXPECT_TRUE(doc_.AbaqueVisible);
         const QImage avec = ecran_.ZoneClient->grab().toImage();
+        EXPECT_TRUE(e.AbaqueVisible);
         // Lieux de gain ou de phase, selon la plage des gains ; le gris des lieux de phase se
         // retrouve sur quelques pixels lissés des textes.
         const auto abaque = [this](const QImage& image) {
@@ -432,17 +433,18 @@ TEST_P(DiagrammesNyquistBlack, DessinLectureAbaqueEtTableau)
         EXPECT_LT(abaque(sans), 50);
         EXPECT_GT(abaque(avec), abaque(sans) + 500);
         textes = ClicSurLePoint(i, trouve);
-        EXPECT_EQ(textes, Lignes(doc_.PointsFrequentiels[trouve], {" Hz", " rad/s", " °", " dB", " dB", " °"}));
+        EXPECT_EQ(textes, Lignes(ecran_.Trace().Frequentiel.Points[trouve], {" Hz", " rad/s", " °", " dB", " dB", " °"}));
 
         ecran_.Effacer1->trigger();
-        EXPECT_FALSE(e.AbaqueVisible);
+        EXPECT_FALSE(doc_.AbaqueVisible);
         ecran_.ZoneClient->grab();
+        EXPECT_FALSE(e.AbaqueVisible);
         EXPECT_EQ(ClicSurLePoint(i, trouve).size(), 4);
     }
     ecran_.Tableau1->trigger();
     EXPECT_EQ(tableau.windowTitle(), "Valeurs du diagramme de Black");
     EXPECT_EQ(tableau.TabVal->columnCount(), 6);
-    EXPECT_EQ(tableau.TabVal->item(999, 4)->text(), TexteFixe(doc_.PointsFrequentiels[1000].Valeur3, 7, 3));
+    EXPECT_EQ(tableau.TabVal->item(999, 4)->text(), TexteFixe(ecran_.Trace().Frequentiel.Points[1000].Valeur3, 7, 3));
 
     ecran_.Fermer1->trigger();
     EXPECT_TRUE(diagBode_.isEnabled());
@@ -477,7 +479,7 @@ protected:
 TEST_F(ExportDiagramme, BodeExporteAuxEchellesDeLEcran)
 {
     MontreBode();
-    const int pointsEcran = doc_.EchellesFrequentielles.NbPoints;
+    const int pointsEcran = ecran_.Trace().Frequentiel.Echelles.NbPoints;
     choix_.Reponses = {Modele(), Chemin("Diagrammes.xlsx")};
     ASSERT_TRUE(ecran_.ExportExcel1->isEnabled());
     ecran_.ExportExcel1->trigger();
@@ -497,8 +499,17 @@ TEST_F(ExportDiagramme, BodeExporteAuxEchellesDeLEcran)
     EXPECT_EQ(c.ReglageAxe(1, 1, 2, TReglageAxe::Minimum), Reel(-40));
     EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), Reel(100));
     EXPECT_EQ(c.ReglageAxe(1, 2, 2, TReglageAxe::Minimum), Reel(-360));
-    Redimensionne({LargeurClient, HauteurClient + 1});
-    EXPECT_EQ(doc_.EchellesFrequentielles.NbPoints, pointsEcran) << "la lecture retrouve les points de l'écran";
+    // Sans nouveau tracé, le tableau et la lecture relisent les points de l'écran, pas ceux du classeur.
+    TEcranTabVal tableau(ecran_.Trace());
+    ecran_.DefinitTableau(&tableau);
+    ecran_.Tableau1->trigger();
+    EXPECT_EQ(tableau.TabVal->rowCount(), pointsEcran);
+    int trouve = -1;
+    const QStringList textes = ClicSurLePoint(1500, trouve);
+    ASSERT_GE(trouve, 1);
+    EXPECT_EQ(textes, TextesBode(ecran_.Trace().Frequentiel.Points[trouve]));
+    EXPECT_NEAR(double(ecran_.Trace().Frequentiel.Points[trouve].Frequence), 0.01 * std::pow(1e4, trouve / 2000.0),
+                1e-9);
 }
 
 TEST_F(ExportDiagramme, ModeleIllisibleLaisseLeResultatPrecedent)

@@ -78,8 +78,8 @@ TEST_F(EcranRepTemp, EchelonValideMontreLaFenetreQuiDessineEtQuitterLaFerme)
     ASSERT_TRUE(ecran_.isVisible());
     EXPECT_EQ(doc_.TypeReponse, TTypeReponse::Indicielle);
     const QImage image = Peint();
-    EXPECT_EQ(doc_.ValeursTemporelles.TMaxTrace, 10);
-    EXPECT_NEAR(double(doc_.ValeursTemporelles.YMaxTrace), 1, 1e-15);
+    EXPECT_EQ(ecran_.Valeurs().TMaxTrace, 10);
+    EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 1, 1e-15);
     EXPECT_GT(PixelsCourbe(image), 500);
     EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
     ecran_.Quitter1->trigger();
@@ -110,12 +110,12 @@ TEST_F(EcranRepTemp, EchellesDuModeAfficheRedessineApresValider)
     ecran_.Echelles1->trigger();
     Peint();
     EXPECT_EQ(executes_.last(), "EchellesRepRampe");
-    EXPECT_EQ(doc_.ValeursTemporelles.TMaxTrace, 20);
+    EXPECT_EQ(ecran_.Valeurs().TMaxTrace, 20);
     Repond(QDialog::Rejected, tmax("abc"));
     ecran_.Echelles1->trigger();
     Peint();
     EXPECT_EQ(rampe_.EditTmax->text(), "20");
-    EXPECT_EQ(doc_.ValeursTemporelles.TMaxTrace, 20);
+    EXPECT_EQ(ecran_.Valeurs().TMaxTrace, 20);
     EXPECT_TRUE(messages_.Messages.isEmpty()) << messages_.Messages.join('|').toStdString();
 }
 
@@ -128,9 +128,9 @@ TEST_F(EcranRepTemp, ChaqueReponseGardeSesBornes)
     ecran_.CommandeReponse(TTypeReponse::Rampe);
     Peint();
     EXPECT_EQ(doc_.TypeReponse, TTypeReponse::Rampe);
-    EXPECT_EQ(doc_.ValeursTemporelles.BornesEchelon.YMax, 1);
-    EXPECT_EQ(doc_.ValeursTemporelles.BornesRampe.YMax, 3);
-    EXPECT_NEAR(double(doc_.ValeursTemporelles.YMaxTrace), 3, 1e-15);
+    EXPECT_EQ(indic_.EditYmax->text().toDouble(), 1);
+    EXPECT_EQ(ecran_.Valeurs().BornesRampe.YMax, 3);
+    EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 3, 1e-15);
 }
 
 TEST_F(EcranRepTemp, RedimensionneeMemeMinusculeSansPlantage)
@@ -178,7 +178,7 @@ TEST_F(ExportReponse, EchelonExporteSurLaPremiereFeuille)
     EXPECT_GT(t, 9.9);
     EXPECT_NEAR(c.TexteCellule(1, 1003, 3).toDouble(), 1 - std::exp(-t), 1e-9);
     EXPECT_EQ(c.TexteCellule(2, 3, 1), QString()) << "la feuille de la rampe reste vide";
-    EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), doc_.ValeursTemporelles.TMaxTrace);
+    EXPECT_EQ(c.ReglageAxe(1, 1, 1, TReglageAxe::Maximum), ecran_.Valeurs().TMaxTrace);
     EXPECT_EQ(c.TitreDAxe(1, 1, 2), QStringLiteral("entrée et réponse (unités S.I.)"));
     EXPECT_TRUE(dossiers_.Temporaires().isEmpty()) << dossiers_.Temporaires().join('|').toStdString();
 }

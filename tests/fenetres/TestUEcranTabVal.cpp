@@ -10,20 +10,21 @@
 
 #include "AideDialogues.h"
 #include "coeur/Document.h"
+#include "trace/TraceDiagramme.h"
 
 namespace {
 
 class TableauValeurs : public testing::Test {
 protected:
-    TableauValeurs() : separateur_(','), fenetre_(doc_) {}
+    TableauValeurs() : separateur_(','), fenetre_(trace_) {}
 
     // Points reconnaissables : leur numéro se lit dans chaque valeur.
     void Remplit(TTypeDiagramme type, int nbPoints)
     {
-        doc_.TypeDiagramme = type;
-        doc_.EchellesFrequentielles.NbPoints = nbPoints;
+        trace_.Type = type;
+        trace_.Frequentiel.Echelles.NbPoints = nbPoints;
         for (int i = 1; i <= nbPoints; ++i)
-            doc_.PointsFrequentiels[i] = {Reel(i), -i - 0.5L, i + 0.25L, 1000.0L + i, -1000.0L - i, 0, 0, 0};
+            trace_.Frequentiel.Points[i] = {Reel(i), -i - 0.5L, i + 0.25L, 1000.0L + i, -1000.0L - i, 0, 0, 0};
         fenetre_.Tableau();
     }
 
@@ -44,7 +45,7 @@ protected:
     }
 
     SeparateurImpose separateur_;
-    TDocument doc_ = DocumentInitial();
+    TTraceDiagramme trace_;  // ce que la fenêtre du diagramme garderait de son tracé
     TEcranTabVal fenetre_;
 };
 
@@ -57,7 +58,7 @@ TEST_F(TableauValeurs, BodeListeSesDeuxMillePointsAvecLeursTextes)
     EXPECT_EQ(Entetes(), (QStringList{"fréquence (Hz)", "puls. (rad/s)", "gain (dB)", "phase (°)"}));
     EXPECT_EQ(Ligne(0), (QStringList{"   1", "          1", "    6,28319", "     -1,500", "      1,250"}));
     EXPECT_EQ(Ligne(1999), (QStringList{"2000", "       2000", "    12566,4", "  -2000,500", "   2000,250"}));
-    doc_.PointsFrequentiels[7].Frequence = 1234567;
+    trace_.Frequentiel.Points[7].Frequence = 1234567;
     fenetre_.Tableau();
     EXPECT_EQ(fenetre_.TabVal->item(6, 0)->text(), "  1,23457E6");
     const QTableWidget* grille = fenetre_.TabVal;
@@ -118,7 +119,7 @@ TEST_F(TableauValeurs, FrequencesBassesEnChiffresSignificatifs)
 {
     Remplit(TTypeDiagramme::Bode, 18);
     for (int i = 1; i <= 18; ++i)
-        doc_.PointsFrequentiels[i].Frequence = 1e-4L * (1 + Reel(i - 1) / 100);
+        trace_.Frequentiel.Points[i].Frequence = 1e-4L * (1 + Reel(i - 1) / 100);
     fenetre_.Tableau();
     QStringList frequences;
     QStringList pulsations;
@@ -164,8 +165,8 @@ TEST_F(TableauValeurs, LieuDEvansLargeDeToutesSesBranches)
 {
     const QRect ecran = fenetre_.screen()->availableGeometry();
     for (const int branches : {3, 10}) {
-        doc_.TypeDiagramme = TTypeDiagramme::Evans;
-        TLieuEvans& lieu = doc_.Evans.Lieu;
+        trace_.Type = TTypeDiagramme::Evans;
+        TLieuEvans& lieu = trace_.Evans.Lieu;
         lieu.NbBranches = branches;
         lieu.Points.assign(50, {});
         for (std::size_t i = 0; i < lieu.Points.size(); ++i) {

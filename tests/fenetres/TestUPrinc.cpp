@@ -537,11 +537,11 @@ TEST_F(EcranPrincipal, DiagrammeOuvertSuitLaFonctionLue)
     TEcranDiagramme& diagramme = *ecran.EcranDiagramme;
     MontreBode(ecran);
     ASSERT_TRUE(diagramme.isVisible());
-    const TEchellesFrequentielles& echelles = ecran.Document.EchellesFrequentielles;
+    const TEchellesFrequentielles& echelles = diagramme.Trace().Frequentiel.Echelles;
     ASSERT_GT(echelles.NbPoints, 1000);
     diagramme.Tableau1->trigger();
     ASSERT_TRUE(ecran.EcranTabVal->isVisible());
-    const TPointsFrequentiels& points = ecran.Document.PointsFrequentiels;
+    const TPointsFrequentiels& points = diagramme.Trace().Frequentiel.Points;
     const Reel gainAvant = points[1].Valeur1;
 
     Lit(ecran, Donnees + "depassement.kvf");
@@ -600,14 +600,14 @@ TEST_F(EcranPrincipal, NyquistEtBlackOuvertsDepuisLeMenuEtRetracesALaLecture)
     QCoreApplication::processEvents();
     ASSERT_TRUE(diagramme.isVisible());
     diagramme.ZoneClient->grab();
-    const TEchellesFrequentielles& echelles = ecran.Document.EchellesFrequentielles;
+    const TEchellesFrequentielles& echelles = diagramme.Trace().Frequentiel.Echelles;
     ASSERT_GT(echelles.NbPoints, 1000);
-    const Reel gainAvant = ecran.Document.PointsFrequentiels[1].Valeur2;
+    const Reel gainAvant = diagramme.Trace().Frequentiel.Points[1].Valeur2;
 
     Lit(ecran, Donnees + "depassement.kvf");
     ASSERT_TRUE(diagramme.isVisible());
     EXPECT_EQ(ecran.Document.TypeDiagramme, TTypeDiagramme::Black);
-    EXPECT_NE(ecran.Document.PointsFrequentiels[1].Valeur2, gainAvant);
+    EXPECT_NE(diagramme.Trace().Frequentiel.Points[1].Valeur2, gainAvant);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }
 
@@ -670,10 +670,9 @@ TEST_F(EcranPrincipal, ReponsesTemporellesSuiventLesFonctionsEtUnSystemeInstable
     // Second ordre peu amorti, retard d'une seconde : la fenêtre ouverte redessine.
     Lit(ecran, Donnees + "depassement.kvf");
     ecran.Document.TempsMort = 1;
-    ecran.Document.ValeursTemporelles.TMaxTrace = -1;
     ASSERT_TRUE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
     ASSERT_TRUE(fenetre.isVisible());
-    EXPECT_GT(ecran.Document.ValeursTemporelles.TMaxTrace, 0);
+    EXPECT_GT(fenetre.Valeurs().TMaxTrace, 0);
     EXPECT_GT(PixelsCourbe(ecran, MontreReponse(ecran, ecran.Echelon1)), 300);
 
     // Le retard ajouté est une modification : la lecture suivante propose de l'enregistrer.

@@ -181,9 +181,11 @@ TEST(EchellesNyquistIntegrateurs, AutomatiqueAccepteEtMontreLaCourbe)
         ASSERT_EQ(dialogue.result(), QDialog::Accepted) << nom;
         QImage image(1920, 1080, QImage::Format_RGB32);
         QPainter peintre(&image);
-        ASSERT_TRUE(TracerNyquist(peintre, image.rect(), doc, dialogue.Parametres(), TMiseEnPageNyquist::Ecran())) << nom;
+        const std::optional<TTraceFrequentiel> trace =
+            TracerNyquist(peintre, image.rect(), doc, dialogue.Parametres(), TMiseEnPageNyquist::Ecran());
+        ASSERT_TRUE(trace) << nom;
         // Les axes tracés, arrondis au pas.
-        const TEchellesFrequentielles& axes = doc.EchellesFrequentielles;
+        const TEchellesFrequentielles& axes = trace->Echelles;
         EXPECT_LE(axes.ReelMin, c.Asymptote) << nom;
         if (std::isfinite(c.Croisement))
             EXPECT_LT(axes.ReelMin, c.Croisement) << nom;

@@ -12,7 +12,7 @@
 inline TDocument DocumentDesPages()
 {
     TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1, 0.5L}), 0.5L);
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     return doc;
 }
 

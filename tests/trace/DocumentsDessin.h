@@ -9,7 +9,22 @@
 
 #include "PolynomesSaisis.h"
 #include "coeur/Analyse.h"
+#include "coeur/EchellesFrequentielles.h"
 #include "trace/DessinPlace.h"
+
+// Un document et le relevé de son dernier tracé fréquentiel, gardé comme la fenêtre le garde.
+struct TDocumentEtTrace : TDocument {
+    TDocumentEtTrace() = default;
+    TDocumentEtTrace(TDocument doc) : TDocument(std::move(doc)) {}
+    TTraceFrequentiel Trace;
+};
+
+// Garde le relevé rendu par un tracé, rien quand il n'a pas abouti ; vrai s'il a abouti.
+inline bool Garde(TDocumentEtTrace& doc, const std::optional<TTraceFrequentiel>& trace)
+{
+    doc.Trace = trace.value_or(TTraceFrequentiel{});
+    return trace.has_value();
+}
 
 inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {

@@ -286,23 +286,6 @@ TEST(PageImprimee, NoirEtBlancSansAucuneCouleurDuSchema)
         }
 }
 
-TEST(PageImprimee, AucunePageNeChangeLesPointsDeLEcran)
-{
-    for (const TPageDeTest& page : CinqPages()) {
-        TDocument doc = DocumentDesPages();
-        doc.EchellesFrequentielles.NbPoints = 123;
-        doc.PointsFrequentiels[7].Frequence = 42;
-        doc.PointsFrequentiels[7].PixelX = 17;
-        QImage image = ImageAResolution(PageA4(100).width(), PageA4(100).height(), 100);
-        QPainter p(&image);
-        page.Imprime(p, PageA4(100), 100, doc, ValeursA4());
-        p.end();
-        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 123) << page.Nom;
-        EXPECT_EQ(doc.PointsFrequentiels[7].Frequence, 42) << page.Nom;
-        EXPECT_EQ(doc.PointsFrequentiels[7].PixelX, 17) << page.Nom;
-    }
-}
-
 TEST(PageImprimee, TaillesAbsurdesImprimentEncoreLaFormule)
 {
     // Largeur négative compensée par la marge, hauteur du dessin négative, marges négatives :

@@ -17,13 +17,13 @@ namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
 
-bool Trace(QPainter& p, TDocument& doc, const TParamBlack& param,
+bool Trace(QPainter& p, TDocumentEtTrace& doc, const TParamBlack& param,
            const TMiseEnPageBlack& mise = TMiseEnPageBlack::Ecran())
 {
-    return TracerBlack(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
+    return Garde(doc, TracerBlack(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise));
 }
 
-QImage Dessine(TDocument& doc, const TParamBlack& param)
+QImage Dessine(TDocumentEtTrace& doc, const TParamBlack& param)
 {
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -32,20 +32,20 @@ QImage Dessine(TDocument& doc, const TParamBlack& param)
     return image;
 }
 
-std::vector<TTexteEcrit> Textes(TDocument& doc, const TParamBlack& param,
+std::vector<TTexteEcrit> Textes(TDocumentEtTrace& doc, const TParamBlack& param,
                                 const TMiseEnPageBlack& mise = TMiseEnPageBlack::Ecran())
 {
     return TextesEcrits(Largeur, Hauteur, [&](QPainter& p) { Trace(p, doc, param, mise); });
 }
 
 // Cadre de l'écran : 5 % à 95 % en largeur, 5 % à 90 % en hauteur.
-TRepere Cadre(const TDocument& doc)
+TRepere Cadre(const TDocumentEtTrace& doc)
 {
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     return {50, 35, 950, 630, e.PhaseMin, e.GainMin, e.PhaseMax, e.GainMax};
 }
 
-QPoint Pixel(const TDocument& doc, Reel phase, Reel gain)
+QPoint Pixel(const TDocumentEtTrace& doc, Reel phase, Reel gain)
 {
     const std::optional<TPixel> p = VersPixel(Cadre(doc), phase, gain);
     return p ? QPoint(p->X, p->Y) : QPoint(-1, -1);
@@ -61,7 +61,7 @@ TEST(TraceBlack, GainDeLAxeHorizontal)
     EXPECT_EQ(GainReference(4, 40), 4);
     EXPECT_EQ(GainReference(-40, -4), -4);
     EXPECT_EQ(GainReference(0, 40), 0);
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     const QImage image = Dessine(doc, {0.01L, 100, -30, 10, {}, false, false});
     const QPoint zero = Pixel(doc, -300, 0);
     EXPECT_EQ(image.pixel(zero), Couleur(doc, "DAxe"));
@@ -71,11 +71,11 @@ TEST(TraceBlack, GainDeLAxeHorizontal)
 
 TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     // Étendue 50 dB, grille fine : pas de 2 dB, étiquettes aux multiples de 4 ; -20 est
     // aussi une phase.
     const std::vector<TTexteEcrit> fins = Textes(doc, {0.01L, 100, -30, 20, {}, false, true});
-    EXPECT_TRUE(doc.EchellesFrequentielles.QuadrillageFin);
+    EXPECT_TRUE(doc.Trace.Echelles.QuadrillageFin);
     for (int g = -28; g <= 20; g += 4)
         EXPECT_EQ(Occurrences(fins, QString::fromStdString(NombreEnTexte(g, 2))), g == -20 ? 2 : 1) << g;
     for (const int g : {-30, -26, 6, 10, 18})
@@ -88,7 +88,7 @@ TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
     // Sans grille fine : pas de 5 dB, toutes les lignes écrites ; phases tous les 45°.
     doc.PhaseSymetrique = true;
     const std::vector<TTexteEcrit> normaux = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
-    EXPECT_FALSE(doc.EchellesFrequentielles.QuadrillageFin);
+    EXPECT_FALSE(doc.Trace.Echelles.QuadrillageFin);
     for (int phase = -180; phase <= 180; phase += 45)
         EXPECT_EQ(Occurrences(normaux, QString::number(phase)), 1) << phase;
     EXPECT_EQ(Occurrences(normaux, QString::number(-160)), 0);
@@ -99,11 +99,11 @@ TEST(TraceBlack, GrilleFineUneEtiquetteDeGainSurDeuxEtLesPhasesTousLes20Degres)
 
 TEST(TraceBlack, PointsGardesEnBoucleOuverteEtFermee)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     Dessine(doc, ParamIntegrateur);
-    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    ASSERT_EQ(doc.Trace.Echelles.NbPoints, 2000);
     for (const int i : {-2, 0, 777, 2000}) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         const Reel w = DeuxPi * p.Frequence;
         EXPECT_NEAR(double(p.Valeur2), double(-20 * Log10(w * std::sqrt(1 + w * w))), 1e-9) << i;
         EXPECT_NEAR(double(p.Valeur1), double(-90 - std::atan(w) * 180 / Pi), 1e-9) << i;
@@ -116,15 +116,15 @@ TEST(TraceBlack, PointsGardesEnBoucleOuverteEtFermee)
 
 TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     const QImage image = Dessine(doc, ParamIntegrateur);
     const TRepere r = Cadre(doc);
     const QRgb courbe = Couleur(doc, "DCourbe");
     const QRgb disque = Couleur(doc, "DIntMarque");
     // Cinq décades de 0,001 à 100 Hz.
-    const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
+    const int parDecade = doc.Trace.Echelles.NbPoints / 5;
     for (int i = 0; i <= 2000; i += 50) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         const bool dedans = !VersPixel(r, p.Valeur1, p.Valeur2)->Dehors;
         // Un disque à chaque décade dans le cadre, aucun pour celles qui en sortent.
         if (i % parDecade == 0) {
@@ -144,7 +144,7 @@ TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
                 ++traces;
             }
     EXPECT_GT(traces, 300);
-    EXPECT_TRUE(VersPixel(r, doc.PointsFrequentiels[0].Valeur1, doc.PointsFrequentiels[0].Valeur2)->Dehors);
+    EXPECT_TRUE(VersPixel(r, doc.Trace.Points[0].Valeur1, doc.Trace.Points[0].Valeur2)->Dehors);
     // Étiquettes des décades -2 à 2 : celles qui tombent dans le cadre.
     const std::vector<TTexteEcrit> textes = Textes(doc, ParamIntegrateur);
     EXPECT_GE(Occurrences(textes, "10"), 4);
@@ -154,14 +154,14 @@ TEST(TraceBlack, CourbeAuxPixelsGardesDisquesAuxDecadesRienHorsDuCadre)
 // ces deux échantillons ne sont pas reliés : pas de trait horizontal à travers le diagramme.
 TEST(TraceBlack, UnSautDePhaseDe30DegresOuPlusNEstPasRelie)
 {
-    TDocument doc = DocumentDeCoefs({1, 0, 1}, {1, 3, 3, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1, 0, 1}, {1, 3, 3, 1});
     doc.PhaseSymetrique = true;
     const QImage image = Dessine(doc, {0.01L, 10, -100, 20, {}, false, false});
     const QRgb courbe = Couleur(doc, "DCourbe");
     int sauts = 0;
-    for (int i = 1; i <= doc.EchellesFrequentielles.NbPoints; ++i) {
-        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
-        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+    for (int i = 1; i <= doc.Trace.Echelles.NbPoints; ++i) {
+        const TPointFrequentiel& a = doc.Trace.Points[i - 1];
+        const TPointFrequentiel& b = doc.Trace.Points[i];
         if (std::abs(a.Valeur1 - b.Valeur1) < 30)
             continue;
         ++sauts;
@@ -174,12 +174,12 @@ TEST(TraceBlack, UnSautDePhaseDe30DegresOuPlusNEstPasRelie)
 // Une seule décade, de 1 à 10 Hz : un disque à chacun de ses deux bouts.
 TEST(TraceBlack, UneDecadeSeuleADeuxDisques)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {1, 10, -40, 5, {}, true, false});
-    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    ASSERT_EQ(doc.Trace.Echelles.NbPoints, 2000);
     const QRgb disque = Couleur(doc, "DIntMarque");
     for (const int i : {0, 2000}) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         EXPECT_GT(CompteCouleur(image, disque, p.PixelX - 1, p.PixelY1 - 1, p.PixelX + 1, p.PixelY1 + 1), 0) << i;
     }
     // Et chacune son étiquette, la première décade comprise.
@@ -188,8 +188,8 @@ TEST(TraceBlack, UneDecadeSeuleADeuxDisques)
         exposants << e.Exposant;
     EXPECT_EQ(exposants, (QStringList{"0", "1"}));
     // Rien d'autre que ces deux disques.
-    const TPointFrequentiel& debut = doc.PointsFrequentiels[0];
-    const TPointFrequentiel& fin = doc.PointsFrequentiels[2000];
+    const TPointFrequentiel& debut = doc.Trace.Points[0];
+    const TPointFrequentiel& fin = doc.Trace.Points[2000];
     EXPECT_EQ(CompteCouleur(image, disque, 0, 0, Largeur - 1, Hauteur - 1),
               CompteCouleur(image, disque, debut.PixelX - 4, debut.PixelY1 - 4, debut.PixelX + 4, debut.PixelY1 + 4) +
                   CompteCouleur(image, disque, fin.PixelX - 4, fin.PixelY1 - 4, fin.PixelX + 4, fin.PixelY1 + 4));
@@ -199,25 +199,25 @@ TEST(TraceBlack, UneDecadeSeuleADeuxDisques)
 // chaque tour, et aucune étiquette de décade sur un autre texte.
 TEST(TraceBlack, PhaseContinueDUnRetardUneSeuleCourbeEtAbaqueRepetee)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    TDocumentEtTrace doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
     doc.PhaseContinue = true;
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     const TParamBlack param{0.01L, 10, -60, 10, {}, true, false};
     const QImage image = Dessine(doc, param);
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     // -atan(ω) - 0,5·ω rad, sans tour de trop ni de moins, de 0,01 à 10 Hz.
     for (const int i : {0, e.NbPoints}) {
-        const Reel w = DeuxPi * doc.PointsFrequentiels[i].Frequence;
-        EXPECT_NEAR(double(doc.PointsFrequentiels[i].Valeur1), double(-(std::atan(w) + 0.5L * w) * 180 / Pi), 1e-6);
+        const Reel w = DeuxPi * doc.Trace.Points[i].Frequence;
+        EXPECT_NEAR(double(doc.Trace.Points[i].Valeur1), double(-(std::atan(w) + 0.5L * w) * 180 / Pi), 1e-6);
     }
-    EXPECT_LE(e.PhaseMin, doc.PointsFrequentiels[e.NbPoints].Valeur1);
+    EXPECT_LE(e.PhaseMin, doc.Trace.Points[e.NbPoints].Valeur1);
     EXPECT_EQ(e.PhaseMax, 0);
     const QRgb courbe = Couleur(doc, "DCourbe");
     for (int i = 1; i <= e.NbPoints; ++i)
-        ASSERT_LT(doc.PointsFrequentiels[i].Valeur1, doc.PointsFrequentiels[i - 1].Valeur1) << i;
+        ASSERT_LT(doc.Trace.Points[i].Valeur1, doc.Trace.Points[i - 1].Valeur1) << i;
     // Loin des marques des décades (0, 666, 1332, 1998), la courbe passe à chaque point gardé.
     for (const int i : {300, 500, 900, 1100, 1500, 1800}) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         EXPECT_GT(CompteCouleur(image, courbe, p.PixelX - 1, p.PixelY1 - 1, p.PixelX + 1, p.PixelY1 + 1), 0) << i;
     }
     const std::vector<TTexteEcrit> textes = Textes(doc, param);
@@ -235,13 +235,13 @@ TEST(TraceBlack, PhaseContinueDUnRetardUneSeuleCourbeEtAbaqueRepetee)
 // qui rempliraient le cadre.
 TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    TDocumentEtTrace doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
     doc.PhaseContinue = true;
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     const TParamBlack param{0.001L, 1000, -60, 0, {}, false, false};
     for (const QSize taille : {QSize(Largeur, Hauteur), QSize(420, 300), QSize(250, 200)}) {
         const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
-            TracerBlack(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageBlack::Ecran());
+            Garde(doc, TracerBlack(p, QRect(QPoint(0, 0), taille), doc, param, TMiseEnPageBlack::Ecran()));
         });
         const QRectF sousLeCadre(0, 0.9 * taille.height() + 1, taille.width(), taille.height());
         AttendPhasesLisibles(NombresDans(textes, sousLeCadre));
@@ -251,9 +251,9 @@ TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
     // |H| = 1/1000 où ω² = 10⁶ - 1 ; la phase y vaut -atan(ω) - 0,5·ω rad.
     const Reel w = std::sqrt(Reel(999999));
     const Reel phaseAuBord = -(std::atan(w) + 0.5L * w) * 180 / Pi;
-    EXPECT_LE(doc.EchellesFrequentielles.PhaseMin, phaseAuBord);
-    EXPECT_GT(doc.EchellesFrequentielles.PhaseMin, 1.2L * phaseAuBord);
-    EXPECT_EQ(doc.EchellesFrequentielles.PhaseMax, 0);
+    EXPECT_LE(doc.Trace.Echelles.PhaseMin, phaseAuBord);
+    EXPECT_GT(doc.Trace.Echelles.PhaseMin, 1.2L * phaseAuBord);
+    EXPECT_EQ(doc.Trace.Echelles.PhaseMax, 0);
     const int axe = CompteCouleur(image, Couleur(doc, "DAxe"), 60, 45, 940, 620);
     EXPECT_LT(axe, 880 * 575 / 50);
 }
@@ -263,14 +263,14 @@ TEST(TraceBlack, PhaseContinueDUnRetardSurSixDecadesResteLisible)
 // échantillon dans le cadre.
 TEST(TraceBlack, PhaseContinueLAxeVaJusquOuLaCourbeSortDuCadre)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
+    TDocumentEtTrace doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}), 0.5L);
     doc.PhaseContinue = true;
     TMiseEnPageBlack mise = TMiseEnPageBlack::Ecran();
     mise.PointsParDecade = 4;
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     QPainter p(&image);
-    ASSERT_TRUE(TracerBlack(p, image.rect(), doc, {1, 10, -24, 0, {}, false, false}, mise));
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    ASSERT_TRUE(Garde(doc, TracerBlack(p, image.rect(), doc, {1, 10, -24, 0, {}, false, false}, mise)));
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     // Gain et phase continue de 1/(1 + jω).e^(-0,5jω) aux fréquences 10^(k/4).
     const auto gain = [](Reel f) { return -10 * std::log10(1 + DeuxPi * f * DeuxPi * f); };
     const auto phase = [](Reel f) { return -(std::atan(DeuxPi * f) + 0.5L * DeuxPi * f) * 180 / Pi; };
@@ -290,11 +290,11 @@ TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
     EXPECT_EQ(Miroir(-30, false), -330);
     EXPECT_EQ(Miroir(-180, false), -180);
     for (const bool symetrique : {false, true}) {
-        TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+        TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
         doc.PhaseSymetrique = symetrique;
         doc.AbaqueGains = {-3};
         doc.AbaquePhases = {};
-        doc.EchellesFrequentielles.AbaqueVisible = true;
+        doc.AbaqueVisible = true;
         // Hors de la courbe (gains positifs seulement) : le lieu de -3 dB reste lisible.
         const QImage image = Dessine(doc, {10, 100, -30, 10, {}, false, false});
         const QRgb gain = Couleur(doc, "NGain");
@@ -309,15 +309,15 @@ TEST(TraceBlack, LesLieuxDeGainEnMiroirDansLesDeuxPlages)
             }
         }
         EXPECT_EQ(vus, 6);
-        doc.EchellesFrequentielles.AbaqueVisible = false;
+        doc.AbaqueVisible = false;
         EXPECT_EQ(CompteCouleur(Dessine(doc, {10, 100, -30, 10, {}, false, false}), gain, 0, 0, Largeur, Hauteur), 0);
     }
 }
 
 TEST(TraceBlack, EtiquettesDeLAbaqueSeulementPourLesLieuxQuiEntrentDansLeCadre)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.AbaqueVisible = true;
     // De -60 à -40 dB : le lieu de 12 dB passe bien au-dessus du cadre.
     const std::vector<TTexteEcrit> bas = Textes(doc, {0.01L, 100, -60, -40, {}, false, false});
     EXPECT_EQ(Occurrences(bas, " 12 dB"), 0);
@@ -336,8 +336,8 @@ TEST(TraceBlack, EtiquettesDeLAbaqueSeulementPourLesLieuxQuiEntrentDansLeCadre)
 
 TEST(TraceBlack, EtiquettesDesLieuxDePhaseSurLaDiagonale)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.AbaqueVisible = true;
     const std::vector<TTexteEcrit> textes = Textes(doc, {0.01L, 100, -30, 20, {}, false, false});
     const TRepere r = Cadre(doc);
     const QPoint haut = Pixel(doc, 0, r.YMax);
@@ -360,20 +360,20 @@ TEST(TraceBlack, EtiquettesDesLieuxDePhaseSurLaDiagonale)
 
 TEST(TraceBlack, EchellesImpossiblesOuCibleMinusculeRienNestGarde)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     for (const TParamBlack& param : {TParamBlack{0, 10, -40, 0, {}, true, true},
                                      TParamBlack{10, 10, -40, 0, {}, true, true},
                                      TParamBlack{0.1L, 10, 5, 5, {}, true, true}}) {
         QImage image(Largeur, Hauteur, QImage::Format_RGB32);
         QPainter p(&image);
         EXPECT_FALSE(Trace(p, doc, param));
-        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        EXPECT_EQ(doc.Trace.Echelles.NbPoints, 0);
     }
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    doc.AbaqueVisible = true;
     for (const int cote : {1, 3, 12}) {
         QImage image(cote, cote, QImage::Format_RGB32);
         QPainter p(&image);
-        TracerBlack(p, image.rect(), doc, ParamIntegrateur, TMiseEnPageBlack::Ecran());
+        Garde(doc, TracerBlack(p, image.rect(), doc, ParamIntegrateur, TMiseEnPageBlack::Ecran()));
     }
 }
 
@@ -381,20 +381,20 @@ TEST(TraceBlack, EchellesImpossiblesOuCibleMinusculeRienNestGarde)
 // phases ou le gain minimum changés les font recalculer.
 TEST(TraceBlack, LieuxDeLAbaqueGardesTantQueRienNeChange)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
-    doc.EchellesFrequentielles.AbaqueVisible = true;
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
+    doc.AbaqueVisible = true;
     TLieuxAbaque lieux;
     const auto dessine = [&](const TParamBlack& param) {
         QImage image(Largeur, Hauteur, QImage::Format_RGB32);
         QPainter p(&image);
-        TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &lieux);
+        Garde(doc, TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &lieux));
         return image;
     };
     const auto attendu = [&](const TParamBlack& param) {
         TLieuxAbaque neufs;
         QImage image(Largeur, Hauteur, QImage::Format_RGB32);
         QPainter p(&image);
-        TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &neufs);
+        Garde(doc, TracerBlack(p, image.rect(), doc, param, TMiseEnPageBlack::Ecran(), &neufs));
         return image;
     };
     const QImage premier = dessine(ParamIntegrateur);
@@ -413,17 +413,17 @@ TEST(TraceBlack, LieuxDeLAbaqueGardesTantQueRienNeChange)
 // gains qui n'est pas symétrique autour de 0 dB.
 TEST(TraceBlack, EtiquettesDesDecadesALExterieurDuCoude)
 {
-    TDocument doc = DocumentDeCoefs({1}, {0, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {0, 1, 1});
     const std::vector<TTexteEcrit> textes = Textes(doc, ParamIntegrateur);
-    const int parDecade = doc.EchellesFrequentielles.NbPoints / 5;
+    const int parDecade = doc.Trace.Echelles.NbPoints / 5;
     const auto pixel = [&](int i) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         return QPointF(p.PixelX, p.PixelY1);
     };
     int vues = 0;
     for (const TEtiquetteDecade& etiquette : EtiquettesDecades(textes)) {
         const int i = (etiquette.Exposant.toInt() + 3) * parDecade;
-        if (i - 100 < 0 || i + 100 > doc.EchellesFrequentielles.NbPoints)
+        if (i - 100 < 0 || i + 100 > doc.Trace.Echelles.NbPoints)
             continue;
         const QPointF a = pixel(i - 100), p = pixel(i), b = pixel(i + 100);
         // Le coude se creuse vers le milieu de la corde ; l'étiquette part de l'autre côté.

@@ -25,28 +25,28 @@ namespace {
 constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
 
-QImage Dessine(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {}, bool* trace = nullptr)
+QImage Dessine(TDocumentEtTrace& doc, const TParamBode& param, const TMiseEnPageBode& mise = {}, bool* trace = nullptr)
 {
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
-    const bool fait = TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise);
+    const bool fait = Garde(doc, TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise));
     if (trace)
         *trace = fait;
     return image;
 }
 
 // Cadres de l'écran : 5 % à 95 % en largeur, 5 % à 45 % et 52 % à 92 % en hauteur.
-TRepere CadreGain(const TDocument& doc)
+TRepere CadreGain(const TDocumentEtTrace& doc)
 {
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     return {Arrondi(0.05L * Largeur), Arrondi(0.05L * Hauteur), Arrondi(0.95L * Largeur), Arrondi(0.45L * Hauteur),
             e.LogFreqMin, e.GainMin, e.LogFreqMax, e.GainMax};
 }
 
-TRepere CadrePhase(const TDocument& doc)
+TRepere CadrePhase(const TDocumentEtTrace& doc)
 {
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     return {Arrondi(0.05L * Largeur), Arrondi(0.52L * Hauteur), Arrondi(0.95L * Largeur), Arrondi(0.92L * Hauteur),
             e.LogFreqMin, e.PhaseMin, e.LogFreqMax, e.PhaseMax};
 }
@@ -58,9 +58,9 @@ bool Visible(const TRepere& r, Reel x, Reel y)
 }
 
 // Un échantillon visible est sur la courbe dessinée, dans les deux cadres.
-void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
+void AttendCourbeAuPoint(const QImage& image, const TDocumentEtTrace& doc, int i)
 {
-    const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+    const TPointFrequentiel& p = doc.Trace.Points[i];
     const QRgb courbe = Couleur(doc, "DCourbe");
     const Reel x = Log10(p.Frequence);
     if (Visible(CadreGain(doc), x, p.Valeur1)) {
@@ -71,10 +71,10 @@ void AttendCourbeAuPoint(const QImage& image, const TDocument& doc, int i)
     }
 }
 
-std::vector<TTexteEcrit> TextesDe(TDocument& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
+std::vector<TTexteEcrit> TextesDe(TDocumentEtTrace& doc, const TParamBode& param, const TMiseEnPageBode& mise = {})
 {
     return TextesEcrits(Largeur, Hauteur,
-                        [&](QPainter& p) { TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise); });
+                        [&](QPainter& p) { Garde(doc, TracerBode(p, QRect(0, 0, Largeur, Hauteur), doc, param, mise)); });
 }
 }
 
@@ -109,9 +109,9 @@ TEST(TraceBode, DecadesEntieresAutourDeLaPlageDemandee)
 
 TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.05L, 300, -47, 12, {}});
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     EXPECT_NEAR(double(e.FreqMin), 0.01, 1e-17);
     EXPECT_NEAR(double(e.FreqMax), 1000, 1e-12);
     EXPECT_NEAR(double(e.GainMin), -50, 1e-12);
@@ -134,7 +134,7 @@ TEST(TraceBode, EchellesArrondiesGardeesDansLeDocument)
 
 TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     // Étendue 18 dB : pas de 2, bornes inchangées.
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {1, 10, -12, 6, {}});
     for (int g = -12; g <= 6; g += 2)
@@ -150,7 +150,7 @@ TEST(TraceBode, GraduationsDuGainAuPasDeLaTable)
 
 TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const std::vector<TTexteEcrit> textes = TextesDe(doc, {0.05L, 50, -40, 10, "Mon titre"});
     EXPECT_EQ(Occurrences(textes, "10"), 10);
     for (const char* exposant : {"-2", "-1", "1", "2"})
@@ -169,7 +169,7 @@ TEST(TraceBode, TextesDesDecadesNomsEtTitre)
 
 TEST(TraceBode, EtiquettesDesDecadesSousChaqueCadre)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {0.05L, 50, -40, 10, {}});
     const QRgb echelle = Couleur(doc, "DEchelle");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -192,7 +192,7 @@ double PartDeLaColonne(const QImage& image, QRgb couleur, const TRepere& r, int 
 
 TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const QImage image = Dessine(doc, {1, 1000, -40, 10, {}});
     const QRgb grille = Couleur(doc, "DQuadrillage");
     for (const TRepere& r : {CadreGain(doc), CadrePhase(doc)}) {
@@ -209,7 +209,7 @@ TEST(TraceBode, GrilleDesFrequencesPleineAuxDecadesPointilleeEntre)
 
 TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{1e-1000L, 1e1000L, -40, 10, {}};
     bool trace = false;
     const QImage image = Dessine(doc, param, {}, &trace);
@@ -254,15 +254,15 @@ TEST(TraceBode, DecadesSerreesGrillePleineEtEtiquettesSansChevauchement)
 
 TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const TParamBode param{0.1L, 10, -40, 0, {}};
     for (const QRect cible : {QRect(5, 5, 1, 1), QRect(5, 5, 300, 0), QRect(5, 5, 0, 300)}) {
         QImage image(320, 320, QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter p(&image);
-        EXPECT_FALSE(TracerBode(p, cible, doc, param, TMiseEnPageBode{})) << cible.width() << "x" << cible.height();
+        EXPECT_FALSE(Garde(doc, TracerBode(p, cible, doc, param, TMiseEnPageBode{}))) << cible.width() << "x" << cible.height();
         p.end();
-        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        EXPECT_EQ(doc.Trace.Echelles.NbPoints, 0);
         const int noirs = CompteCouleur(image, qRgb(0, 0, 0), 0, 0, 319, 319);
         EXPECT_EQ(noirs, 320 * 320 - cible.width() * cible.height());
     }
@@ -273,22 +273,22 @@ TEST(TraceBode, CiblesMinusculesSansTraceNiDebordement)
             doc.PhaseContinue = continue_;
             QImage image(cote, cote, QImage::Format_RGB32);
             QPainter p(&image);
-            EXPECT_TRUE(TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{})) << cote;
-            EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+            EXPECT_TRUE(Garde(doc, TracerBode(p, image.rect(), doc, param, TMiseEnPageBode{}))) << cote;
+            EXPECT_EQ(doc.Trace.Echelles.NbPoints, 2000);
         }
 }
 
 TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     // 0.01, puissance de dix exacte, reste le premier échantillon : quatre décades.
     const QImage image = Dessine(doc, {0.01L, 100, -45, 5, {}});
     const TRepere gain = CadreGain(doc);
     const TRepere phase = CadrePhase(doc);
-    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    ASSERT_EQ(doc.Trace.Echelles.NbPoints, 2000);
     for (int i = 0; i <= 2000; ++i) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
-        const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+        const TPointFrequentiel& p = doc.Trace.Points[i];
+        const TEchellesFrequentielles& e = doc.Trace.Echelles;
         const Reel x = i * (e.LogFreqMax - e.LogFreqMin) / 2000 + e.LogFreqMin;
         const Reel w = DeuxPi * p.Frequence;
         ASSERT_NEAR(double(x), double(-2 + 4 * Reel(i) / 2000), 1e-12) << i;
@@ -301,14 +301,14 @@ TEST(TraceBode, PointsGardesEtCouleurDeLaCourbeAuxPixelsCalcules)
         if (i % 50 == 0)
             AttendCourbeAuPoint(image, doc, i);
     }
-    EXPECT_NEAR(double(doc.PointsFrequentiels[0].Frequence), 0.01, 1e-18);
-    EXPECT_NEAR(double(doc.PointsFrequentiels[2000].Frequence), 100, 1e-13);
+    EXPECT_NEAR(double(doc.Trace.Points[0].Frequence), 0.01, 1e-18);
+    EXPECT_NEAR(double(doc.Trace.Points[2000].Frequence), 100, 1e-13);
 }
 
 TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 {
     // Second ordre peu amorti : la résonance dépasse le haut du cadre de gain.
-    TDocument doc = DocumentDeCoefs({1}, {1, 0.1L, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 0.1L, 1});
     const QImage image = Dessine(doc, {0.01L, 10, -40, 5, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     const TRepere gain = CadreGain(doc);
@@ -328,40 +328,40 @@ TEST(TraceBode, RienDeLaCourbeHorsDesCadres)
 TEST(TraceBode, PhasePositiveDecaleeDe360HorsPlageSymetrique)
 {
     // Avance de phase (1 + p)/(1 + 0.1 p) : phase entre 0 et 55°.
-    TDocument doc = DocumentDeCoefs({1, 1}, {1, 0.1L});
+    TDocumentEtTrace doc = DocumentDeCoefs({1, 1}, {1, 0.1L});
     Dessine(doc, {0.01L, 100, -10, 30, {}});
     for (int i : {0, 700, 1400, 2000}) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         const Reel w = DeuxPi * p.Frequence;
         const Reel attendue = (std::atan(w) - std::atan(0.1L * w)) * 180 / Pi;
         EXPECT_NEAR(double(p.Valeur2), double(attendue - 360), 1e-9) << i;
     }
     doc.PhaseSymetrique = true;
     Dessine(doc, {0.01L, 100, -10, 30, {}});
-    EXPECT_GT(doc.PointsFrequentiels[1000].Valeur2, 0);
+    EXPECT_GT(doc.Trace.Points[1000].Valeur2, 0);
 }
 
 TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
 {
     // 1/(1 + p)^3 en plage symétrique : la phase passe de -180 à +180 vers f = 0.276 Hz.
-    TDocument doc = DocumentDeCoefs({1}, {1, 3, 3, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 3, 3, 1});
     doc.PhaseSymetrique = true;
     const QImage image = Dessine(doc, {0.01L, 100, -80, 10, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     const TRepere phase = CadrePhase(doc);
     int saut = -1;
     for (int i = 1; i <= 2000; ++i) {
-        const Reel avant = doc.PointsFrequentiels[i - 1].Valeur2;
-        const Reel apres = doc.PointsFrequentiels[i].Valeur2;
+        const Reel avant = doc.Trace.Points[i - 1].Valeur2;
+        const Reel apres = doc.Trace.Points[i].Valeur2;
         EXPECT_LE(std::abs(apres), 180) << i;
         if (std::abs(avant - apres) >= 30)
             saut = i;
     }
     ASSERT_GT(saut, 0);
-    EXPECT_LT(doc.PointsFrequentiels[saut - 1].Valeur2, -170);
-    EXPECT_GT(doc.PointsFrequentiels[saut].Valeur2, 170);
+    EXPECT_LT(doc.Trace.Points[saut - 1].Valeur2, -170);
+    EXPECT_GT(doc.Trace.Points[saut].Valeur2, 170);
     // Aucune verticale entre les deux bords à cette fréquence.
-    const int x = doc.PointsFrequentiels[saut].PixelX;
+    const int x = doc.Trace.Points[saut].PixelX;
     const int haut = VersPixelBorne(phase, 0, 150)->Y;
     const int bas = VersPixelBorne(phase, 0, -150)->Y;
     EXPECT_EQ(CompteCouleur(image, courbe, x - 1, haut, x + 1, bas), 0);
@@ -371,23 +371,23 @@ TEST(TraceBode, SautDePhaseDe30DegresLaisseUnTrou)
 // seule courbe de 0 à -900°, sur un axe gradué au multiple de 45° ou 90° qui la contient.
 TEST(TraceBode, PhaseContinueDUnOrdre10EnUnSeulMorceau)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
     const TParamBode param{0.001L, 1000, -200, 10, {}};
     Dessine(doc, param);
     int marches = 0;
     for (int i = 1; i <= 2000; ++i)
-        marches += std::abs(doc.PointsFrequentiels[i].Valeur2 - doc.PointsFrequentiels[i - 1].Valeur2) >= 30;
+        marches += std::abs(doc.Trace.Points[i].Valeur2 - doc.Trace.Points[i - 1].Valeur2) >= 30;
     EXPECT_EQ(marches, 2);
 
     doc.PhaseContinue = true;
     const QImage image = Dessine(doc, param);
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     for (const int i : {0, 1000, 2000}) {
-        const Reel w = DeuxPi * doc.PointsFrequentiels[i].Frequence;
-        EXPECT_NEAR(double(doc.PointsFrequentiels[i].Valeur2), double(-10 * std::atan(w) * 180 / Pi), 1e-6) << i;
+        const Reel w = DeuxPi * doc.Trace.Points[i].Frequence;
+        EXPECT_NEAR(double(doc.Trace.Points[i].Valeur2), double(-10 * std::atan(w) * 180 / Pi), 1e-6) << i;
     }
     for (int i = 1; i <= 2000; ++i)
-        ASSERT_LT(doc.PointsFrequentiels[i].Valeur2, doc.PointsFrequentiels[i - 1].Valeur2) << i;
+        ASSERT_LT(doc.Trace.Points[i].Valeur2, doc.Trace.Points[i - 1].Valeur2) << i;
     EXPECT_LE(e.PhaseMin, -900);
     EXPECT_GE(e.PhaseMax, 0);
     EXPECT_EQ(std::fmod(double(e.PhaseMin), 45), 0);
@@ -396,9 +396,9 @@ TEST(TraceBode, PhaseContinueDUnOrdre10EnUnSeulMorceau)
     // La courbe passe par chaque échantillon, dans le cadre des phases.
     const QRgb courbe = Couleur(doc, "DCourbe");
     for (int i = 0; i < 2000; i += 50)
-        EXPECT_GT(CompteCouleur(image, courbe, doc.PointsFrequentiels[i].PixelX - 1,
-                                doc.PointsFrequentiels[i].PixelY2 - 1, doc.PointsFrequentiels[i].PixelX + 1,
-                                doc.PointsFrequentiels[i].PixelY2 + 1),
+        EXPECT_GT(CompteCouleur(image, courbe, doc.Trace.Points[i].PixelX - 1,
+                                doc.Trace.Points[i].PixelY2 - 1, doc.Trace.Points[i].PixelX + 1,
+                                doc.Trace.Points[i].PixelY2 + 1),
                   0)
             << i;
     // Les graduations disent les phases de l'axe, jusqu'à -900.
@@ -410,16 +410,16 @@ TEST(TraceBode, PhaseContinueDUnOrdre10EnUnSeulMorceau)
 // continue les relie quand même, sans trou.
 TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     doc.TempsMort = 0.5L;
     doc.PhaseContinue = true;
     const QImage image = Dessine(doc, {1, 100, -80, 10, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     int rapides = 0;
     for (int i = 1; i < 2000; ++i) {
-        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
-        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
-        const TPointFrequentiel& c = doc.PointsFrequentiels[i + 1];
+        const TPointFrequentiel& a = doc.Trace.Points[i - 1];
+        const TPointFrequentiel& b = doc.Trace.Points[i];
+        const TPointFrequentiel& c = doc.Trace.Points[i + 1];
         ASSERT_LT(b.Valeur2, a.Valeur2) << i;
         // Des deux côtés, plus de 30° : seul un trait qui les relie peint ce point.
         if (a.Valeur2 - b.Valeur2 < 30 || b.Valeur2 - c.Valeur2 < 30)
@@ -435,19 +435,19 @@ TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
 // cadre bas.
 TEST(TraceBode, PhaseContinueGraduationsLisibles)
 {
-    TDocument retard = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace retard = DocumentDeCoefs({1}, {1, 1});
     retard.TempsMort = 0.5L;
-    TDocument ordre10 = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
+    TDocumentEtTrace ordre10 = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
     for (auto [doc, phaseMin] : {std::pair{&retard, -180000}, std::pair{&ordre10, -900}}) {
         doc->PhaseContinue = true;
         for (const QSize taille : {QSize(Largeur, Hauteur), QSize(420, 200)}) {
             const std::vector<TTexteEcrit> textes = TextesEcrits(taille.width(), taille.height(), [&](QPainter& p) {
-                TracerBode(p, QRect(QPoint(0, 0), taille), *doc, {0.001L, 1000, -60, 0, {}}, {});
+                Garde(*doc, TracerBode(p, QRect(QPoint(0, 0), taille), *doc, {0.001L, 1000, -60, 0, {}}, {}));
             });
             const QRectF aGaucheDesPhases(0, 0.52 * taille.height() - 8, 0.05 * taille.width() - 1,
                                           0.4 * taille.height() + 16);
             AttendPhasesLisibles(NombresDans(textes, aGaucheDesPhases));
-            EXPECT_LE(doc->EchellesFrequentielles.PhaseMin, phaseMin);
+            EXPECT_LE(doc->Trace.Echelles.PhaseMin, phaseMin);
         }
     }
 }
@@ -456,11 +456,11 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
 {
     // Sur [1, 100], l'échantillon 1000 tombe en x = 1 : N = p² + w² s'y annule exactement.
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = DocumentDeCoefs({w * w, 0, 1}, {1, 1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({w * w, 0, 1}, {1, 1, 1});
     bool trace = false;
     const QImage image = Dessine(doc, {1, 100, -100, 20, {}}, {}, &trace);
     EXPECT_TRUE(trace);
-    const TPointFrequentiel& zero = doc.PointsFrequentiels[1000];
+    const TPointFrequentiel& zero = doc.Trace.Points[1000];
     EXPECT_EQ(zero.Frequence, Puiss10(1));
     EXPECT_TRUE(std::isinf(zero.Valeur1) && zero.Valeur1 < 0);
     EXPECT_TRUE(std::isnan(zero.Valeur2));
@@ -468,28 +468,28 @@ TEST(TraceBode, UnZeroSurUnEchantillonLaisseUnTrouEtLeTraceContinue)
     EXPECT_EQ(zero.PixelY2, PixelAbsent);
     for (int i : {1050, 1500, 2000})
         AttendCourbeAuPoint(image, doc, i);
-    EXPECT_TRUE(Visible(CadreGain(doc), 1.5L, doc.PointsFrequentiels[1500].Valeur1));
+    EXPECT_TRUE(Visible(CadreGain(doc), 1.5L, doc.Trace.Points[1500].Valeur1));
 }
 
 TEST(TraceBode, UnPoleSurUnEchantillonLaisseUnTrou)
 {
     const Reel w = DeuxPi * Puiss10(1);
-    TDocument doc = DocumentDeCoefs({1}, {w * w, 0, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {w * w, 0, 1});
     const QImage image = Dessine(doc, {1, 100, -120, 0, {}});
-    const TPointFrequentiel& pole = doc.PointsFrequentiels[1000];
+    const TPointFrequentiel& pole = doc.Trace.Points[1000];
     EXPECT_TRUE(std::isinf(pole.Valeur1) && pole.Valeur1 > 0);
     EXPECT_EQ(pole.PixelY1, PixelAbsent);
     AttendCourbeAuPoint(image, doc, 1200);
-    EXPECT_TRUE(Visible(CadreGain(doc), 1.2L, doc.PointsFrequentiels[1200].Valeur1));
+    EXPECT_TRUE(Visible(CadreGain(doc), 1.2L, doc.Trace.Points[1200].Valeur1));
 }
 
 // 1e150/(p + 1) : environ 3000 dB, loin d'un pôle ; chaque échantillon a son gain et sa phase.
 TEST(TraceBode, UneTresGrandeReponseSeDessine)
 {
-    TDocument doc = DocumentDeCoefs({1e150L}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1e150L}, {1, 1});
     const QImage image = Dessine(doc, {0.01L, 100, 2940, 3010, {}});
     for (int i : {0, 700, 1000, 1400, 2000}) {
-        const TPointFrequentiel& p = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& p = doc.Trace.Points[i];
         const Reel w = DeuxPi * p.Frequence;
         EXPECT_NEAR(double(p.Valeur1), double(3000 - 10 * Log10(1 + w * w)), 1e-9) << i;
         EXPECT_NEAR(double(p.Valeur2), double(-std::atan(w) * 180 / Pi), 1e-9) << i;
@@ -500,39 +500,34 @@ TEST(TraceBode, UneTresGrandeReponseSeDessine)
 
 TEST(TraceBode, EchellesImpossiblesRefuseesSansRienGarder)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     Dessine(doc, {0.1L, 10, -40, 0, {}});
-    ASSERT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
+    ASSERT_EQ(doc.Trace.Echelles.NbPoints, 2000);
     for (const TParamBode& param : {TParamBode{0, 10, -40, 0, {}}, TParamBode{10, 10, -40, 0, {}},
                                     TParamBode{0.1L, 10, 5, 5, {}}}) {
         bool trace = true;
         const QImage image = Dessine(doc, param, {}, &trace);
         EXPECT_FALSE(trace);
-        EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 0);
+        EXPECT_EQ(doc.Trace.Echelles.NbPoints, 0);
         EXPECT_EQ(CompteCouleur(image, Couleur(doc, "DFond"), 0, 0, Largeur - 1, Hauteur - 1), Largeur * Hauteur);
     }
 }
 
-TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
+// 8000 intervalles : plus que l'écran n'en relit, le relevé n'en garde aucun.
+TEST(TraceBode, LaPageNeGardePasSesPointsEtNeRemplitPasLeFond)
 {
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
-    Dessine(doc, {0.1L, 10, -40, 0, {}});
-    const TEchellesFrequentielles echelles = doc.EchellesFrequentielles;
-    const TPointFrequentiel avant = doc.PointsFrequentiels[1234];
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     TMiseEnPageBode page;
     page.NbPoints = 8000;
     page.EpaisseurCourbe = 2;
     page.RemplitFond = false;
     page.AvecTitreUtilisateur = false;
-    page.MemorisePoints = false;
-    page.MemoriseEchelles = false;
     page.Couleur = false;
-    Dessine(doc, {0.001L, 1000, -80, 0, "Titre"}, page);
-    EXPECT_EQ(doc.EchellesFrequentielles.NbPoints, 2000);
-    EXPECT_EQ(doc.EchellesFrequentielles.FreqMin, echelles.FreqMin);
-    EXPECT_EQ(doc.EchellesFrequentielles.GainMin, echelles.GainMin);
-    EXPECT_EQ(doc.PointsFrequentiels[1234].Frequence, avant.Frequence);
-    EXPECT_EQ(doc.PointsFrequentiels[1234].PixelY1, avant.PixelY1);
+    bool trace = false;
+    Dessine(doc, {0.001L, 1000, -80, 0, "Titre"}, page, &trace);
+    EXPECT_TRUE(trace);
+    EXPECT_EQ(doc.Trace.Echelles.NbPoints, 0);
+    EXPECT_EQ(doc.Trace.Echelles.GainMin, -80);
     EXPECT_EQ(Occurrences(TextesDe(doc, {0.1L, 10, -40, 0, "Titre"}, page), "Titre"), 0);
 }
 
@@ -541,13 +536,13 @@ TEST(TraceBode, LaPageNeTouchePasAuDocumentEtNeRemplitPasLeFond)
 TEST(TraceBode, PhaseRapideMaisSansBasculeResteContinue)
 {
     const Reel w0 = DeuxPi;
-    TDocument doc = DocumentDeCoefs({w0 * w0}, {w0 * w0, 2 * 0.01L * w0, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({w0 * w0}, {w0 * w0, 2 * 0.01L * w0, 1});
     const QImage image = Dessine(doc, {0.1L, 10, -40, 40, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
     int verifies = 0;
     for (int i = 1; i <= 2000; ++i) {
-        const TPointFrequentiel& a = doc.PointsFrequentiels[i - 1];
-        const TPointFrequentiel& b = doc.PointsFrequentiels[i];
+        const TPointFrequentiel& a = doc.Trace.Points[i - 1];
+        const TPointFrequentiel& b = doc.Trace.Points[i];
         if (std::abs(a.Valeur2 - b.Valeur2) <= 3)
             continue;
         ASSERT_LT(std::abs(a.Valeur2 - b.Valeur2), 30) << i;
@@ -566,13 +561,13 @@ TEST(TraceBode, PageA600PointsParPouce)
     constexpr int Ppp = 600;
     constexpr int L = 2000;
     constexpr int H = 1600;
-    TDocument doc = DocumentDeCoefs({1}, {1, 1});
+    TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
     const TMiseEnPageBode page = TMiseEnPageBode::Page(Ppp, true);
     const TParamBode param{0.1L, 10, -40, 0, {}};
     QImage image = ImageAResolution(L, H, Ppp);
     {
         QPainter p(&image);
-        ASSERT_TRUE(TracerBode(p, image.rect(), doc, param, page));
+        ASSERT_TRUE(Garde(doc, TracerBode(p, image.rect(), doc, param, page)));
     }
     const int gauche = Arrondi(0.07L * L);
     const int haut = Arrondi(0.05L * H);
@@ -583,7 +578,7 @@ TEST(TraceBode, PageA600PointsParPouce)
 
     TEnregistreurTextes surface(L, H, Ppp);
     QPainter p(&surface);
-    TracerBode(p, QRect(0, 0, L, H), doc, param, page);
+    Garde(doc, TracerBode(p, QRect(0, 0, L, H), doc, param, page));
     p.end();
     const TTexteEcrit* gain = Texte(surface.Textes(), QStringLiteral("Gain (dB)"));
     ASSERT_TRUE(gain);

@@ -17,13 +17,19 @@ struct TTrace {
     bool Trace = false;
 };
 
+// Un document et le relevé du lieu que la fenêtre garderait de son dernier tracé à l'écran.
+struct TDocumentEtLieu : TDocument {
+    TDocumentEtLieu(TDocument doc) : TDocument(std::move(doc)) {}
+    TTraceEvans Releve;
+};
+
 TParamEvans Auto(const TDocument& doc)
 {
     const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
     return {c.XMin, c.XMax, c.YMin, c.YMax, QString()};
 }
 
-TTrace Trace(TDocument& doc, const TParamEvans& param, TSupport support = TSupport::Ecran, bool couleur = true)
+TTrace Trace(TDocumentEtLieu& doc, const TParamEvans& param, TSupport support = TSupport::Ecran, bool couleur = true)
 {
     TTrace t{QImage(900, 600, QImage::Format_RGB32), false};
     t.Image.fill(Qt::white);
@@ -33,16 +39,20 @@ TTrace Trace(TDocument& doc, const TParamEvans& param, TSupport support = TSuppo
     demande.Evans = param;
     demande.Support = support;
     demande.Couleur = couleur;
-    t.Trace = TracerDiagramme(p, t.Image.rect(), doc, demande).Trace;
+    demande.EvansPrecedent = &doc.Releve;
+    const TResultatDiagramme resultat = TracerDiagramme(p, t.Image.rect(), doc, demande);
+    t.Trace = resultat.Trace;
+    if (support == TSupport::Ecran)
+        doc.Releve = resultat.Dessin.Evans;
     return t;
 }
 
-QPoint PixelDe(const TDocument& doc, TComplexe z)
+QPoint PixelDe(const TDocumentEtLieu& doc, TComplexe z)
 {
-    return PixelEvans(doc.Evans, z).toPoint();
+    return PixelEvans(doc.Releve, z).toPoint();
 }
 
-int CourbeAutour(const TTrace& t, const TDocument& doc, TComplexe z, int rayon = 2)
+int CourbeAutour(const TTrace& t, const TDocumentEtLieu& doc, TComplexe z, int rayon = 2)
 {
     const QPoint c = PixelDe(doc, z);
     return CompteCouleur(t.Image, Couleur(doc, "DCourbe"), c.x() - rayon, c.y() - rayon, c.x() + rayon, c.y() + rayon);
@@ -50,10 +60,10 @@ int CourbeAutour(const TTrace& t, const TDocument& doc, TComplexe z, int rayon =
 
 TEST(TraceEvans, BranchesSurLeurLieuEtPasAilleurs)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
+    TDocumentEtLieu doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
     const TTrace t = Trace(doc, Auto(doc));
     ASSERT_TRUE(t.Trace);
-    ASSERT_FALSE(doc.Evans.Lieu.Points.empty());
+    ASSERT_FALSE(doc.Releve.Lieu.Points.empty());
     // Sur l'axe réel, le lieu couvre [-1, 0] et ]-∞, -2], pas ]-2, -1[.
     EXPECT_GT(CourbeAutour(t, doc, {-0.7L, 0}), 0);
     EXPECT_GT(CourbeAutour(t, doc, {-3, 0}), 0);
@@ -63,7 +73,7 @@ TEST(TraceEvans, BranchesSurLeurLieuEtPasAilleurs)
     EXPECT_GT(CourbeAutour(t, doc, {0, -1.41421356L}), 0);
     EXPECT_EQ(CourbeAutour(t, doc, {0, 0.7L}), 0);
     // Aucune branche hors du cadre.
-    const QRect c = doc.Evans.Pixels;
+    const QRect c = doc.Releve.Pixels;
     const QRgb courbe = Couleur(doc, "DCourbe");
     int dehors = 0;
     for (int y = 0; y < t.Image.height(); ++y)
@@ -86,12 +96,11 @@ TEST(TraceEvans, EchellesEgalesSurLesDeuxAxes)
     }
 }
 
-TEST(TraceEvans, PageEnNoirSansPointsGardes)
+TEST(TraceEvans, PageEnNoir)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({2, 1}), PolynomeDeCoefs({2, 2, 1}));
+    TDocumentEtLieu doc = DocumentAnalyse(PolynomeDeCoefs({2, 1}), PolynomeDeCoefs({2, 2, 1}));
     const TTrace t = Trace(doc, Auto(doc), TSupport::Page, false);
     ASSERT_TRUE(t.Trace);
-    EXPECT_TRUE(doc.Evans.Lieu.Points.empty());
     int couleurs = 0;
     for (int y = 0; y < t.Image.height(); ++y)
         for (int x = 0; x < t.Image.width(); ++x) {
@@ -105,11 +114,11 @@ TEST(TraceEvans, PageEnNoirSansPointsGardes)
 
 TEST(TraceEvans, RetardSignaleParUneLigne)
 {
-    TDocument sans = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
-    TDocument avec = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}), 0.5L);
+    TDocumentEtLieu sans = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}));
+    TDocumentEtLieu avec = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 1, 1}), 0.5L);
     const TTrace a = Trace(sans, Auto(sans));
     const TTrace b = Trace(avec, Auto(avec));
-    const QRect c = avec.Evans.Pixels;
+    const QRect c = avec.Releve.Pixels;
     const QRgb nom = Couleur(avec, "DNom");
     const int haut = c.top() - 1;
     EXPECT_EQ(CompteCouleur(a.Image, nom, c.left(), 0, c.left() + 200, haut), 0);
@@ -119,22 +128,22 @@ TEST(TraceEvans, RetardSignaleParUneLigne)
 // Le repeint reprend les branches gardées, mais pas celles d'une autre fonction ni d'un autre cadre.
 TEST(TraceEvans, BranchesRefaitesPourUneNouvelleSaisieOuUnZoom)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
+    TDocumentEtLieu doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}));
     const TParamEvans param{-5, 2, -3, 3, QString()};
     Trace(doc, param);
-    TDocument autre = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({6, 11, 6, 1}));
-    autre.Evans = doc.Evans;
+    TDocumentEtLieu autre = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({6, 11, 6, 1}));
+    autre.Releve = doc.Releve;
     Trace(autre, param);
-    ASSERT_EQ(autre.Evans.Lieu.NbBranches, 3);
-    const auto depart = autre.Evans.Lieu.Points.front().Racines;
+    ASSERT_EQ(autre.Releve.Lieu.NbBranches, 3);
+    const auto depart = autre.Releve.Lieu.Points.front().Racines;
     for (const Reel pole : {-1.0L, -2.0L, -3.0L})
         EXPECT_TRUE(std::any_of(depart.begin(), depart.begin() + 3, [&](TComplexe z) { return Distance(z, {pole, 0}) < 1e-9L; }))
             << double(pole);
 
     Trace(doc, {-0.5L, 0.1L, -0.3L, 0.3L, QString()});
-    const TCadreLieu m = doc.Evans.Monde;
+    const TCadreLieu m = doc.Releve.Monde;
     const Reel pasMax = PasLieuMax * std::max(m.XMax - m.XMin, m.YMax - m.YMin);
-    const std::vector<TPointLieu>& points = doc.Evans.Lieu.Points;
+    const std::vector<TPointLieu>& points = doc.Releve.Lieu.Points;
     for (std::size_t i = 1; i < points.size(); ++i)
         for (int b = 0; b < 3; ++b) {
             const TComplexe z0 = points[i - 1].Racines[std::size_t(b)];
@@ -147,10 +156,10 @@ TEST(TraceEvans, BranchesRefaitesPourUneNouvelleSaisieOuUnZoom)
 
 TEST(TraceEvans, FonctionConstanteOuCadreVideRefuses)
 {
-    TDocument constante = DocumentAnalyse(PolynomeDeCoefs({2}), PolynomeDeCoefs({3}));
+    TDocumentEtLieu constante = DocumentAnalyse(PolynomeDeCoefs({2}), PolynomeDeCoefs({3}));
     EXPECT_FALSE(Trace(constante, {-1, 1, -1, 1, QString()}).Trace);
-    EXPECT_TRUE(constante.Evans.Lieu.Points.empty());
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
+    EXPECT_TRUE(constante.Releve.Lieu.Points.empty());
+    TDocumentEtLieu doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
     EXPECT_FALSE(Trace(doc, {1, 1, -1, 1, QString()}).Trace);
     EXPECT_FALSE(Trace(doc, {-1, 1, 2, -2, QString()}).Trace);
     EXPECT_TRUE(Trace(doc, {-2, 1, -1, 1, QString()}).Trace);

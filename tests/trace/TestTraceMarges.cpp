@@ -17,7 +17,7 @@ constexpr int Largeur = 1000;
 constexpr int Hauteur = 700;
 
 // 1/(p(p+1)(p+2)), avec ou sans retard d'une seconde.
-TDocument TroisiemeOrdre(Reel T = 0)
+TDocumentEtTrace TroisiemeOrdre(Reel T = 0)
 {
     return DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({0, 2, 3, 1}), T);
 }
@@ -33,21 +33,21 @@ TDemandeDiagramme Demande(TTypeDiagramme type, const TMarges* marges)
     return d;
 }
 
-QImage Image(TDocument& doc, TTypeDiagramme type, const TMarges* marges)
+QImage Image(TDocumentEtTrace& doc, TTypeDiagramme type, const TMarges* marges)
 {
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     QPainter p(&image);
-    TracerDiagramme(p, image.rect(), doc, Demande(type, marges));
+    doc.Trace = TracerDiagramme(p, image.rect(), doc, Demande(type, marges)).Dessin.Frequentiel;
     return image;
 }
 
 // Pixel d'un point du monde, par la relation affine tirée des points gardés qui tombent dans
 // le rectangle du monde [x0, x1] x [y0, y1] (hors du cadre, les points gardés sont ramenés au bord).
-QPoint PixelDuMonde(const TDocument& doc, Reel x, Reel y, Reel x0, Reel x1, Reel y0, Reel y1)
+QPoint PixelDuMonde(const TDocumentEtTrace& doc, Reel x, Reel y, Reel x0, Reel x1, Reel y0, Reel y1)
 {
-    const TPointsFrequentiels& pts = doc.PointsFrequentiels;
+    const TPointsFrequentiels& pts = doc.Trace.Points;
     std::vector<const TPointFrequentiel*> dedans;
-    for (int i = 0; i <= doc.EchellesFrequentielles.NbPoints; ++i)
+    for (int i = 0; i <= doc.Trace.Echelles.NbPoints; ++i)
         if (pts[i].Valeur1 > x0 && pts[i].Valeur1 < x1 && pts[i].Valeur2 > y0 && pts[i].Valeur2 < y1)
             dedans.push_back(&pts[i]);
     EXPECT_GT(dedans.size(), 10u);
@@ -67,7 +67,7 @@ TEST(TraceMarges, EteintesLeDessinRedevientIdentiquePixelAPixel)
 {
     for (const Reel T : {Reel(0), Reel(1)})
         for (const TTypeDiagramme type : Types) {
-            TDocument doc = TroisiemeOrdre(T);
+            TDocumentEtTrace doc = TroisiemeOrdre(T);
             const QImage avant = Image(doc, type, nullptr);
             const QImage avec = Image(doc, type, &MargesDuDocument(doc));
             const QImage apres = Image(doc, type, nullptr);
@@ -84,10 +84,10 @@ TEST(TraceMarges, EteintesLeDessinRedevientIdentiquePixelAPixel)
 
 TEST(TraceMarges, BodeMarqueChaqueCroisementEtEcritLesMarges)
 {
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     const TMarges& m = MargesDuDocument(doc);
     const QImage image = Image(doc, TTypeDiagramme::Bode, &m);
-    const TEchellesFrequentielles& e = doc.EchellesFrequentielles;
+    const TEchellesFrequentielles& e = doc.Trace.Echelles;
     TRepere gain = RepereDansCible(image.rect(), TMiseEnPageBode{}.Gauche, TMiseEnPageBode{}.Droite,
                                    TMiseEnPageBode{}.GainHaut, TMiseEnPageBode{}.GainBas);
     gain.XMin = e.LogFreqMin;
@@ -120,7 +120,7 @@ TEST(TraceMarges, BodeMarqueChaqueCroisementEtEcritLesMarges)
 TEST(TraceMarges, SurUnePageEnNoirLesMargesEnTiretsDistinctesDeLaGrille)
 {
     constexpr int Ppp = 300;
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     const TMarges& m = MargesDuDocument(doc);
     QImage image = ImageAResolution(2000, 1400, Ppp);
     {
@@ -129,14 +129,16 @@ TEST(TraceMarges, SurUnePageEnNoirLesMargesEnTiretsDistinctesDeLaGrille)
         d.Support = TSupport::Page;
         d.Resolution = Ppp;
         d.Couleur = false;
-        ASSERT_TRUE(TracerDiagramme(p, image.rect(), doc, d).Trace);
+        const TResultatDiagramme r = TracerDiagramme(p, image.rect(), doc, d);
+        ASSERT_TRUE(r.Trace);
+        doc.Trace = r.Dessin.Frequentiel;
     }
     const TMiseEnPageBode mise = TMiseEnPageBode::Page(Ppp, false);
     TRepere gain = RepereDansCible(image.rect(), mise.Gauche, mise.Droite, mise.GainHaut, mise.GainBas);
-    gain.XMin = doc.EchellesFrequentielles.LogFreqMin;
-    gain.XMax = doc.EchellesFrequentielles.LogFreqMax;
-    gain.YMin = doc.EchellesFrequentielles.GainMin;
-    gain.YMax = doc.EchellesFrequentielles.GainMax;
+    gain.XMin = doc.Trace.Echelles.LogFreqMin;
+    gain.XMax = doc.Trace.Echelles.LogFreqMax;
+    gain.YMin = doc.Trace.Echelles.GainMin;
+    gain.YMax = doc.Trace.Echelles.GainMax;
     const int hauteur = gain.PixBas - gain.PixHaut;
     // Pixels noirs, gris, et passages du noir au blanc le long d'une colonne du cadre des gains.
     struct TColonne {
@@ -172,7 +174,7 @@ TEST(TraceMarges, SurUnePageEnNoirLesMargesEnTiretsDistinctesDeLaGrille)
 
 TEST(TraceMarges, NyquistCercleUniteEtPointMoinsUn)
 {
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     const QImage image = Image(doc, TTypeDiagramme::Nyquist, &MargesDuDocument(doc));
     const QPoint moinsUn = PixelDuMonde(doc, -1, 0, -3, 1, -3, 1);
     EXPECT_GT(CompteCouleur(image, Couleur(doc, "DIntMarque"), moinsUn.x() - 1, moinsUn.y() - 1, moinsUn.x() + 1,
@@ -192,7 +194,7 @@ TEST(TraceMarges, BlackMarqueLePointCritiqueSansCacherLaCourbe)
 {
     for (const bool symetrique : {false, true})
         for (const Reel T : {Reel(0), Reel(1)}) {
-            TDocument doc = TroisiemeOrdre(T);
+            TDocumentEtTrace doc = TroisiemeOrdre(T);
             doc.PhaseSymetrique = symetrique;
             const QImage sans = Image(doc, TTypeDiagramme::Black, nullptr);
             const QImage image = Image(doc, TTypeDiagramme::Black, &MargesDuDocument(doc));
@@ -234,7 +236,7 @@ Reel PulsationGainUnite()
 // degré d'erreur y déplacerait la marque de plusieurs pixels.
 TEST(TraceMarges, NyquistEtBlackMarquentEtEcriventLesMargesCommeBode)
 {
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     const TMarges& m = MargesDuDocument(doc);
     const std::complex<Reel> unite = ReponseTroisiemeOrdre(PulsationGainUnite());
     const Reel phaseUnite = std::arg(unite) * 360 / DeuxPi;  // -126,59° : dans la plage -360..0
@@ -253,7 +255,7 @@ TEST(TraceMarges, NyquistEtBlackMarquentEtEcriventLesMargesCommeBode)
         const int type = int(c.Demande.Type);
         QImage image(Largeur, Hauteur, QImage::Format_RGB32);
         QPainter p(&image);
-        TracerDiagramme(p, image.rect(), doc, c.Demande);
+        doc.Trace = TracerDiagramme(p, image.rect(), doc, c.Demande).Dessin.Frequentiel;
         for (const TPointCourbe& point : {c.Gain, c.Phase}) {
             const QPoint px = PixelDuMonde(doc, point.X, point.Y, c.X0, c.X1, c.Y0, c.Y1);
             EXPECT_GT(CompteCouleur(image, interieur, px.x() - 1, px.y() - 1, px.x() + 1, px.y() + 1), 0)
@@ -270,13 +272,13 @@ TEST(TraceMarges, NyquistEtBlackMarquentEtEcriventLesMargesCommeBode)
 // celle de la marge de gain dedans.
 TEST(TraceMarges, NyquistAucuneMarqueHorsDuCadre)
 {
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     TDemandeDiagramme demande = Demande(TTypeDiagramme::Nyquist, &MargesDuDocument(doc));
     // -1 tombe juste à gauche du cadre, dans l'image.
     demande.Nyquist = {0.001L, 10, -0.9L, 0.5L, -0.5L, 0.5L, {}, false};
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     QPainter p(&image);
-    TracerDiagramme(p, image.rect(), doc, demande);
+    doc.Trace = TracerDiagramme(p, image.rect(), doc, demande).Dessin.Frequentiel;
     const QPoint basGauche = PixelDuMonde(doc, -0.9L, -0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
     const QPoint hautDroit = PixelDuMonde(doc, 0.5L, 0.5L, -0.9L, 0.5L, -0.5L, 0.5L);
     ASSERT_GT(PixelDuMonde(doc, -1, 0, -0.9L, 0.5L, -0.5L, 0.5L).x(), 5);
@@ -290,19 +292,19 @@ TEST(TraceMarges, NyquistAucuneMarqueHorsDuCadre)
 TEST(TraceMarges, LigneDeLEtude)
 {
     const QImage support(10, 10, QImage::Format_RGB32);
-    const auto lignes = [&](const TDocument& doc) {
+    const auto lignes = [&](const TDocumentEtTrace& doc) {
         const TEtudePlacee e = MiseEnPageEtude(doc, QSize(800, 600), support);
         return NombreDeTextes(e.Dessin, QStringLiteral("Marge de gain : +15.56 dB   Marge de phase : +53.41 °")) +
                NombreDeTextes(e.Dessin, QStringLiteral("Marge de gain : infinie   Marge de phase : infinie"));
     };
-    TDocument doc = TroisiemeOrdre();
+    TDocumentEtTrace doc = TroisiemeOrdre();
     EXPECT_EQ(lignes(doc), 0);
     doc.MargesEtude = true;
     EXPECT_EQ(lignes(doc), 1);
-    TDocument premier = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
+    TDocumentEtTrace premier = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 1}));
     premier.MargesEtude = true;
     EXPECT_EQ(lignes(premier), 1);
-    TDocument instable = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({-1, 1}));
+    TDocumentEtTrace instable = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({-1, 1}));
     instable.MargesEtude = true;
     EXPECT_EQ(lignes(instable), 0);
 }
@@ -323,7 +325,7 @@ TEST(TraceMarges, TextesDesMargesInfinies)
 // Les deux marges sont nulles : l'étude et Bode les lisent 0 et « limite », pas -9.4E-19 dB.
 TEST(TraceMarges, MargesNullesLuesZeroEtLimite)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({3}), PolynomeDeCoefs({3, 2, 3, 1}));
+    TDocumentEtTrace doc = DocumentAnalyse(PolynomeDeCoefs({3}), PolynomeDeCoefs({3, 2, 3, 1}));
     const TMarges& m = MargesDuDocument(doc);
     ASSERT_TRUE(m.MargeGain && m.MargePhase);
     EXPECT_NEAR(double(m.PulsationMargeGain), std::sqrt(2.0), 1e-12);

@@ -18,15 +18,22 @@
 #include "numerique/Reponses.h"
 
 namespace {
+
+// Un document et l'entrée et les échelles de sa dernière réponse tracée, comme la fenêtre les garde.
+struct TDocumentEtReponse : TDocument {
+    TDocumentEtReponse(TDocument doc) : TDocument(std::move(doc)) {}
+    TValeursTemporelles Releve;
+};
+
 constexpr int Largeur = 800;
 constexpr int Hauteur = 600;
 
-QColor CouleurCle(const TDocument& doc, const char* cle)
+QColor CouleurCle(const TDocumentEtReponse& doc, const char* cle)
 {
     return CouleurQt(CouleurDe(doc.SchemaCouleurs, QString::fromLatin1(cle)));
 }
 
-TDocument PremierOrdre(Reel gain, Reel tempsMort = 0)
+TDocumentEtReponse PremierOrdre(Reel gain, Reel tempsMort = 0)
 {
     return DocumentAnalyse(PolynomeDeCoefs({gain}), PolynomeDeCoefs({1, 1}), tempsMort);
 }
@@ -39,20 +46,22 @@ TDemandeReponse Demande(TTypeReponse type, TParamReponse param)
     return d;
 }
 
-QImage Dessine(TDocument& doc, const TDemandeReponse& demande, QRect cible = QRect(0, 0, Largeur, Hauteur))
+QImage Dessine(TDocumentEtReponse& doc, const TDemandeReponse& demande, QRect cible = QRect(0, 0, Largeur, Hauteur))
 {
     QImage image = ImageBlanche(Largeur, Hauteur);
     QPainter p(&image);
-    EXPECT_TRUE(TracerReponse(p, cible, doc, demande).Trace);
+    const TResultatReponse r = TracerReponse(p, cible, doc, demande);
+    EXPECT_TRUE(r.Trace);
+    doc.Releve = r.Valeurs;
     return image;
 }
 
 // Le cadre de l'écran, tel que le dernier tracé l'a gradué.
-TRepere Cadre(const TDocument& doc, TTypeReponse type, QRect cible = QRect(0, 0, Largeur, Hauteur))
+TRepere Cadre(const TDocumentEtReponse& doc, TTypeReponse type, QRect cible = QRect(0, 0, Largeur, Hauteur))
 {
     const TMiseEnPageReponse m = TMiseEnPageReponse::Ecran(type);
     TRepere r = RepereDansCible(cible, m.Gauche, m.Droite, m.Haut, m.Bas);
-    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    const TValeursTemporelles& v = doc.Releve;
     r.XMin = v.TMinTrace;
     r.XMax = v.TMaxTrace;
     r.YMin = v.YMinTrace;
@@ -73,9 +82,9 @@ TRepere Cadre(const TDocument& doc, TTypeReponse type, QRect cible = QRect(0, 0,
 }
 
 // Instant de l'échantillon j du tracé de l'échelon à l'écran : (TMax - TMin) / 1000 entre deux.
-Reel InstantEchelon(const TDocument& doc, int j)
+Reel InstantEchelon(const TDocumentEtReponse& doc, int j)
 {
-    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    const TValeursTemporelles& v = doc.Releve;
     return j * (v.TMaxTrace - v.TMinTrace) / 1000;
 }
 }
@@ -140,7 +149,7 @@ TEST(EchellesReponses, RefusDeCeQueLaGrilleNeGraduePas)
 
 TEST(TraceReponses, EtiquettesDesTempsEtDeLaSortieTitreEtNoms)
 {
-    TDocument doc = PremierOrdre(1);
+    TDocumentEtReponse doc = PremierOrdre(1);
     const auto textes = [&](TSupport support) {
         TEnregistreurTextes surface(Largeur, Hauteur);
         QPainter p(&surface);
@@ -170,9 +179,9 @@ TEST(TraceReponses, EtiquettesDesTempsEtDeLaSortieTitreEtNoms)
 // ConsI 2, ConsF 3, gain 0,5 : la réponse part de 1 et tend vers 1,5 ; l'entrée est à 2 puis 3.
 TEST(TraceReponses, EchelonEtSonEntreeOuLaCorrespondanceLesPlace)
 {
-    TDocument doc = PremierOrdre(0.5L);
+    TDocumentEtReponse doc = PremierOrdre(0.5L);
     const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {2, 3, 0, 10, 0.5L, 3.5L, "V"}));
-    const TValeursTemporelles& v = doc.ValeursTemporelles;
+    const TValeursTemporelles& v = doc.Releve;
     EXPECT_EQ(v.SortieInitiale, 1);
     EXPECT_EQ(v.ConsI, 2);
     EXPECT_EQ(v.ConsF, 3);
@@ -194,7 +203,7 @@ TEST(TraceReponses, EchelonEtSonEntreeOuLaCorrespondanceLesPlace)
 
 TEST(TraceReponses, LeRetardDonneUnDepartPlat)
 {
-    TDocument doc = PremierOrdre(1, 2);
+    TDocumentEtReponse doc = PremierOrdre(1, 2);
     const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, ""}));
     const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
     const QColor courbe = CouleurCle(doc, "DCourbe");
@@ -207,10 +216,10 @@ TEST(TraceReponses, LeRetardDonneUnDepartPlat)
 // 1/(p+1) sous une rampe de pente 1 : t - 1 + e^-t, en retard d'une seconde sur l'entrée.
 TEST(TraceReponses, RampeEnRetardDUneSecondeSurSonEntree)
 {
-    TDocument doc = PremierOrdre(1);
+    TDocumentEtReponse doc = PremierOrdre(1);
     const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {0, 0, 1, 10, 0, 10, ""}));
-    EXPECT_EQ(doc.ValeursTemporelles.Pente, 1);
-    EXPECT_EQ(doc.ValeursTemporelles.BornesRampe.YMax, 10);
+    EXPECT_EQ(doc.Releve.Pente, 1);
+    EXPECT_EQ(doc.Releve.BornesRampe.YMax, 10);
     const TRepere r = Cadre(doc, TTypeReponse::Rampe);
     const QColor courbe = CouleurCle(doc, "DCourbe");
     const QColor consigne = CouleurCle(doc, "DConsigne");
@@ -225,9 +234,9 @@ TEST(TraceReponses, RampeEnRetardDUneSecondeSurSonEntree)
 // ConsI 1 et gain 2 : la réponse part de 2 quand l'entrée part de 1.
 TEST(TraceReponses, LaRampePartDuGainStatiqueFoisLeNiveauInitial)
 {
-    TDocument doc = PremierOrdre(2);
+    TDocumentEtReponse doc = PremierOrdre(2);
     const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {1, 0, 0.5L, 10, 0, 12, ""}));
-    EXPECT_EQ(doc.ValeursTemporelles.SortieInitiale, 2);
+    EXPECT_EQ(doc.Releve.SortieInitiale, 2);
     const TRepere r = Cadre(doc, TTypeReponse::Rampe);
     EXPECT_TRUE(Porte(image, r, -0.5L, 2, CouleurCle(doc, "DCourbe")));
     EXPECT_TRUE(Porte(image, r, -0.5L, 1, CouleurCle(doc, "DConsigne")));
@@ -240,7 +249,7 @@ TEST(TraceReponses, LaRampePartDuGainStatiqueFoisLeNiveauInitial)
 // la courbe), « et » et l'unité dans celle des échelles, à gauche du cadre.
 TEST(TraceReponses, LegendeVerticaleEnQuatreCouleurs)
 {
-    TDocument doc = PremierOrdre(1);
+    TDocumentEtReponse doc = PremierOrdre(1);
     ChangeCouleur(doc, "DEchelle", 200, 0, 200);
     ChangeCouleur(doc, "DQuadrillage", 230, 230, 230);
     const QImage image = Dessine(doc, Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, "m"}));
@@ -270,11 +279,11 @@ TEST(TraceReponses, LegendeVerticaleEnQuatreCouleurs)
 // légende au milieu de la hauteur du cadre, non sous lui.
 TEST(TraceReponses, NomDuTempsEtLegendeCentresHorsDeZero)
 {
-    TDocument doc = DocumentAnalyse(PolynomeDeCoefs({2.5L}), PolynomeDeCoefs({1, 1}));
+    TDocumentEtReponse doc = DocumentAnalyse(PolynomeDeCoefs({2.5L}), PolynomeDeCoefs({1, 1}));
     const TDemandeReponse d = Demande(TTypeReponse::Indicielle, {1, 1.2L, 0, 10, 2, 3, "m"});
     TEnregistreurTextes surface(Largeur, Hauteur);
     QPainter p(&surface);
-    TracerReponse(p, QRect(0, 0, Largeur, Hauteur), doc, d);
+    doc.Releve = TracerReponse(p, QRect(0, 0, Largeur, Hauteur), doc, d).Valeurs;
     p.end();
     const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
     const std::optional<TPixel> milieu = VersPixel(r, r.XMax / 2, r.YMin);
@@ -302,7 +311,7 @@ TEST(TraceReponses, NomDuTempsEtLegendeCentresHorsDeZero)
 // l'écran comme sur la page, placée au milieu de l'image (hors légende, à gauche).
 TEST(TraceReponses, RienHorsDuCadre)
 {
-    TDocument doc = PremierOrdre(1, 0.5L);
+    TDocumentEtReponse doc = PremierOrdre(1, 0.5L);
     const TParamReponse param{-3, 5, 2, 4, 0, 0.5L, ""};
     for (TTypeReponse type : {TTypeReponse::Indicielle, TTypeReponse::Rampe}) {
         const QImage ecran = Dessine(doc, Demande(type, param));
@@ -333,7 +342,7 @@ TEST(TraceReponses, RienHorsDuCadre)
 // En noir et blanc, la page ne prend aucune couleur du schéma.
 TEST(TraceReponses, PageEnNoirSansCouleur)
 {
-    TDocument doc = PremierOrdre(1);
+    TDocumentEtReponse doc = PremierOrdre(1);
     TDemandeReponse page = Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, ""});
     page.Support = TSupport::Page;
     page.Couleur = false;
@@ -350,7 +359,7 @@ TEST(TraceReponses, PageEnNoirLEntreeEnTiretsLaReponsePleine)
 {
     constexpr int Ppp = 300;
     for (const bool couleur : {false, true}) {
-        TDocument doc = PremierOrdre(0.5L);
+        TDocumentEtReponse doc = PremierOrdre(0.5L);
         TDemandeReponse d = Demande(TTypeReponse::Indicielle, {0, 1, 0, 10, 0, 1, "V"});
         d.Support = TSupport::Page;
         d.Resolution = Ppp;
@@ -358,14 +367,16 @@ TEST(TraceReponses, PageEnNoirLEntreeEnTiretsLaReponsePleine)
         QImage image = ImageAResolution(1600, 1200, Ppp);
         {
             QPainter p(&image);
-            ASSERT_TRUE(TracerReponse(p, image.rect(), doc, d).Trace);
+            const TResultatReponse resultat = TracerReponse(p, image.rect(), doc, d);
+            ASSERT_TRUE(resultat.Trace);
+            doc.Releve = resultat.Valeurs;
         }
         const TMiseEnPageReponse mise = TMiseEnPageReponse::Page(Ppp, couleur);
         TRepere r = RepereDansCible(image.rect(), mise.Gauche, mise.Droite, mise.Haut, mise.Bas);
-        r.XMin = doc.ValeursTemporelles.TMinTrace;
-        r.XMax = doc.ValeursTemporelles.TMaxTrace;
-        r.YMin = doc.ValeursTemporelles.YMinTrace;
-        r.YMax = doc.ValeursTemporelles.YMaxTrace;
+        r.XMin = doc.Releve.TMinTrace;
+        r.XMax = doc.Releve.TMaxTrace;
+        r.YMin = doc.Releve.YMinTrace;
+        r.YMax = doc.Releve.YMaxTrace;
         const QColor entree = couleur ? CouleurCle(doc, "DConsigne") : QColor(Qt::black);
         // Morceaux de l'entrée le long de sa valeur finale, de 1 s à 9 s.
         const int y = VersPixel(r, 0, 1)->Y;
@@ -410,7 +421,7 @@ TEST(TraceReponses, PageEnNoirLEntreeEnTiretsLaReponsePleine)
 // qui laisse un trou ; le départ plat reste dessiné. Une cible minuscule ou vide ne plante pas.
 TEST(TraceReponses, EchantillonsNonFinisEtCiblesMinuscules)
 {
-    TDocument doc = PremierOrdre(1, 1);
+    TDocumentEtReponse doc = PremierOrdre(1, 1);
     ASSERT_TRUE(std::isinf(ReponseRampe(doc, 9, 1, 1e4932L, 0)));
     const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {0, 0, 1e4932L, 10, -1, 1, ""}));
     const TRepere r = Cadre(doc, TTypeReponse::Rampe);
