@@ -11,27 +11,27 @@ TDocument SaisieDegreDix()
 {
     const Reel coefs[] = {3628800, 10628640, 12753576, 8409500, 3416930, 902055, 157773, 18150, 1320, 55, 1};
     TDocument doc = DocumentInitial();
-    doc.Numerateur.Coef[0] = ComplexeReel(1);
-    doc.Numerateur.CoefsValides = true;
-    doc.Denominateur.Degre = 10;
+    doc.Systeme.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Systeme.Numerateur.CoefsValides = true;
+    doc.Systeme.Denominateur.Degre = 10;
     for (int i = 0; i <= 10; ++i)
-        doc.Denominateur.Coef[i] = ComplexeReel(coefs[i]);
-    doc.Denominateur.CoefsValides = true;
+        doc.Systeme.Denominateur.Coef[i] = ComplexeReel(coefs[i]);
+    doc.Systeme.Denominateur.CoefsValides = true;
     return doc;
 }
 
 // Racines des coefficients saisis, puis toute l'analyse.
 void AnalyseSaisie(benchmark::State& etat, TDocument doc)
 {
-    const TPolynome n = doc.Numerateur;
-    const TPolynome d = doc.Denominateur;
+    const TPolynome n = doc.Systeme.Numerateur;
+    const TPolynome d = doc.Systeme.Denominateur;
     for (auto _ : etat) {
-        doc.Numerateur = n;
-        doc.Denominateur = d;
-        CalculeRacines(doc.Numerateur);
-        CalculeRacines(doc.Denominateur);
+        doc.Systeme.Numerateur = n;
+        doc.Systeme.Denominateur = d;
+        CalculeRacines(doc.Systeme.Numerateur);
+        CalculeRacines(doc.Systeme.Denominateur);
         benchmark::DoNotOptimize(AnalyseApresSaisieCoeur(doc, [](const std::string&) {}));
-        benchmark::DoNotOptimize(doc.RampeMax);
+        benchmark::DoNotOptimize(doc.EchellesAuto.RampeMax);
     }
 }
 
@@ -47,20 +47,20 @@ BENCHMARK(AnalyseDegreDixRetardee)->Unit(benchmark::kMillisecond);
 void AnalyseDegreMaximal(benchmark::State& etat)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur.Racines[0] = ComplexeReel(1);
-    doc.Numerateur.Coef[0] = ComplexeReel(1);
-    doc.Numerateur.CoefsValides = doc.Numerateur.RacinesValides = true;
-    doc.Denominateur.Degre = DegreMax;
-    doc.Denominateur.Racines[0] = ComplexeReel(1);
+    doc.Systeme.Numerateur.Racines[0] = ComplexeReel(1);
+    doc.Systeme.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Systeme.Numerateur.CoefsValides = doc.Systeme.Numerateur.RacinesValides = true;
+    doc.Systeme.Denominateur.Degre = DegreMax;
+    doc.Systeme.Denominateur.Racines[0] = ComplexeReel(1);
     for (int i = 1; i <= DegreMax; ++i)
-        doc.Denominateur.Racines[i] = ComplexeReel(-1);
-    TrieEtGroupeRacines(doc.Denominateur);
-    CoefsDepuisRacines(doc.Denominateur);
+        doc.Systeme.Denominateur.Racines[i] = ComplexeReel(-1);
+    TrieEtGroupeRacines(doc.Systeme.Denominateur);
+    CoefsDepuisRacines(doc.Systeme.Denominateur);
     const TDocument lu = doc;
     for (auto _ : etat) {
         doc = lu;
         benchmark::DoNotOptimize(AnalyseApresSaisieCoeur(doc, [](const std::string&) {}));
-        benchmark::DoNotOptimize(doc.RampeMax);
+        benchmark::DoNotOptimize(doc.EchellesAuto.RampeMax);
     }
 }
 BENCHMARK(AnalyseDegreMaximal)->Unit(benchmark::kMillisecond);

@@ -32,7 +32,7 @@ TSysteme DegreDix()
         2, {{-2, 0}, {-0.2L, 1}, {-0.2L, -1}, {-1, 0}, {-3, 0}, {-0.5L, 4}, {-0.5L, -4}, {-6, 0}, {-8, 0}, {-9, 0}});
     s.TempsMort = 0.1L;
     TEchellesAuto e;
-    SimplifieRacinesCommunes(s, 4, {});
+    SimplifieRacinesCommunes(s, {});
     DecomposeEnElementsSimples(s.Numerateur, s.Denominateur, s.PartieEntiere, s.Decomposition);
     CalculeEchellesAuto(s, e);
     return s;

@@ -52,12 +52,12 @@ BENCHMARK(BodeDecadesSerrees)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond
 void ReponseDegreDix(benchmark::State& etat, TTypeReponse type)
 {
     TDocument doc = DocumentDegreDix();
-    CalculeRacines(doc.Numerateur);
-    CalculeRacines(doc.Denominateur);
+    CalculeRacines(doc.Systeme.Numerateur);
+    CalculeRacines(doc.Systeme.Denominateur);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     TDemandeReponse demande;
     demande.Type = type;
-    demande.Param = {0, 1, 1 / doc.TMaxAuto, doc.TMaxAuto, doc.YMinIndicielle, doc.YMaxIndicielle, QString()};
+    demande.Param = {0, 1, 1 / doc.EchellesAuto.TMaxAuto, doc.EchellesAuto.TMaxAuto, doc.EchellesAuto.YMinIndicielle, doc.EchellesAuto.YMaxIndicielle, QString()};
     if (type == TTypeReponse::Rampe)
         demande.Param.YMax = 1;
     QImage image(1920, 1080, QImage::Format_RGB32);

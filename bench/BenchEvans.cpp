@@ -12,17 +12,17 @@ namespace {
 TDocument Entree(std::vector<Reel> n, std::vector<Reel> d)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeReel(n);
-    doc.Denominateur = PolynomeReel(d);
-    CalculeRacines(doc.Numerateur);
-    CalculeRacines(doc.Denominateur);
+    doc.Systeme.Numerateur = PolynomeReel(n);
+    doc.Systeme.Denominateur = PolynomeReel(d);
+    CalculeRacines(doc.Systeme.Numerateur);
+    CalculeRacines(doc.Systeme.Denominateur);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     return doc;
 }
 
 void Trace(benchmark::State& etat, TDocument doc, bool repeint)
 {
-    const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
+    const TCadreLieu c = CadreAutoEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur, PointsEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur));
     TDemandeDiagramme demande;
     demande.Type = TTypeDiagramme::Evans;
     demande.Evans = {c.XMin, c.XMax, c.YMin, c.YMax, QStringLiteral("Degré 10")};

@@ -18,16 +18,16 @@ const QString Modele = QStringLiteral(KOVRA_FICHIERS "/modèle diagrammes.xlsx")
 TDocument Document(TTypeDiagramme type)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = InitPolynomeValide();
-    doc.Numerateur.Degre = 1;
-    doc.Numerateur.Coef[0] = ComplexeReel(10);
-    doc.Numerateur.Coef[1] = ComplexeReel(5);
-    doc.Denominateur = InitPolynomeValide();
-    doc.Denominateur.Degre = 4;
+    doc.Systeme.Numerateur = InitPolynomeValide();
+    doc.Systeme.Numerateur.Degre = 1;
+    doc.Systeme.Numerateur.Coef[0] = ComplexeReel(10);
+    doc.Systeme.Numerateur.Coef[1] = ComplexeReel(5);
+    doc.Systeme.Denominateur = InitPolynomeValide();
+    doc.Systeme.Denominateur.Degre = 4;
     const Reel binome[] = {1, 4, 6, 4, 1};
     for (int k = 0; k <= 4; ++k)
-        doc.Denominateur.Coef[k] = ComplexeReel(binome[k]);
-    doc.TempsMort = 0.05L;
+        doc.Systeme.Denominateur.Coef[k] = ComplexeReel(binome[k]);
+    doc.Systeme.TempsMort = 0.05L;
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     doc.TypeDiagramme = type;
     return doc;

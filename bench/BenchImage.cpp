@@ -20,8 +20,8 @@ const QImage& ImageBode()
 {
     static const QImage image = [] {
         TDocument doc = DocumentDegreDix();
-        CalculeRacines(doc.Numerateur);
-        CalculeRacines(doc.Denominateur);
+        CalculeRacines(doc.Systeme.Numerateur);
+        CalculeRacines(doc.Systeme.Denominateur);
         AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
         TDemandeDiagramme demande;
         demande.Type = TTypeDiagramme::Bode;

@@ -18,8 +18,8 @@ namespace {
 TDocument DocumentImprime()
 {
     TDocument doc = DocumentDegreDix();
-    CalculeRacines(doc.Numerateur);
-    CalculeRacines(doc.Denominateur);
+    CalculeRacines(doc.Systeme.Numerateur);
+    CalculeRacines(doc.Systeme.Denominateur);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     doc.ImpressionCouleur = true;
     doc.AbaqueVisible = true;
@@ -65,7 +65,7 @@ void PageReponse(benchmark::State& etat, TTypeReponse type)
     EnPdf(etat, QPageLayout::Portrait, [type](QPainter& p, const QRect& page, int resolution, TDocument& doc) {
         TDemandeReponse d;
         d.Type = type;
-        d.Param = {0, 1, 1 / doc.TMaxAuto, doc.TMaxAuto, doc.YMinIndicielle, doc.YMaxIndicielle, QString()};
+        d.Param = {0, 1, 1 / doc.EchellesAuto.TMaxAuto, doc.EchellesAuto.TMaxAuto, doc.EchellesAuto.YMinIndicielle, doc.EchellesAuto.YMaxIndicielle, QString()};
         if (type == TTypeReponse::Rampe)
             d.Param.YMax = 1;
         ImprimeReponse(p, page, resolution, doc, d, A4);

@@ -12,8 +12,8 @@ namespace {
 void RepeintPolesZeros(benchmark::State& etat)
 {
     TDocument doc = DocumentDegreDix();
-    CalculeRacines(doc.Numerateur);
-    CalculeRacines(doc.Denominateur);
+    CalculeRacines(doc.Systeme.Numerateur);
+    CalculeRacines(doc.Systeme.Denominateur);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : etat) {

@@ -6,18 +6,18 @@
 inline TDocument DocumentDegreDix()
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = InitPolynomeValide();
-    doc.Numerateur.Degre = 2;
-    doc.Numerateur.Coef[0] = ComplexeReel(1);
-    doc.Numerateur.Coef[1] = ComplexeReel(0.5L);
-    doc.Numerateur.Coef[2] = ComplexeReel(0.1L);
-    doc.Denominateur = InitPolynomeValide();
-    doc.Denominateur.Degre = 10;
+    doc.Systeme.Numerateur = InitPolynomeValide();
+    doc.Systeme.Numerateur.Degre = 2;
+    doc.Systeme.Numerateur.Coef[0] = ComplexeReel(1);
+    doc.Systeme.Numerateur.Coef[1] = ComplexeReel(0.5L);
+    doc.Systeme.Numerateur.Coef[2] = ComplexeReel(0.1L);
+    doc.Systeme.Denominateur = InitPolynomeValide();
+    doc.Systeme.Denominateur.Degre = 10;
     Reel binome = 1;
     for (int k = 0; k <= 10; ++k) {
-        doc.Denominateur.Coef[k] = ComplexeReel(binome);
+        doc.Systeme.Denominateur.Coef[k] = ComplexeReel(binome);
         binome = binome * (10 - k) / (k + 1);
     }
-    doc.TempsMort = 0.05L;
+    doc.Systeme.TempsMort = 0.05L;
     return doc;
 }

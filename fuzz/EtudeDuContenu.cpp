@@ -36,13 +36,13 @@ bool PiresQueCalculees(const TPolynome& p)
 // coefficients confirment autant que des racines calculées.
 std::string LectureFautive(const TDocument& doc)
 {
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     bool nul = d.CoefsValides || !d.RacinesValides;
     for (int k = 0; nul && k <= d.Degre; ++k)
         nul = Egaux(d.Coef[k], {0, 0});
     if (nul || (!d.CoefsValides && Egaux(d.Racines[0], {0, 0})))
         return "dénominateur nul accepté";
-    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+    for (const auto& [p, nom] : {std::pair{&doc.Systeme.Numerateur, "numérateur"}, std::pair{&doc.Systeme.Denominateur, "dénominateur"}})
         if (p->CoefsValides && p->RacinesValides && PiresQueCalculees(*p))
             return std::string("racines du ") + nom + " démenties par ses coefficients";
     return {};
@@ -50,19 +50,19 @@ std::string LectureFautive(const TDocument& doc)
 
 std::string EtudeNonFinie(const TDocument& doc, int statut)
 {
-    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"},
-                                 std::pair{&doc.PartieEntiere, "partie entière"}})
+    for (const auto& [p, nom] : {std::pair{&doc.Systeme.Numerateur, "numérateur"}, std::pair{&doc.Systeme.Denominateur, "dénominateur"},
+                                 std::pair{&doc.Systeme.PartieEntiere, "partie entière"}})
         if (const std::string faute = PolynomeNonFini(*p, nom); !faute.empty())
             return faute;
     if (statut != DecompositionFaite)
         return {};
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     for (int i = 1; i <= d.Multiplicites[0]; ++i)
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            if (!EstFini(doc.Decomposition(i, l)))
+            if (!EstFini(doc.Systeme.Decomposition(i, l)))
                 return "élément simple " + std::to_string(i) + ", " + std::to_string(l) + " non fini";
     for (const auto& [nom, champ] : ChampsEchellesAuto)
-        if (!std::isfinite(doc.*champ))
+        if (!std::isfinite(doc.EchellesAuto.*champ))
             return std::string("plage ") + nom + " non finie";
     return {};
 }
@@ -71,12 +71,12 @@ std::string EtudeNonFinie(const TDocument& doc, int statut)
 // (les plages automatiques en ont déjà préparé la rampe).
 std::string ReponsesNonFinies(const TDocument& doc)
 {
-    const TSysteme& rampe = doc;
+    const TSysteme& rampe = doc.Systeme;
     for (int k = 0; k < NombreInstants; ++k) {
-        const Reel t = Reel(k) / (NombreInstants - 1) * doc.TMaxAuto;
-        if (!std::isfinite(ReponseEchelon(doc, t, doc.TempsMort, 0, 1, 0)))
+        const Reel t = Reel(k) / (NombreInstants - 1) * doc.EchellesAuto.TMaxAuto;
+        if (!std::isfinite(ReponseEchelon(doc.Systeme, t, doc.Systeme.TempsMort, 0, 1, 0)))
             return "réponse indicielle non finie à t = " + std::to_string(t);
-        if (!std::isfinite(ReponseRampe(rampe, t, doc.TempsMort, 1, 0)))
+        if (!std::isfinite(ReponseRampe(rampe, t, doc.Systeme.TempsMort, 1, 0)))
             return "réponse à la rampe non finie à t = " + std::to_string(t);
     }
     return {};
@@ -87,13 +87,13 @@ std::string ReponsesNonFinies(const TDocument& doc)
 TDocument& DocumentRemisAZero()
 {
     static TDocument doc = DocumentInitial();
-    for (TPolynome* p : {&doc.Numerateur, &doc.Denominateur, &doc.PartieEntiere, &doc.DRampe, &doc.EntiereRampe})
+    for (TPolynome* p : {&doc.Systeme.Numerateur, &doc.Systeme.Denominateur, &doc.Systeme.PartieEntiere, &doc.Systeme.DRampe, &doc.Systeme.EntiereRampe})
         *p = InitPolynome();
-    doc.Decomposition.Efface();
-    doc.DecompositionRampe.Efface();
-    doc.TempsMort = 0;
-    doc.SystemeStable = doc.DecompositionRampeFaite = doc.RampeParIntegrale = doc.EtudeFaite = false;
-    static_cast<TEchellesAuto&>(doc) = TEchellesAuto{};
+    doc.Systeme.Decomposition.Efface();
+    doc.Systeme.DecompositionRampe.Efface();
+    doc.Systeme.TempsMort = 0;
+    doc.Systeme.SystemeStable = doc.Systeme.DecompositionRampeFaite = doc.Systeme.RampeParIntegrale = doc.EtudeFaite = false;
+    doc.EchellesAuto = TEchellesAuto{};
     doc.NomFichierDonnees.clear();
     return doc;
 }
@@ -107,7 +107,7 @@ std::string DefautEtudeDuContenu(const QByteArray& contenu)
     if (!LitContenuDonnees(contenu, QStringLiteral("essai.kvf"), doc, erreur)) {
         if (!erreur.startsWith(QStringLiteral("Lecture impossible du fichier « essai.kvf » : ")))
             return "refus sans message : " + erreur.toStdString();
-        if (!doc.NomFichierDonnees.isEmpty() || doc.Denominateur.CoefsValides || doc.Numerateur.CoefsValides)
+        if (!doc.NomFichierDonnees.isEmpty() || doc.Systeme.Denominateur.CoefsValides || doc.Systeme.Numerateur.CoefsValides)
             return "document modifié par une lecture refusée";
         return {};
     }
@@ -116,5 +116,5 @@ std::string DefautEtudeDuContenu(const QByteArray& contenu)
     const int statut = AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     if (std::string faute = EtudeNonFinie(doc, statut); !faute.empty())
         return faute;
-    return statut == DecompositionFaite && doc.SystemeStable ? ReponsesNonFinies(doc) : std::string();
+    return statut == DecompositionFaite && doc.Systeme.SystemeStable ? ReponsesNonFinies(doc) : std::string();
 }

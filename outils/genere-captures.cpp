@@ -70,20 +70,20 @@ void Saisies(TEcranPrincipal& ecran, TPhotographe& photo)
     coefs.show();
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
         coefs.EcritTabEdit(i, QStringLiteral("0"));
-    for (int i = 0; i <= ecran.Document.Denominateur.Degre; ++i)
-        coefs.EcritTabEdit(i, TexteGeneral(ecran.Document.Denominateur.Coef[i].Re, ChiffresRelisibles));
+    for (int i = 0; i <= ecran.Document.Systeme.Denominateur.Degre; ++i)
+        coefs.EcritTabEdit(i, TexteGeneral(ecran.Document.Systeme.Denominateur.Coef[i].Re, ChiffresRelisibles));
     photo.Photographie(coefs, QStringLiteral("saisie-coefficients.png"));
     coefs.hide();
 
     TBoiteSaisieRacines& racines = *ecran.BoiteSaisieRacines;
     racines.show();
-    racines.EcritChamps(ChampsRacines(ecran.Document.Denominateur));
+    racines.EcritChamps(ChampsRacines(ecran.Document.Systeme.Denominateur));
     photo.Photographie(racines, QStringLiteral("saisie-racines.png"));
     racines.hide();
 
     TBoiteSaisieTau& tau = *ecran.BoiteSaisieTau;
     tau.show();
-    tau.EditTau()->setText(TexteGeneral(ecran.Document.TempsMort, ChiffresRelisibles));
+    tau.EditTau()->setText(TexteGeneral(ecran.Document.Systeme.TempsMort, ChiffresRelisibles));
     photo.Photographie(tau, QStringLiteral("saisie-retard.png"));
     tau.hide();
 

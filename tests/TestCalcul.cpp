@@ -89,7 +89,7 @@ std::string FichierDuDocument(const QTemporaryDir& dossier, const TDocument& doc
 std::string FichierDe(const QTemporaryDir& dossier, std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
     TDocument doc = DocumentInitial();
-    for (auto [p, coefs] : {std::pair{&doc.Numerateur, n}, std::pair{&doc.Denominateur, d}}) {
+    for (auto [p, coefs] : {std::pair{&doc.Systeme.Numerateur, n}, std::pair{&doc.Systeme.Denominateur, d}}) {
         p->Degre = int(coefs.size()) - 1;
         int k = 0;
         for (Reel c : coefs)
@@ -117,13 +117,13 @@ TEST(KovraCalcul, CoefficientsAbsentsRefaitsSurLesRacines)
 {
     // D donné par sa racine seule, sans coefficients : ils sont refaits sur elle, p + 1.
     TDocument doc = DocumentInitial();
-    doc.Numerateur.Coef[0] = doc.Numerateur.Racines[0] = {1, 0};
-    doc.Numerateur.CoefsValides = doc.Numerateur.RacinesValides = true;
-    doc.Denominateur.Degre = 1;
-    doc.Denominateur.Racines[0] = {1, 0};
-    doc.Denominateur.Racines[1] = {-1, 0};
-    doc.Denominateur.Multiplicites[0] = doc.Denominateur.Multiplicites[1] = 1;
-    doc.Denominateur.RacinesValides = true;
+    doc.Systeme.Numerateur.Coef[0] = doc.Systeme.Numerateur.Racines[0] = {1, 0};
+    doc.Systeme.Numerateur.CoefsValides = doc.Systeme.Numerateur.RacinesValides = true;
+    doc.Systeme.Denominateur.Degre = 1;
+    doc.Systeme.Denominateur.Racines[0] = {1, 0};
+    doc.Systeme.Denominateur.Racines[1] = {-1, 0};
+    doc.Systeme.Denominateur.Multiplicites[0] = doc.Systeme.Denominateur.Multiplicites[1] = 1;
+    doc.Systeme.Denominateur.RacinesValides = true;
     QTemporaryDir dossier;
     const TExecution e = Lance({FichierDuDocument(dossier, doc), "--temps", "1"});
     ASSERT_EQ(e.Statut, 0) << e.Erreurs;
@@ -237,8 +237,8 @@ TEST(KovraCalcul, RampeDUnDenominateurDeDegreMaximal)
 {
     QTemporaryDir dossier;
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    doc.Denominateur = PolynomeDeRacines(1, std::vector<TComplexe>(DegreMax, {-1, 0}));
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, std::vector<TComplexe>(DegreMax, {-1, 0}));
     const QString chemin = dossier.filePath("haut.kvf");
     QString erreur;
     ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
@@ -388,9 +388,9 @@ TEST(KovraCalcul, DenominateurNulDUnFichierRefuse)
 TEST(KovraCalcul, RacinesDementiesRecalculeesEtAnnoncees)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
-    doc.Denominateur.Racines[2] = {5, 0};
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
+    doc.Systeme.Denominateur.Racines[2] = {5, 0};
     QTemporaryDir dossier;
     const std::string chemin = FichierDuDocument(dossier, doc);
     const TExecution e = Lance({chemin, "--temps", "1"});
@@ -472,8 +472,8 @@ TEST(KovraCalcul, LieuEvansSansGainCritiqueNiAsymptoteOuNull)
     // Les arguments s'arrêtent au degré 10 ; un fichier peut aller au-delà.
     QTemporaryDir dossier;
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    doc.Denominateur = PolynomeDeRacines(1, std::vector<TComplexe>(11, {-1, 0}));
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, std::vector<TComplexe>(11, {-1, 0}));
     const QString chemin = dossier.filePath("onze.kvf");
     QString erreur;
     ASSERT_TRUE(EnregistreFichierDonnees(chemin, doc, erreur)) << erreur.toStdString();
@@ -508,9 +508,9 @@ TEST(KovraCalcul, LieuEvansDUnSystemeARetardDitLeRetardIgnore)
 TEST(KovraCalcul, CaracteresDeCommandeEchappesDansLeJson)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
-    doc.Denominateur.Racines[2] = {5, 0};  // racines démenties : l'avertissement cite le fichier
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
+    doc.Systeme.Denominateur.Racines[2] = {5, 0};  // racines démenties : l'avertissement cite le fichier
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QString::fromUtf8("a\x01" "b\tc\nd\x1f\x7f\"\\e.kvf"));
     QString erreur;

@@ -160,14 +160,14 @@ bool LitArguments(int argc, char** argv, TArguments& a, std::string& faute)
 // Coefficients, racines données et retard : tout ce que la sortie rapporte tel quel.
 bool DonneesRepresentables(const TDocument& doc, std::string& faute)
 {
-    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+    for (const auto& [p, nom] : {std::pair{&doc.Systeme.Numerateur, "numérateur"}, std::pair{&doc.Systeme.Denominateur, "dénominateur"}})
         for (int k = 0; k <= p->Degre; ++k)
             if ((p->CoefsValides && !ComplexeRepresentable(p->Coef[k]))
                 || (p->RacinesValides && !ComplexeRepresentable(p->Racines[k]))) {
                 faute = std::string("coefficient ou racine du ") + nom + HorsEtendue;
                 return false;
             }
-    if (!RepresentableEnDouble(doc.TempsMort)) {
+    if (!RepresentableEnDouble(doc.Systeme.TempsMort)) {
         faute = std::string("retard") + HorsEtendue;
         return false;
     }
@@ -195,12 +195,12 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
                     + std::to_string(DegreSaisieMax + 1) + " coefficients)";
             return false;
         }
-    if (!PolynomeDesCoefficients(a.Num, doc.Numerateur) || !PolynomeDesCoefficients(a.Den, doc.Denominateur)) {
+    if (!PolynomeDesCoefficients(a.Num, doc.Systeme.Numerateur) || !PolynomeDesCoefficients(a.Den, doc.Systeme.Denominateur)) {
         faute = "coefficients illisibles";
         return false;
     }
     // Même refus que la boîte de saisie des coefficients.
-    for (const auto& [p, option] : {std::pair{&doc.Numerateur, "--num"}, std::pair{&doc.Denominateur, "--den"}})
+    for (const auto& [p, option] : {std::pair{&doc.Systeme.Numerateur, "--num"}, std::pair{&doc.Systeme.Denominateur, "--den"}})
         if (EstPolynomeNul(*p)) {
             faute = std::string("Le polynôme ne doit pas être nul (") + option + ")";
             return false;
@@ -209,10 +209,10 @@ bool DocumentDesCoefficients(const TArguments& a, TDocument& doc, std::string& f
         faute = "retard illisible ou négatif";
         return false;
     }
-    doc.TempsMort = retard;
+    doc.Systeme.TempsMort = retard;
     if (!DonneesRepresentables(doc, faute))
         return false;
-    for (const auto& [p, nom] : {std::pair{&doc.Numerateur, "numérateur"}, std::pair{&doc.Denominateur, "dénominateur"}})
+    for (const auto& [p, nom] : {std::pair{&doc.Systeme.Numerateur, "numérateur"}, std::pair{&doc.Systeme.Denominateur, "dénominateur"}})
         if (CalculeRacines(*p) != LaguerreReussi) {
             faute = std::string("les racines du ") + nom + " n'ont pas pu être calculées";
             return false;

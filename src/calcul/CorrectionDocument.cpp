@@ -18,20 +18,20 @@ std::string CorrigeDocument(TDocument& doc, const std::string& correcteur, const
     std::string faute = LitOptionCorrecteur(correcteur, o);
     if (!faute.empty())
         return faute;
-    if (!RacinesPretes(doc.Numerateur) || !RacinesPretes(doc.Denominateur))
+    if (!RacinesPretes(doc.Systeme.Numerateur) || !RacinesPretes(doc.Systeme.Denominateur))
         return "les racines de la fonction étudiée n'ont pas pu être calculées";
     std::optional<TReglage> r;
     if (!reglage.empty()) {
-        r = RegleCorrecteur(reglage, {doc.Numerateur, doc.Denominateur, doc.TempsMort}, o, faute);
+        r = RegleCorrecteur(reglage, {doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort}, o, faute);
         if (!r)
             return faute;
     } else if (faute = VerifieCorrecteurComplet(o); !faute.empty())
         return faute;
-    const TBoucleCorrigee l = BoucleOuverteCorrigee(o.Correcteur, doc.Numerateur, doc.Denominateur, doc.TempsMort);
+    const TBoucleCorrigee l = BoucleOuverteCorrigee(o.Correcteur, doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort);
     if (!l.Refus.empty())
         return l.Refus;
-    doc.Numerateur = l.Numerateur;
-    doc.Denominateur = l.Denominateur;
+    doc.Systeme.Numerateur = l.Numerateur;
+    doc.Systeme.Denominateur = l.Denominateur;
     objets["correcteur"] = CorrecteurJson(o);
     if (r)
         objets["reglage"] = ReglageJson(*r);

@@ -116,12 +116,12 @@ std::string RaisonAbsence(const TDocument& doc, const TVue& vue, bool decompose)
     if (EstCarte(vue))
         return {};
     if (vue.Diagramme == TTypeDiagramme::Evans) {
-        if (LieuCalculable(doc.Numerateur, doc.Denominateur))
+        if (LieuCalculable(doc.Systeme.Numerateur, doc.Systeme.Denominateur))
             return {};
-        return doc.Numerateur.Degre + doc.Denominateur.Degre == 0 ? "sa fonction de transfert est constante"
+        return doc.Systeme.Numerateur.Degre + doc.Systeme.Denominateur.Degre == 0 ? "sa fonction de transfert est constante"
                                                                    : "son lieu d'Evans ne peut pas être calculé";
     }
-    return doc.SystemeStable ? std::string() : "il est instable";
+    return doc.Systeme.SystemeStable ? std::string() : "il est instable";
 }
 
 bool EstReponse(const TVue& vue)

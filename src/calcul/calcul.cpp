@@ -38,8 +38,8 @@ TEtatsSimplification Analyse(TDocument& doc, int& statut)
 {
     TEtatsSimplification etats;
     const auto garde = [&] {
-        etats.Numerateurs.push_back(doc.Numerateur);
-        etats.Denominateurs.push_back(doc.Denominateur);
+        etats.Numerateurs.push_back(doc.Systeme.Numerateur);
+        etats.Denominateurs.push_back(doc.Systeme.Denominateur);
     };
     statut = AnalyseApresSaisieCoeur(doc, [&](const std::string&) { garde(); });
     garde();
@@ -49,33 +49,33 @@ TEtatsSimplification Analyse(TDocument& doc, int& statut)
 // Une clé par ligne, dans l'ordre de la sortie.
 std::string Etude(TDocument& doc, const TArguments& a, const QString& avis, const TJson& objets)
 {
-    MarqueEchellesNonEcrites(doc);
+    MarqueEchellesNonEcrites(doc.EchellesAuto);
     int statut = 0;
     const TEtatsSimplification etats = Analyse(doc, statut);
     const bool faite = statut == DecompositionFaite;
     const std::vector<Reel> instants = faite ? a.Temps : std::vector<Reel>{};
     TAvertissements avertissements;
     TJson j = TJson::object();
-    j["zeros"] = RacinesJson(doc.Numerateur);
-    j["multiplicites_zeros"] = MultiplicitesJson(doc.Numerateur);
-    j["poles"] = RacinesJson(doc.Denominateur);
-    j["multiplicites_poles"] = MultiplicitesJson(doc.Denominateur);
+    j["zeros"] = RacinesJson(doc.Systeme.Numerateur);
+    j["multiplicites_zeros"] = MultiplicitesJson(doc.Systeme.Numerateur);
+    j["poles"] = RacinesJson(doc.Systeme.Denominateur);
+    j["multiplicites_poles"] = MultiplicitesJson(doc.Systeme.Denominateur);
     j["racines_communes"] = RacinesCommunesJson(etats, "racines_communes", avertissements);
-    j["stable"] = doc.SystemeStable;
+    j["stable"] = doc.Systeme.SystemeStable;
     j["statut_decomposition"] = statut;
-    j["partie_entiere"] = faite ? PartieEntiereJson(doc) : TJson::array();
-    j["elements_simples"] = faite ? ElementsSimplesJson(doc) : TJson::array();
-    j["gain_statique"] = GainStatiqueJson(doc);
-    j["temps_mort"] = doc.TempsMort;
+    j["partie_entiere"] = faite ? PartieEntiereJson(doc.Systeme) : TJson::array();
+    j["elements_simples"] = faite ? ElementsSimplesJson(doc.Systeme) : TJson::array();
+    j["gain_statique"] = GainStatiqueJson(doc.Systeme);
+    j["temps_mort"] = doc.Systeme.TempsMort;
     for (const auto& [cle, valeur] : objets.items())
         j[cle] = valeur;
-    j["lieu_evans"] = LieuEvansJson(doc.Numerateur, doc.Denominateur, doc.TempsMort, "lieu_evans", avertissements);
-    j["echelles_auto"] = EchellesJson(doc);
-    j["marges"] = MargesJson(CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort));
-    j["reponse_frequentielle"] = ReponseFrequentielleJson(doc, a.Frequences, "reponse_frequentielle", avertissements);
-    j["indicielle"] = IndicielleJson(doc, instants);
-    j["rampe"] = RampeJson(doc, instants, "rampe", avertissements);
-    AjouteLectures(j, doc, faite, a.Temps);
+    j["lieu_evans"] = LieuEvansJson(doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort, "lieu_evans", avertissements);
+    j["echelles_auto"] = EchellesJson(doc.EchellesAuto);
+    j["marges"] = MargesJson(CalculeMarges(doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort));
+    j["reponse_frequentielle"] = ReponseFrequentielleJson(doc.Systeme, a.Frequences, "reponse_frequentielle", avertissements);
+    j["indicielle"] = IndicielleJson(doc.Systeme, instants);
+    j["rampe"] = RampeJson(doc.Systeme, instants, "rampe", avertissements);
+    AjouteLectures(j, doc.Systeme, faite, a.Temps);
     if (!avis.isEmpty())
         avertissements.push_back({"", avis.toStdString()});
     return TexteJson(j, avertissements);

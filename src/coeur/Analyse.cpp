@@ -20,15 +20,15 @@ std::string TexteRacine(TComplexe r, int chiffres)
 int AnalyseApresSaisieCoeur(TDocument& doc, const AvertissementRacine& avertir)
 {
     const int chiffres = doc.ChiffresSignificatifs;
-    SimplifieRacinesCommunes(doc, [&](TComplexe r) {
+    SimplifieRacinesCommunes(doc.Systeme, [&](TComplexe r) {
         if (avertir)
             avertir(TexteRacine(r, chiffres));
     });
     doc.EtudeFaite = true;
     doc.Marges.reset();
-    const int statut = DecomposeEnElementsSimples(doc.Numerateur, doc.Denominateur, doc.PartieEntiere,
-                                                  doc.Decomposition);
+    const int statut = DecomposeEnElementsSimples(doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.PartieEntiere,
+                                                  doc.Systeme.Decomposition);
     if (statut == DecompositionFaite)
-        CalculeEchellesAuto(doc, doc);
+        CalculeEchellesAuto(doc.Systeme, doc.EchellesAuto);
     return statut;
 }

@@ -14,7 +14,9 @@ enum class TTypeReponse { Aucune, Indicielle, Rampe };
 
 inline constexpr int NbValeursAbaqueMax = 30;
 
-struct TDocument : TSysteme, TEchellesAuto {
+struct TDocument {
+    TSysteme Systeme;            // la fonction étudiée et ce que l'analyse en tire
+    TEchellesAuto EchellesAuto;  // échelles automatiques proposées par les dialogues
     bool EtudeFaite = false;
     bool SaisieDenominateur = false;
     QString NomFichierDonnees;

@@ -57,10 +57,10 @@ void EcritEchantillons(TClasseur& c, int feuille, const TDocument& doc, const TE
         titres << TitreTableur(g);
     EcritEntetes(c, feuille, titres);
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, TPhasesAffichees(doc, doc.PhaseSymetrique, doc.PhaseContinue),
+        Echantillonne(doc.Systeme, TPhasesAffichees(doc.Systeme, doc.PhaseSymetrique, doc.PhaseContinue),
                       DecadesDuTrace(echelles), 0, n - 1, TCalculEchantillon::GainPhase);
     const bool lignesVides = type == TTypeDiagramme::Bode || type == TTypeDiagramme::Black;
-    const TPhasesAffichees deroulee(doc, doc.PhaseSymetrique, true);
+    const TPhasesAffichees deroulee(doc.Systeme, doc.PhaseSymetrique, true);
     int ligne = PremiereLigne;
     Reel precedente = ech.front().Phase;
     Reel continuePrecedente = PhaseDeroulee(deroulee, ech.front());
@@ -300,8 +300,8 @@ void ExporteReponse(TClasseur& c, const TDocument& doc, const TValeursTemporelle
         const Reel temps = BorneRonde(j * tMax / IntervallesReponse, tMax);
         const Reel t = temps / unite.Facteur;
         const Reel entree = t <= 0 ? v.ConsI : echelon ? v.ConsF : v.ConsI + v.Pente * t;
-        const Reel sortie = echelon ? ReponseEchelon(doc, t, doc.TempsMort, v.ConsI, v.ConsF, v.SortieInitiale)
-                                    : ReponseRampe(doc, t, doc.TempsMort, v.Pente, v.SortieInitiale);
+        const Reel sortie = echelon ? ReponseEchelon(doc.Systeme, t, doc.Systeme.TempsMort, v.ConsI, v.ConsF, v.SortieInitiale)
+                                    : ReponseRampe(doc.Systeme, t, doc.Systeme.TempsMort, v.Pente, v.SortieInitiale);
         const int ligne = PremiereLigne + j;
         c.EcritNombre(feuille, ligne, ColonneTemps, temps);
         c.EcritNombre(feuille, ligne, ColonneEntree, entree);

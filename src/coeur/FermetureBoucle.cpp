@@ -10,7 +10,7 @@
 std::vector<Reel> SignatureFonction(const TDocument& doc)
 {
     std::vector<Reel> s;
-    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur}) {
+    for (const TPolynome* p : {&doc.Systeme.Numerateur, &doc.Systeme.Denominateur}) {
         s.push_back(Reel(p->Degre));
         for (int k = 0; k <= p->Degre; ++k)
             s.push_back(p->Coef[k].Re);
@@ -29,19 +29,19 @@ bool EstBoucleFermee(const TDocument& doc)
 
 QString FermeLaBoucle(TDocument& doc, Reel k)
 {
-    if (doc.TempsMort != 0)
+    if (doc.Systeme.TempsMort != 0)
         return QStringLiteral("La boucle fermée d'un système à retard n'est pas une fraction rationnelle");
     if (!std::isfinite(k) || !(k > 0))
         return QStringLiteral("K doit être un nombre fini strictement positif");
-    TBoucleFermee f = FonctionBoucleFermee(doc.Numerateur, doc.Denominateur, k);
+    TBoucleFermee f = FonctionBoucleFermee(doc.Systeme.Numerateur, doc.Systeme.Denominateur, k);
     if (!f.Existe)
         return QStringLiteral("Avec ce K, D(p) + K.N(p) est nul : la boucle fermée n'existe pas");
     if (CalculeRacines(f.Numerateur) != LaguerreReussi || CalculeRacines(f.Denominateur) != LaguerreReussi)
         return QStringLiteral("Les racines de la boucle fermée n'ont pas pu être calculées");
     std::vector<Reel> gains = EstBoucleFermee(doc) ? doc.Evans.GainsFermes : std::vector<Reel>{};
     gains.push_back(k);
-    doc.Numerateur = f.Numerateur;
-    doc.Denominateur = f.Denominateur;
+    doc.Systeme.Numerateur = f.Numerateur;
+    doc.Systeme.Denominateur = f.Denominateur;
     doc.Evans.GainsFermes = gains;
     doc.Evans.CoefsFermes = SignatureFonction(doc);
     doc.Evans.GainLu.reset();
@@ -63,15 +63,15 @@ QString TexteBoucleFermee(const TDocument& doc)
 
 QString VerdictEtude(const TDocument& doc)
 {
-    const QString verdict = doc.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable");
+    const QString verdict = doc.Systeme.SystemeStable ? QStringLiteral("Système Stable") : QStringLiteral("Système Instable");
     return EstBoucleFermee(doc) ? verdict + QStringLiteral(" (boucle fermée)") : verdict;
 }
 
 QString LigneMargesAffichee(const TDocument& doc)
 {
-    if (!doc.MargesEtude || !doc.SystemeStable)
+    if (!doc.MargesEtude || !doc.Systeme.SystemeStable)
         return {};
-    const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
+    const TMarges marges = doc.Marges ? *doc.Marges : CalculeMarges(doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort);
     const QString ligne = LigneMargesEtude(marges, doc.ChiffresSignificatifs);
     return EstBoucleFermee(doc) ? QStringLiteral("Cette fonction en boucle ouverte : ") + ligne : ligne;
 }

@@ -286,9 +286,9 @@ bool LitDocument(TLecteur& l, TContenuFichier& doc)
 
 void Remplace(TDocument& doc, TContenuFichier&& lu)
 {
-    doc.Numerateur = lu.Numerateur;
-    doc.Denominateur = lu.Denominateur;
-    doc.TempsMort = lu.TempsMort;
+    doc.Systeme.Numerateur = lu.Numerateur;
+    doc.Systeme.Denominateur = lu.Denominateur;
+    doc.Systeme.TempsMort = lu.TempsMort;
     for (int i = 0; i < NbElementsCouleur; ++i)
         doc.SchemaCouleurs[std::size_t(i)].Couleur = lu.Couleurs[std::size_t(i)];
     doc.ImpressionCouleur = lu.ImpressionCouleur;
@@ -355,9 +355,9 @@ void EcritPolynome(TEcrivain& e, const TPolynome& p)
 void EcritDocument(TEcrivain& e, const TDocument& doc)
 {
     e.Ligne(EnTete);
-    EcritPolynome(e, doc.Numerateur);
-    EcritPolynome(e, doc.Denominateur);
-    e.Nombre(doc.TempsMort);
+    EcritPolynome(e, doc.Systeme.Numerateur);
+    EcritPolynome(e, doc.Systeme.Denominateur);
+    e.Nombre(doc.Systeme.TempsMort);
     for (const TElementCouleur& element : doc.SchemaCouleurs)
         e.Entier(element.Couleur);
     e.Drapeau(doc.ImpressionCouleur);

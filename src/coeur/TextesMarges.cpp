@@ -44,7 +44,7 @@ QString AvecFrequence(const char* nom, const std::optional<Reel>& marge, Reel w,
 const TMarges& MargesDuDocument(TDocument& doc)
 {
     if (!doc.Marges)
-        doc.Marges = CalculeMarges(doc.Numerateur, doc.Denominateur, doc.TempsMort);
+        doc.Marges = CalculeMarges(doc.Systeme.Numerateur, doc.Systeme.Denominateur, doc.Systeme.TempsMort);
     return *doc.Marges;
 }
 

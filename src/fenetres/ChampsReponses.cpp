@@ -100,7 +100,7 @@ bool TDialogueReponse::VerifieEchelles() const
 void TDialogueReponse::PrendEchellesAutomatiques()
 {
     Reel u0 = 0, second = 0;
-    if (Document.SystemeStable && VerifieParametres() && Valeur(EditConsI, u0) && Valeur(EditSecond, second))
+    if (Document.Systeme.SystemeStable && VerifieParametres() && Valeur(EditConsI, u0) && Valeur(EditSecond, second))
         EcritEchelles(EchellesAutomatiques(u0, second));
     else
         EcritEchelles({});

@@ -27,7 +27,7 @@ void TCommandesEvans::MetAJour(bool decomposee)
 {
     const TDocument& doc = *principal_.Document;
     BoucleFermee1->setEnabled(decomposee);
-    LieuEvans1->setEnabled(decomposee && LieuCalculable(doc.Numerateur, doc.Denominateur));
+    LieuEvans1->setEnabled(decomposee && LieuCalculable(doc.Systeme.Numerateur, doc.Systeme.Denominateur));
     // Le lieu à l'écran prend tout de suite le cadre de la nouvelle fonction.
     if (doc.TypeDiagramme == TTypeDiagramme::Evans)
         echelles_.RemplitSiNouvelleFonction();
@@ -36,7 +36,7 @@ void TCommandesEvans::MetAJour(bool decomposee)
 void TCommandesEvans::BoucleFermeeClick()
 {
     TDocument& doc = *principal_.Document;
-    if (doc.TempsMort != 0) {
+    if (doc.Systeme.TempsMort != 0) {
         AfficheMessage(QStringLiteral("La boucle fermée d'un système à retard n'est pas une fraction rationnelle"));
         return;
     }

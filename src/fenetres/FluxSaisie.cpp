@@ -54,7 +54,7 @@ const TPolynome& TFluxSaisie::Propose(bool denominateur) const
 {
     if (enAttente_[denominateur])
         return *enAttente_[denominateur];
-    return denominateur ? document_.Denominateur : document_.Numerateur;
+    return denominateur ? document_.Systeme.Denominateur : document_.Systeme.Numerateur;
 }
 
 void TFluxSaisie::OublieSaisieEnAttente()
@@ -122,9 +122,9 @@ void TFluxSaisie::Saisit(SaisiePolynome saisie, const QString& messageErreur)
         }
     }
     const Reel tempsMort = SaisitTempsMort();
-    document_.Numerateur = *enAttente_[0];
-    document_.Denominateur = *enAttente_[1];
-    document_.TempsMort = tempsMort;
+    document_.Systeme.Numerateur = *enAttente_[0];
+    document_.Systeme.Denominateur = *enAttente_[1];
+    document_.Systeme.TempsMort = tempsMort;
     OublieSaisieEnAttente();
     fixeTitre_(QStringLiteral("Kovra"));
     analyse_(messageErreur);

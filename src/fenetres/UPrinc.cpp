@@ -370,7 +370,7 @@ void TEcranPrincipal::AppliqueCouleurs()
 void TEcranPrincipal::PeintZoneClient(QPainter& p, const QRect& zone)
 {
     if (Document.EtudeFaite) {
-        if (Document.MargesEtude && Document.SystemeStable)
+        if (Document.MargesEtude && Document.Systeme.SystemeStable)
             MargesDuDocument(Document);
         DessineEtude(p, zone, Document);
         return;
@@ -397,16 +397,16 @@ bool TEcranPrincipal::AnalyseApresSaisie(const QString& messageErreur)
         RepartDesEchellesAutomatiques();
     }
     ActiveCommande(ElementsSimples, decomposee);
-    ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.SystemeStable);
-    ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.SystemeStable);
+    ActiveCommande(RegimeHarmonique->menuAction(), decomposee && Document.Systeme.SystemeStable);
+    ActiveCommande(ReponsesTemporelles->menuAction(), decomposee && Document.Systeme.SystemeStable);
     ActiveCommande(ImpressionKovra1, decomposee);
     EcranElemSimples->update();
     CommandesEvans->MetAJour(decomposee);
     EcranPolesZeros->MetAJour(decomposee);
     // Le lieu d'Evans se trace aussi pour une fonction instable.
     const bool lieu = Document.TypeDiagramme == TTypeDiagramme::Evans;
-    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && (Document.SystemeStable || lieu));
-    SuitLaNouvelleFonction(*EcranRepTemp, decomposee && Document.SystemeStable);
+    SuitLaNouvelleFonction(*EcranDiagramme, *EcranTabVal, decomposee && (Document.Systeme.SystemeStable || lieu));
+    SuitLaNouvelleFonction(*EcranRepTemp, decomposee && Document.Systeme.SystemeStable);
     return decomposee;
 }
 

@@ -39,10 +39,10 @@ void TEchellesEvans::RemplitSiNouvelleFonction()
 void TEchellesEvans::RemplitValeursAutomatiques()
 {
     fonctionRemplie_ = SignatureFonction(document_);
-    if (!LieuCalculable(document_.Numerateur, document_.Denominateur))
+    if (!LieuCalculable(document_.Systeme.Numerateur, document_.Systeme.Denominateur))
         return;
-    const TCadreLieu c = CadreAutoEvans(document_.Numerateur, document_.Denominateur,
-                                        PointsEvans(document_.Numerateur, document_.Denominateur));
+    const TCadreLieu c = CadreAutoEvans(document_.Systeme.Numerateur, document_.Systeme.Denominateur,
+                                        PointsEvans(document_.Systeme.Numerateur, document_.Systeme.Denominateur));
     ReMin->setText(TexteAutomatique(c.XMin, 3));
     ReMax->setText(TexteAutomatique(c.XMax, 3));
     ImMin->setText(TexteAutomatique(c.YMin, 3));

@@ -236,9 +236,9 @@ std::optional<TTraceFrequentiel> TracerBlack(QPainter& surface, const QRect& cib
         surface.restore();
         return std::nullopt;
     }
-    const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
+    const TPhasesAffichees modePhases(doc.Systeme, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
+        Echantillonne(doc.Systeme, modePhases, *decades, -AmorceCourbe, nbPoints, TCalculEchantillon::BoucleFermee);
     const TAxePhases axe =
         AxePhasesLisible(t, modePhases, PhasesVisibles(ech, gains), r.PixDroite - r.PixGauche, TSensAxe::Largeur);
     const TBornes phases = axe.Bornes;
@@ -264,7 +264,7 @@ std::optional<TTraceFrequentiel> TracerBlack(QPainter& surface, const QRect& cib
     t.TitreUtilisateur(cible, r.PixBas + mise.TitreUtilisateur, param.Titre, "DTitre", true);
     if (marges) {
         const auto phaseMontree = [&](Reel w) {
-            return modePhases.Degres({std::log10(w / DeuxPi), w / DeuxPi, ReponseFrequentielle(doc, {0, w})});
+            return modePhases.Degres({std::log10(w / DeuxPi), w / DeuxPi, ReponseFrequentielle(doc.Systeme, {0, w})});
         };
         MarquesMargesBlack(t, r, mise.RayonMarque, *marges, LecturesBlack(*marges, phaseMontree), courbe,
                            doc.ChiffresSignificatifs);

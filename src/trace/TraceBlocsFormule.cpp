@@ -55,9 +55,9 @@ struct TElementSimple {
 
 TElementSimple Element(const TDocument& doc, int pole, int puissance)
 {
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     const int chiffres = doc.ChiffresSignificatifs;
-    QString numerateur = TexteComplexe(doc.Decomposition(pole, puissance), chiffres);
+    QString numerateur = TexteComplexe(doc.Systeme.Decomposition(pole, puissance), chiffres);
     if (numerateur.startsWith(QLatin1Char('+')))
         numerateur.remove(0, 1);
     TLigneFormule denominateur{{TexteFacteur(d.Racines[RangRacine(d, pole)], chiffres), false}};
@@ -69,7 +69,7 @@ TElementSimple Element(const TDocument& doc, int pole, int puissance)
 // Pôles distincts dans l'ordre du dénominateur, puissances croissantes pour chacun.
 std::vector<TElementSimple> Elements(const TDocument& doc)
 {
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     const int degre = std::clamp(d.Degre, 0, DegreMax);
     const int distincts = std::clamp(d.Multiplicites[0], 0, degre);
     std::vector<TElementSimple> elements;
@@ -110,16 +110,16 @@ TBlocPlace PlaceFormeDeveloppee(TDessinPlace& dessin, const TDocument& doc, QPoi
     const int y = position.y();
     int x = PlaceTexte(dessin, QStringLiteral("Kovra = "), position, polices.Normale, gabarit.Taille,
                        gabarit.Texte, support);
-    if (doc.TempsMort > 0) {
+    if (doc.Systeme.TempsMort > 0) {
         x = PlaceLigne(dessin,
                        {{QStringLiteral("e"), false},
-                        {ExposantRetard(doc.TempsMort, doc.ChiffresSignificatifs), true},
+                        {ExposantRetard(doc.Systeme.TempsMort, doc.ChiffresSignificatifs), true},
                         {QStringLiteral(" x "), false}},
                        QPoint(x, y), PixelsDePoints(gabarit.Taille, support) / 2, polices, gabarit.Texte, support);
     }
     const int chiffres = doc.ChiffresSignificatifs;
-    return PlaceFractionEncadree(dessin, debut, TermesDeveloppes(doc.Numerateur, chiffres),
-                                 TermesDeveloppes(doc.Denominateur, chiffres), position, x, gabarit, support);
+    return PlaceFractionEncadree(dessin, debut, TermesDeveloppes(doc.Systeme.Numerateur, chiffres),
+                                 TermesDeveloppes(doc.Systeme.Denominateur, chiffres), position, x, gabarit, support);
 }
 
 TBlocPlace PlaceFormeFactorisee(TDessinPlace& dessin, const TDocument& doc, QPoint position,
@@ -128,8 +128,8 @@ TBlocPlace PlaceFormeFactorisee(TDessinPlace& dessin, const TDocument& doc, QPoi
     const std::size_t debut = dessin.Textes.size();
     const int x0 = PlaceTexte(dessin, QStringLiteral("G(p) = "), position,
                               PoliceArial(gabarit.Taille, support), gabarit.Taille, gabarit.Texte, support);
-    const TPolynome& n = doc.Numerateur;
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& n = doc.Systeme.Numerateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     const int chiffres = doc.ChiffresSignificatifs;
     const QString constanteN = TexteConstante(n.Racines[0].Re, n.Degre, gabarit.ToleranceNumerateur, chiffres);
     const QString constanteD = TexteConstante(d.Racines[0].Re, d.Degre, 1e-4L, chiffres);
@@ -148,9 +148,9 @@ TBlocPlace PlaceElementsSimples(TDessinPlace& dessin, const TDocument& doc, QPoi
     int y = position.y();
     int x = PlaceTexte(dessin, QStringLiteral("G(p) = "), position, polices.Normale, g.Taille, g.Texte, support);
     const int xs = x;
-    const bool partieEntiere = AvecPartieEntiere(doc.PartieEntiere);
+    const bool partieEntiere = AvecPartieEntiere(doc.Systeme.PartieEntiere);
     if (partieEntiere)
-        x = PlaceLigne(dessin, TermesDeveloppes(doc.PartieEntiere, doc.ChiffresSignificatifs), QPoint(x, y),
+        x = PlaceLigne(dessin, TermesDeveloppes(doc.Systeme.PartieEntiere, doc.ChiffresSignificatifs), QPoint(x, y),
                        e.Montee, polices, g.Texte, support);
     int fin = x;
     bool premier = !partieEntiere;

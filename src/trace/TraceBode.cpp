@@ -149,9 +149,9 @@ std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cibl
     gain.XMax = phase.XMax = decades->LogMax;
     gain.YMin = gains.Min;
     gain.YMax = gains.Max;
-    const TPhasesAffichees modePhases(doc, doc.PhaseSymetrique, doc.PhaseContinue);
+    const TPhasesAffichees modePhases(doc.Systeme, doc.PhaseSymetrique, doc.PhaseContinue);
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, modePhases, *decades, 0, mise.NbPoints, TCalculEchantillon::GainPhase);
+        Echantillonne(doc.Systeme, modePhases, *decades, 0, mise.NbPoints, TCalculEchantillon::GainPhase);
     const TAxePhases axe = AxePhasesLisible(t, modePhases, Phases(ech), phase.PixBas - phase.PixHaut, TSensAxe::Hauteur);
     phase.YMin = axe.Bornes.Min;
     phase.YMax = axe.Bornes.Max;

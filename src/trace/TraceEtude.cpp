@@ -91,8 +91,8 @@ int PlaceTableau(TContexte& c)
     const int haut = LigneTableau - 21;
     PlaceEnTete(c, QStringLiteral("Zéros"), BordGauche, Separateur);
     PlaceEnTete(c, QStringLiteral("Pôles"), Separateur, BordDroit);
-    const int derniere = std::max({LigneTableau, PlaceColonne(c, c.Doc.Numerateur, 20, false),
-                                   PlaceColonne(c, c.Doc.Denominateur, 209, true)});
+    const int derniere = std::max({LigneTableau, PlaceColonne(c, c.Doc.Systeme.Numerateur, 20, false),
+                                   PlaceColonne(c, c.Doc.Systeme.Denominateur, 209, true)});
     const int bas = derniere + HauteurRangee;
     TDessinPlace& dessin = c.Etude.Dessin;
     dessin.Cadres.push_back({QPoint(BordGauche, haut), QPoint(BordDroit, bas), c.Cadre});
@@ -117,7 +117,7 @@ TEtudePlacee MiseEnPageEtude(const TDocument& doc, const QSize& client, const QP
         c.Texte(boucle, QPoint(20, 58), 9, c.Formule, true);
     PlaceFormes(c);
     const int bas = PlaceTableau(c);
-    c.Texte(VerdictEtude(doc), QPoint(20, bas + 30), 9, doc.SystemeStable ? c.Formule : c.Rouge);
+    c.Texte(VerdictEtude(doc), QPoint(20, bas + 30), 9, doc.Systeme.SystemeStable ? c.Formule : c.Rouge);
     if (const QString ligne = LigneMargesAffichee(doc); !ligne.isEmpty())
         c.Texte(ligne, QPoint(20, bas + 52), 9, c.Formule);
     return etude;

@@ -64,8 +64,8 @@ int Tableau(TPageEtude& e, int haut, int marge)
     // 151 pixels d'une imprimante à 300 points par pouce : à toute résolution, la première
     // rangée reste sous le trait des en-têtes.
     const int premiere = haut + e.Mm(2) + int(std::nearbyint(151 * Reel(e.Resolution) / 300));
-    const int derniere = std::max(Colonne(e, e.Doc.Numerateur, marge, premiere, false),
-                                  Colonne(e, e.Doc.Denominateur, marge + e.Mm(50), premiere, true));
+    const int derniere = std::max(Colonne(e, e.Doc.Systeme.Numerateur, marge, premiere, false),
+                                  Colonne(e, e.Doc.Systeme.Denominateur, marge + e.Mm(50), premiere, true));
     const int bas = derniere + e.Mm(6);
     e.Dessin.Cadres.push_back({QPoint(gauche, haut), QPoint(droite + 1, bas + 1), e.Trait});
     e.Dessin.Traits.push_back({QLine(gauche, haut + e.Mm(10), droite + 1, haut + e.Mm(10)), e.Trait});

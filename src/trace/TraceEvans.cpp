@@ -88,14 +88,14 @@ void PolesEtZeros(TTraceur& t, const TRepere& r, const TDocument& doc, const TMi
     QPainter& p = t.Surface();
     const int a = mise.DemiPole;
     t.Crayon("DNom", std::max(1, mise.EpaisseurCourbe));
-    for (int i = 1; i <= doc.Denominateur.Degre; ++i)
-        if (const std::optional<TPixel> x = PixelVisible(r, doc.Denominateur.Racines[i])) {
+    for (int i = 1; i <= doc.Systeme.Denominateur.Degre; ++i)
+        if (const std::optional<TPixel> x = PixelVisible(r, doc.Systeme.Denominateur.Racines[i])) {
             p.drawLine(x->X - a, x->Y - a, x->X + a, x->Y + a);
             p.drawLine(x->X - a, x->Y + a, x->X + a, x->Y - a);
         }
     p.setBrush(Qt::NoBrush);
-    for (int i = 1; i <= doc.Numerateur.Degre; ++i)
-        if (const std::optional<TPixel> o = PixelVisible(r, doc.Numerateur.Racines[i]))
+    for (int i = 1; i <= doc.Systeme.Numerateur.Degre; ++i)
+        if (const std::optional<TPixel> o = PixelVisible(r, doc.Systeme.Numerateur.Racines[i]))
             p.drawEllipse(QPoint(o->X, o->Y), a, a);
 }
 
@@ -133,8 +133,8 @@ TTraceEvans Calcule(const TTraceEvans* precedent, const TDocument& doc, const TC
         && MemeCadre(precedent->Monde, monde))
         return *precedent;
     TTraceEvans trace;
-    trace.Points = PointsEvans(doc.Numerateur, doc.Denominateur);
-    trace.Lieu = BranchesEvans(doc.Numerateur, doc.Denominateur, monde);
+    trace.Points = PointsEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur);
+    trace.Lieu = BranchesEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur, monde);
     trace.Fonction = std::move(fonction);
     trace.Monde = monde;
     return trace;
@@ -145,7 +145,7 @@ void Titres(TTraceur& t, const QRect& cible, const TRepere& r, const TDocument& 
 {
     const int haut = r.PixHaut - t.Mesure(mise.TailleTitreDiagramme).height() - mise.EcartTitre;
     t.EcrireAGauche(r.PixDroite, haut, QStringLiteral("Lieu d'Evans"), mise.TailleTitreDiagramme, "DNom");
-    if (doc.TempsMort != 0)
+    if (doc.Systeme.TempsMort != 0)
         t.Ecrire(r.PixGauche, r.PixHaut - t.Mesure(mise.TailleNoms).height() - mise.EcartTitre, RetardIgnore,
                  mise.TailleNoms, "DNom");
     const int sousGraduations = r.PixBas + mise.EcartGraduationsDessous + 2 * t.Mesure(mise.TailleGraduations).height();
@@ -212,7 +212,7 @@ std::optional<TTraceEvans> TracerEvans(QPainter& surface, const QRect& cible, co
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);
     const TRepere r = Repere(cible, param, mise);
-    const bool tracable = LieuCalculable(doc.Numerateur, doc.Denominateur) && r.PixDroite > r.PixGauche
+    const bool tracable = LieuCalculable(doc.Systeme.Numerateur, doc.Systeme.Denominateur) && r.PixDroite > r.PixGauche
                           && r.PixBas > r.PixHaut && r.XMax > r.XMin && r.YMax > r.YMin
                           && std::isfinite(r.XMax - r.XMin) && std::isfinite(r.YMax - r.YMin);
     if (!tracable) {

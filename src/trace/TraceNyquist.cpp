@@ -223,7 +223,7 @@ std::optional<TTraceFrequentiel> TracerNyquist(QPainter& surface, const QRect& c
     }
     const TRepere& r = cadres->Trace;
     const std::vector<TEchantillonDiagramme> ech =
-        Echantillonne(doc, TPhasesAffichees(doc, doc.PhaseSymetrique, false), *decades, -AmorceCourbe, nbPoints,
+        Echantillonne(doc.Systeme, TPhasesAffichees(doc.Systeme, doc.PhaseSymetrique, false), *decades, -AmorceCourbe, nbPoints,
                       TCalculEchantillon::Reponse);
 
     Grille(t, r, *pasX, *pasY, mise);

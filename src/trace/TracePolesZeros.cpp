@@ -16,7 +16,7 @@ constexpr Reel MargeCadre = 0.2L;
 TCadreLieu CadreAutomatique(const TDocument& doc)
 {
     TCadreLieu c{-1, 1, -1, 1};
-    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur})
+    for (const TPolynome* p : {&doc.Systeme.Numerateur, &doc.Systeme.Denominateur})
         for (int i = 1; i <= p->Degre; ++i) {
             const TComplexe z = p->Racines[i];
             if (!EstFini(z))
@@ -202,8 +202,8 @@ TDessinPolesZeros TracerPolesZeros(QPainter& surface, const QRect& cible, const 
         surface.restore();
         return dessin;
     }
-    dessin.Racines = RacinesDistinctes(doc.Denominateur, true, r);
-    const std::vector<TRacineDessinee> zeros = RacinesDistinctes(doc.Numerateur, false, r);
+    dessin.Racines = RacinesDistinctes(doc.Systeme.Denominateur, true, r);
+    const std::vector<TRacineDessinee> zeros = RacinesDistinctes(doc.Systeme.Numerateur, false, r);
     dessin.Racines.insert(dessin.Racines.end(), zeros.begin(), zeros.end());
     GrilleGraduee(t, r, mise);
     if (param.Grille)

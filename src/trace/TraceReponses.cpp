@@ -47,8 +47,8 @@ std::vector<TPointCourbe> Reponse(const TDocument& doc, TTypeReponse type, const
     for (int j = ech.Premier; j <= ech.Dernier; ++j) {
         const Reel t = j * ech.Dt;
         const Reel y = type == TTypeReponse::Indicielle
-                           ? ReponseEchelon(doc, t, doc.TempsMort, param.ConsI, param.ConsF, y0)
-                           : ReponseRampe(doc, t, doc.TempsMort, param.Pente, y0);
+                           ? ReponseEchelon(doc.Systeme, t, doc.Systeme.TempsMort, param.ConsI, param.ConsF, y0)
+                           : ReponseRampe(doc.Systeme, t, doc.Systeme.TempsMort, param.Pente, y0);
         points[std::size_t(j - ech.Premier)] = {t, y};
     }
     return points;
@@ -162,7 +162,7 @@ std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect&
                                                  const TParamReponse& param, const TMiseEnPageReponse& mise,
                                                  TTypeReponse type)
 {
-    const Reel y0 = doc.GainStat * param.ConsI;
+    const Reel y0 = doc.EchellesAuto.GainStat * param.ConsI;
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
     t.RemplitFond(cible);

@@ -55,8 +55,8 @@ TEcartGains EcartGains(Reel gmin, Reel gmax, bool grilleFine)
 
 TTextesFrequentiels TextesAutoBode(const TDocument& doc)
 {
-    TTextesFrequentiels t{Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 1), {}, {}, {}, {}};
-    GainsAuto(t, doc.GainMinAuto, doc.GainMaxAuto, false);
+    TTextesFrequentiels t{Texte(doc.EchellesAuto.FreqBasseAuto, 4), Texte(doc.EchellesAuto.FreqHauteAuto, 1), {}, {}, {}, {}};
+    GainsAuto(t, doc.EchellesAuto.GainMinAuto, doc.EchellesAuto.GainMaxAuto, false);
     return t;
 }
 
@@ -64,16 +64,16 @@ TTextesFrequentiels TextesAutoBode(const TDocument& doc)
 // son cadre est celui de sa partie utile.
 TTextesFrequentiels TextesAutoNyquist(const TDocument& doc)
 {
-    const TCadreNyquist c = CadreNyquistIntegrateurs(doc, doc.FreqBasseAuto, doc.FreqHauteAuto)
-                                .value_or(TCadreNyquist{{doc.ReMinAuto, doc.ReMaxAuto}, {doc.ImMinAuto, doc.ImMaxAuto}});
-    return {Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), Texte(c.Re.Min, 3),
+    const TCadreNyquist c = CadreNyquistIntegrateurs(doc.Systeme, doc.EchellesAuto.FreqBasseAuto, doc.EchellesAuto.FreqHauteAuto)
+                                .value_or(TCadreNyquist{{doc.EchellesAuto.ReMinAuto, doc.EchellesAuto.ReMaxAuto}, {doc.EchellesAuto.ImMinAuto, doc.EchellesAuto.ImMaxAuto}});
+    return {Texte(doc.EchellesAuto.FreqBasseAuto, 4), Texte(doc.EchellesAuto.FreqHauteAuto, 3), Texte(c.Re.Min, 3),
             Texte(c.Re.Max, 3),          Texte(c.Im.Min, 3),          Texte(c.Im.Max, 3)};
 }
 
 TTextesFrequentiels TextesAutoBlack(const TDocument& doc, bool quadriFin)
 {
-    TTextesFrequentiels t{Texte(doc.FreqBasseAuto, 4), Texte(doc.FreqHauteAuto, 3), {}, {}, {}, {}};
-    GainsAuto(t, doc.GainMinAuto, doc.GainMaxAuto, quadriFin);
+    TTextesFrequentiels t{Texte(doc.EchellesAuto.FreqBasseAuto, 4), Texte(doc.EchellesAuto.FreqHauteAuto, 3), {}, {}, {}, {}};
+    GainsAuto(t, doc.EchellesAuto.GainMinAuto, doc.EchellesAuto.GainMaxAuto, quadriFin);
     return t;
 }
 
@@ -84,7 +84,7 @@ TTextesEntree EntreeAutoEchelon()
 
 TTextesEntree EntreeAutoRampe(const TDocument& doc)
 {
-    return {QStringLiteral("0"), TexteFixe(1 / doc.TMaxAuto, 15, 6).trimmed(), QStringLiteral("unités S.I.")};
+    return {QStringLiteral("0"), TexteFixe(1 / doc.EchellesAuto.TMaxAuto, 15, 6).trimmed(), QStringLiteral("unités S.I.")};
 }
 
 TTextesEchellesReponse TextesEchellesReponse(Reel tmax, Reel ymin, Reel ymax)
@@ -97,19 +97,19 @@ TTextesEchellesReponse TextesEchellesReponse(Reel tmax, Reel ymin, Reel ymax)
 
 TTextesEchellesReponse EchellesAutoEchelon(const TDocument& doc, Reel consI, Reel consF)
 {
-    const Reel depart = doc.GainStat * consI;
-    const Reel ya = (consF - consI) * doc.YMaxIndicielle + depart;
-    const Reel yb = (consF - consI) * doc.YMinIndicielle + depart;
-    return TextesEchellesReponse(doc.TMaxAuto, std::min({ya, yb, consF, consI}), std::max({ya, yb, consF, consI}));
+    const Reel depart = doc.EchellesAuto.GainStat * consI;
+    const Reel ya = (consF - consI) * doc.EchellesAuto.YMaxIndicielle + depart;
+    const Reel yb = (consF - consI) * doc.EchellesAuto.YMinIndicielle + depart;
+    return TextesEchellesReponse(doc.EchellesAuto.TMaxAuto, std::min({ya, yb, consF, consI}), std::max({ya, yb, consF, consI}));
 }
 
 TTextesEchellesReponse EchellesAutoRampe(const TDocument& doc, Reel consI, Reel pente)
 {
-    const Reel depart = doc.GainStat * consI;
-    const Reel ya = doc.RampeMax * pente + depart;
-    const Reel yb = doc.RampeMin * pente + depart;
-    const Reel fin = pente * doc.TMaxAuto + consI;
-    return TextesEchellesReponse(doc.TMaxAuto, std::min({fin, consI, yb, ya}), std::max({fin, consI, yb, ya}));
+    const Reel depart = doc.EchellesAuto.GainStat * consI;
+    const Reel ya = doc.EchellesAuto.RampeMax * pente + depart;
+    const Reel yb = doc.EchellesAuto.RampeMin * pente + depart;
+    const Reel fin = pente * doc.EchellesAuto.TMaxAuto + consI;
+    return TextesEchellesReponse(doc.EchellesAuto.TMaxAuto, std::min({fin, consI, yb, ya}), std::max({fin, consI, yb, ya}));
 }
 
 TParamBode ParamAutoBode(const TDocument& doc)
@@ -132,7 +132,7 @@ TParamBlack ParamAutoBlack(const TDocument& doc)
 
 TParamEvans ParamAutoEvans(const TDocument& doc)
 {
-    const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
+    const TCadreLieu c = CadreAutoEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur, PointsEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur));
     return {Relu(Texte(c.XMin, 3)), Relu(Texte(c.XMax, 3)), Relu(Texte(c.YMin, 3)), Relu(Texte(c.YMax, 3)), {}};
 }
 

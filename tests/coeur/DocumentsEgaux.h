@@ -17,15 +17,15 @@ inline testing::AssertionResult MemePolynome(const TPolynome& a, const TPolynome
 
 inline testing::AssertionResult MemeDocument(const TDocument& a, const TDocument& b)
 {
-    if (!MemePolynome(a.Numerateur, b.Numerateur))
+    if (!MemePolynome(a.Systeme.Numerateur, b.Systeme.Numerateur))
         return testing::AssertionFailure() << "numérateur";
-    if (!MemePolynome(a.Denominateur, b.Denominateur))
+    if (!MemePolynome(a.Systeme.Denominateur, b.Systeme.Denominateur))
         return testing::AssertionFailure() << "dénominateur";
     for (int i = 0; i < NbElementsCouleur; ++i)
         if (a.SchemaCouleurs[i].Couleur != b.SchemaCouleurs[i].Couleur
             || a.SchemaCouleurs[i].Cle != b.SchemaCouleurs[i].Cle)
             return testing::AssertionFailure() << "couleur " << i;
-    if (a.TempsMort != b.TempsMort || a.ImpressionCouleur != b.ImpressionCouleur
+    if (a.Systeme.TempsMort != b.Systeme.TempsMort || a.ImpressionCouleur != b.ImpressionCouleur
         || a.PhaseSymetrique != b.PhaseSymetrique || a.AbaqueGains != b.AbaqueGains
         || a.AbaquePhases != b.AbaquePhases)
         return testing::AssertionFailure() << "temps mort, drapeaux ou abaque";

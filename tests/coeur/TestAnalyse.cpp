@@ -42,11 +42,11 @@ json Multiplicites(const TPolynome& p)
 json ElementsSimples(const TDocument& doc)
 {
     json e = json::array();
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     for (int i = 1; i <= d.Multiplicites[0]; ++i) {
         json coefs = json::array();
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            coefs.push_back(Complexe(doc.Decomposition(i, l)));
+            coefs.push_back(Complexe(doc.Systeme.Decomposition(i, l)));
         e.push_back({{"pole", Complexe(d.Racines[RangRacine(d, i)])}, {"multiplicite", d.Multiplicites[i]},
                      {"coefficients", coefs}});
     }
@@ -55,10 +55,10 @@ json ElementsSimples(const TDocument& doc)
 
 json ReponsesTemporelles(const TDocument& doc, const json& temps, bool rampe)
 {
-    const TSysteme s = SystemeAvecRampe(doc);
+    const TSysteme s = SystemeAvecRampe(doc.Systeme);
     json r = json::array();
     for (const double t : temps) {
-        const Reel y = rampe ? ReponseRampe(s, t, doc.TempsMort, 1, 0) : ReponseEchelon(s, t, doc.TempsMort, 0, 1, 0);
+        const Reel y = rampe ? ReponseRampe(s, t, doc.Systeme.TempsMort, 1, 0) : ReponseEchelon(s, t, doc.Systeme.TempsMort, 0, 1, 0);
         r.push_back({{"t", t}, {"y", double(y)}});
     }
     return r;
@@ -68,7 +68,7 @@ json Frequentielle(const TDocument& doc, const json& frequences)
 {
     json r = json::array();
     for (const double f : frequences) {
-        const TComplexe h = ReponseFrequentielle(doc, {0, DeuxPi * f});
+        const TComplexe h = ReponseFrequentielle(doc.Systeme, {0, DeuxPi * f});
         r.push_back({{"f", f},
                      {"re", double(h.Re)},
                      {"im", double(h.Im)},
@@ -82,31 +82,31 @@ json Frequentielle(const TDocument& doc, const json& frequences)
 json Etude(const TDocument& doc, const json& cas)
 {
     json e;
-    e["zeros"] = Racines(doc.Numerateur);
-    e["poles"] = Racines(doc.Denominateur);
-    e["multiplicites_zeros"] = Multiplicites(doc.Numerateur);
-    e["multiplicites_poles"] = Multiplicites(doc.Denominateur);
-    e["stable"] = doc.SystemeStable;
+    e["zeros"] = Racines(doc.Systeme.Numerateur);
+    e["poles"] = Racines(doc.Systeme.Denominateur);
+    e["multiplicites_zeros"] = Multiplicites(doc.Systeme.Numerateur);
+    e["multiplicites_poles"] = Multiplicites(doc.Systeme.Denominateur);
+    e["stable"] = doc.Systeme.SystemeStable;
     e["partie_entiere"] = json::array();
-    for (int i = 0; i <= doc.PartieEntiere.Degre; ++i)
-        e["partie_entiere"].push_back(Complexe(doc.PartieEntiere.Coef[i]));
+    for (int i = 0; i <= doc.Systeme.PartieEntiere.Degre; ++i)
+        e["partie_entiere"].push_back(Complexe(doc.Systeme.PartieEntiere.Coef[i]));
     e["elements_simples"] = ElementsSimples(doc);
-    const TGainStatique k = GainStatique(doc.Numerateur, doc.Denominateur);
+    const TGainStatique k = GainStatique(doc.Systeme.Numerateur, doc.Systeme.Denominateur);
     e["gain_statique"] = {{"valeur", Complexe(k.Valeur)}, {"infini", k.Infini}};
     e["reponse_frequentielle"] = Frequentielle(doc, cas["frequences"]);
     e["indicielle"] = ReponsesTemporelles(doc, cas["temps"], false);
     e["rampe"] = ReponsesTemporelles(doc, cas["temps"], true);
     e["echelles_auto"] = json::object();
     for (const auto& [nom, champ] : ChampsEchellesAuto)
-        if (!std::isnan(doc.*champ))
-            e["echelles_auto"][nom] = double(doc.*champ);
+        if (!std::isnan(doc.EchellesAuto.*champ))
+            e["echelles_auto"][nom] = double(doc.EchellesAuto.*champ);
     return e;
 }
 
 void MarqueEchelles(TDocument& doc)
 {
     for (const auto& [nom, champ] : ChampsEchellesAuto)
-        doc.*champ = std::numeric_limits<Reel>::quiet_NaN();
+        doc.EchellesAuto.*champ = std::numeric_limits<Reel>::quiet_NaN();
 }
 
 TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
@@ -145,15 +145,15 @@ TEST(AnalyseCoeur, ChaqueCasDeReferenceLuPuisAnalyseDonneLAttendu)
 TEST(AnalyseCoeur, RacineCommuneAnnonceeUneFoisPuisSimplifiee)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {{-1, 0}});
-    doc.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-2, 0}});
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {{-1, 0}});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, {{-1, 0}, {-2, 0}});
     std::vector<std::string> annonces;
     EXPECT_EQ(AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); }), DecompositionFaite);
     EXPECT_EQ(annonces, std::vector<std::string>{"-1"});
-    EXPECT_EQ(doc.Numerateur.Degre, 0);
-    EXPECT_EQ(doc.Denominateur.Degre, 1);
-    EXPECT_TRUE(doc.SystemeStable);
-    EXPECT_NEAR(double(doc.TMaxAuto), 5.0, 1e-12);  // pôle restant -2 : dix constantes de temps
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 0);
+    EXPECT_EQ(doc.Systeme.Denominateur.Degre, 1);
+    EXPECT_TRUE(doc.Systeme.SystemeStable);
+    EXPECT_NEAR(double(doc.EchellesAuto.TMaxAuto), 5.0, 1e-12);  // pôle restant -2 : dix constantes de temps
 }
 
 // Texte d'une annonce : aux chiffres du document et au séparateur réglé ; une partie imaginaire
@@ -165,14 +165,14 @@ TEST(AnalyseCoeur, AnnoncesEcritesAuxChiffresDuDocument)
     const auto annonce = [&](const std::string& t) { annonces.push_back(t); };
     TDocument doc = DocumentInitial();
     doc.ChiffresSignificatifs = 3;
-    doc.Numerateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}});
-    doc.Denominateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}, {-3, 0}});
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, {{-1.23456L, 2}, {-1.23456L, -2}, {-3, 0}});
     AnalyseApresSaisieCoeur(doc, annonce);
     EXPECT_EQ(annonces, (std::vector<std::string>{"-1,23 +2 j", "-1,23 -2 j"}));
 
     annonces.clear();
-    doc.Numerateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}});
-    doc.Denominateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}, {-1, 0}});
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}});
+    doc.Systeme.Denominateur = PolynomeDeRacines(1, {{2.5L, 3e-6L}, {-1, 0}});
     AnalyseApresSaisieCoeur(doc, annonce);
     EXPECT_EQ(annonces, std::vector<std::string>{"+2,5"});
 }
@@ -188,25 +188,25 @@ TEST(AnalyseCoeur, ZeroLointainDUneGrappeInstableGarde)
     std::vector<std::string> annonces;
     AnalyseApresSaisieCoeur(doc, [&](const std::string& t) { annonces.push_back(t); });
     EXPECT_TRUE(annonces.empty());
-    EXPECT_EQ(doc.Numerateur.Degre, 1);
-    ASSERT_EQ(doc.Denominateur.Degre, 4);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 1);
+    ASSERT_EQ(doc.Systeme.Denominateur.Degre, 4);
     for (int i = 1; i <= 4; ++i)
-        EXPECT_NEAR(double(doc.Denominateur.Racines[i].Re), 1 + (i - 1) * 1e-5, 1e-12);
-    EXPECT_FALSE(doc.SystemeStable);
+        EXPECT_NEAR(double(doc.Systeme.Denominateur.Racines[i].Re), 1 + (i - 1) * 1e-5, 1e-12);
+    EXPECT_FALSE(doc.Systeme.SystemeStable);
 }
 
 TEST(AnalyseCoeur, EchecDeLaDecompositionRenduSansToucherAuxPlages)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    doc.Denominateur = InitPolynomeValide();  // D = 0
-    doc.FreqBasseAuto = 7;
-    doc.TMaxAuto = 3;
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    doc.Systeme.Denominateur = InitPolynomeValide();  // D = 0
+    doc.EchellesAuto.FreqBasseAuto = 7;
+    doc.EchellesAuto.TMaxAuto = 3;
     const int statut = AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     EXPECT_EQ(statut, DenominateurNul);
     EXPECT_TRUE(doc.EtudeFaite);
-    EXPECT_EQ(doc.FreqBasseAuto, 7);
-    EXPECT_EQ(doc.TMaxAuto, 3);
+    EXPECT_EQ(doc.EchellesAuto.FreqBasseAuto, 7);
+    EXPECT_EQ(doc.EchellesAuto.TMaxAuto, 3);
 }
 
 } // namespace

@@ -330,12 +330,12 @@ TEST_F(ClasseurReel, UnTableurLitLesValeursExportees)
         GTEST_SKIP() << "soffice absent : LibreOffice n'est pas installé, vérification sautée";
     CopieModele();
     TDocument doc = DocumentInitial();
-    doc.Numerateur = InitPolynomeValide();
-    doc.Denominateur = InitPolynomeValide();
-    doc.Denominateur.Degre = 2;
-    doc.Denominateur.Coef[0] = ComplexeReel(1);
-    doc.Denominateur.Coef[1] = ComplexeReel(1);
-    doc.Denominateur.Coef[2] = ComplexeReel(0.25L);
+    doc.Systeme.Numerateur = InitPolynomeValide();
+    doc.Systeme.Denominateur = InitPolynomeValide();
+    doc.Systeme.Denominateur.Degre = 2;
+    doc.Systeme.Denominateur.Coef[0] = ComplexeReel(1);
+    doc.Systeme.Denominateur.Coef[1] = ComplexeReel(1);
+    doc.Systeme.Denominateur.Coef[2] = ComplexeReel(0.25L);
     doc.TypeDiagramme = TTypeDiagramme::Nyquist;
     TEchellesFrequentielles echelles;
     echelles.FreqMin = 0.01L;

@@ -122,9 +122,9 @@ void CompareAuxSeries(const std::vector<TPlage>& plages, const TClasseurEnregist
 TDocument PremierOrdre(Reel retard)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs({1});
-    doc.Denominateur = PolynomeDeCoefs({1, 1});
-    doc.TempsMort = retard;
+    doc.Systeme.Numerateur = PolynomeDeCoefs({1});
+    doc.Systeme.Denominateur = PolynomeDeCoefs({1, 1});
+    doc.Systeme.TempsMort = retard;
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     return doc;
 }

@@ -30,8 +30,8 @@ using C = TCelluleEnregistree;
 TDocumentEtTrace Analyse(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
     TDocumentEtTrace doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
+    doc.Systeme.Numerateur = PolynomeDeCoefs(n);
+    doc.Systeme.Denominateur = PolynomeDeCoefs(d);
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     return doc;
 }

@@ -148,7 +148,7 @@ TEST_F(FichierDonnees, ReelsSurVingtTroisCaracteresArrondisAQuinzeChiffres)
 TDocument DocumentVarie()
 {
     TDocument doc = DocumentInitial();
-    TPolynome& n = doc.Numerateur;
+    TPolynome& n = doc.Systeme.Numerateur;
     n.Degre = 2;
     n.Racines[0] = {1.5L, 0};
     n.Racines[1] = {-0.1234567890123L, 2.0000000000001L};
@@ -158,13 +158,13 @@ TDocument DocumentVarie()
     n.Coef[1] = {0.37037036703690L, 0};
     n.Coef[2] = {1.5L, 0};
     n.CoefsValides = n.RacinesValides = true;
-    TPolynome& d = doc.Denominateur;
+    TPolynome& d = doc.Systeme.Denominateur;
     d.Degre = 2;
     d.Coef[0] = {2, 0};
     d.Coef[1] = {3, 0};
     d.Coef[2] = {1, 0};
     d.CoefsValides = true;
-    doc.TempsMort = 1.0L / 3;
+    doc.Systeme.TempsMort = 1.0L / 3;
     doc.SchemaCouleurs[0].Couleur = 0x123456;
     doc.SchemaCouleurs[19].Couleur = 0xFFFFFF;
     doc.ImpressionCouleur = true;
@@ -200,26 +200,26 @@ TEST_P(AllerRetour, EcrireLireRestitueChaqueReelAQuinzeChiffres)
     EXPECT_EQ(lu.DossierFichiers, "/dossier/");
     // Racines déclarées valides : reprises telles quelles, sans le chercheur de racines ; les
     // coefficients, que ces racines refont à la tolérance du lecteur près, en sont refaits.
-    EXPECT_TRUE(lu.Numerateur.CoefsValides && lu.Numerateur.RacinesValides);
+    EXPECT_TRUE(lu.Systeme.Numerateur.CoefsValides && lu.Systeme.Numerateur.RacinesValides);
     for (int i = 0; i <= 2; ++i) {
-        EXPECT_TRUE(Egaux(lu.Numerateur.Racines[i], ecrit.Numerateur.Racines[i])) << i;
-        EXPECT_EQ(lu.Numerateur.Multiplicites[i], ecrit.Numerateur.Multiplicites[i]) << i;
-        EXPECT_NEAR(double(lu.Numerateur.Coef[i].Re), double(ecrit.Numerateur.Coef[i].Re),
-                    1e-10 * double(ecrit.Numerateur.Coef[i].Re))
+        EXPECT_TRUE(Egaux(lu.Systeme.Numerateur.Racines[i], ecrit.Systeme.Numerateur.Racines[i])) << i;
+        EXPECT_EQ(lu.Systeme.Numerateur.Multiplicites[i], ecrit.Systeme.Numerateur.Multiplicites[i]) << i;
+        EXPECT_NEAR(double(lu.Systeme.Numerateur.Coef[i].Re), double(ecrit.Systeme.Numerateur.Coef[i].Re),
+                    1e-10 * double(ecrit.Systeme.Numerateur.Coef[i].Re))
             << i;
     }
-    EXPECT_NEAR(double(lu.Numerateur.Coef[0].Re), 1.5 * (0.1234567890123 * 0.1234567890123 + 4.0000000000004), 1e-14);
+    EXPECT_NEAR(double(lu.Systeme.Numerateur.Coef[0].Re), 1.5 * (0.1234567890123 * 0.1234567890123 + 4.0000000000004), 1e-14);
     for (int i = 0; i <= 2; ++i) {
-        ExpectQuinzeChiffres(lu.Denominateur.Coef[i].Re, ecrit.Denominateur.Coef[i].Re);
-        EXPECT_EQ(lu.Denominateur.Coef[i].Im, 0);
+        ExpectQuinzeChiffres(lu.Systeme.Denominateur.Coef[i].Re, ecrit.Systeme.Denominateur.Coef[i].Re);
+        EXPECT_EQ(lu.Systeme.Denominateur.Coef[i].Im, 0);
     }
     // Racines non valides : calculées à la lecture.
-    EXPECT_TRUE(lu.Denominateur.RacinesValides);
-    EXPECT_EQ(lu.Denominateur.Multiplicites[0], 2);
-    EXPECT_NEAR(double(lu.Denominateur.Racines[1].Re), -2, 1e-12);
-    EXPECT_NEAR(double(lu.Denominateur.Racines[2].Re), -1, 1e-12);
-    ExpectQuinzeChiffres(lu.TempsMort, ecrit.TempsMort);
-    EXPECT_NE(lu.TempsMort, ecrit.TempsMort);  // 1/3 n'a pas quinze chiffres : l'arrondi se voit
+    EXPECT_TRUE(lu.Systeme.Denominateur.RacinesValides);
+    EXPECT_EQ(lu.Systeme.Denominateur.Multiplicites[0], 2);
+    EXPECT_NEAR(double(lu.Systeme.Denominateur.Racines[1].Re), -2, 1e-12);
+    EXPECT_NEAR(double(lu.Systeme.Denominateur.Racines[2].Re), -1, 1e-12);
+    ExpectQuinzeChiffres(lu.Systeme.TempsMort, ecrit.Systeme.TempsMort);
+    EXPECT_NE(lu.Systeme.TempsMort, ecrit.Systeme.TempsMort);  // 1/3 n'a pas quinze chiffres : l'arrondi se voit
     for (int i = 0; i < NbElementsCouleur; ++i) {
         EXPECT_EQ(lu.SchemaCouleurs[i].Couleur, ecrit.SchemaCouleurs[i].Couleur);
         EXPECT_EQ(lu.SchemaCouleurs[i].Libelle, SchemaDefaut()[i].Libelle);
@@ -292,13 +292,13 @@ TEST_F(FichierDonnees, LitLesVariantesAdmisesDuFormat)
 TEST_F(FichierDonnees, DegreDouzeAccepte)
 {
     TDocument doc = DocumentInitial();
-    doc.Denominateur.Degre = 12;
-    doc.Denominateur.Coef[0] = {1, 0};
-    doc.Denominateur.Coef[12] = {1, 0};
-    doc.Denominateur.CoefsValides = true;
+    doc.Systeme.Denominateur.Degre = 12;
+    doc.Systeme.Denominateur.Coef[0] = {1, 0};
+    doc.Systeme.Denominateur.Coef[12] = {1, 0};
+    doc.Systeme.Denominateur.CoefsValides = true;
     const TDocument lu = Relu("d12.kvf", doc);
-    EXPECT_EQ(lu.Denominateur.Degre, 12);
-    EXPECT_EQ(lu.Denominateur.Multiplicites[0], 12);
+    EXPECT_EQ(lu.Systeme.Denominateur.Degre, 12);
+    EXPECT_EQ(lu.Systeme.Denominateur.Multiplicites[0], 12);
 }
 
 // Lignes de retard_et_pole_double.kvf : N de degré 1 (2 à 14), D de degré 3 (15 à 37), T (38),
@@ -444,7 +444,7 @@ TEST_F(FichierRefuse, MultiplicitesDesRacinesNonValidesRecalculees)
     l[31] = "7";
     l[36] = "N";
     ASSERT_TRUE(Lisible("recalcul.kvf", Joint(l), doc_));
-    EXPECT_EQ(doc_.Denominateur.Multiplicites[0], 2);
+    EXPECT_EQ(doc_.Systeme.Denominateur.Multiplicites[0], 2);
 }
 
 // Un degré élevé se lit (1 + p + ... + p^60 donnait tous ses pôles nuls) ; des racines que la
@@ -452,15 +452,15 @@ TEST_F(FichierRefuse, MultiplicitesDesRacinesNonValidesRecalculees)
 TEST_F(FichierRefuse, RacinesIntrouvablesRefusees)
 {
     TDocument ecrit = DocumentInitial();
-    TPolynome& d = ecrit.Denominateur;
+    TPolynome& d = ecrit.Systeme.Denominateur;
     d.Degre = 60;
     for (int k = 0; k <= d.Degre; ++k)
         d.Coef[k] = {1, 0};
     d.CoefsValides = true;
     const TDocument lu = Relu("d60.kvf", ecrit);
-    ASSERT_EQ(lu.Denominateur.Degre, 60);
+    ASSERT_EQ(lu.Systeme.Denominateur.Degre, 60);
     for (int i = 1; i <= 60; ++i)
-        EXPECT_NEAR(double(Module(lu.Denominateur.Racines[i])), 1, 1e-15) << i;
+        EXPECT_NEAR(double(Module(lu.Systeme.Denominateur.Racines[i])), 1, 1e-15) << i;
 
     // p⁴ + 2e-4000 : racines de module 1e-1000, dont P'² sort de l'étendue.
     d.Degre = 4;
@@ -486,7 +486,7 @@ TEST_F(FichierDonnees, EnregistrementRateLaisseLAncienFichier)
 
     // Une valeur non finie ne peut pas s'écrire : le fichier n'est pas touché.
     TDocument invalide = DocumentInitial();
-    invalide.TempsMort = std::nanl("");
+    invalide.Systeme.TempsMort = std::nanl("");
     EXPECT_FALSE(EnregistreFichierDonnees(ancien, invalide, erreur));
     EXPECT_EQ(erreur, QStringLiteral("Enregistrement impossible du fichier « %1 » : une valeur n'est pas un "
                                      "nombre fini.")
@@ -595,19 +595,19 @@ private:
 // Ce que l'étude, les éléments simples et les dialogues d'échelles dessinent ou proposent.
 testing::AssertionResult ToutEstFini(const TDocument& doc, int statut)
 {
-    for (const TPolynome* p : {&doc.Numerateur, &doc.Denominateur, &doc.PartieEntiere})
+    for (const TPolynome* p : {&doc.Systeme.Numerateur, &doc.Systeme.Denominateur, &doc.Systeme.PartieEntiere})
         for (int k = 0; k <= p->Degre; ++k)
             if (!EstFini(p->Coef[k]) || !EstFini(p->Racines[k]))
                 return testing::AssertionFailure() << "polynôme, rang " << k;
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     for (int i = 1; statut == DecompositionFaite && i <= d.Multiplicites[0]; ++i)
         for (int l = 1; l <= d.Multiplicites[i]; ++l)
-            if (!EstFini(doc.Decomposition(i, l)))
+            if (!EstFini(doc.Systeme.Decomposition(i, l)))
                 return testing::AssertionFailure() << "élément simple " << i << ", " << l;
     for (const auto& [nom, champ] : ChampsEchellesAuto)
-        if (!std::isfinite(doc.*champ))
+        if (!std::isfinite(doc.EchellesAuto.*champ))
             return testing::AssertionFailure() << nom;
-    if (!std::isfinite(doc.TempsMort))
+    if (!std::isfinite(doc.Systeme.TempsMort))
         return testing::AssertionFailure() << "temps mort";
     return testing::AssertionSuccess();
 }
@@ -650,10 +650,10 @@ TEST_F(FichierDonnees, FichiersAbimesRefusesOuAnalysesSansValeurNonFinie)
 TEST_F(FichierDonnees, ValeursExtremesRelues)
 {
     TDocument ecrit = DocumentInitial();
-    TPolynome& n = ecrit.Numerateur;
+    TPolynome& n = ecrit.Systeme.Numerateur;
     n.Coef[0] = n.Racines[0] = {3.25e-2000L, -0.0L};
     n.CoefsValides = n.RacinesValides = true;
-    TPolynome& d = ecrit.Denominateur;
+    TPolynome& d = ecrit.Systeme.Denominateur;
     d.Degre = 10;
     Reel binome = 1;
     for (int k = 0; k <= 10; ++k) {
@@ -664,13 +664,13 @@ TEST_F(FichierDonnees, ValeursExtremesRelues)
     d.Multiplicites[0] = 1;
     d.Multiplicites[1] = 10;
     d.CoefsValides = d.RacinesValides = true;
-    ecrit.TempsMort = 4.5e-2000L;
+    ecrit.Systeme.TempsMort = 4.5e-2000L;
     ecrit.AbaqueGains = {1e2000L, -7.123456789012345e-2000L, 1.1e4932L, 5e-4940L, -3.6e-4951L};
     ecrit.AbaquePhases = {-1e300L, -2e301L, 1e-4000L};
     TDocument lu = Relu("x.kvf", ecrit);
     ASSERT_FALSE(HasFailure());
 
-    for (const auto& [a, b] : {std::pair{&lu.Numerateur, &ecrit.Numerateur}, std::pair{&lu.Denominateur, &ecrit.Denominateur}}) {
+    for (const auto& [a, b] : {std::pair{&lu.Systeme.Numerateur, &ecrit.Systeme.Numerateur}, std::pair{&lu.Systeme.Denominateur, &ecrit.Systeme.Denominateur}}) {
         ASSERT_EQ(a->Degre, b->Degre);
         for (int k = 0; k <= a->Degre; ++k)
             for (const auto& [x, y] : {std::pair{a->Coef[k], b->Coef[k]}, std::pair{a->Racines[k], b->Racines[k]}}) {
@@ -678,8 +678,8 @@ TEST_F(FichierDonnees, ValeursExtremesRelues)
                 ExpectQuinzeChiffres(x.Im, y.Im);
             }
     }
-    EXPECT_NE(lu.Denominateur.Coef[0].Re, 0);
-    ExpectQuinzeChiffres(lu.TempsMort, ecrit.TempsMort);
+    EXPECT_NE(lu.Systeme.Denominateur.Coef[0].Re, 0);
+    ExpectQuinzeChiffres(lu.Systeme.TempsMort, ecrit.Systeme.TempsMort);
     for (const auto& [a, b] : {std::pair{&lu.AbaqueGains, &ecrit.AbaqueGains}, std::pair{&lu.AbaquePhases, &ecrit.AbaquePhases}}) {
         ASSERT_EQ(a->size(), b->size());
         for (std::size_t i = 0; i < a->size(); ++i)

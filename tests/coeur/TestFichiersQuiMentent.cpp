@@ -20,8 +20,8 @@ protected:
     {
         ASSERT_TRUE(dossier_.isValid());
         doc_.NomFichierDonnees = "ancien.kvf";
-        doc_.Numerateur = PolynomeDeRacines(3, {});
-        doc_.Denominateur = PolynomeDeRacines(1, {{-2, 0}});
+        doc_.Systeme.Numerateur = PolynomeDeRacines(3, {});
+        doc_.Systeme.Denominateur = PolynomeDeRacines(1, {{-2, 0}});
         avant_ = doc_;
     }
 
@@ -68,7 +68,7 @@ TEST_F(FichierQuiMent, FichierSansFinRefuseSansEtreLu)
 TEST_F(FichierQuiMent, UnMioAuPlus)
 {
     TDocument ecrit = DocumentInitial();
-    ecrit.Denominateur = PolynomeDeRacines(1, {{-1, 0}});
+    ecrit.Systeme.Denominateur = PolynomeDeRacines(1, {{-1, 0}});
     const QString chemin = Ecrit(ecrit);
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::Append));
@@ -101,8 +101,8 @@ TEST_F(FichierQuiMent, DenominateurNulRefuseCommeALaSaisie)
     };
     for (const auto& [nom, d] : nuls) {
         TDocument ecrit = DocumentInitial();
-        ecrit.Numerateur = PolynomeDeRacines(1, {});
-        ecrit.Denominateur = d;
+        ecrit.Systeme.Numerateur = PolynomeDeRacines(1, {});
+        ecrit.Systeme.Denominateur = d;
         const QString chemin = Ecrit(ecrit);
         EXPECT_EQ(Refus(chemin), QStringLiteral("Lecture impossible du fichier « %1 » : Le polynôme ne doit pas être "
                                                 "nul (dénominateur).")
@@ -111,7 +111,7 @@ TEST_F(FichierQuiMent, DenominateurNulRefuseCommeALaSaisie)
     }
     // Un dénominateur minuscule n'est pas nul, un numérateur nul est permis.
     TDocument ecrit = DocumentInitial();
-    ecrit.Denominateur = CoefsSeuls({1e-300L});
+    ecrit.Systeme.Denominateur = CoefsSeuls({1e-300L});
     EXPECT_EQ(Avis(ecrit), QString());
 }
 
@@ -119,8 +119,8 @@ TEST_F(FichierQuiMent, DenominateurNulRefuseCommeALaSaisie)
 TDocument RacinesDementies()
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeRacines(1, {});
-    TPolynome& d = doc.Denominateur;
+    doc.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    TPolynome& d = doc.Systeme.Denominateur;
     d = PolynomeDeRacines(1, {{-1, 0}, {-1, 0}, {-1, 0}});
     d.Racines[2] = {5, 0};
     return doc;
@@ -133,39 +133,39 @@ TEST_F(FichierQuiMent, RacinesDementiesRecalculeesEtSignalees)
                                           "correspondent pas à ses coefficients : elles ont été recalculées à partir "
                                           "des coefficients.")
                                .arg(dossier_.filePath("lu.kvf")));
-    const TPolynome& d = doc_.Denominateur;
+    const TPolynome& d = doc_.Systeme.Denominateur;
     ASSERT_TRUE(d.RacinesValides);
     EXPECT_EQ(d.Multiplicites[0], 1);
     EXPECT_EQ(d.Multiplicites[1], 3);
     for (int i = 1; i <= 3; ++i)
         EXPECT_NEAR(double(d.Racines[i].Re), -1, 1e-5) << i;
     for (int k = 0; k <= 3; ++k)
-        EXPECT_TRUE(Egaux(d.Coef[k], ecrit.Denominateur.Coef[k])) << k;
+        EXPECT_TRUE(Egaux(d.Coef[k], ecrit.Systeme.Denominateur.Coef[k])) << k;
     // Rien de perdu : l'étude se fait sur les coefficients.
     EXPECT_EQ(AnalyseApresSaisieCoeur(doc_, [](const std::string&) {}), DecompositionFaite);
-    EXPECT_TRUE(doc_.SystemeStable);
+    EXPECT_TRUE(doc_.Systeme.SystemeStable);
 }
 
 TEST_F(FichierQuiMent, LesDeuxPolynomesNommes)
 {
     TDocument ecrit = RacinesDementies();
-    ecrit.Numerateur = PolynomeDeRacines(2, {{-3, 0}});
-    ecrit.Numerateur.Racines[0] = {1, 0};
+    ecrit.Systeme.Numerateur = PolynomeDeRacines(2, {{-3, 0}});
+    ecrit.Systeme.Numerateur.Racines[0] = {1, 0};
     EXPECT_TRUE(Avis(ecrit).startsWith(QStringLiteral("Les racines du numérateur et du dénominateur enregistrées")));
-    EXPECT_NEAR(double(doc_.Numerateur.Racines[0].Re), 2, 1e-15);
+    EXPECT_NEAR(double(doc_.Systeme.Numerateur.Racines[0].Re), 2, 1e-15);
 }
 
 // Racines gardées à 1e-10 près (d'autres versions du programme) : crues telles quelles.
 TEST_F(FichierQuiMent, RacinesArrondiesGardees)
 {
     TDocument ecrit = DocumentInitial();
-    ecrit.Numerateur = PolynomeDeRacines(1, {});
-    ecrit.Denominateur = PolynomeDeRacines(4, {{-0.5L, 3}, {-0.5L, -3}, {-7, 0}, {-7, 0}});
+    ecrit.Systeme.Numerateur = PolynomeDeRacines(1, {});
+    ecrit.Systeme.Denominateur = PolynomeDeRacines(4, {{-0.5L, 3}, {-0.5L, -3}, {-7, 0}, {-7, 0}});
     for (int i = 1; i <= 4; ++i)
-        ecrit.Denominateur.Racines[i].Re *= 1 + 1e-10L;
+        ecrit.Systeme.Denominateur.Racines[i].Re *= 1 + 1e-10L;
     EXPECT_EQ(Avis(ecrit), QString());
     for (int i = 1; i <= 4; ++i)
-        EXPECT_NEAR(double(doc_.Denominateur.Racines[i].Re), double(ecrit.Denominateur.Racines[i].Re), 1e-13) << i;
+        EXPECT_NEAR(double(doc_.Systeme.Denominateur.Racines[i].Re), double(ecrit.Systeme.Denominateur.Racines[i].Re), 1e-13) << i;
 }
 
 } // namespace

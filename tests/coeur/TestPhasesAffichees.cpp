@@ -9,8 +9,8 @@ namespace {
 TDocument PremierOrdre()
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs({1});
-    doc.Denominateur = PolynomeDeCoefs({1, 1});
+    doc.Systeme.Numerateur = PolynomeDeCoefs({1});
+    doc.Systeme.Denominateur = PolynomeDeCoefs({1, 1});
     return doc;
 }
 }
@@ -20,7 +20,7 @@ TDocument PremierOrdre()
 TEST(PhasesAffichees, PasRondsQuiCouvrentLaCourbe)
 {
     const TDocument doc = PremierOrdre();
-    const TPhasesAffichees continue_(doc, false, true);
+    const TPhasesAffichees continue_(doc.Systeme, false, true);
     struct TCas {
         Reel Min;
         int PasMax;
@@ -41,7 +41,7 @@ TEST(PhasesAffichees, PasRondsQuiCouvrentLaCourbe)
     const TAxePhases plat = AxePhases(continue_, {0, 0, 0});
     EXPECT_EQ(plat.Bornes.Min, -45);
     EXPECT_EQ(plat.Bornes.Max, 45);
-    const TAxePhases fixe = AxePhases(TPhasesAffichees(doc, false, false), {0, -184000}, 1);
+    const TAxePhases fixe = AxePhases(TPhasesAffichees(doc.Systeme, false, false), {0, -184000}, 1);
     EXPECT_EQ(fixe.Pas, 45);
     EXPECT_EQ(fixe.Bornes.Min, -360);
     EXPECT_EQ(fixe.Bornes.Max, 0);

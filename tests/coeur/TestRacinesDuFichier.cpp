@@ -34,41 +34,41 @@ TEST(RacinesDuFichier, HuitPolesVoisinsSuiventLesRacinesGardees)
         d = Mul(d, {-Quad(std::strtold(r, nullptr)), 1});
     const TReferenceResidus reference({Quad(std::strtold("0.590128108590236", nullptr))}, d);
     const TDocument doc = Lu("racines_huit_poles_voisins.kvf");
-    ASSERT_TRUE(doc.SystemeStable);
+    ASSERT_TRUE(doc.Systeme.SystemeStable);
     // D(0) refait sur les racines, et non l'arrondi à quinze chiffres écrit (116,741949344393).
-    EXPECT_NEAR(double(doc.Denominateur.Coef[0].Re), double(d[0]), 1e-17 * double(d[0]));
+    EXPECT_NEAR(double(doc.Systeme.Denominateur.Coef[0].Re), double(d[0]), 1e-17 * double(d[0]));
     const Reel gain = Reel(reference.En(1000).Indicielle);
     EXPECT_NEAR(double(gain), 0.005055, 1e-6);
-    EXPECT_NEAR(double(doc.GainStat), double(gain), 1e-12 * double(gain));
-    const TSysteme rampe = SystemeAvecRampe(doc);
+    EXPECT_NEAR(double(doc.EchellesAuto.GainStat), double(gain), 1e-12 * double(gain));
+    const TSysteme rampe = SystemeAvecRampe(doc.Systeme);
     for (const Reel t : {0.3L, 1.0L, 3.0L, 10.0L, 30.0L, 100.0L}) {
         const TReponsesQuad ref = reference.En(Quad(t));
-        EXPECT_NEAR(double(ReponseEchelon(doc, t, 0, 0, 1, 0)), double(ref.Indicielle), 1e-9 * double(gain)) << double(t);
+        EXPECT_NEAR(double(ReponseEchelon(doc.Systeme, t, 0, 0, 1, 0)), double(ref.Indicielle), 1e-9 * double(gain)) << double(t);
         EXPECT_NEAR(double(ReponseRampe(rampe, t, 0, 1, 0)), double(ref.Rampe), 1e-9 * double(fabsq(ref.Rampe)))
             << double(t);
     }
-    EXPECT_NEAR(double(doc.YMinIndicielle), 0, 1e-12);
-    EXPECT_NEAR(double(doc.YMaxIndicielle), 1, 1e-12);
+    EXPECT_NEAR(double(doc.EchellesAuto.YMinIndicielle), 0, 1e-12);
+    EXPECT_NEAR(double(doc.EchellesAuto.YMaxIndicielle), 1, 1e-12);
 }
 
 // Racines valides sans coefficients : ceux-ci sont refaits sur elles, (p + 1)(p + 2).
 TEST(RacinesDuFichier, CoefficientsAbsentsRefaitsSurLesRacines)
 {
     const TDocument doc = Lu("racines_sans_coefficients.kvf");
-    const TPolynome& d = doc.Denominateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
     ASSERT_TRUE(d.CoefsValides);
     ASSERT_EQ(d.Degre, 2);
     EXPECT_EQ(d.Coef[0].Re, 2);
     EXPECT_EQ(d.Coef[1].Re, 3);
     EXPECT_EQ(d.Coef[2].Re, 1);
-    const TGainStatique k = GainStatique(doc.Numerateur, doc.Denominateur);
+    const TGainStatique k = GainStatique(doc.Systeme.Numerateur, doc.Systeme.Denominateur);
     EXPECT_FALSE(k.Infini);
     EXPECT_EQ(k.Valeur.Re, 0.5L);
     // H(j) = 1 / (1 + 3j) = 0,1 - 0,3j.
-    const TComplexe h = ReponseFrequentielle(doc, {0, 1});
+    const TComplexe h = ReponseFrequentielle(doc.Systeme, {0, 1});
     EXPECT_NEAR(double(h.Re), 0.1, 1e-15);
     EXPECT_NEAR(double(h.Im), -0.3, 1e-15);
-    EXPECT_NEAR(double(ReponseEchelon(doc, 50, 0, 0, 1, 0)), 0.5, 1e-15);
+    EXPECT_NEAR(double(ReponseEchelon(doc.Systeme, 50, 0, 0, 1, 0)), 0.5, 1e-15);
 }
 
 }  // namespace

@@ -170,13 +170,13 @@ TEST(CommandesAide, ExemplesConformesALeurTitre)
         if (const auto m = zeta.match(e.Titre); m.hasMatch()) {
             ++secondsOrdres;
             const long double z = m.captured(1).toInt() + m.captured(2).toInt() / 10.0L;
-            ASSERT_EQ(d.Denominateur.Degre, 2);
-            EXPECT_NEAR(double(d.Denominateur.Coef[1].Re / d.Denominateur.Coef[2].Re),
-                        double(2 * z * std::sqrt(d.Denominateur.Coef[0].Re / d.Denominateur.Coef[2].Re)), 1e-12);
+            ASSERT_EQ(d.Systeme.Denominateur.Degre, 2);
+            EXPECT_NEAR(double(d.Systeme.Denominateur.Coef[1].Re / d.Systeme.Denominateur.Coef[2].Re),
+                        double(2 * z * std::sqrt(d.Systeme.Denominateur.Coef[0].Re / d.Systeme.Denominateur.Coef[2].Re)), 1e-12);
         }
-        EXPECT_EQ(d.SystemeStable, !e.Titre.contains("instable")) << e.Titre.toStdString();
-        EXPECT_EQ(d.Denominateur.Coef[0].Re == 0, e.Titre.contains("Intégrateur")) << e.Titre.toStdString();
-        EXPECT_EQ(d.TempsMort != 0, e.Titre.contains("retard")) << e.Titre.toStdString();
+        EXPECT_EQ(d.Systeme.SystemeStable, !e.Titre.contains("instable")) << e.Titre.toStdString();
+        EXPECT_EQ(d.Systeme.Denominateur.Coef[0].Re == 0, e.Titre.contains("Intégrateur")) << e.Titre.toStdString();
+        EXPECT_EQ(d.Systeme.TempsMort != 0, e.Titre.contains("retard")) << e.Titre.toStdString();
     }
     EXPECT_EQ(secondsOrdres, 2);
 }

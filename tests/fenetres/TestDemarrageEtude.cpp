@@ -22,7 +22,7 @@ TEST(DemarrageEtude, BonFichierOuvertCommeParLeMenu)
     EXPECT_TRUE(messages.Messages.isEmpty()) << messages.Messages.join('|').toStdString();
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + Donnees + "deux_poles_reels.kvf");
     EXPECT_TRUE(ecran.Document.EtudeFaite);
-    EXPECT_EQ(ecran.Document.Denominateur.Degre, 2);
+    EXPECT_EQ(ecran.Document.Systeme.Denominateur.Degre, 2);
     EXPECT_TRUE(ecran.Kovra->menuAction()->isEnabled());
     EXPECT_TRUE(ecran.RegimeHarmonique->menuAction()->isEnabled());
 }
@@ -39,13 +39,13 @@ TEST(DemarrageEtude, MauvaisFichierAnnonceEtDocumentDeDemarrageGarde)
         EnregistreurMessages messages;
         TEcranPrincipal ecran(dossier.path() + "/");
         messages.Messages.clear();
-        const int degre = ecran.Document.Denominateur.Degre;
+        const int degre = ecran.Document.Systeme.Denominateur.Degre;
         ecran.LitFichier(chemin);
         ASSERT_EQ(messages.Messages.size(), 1) << chemin.toStdString();
         EXPECT_FALSE(messages.Messages[0].isEmpty());
         EXPECT_EQ(ecran.windowTitle(), "Kovra");
         EXPECT_FALSE(ecran.Document.EtudeFaite);
-        EXPECT_EQ(ecran.Document.Denominateur.Degre, degre);
+        EXPECT_EQ(ecran.Document.Systeme.Denominateur.Degre, degre);
         EXPECT_FALSE(ecran.Kovra->menuAction()->isEnabled());
         EXPECT_FALSE(ecran.RegimeHarmonique->menuAction()->isEnabled());
     }

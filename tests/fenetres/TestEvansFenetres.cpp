@@ -137,9 +137,9 @@ protected:
 
     void Saisit(TEcranPrincipal& ecran, std::initializer_list<Reel> n, std::initializer_list<Reel> d, Reel retard = 0)
     {
-        ecran.Document.Numerateur = PolynomeDeCoefs(n);
-        ecran.Document.Denominateur = PolynomeDeCoefs(d);
-        ecran.Document.TempsMort = retard;
+        ecran.Document.Systeme.Numerateur = PolynomeDeCoefs(n);
+        ecran.Document.Systeme.Denominateur = PolynomeDeCoefs(d);
+        ecran.Document.Systeme.TempsMort = retard;
         ASSERT_TRUE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
     }
 
@@ -207,15 +207,15 @@ TEST_F(ParcoursEvans, DuLieuALaReponseIndicielleDeLaBoucleFermee)
     };
     ecran.CommandesEvans->BoucleFermee1->trigger();
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
-    const TPolynome& d = ecran.Document.Denominateur;
+    const TPolynome& d = ecran.Document.Systeme.Denominateur;
     ASSERT_EQ(d.Degre, 3);
     EXPECT_EQ(d.Coef[0].Re, 3);
-    EXPECT_TRUE(ecran.Document.SystemeStable);
+    EXPECT_TRUE(ecran.Document.Systeme.SystemeStable);
     EXPECT_TRUE(ecran.ReponsesTemporelles->menuAction()->isEnabled());
     EXPECT_TRUE(ecran.EcranDiagramme->isVisible()) << "le lieu reste, celui de la boucle fermée";
     // Échelles automatiques de la boucle fermée, écrites à trois chiffres.
-    const TCadreLieu cadre = CadreAutoEvans(ecran.Document.Numerateur, ecran.Document.Denominateur,
-                                            PointsEvans(ecran.Document.Numerateur, ecran.Document.Denominateur));
+    const TCadreLieu cadre = CadreAutoEvans(ecran.Document.Systeme.Numerateur, ecran.Document.Systeme.Denominateur,
+                                            PointsEvans(ecran.Document.Systeme.Numerateur, ecran.Document.Systeme.Denominateur));
     EXPECT_NEAR(double(ecran.EchellesEvans->Parametres().ReMin), double(cadre.XMin), 0.01 * std::fabs(double(cadre.XMin)));
     // Revenu sur Bode, la commande sert de nouveau.
     ecran.EcranDiagramme->Montre(TTypeDiagramme::Bode);
@@ -252,7 +252,7 @@ TEST_F(ParcoursEvans, RetardRefuseSansDialogueEtLieuAvecSaLigne)
     ecran.CommandesEvans->BoucleFermee1->trigger();
     EXPECT_EQ(ouvertures, 0);
     EXPECT_EQ(messages_, QStringList{"La boucle fermée d'un système à retard n'est pas une fraction rationnelle"});
-    EXPECT_EQ(ecran.Document.Denominateur.Degre, 2);
+    EXPECT_EQ(ecran.Document.Systeme.Denominateur.Degre, 2);
     EXPECT_TRUE(ecran.CommandesEvans->LieuEvans1->isEnabled());
 }
 

@@ -158,11 +158,11 @@ TEST_F(Flux, CoefficientsPremierOrdreTempsMortAnnule)
     EXPECT_EQ(prerempli_[0], QStringList(11, "0"));
     EXPECT_EQ(ecran_->windowTitle(), "Kovra");
     const TDocument& doc = ecran_->Document;
-    EXPECT_EQ(doc.TempsMort, 0);
-    EXPECT_EQ(doc.Numerateur.Degre, 0);
-    ASSERT_EQ(doc.Denominateur.Degre, 1);
-    EXPECT_NEAR(doc.Denominateur.Racines[1].Re, -1, 1e-12L);
-    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_EQ(doc.Systeme.TempsMort, 0);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 0);
+    ASSERT_EQ(doc.Systeme.Denominateur.Degre, 1);
+    EXPECT_NEAR(doc.Systeme.Denominateur.Racines[1].Re, -1, 1e-12L);
+    EXPECT_TRUE(doc.Systeme.SystemeStable);
     EXPECT_TRUE(doc.EtudeFaite);
     EXPECT_TRUE(MenusDiagrammes());
     EXPECT_TRUE(Actif(ecran_->ElementsSimples));
@@ -173,12 +173,12 @@ TEST_F(Flux, CoefficientsPremierOrdreTempsMortAnnule)
 TEST_F(Flux, CoefficientsPrerempliesDepuisLaSaisiePrecedente)
 {
     SaisitCoefs({Coefs({"1", "2"}), Coefs({"2", "3", "1"}), Tau("0.5")});
-    EXPECT_EQ(ecran_->Document.TempsMort, 0.5L);
+    EXPECT_EQ(ecran_->Document.Systeme.TempsMort, 0.5L);
     SaisitCoefs({Coefs({"1", "2"}), Annule()});
     ASSERT_EQ(prerempli_.size(), 4);
     EXPECT_EQ(prerempli_[2].mid(0, 3), (QStringList{"1", "2", "0"}));
     EXPECT_EQ(prerempli_[3].mid(0, 4), (QStringList{"2", "3", "1", "0"}));
-    EXPECT_EQ(ecran_->Document.Denominateur.Degre, 2);
+    EXPECT_EQ(ecran_->Document.Systeme.Denominateur.Degre, 2);
 }
 
 TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
@@ -186,8 +186,8 @@ TEST_F(Flux, AnnulerLeNumerateurNeChangeRien)
     SaisitCoefs({Annule()});
     SaisitRacines({Annule()});
     const TDocument& doc = ecran_->Document;
-    EXPECT_FALSE(doc.Numerateur.CoefsValides);
-    EXPECT_FALSE(doc.Numerateur.RacinesValides);
+    EXPECT_FALSE(doc.Systeme.Numerateur.CoefsValides);
+    EXPECT_FALSE(doc.Systeme.Numerateur.RacinesValides);
     EXPECT_FALSE(doc.EtudeFaite);
     EXPECT_FALSE(Actif(ecran_->ElementsSimples));
 }
@@ -200,12 +200,12 @@ TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
     ecran_->setWindowTitle("Kovra  etude.kvf");
     SaisitCoefs({Coefs({"3", "2"}), Annule()});
     const TDocument& doc = ecran_->Document;
-    EXPECT_EQ(doc.Numerateur.Degre, 0);
-    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
-    EXPECT_EQ(doc.Numerateur.Coef[1].Re, 0);
-    EXPECT_EQ(doc.Numerateur.Racines[0].Re, 1);
-    EXPECT_TRUE(doc.Numerateur.RacinesValides);
-    EXPECT_EQ(doc.Denominateur.Degre, 1);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 0);
+    EXPECT_EQ(doc.Systeme.Numerateur.Coef[0].Re, 1);
+    EXPECT_EQ(doc.Systeme.Numerateur.Coef[1].Re, 0);
+    EXPECT_EQ(doc.Systeme.Numerateur.Racines[0].Re, 1);
+    EXPECT_TRUE(doc.Systeme.Numerateur.RacinesValides);
+    EXPECT_EQ(doc.Systeme.Denominateur.Degre, 1);
     EXPECT_EQ(ecran_->windowTitle(), "Kovra  etude.kvf");
     EXPECT_TRUE(MenusDiagrammes());
 
@@ -221,15 +221,15 @@ TEST_F(Flux, AnnulerLeDenominateurLaisseLeDocumentEntierEtReproposeLeNumerateur)
             }});
     ecran_->FluxSaisie->KovraRacines();
     EXPECT_EQ(borneDegreD, "de 2 à 10");
-    EXPECT_EQ(doc.Numerateur.Degre, 0);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 0);
 
     SaisitCoefs({[](QDialog& d) { return Valide(dynamic_cast<TDialogueVerifie&>(d)); }, Coefs({"12", "7", "1"}),
             Tau("0")});
     ASSERT_GE(prerempli_.size(), 2);
     EXPECT_EQ(prerempli_[prerempli_.size() - 2].mid(0, 3), (QStringList{"2", "3", "1"}));
     EXPECT_EQ(prerempli_.last().mid(0, 3), (QStringList{"1", "1", "0"}));
-    EXPECT_EQ(doc.Numerateur.Degre, 2);
-    EXPECT_EQ(doc.Denominateur.Coef[1].Re, 7);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 2);
+    EXPECT_EQ(doc.Systeme.Denominateur.Coef[1].Re, 7);
     EXPECT_EQ(ecran_->windowTitle(), "Kovra");
 }
 
@@ -244,7 +244,7 @@ TEST_F(Flux, LectureOublieLaSaisieAbandonnee)
     SaisitCoefs({Annule()});
     QStringList attendus;
     for (int i = 0; i < TBoiteSaisieCoef::NbChamps; ++i)
-        attendus << TexteGeneral(ecran_->Document.Numerateur.Coef[i].Re, ChiffresRelisibles);
+        attendus << TexteGeneral(ecran_->Document.Systeme.Numerateur.Coef[i].Re, ChiffresRelisibles);
     EXPECT_EQ(prerempli_.last(), attendus);
 }
 
@@ -253,7 +253,7 @@ TEST_F(Flux, NumerateurDeDegreSuperieurLaisseLesDiagrammesInterdits)
     ecran_->NouveauClick();
     Repond({Coefs({"1", "0", "1"}), Coefs({"1", "1"}), Tau("0")});
     ecran_->ParCoefficients->trigger();
-    EXPECT_FALSE(ecran_->Document.SystemeStable);
+    EXPECT_FALSE(ecran_->Document.Systeme.SystemeStable);
     EXPECT_FALSE(Actif(ecran_->RegimeHarmonique->menuAction()));
     EXPECT_FALSE(Actif(ecran_->ReponsesTemporelles->menuAction()));
     EXPECT_TRUE(Actif(ecran_->ElementsSimples));
@@ -269,13 +269,13 @@ TEST_F(Flux, RacinesAvecTempsMortEtPrerempliSuivant)
     EXPECT_EQ(titres_, (QStringList{"Racines du numérateur N(p)", "Racines du dénominateur D(p)",
                                     "Valeur du temps mort T"}));
     EXPECT_EQ(prerempli_[0].mid(0, 4), (QStringList{"1", "0", "", "0"}));
-    EXPECT_EQ(doc.TempsMort, 0.5L);
+    EXPECT_EQ(doc.Systeme.TempsMort, 0.5L);
     // 2 (p + 1) et p² + 2p + 5
-    for (const auto& [coef, attendu] : {std::pair{doc.Numerateur.Coef[1].Re, 2}, std::pair{doc.Numerateur.Coef[0].Re, 2},
-                                        std::pair{doc.Denominateur.Coef[2].Re, 1}, std::pair{doc.Denominateur.Coef[1].Re, 2},
-                                        std::pair{doc.Denominateur.Coef[0].Re, 5}})
+    for (const auto& [coef, attendu] : {std::pair{doc.Systeme.Numerateur.Coef[1].Re, 2}, std::pair{doc.Systeme.Numerateur.Coef[0].Re, 2},
+                                        std::pair{doc.Systeme.Denominateur.Coef[2].Re, 1}, std::pair{doc.Systeme.Denominateur.Coef[1].Re, 2},
+                                        std::pair{doc.Systeme.Denominateur.Coef[0].Re, 5}})
         EXPECT_NEAR(coef, attendu, 1e-15L);
-    EXPECT_TRUE(doc.SystemeStable);
+    EXPECT_TRUE(doc.Systeme.SystemeStable);
     EXPECT_TRUE(MenusDiagrammes());
 
     SaisitRacines({Annule()});
@@ -290,8 +290,8 @@ TEST_F(Flux, RacineCommuneAnnonceeUneFoisEtSimplifiee)
 {
     SaisitRacines({Racines("1", {"-1"}), Racines("1", {"-1", "-2"}), Tau("0")});
     EXPECT_EQ(avertissements_.size(), 1);
-    EXPECT_EQ(ecran_->Document.Numerateur.Degre, 0);
-    EXPECT_EQ(ecran_->Document.Denominateur.Degre, 1);
+    EXPECT_EQ(ecran_->Document.Systeme.Numerateur.Degre, 0);
+    EXPECT_EQ(ecran_->Document.Systeme.Denominateur.Degre, 1);
 }
 
 TEST_F(Flux, UnDegrePlusPetitNEffacePasLesAnciensCoefficients)
@@ -313,9 +313,9 @@ TEST_F(Flux, NouveauNEffaceRien)
     EXPECT_EQ(messages_.AvecAnnuler, QList<bool>{true});
     const TDocument& doc = ecran_->Document;
     EXPECT_TRUE(doc.EtudeFaite);
-    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 2);
-    EXPECT_EQ(doc.Denominateur.Degre, 2);
-    EXPECT_EQ(doc.TempsMort, 1);
+    EXPECT_EQ(doc.Systeme.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(doc.Systeme.Denominateur.Degre, 2);
+    EXPECT_EQ(doc.Systeme.TempsMort, 1);
     EXPECT_TRUE(Actif(ecran_->Kovra->menuAction()));
     EXPECT_TRUE(MenusDiagrammes());
 }
@@ -382,9 +382,9 @@ TEST_F(Flux, NombresExtremesNeLaissentQueDesValeursFinies)
         SaisitCoefs({Coefs(n), Coefs({"1", "1e-4000", "0", "0", "0", "0", "0", "0", "0", "0", mille}), Tau(mille)});
         reponses_.clear();
         const TDocument& doc = ecran_->Document;
-        EXPECT_TRUE(ToutFini(doc.Numerateur)) << n.join(' ').left(40).toStdString();
-        EXPECT_TRUE(ToutFini(doc.Denominateur)) << n.join(' ').left(40).toStdString();
-        EXPECT_TRUE(std::isfinite(doc.TempsMort));
+        EXPECT_TRUE(ToutFini(doc.Systeme.Numerateur)) << n.join(' ').left(40).toStdString();
+        EXPECT_TRUE(ToutFini(doc.Systeme.Denominateur)) << n.join(' ').left(40).toStdString();
+        EXPECT_TRUE(std::isfinite(doc.Systeme.TempsMort));
     }
 }
 
@@ -400,8 +400,8 @@ TEST_F(Flux, RacinesIntrouvablesRefuseesSansToucherAuDocument)
     EXPECT_EQ(messages_.Messages, QStringList{"Les racines du numérateur n'ont pas pu être calculées : la "
                                               "fonction de transfert n'est pas modifiée."});
     const TDocument& doc = ecran_->Document;
-    EXPECT_EQ(doc.Numerateur.Degre, 0);
-    EXPECT_TRUE(doc.Numerateur.RacinesValides);
+    EXPECT_EQ(doc.Systeme.Numerateur.Degre, 0);
+    EXPECT_TRUE(doc.Systeme.Numerateur.RacinesValides);
     EXPECT_TRUE(MenusDiagrammes());
 
     messages_.Messages.clear();
@@ -409,8 +409,8 @@ TEST_F(Flux, RacinesIntrouvablesRefuseesSansToucherAuDocument)
     EXPECT_TRUE(reponses_.empty());
     EXPECT_EQ(messages_.Messages, QStringList{"Les racines du dénominateur n'ont pas pu être calculées : la "
                                               "fonction de transfert n'est pas modifiée."});
-    EXPECT_EQ(doc.Numerateur.Coef[0].Re, 1);
-    EXPECT_EQ(doc.Denominateur.Degre, 2);
+    EXPECT_EQ(doc.Systeme.Numerateur.Coef[0].Re, 1);
+    EXPECT_EQ(doc.Systeme.Denominateur.Degre, 2);
 
     SaisitCoefs({Annule()});
     EXPECT_EQ(prerempli_.last()[0], "5");
@@ -437,15 +437,15 @@ TEST_F(Flux, SaisieEnregistreeEtRelue)
     relue.LireunfichierdonneesClick();
     const TDocument& a = ecran_->Document;
     const TDocument& b = relue.Document;
-    EXPECT_EQ(b.TempsMort, 0.25L);
-    ASSERT_EQ(b.Numerateur.Degre, a.Numerateur.Degre);
-    ASSERT_EQ(b.Denominateur.Degre, 2);
+    EXPECT_EQ(b.Systeme.TempsMort, 0.25L);
+    ASSERT_EQ(b.Systeme.Numerateur.Degre, a.Systeme.Numerateur.Degre);
+    ASSERT_EQ(b.Systeme.Denominateur.Degre, 2);
     for (int i = 0; i <= 2; ++i) {
-        EXPECT_NEAR(b.Denominateur.Coef[i].Re, a.Denominateur.Coef[i].Re, 1e-12L) << i;
-        EXPECT_NEAR(b.Denominateur.Racines[i].Im, a.Denominateur.Racines[i].Im, 1e-12L) << i;
+        EXPECT_NEAR(b.Systeme.Denominateur.Coef[i].Re, a.Systeme.Denominateur.Coef[i].Re, 1e-12L) << i;
+        EXPECT_NEAR(b.Systeme.Denominateur.Racines[i].Im, a.Systeme.Denominateur.Racines[i].Im, 1e-12L) << i;
     }
-    EXPECT_NEAR(b.Denominateur.Coef[0].Re, 25, 1e-12L);
-    EXPECT_EQ(b.SystemeStable, a.SystemeStable);
+    EXPECT_NEAR(b.Systeme.Denominateur.Coef[0].Re, 25, 1e-12L);
+    EXPECT_EQ(b.Systeme.SystemeStable, a.Systeme.SystemeStable);
     EXPECT_TRUE(relue.RegimeHarmonique->menuAction()->isEnabled());
 }
 

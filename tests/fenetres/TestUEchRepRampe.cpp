@@ -31,7 +31,7 @@ TEST_P(EchRepRampe, PremiereOuvertureChampsVidesEtBoutonsGrises)
 // (t - 1 + e^-t)/10 reste entre 0 et 1.
 TEST_P(EchRepRampe, ParametresPuisEchellesAutomatiques)
 {
-    ASSERT_EQ(document_.TMaxAuto, 10);
+    ASSERT_EQ(document_.EchellesAuto.TMaxAuto, 10);
     dialogue_.BtnConsAuto->click();
     EXPECT_EQ(dialogue_.EditConsI->text(), "0");
     EXPECT_EQ(dialogue_.EditPente->text(), AvecSeparateur("0#100000"));

@@ -56,7 +56,7 @@ protected:
     // Un gain qui reste au-delà de 60 dB ne donne pas de fréquences automatiques.
     void FrequencesSiPasAutomatiques(QLineEdit* min, QLineEdit* max)
     {
-        if (doc_.FreqBasseAuto == 0 || doc_.FreqHauteAuto == 0) {
+        if (doc_.EchellesAuto.FreqBasseAuto == 0 || doc_.EchellesAuto.FreqHauteAuto == 0) {
             min->setText("0.05");
             max->setText("50");
         }
@@ -363,7 +363,7 @@ protected:
         QString erreur;
         EXPECT_TRUE(LitFichierDonnees(QStringLiteral(KOVRA_DONNEES_TESTS "/") + cas, lu, erreur))
             << erreur.toStdString();
-        return lu.Denominateur;
+        return lu.Systeme.Denominateur;
     }
 
     // Premier point de la courbe visible dans la fenêtre.

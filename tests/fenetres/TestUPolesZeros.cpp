@@ -17,8 +17,8 @@ TDocument Instable()
 {
     // (p + 1)/((p - 1)(p² + p + 1)) : un pôle à droite, une paire ζ = 0,5, ωn = 1.
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs({1, 1});
-    doc.Denominateur = PolynomeDeCoefs({-1, 0, 0, 1});
+    doc.Systeme.Numerateur = PolynomeDeCoefs({1, 1});
+    doc.Systeme.Denominateur = PolynomeDeCoefs({-1, 0, 0, 1});
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     return doc;
 }
@@ -26,7 +26,7 @@ TDocument Instable()
 TEST(EcranPolesZeros, CommandePourUnSystemeInstableEtLecture)
 {
     TDocument doc = Instable();
-    ASSERT_FALSE(doc.SystemeStable);
+    ASSERT_FALSE(doc.Systeme.SystemeStable);
     QMenu menu;
     TEcranPolesZeros fenetre(doc, menu, {}, nullptr);
     ASSERT_EQ(menu.actions().size(), 1);

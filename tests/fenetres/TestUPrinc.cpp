@@ -318,7 +318,7 @@ TEST_F(EcranPrincipal, LectureAvecRacineCommune)
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
     EXPECT_EQ(avertissements_, QStringList{QString::fromStdString(NombreEnTexte(-2, 4))});
     EXPECT_TRUE(ecran.Document.EtudeFaite);
-    EXPECT_TRUE(ecran.Document.SystemeStable);
+    EXPECT_TRUE(ecran.Document.Systeme.SystemeStable);
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + chemin);
     for (const char* nom : {"Kovra", "ImpressionKovra1", "ElementsSimples", "RegimeHarmonique", "ReponsesTemporelles"})
         EXPECT_TRUE(Actif(ecran, nom)) << nom;
@@ -338,7 +338,7 @@ TEST_F(EcranPrincipal, SystemeInstableGardeLesDiagrammesGrises)
     TEcranPrincipal ecran(Dossier());
     Lit(ecran, Donnees + "instable.kvf");
     EXPECT_TRUE(avertissements_.isEmpty());
-    EXPECT_FALSE(ecran.Document.SystemeStable);
+    EXPECT_FALSE(ecran.Document.Systeme.SystemeStable);
     EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
     EXPECT_FALSE(Actif(ecran, "RegimeHarmonique"));
     EXPECT_FALSE(Actif(ecran, "ReponsesTemporelles"));
@@ -386,8 +386,8 @@ TEST_F(EcranPrincipal, FichierQuiMentAnnonce)
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("Les racines du dénominateur enregistrées dans le fichier « %1 »")
                                             .arg(dementi)));
-    EXPECT_TRUE(ecran.Document.SystemeStable);
-    EXPECT_EQ(ecran.Document.Denominateur.Multiplicites[1], 3);
+    EXPECT_TRUE(ecran.Document.Systeme.SystemeStable);
+    EXPECT_EQ(ecran.Document.Systeme.Denominateur.Multiplicites[1], 3);
     EXPECT_EQ(ecran.windowTitle(), "Kovra  " + dementi);
 
     messages_.clear();
@@ -397,7 +397,7 @@ TEST_F(EcranPrincipal, FichierQuiMentAnnonce)
                                                     "nul (dénominateur).")
                                          .arg(nul)});
     EXPECT_EQ(ecran.Document.NomFichierDonnees, dementi);
-    EXPECT_EQ(ecran.Document.Denominateur.Degre, 3);
+    EXPECT_EQ(ecran.Document.Systeme.Denominateur.Degre, 3);
     EXPECT_TRUE(Actif(ecran, "ElementsSimples"));
 }
 
@@ -412,10 +412,10 @@ TEST_F(EcranPrincipal, ErreurDeDecompositionAnnonceeEtCommandesDeLaDecomposition
     MontreBode(ecran);
     ASSERT_TRUE(ecran.EcranDiagramme->isVisible());
 
-    ecran.Document.Numerateur = InitPolynomeValide();
-    ecran.Document.Denominateur = InitPolynomeValide();
-    ecran.Document.Numerateur.Coef[0] = ComplexeReel(1);
-    ecran.Document.Numerateur.Racines[0] = ComplexeReel(1);
+    ecran.Document.Systeme.Numerateur = InitPolynomeValide();
+    ecran.Document.Systeme.Denominateur = InitPolynomeValide();
+    ecran.Document.Systeme.Numerateur.Coef[0] = ComplexeReel(1);
+    ecran.Document.Systeme.Numerateur.Racines[0] = ComplexeReel(1);
     // D = 0 : rien à décomposer.
     EXPECT_FALSE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
     EXPECT_EQ(messages_, QStringList{"Erreur décomposition en éléments simples"});
@@ -431,7 +431,7 @@ TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
 {
     TEcranPrincipal ecran(Dossier());
     Lit(ecran, Donnees + "depassement.kvf");
-    const TPolynome d = ecran.Document.Denominateur;
+    const TPolynome d = ecran.Document.Systeme.Denominateur;
 
     const QString copie = Dossier() + "copie.kvf";
     titresDialogues_.clear();
@@ -444,9 +444,9 @@ TEST_F(EcranPrincipal, EnregistrementPuisRelecture)
 
     TEcranPrincipal relu(Dossier());
     Lit(relu, copie);
-    ASSERT_EQ(relu.Document.Denominateur.Degre, d.Degre);
+    ASSERT_EQ(relu.Document.Systeme.Denominateur.Degre, d.Degre);
     for (int i = 0; i <= d.Degre; ++i)
-        EXPECT_NEAR(double(relu.Document.Denominateur.Coef[i].Re), double(d.Coef[i].Re), 1e-12);
+        EXPECT_NEAR(double(relu.Document.Systeme.Denominateur.Coef[i].Re), double(d.Coef[i].Re), 1e-12);
 
     // Un enregistrement impossible laisse le titre et le nom de fichier tels quels.
     Repond(ecran, Dossier() + "absent/x.kvf");
@@ -669,7 +669,7 @@ TEST_F(EcranPrincipal, ReponsesTemporellesSuiventLesFonctionsEtUnSystemeInstable
 
     // Second ordre peu amorti, retard d'une seconde : la fenêtre ouverte redessine.
     Lit(ecran, Donnees + "depassement.kvf");
-    ecran.Document.TempsMort = 1;
+    ecran.Document.Systeme.TempsMort = 1;
     ASSERT_TRUE(ecran.AnalyseApresSaisie("Erreur décomposition en éléments simples"));
     ASSERT_TRUE(fenetre.isVisible());
     EXPECT_GT(fenetre.Valeurs().TMaxTrace, 0);
@@ -717,7 +717,7 @@ TEST_F(EcranPrincipal, MargesSurLeDiagrammeEtDansLEtude)
     QAction* etude = ecran.findChild<QAction*>("MargesEtude1");
     ASSERT_TRUE(etude && etude->isCheckable());
     EXPECT_FALSE(etude->isChecked());
-    ASSERT_TRUE(ecran.Document.SystemeStable);
+    ASSERT_TRUE(ecran.Document.Systeme.SystemeStable);
     const QImage etudeSans = Zone(ecran);
     etude->trigger();
     EXPECT_TRUE(ecran.Document.MargesEtude);
@@ -742,7 +742,7 @@ TEST_F(EcranPrincipal, EtudeModifieeProposeeALEnregistrementAvantDeSePerdre)
     EXPECT_TRUE(questions_.isEmpty());
 
     SaisitCoefs(ecran, {"2"}, {"1", "1"});
-    ASSERT_EQ(ecran.Document.Numerateur.Coef[0].Re, 2);
+    ASSERT_EQ(ecran.Document.Systeme.Numerateur.Coef[0].Re, 2);
     // Annuler garde tout tel quel : la fenêtre, l'étude, aucun dialogue de fichier ouvert.
     reponses_ = {TReponse::Annuler, TReponse::Annuler, TReponse::Annuler, TReponse::Annuler};
     ecran.Quitter->trigger();
@@ -752,7 +752,7 @@ TEST_F(EcranPrincipal, EtudeModifieeProposeeALEnregistrementAvantDeSePerdre)
     titresDialogues_.clear();
     Lit(ecran, Donnees + "depassement.kvf");
     EXPECT_TRUE(titresDialogues_.isEmpty());
-    EXPECT_EQ(ecran.Document.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(ecran.Document.Systeme.Numerateur.Coef[0].Re, 2);
     EXPECT_EQ(questions_, QStringList(4, QuestionEtude));
 
     // Oui mais enregistrement abandonné : la fenêtre reste. Oui et un nom : l'étude est écrite.
@@ -768,7 +768,7 @@ TEST_F(EcranPrincipal, EtudeModifieeProposeeALEnregistrementAvantDeSePerdre)
     EXPECT_EQ(questions_, QStringList(2, QuestionEtude));
     TEcranPrincipal relu(Dossier());
     Lit(relu, etude);
-    EXPECT_EQ(relu.Document.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(relu.Document.Systeme.Numerateur.Coef[0].Re, 2);
 
     // Enregistrée : plus de question.
     questions_.clear();
@@ -783,9 +783,9 @@ TEST_F(EcranPrincipal, EtudeModifieeProposeeALEnregistrementAvantDeSePerdre)
     reponses_ = {TReponse::Non};
     Lit(ecran, Donnees + "depassement.kvf");
     EXPECT_EQ(questions_, QStringList{QuestionEtude});
-    EXPECT_EQ(ecran.Document.Numerateur.Coef[0].Re, 1);
+    EXPECT_EQ(ecran.Document.Systeme.Numerateur.Coef[0].Re, 1);
     Lit(relu, etude);
-    EXPECT_EQ(relu.Document.Numerateur.Coef[0].Re, 2);
+    EXPECT_EQ(relu.Document.Systeme.Numerateur.Coef[0].Re, 2);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
 }
 

@@ -49,10 +49,10 @@ TEST_P(EchellesBlack, ChaqueRefusDansLOrdreAvecSonFocus)
 
 TEST_P(EchellesBlack, ValeursAutomatiquesPuisValidation)
 {
-    document_.FreqBasseAuto = 0.01L;
-    document_.FreqHauteAuto = 15.849L;
-    document_.GainMinAuto = -35.517L;
-    document_.GainMaxAuto = -0.0004L;
+    document_.EchellesAuto.FreqBasseAuto = 0.01L;
+    document_.EchellesAuto.FreqHauteAuto = 15.849L;
+    document_.EchellesAuto.GainMinAuto = -35.517L;
+    document_.EchellesAuto.GainMaxAuto = -0.0004L;
     dialogue_.BtnAutomatique->click();
     EXPECT_EQ(dialogue_.FreqMax->text(), AvecSeparateur("+15#8"));
     EXPECT_EQ(dialogue_.GainMin->text(), AvecSeparateur("-35#5"));

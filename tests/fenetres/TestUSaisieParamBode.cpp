@@ -75,10 +75,10 @@ TEST_P(EchellesBode, LesDeuxSeparateursSontAcceptesEtReecritsAvecCeluiDeLaLocale
 
 TEST_P(EchellesBode, ValeursAutomatiquesSigneesAvecLeursChiffresPuisValidees)
 {
-    document_.FreqBasseAuto = 0.0123456L;
-    document_.FreqHauteAuto = 158.5L;
-    document_.GainMinAuto = -43.21L;
-    document_.GainMaxAuto = 0.0001L;
+    document_.EchellesAuto.FreqBasseAuto = 0.0123456L;
+    document_.EchellesAuto.FreqHauteAuto = 158.5L;
+    document_.EchellesAuto.GainMinAuto = -43.21L;
+    document_.EchellesAuto.GainMaxAuto = 0.0001L;
     dialogue_.Defaut->click();
     EXPECT_EQ(dialogue_.FreqMin->text(), AvecSeparateur("+0#01235"));
     EXPECT_EQ(dialogue_.FreqMax->text(), "+2E2");

@@ -62,12 +62,12 @@ TEST_P(EchellesNyquist, MessagesDansLOrdreEtFocusSurLeDernierChampFautif)
 
 TEST_P(EchellesNyquist, ValeursAutomatiquesValideesPuisAnnulationRendTextesEtCase)
 {
-    document_.FreqBasseAuto = 0.001591L;
-    document_.FreqHauteAuto = 1234.5L;
-    document_.ReMinAuto = -0.001L;
-    document_.ReMaxAuto = 0.99999L;
-    document_.ImMinAuto = -0.4999L;
-    document_.ImMaxAuto = 0.001L;
+    document_.EchellesAuto.FreqBasseAuto = 0.001591L;
+    document_.EchellesAuto.FreqHauteAuto = 1234.5L;
+    document_.EchellesAuto.ReMinAuto = -0.001L;
+    document_.EchellesAuto.ReMaxAuto = 0.99999L;
+    document_.EchellesAuto.ImMinAuto = -0.4999L;
+    document_.EchellesAuto.ImMaxAuto = 0.001L;
     dialogue_.BtnAutomatique->click();
     const QStringList attendus{"+0#001591", "+1#23E3", "-0#001", "+1", "-0#5", "+0#001"};
     for (int i = 0; i < 6; ++i)

@@ -29,9 +29,9 @@ inline bool Garde(TDocumentEtTrace& doc, const std::optional<TTraceFrequentiel>&
 inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel tempsMort = 0)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = n;
-    doc.Denominateur = d;
-    doc.TempsMort = tempsMort;
+    doc.Systeme.Numerateur = n;
+    doc.Systeme.Denominateur = d;
+    doc.Systeme.TempsMort = tempsMort;
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
     return doc;
 }
@@ -40,8 +40,8 @@ inline TDocument DocumentAnalyse(const TPolynome& n, const TPolynome& d, Reel te
 inline TDocument DocumentDeCoefs(std::initializer_list<Reel> n, std::initializer_list<Reel> d)
 {
     TDocument doc = DocumentInitial();
-    doc.Numerateur = PolynomeDeCoefs(n);
-    doc.Denominateur = PolynomeDeCoefs(d);
+    doc.Systeme.Numerateur = PolynomeDeCoefs(n);
+    doc.Systeme.Denominateur = PolynomeDeCoefs(d);
     return doc;
 }
 

@@ -411,7 +411,7 @@ TEST(TraceBode, PhaseContinueDUnOrdre10EnUnSeulMorceau)
 TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
 {
     TDocumentEtTrace doc = DocumentDeCoefs({1}, {1, 1});
-    doc.TempsMort = 0.5L;
+    doc.Systeme.TempsMort = 0.5L;
     doc.PhaseContinue = true;
     const QImage image = Dessine(doc, {1, 100, -80, 10, {}});
     const QRgb courbe = Couleur(doc, "DCourbe");
@@ -436,7 +436,7 @@ TEST(TraceBode, PhaseContinueDUnRetardSansTrou)
 TEST(TraceBode, PhaseContinueGraduationsLisibles)
 {
     TDocumentEtTrace retard = DocumentDeCoefs({1}, {1, 1});
-    retard.TempsMort = 0.5L;
+    retard.Systeme.TempsMort = 0.5L;
     TDocumentEtTrace ordre10 = DocumentDeCoefs({1}, {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1});
     for (auto [doc, phaseMin] : {std::pair{&retard, -180000}, std::pair{&ordre10, -900}}) {
         doc->PhaseContinue = true;

@@ -102,7 +102,7 @@ TEST_F(TraceEtude, PoleInstableEtVerdictEnRouge)
 {
     const TDocument doc =
         Colore(DocumentAnalyse(PolynomeDeRacines(1, {}), PolynomeDeRacines(1, {{-2, 0}, {1, 0}})));
-    ASSERT_FALSE(doc.SystemeStable);
+    ASSERT_FALSE(doc.Systeme.SystemeStable);
     const TEtudePlacee etude = Place(doc);
     Peint(doc);
 
@@ -287,7 +287,7 @@ TEST_F(TraceEtude, LaBoucleFermeeDitDeQuelleBoucleParleChaqueLigne)
 
     ASSERT_TRUE(FermeLaBoucle(doc, 3).isEmpty());
     AnalyseApresSaisieCoeur(doc, [](const std::string&) {});
-    ASSERT_TRUE(doc.SystemeStable);
+    ASSERT_TRUE(doc.Systeme.SystemeStable);
     const TEtudePlacee fermee = Place(doc);
     EXPECT_EQ(TextesDebutant(fermee, "Système"), QStringList{"Système Stable (boucle fermée)"});
     EXPECT_EQ(TextesDebutant(fermee, "Cette fonction en boucle ouverte : Marge de gain : ").size(), 1);

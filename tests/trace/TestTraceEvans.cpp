@@ -25,7 +25,7 @@ struct TDocumentEtLieu : TDocument {
 
 TParamEvans Auto(const TDocument& doc)
 {
-    const TCadreLieu c = CadreAutoEvans(doc.Numerateur, doc.Denominateur, PointsEvans(doc.Numerateur, doc.Denominateur));
+    const TCadreLieu c = CadreAutoEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur, PointsEvans(doc.Systeme.Numerateur, doc.Systeme.Denominateur));
     return {c.XMin, c.XMax, c.YMin, c.YMax, QString()};
 }
 

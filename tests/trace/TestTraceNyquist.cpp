@@ -195,8 +195,8 @@ TEST(TraceNyquist, AucuneMarqueHorsDuCadreNiEtiquetteEmpilee)
     std::size_t etiquettes = 0;
     for (auto c : cas) {
         TDocumentEtTrace& doc = c.Doc;
-        const TParamNyquist param = c.Param.value_or(TParamNyquist{doc.FreqBasseAuto, doc.FreqHauteAuto, doc.ReMinAuto,
-                                                                   doc.ReMaxAuto, doc.ImMinAuto, doc.ImMaxAuto, {}, true});
+        const TParamNyquist param = c.Param.value_or(TParamNyquist{doc.EchellesAuto.FreqBasseAuto, doc.EchellesAuto.FreqHauteAuto, doc.EchellesAuto.ReMinAuto,
+                                                                   doc.EchellesAuto.ReMaxAuto, doc.EchellesAuto.ImMinAuto, doc.EchellesAuto.ImMaxAuto, {}, true});
         for (const TParamNyquist& p : {param, TParamNyquist{param.FreqMin, param.FreqMax, -2, 0.5L, -3, 0.5L, {}, true}}) {
             const QImage image = Dessine(doc, p);
             const TEchellesFrequentielles& e = doc.Trace.Echelles;

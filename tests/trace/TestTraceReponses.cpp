@@ -422,7 +422,7 @@ TEST(TraceReponses, PageEnNoirLEntreeEnTiretsLaReponsePleine)
 TEST(TraceReponses, EchantillonsNonFinisEtCiblesMinuscules)
 {
     TDocumentEtReponse doc = PremierOrdre(1, 1);
-    ASSERT_TRUE(std::isinf(ReponseRampe(doc, 9, 1, 1e4932L, 0)));
+    ASSERT_TRUE(std::isinf(ReponseRampe(doc.Systeme, 9, 1, 1e4932L, 0)));
     const QImage image = Dessine(doc, Demande(TTypeReponse::Rampe, {0, 0, 1e4932L, 10, -1, 1, ""}));
     const TRepere r = Cadre(doc, TTypeReponse::Rampe);
     const QColor courbe = CouleurCle(doc, "DCourbe");
