@@ -64,9 +64,10 @@ TEST(TracePolesZeros, MarquesAuxPixelsDuDessinEtEchellesEgales)
         EXPECT_EQ(x.Pixel, QPoint(attendu->X, attendu->Y));
         const int a = TMiseEnPagePolesZeros::Ecran().DemiPole;
         if (x.Pole) {
-            // Les deux branches de la croix passent par le centre et ses coins.
+            // Les deux branches de la croix passent par le centre et ses quatre coins.
             EXPECT_EQ(rendu.Image.pixel(x.Pixel), marque);
-            EXPECT_EQ(rendu.Image.pixel(x.Pixel + QPoint(a - 1, a - 1)), marque);
+            for (const QPoint coin : {QPoint(a - 1, a - 1), QPoint(-a + 1, -a + 1), QPoint(a - 1, -a + 1), QPoint(-a + 1, a - 1)})
+                EXPECT_EQ(rendu.Image.pixel(x.Pixel + coin), marque) << coin.x() << "," << coin.y();
         } else {
             EXPECT_EQ(rendu.Image.pixel(x.Pixel + QPoint(a, 0)), marque);
             EXPECT_NE(rendu.Image.pixel(x.Pixel + QPoint(1, 1)), marque);
@@ -95,19 +96,85 @@ TEST(TracePolesZeros, GrilleFacultative)
     const TDocument doc = DegreDix();
     const TRendu avec = Rend(doc, true);
     const TRendu sans = Rend(doc, false);
-    // Le long de la droite ζ = 0,5 : de l'encre avec la grille, le fond presque partout sans elle.
+    // Le long de chaque droite ζ = 0,1 … 0,9, en haut et en bas : de l'encre avec la grille, le
+    // fond presque partout sans elle.
     const TRepere& r = avec.Dessin.Repere;
     const QRgb fond = avec.Image.pixel(1, 1);
-    int traits = 0, vides = 0;
-    for (int k = 0; k < 40; ++k) {
-        const Reel rayon = -r.XMin * (0.3L + 0.015L * k);
-        const std::optional<TPixel> p = VersPixel(r, -0.5L * rayon, -std::sqrt(0.75L) * rayon);
-        ASSERT_TRUE(p);
-        traits += avec.Image.pixel(p->X, p->Y) != fond;
-        vides += sans.Image.pixel(p->X, p->Y) == fond;
+    const Reel rayonMax = std::min(-r.XMin, std::min(r.YMax, -r.YMin));
+    for (int dixiemes = 1; dixiemes <= 9; ++dixiemes)
+        for (const Reel signe : {1.0L, -1.0L}) {
+            const Reel zeta = dixiemes / 10.0L;
+            int traits = 0, vides = 0;
+            for (int k = 0; k < 40; ++k) {
+                const Reel rayon = rayonMax * (0.3L + 0.015L * k);
+                const std::optional<TPixel> p = VersPixel(r, -zeta * rayon, signe * std::sqrt(1 - zeta * zeta) * rayon);
+                ASSERT_TRUE(p);
+                traits += avec.Image.pixel(p->X, p->Y) != fond;
+                vides += sans.Image.pixel(p->X, p->Y) == fond;
+            }
+            EXPECT_GT(traits, 8) << "ζ = " << double(zeta) << ", " << double(signe);  // tirets : la moitié tombe entre deux
+            EXPECT_GT(vides, 25) << "ζ = " << double(zeta) << ", " << double(signe);
+        }
+}
+
+// Les demi-cercles de pulsation propre constante, à gauche de l'axe, au pas des graduations :
+// de l'encre tout le long de chacun (tirets), rien sans la grille.
+TEST(TracePolesZeros, DemiCerclesDePulsationPropre)
+{
+    const TDocument doc = DegreDix();
+    const TRendu avec = Rend(doc, true);
+    const TRendu sans = Rend(doc, false);
+    const TRepere& r = avec.Dessin.Repere;
+    const QRgb fond = avec.Image.pixel(1, 1);
+    const std::optional<Reel> pas = PasGraduation(std::max(r.XMax - r.XMin, r.YMax - r.YMin), false);
+    ASSERT_TRUE(pas);
+    const Reel rayonMax = std::min(-r.XMin, std::min(r.YMax, -r.YMin));
+    int cercles = 0;
+    for (Reel wn = *pas; wn < rayonMax; wn += *pas, ++cercles) {
+        int traits = 0, vides = 0;
+        for (int k = 1; k < 60; ++k) {
+            // De 93° à 267° : loin des droites ζ qui partent de l'origine vers la gauche.
+            const Reel angle = Pi / 2 + Pi * k / 60;
+            const std::optional<TPixel> p = VersPixel(r, wn * std::cos(angle), wn * std::sin(angle));
+            ASSERT_TRUE(p);
+            traits += avec.Image.pixel(p->X, p->Y) != fond;
+            vides += sans.Image.pixel(p->X, p->Y) == fond;
+        }
+        EXPECT_GT(traits, 15) << double(wn);
+        EXPECT_GT(vides, 40) << double(wn);
+        // Juste en dedans du cercle, entre les droites ζ = 0,9 et ζ = 0,8 : rien, le cercle est un
+        // trait et non une bande de cordes.
+        const Reel unitesParPixel = (r.XMax - r.XMin) / (r.PixDroite - r.PixGauche);
+        int dedans = 0;
+        for (int k = 0; k < 10; ++k)
+            for (const Reel signe : {1.0L, -1.0L}) {
+                const Reel angle = Pi - (27 + k) * Pi / 180;
+                const Reel rho = wn - 3 * unitesParPixel;
+                const std::optional<TPixel> p = VersPixel(r, rho * std::cos(angle), signe * rho * std::sin(angle));
+                dedans += avec.Image.pixel(p->X, p->Y) != fond;
+            }
+        EXPECT_LT(dedans, 4) << double(wn);
     }
-    EXPECT_GT(traits, 8);  // tirets : la moitié des points tombe entre deux
-    EXPECT_GT(vides, 30);
+    EXPECT_GE(cercles, 2);
+}
+
+// Le chiffre de la multiplicité est au-dessus de la marque, pas à sa hauteur où il la cacherait
+// ou se confondrait avec une racine voisine.
+TEST(TracePolesZeros, MultipliciteAuDessusDeLaMarque)
+{
+    const TDocument doc = DegreDix();
+    const TRendu rendu = Rend(doc, false);
+    const QRgb marque = CouleurQt(CouleurDe(doc.SchemaCouleurs, QStringLiteral("DNom"))).rgb();
+    const int a = TMiseEnPagePolesZeros::Ecran().DemiPole;
+    for (const TRacineDessinee& x : rendu.Dessin.Racines) {
+        if (x.Multiplicite == 1)
+            continue;
+        int aCote = 0;
+        for (int dx = a + 2; dx < a + 12; ++dx)
+            for (int dy = -a + 2; dy < a; ++dy)
+                aCote += rendu.Image.pixel(x.Pixel + QPoint(dx, dy)) == marque;
+        EXPECT_EQ(aCote, 0) << x.Multiplicite;
+    }
 }
 
 TEST(TracePolesZeros, LectureDeLaRacineLaPlusProche)
