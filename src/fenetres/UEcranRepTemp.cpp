@@ -1,5 +1,6 @@
 #include "UEcranRepTemp.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -36,6 +37,9 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
+    Caracteristiques1 = barre->addAction(QStringLiteral("Caractéristiques"));
+    Caracteristiques1->setCheckable(true);
+    connect(Caracteristiques1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
@@ -49,7 +53,7 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
         [this](QPainter& surface, const QRect& cible) { FormShow(surface, cible); });
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
-                     {ExportExcel1, "ExportExcel1"}});
+                     {ExportExcel1, "ExportExcel1"}, {Caracteristiques1, "Caracteristiques1"}});
 }
 
 void TEcranRepTemp::DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe)
@@ -81,6 +85,7 @@ void TEcranRepTemp::CommandeReponse(TTypeReponse type)
 void TEcranRepTemp::Montre(TTypeReponse type)
 {
     document_.TypeReponse = type;
+    Caracteristiques1->setEnabled(type == TTypeReponse::Indicielle);
     MontreDevant(*this);
     ZoneClient->update();
 }
@@ -107,6 +112,10 @@ TDemandeReponse TEcranRepTemp::Demande() const
     if (dialogue) {
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
+    }
+    if (demande.Type == TTypeReponse::Indicielle) {
+        demande.Caracteristiques = Caracteristiques1->isChecked();
+        demande.BandeDeuxPourCent = indicielle_->DeuxPourCent->isChecked();
     }
     return demande;
 }
@@ -141,6 +150,8 @@ bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != ZoneClient || evenement->type() != QEvent::Paint)
         return QMainWindow::eventFilter(objet, evenement);
     QPainter surface(ZoneClient);
-    valeurs_ = FormShow(surface, ZoneClient->rect()).Valeurs;
+    TResultatReponse trace = FormShow(surface, ZoneClient->rect());
+    valeurs_ = trace.Valeurs;
+    caracteristiques_ = trace.Caracteristiques;
     return true;
 }

@@ -8,6 +8,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "TraceCaracteristiques.h"
 #include "TraceEvans.h"
 
 class QPainter;
@@ -49,6 +50,9 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const 
 struct TDemandeReponse {
     TTypeReponse Type = TTypeReponse::Aucune;
     TParamReponse Param;  // lu dans le dialogue de l'échelon ou de la rampe
+    // Échelon seul : bande, pic et temps lus par-dessus la réponse, à 5 % ou à 2 %.
+    bool Caracteristiques = false;
+    bool BandeDeuxPourCent = false;
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;
     bool Couleur = true;
@@ -57,6 +61,7 @@ struct TDemandeReponse {
 struct TResultatReponse {
     bool Trace = false;
     TValeursTemporelles Valeurs;  // l'entrée et les échelles arrondies du tracé
+    std::optional<TCaracteristiquesDessinees> Caracteristiques;  // demandées et tracées
 };
 
 TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,

@@ -10,6 +10,7 @@
 #include "EchellesReponses.h"
 #include "Traceur.h"
 #include "coeur/TextesValeurs.h"
+#include "numerique/CaracteristiquesIndicielle.h"
 #include "numerique/Reponses.h"
 
 namespace {
@@ -158,9 +159,23 @@ void ReleveEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
     v.PasSortie = e.PasSortie;
 }
 
-std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
-                                                 const TParamReponse& param, const TMiseEnPageReponse& mise,
-                                                 TTypeReponse type)
+// Traits et marque du pic à la taille de l'écran (8 et 4 pixels), quelle que soit la résolution.
+TCaracteristiquesDessinees Caracteristiques(QPainter& surface, const TDocument& doc, const TRepere& r,
+                                            const TParamReponse& param, Reel y0, const TMiseEnPageReponse& mise,
+                                            TOptionsCaracteristiques options)
+{
+    options.Echelon = param.ConsF - param.ConsI;
+    options.Depart = y0;
+    options.HauteurTrait = mise.Pouces(1.0L / 12);
+    options.RayonPic = mise.Pouces(1.0L / 24);
+    return TracerCaracteristiques(surface, doc.SchemaCouleurs, mise, r, CaracteristiquesIndicielle(doc.Systeme),
+                                  options);
+}
+
+std::optional<TReponseTracee> TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                            const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                            TTypeReponse type,
+                                            const std::optional<TOptionsCaracteristiques>& caracteristiques)
 {
     const Reel y0 = doc.EchellesAuto.GainStat * param.ConsI;
     surface.save();
@@ -191,11 +206,13 @@ std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect&
     t.Courbe(r, Entree(type, param, *e, ech), TBornage::Libre);
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, Reponse(doc, type, param, y0, ech), TBornage::Libre);
+    TReponseTracee trace;
+    if (caracteristiques)
+        trace.Caracteristiques = Caracteristiques(surface, doc, r, param, y0, mise, *caracteristiques);
     surface.restore();
-    TValeursTemporelles valeurs;
-    ReleveEntree(valeurs, type, param, y0);
-    ReleveEchelles(valeurs, *e);
-    return valeurs;
+    ReleveEntree(trace.Valeurs, type, param, y0);
+    ReleveEchelles(trace.Valeurs, *e);
+    return trace;
 }
 }
 
@@ -230,15 +247,15 @@ TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
     return m;
 }
 
-std::optional<TValeursTemporelles> TracerReponseIndicielle(QPainter& surface, const QRect& cible,
-                                                           const TDocument& doc, const TParamReponse& param,
-                                                           const TMiseEnPageReponse& mise)
+std::optional<TReponseTracee> TracerReponseIndicielle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                      const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                                      const std::optional<TOptionsCaracteristiques>& caracteristiques)
 {
-    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle);
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle, caracteristiques);
 }
 
-std::optional<TValeursTemporelles> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
-                                                      const TParamReponse& param, const TMiseEnPageReponse& mise)
+std::optional<TReponseTracee> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                 const TParamReponse& param, const TMiseEnPageReponse& mise)
 {
-    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe);
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe, std::nullopt);
 }

@@ -3,6 +3,7 @@
 #include "fenetres/UEcranRepTemp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -131,6 +132,33 @@ TEST_F(EcranRepTemp, ChaqueReponseGardeSesBornes)
     EXPECT_EQ(indic_.EditYmax->text().toDouble(), 1);
     EXPECT_EQ(ecran_.Valeurs().BornesRampe.YMax, 3);
     EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 3, 1e-15);
+}
+
+// « Caractéristiques » coche la lecture de l'échelon : la peinture en garde le relevé, la bande
+// suit la case 2 % du dialogue ; décochée ou sur la rampe, plus rien.
+TEST_F(EcranRepTemp, CaracteristiquesCocheesSurLEchelonSeul)
+{
+    ecran_.CommandeReponse(TTypeReponse::Indicielle);
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques());
+    ecran_.Caracteristiques1->trigger();
+    const QImage image = Peint();
+    ASSERT_TRUE(ecran_.Caracteristiques() && ecran_.Caracteristiques()->Reponse);
+    const int cinq = ecran_.Caracteristiques()->BandeBasse;
+    const QColor nom = CouleurQt(CouleurDe(doc_.SchemaCouleurs, "DNom"));
+    EXPECT_GT(PixelsDeCouleur(image, QRect(0, cinq, image.width(), 1), nom, 0), 100);
+    indic_.DeuxPourCent->setChecked(true);
+    Peint();
+    // 1 - e^-t : 0,95 et 0,98 sur une sortie graduée de 0 à 1.
+    EXPECT_LT(ecran_.Caracteristiques()->BandeBasse, cinq);
+    ecran_.Caracteristiques1->trigger();
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques());
+    ecran_.Caracteristiques1->trigger();
+    ecran_.CommandeReponse(TTypeReponse::Rampe);
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques1->isEnabled());
+    EXPECT_FALSE(ecran_.Caracteristiques());
 }
 
 TEST_F(EcranRepTemp, RedimensionneeMemeMinusculeSansPlantage)
