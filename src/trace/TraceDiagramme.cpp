@@ -62,11 +62,16 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const 
                                    const TDemandeDiagramme& demande)
 {
     switch (demande.Type) {
-    case TTypeDiagramme::Bode:
-        return Frequentiel(demande.Type,
-                           TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande),
-                                      demande.Marges),
-                           cible);
+    case TTypeDiagramme::Bode: {
+        std::optional<TAsymptotesTracees> asymptotes;
+        TResultatDiagramme r = Frequentiel(demande.Type,
+                                           TracerBode(surface, cible, doc, demande.Bode,
+                                                      MiseEnPageDe<TMiseEnPageBode>(demande), demande.Marges,
+                                                      demande.Asymptotes ? &asymptotes : nullptr),
+                                           cible);
+        r.Dessin.Asymptotes = std::move(asymptotes);
+        return r;
+    }
     case TTypeDiagramme::Nyquist:
         return Frequentiel(demande.Type,
                            TracerNyquist(surface, cible, doc, demande.Nyquist,

@@ -8,6 +8,7 @@
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "TraceAsymptotes.h"
 #include "TraceCaracteristiques.h"
 #include "TraceEvans.h"
 
@@ -26,6 +27,7 @@ struct TDemandeDiagramme {
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
     const TTraceEvans* EvansPrecedent = nullptr;  // branches déjà calculées, reprises au même cadre
     const TMarges* Marges = nullptr;      // leurs marques sur le diagramme, rien sans elles
+    bool Asymptotes = false;              // Bode : droites asymptotiques par-dessus les courbes
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
     bool Couleur = true;  // page : couleurs du schéma ou tout en noir
@@ -36,6 +38,7 @@ struct TTraceDiagramme {
     TTypeDiagramme Type = TTypeDiagramme::Aucun;
     TTraceFrequentiel Frequentiel;  // Bode, Nyquist et Black ; sans points sinon
     TTraceEvans Evans;              // lieu d'Evans ; vide sinon
+    std::optional<TAsymptotesTracees> Asymptotes;  // Bode, quand on les a demandées
 };
 
 struct TResultatDiagramme {
