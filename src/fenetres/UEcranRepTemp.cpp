@@ -69,6 +69,7 @@ TDialogueReponse* TEcranRepTemp::DialogueDe(TTypeReponse type) const
         return indicielle_;
     case TTypeReponse::Rampe:
         return rampe_;
+    case TTypeReponse::Impulsionnelle:
     case TTypeReponse::Aucune:
         break;
     }

@@ -105,11 +105,14 @@ TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDoc
     case TTypeReponse::Rampe:
         trace = TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
         break;
+    case TTypeReponse::Impulsionnelle:
+        trace = TracerReponseImpulsionnelle(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        break;
     case TTypeReponse::Aucune:
         FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
         break;
     }
     if (!trace)
         return {};
-    return {true, std::move(trace->Valeurs), std::move(trace->Caracteristiques)};
+    return {true, std::move(trace->Valeurs), std::move(trace->Caracteristiques), trace->Dirac};
 }

@@ -65,6 +65,7 @@ struct TResultatReponse {
     bool Trace = false;
     TValeursTemporelles Valeurs;  // l'entrée et les échelles arrondies du tracé
     std::optional<TCaracteristiquesDessinees> Caracteristiques;  // demandées et tracées
+    std::optional<QPoint> Dirac;  // réponse impulsionnelle : pointe de la flèche de Dirac
 };
 
 TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,

@@ -31,6 +31,7 @@ struct TMiseEnPageReponse : TMiseEnPage {
 struct TReponseTracee {
     TValeursTemporelles Valeurs;
     std::optional<TCaracteristiquesDessinees> Caracteristiques;
+    std::optional<QPoint> Dirac;  // pointe de la flèche de l'impulsion de Dirac, dans le cadre
 };
 
 // Rien quand les échelles ne se graduent pas ou que la cible est trop petite : le fond seul.
@@ -38,5 +39,8 @@ struct TReponseTracee {
 std::optional<TReponseTracee> TracerReponseIndicielle(QPainter& surface, const QRect& cible, const TDocument& doc,
                                                       const TParamReponse& param, const TMiseEnPageReponse& mise,
                                                       const std::optional<TOptionsCaracteristiques>& caracteristiques);
+// Réponse à une impulsion de poids ConsF - ConsI ; sa part de Dirac en flèche nommée.
+std::optional<TReponseTracee> TracerReponseImpulsionnelle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                          const TParamReponse& param, const TMiseEnPageReponse& mise);
 std::optional<TReponseTracee> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
                                                  const TParamReponse& param, const TMiseEnPageReponse& mise);

@@ -485,3 +485,32 @@ TEST(TraceReponses, CaracteristiquesParDessusLEchelonQuandOnLesDemande)
     };
     EXPECT_GT(imprime(true), imprime(false) + 300);
 }
+
+// Réponse impulsionnelle de (1 - p)/(p + 1)² : (2t - 1).e^-t aux pixels de la courbe, sans
+// flèche ; (p + 2)/(p + 1) = 1 + 1/(p + 1) : la flèche de poids 1 pointe en (0, 1).
+TEST(TraceReponses, ImpulsionnelleEnFormeCloseEtFlecheDeDirac)
+{
+    TDocumentEtReponse doc = DocumentAnalyse(PolynomeDeCoefs({1, -1}), PolynomeDeCoefs({1, 2, 1}));
+    const TDemandeReponse demande = Demande(TTypeReponse::Impulsionnelle, {0, 1, 1, 10, -1.5L, 1, ""});
+    QImage image = ImageBlanche(Largeur, Hauteur);
+    QPainter p(&image);
+    const TResultatReponse r = TracerReponse(p, image.rect(), doc, demande);
+    p.end();
+    ASSERT_TRUE(r.Trace);
+    EXPECT_FALSE(r.Dirac);
+    doc.Releve = r.Valeurs;
+    const TRepere cadre = Cadre(doc, TTypeReponse::Impulsionnelle);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    for (Reel t = 0.05L; t < 9.9L; t += 0.35L)
+        EXPECT_TRUE(Porte(image, cadre, t, (2 * t - 1) * std::exp(-t), courbe)) << double(t);
+
+    TDocumentEtReponse direct = DocumentAnalyse(PolynomeDeCoefs({2, 1}), PolynomeDeCoefs({1, 1}));
+    QImage seconde = ImageBlanche(Largeur, Hauteur);
+    QPainter q(&seconde);
+    const TResultatReponse d = TracerReponse(q, seconde.rect(), direct,
+                                             Demande(TTypeReponse::Impulsionnelle, {0, 1, 1, 10, -1, 2, ""}));
+    direct.Releve = d.Valeurs;
+    const std::optional<TPixel> pointe = VersPixel(Cadre(direct, TTypeReponse::Impulsionnelle), 0, 1);
+    ASSERT_TRUE(d.Dirac);
+    EXPECT_EQ(*d.Dirac, QPoint(pointe->X, pointe->Y));
+}
