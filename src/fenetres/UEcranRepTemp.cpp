@@ -47,6 +47,8 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
     MenuImage = new TMenuImage(
         *this, *ZoneClient,
         [this] {
+            if (document_.TypeReponse == TTypeReponse::Impulsionnelle)
+                return QStringLiteral("Réponse impulsionnelle");
             return document_.TypeReponse == TTypeReponse::Rampe ? QStringLiteral("Réponse à une rampe")
                                                                 : QStringLiteral("Réponse à un échelon");
         },
@@ -66,10 +68,10 @@ TDialogueReponse* TEcranRepTemp::DialogueDe(TTypeReponse type) const
 {
     switch (type) {
     case TTypeReponse::Indicielle:
+    case TTypeReponse::Impulsionnelle:  // départ et poids (valeur finale - valeur initiale)
         return indicielle_;
     case TTypeReponse::Rampe:
         return rampe_;
-    case TTypeReponse::Impulsionnelle:
     case TTypeReponse::Aucune:
         break;
     }
@@ -87,6 +89,8 @@ void TEcranRepTemp::Montre(TTypeReponse type)
 {
     document_.TypeReponse = type;
     Caracteristiques1->setEnabled(type == TTypeReponse::Indicielle);
+    // Le modèle du classeur n'a de feuilles que pour l'échelon et la rampe.
+    ExportExcel1->setEnabled(type != TTypeReponse::Impulsionnelle);
     MontreDevant(*this);
     ZoneClient->update();
 }

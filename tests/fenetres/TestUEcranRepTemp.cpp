@@ -161,6 +161,21 @@ TEST_F(EcranRepTemp, CaracteristiquesCocheesSurLEchelonSeul)
     EXPECT_FALSE(ecran_.Caracteristiques());
 }
 
+// La réponse impulsionnelle reprend le dialogue de l'échelon : 1/(p+1) donne e^-t, de 1 en 0.
+TEST_F(EcranRepTemp, ImpulsionnelleAvecLeDialogueDeLEchelon)
+{
+    ecran_.CommandeReponse(TTypeReponse::Impulsionnelle);
+    EXPECT_EQ(executes_, QStringList{"EchellesRepIndic"});
+    ASSERT_TRUE(ecran_.isVisible());
+    EXPECT_EQ(doc_.TypeReponse, TTypeReponse::Impulsionnelle);
+    EXPECT_GT(PixelsCourbe(Peint()), 500);
+    EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 1, 1e-15);
+    EXPECT_FALSE(ecran_.ExportExcel1->isEnabled());
+    EXPECT_FALSE(ecran_.Caracteristiques1->isEnabled());
+    ecran_.CommandeReponse(TTypeReponse::Rampe);
+    EXPECT_TRUE(ecran_.ExportExcel1->isEnabled());
+}
+
 TEST_F(EcranRepTemp, RedimensionneeMemeMinusculeSansPlantage)
 {
     ecran_.CommandeReponse(TTypeReponse::Indicielle);
