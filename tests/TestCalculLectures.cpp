@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -95,7 +96,11 @@ TEST(CalculLectures, VuePolesPourUnSystemeInstable)
     }
     const TExecution inconnue = Lance({"--num", "1", "--den", "1 1", "--image", "x.png", "--vue", "pole"});
     EXPECT_EQ(inconnue.Statut, 2);
-    EXPECT_NE(inconnue.Erreurs.find("rampe ou poles"), std::string::npos) << inconnue.Erreurs;
+    EXPECT_NE(inconnue.Erreurs.find("rampe, impulsion ou poles"), std::string::npos) << inconnue.Erreurs;
+    const QString impulsion = dossier.filePath("impulsion.png");
+    const TExecution e = Lance({"--num", "2 1", "--den", "1 1", "--image", impulsion.toStdString(), "--vue", "impulsion"});
+    ASSERT_EQ(e.Statut, 0) << e.Erreurs;
+    EXPECT_FALSE(QImage(impulsion).isNull());
 }
 
 }  // namespace

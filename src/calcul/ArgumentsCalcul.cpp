@@ -17,7 +17,7 @@ const char* const UsageCalcul =
     "        kovra-calcul --num \"c0 c1 ...\" --den \"c0 c1 ...\" [--retard T]\n"
     "                     [--frequences f1,f2,...] [--temps t1,t2,...]\n"
     "        kovra-calcul ETUDE.kvf --image SORTIE.png|.svg|.pdf\n"
-    "                     --vue bode|nyquist|black|evans|echelon|rampe|poles [--taille 1920x1080] [--abaque]\n"
+    "                     --vue bode|nyquist|black|evans|echelon|rampe|impulsion|poles [--taille 1920x1080] [--abaque]\n"
     "        [--boucle-fermee K] : étudie K.N/(D + K.N), boucle à retour unitaire\n"
     "        [--correcteur \"TYPE k=… ti=… td=… n=… a=… b=… tau=…\"] : étudie L = C.G,\n"
     "              TYPE p, pi, pd, pid, avance ou retard\n"

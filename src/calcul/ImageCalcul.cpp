@@ -32,6 +32,7 @@ constexpr TVue Vues[] = {
     {"evans", TTypeDiagramme::Evans, TTypeReponse::Aucune},
     {"echelon", TTypeDiagramme::Aucun, TTypeReponse::Indicielle},
     {"rampe", TTypeDiagramme::Aucun, TTypeReponse::Rampe},
+    {"impulsion", TTypeDiagramme::Aucun, TTypeReponse::Impulsionnelle},
     {"poles", TTypeDiagramme::Aucun, TTypeReponse::Aucune},
 };
 
@@ -76,9 +77,9 @@ std::string FauteDesOptions(const TOptionsImage& o)
     if (FormatImageDe(QString::fromLocal8Bit(o.Sortie.c_str())) == TFormatImage::Inconnu)
         return "format d'image inconnu pour « " + o.Sortie + " » : extension .png, .svg ou .pdf";
     if (o.Vue.empty())
-        return "--image demande --vue bode, nyquist, black, evans, echelon, rampe ou poles";
+        return "--image demande --vue bode, nyquist, black, evans, echelon, rampe, impulsion ou poles";
     if (!VueDe(o.Vue))
-        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, evans, echelon, rampe ou poles";
+        return "vue inconnue « " + o.Vue + " » : bode, nyquist, black, evans, echelon, rampe, impulsion ou poles";
     if (!TailleDe(o.Taille))
         return "taille « " + o.Taille + " » refusée : LARGEURxHAUTEUR, chacune de 100 à 10000 pixels";
     if (o.Abaque && o.Vue != "black")

@@ -10,7 +10,7 @@
 #include "SchemaCouleurs.h"
 
 enum class TTypeDiagramme { Aucun, Bode, Nyquist, Black, Evans };
-enum class TTypeReponse { Aucune, Indicielle, Rampe };
+enum class TTypeReponse { Aucune, Indicielle, Rampe, Impulsionnelle };
 
 inline constexpr int NbValeursAbaqueMax = 30;
 

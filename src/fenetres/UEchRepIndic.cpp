@@ -1,5 +1,6 @@
 #include "UEchRepIndic.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,11 +27,14 @@ TEchellesRepIndic::TEchellesRepIndic(const TDocument& document, QWidget* parent)
 {
     EditConsf = EditSecond;
     BtnValiderCons = BtnValiderValeurs;
+    DeuxPourCent = new QCheckBox(QStringLiteral("Temps de réponse à 2 %"), this);
+    DeuxPourCent->setGeometry(16, 280, 180, 24);
+    setTabOrder(BtnConsAuto, DeuxPourCent);
     NommeComposants(this, QStringLiteral("EchellesRepIndic"),
                     {{EditConsI, "EditConsI"}, {EditConsf, "EditConsf"}, {EditNomUnite, "EditNomUnite"},
                      {EditTmax, "EditTmax"}, {EditYmin, "EditYmin"}, {EditYmax, "EditYmax"},
                      {BtnConsAuto, "BtnConsAuto"}, {BtnValiderCons, "BtnValiderCons"}, {BtnEchAuto, "BtnEchAuto"},
-                     {BtnValiderEch, "BtnValiderEch"}, {BtnValider(), "BtnValider"}, {CancelBtn, "CancelBtn"}});
+                     {BtnValiderEch, "BtnValiderEch"}, {DeuxPourCent, "DeuxPourCent"}, {BtnValider(), "BtnValider"}, {CancelBtn, "CancelBtn"}});
     connect(BtnConsAuto, &QPushButton::clicked, this, &TEchellesRepIndic::BtnConsAutoClick);
     connect(BtnValiderCons, &QPushButton::clicked, this, &TEchellesRepIndic::BtnValiderConsClick);
     connect(BtnEchAuto, &QPushButton::clicked, this, &TEchellesRepIndic::BtnEchAutoClick);

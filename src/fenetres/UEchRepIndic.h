@@ -3,6 +3,8 @@
 // mémoire de l'échelon choisi, relue par le tracé à chaque dessin.
 #include "ChampsReponses.h"
 
+class QCheckBox;
+
 class TEchellesRepIndic : public TDialogueReponse {
     Q_OBJECT
 public:
@@ -10,6 +12,7 @@ public:
 
     QLineEdit* EditConsf = nullptr;
     QPushButton* BtnValiderCons = nullptr;
+    QCheckBox* DeuxPourCent = nullptr;  // temps de réponse des caractéristiques à 2 %, sinon 5 %
 
     bool ConsOK() const { return ParametresOK; }
     bool EchOK() const { return EchellesOK; }

@@ -76,7 +76,7 @@ TEcranDiagramme::TEcranDiagramme(TDocument& document, TEchellesBode& echellesBod
                      {Imprimer1, "Imprimer1"}, {AbaquedeNichols1, "AbaquedeNichols1"},
                      {AbaquedeNichols1->menuAction(), "AbaquedeNichols1"}, {Dessiner1, "Dessiner1"},
                      {Effacer1, "Effacer1"}, {ExportExcel1, "ExportExcel1"}, {Tableau1, "Tableau1"},
-                     {Marges1, "Marges1"}});
+                     {Marges1, "Marges1"}, {Asymptotes1, "Asymptotes1"}});
     document_.TypeDiagramme = TTypeDiagramme::Aucun;
 }
 
@@ -93,6 +93,8 @@ void TEcranDiagramme::CreeMenu()
     Tableau1 = barre->addAction(QStringLiteral("Tableau"));
     Marges1 = barre->addAction(QStringLiteral("Marges"));
     Marges1->setCheckable(true);
+    Asymptotes1 = barre->addAction(QStringLiteral("Asymptotes"));
+    Asymptotes1->setCheckable(true);
     AbaquedeNichols1->menuAction()->setEnabled(false);
 
     connect(Fermer1, &QAction::triggered, this, &QWidget::close);
@@ -101,6 +103,7 @@ void TEcranDiagramme::CreeMenu()
     connect(Effacer1, &QAction::triggered, this, &TEcranDiagramme::Effacer1Click);
     connect(Tableau1, &QAction::triggered, this, &TEcranDiagramme::Tableau1Click);
     connect(Marges1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
+    connect(Asymptotes1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
     connect(ExportExcel1, &QAction::triggered, this, &TEcranDiagramme::ExportExcel1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranDiagramme::Imprimer1Click);
     MenuImage = new TMenuImage(*this, *ZoneClient, [this] { return NomVue(document_.TypeDiagramme); },
@@ -191,12 +194,14 @@ TDemandeDiagramme TEcranDiagramme::Demande()
     demande.EvansPrecedent = &trace_.Evans;
     if (Marges1->isChecked())
         demande.Marges = &MargesDuDocument(document_);
+    demande.Asymptotes = Asymptotes1->isChecked();
     return demande;
 }
 
 TResultatDiagramme TEcranDiagramme::Dessine(QPainter& surface, const QRect& cible)
 {
     AbaquedeNichols1->menuAction()->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Black);
+    Asymptotes1->setEnabled(document_.TypeDiagramme == TTypeDiagramme::Bode);
     // Le lieu d'Evans n'a pas de feuille dans le modèle des diagrammes.
     ExportExcel1->setEnabled(document_.TypeDiagramme != TTypeDiagramme::Evans);
     ActiveMarges();

@@ -73,6 +73,7 @@ public:
     QAction* Tableau1 = nullptr;
     TMenuImage* MenuImage = nullptr;  // « Image », en dernier
     QAction* Marges1 = nullptr;
+    QAction* Asymptotes1 = nullptr;  // à cocher, pour Bode seul
 
     void Echelles1Click();
     void Dessiner1Click();

@@ -1,5 +1,6 @@
 #include "UEcranRepTemp.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -36,6 +37,9 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
     Echelles1 = barre->addAction(QStringLiteral("Echelles"));
     Imprimer1 = barre->addAction(QStringLiteral("Imprimer"));
     ExportExcel1 = barre->addAction(QStringLiteral("Export Excel"));
+    Caracteristiques1 = barre->addAction(QStringLiteral("Caractéristiques"));
+    Caracteristiques1->setCheckable(true);
+    connect(Caracteristiques1, &QAction::toggled, ZoneClient, qOverload<>(&QWidget::update));
     connect(Quitter1, &QAction::triggered, this, &QWidget::close);
     connect(Echelles1, &QAction::triggered, this, &TEcranRepTemp::Echelles1Click);
     connect(Imprimer1, &QAction::triggered, this, &TEcranRepTemp::Imprimer1Click);
@@ -43,13 +47,15 @@ TEcranRepTemp::TEcranRepTemp(TDocument& document, QWidget* parent)
     MenuImage = new TMenuImage(
         *this, *ZoneClient,
         [this] {
+            if (document_.TypeReponse == TTypeReponse::Impulsionnelle)
+                return QStringLiteral("Réponse impulsionnelle");
             return document_.TypeReponse == TTypeReponse::Rampe ? QStringLiteral("Réponse à une rampe")
                                                                 : QStringLiteral("Réponse à un échelon");
         },
         [this](QPainter& surface, const QRect& cible) { FormShow(surface, cible); });
     NommeComposants(this, QStringLiteral("EcranRepTemp"),
                     {{Quitter1, "Quitter1"}, {Echelles1, "Echelles1"}, {Imprimer1, "Imprimer1"},
-                     {ExportExcel1, "ExportExcel1"}});
+                     {ExportExcel1, "ExportExcel1"}, {Caracteristiques1, "Caracteristiques1"}});
 }
 
 void TEcranRepTemp::DefinitDialogues(TEchellesRepIndic* indicielle, TEchellesRepRampe* rampe)
@@ -62,6 +68,7 @@ TDialogueReponse* TEcranRepTemp::DialogueDe(TTypeReponse type) const
 {
     switch (type) {
     case TTypeReponse::Indicielle:
+    case TTypeReponse::Impulsionnelle:  // départ et poids (valeur finale - valeur initiale)
         return indicielle_;
     case TTypeReponse::Rampe:
         return rampe_;
@@ -81,6 +88,9 @@ void TEcranRepTemp::CommandeReponse(TTypeReponse type)
 void TEcranRepTemp::Montre(TTypeReponse type)
 {
     document_.TypeReponse = type;
+    Caracteristiques1->setEnabled(type == TTypeReponse::Indicielle);
+    // Le modèle du classeur n'a de feuilles que pour l'échelon et la rampe.
+    ExportExcel1->setEnabled(type != TTypeReponse::Impulsionnelle);
     MontreDevant(*this);
     ZoneClient->update();
 }
@@ -107,6 +117,10 @@ TDemandeReponse TEcranRepTemp::Demande() const
     if (dialogue) {
         demande.Type = document_.TypeReponse;
         demande.Param = dialogue->Parametres();
+    }
+    if (demande.Type == TTypeReponse::Indicielle) {
+        demande.Caracteristiques = Caracteristiques1->isChecked();
+        demande.BandeDeuxPourCent = indicielle_->DeuxPourCent->isChecked();
     }
     return demande;
 }
@@ -141,6 +155,8 @@ bool TEcranRepTemp::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != ZoneClient || evenement->type() != QEvent::Paint)
         return QMainWindow::eventFilter(objet, evenement);
     QPainter surface(ZoneClient);
-    valeurs_ = FormShow(surface, ZoneClient->rect()).Valeurs;
+    TResultatReponse trace = FormShow(surface, ZoneClient->rect());
+    valeurs_ = trace.Valeurs;
+    caracteristiques_ = trace.Caracteristiques;
     return true;
 }

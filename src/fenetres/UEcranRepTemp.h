@@ -41,6 +41,7 @@ public:
     QAction* Echelles1 = nullptr;
     QAction* Imprimer1 = nullptr;
     QAction* ExportExcel1 = nullptr;
+    QAction* Caracteristiques1 = nullptr;  // à cocher, pour l'échelon seul
     TMenuImage* MenuImage = nullptr;  // « Image », en dernier
 
     void Echelles1Click();
@@ -51,6 +52,8 @@ public:
     TResultatReponse FormShow(QPainter& surface, const QRect& cible);
     // L'entrée et les échelles du dernier tracé à l'écran, que l'export relit.
     const TValeursTemporelles& Valeurs() const { return valeurs_; }
+    // Ce que la dernière peinture a tracé des caractéristiques, rien sans elles.
+    const std::optional<TCaracteristiquesDessinees>& Caracteristiques() const { return caracteristiques_; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -62,6 +65,7 @@ private:
 
     TDocument& document_;
     TValeursTemporelles valeurs_;
+    std::optional<TCaracteristiquesDessinees> caracteristiques_;
     TEchellesRepIndic* indicielle_ = nullptr;
     TEchellesRepRampe* rampe_ = nullptr;
     TOutilsImpression impression_;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -48,6 +49,19 @@ QString TexteColonne(Reel valeur, TGrandeur g)
 // fenêtre ne soit montrée une première fois.
 const QSize DecorEstime(8, 32);
 
+QString TexteCorrections(const TTraceDiagramme& trace)
+{
+    QStringList lignes;
+    if (trace.Type == TTypeDiagramme::Bode && trace.Asymptotes)
+        for (const TCassure& c : trace.Asymptotes->Bode.Cassures)
+            if (c.Origine == OrigineCassure::Paire)
+                lignes << QStringLiteral("Correction de résonance en ωn = ") + TexteGeneral(c.Pulsation, 6)
+                              + QStringLiteral(" rad/s (ζ = ") + TexteGeneral(c.Amortissement, 4)
+                              + QStringLiteral(") : ") + TexteGeneral(c.CorrectionResonance, 4)
+                              + QStringLiteral(" dB");
+    return lignes.join(u'\n');
+}
+
 void EcritCellule(QTableWidget* grille, int ligne, int colonne, const QString& texte)
 {
     grille->setItem(ligne, colonne, new QTableWidgetItem(texte));
@@ -63,7 +77,10 @@ TEcranTabVal::TEcranTabVal(const TTraceDiagramme& trace, QWidget* parent)
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(1, 1, 1, 1);
     disposition->addWidget(TabVal);
-    NommeComposants(this, QStringLiteral("EcranTabVal"), {{TabVal, "TabVal"}});
+    Corrections = new QLabel(this);
+    Corrections->hide();
+    disposition->addWidget(Corrections);
+    NommeComposants(this, QStringLiteral("EcranTabVal"), {{TabVal, "TabVal"}, {Corrections, "Corrections"}});
     QFont police(QStringLiteral("Courier New"));
     police.setPixelSize(15);
     TabVal->setFont(police);
@@ -88,6 +105,8 @@ void TEcranTabVal::Tableau()
     const TTypeDiagramme type = trace_.Type;
     if (type == TTypeDiagramme::Aucun)
         return;
+    Corrections->setText(TexteCorrections(trace_));
+    Corrections->setVisible(!Corrections->text().isEmpty());
     if (type == TTypeDiagramme::Evans) {
         setWindowTitle(RemplitTableauEvans(*TabVal, trace_.Evans));
         TabVal->resizeColumnsToContents();

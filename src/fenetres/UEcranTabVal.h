@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QLabel;
 class QTableWidget;
 struct TTraceDiagramme;
 
@@ -20,6 +21,8 @@ public:
     explicit TEcranTabVal(const TTraceDiagramme& trace, QWidget* parent = nullptr);
 
     QTableWidget* TabVal = nullptr;
+    // Bode avec ses asymptotes : l'écart du gain exact à l'asymptote en ωn de chaque paire.
+    QLabel* Corrections = nullptr;
 
     // Remplit et montre le tableau ; rien quand aucun diagramme n'est affiché.
     void Tableau();

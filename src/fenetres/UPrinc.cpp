@@ -198,6 +198,7 @@ void TEcranPrincipal::CreeMenu()
     ReponsesTemporelles = AjouteMenu(barre, QStringLiteral("ReponsesTemporelles"), QStringLiteral("Réponses temporelles"));
     Echelon1 = AjouteCommande(ReponsesTemporelles, QStringLiteral("Echelon1"), QStringLiteral("Echelon"));
     Rampe1 = AjouteCommande(ReponsesTemporelles, QStringLiteral("Rampe1"), QStringLiteral("Rampe"));
+    Impulsion1 = AjouteCommande(ReponsesTemporelles, QStringLiteral("Impulsion1"), QStringLiteral("Réponse impulsionnelle"));
 
     Configuration1 = AjouteMenu(barre, QStringLiteral("Configuration1"), QStringLiteral("Configuration"));
     Couleurs1 = AjouteCommande(Configuration1, QStringLiteral("Couleurs1"), QStringLiteral("Couleurs"));
@@ -306,6 +307,8 @@ void TEcranPrincipal::BrancheCommandes()
     connect(Echelon1, &QAction::triggered, this,
             [this] { EcranRepTemp->CommandeReponse(TTypeReponse::Indicielle); });
     connect(Rampe1, &QAction::triggered, this, [this] { EcranRepTemp->CommandeReponse(TTypeReponse::Rampe); });
+    connect(Impulsion1, &QAction::triggered, this,
+            [this] { EcranRepTemp->CommandeReponse(TTypeReponse::Impulsionnelle); });
     // Un diagramme à l'écran prend tout de suite la nouvelle plage des phases.
     connect(DiagBlack1, &QAction::triggered, this, [this] {
         if (ChoixDephasagesBlack->exec() == QDialog::Accepted)

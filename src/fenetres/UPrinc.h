@@ -72,6 +72,7 @@ public:
     QMenu* ReponsesTemporelles = nullptr;
     QAction* Echelon1 = nullptr;
     QAction* Rampe1 = nullptr;
+    QAction* Impulsion1 = nullptr;
     QMenu* Configuration1 = nullptr;
     QAction* Couleurs1 = nullptr;
     QAction* MargesEtude1 = nullptr;

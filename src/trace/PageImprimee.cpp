@@ -90,6 +90,8 @@ QString TitreTravail(TTypeDiagramme type)
 
 QString TitreTravail(TTypeReponse type)
 {
+    if (type == TTypeReponse::Impulsionnelle)
+        return QStringLiteral("Impression Réponse Impulsionnelle");
     return type == TTypeReponse::Rampe ? QStringLiteral("Impression Réponse Rampe")
                                        : QStringLiteral("Impression Réponse Indicielle");
 }

@@ -25,6 +25,13 @@ struct TAsymptotesDessinees {
     std::vector<QPoint> Cassures;  // pied de chaque trait de cassure, sur le bord bas du cadre du gain
 };
 
+// Ce que le diagramme garde des asymptotes : les cassures (et leurs corrections de résonance,
+// que lit le tableau des valeurs) et ce qui en est tracé.
+struct TAsymptotesTracees {
+    TBodeAsymptotique Bode;
+    TAsymptotesDessinees Dessin;
+};
+
 TAsymptotesDessinees TracerAsymptotes(QPainter& surface, const TSchemaCouleurs& schema, const TMiseEnPage& mise,
                                       const TRepere& gain, const TRepere& phase, const TBodeAsymptotique& b,
                                       const TOptionsAsymptotes& options);

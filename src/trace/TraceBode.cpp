@@ -105,6 +105,26 @@ void CourbePhase(TTraceur& t, const TRepere& phase, const std::vector<TEchantill
                  return continue_ || std::abs(a.Y - b.Y) < 30;
              });
 }
+
+// La phase asymptotique est décalée du multiple de 360° qui la met sur la phase exacte affichée
+// au bas des fréquences.
+std::optional<TAsymptotesTracees> Asymptotes(QPainter& surface, const TDocument& doc, const TRepere& gain,
+                                             const TRepere& phase, const std::vector<TEchantillonDiagramme>& ech,
+                                             const TMiseEnPageBode& mise)
+{
+    const TPolynome& n = doc.Systeme.Numerateur;
+    const TPolynome& d = doc.Systeme.Denominateur;
+    if (!n.RacinesValides || !d.RacinesValides || EstPolynomeNul(n) || ech.empty())
+        return std::nullopt;
+    TAsymptotesTracees a{BodeAsymptotique(n, d), {}};
+    TOptionsAsymptotes options;
+    options.AvecRetard = doc.Systeme.TempsMort > 0;
+    const Reel ecart = ech.front().Phase - PhaseAsymptotique(a.Bode, DeuxPi * std::pow(Reel(10), ech.front().X), false);
+    options.DecalagePhase = 360 * std::nearbyint(ecart / 360);
+    options.HauteurTrait = mise.Pouces(1.0L / 16);
+    a.Dessin = TracerAsymptotes(surface, doc.SchemaCouleurs, mise, gain, phase, a.Bode, options);
+    return a;
+}
 }
 
 TMiseEnPageBode TMiseEnPageBode::Page(int resolution, bool couleur)
@@ -129,7 +149,7 @@ TMiseEnPageBode TMiseEnPageBode::Page(int resolution, bool couleur)
 
 std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cible, const TDocument& doc,
                                             const TParamBode& param, const TMiseEnPageBode& mise,
-                                            const TMarges* marges)
+                                            const TMarges* marges, std::optional<TAsymptotesTracees>* asymptotes)
 {
     surface.save();
     TTraceur t(surface, doc.SchemaCouleurs, mise);
@@ -163,6 +183,8 @@ std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cibl
     if (marges)
         MarquesMargesBode(t, gain, phase, *marges, Points(ech, [](const TEchantillonDiagramme& e) { return e.Gain; }),
                           doc.ChiffresSignificatifs);
+    if (asymptotes)
+        *asymptotes = Asymptotes(surface, doc, gain, phase, ech, mise);
     surface.restore();
 
     TTraceFrequentiel trace = TraceDecades(cible, *decades);

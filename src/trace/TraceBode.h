@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "MiseEnPage.h"
+#include "TraceAsymptotes.h"
 #include "Traceur.h"
 #include "coeur/EchellesFrequentielles.h"
 
@@ -31,7 +32,9 @@ struct TMiseEnPageBode : TMiseEnPage {
 
 // Le relevé du tracé ; rien quand les échelles ne permettent aucun tracé (fréquences non
 // positives, moins d'une décade, étendue de gain nulle) : le fond seul est rempli.
-// Marges : leurs marques par-dessus le dessin, rien sans elles.
+// Marges : leurs marques par-dessus le dessin, rien sans elles. Asymptotes : demandées en donnant
+// où ranger leur relevé, laissé vide quand les racines manquent.
 std::optional<TTraceFrequentiel> TracerBode(QPainter& surface, const QRect& cible, const TDocument& doc,
                                             const TParamBode& param, const TMiseEnPageBode& mise,
-                                            const TMarges* marges = nullptr);
+                                            const TMarges* marges = nullptr,
+                                            std::optional<TAsymptotesTracees>* asymptotes = nullptr);

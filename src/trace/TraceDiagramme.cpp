@@ -22,6 +22,15 @@ TMiseEnPageReponse MiseEnPageDe(const TDemandeReponse& demande)
                                               : TMiseEnPageReponse::Page(demande.Resolution, demande.Couleur);
 }
 
+std::optional<TOptionsCaracteristiques> LectureDe(const TDemandeReponse& demande)
+{
+    if (!demande.Caracteristiques)
+        return std::nullopt;
+    TOptionsCaracteristiques options;
+    options.BandeDeuxPourCent = demande.BandeDeuxPourCent;
+    return options;
+}
+
 // Sans dessin pour ce type : le fond seul.
 void FondSeul(QPainter& surface, const QRect& cible, const TDocument& doc, TSupport support, bool couleur)
 {
@@ -53,11 +62,16 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const 
                                    const TDemandeDiagramme& demande)
 {
     switch (demande.Type) {
-    case TTypeDiagramme::Bode:
-        return Frequentiel(demande.Type,
-                           TracerBode(surface, cible, doc, demande.Bode, MiseEnPageDe<TMiseEnPageBode>(demande),
-                                      demande.Marges),
-                           cible);
+    case TTypeDiagramme::Bode: {
+        std::optional<TAsymptotesTracees> asymptotes;
+        TResultatDiagramme r = Frequentiel(demande.Type,
+                                           TracerBode(surface, cible, doc, demande.Bode,
+                                                      MiseEnPageDe<TMiseEnPageBode>(demande), demande.Marges,
+                                                      demande.Asymptotes ? &asymptotes : nullptr),
+                                           cible);
+        r.Dessin.Asymptotes = std::move(asymptotes);
+        return r;
+    }
     case TTypeDiagramme::Nyquist:
         return Frequentiel(demande.Type,
                            TracerNyquist(surface, cible, doc, demande.Nyquist,
@@ -82,17 +96,23 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const 
 TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
                                const TDemandeReponse& demande)
 {
-    std::optional<TValeursTemporelles> valeurs;
+    std::optional<TReponseTracee> trace;
     switch (demande.Type) {
     case TTypeReponse::Indicielle:
-        valeurs = TracerReponseIndicielle(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        trace = TracerReponseIndicielle(surface, cible, doc, demande.Param, MiseEnPageDe(demande),
+                                        LectureDe(demande));
         break;
     case TTypeReponse::Rampe:
-        valeurs = TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        trace = TracerReponseRampe(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
+        break;
+    case TTypeReponse::Impulsionnelle:
+        trace = TracerReponseImpulsionnelle(surface, cible, doc, demande.Param, MiseEnPageDe(demande));
         break;
     case TTypeReponse::Aucune:
         FondSeul(surface, cible, doc, demande.Support, demande.Couleur);
         break;
     }
-    return {valeurs.has_value(), valeurs.value_or(TValeursTemporelles{})};
+    if (!trace)
+        return {};
+    return {true, std::move(trace->Valeurs), std::move(trace->Caracteristiques), trace->Dirac};
 }

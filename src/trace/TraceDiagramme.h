@@ -8,6 +8,8 @@
 #include "coeur/Document.h"
 #include "coeur/EchellesFrequentielles.h"
 #include "coeur/ValeursTemporelles.h"
+#include "TraceAsymptotes.h"
+#include "TraceCaracteristiques.h"
 #include "TraceEvans.h"
 
 class QPainter;
@@ -25,6 +27,7 @@ struct TDemandeDiagramme {
     TLieuxAbaque* LieuxAbaque = nullptr;  // lieux de l'abaque gardés par la fenêtre, d'un dessin à l'autre
     const TTraceEvans* EvansPrecedent = nullptr;  // branches déjà calculées, reprises au même cadre
     const TMarges* Marges = nullptr;      // leurs marques sur le diagramme, rien sans elles
+    bool Asymptotes = false;              // Bode : droites asymptotiques par-dessus les courbes
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;  // pixels par pouce du support
     bool Couleur = true;  // page : couleurs du schéma ou tout en noir
@@ -35,6 +38,7 @@ struct TTraceDiagramme {
     TTypeDiagramme Type = TTypeDiagramme::Aucun;
     TTraceFrequentiel Frequentiel;  // Bode, Nyquist et Black ; sans points sinon
     TTraceEvans Evans;              // lieu d'Evans ; vide sinon
+    std::optional<TAsymptotesTracees> Asymptotes;  // Bode, quand on les a demandées
 };
 
 struct TResultatDiagramme {
@@ -49,6 +53,9 @@ TResultatDiagramme TracerDiagramme(QPainter& surface, const QRect& cible, const 
 struct TDemandeReponse {
     TTypeReponse Type = TTypeReponse::Aucune;
     TParamReponse Param;  // lu dans le dialogue de l'échelon ou de la rampe
+    // Échelon seul : bande, pic et temps lus par-dessus la réponse, à 5 % ou à 2 %.
+    bool Caracteristiques = false;
+    bool BandeDeuxPourCent = false;
     TSupport Support = TSupport::Ecran;
     int Resolution = 96;
     bool Couleur = true;
@@ -57,6 +64,8 @@ struct TDemandeReponse {
 struct TResultatReponse {
     bool Trace = false;
     TValeursTemporelles Valeurs;  // l'entrée et les échelles arrondies du tracé
+    std::optional<TCaracteristiquesDessinees> Caracteristiques;  // demandées et tracées
+    std::optional<QPoint> Dirac;  // réponse impulsionnelle : pointe de la flèche de Dirac
 };
 
 TResultatReponse TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,

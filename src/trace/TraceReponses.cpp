@@ -10,6 +10,8 @@
 #include "EchellesReponses.h"
 #include "Traceur.h"
 #include "coeur/TextesValeurs.h"
+#include "numerique/CaracteristiquesIndicielle.h"
+#include "numerique/ReponseImpulsionnelle.h"
 #include "numerique/Reponses.h"
 
 namespace {
@@ -37,6 +39,8 @@ std::vector<TPointCourbe> Entree(TTypeReponse type, const TParamReponse& param, 
 {
     if (type == TTypeReponse::Indicielle)
         return {{ech.Premier * ech.Dt, param.ConsI}, {0, param.ConsI}, {0, param.ConsF}, {e.TMax, param.ConsF}};
+    if (type == TTypeReponse::Impulsionnelle)
+        return {{ech.Premier * ech.Dt, param.ConsI}, {e.TMax, param.ConsI}};
     return {{-e.TMax / 10, param.ConsI}, {0, param.ConsI}, {e.TMax, param.ConsI + param.Pente * e.TMax}};
 }
 
@@ -44,13 +48,20 @@ std::vector<TPointCourbe> Reponse(const TDocument& doc, TTypeReponse type, const
                                   const TEchantillonnage& ech)
 {
     std::vector<TPointCourbe> points(std::size_t(ech.Dernier - ech.Premier + 1));
-    for (int j = ech.Premier; j <= ech.Dernier; ++j) {
-        const Reel t = j * ech.Dt;
-        const Reel y = type == TTypeReponse::Indicielle
-                           ? ReponseEchelon(doc.Systeme, t, doc.Systeme.TempsMort, param.ConsI, param.ConsF, y0)
-                           : ReponseRampe(doc.Systeme, t, doc.Systeme.TempsMort, param.Pente, y0);
-        points[std::size_t(j - ech.Premier)] = {t, y};
-    }
+    const TImpulsionnelle h =
+        type == TTypeReponse::Impulsionnelle ? PrepareImpulsionnelle(doc.Systeme) : TImpulsionnelle{};
+    const auto sortie = [&](Reel t) {
+        switch (type) {
+        case TTypeReponse::Indicielle:
+            return ReponseEchelon(doc.Systeme, t, doc.Systeme.TempsMort, param.ConsI, param.ConsF, y0);
+        case TTypeReponse::Impulsionnelle:
+            return h.Faite ? y0 + (param.ConsF - param.ConsI) * ReponseImpulsionnelle(doc.Systeme, h, t) : y0;
+        default:
+            return ReponseRampe(doc.Systeme, t, doc.Systeme.TempsMort, param.Pente, y0);
+        }
+    };
+    for (int j = ech.Premier; j <= ech.Dernier; ++j)
+        points[std::size_t(j - ech.Premier)] = {j * ech.Dt, sortie(j * ech.Dt)};
     return points;
 }
 
@@ -127,8 +138,9 @@ void Legende(TTraceur& t, const TRepere& r, const QString& unite, const TMiseEnP
 
 void Titre(TTraceur& t, const QRect& cible, const TRepere& r, TTypeReponse type, const TMiseEnPageReponse& mise)
 {
-    const QString titre = type == TTypeReponse::Indicielle ? QStringLiteral("Réponse à un échelon en entrée")
-                                                           : QStringLiteral("Réponse à une rampe en entrée");
+    const QString titre = type == TTypeReponse::Indicielle       ? QStringLiteral("Réponse à un échelon en entrée")
+                          : type == TTypeReponse::Impulsionnelle ? QStringLiteral("Réponse impulsionnelle")
+                                                                 : QStringLiteral("Réponse à une rampe en entrée");
     const int haut = (mise.TitreDepuisCible ? cible.top() : r.PixHaut) + mise.TitreHaut;
     t.EcrireAGauche(r.PixDroite, haut, titre, mise.TailleTitreDiagramme, "DNom");
 }
@@ -158,9 +170,48 @@ void ReleveEchelles(TValeursTemporelles& v, const TEchellesReponse& e)
     v.PasSortie = e.PasSortie;
 }
 
-std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
-                                                 const TParamReponse& param, const TMiseEnPageReponse& mise,
-                                                 TTypeReponse type)
+// Flèche verticale de y0 à y0 + poids au retard, coupée au cadre, son poids écrit à sa pointe.
+std::optional<QPoint> FlecheDirac(TTraceur& t, const TRepere& r, const TDocument& doc, const TParamReponse& param,
+                                  Reel y0, const TMiseEnPageReponse& mise)
+{
+    const TImpulsionnelle h = PrepareImpulsionnelle(doc.Systeme);
+    const Reel poids = (param.ConsF - param.ConsI) * h.PoidsDirac;
+    const Reel temps = doc.Systeme.TempsMort;
+    if (!h.Faite || poids == 0 || temps >= r.XMax)
+        return std::nullopt;
+    const std::optional<TPixel> pied = VersPixel(r, temps, std::clamp(y0, r.YMin, r.YMax));
+    const std::optional<TPixel> pointe = VersPixel(r, temps, std::clamp(y0 + poids, r.YMin, r.YMax));
+    if (!pied || !pointe)
+        return std::nullopt;
+    const int sens = pointe->Y < pied->Y ? 1 : -1;  // vers le haut pour un poids positif
+    const int tete = mise.Pouces(1.0L / 16);
+    t.Crayon("DCourbe", mise.EpaisseurCourbe);
+    QPainter& p = t.Surface();
+    p.drawLine(pied->X, pied->Y, pointe->X, pointe->Y);
+    p.drawLine(pointe->X, pointe->Y, pointe->X - tete / 2, pointe->Y + sens * tete);
+    p.drawLine(pointe->X, pointe->Y, pointe->X + tete / 2, pointe->Y + sens * tete);
+    t.EcrireSurFond(pointe->X + tete, pointe->Y, QStringLiteral("δ × ") + QString::fromStdString(NombreEnTexte(poids, 4)),
+                    mise.TailleNoms, "DCourbe");
+    return QPoint(pointe->X, pointe->Y);
+}
+
+// Traits et marque du pic à la taille de l'écran (8 et 4 pixels), quelle que soit la résolution.
+TCaracteristiquesDessinees Caracteristiques(QPainter& surface, const TDocument& doc, const TRepere& r,
+                                            const TParamReponse& param, Reel y0, const TMiseEnPageReponse& mise,
+                                            TOptionsCaracteristiques options)
+{
+    options.Echelon = param.ConsF - param.ConsI;
+    options.Depart = y0;
+    options.HauteurTrait = mise.Pouces(1.0L / 12);
+    options.RayonPic = mise.Pouces(1.0L / 24);
+    return TracerCaracteristiques(surface, doc.SchemaCouleurs, mise, r, CaracteristiquesIndicielle(doc.Systeme),
+                                  options);
+}
+
+std::optional<TReponseTracee> TracerReponse(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                            const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                            TTypeReponse type,
+                                            const std::optional<TOptionsCaracteristiques>& caracteristiques)
 {
     const Reel y0 = doc.EchellesAuto.GainStat * param.ConsI;
     surface.save();
@@ -191,11 +242,15 @@ std::optional<TValeursTemporelles> TracerReponse(QPainter& surface, const QRect&
     t.Courbe(r, Entree(type, param, *e, ech), TBornage::Libre);
     t.Crayon("DCourbe", mise.EpaisseurCourbe);
     t.Courbe(r, Reponse(doc, type, param, y0, ech), TBornage::Libre);
+    TReponseTracee trace;
+    if (type == TTypeReponse::Impulsionnelle)
+        trace.Dirac = FlecheDirac(t, r, doc, param, y0, mise);
+    if (caracteristiques)
+        trace.Caracteristiques = Caracteristiques(surface, doc, r, param, y0, mise, *caracteristiques);
     surface.restore();
-    TValeursTemporelles valeurs;
-    ReleveEntree(valeurs, type, param, y0);
-    ReleveEchelles(valeurs, *e);
-    return valeurs;
+    ReleveEntree(trace.Valeurs, type, param, y0);
+    ReleveEchelles(trace.Valeurs, *e);
+    return trace;
 }
 }
 
@@ -230,15 +285,21 @@ TMiseEnPageReponse TMiseEnPageReponse::Page(int resolution, bool couleur)
     return m;
 }
 
-std::optional<TValeursTemporelles> TracerReponseIndicielle(QPainter& surface, const QRect& cible,
-                                                           const TDocument& doc, const TParamReponse& param,
-                                                           const TMiseEnPageReponse& mise)
+std::optional<TReponseTracee> TracerReponseIndicielle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                      const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                                      const std::optional<TOptionsCaracteristiques>& caracteristiques)
 {
-    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle);
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Indicielle, caracteristiques);
 }
 
-std::optional<TValeursTemporelles> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
-                                                      const TParamReponse& param, const TMiseEnPageReponse& mise)
+std::optional<TReponseTracee> TracerReponseImpulsionnelle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                          const TParamReponse& param, const TMiseEnPageReponse& mise)
 {
-    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe);
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Impulsionnelle, std::nullopt);
+}
+
+std::optional<TReponseTracee> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                 const TParamReponse& param, const TMiseEnPageReponse& mise)
+{
+    return TracerReponse(surface, cible, doc, param, mise, TTypeReponse::Rampe, std::nullopt);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "MiseEnPage.h"
+#include "TraceCaracteristiques.h"
 #include "coeur/Document.h"
 #include "coeur/ValeursTemporelles.h"
 
@@ -26,10 +27,20 @@ struct TMiseEnPageReponse : TMiseEnPage {
     static TMiseEnPageReponse Page(int resolution, bool couleur);
 };
 
-// L'entrée et les échelles arrondies du tracé ; rien quand les échelles ne se graduent pas ou
-// que la cible est trop petite : le fond seul.
-std::optional<TValeursTemporelles> TracerReponseIndicielle(QPainter& surface, const QRect& cible,
-                                                           const TDocument& doc, const TParamReponse& param,
-                                                           const TMiseEnPageReponse& mise);
-std::optional<TValeursTemporelles> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
-                                                      const TParamReponse& param, const TMiseEnPageReponse& mise);
+// L'entrée et les échelles arrondies du tracé, et les caractéristiques quand on les demande.
+struct TReponseTracee {
+    TValeursTemporelles Valeurs;
+    std::optional<TCaracteristiquesDessinees> Caracteristiques;
+    std::optional<QPoint> Dirac;  // pointe de la flèche de l'impulsion de Dirac, dans le cadre
+};
+
+// Rien quand les échelles ne se graduent pas ou que la cible est trop petite : le fond seul.
+// Les caractéristiques demandées suivent l'échelon tracé (amplitude et départ pris ici).
+std::optional<TReponseTracee> TracerReponseIndicielle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                      const TParamReponse& param, const TMiseEnPageReponse& mise,
+                                                      const std::optional<TOptionsCaracteristiques>& caracteristiques);
+// Réponse à une impulsion de poids ConsF - ConsI ; sa part de Dirac en flèche nommée.
+std::optional<TReponseTracee> TracerReponseImpulsionnelle(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                          const TParamReponse& param, const TMiseEnPageReponse& mise);
+std::optional<TReponseTracee> TracerReponseRampe(QPainter& surface, const QRect& cible, const TDocument& doc,
+                                                 const TParamReponse& param, const TMiseEnPageReponse& mise);

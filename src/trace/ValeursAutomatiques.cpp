@@ -7,6 +7,7 @@
 #include "coeur/SaisieNombres.h"
 #include "coeur/TextesValeurs.h"
 #include "numerique/CadreNyquist.h"
+#include "numerique/ReponseImpulsionnelle.h"
 
 namespace {
 
@@ -112,6 +113,27 @@ TTextesEchellesReponse EchellesAutoRampe(const TDocument& doc, Reel consI, Reel 
     return TextesEchellesReponse(doc.EchellesAuto.TMaxAuto, std::min({fin, consI, yb, ya}), std::max({fin, consI, yb, ya}));
 }
 
+TTextesEchellesReponse EchellesAutoImpulsion(const TDocument& doc, Reel consI, Reel consF)
+{
+    constexpr int Intervalles = 400;
+    const Reel depart = doc.EchellesAuto.GainStat * consI;
+    const Reel tmax = doc.EchellesAuto.TMaxAuto;
+    const TImpulsionnelle h = PrepareImpulsionnelle(doc.Systeme);
+    Reel bas = std::min(depart, consI);
+    Reel haut = std::max(depart, consI);
+    for (int k = 0; h.Faite && k <= Intervalles; ++k) {
+        const Reel y = depart + (consF - consI) * ReponseImpulsionnelle(doc.Systeme, h, tmax * k / Intervalles);
+        if (std::isfinite(y)) {
+            bas = std::min(bas, y);
+            haut = std::max(haut, y);
+        }
+    }
+    // Partie régulière nulle (gain pur) : une unité d'impulsion au-dessus du départ.
+    if (haut == bas)
+        haut = bas + std::fabs(consF - consI);
+    return TextesEchellesReponse(tmax, bas, haut);
+}
+
 TParamBode ParamAutoBode(const TDocument& doc)
 {
     const TTextesFrequentiels t = TextesAutoBode(doc);
@@ -144,8 +166,10 @@ TParamReponse ParamAutoReponse(const TDocument& doc, TTypeReponse type)
     p.ConsI = Relu(entree.ConsI);
     (rampe ? p.Pente : p.ConsF) = Relu(entree.Second);
     p.Unite = entree.Unite;
-    const TTextesEchellesReponse echelles =
-        rampe ? EchellesAutoRampe(doc, p.ConsI, p.Pente) : EchellesAutoEchelon(doc, p.ConsI, p.ConsF);
+    const TTextesEchellesReponse echelles = rampe ? EchellesAutoRampe(doc, p.ConsI, p.Pente)
+                                            : type == TTypeReponse::Impulsionnelle
+                                                ? EchellesAutoImpulsion(doc, p.ConsI, p.ConsF)
+                                                : EchellesAutoEchelon(doc, p.ConsI, p.ConsF);
     p.TMax = Relu(echelles.TMax);
     p.YMin = Relu(echelles.YMin);
     p.YMax = Relu(echelles.YMax);

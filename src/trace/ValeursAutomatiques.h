@@ -49,6 +49,9 @@ TTextesEchellesReponse TextesEchellesReponse(Reel tmax, Reel ymin, Reel ymax);
 // l'entrée : l'entrée et la réponse tiennent toutes deux dans le cadre.
 TTextesEchellesReponse EchellesAutoEchelon(const TDocument& doc, Reel consI, Reel consF);
 TTextesEchellesReponse EchellesAutoRampe(const TDocument& doc, Reel consI, Reel pente);
+// Impulsion de poids consF - consI : la partie régulière relevée sur [0, t max] ; la flèche de
+// Dirac peut sortir du cadre.
+TTextesEchellesReponse EchellesAutoImpulsion(const TDocument& doc, Reel consI, Reel consF);
 
 // Les deux boutons automatiques pressés, les textes relus comme le dialogue les relit.
 TParamBode ParamAutoBode(const TDocument& doc);

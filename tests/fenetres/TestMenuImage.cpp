@@ -99,7 +99,7 @@ TEST_F(MenuImage, ImageEnDernierDansLesDeuxFenetres)
     EXPECT_EQ(TitresDesMenus(diagramme_).last(), "Image");
     EXPECT_EQ(TitresDesMenus(diagramme_).first(), "Fermer");
     EXPECT_EQ(TitresDesMenus(reponses_),
-              (QStringList{"Quitter", "Echelles", "Imprimer", "Export Excel", "Image"}));
+              (QStringList{"Quitter", "Echelles", "Imprimer", "Export Excel", "Caractéristiques", "Image"}));
     for (const TMenuImage* menu : {diagramme_.MenuImage, reponses_.MenuImage}) {
         QStringList items;
         for (const QAction* a : menu->Image->actions())

@@ -2,6 +2,7 @@
 // tenus à la sortie des champs, messages dans l'ordre avec leur focus, textes hostiles.
 #include "fenetres/UEchRepIndic.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 
 #include "AideReponses.h"
@@ -36,7 +37,8 @@ TEST_P(EchRepIndic, PremiereOuvertureChampsVidesEtBoutonsGrises)
     const std::vector<QWidget*> ordre{dialogue_.BtnValider(), dialogue_.EditConsI,    dialogue_.EditConsf,
                                       dialogue_.EditNomUnite, dialogue_.BtnValiderCons, dialogue_.EditTmax,
                                       dialogue_.EditYmin,     dialogue_.EditYmax,       dialogue_.BtnValiderEch,
-                                      dialogue_.BtnEchAuto,   dialogue_.CancelBtn,      dialogue_.BtnConsAuto};
+                                      dialogue_.BtnEchAuto,   dialogue_.CancelBtn,      dialogue_.BtnConsAuto,
+                                      dialogue_.DeuxPourCent};
     EXPECT_EQ(OrdreTabulation(dialogue_.BtnValider(), ordre.size()), ordre);
 }
 

@@ -320,6 +320,38 @@ TEST_F(EcranDiagramme, TableauDesPointsDuDiagrammeAffiche)
     EXPECT_EQ(tableau.TabVal->item(1499, 2)->text(), TexteFixe(p.Valeur1, 7, 3));
 }
 
+// ζ = 0,05 et ωn = 1 : « Asymptotes » cochée, le relevé de la peinture les garde et le tableau
+// donne la correction de résonance, 20.log10(1/(2ζ)) = 20 dB ; décochée, plus rien.
+class EcranDiagrammeResonant : public EcranDiagramme {
+protected:
+    EcranDiagrammeResonant() : EcranDiagramme(PolynomeDeCoefs({1, 0.1L, 1})) {}
+};
+
+TEST_F(EcranDiagrammeResonant, AsymptotesCocheesEtCorrectionAuTableau)
+{
+    TEcranTabVal tableau(ecran_.Trace());
+    ecran_.DefinitTableau(&tableau);
+    MontreBode();
+    EXPECT_TRUE(ecran_.Asymptotes1->isEnabled());
+    EXPECT_FALSE(ecran_.Trace().Asymptotes);
+    ecran_.Asymptotes1->trigger();
+    ecran_.ZoneClient->grab();
+    ASSERT_TRUE(ecran_.Trace().Asymptotes);
+    EXPECT_EQ(ecran_.Trace().Asymptotes->Dessin.Cassures.size(), 1u);
+    ecran_.Tableau1->trigger();
+    EXPECT_TRUE(tableau.Corrections->isVisible());
+    EXPECT_EQ(tableau.Corrections->text(), QStringLiteral("Correction de résonance en ωn = 1 rad/s (ζ = 0.05) : 20 dB"));
+    ecran_.Asymptotes1->trigger();
+    ecran_.ZoneClient->grab();
+    EXPECT_FALSE(ecran_.Trace().Asymptotes);
+    ecran_.Tableau1->trigger();
+    EXPECT_FALSE(tableau.Corrections->isVisible());
+    ecran_.Asymptotes1->trigger();
+    MontreNyquist();
+    EXPECT_FALSE(ecran_.Asymptotes1->isEnabled());
+    EXPECT_FALSE(ecran_.Trace().Asymptotes);
+}
+
 // Quatrième ordre : la phase finit près de -360°, au bas de la fenêtre, et à son bord droit.
 class EcranDiagrammeQuatriemeOrdre : public EcranDiagramme {
 protected:

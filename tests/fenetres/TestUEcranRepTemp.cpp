@@ -3,6 +3,7 @@
 #include "fenetres/UEcranRepTemp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -131,6 +132,48 @@ TEST_F(EcranRepTemp, ChaqueReponseGardeSesBornes)
     EXPECT_EQ(indic_.EditYmax->text().toDouble(), 1);
     EXPECT_EQ(ecran_.Valeurs().BornesRampe.YMax, 3);
     EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 3, 1e-15);
+}
+
+// « Caractéristiques » coche la lecture de l'échelon : la peinture en garde le relevé, la bande
+// suit la case 2 % du dialogue ; décochée ou sur la rampe, plus rien.
+TEST_F(EcranRepTemp, CaracteristiquesCocheesSurLEchelonSeul)
+{
+    ecran_.CommandeReponse(TTypeReponse::Indicielle);
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques());
+    ecran_.Caracteristiques1->trigger();
+    const QImage image = Peint();
+    ASSERT_TRUE(ecran_.Caracteristiques() && ecran_.Caracteristiques()->Reponse);
+    const int cinq = ecran_.Caracteristiques()->BandeBasse;
+    const QColor nom = CouleurQt(CouleurDe(doc_.SchemaCouleurs, "DNom"));
+    EXPECT_GT(PixelsDeCouleur(image, QRect(0, cinq, image.width(), 1), nom, 0), 100);
+    indic_.DeuxPourCent->setChecked(true);
+    Peint();
+    // 1 - e^-t : 0,95 et 0,98 sur une sortie graduée de 0 à 1.
+    EXPECT_LT(ecran_.Caracteristiques()->BandeBasse, cinq);
+    ecran_.Caracteristiques1->trigger();
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques());
+    ecran_.Caracteristiques1->trigger();
+    ecran_.CommandeReponse(TTypeReponse::Rampe);
+    Peint();
+    EXPECT_FALSE(ecran_.Caracteristiques1->isEnabled());
+    EXPECT_FALSE(ecran_.Caracteristiques());
+}
+
+// La réponse impulsionnelle reprend le dialogue de l'échelon : 1/(p+1) donne e^-t, de 1 en 0.
+TEST_F(EcranRepTemp, ImpulsionnelleAvecLeDialogueDeLEchelon)
+{
+    ecran_.CommandeReponse(TTypeReponse::Impulsionnelle);
+    EXPECT_EQ(executes_, QStringList{"EchellesRepIndic"});
+    ASSERT_TRUE(ecran_.isVisible());
+    EXPECT_EQ(doc_.TypeReponse, TTypeReponse::Impulsionnelle);
+    EXPECT_GT(PixelsCourbe(Peint()), 500);
+    EXPECT_NEAR(double(ecran_.Valeurs().YMaxTrace), 1, 1e-15);
+    EXPECT_FALSE(ecran_.ExportExcel1->isEnabled());
+    EXPECT_FALSE(ecran_.Caracteristiques1->isEnabled());
+    ecran_.CommandeReponse(TTypeReponse::Rampe);
+    EXPECT_TRUE(ecran_.ExportExcel1->isEnabled());
 }
 
 TEST_F(EcranRepTemp, RedimensionneeMemeMinusculeSansPlantage)

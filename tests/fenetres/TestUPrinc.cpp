@@ -190,7 +190,7 @@ TEST_F(EcranPrincipal, MenuComplet)
           {"LieuEvans1", "Lieu d'Evans"},
           {"PolesZeros1", "Pôles et zéros"}}},
         {ecran.RegimeHarmonique, {{"DiagBode", "Diag. Bode"}, {"DiagNyquist", "Diag. Nyquist"}, {"DiagBlack", "Diag. Black"}}},
-        {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}}},
+        {ecran.ReponsesTemporelles, {{"Echelon1", "Echelon"}, {"Rampe1", "Rampe"}, {"Impulsion1", "Réponse impulsionnelle"}}},
         {ecran.Configuration1,
          {{"Couleurs1", "Couleurs"}, {"DiagBlack1", "Déphasages"}, {"MargesEtude1", "Marges dans l'étude"}}},
     };

@@ -18,7 +18,9 @@
 #include "coeur/TextesValeurs.h"
 #include "trace/Graphisme.h"
 #include "trace/DessinPlace.h"
+#include "trace/PageImprimee.h"
 #include "trace/TraceBode.h"
+#include "trace/TraceDiagramme.h"
 #include "coeur/Document.h"
 
 namespace {
@@ -586,4 +588,70 @@ TEST(TraceBode, PageA600PointsParPouce)
     EXPECT_NEAR(ascent, 10.0 / 72 * Ppp * 0.9, 10);  // 10 points à 600 ppp, pas à l'écran
     EXPECT_EQ(gain->Position.x(), gauche + Arrondi(0.5L * Ppp));
     EXPECT_EQ(gain->Position.y(), haut - Arrondi(0.21L * Ppp) + ascent);
+}
+
+// « Asymptotes » sur 10(p + 1)/(p(p² + p + 100)) : cassures à 1 et 10 rad/s sur l'axe des
+// fréquences, palier du gain à -20 dB entre elles, phase de départ sur la phase exacte affichée ;
+// la paire garde sa correction 20.log10(1/(2ζ)) ; avec un retard, la légende l'exclut.
+TEST(TraceBode, AsymptotesDemandeesParDessusLesCourbesExactes)
+{
+    TDocumentEtTrace doc = DocumentAnalyse(PolynomeDeCoefs({10, 10}), PolynomeDeCoefs({0, 100, 1, 1}));
+    const TParamBode param{0.01L, 100, -100, 20, {}};
+    QImage image = ImageBlanche(Largeur, Hauteur);
+    QPainter p(&image);
+    std::optional<TAsymptotesTracees> a;
+    ASSERT_TRUE(Garde(doc, TracerBode(p, image.rect(), doc, param, {}, nullptr, &a)));
+    p.end();
+    ASSERT_TRUE(a);
+    const TRepere gain = CadreGain(doc);
+    const TRepere phase = CadrePhase(doc);
+    ASSERT_EQ(a->Dessin.Cassures.size(), 2u);
+    for (const int k : {0, 1}) {
+        const Reel w = k == 0 ? 1 : 10;
+        EXPECT_EQ(a->Dessin.Cassures[std::size_t(k)].x(), VersPixel(gain, std::log10(w / DeuxPi), 0)->X);
+    }
+    const Reel x1 = std::log10(1 / DeuxPi);
+    const Reel x10 = std::log10(10 / DeuxPi);
+    ASSERT_EQ(a->Dessin.Gain.size(), 4u);
+    EXPECT_EQ(a->Dessin.Gain[1], QPoint(VersPixel(gain, x1, -20)->X, VersPixel(gain, x1, -20)->Y));
+    EXPECT_EQ(a->Dessin.Gain[2].y(), a->Dessin.Gain[1].y());
+    const QRgb nom = Couleur(doc, "DNom");
+    const int y = a->Dessin.Gain[1].y();
+    EXPECT_GT(CompteCouleur(image, nom, a->Dessin.Gain[1].x() + 2, y, a->Dessin.Gain[2].x() - 2, y),
+              (a->Dessin.Gain[2].x() - a->Dessin.Gain[1].x()) / 4);
+    // -90° au départ, au tour près de la phase exacte affichée au premier point.
+    const Reel tours = std::nearbyint((doc.Trace.Points[1].Valeur2 + 90) / 360);
+    EXPECT_EQ(a->Dessin.Phase.front().y(), VersPixel(phase, phase.XMin, -90 + 360 * tours)->Y);
+    ASSERT_EQ(a->Bode.Cassures.size(), 2u);
+    EXPECT_NEAR(double(a->Bode.Cassures[1].CorrectionResonance), 20 * std::log10(1 / (2 * 0.05)), 1e-12);
+
+    // Sans la demande, rien de plus que les courbes ; avec un retard, « retard exclu ».
+    QImage fondBlanc = ImageBlanche(Largeur, Hauteur);
+    QPainter q(&fondBlanc);
+    TracerBode(q, fondBlanc.rect(), doc, param, {});
+    EXPECT_EQ(CompteCouleur(fondBlanc, nom, a->Dessin.Gain[1].x() + 2, y, a->Dessin.Gain[2].x() - 2, y), 0);
+    TDocumentEtTrace retarde = DocumentAnalyse(PolynomeDeCoefs({10, 10}), PolynomeDeCoefs({0, 100, 1, 1}), 0.1L);
+    TEnregistreurTextes textes(Largeur, Hauteur);
+    QPainter r(&textes);
+    TracerBode(r, QRect(0, 0, Largeur, Hauteur), retarde, param, {}, nullptr, &a);
+    r.end();
+    EXPECT_TRUE(std::any_of(textes.Textes().begin(), textes.Textes().end(),
+                            [](const TTexteEcrit& t) { return t.Texte.endsWith(QStringLiteral(", retard exclu")); }));
+}
+
+// La page imprimée, en noir, porte les asymptotes demandées.
+TEST(TraceBode, AsymptotesImprimees)
+{
+    const TDocument doc = DocumentAnalyse(PolynomeDeCoefs({10, 10}), PolynomeDeCoefs({0, 100, 1, 1}));
+    const auto imprime = [&](bool asymptotes) {
+        QImage page = ImageBlanche(850, 1100);
+        QPainter s(&page);
+        TDemandeDiagramme d;
+        d.Type = TTypeDiagramme::Bode;
+        d.Bode = {0.01L, 100, -100, 20, {}};
+        d.Asymptotes = asymptotes;
+        ImprimeDiagramme(s, page.rect(), 100, doc, d, ValeursParDefaut(TTypeDiagramme::Bode, TTypeReponse::Aucune));
+        return PixelsDeCouleur(page, page.rect(), Qt::black, 0);
+    };
+    EXPECT_GT(imprime(true), imprime(false) + 300);
 }

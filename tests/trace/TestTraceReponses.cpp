@@ -12,6 +12,7 @@
 #include "AideImages.h"
 #include "trace/CouleurQt.h"
 #include "trace/EchellesReponses.h"
+#include "trace/PageImprimee.h"
 #include "trace/TraceDiagramme.h"
 #include "trace/TraceReponses.h"
 #include "trace/Traceur.h"
@@ -437,4 +438,79 @@ TEST(TraceReponses, EchantillonsNonFinisEtCiblesMinuscules)
             TracerReponse(p, cible, doc, Demande(TTypeReponse::Rampe, {0, 0, 1, 10, 0, 10, ""})).Trace;
         EXPECT_EQ(trace, !cible.isEmpty()) << cible.width();
     }
+}
+
+// Caractéristiques de 1/(p² + 0,4p + 1) sur un échelon de 1 à 3 : bande, pic et temps aux pixels
+// des formules du second ordre, dans la couleur des noms ; rien sans la demande ; la page aussi.
+TEST(TraceReponses, CaracteristiquesParDessusLEchelonQuandOnLesDemande)
+{
+    TDocumentEtReponse doc = DocumentAnalyse(PolynomeDeCoefs({1}), PolynomeDeCoefs({1, 0.4L, 1}));
+    TDemandeReponse demande = Demande(TTypeReponse::Indicielle, {1, 3, 1, 20, 0, 6, ""});
+    const QImage sans = Dessine(doc, demande);
+    demande.Caracteristiques = true;
+    QImage image = ImageBlanche(Largeur, Hauteur);
+    QPainter p(&image);
+    const TResultatReponse avec = TracerReponse(p, image.rect(), doc, demande);
+    p.end();
+    doc.Releve = avec.Valeurs;
+    const TRepere r = Cadre(doc, TTypeReponse::Indicielle);
+    ASSERT_TRUE(avec.Caracteristiques && avec.Caracteristiques->Pic);
+    // Départ y0 = 1, amplitude 2, valeur finale 1 : la bande entoure 3 à ±0,1.
+    EXPECT_EQ(avec.Caracteristiques->BandeHaute, VersPixel(r, 0, 3.1L)->Y);
+    EXPECT_EQ(avec.Caracteristiques->BandeBasse, VersPixel(r, 0, 2.9L)->Y);
+    const Reel amortie = std::sqrt(1 - 0.04L);
+    const Reel tpic = Pi / amortie;
+    const std::optional<TPixel> pic = VersPixel(r, tpic, 1 + 2 * (1 + std::exp(-Pi * 0.2L / amortie)));
+    EXPECT_EQ(*avec.Caracteristiques->Pic, QPoint(pic->X, pic->Y));
+    const QRgb nom = Couleur(doc, "DNom");
+    const int ligne = avec.Caracteristiques->BandeBasse;
+    EXPECT_GT(CompteCouleur(image, nom, r.PixGauche, ligne, r.PixDroite, ligne), (r.PixDroite - r.PixGauche) / 4);
+    EXPECT_EQ(CompteCouleur(sans, nom, r.PixGauche, ligne, r.PixDroite, ligne), 0);
+
+    demande.BandeDeuxPourCent = true;
+    QImage deux = ImageBlanche(Largeur, Hauteur);
+    QPainter q(&deux);
+    EXPECT_EQ(TracerReponse(q, deux.rect(), doc, demande).Caracteristiques->BandeHaute, VersPixel(r, 0, 3.04L)->Y);
+    demande.Type = TTypeReponse::Rampe;
+    EXPECT_FALSE(TracerReponse(q, deux.rect(), doc, demande).Caracteristiques);
+
+    // La page imprimée, en noir : les tirets de la bande noircissent des pixels de plus.
+    const auto imprime = [&](bool caracteristiques) {
+        QImage page = ImageBlanche(850, 1100);
+        QPainter s(&page);
+        TDemandeReponse d = Demande(TTypeReponse::Indicielle, {1, 3, 1, 20, 0, 6, ""});
+        d.Caracteristiques = caracteristiques;
+        ImprimeReponse(s, page.rect(), 100, doc, d, ValeursParDefaut(TTypeDiagramme::Aucun, TTypeReponse::Indicielle));
+        return PixelsDeCouleur(page, page.rect(), Qt::black, 0);
+    };
+    EXPECT_GT(imprime(true), imprime(false) + 300);
+}
+
+// Réponse impulsionnelle de (1 - p)/(p + 1)² : (2t - 1).e^-t aux pixels de la courbe, sans
+// flèche ; (p + 2)/(p + 1) = 1 + 1/(p + 1) : la flèche de poids 1 pointe en (0, 1).
+TEST(TraceReponses, ImpulsionnelleEnFormeCloseEtFlecheDeDirac)
+{
+    TDocumentEtReponse doc = DocumentAnalyse(PolynomeDeCoefs({1, -1}), PolynomeDeCoefs({1, 2, 1}));
+    const TDemandeReponse demande = Demande(TTypeReponse::Impulsionnelle, {0, 1, 1, 10, -1.5L, 1, ""});
+    QImage image = ImageBlanche(Largeur, Hauteur);
+    QPainter p(&image);
+    const TResultatReponse r = TracerReponse(p, image.rect(), doc, demande);
+    p.end();
+    ASSERT_TRUE(r.Trace);
+    EXPECT_FALSE(r.Dirac);
+    doc.Releve = r.Valeurs;
+    const TRepere cadre = Cadre(doc, TTypeReponse::Impulsionnelle);
+    const QColor courbe = CouleurCle(doc, "DCourbe");
+    for (Reel t = 0.05L; t < 9.9L; t += 0.35L)
+        EXPECT_TRUE(Porte(image, cadre, t, (2 * t - 1) * std::exp(-t), courbe)) << double(t);
+
+    TDocumentEtReponse direct = DocumentAnalyse(PolynomeDeCoefs({2, 1}), PolynomeDeCoefs({1, 1}));
+    QImage seconde = ImageBlanche(Largeur, Hauteur);
+    QPainter q(&seconde);
+    const TResultatReponse d = TracerReponse(q, seconde.rect(), direct,
+                                             Demande(TTypeReponse::Impulsionnelle, {0, 1, 1, 10, -1, 2, ""}));
+    direct.Releve = d.Valeurs;
+    const std::optional<TPixel> pointe = VersPixel(Cadre(direct, TTypeReponse::Impulsionnelle), 0, 1);
+    ASSERT_TRUE(d.Dirac);
+    EXPECT_EQ(*d.Dirac, QPoint(pointe->X, pointe->Y));
 }
