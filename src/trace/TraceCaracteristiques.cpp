@@ -29,10 +29,14 @@ std::optional<QPoint> TraitTemps(TTraceur& t, const TRepere& r, Reel temps, cons
     return QPoint(pied->X, pied->Y);
 }
 
-QStringList Lignes(const TCaracteristiques& c, bool deux)
+// Les valeurs de la réponse tracée (échelon d'amplitude quelconque, niveau de départ) ; le
+// dépassement en % et les temps ne dépendent pas de l'amplitude.
+QStringList Lignes(const TCaracteristiques& c, const TOptionsCaracteristiques& o)
 {
+    const auto niveau = [&](Reel y) { return o.Depart + o.Echelon * y; };
+    const bool deux = o.BandeDeuxPourCent;
     QStringList l;
-    l << QStringLiteral("Valeur finale : ") + Nombre(c.ValeurFinale);
+    l << QStringLiteral("Valeur finale : ") + Nombre(niveau(c.ValeurFinale));
     l << QStringLiteral("Dépassement : ") + Nombre(c.DepassementPct) + QStringLiteral(" %");
     if (c.Pic)
         l << QStringLiteral("Temps de pic : ") + Nombre(c.TempsPic) + QStringLiteral(" s");
@@ -41,7 +45,7 @@ QStringList Lignes(const TCaracteristiques& c, bool deux)
                : QStringLiteral("Temps de réponse à 5 % : ") + Nombre(c.TempsReponse5))
              + QStringLiteral(" s");
     if (c.SousDepassement)
-        l << QStringLiteral("Sous-dépassement : ") + Nombre(c.ValeurSousDepassement) + QStringLiteral(" à ")
+        l << QStringLiteral("Sous-dépassement : ") + Nombre(niveau(c.ValeurSousDepassement)) + QStringLiteral(" à ")
                  + Nombre(c.TempsSousDepassement) + QStringLiteral(" s");
     return l;
 }
@@ -94,7 +98,8 @@ TCaracteristiquesDessinees TracerCaracteristiques(QPainter& surface, const TSche
     const Reel reponse = o.BandeDeuxPourCent ? c.TempsReponse2 : c.TempsReponse5;
     d.Reponse = TraitTemps(t, r, reponse, o.BandeDeuxPourCent ? QStringLiteral("tr 2 %") : QStringLiteral("tr 5 %"),
                            o.HauteurTrait, 0);
-    d.Valeurs = Cartouche(t, r, Lignes(c, o.BandeDeuxPourCent));
+    d.Lignes = Lignes(c, o);
+    d.Valeurs = Cartouche(t, r, d.Lignes);
     surface.restore();
     return d;
 }

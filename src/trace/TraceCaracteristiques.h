@@ -4,6 +4,7 @@
 // réponse en traits nommés sur l'axe des temps, valeurs dans un coin. Rend ce qu'il a tracé.
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 #include <optional>
 
 #include "Graphisme.h"
@@ -28,6 +29,7 @@ struct TCaracteristiquesDessinees {
     int BandeHaute = -1;            // ordonnées pixel des bords de la bande, -1 hors cadre
     int BandeBasse = -1;
     QRect Valeurs;                  // le cartouche des valeurs
+    QStringList Lignes;             // ses lignes
 };
 
 // Sans caractéristiques, leur raison seule dans le cartouche.

@@ -2,6 +2,8 @@
 // marques aux pixels que le dessin rend, eux-mêmes tirés des valeurs.
 #include <gtest/gtest.h>
 
+#include "coeur/TextesValeurs.h"
+
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -96,6 +98,18 @@ TEST(TraceCaracteristiques, BandePicEtTempsAuxPixelsDesValeurs)
     // Le trait du temps de réponse part du bord bas.
     EXPECT_NE(image.pixel(d.Reponse->x(), r.PixBas - 2), qRgb(255, 255, 255));
     EXPECT_TRUE(QRect(r.PixGauche, r.PixHaut, r.PixDroite - r.PixGauche, r.PixBas - r.PixHaut).contains(d.Valeurs));
+
+    // Échelon de 1 à 3 : la valeur finale écrite est celle de la courbe tracée, 3, et non celle
+    // de la réponse unitaire ; le dépassement en % ne change pas.
+    QImage deux(900, 700, QImage::Format_RGB32);
+    QPainter pd(&deux);
+    TOptionsCaracteristiques echelon;
+    echelon.Depart = 1;
+    echelon.Echelon = 2;
+    const TCaracteristiquesDessinees de1a3 = TracerCaracteristiques(pd, schema, TMiseEnPage{}, r, c, echelon);
+    ASSERT_FALSE(de1a3.Lignes.isEmpty());
+    EXPECT_EQ(de1a3.Lignes[0], QStringLiteral("Valeur finale : ") + QString::fromStdString(NombreEnTexte(3, 4)));
+    EXPECT_EQ(de1a3.Lignes[1], d.Lignes[1]);
 
     TCaracteristiques aucune;
     aucune.Raison = "Système instable";
